@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds ostrevin.exe and starts it under Wine: on your display when there is
+# one, otherwise on a virtual display.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+bash scripts/setup.sh
+cmake -S . -B build/win32 -G Ninja --toolchain cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win32 --target ostrevin
+
+source scripts/wine-env.sh
+source scripts/display.sh
+ensure_display
+ensure_wine_prefix
+
+exe=build/win32/src/app/ostrevin.exe
+echo "Ostrevin runs on $DISPLAY_KIND; its settings file is build/win32/src/app/ostrevin.INI."
+echo "It lives in the notification area: click its icon to show the timer window, \"Выход\" in its menu ends it."
+wine "$exe"

@@ -1,0 +1,38 @@
+# Sourced by the scripts that run Ostrevin or its tests under Wine.
+# Wine lives in a prefix of the project's own (never the user's ~/.wine),
+# made once, quietly, and reused.
+repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+export WINEPREFIX="${OSTREVIN_WINEPREFIX:-$repo_root/build/wineprefix}"
+export WINEARCH=win32
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono/Gecko installer prompts, no desktop entries written by winemenubuilder.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+ensure_wine_prefix() {
+  if [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/.ostrevin-ready" ]; then
+    return 0
+  fi
+  echo "wine: creating the project's prefix in $WINEPREFIX" >&2
+  mkdir -p "$WINEPREFIX"
+  DISPLAY= wineboot -i </dev/null >/dev/null 2>&1
+  # No sound device: keeps ALSA/Pulse noise out of every run.
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f </dev/null >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.ostrevin-ready"
+}
+
+# A persistent wineserver with Wine's helper services already running makes
+# each test process start in a few tens of milliseconds, and keeps the
+# services from holding ctest's output pipes open.
+start_wine_services() {
+  wineserver -p
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  if [ -n "${DISPLAY:-}" ]; then
+    wine rundll32.exe </dev/null >/dev/null 2>&1 || true
+  fi
+}
+
+stop_wine_services() {
+  wineserver -k 2>/dev/null || true
+}

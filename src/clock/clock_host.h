@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+
+#include "base/balloon_icon_kind.h"
+#include "base/color.h"
+#include "base/sound_kind.h"
+
+namespace ostrevin {
+
+// Everything the lesson clock does to the world outside it: the timer window,
+// its gauge, label and actions, the program's tray icon, dialog boxes, the
+// program's life, sounds, waits and memory. The timer window implements it.
+class ClockHost {
+ public:
+  virtual ~ClockHost() = default;
+
+  virtual void SetGaugeProgress(int progress) = 0;
+  virtual void SetGaugeColor(Color color) = 0;
+  virtual void SetMinuteLabel(const std::wstring& text) = 0;
+  virtual void SetStartEnabled(bool enabled) = 0;  // action acStart (F9)
+  virtual void SetStopEnabled(bool enabled) = 0;   // action acStop (F10)
+
+  // The program's tray icon.
+  virtual void DisplayBalloon(const std::wstring& title, const std::wstring& text,
+                              BalloonIconKind icon, int timeoutSeconds) = 0;
+  virtual void ClearBalloon() = 0;
+  virtual void RestoreMainWindow() = 0;
+
+  // Makes the timer window (or the dialog it has open) the foreground
+  // window; does not show a hidden window.
+  virtual void BringForward() = 0;
+  virtual void FadeIn() = 0;
+
+  // The modal end-of-day question; true when the user answers Yes.
+  virtual bool ConfirmCloseProgram(const std::wstring& question) = 0;
+  // The program's orderly close, taking effect back in the message loop.
+  virtual void RequestClose() = 0;
+
+  virtual void UpdateLessonIndicator() = 0;
+
+  virtual void PlaySystemSound(SoundKind kind) = 0;  // asynchronous; result ignored
+  virtual void WaitMs(int milliseconds) = 0;         // blocks, handles no messages
+  virtual void TrimWorkingSet() = 0;
+};
+
+}  // namespace ostrevin

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "settings/time_of_day.h"
+
+namespace ostrevin {
+
+enum FinishPartMode : std::uint8_t { fpsNone = 0, fpsFinalStart = 1, fpsEveryMinute = 2 };
+
+inline constexpr int kWeekdayCount = 5;  // Monday (1) .. Friday (5)
+inline constexpr int kSlotCount = 7;     // lesson slots 1..7
+
+// The program's one settings record: the weekly timetable and every option.
+// Before the first load every boolean is false, every number 0 and
+// FinishPartSounds fpsEveryMinute.
+struct Settings {
+  // LessonOn[(day - 1) * 7 + (slot - 1)]: slot taught on weekday day (1 = Monday).
+  std::array<bool, kWeekdayCount * kSlotCount> LessonOn{};
+  // StartTimes[slot - 1]: start of lesson slot 1..7, shared by all weekdays.
+  std::array<TimeOfDay, kSlotCount> StartTimes{};
+  std::int32_t BlendVal = 0;
+  std::int32_t WarnVal = 0;
+  std::int32_t LessLen = 0;     // tenths of a minute
+  std::int32_t IntroTime = 0;   // tenths of a minute
+  std::int32_t FinishTime = 0;  // tenths of a minute
+  bool ShowCurrNo = false;
+  bool bOfferExit = false;
+  bool bWarnBeforeLesson = false;
+  bool bShowOnStartLesson = false;
+  bool IsBlend = false;
+  bool StartStopSnd = false;
+  bool IntroPartSnd = false;
+  bool CountDown = false;
+  bool AllSndsOFF = false;
+  FinishPartMode FinishPartSounds = fpsEveryMinute;
+
+  bool& Lesson(int day, int slot) { return LessonOn[(day - 1) * kSlotCount + (slot - 1)]; }
+  bool Lesson(int day, int slot) const { return LessonOn[(day - 1) * kSlotCount + (slot - 1)]; }
+  TimeOfDay& StartTime(int slot) { return StartTimes[slot - 1]; }
+  TimeOfDay StartTime(int slot) const { return StartTimes[slot - 1]; }
+};
+
+// Sets the seven start times to the built-in timetable
+// (08:30, 09:30, 10:30, 11:30, 12:25, 13:20, 14:15); nothing else changes.
+void ResetStartTimes(Settings& settings);
+
+// The end of lesson slot n: its start plus LessLen div 10 whole minutes,
+// not wrapped at midnight.
+TimeOfDay SlotEndTime(const Settings& settings, int slot);
+
+}  // namespace ostrevin

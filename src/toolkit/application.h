@@ -1,0 +1,78 @@
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/handles.h"
+
+namespace ostrevin::toolkit {
+
+// The application object, one per process: the hidden top-level application
+// window that owns the forms and carries the program's taskbar entry, the
+// main form, the one message loop (also used by modal forms) and the one
+// error report.
+class Application {
+ public:
+  static Application& Instance();
+
+  // Creates the application window. Call once, before any form is created.
+  void Initialize(HINSTANCE instance);
+  HINSTANCE InstanceHandle() const;
+
+  void SetTitle(const std::wstring& title);  // also the taskbar entry's text
+  const std::wstring& Title() const;
+
+  // The application window: hidden, owner of every form.
+  HWND Handle() const;
+
+  // The main form's window; the loop ends when it is destroyed.
+  void SetMainFormHandle(HWND form);
+  HWND MainFormHandle() const;
+  // Whether Run shows the main form when the loop starts (default true).
+  void SetShowMainForm(bool show);
+  bool ShowMainForm() const;
+
+  // Runs the message loop until Terminate; returns the exit code.
+  int Run();
+  // The orderly close: the loop ends after the current message.
+  void Terminate();
+  bool Terminated() const;
+  // Handles every message waiting for this thread, then returns.
+  void ProcessMessages();
+  // Waits for and handles one message; false once WM_QUIT arrived (it is
+  // posted again so that the outer loop sees it too). Modal loops use it.
+  bool HandleMessage();
+
+  void Restore();  // the application back from the minimized state
+  void Minimize();
+
+  // Sees every message sent to the application window before the application
+  // handles it; a hook never consumes a message. Returns an id for removal.
+  using MessageHook = std::function<void(UINT message, WPARAM wParam, LPARAM lParam)>;
+  int AddMessageHook(MessageHook hook);
+  void RemoveMessageHook(int id);
+
+  // The program as a whole became, or stopped being, the active application.
+  std::function<void()> OnActivate;
+  std::function<void()> OnDeactivate;
+
+  // The one error report: a message box titled with the application title,
+  // error icon, one OK button, the error's text with "." appended when its
+  // last character's code is above that of ".". Call inside a catch block.
+  void HandleCurrentException();
+  void ShowErrorText(const std::wstring& text);
+  // The text the report shows for an error message.
+  static std::wstring ErrorReportText(const std::wstring& message);
+
+ private:
+  Application() = default;
+  // Implementation state lives in application.cpp.
+  struct State;
+  State& state() const;
+};
+
+}  // namespace ostrevin::toolkit

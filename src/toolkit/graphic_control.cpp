@@ -1,0 +1,45 @@
+#include "toolkit/graphic_control.h"
+
+#include "toolkit/handles.h"
+
+namespace ostrevin::toolkit {
+
+void GraphicControl::SetBounds(int left, int top, int width, int height) {
+  Invalidate();
+  bounds_ = RECT{left, top, left + width, top + height};
+  Invalidate();
+}
+
+void GraphicControl::SetVisible(bool visible) {
+  if (visible_ == visible) return;
+  visible_ = visible;
+  Invalidate();
+}
+
+void GraphicControl::Repaint() {
+  if (!parent_ || !visible_) return;
+  WindowDc dc(parent_);
+  if (dc) PaintClipped(dc.get());
+}
+
+void GraphicControl::Invalidate() {
+  if (parent_) ::InvalidateRect(parent_, &bounds_, FALSE);
+}
+
+void GraphicControl::PaintOnParent(HDC parentDc, const RECT& updateArea) {
+  RECT overlap{};
+  if (visible_ && ::IntersectRect(&overlap, &bounds_, &updateArea)) PaintClipped(parentDc);
+}
+
+bool GraphicControl::Contains(POINT parentPoint) const {
+  return visible_ && ::PtInRect(&bounds_, parentPoint);
+}
+
+void GraphicControl::PaintClipped(HDC parentDc) {
+  SavedDcState saved(parentDc);
+  ::IntersectClipRect(parentDc, bounds_.left, bounds_.top, bounds_.right, bounds_.bottom);
+  ::SetViewportOrgEx(parentDc, bounds_.left, bounds_.top, nullptr);
+  Paint(parentDc);
+}
+
+}  // namespace ostrevin::toolkit
