@@ -1,1 +1,1 @@
-# (being written)
+target_sources(ostrevin_components PRIVATE placeholder.cpp)
