@@ -46,6 +46,20 @@ class LessonClock {
   void LocateCurrentLesson();
 
  private:
+  // One branch of AdvanceLesson each, by the part the lesson is in.
+  void AdvanceIntroPart();
+  void AdvanceMainPart();
+  void AdvanceFinalPart();
+  // Whole minutes from Elapsed to the end of the lesson, with the settings as
+  // they are now.
+  std::int32_t MinutesToLessonEnd() const;
+
+  // Scans today's slots for a start this minute and warns of starts ahead;
+  // true when an enabled lesson starts this minute.
+  bool ScanTodaysSlots(int today, TimeOfDay nowMin, TimeOfDay warnAt);
+  void GiveStartWarning();
+  void OfferExit(const LocalDateTime& now);
+
   Settings& settings_;
   const LocalClock& clock_;
   ClockHost& host_;

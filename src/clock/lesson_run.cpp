@@ -1,0 +1,139 @@
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "base/attribution.h"
+#include "clock/lesson_clock.h"
+
+namespace ostrevin {
+
+namespace {
+
+// The clock counts ticks, not wall-clock time: each tick of a running lesson
+// is half a minute, in tenths of a minute.
+constexpr std::int32_t kTenthsPerTick = 5;
+constexpr int kTenthsPerMinute = 10;
+
+constexpr int kLessonOverSeconds = 10;
+constexpr int kPauseAfterBeepMs = 1000;
+
+// Lengths within the settings dialog's ranges ask for at most 30 + 2 beeps in a
+// series. A hand-edited settings file can ask for millions, and every beep
+// holds the program's only thread for a second, so a series stops there.
+constexpr std::int64_t kLongestBeepSeries = 32;
+
+std::wstring MinuteLabel(std::int32_t elapsed) {
+  return std::to_wstring(elapsed / kTenthsPerMinute) + L" мин.";
+}
+
+}  // namespace
+
+void LessonClock::AdvanceLesson() {
+  Elapsed += kTenthsPerTick;
+  host_.SetGaugeProgress(Elapsed);
+  host_.SetMinuteLabel(MinuteLabel(Elapsed));
+  switch (LessonState) {
+    case lsIntro:
+      AdvanceIntroPart();
+      break;
+    case lsMain:
+      AdvanceMainPart();
+      break;
+    case lsFinal:
+      AdvanceFinalPart();
+      break;
+    case lsIdle:
+      break;
+  }
+}
+
+// Every transition waits for a tick of its own, so even overlapping lengths
+// take a lesson through all three parts.
+void LessonClock::AdvanceIntroPart() {
+  if (Elapsed < settings_.IntroTime) return;
+  host_.SetGaugeColor(clBlack);
+  LessonState = lsMain;
+  if (settings_.IntroPartSnd) host_.PlaySystemSound(kSoundBeep);
+}
+
+void LessonClock::AdvanceMainPart() {
+  // Widened: lengths read from the settings file are not range-checked.
+  const std::int64_t finalPartStart = std::int64_t{settings_.LessLen} - settings_.FinishTime;
+  if (Elapsed < finalPartStart) return;
+  host_.SetGaugeColor(clRed);
+  LessonState = lsFinal;
+  MinutesLeft = MinutesToLessonEnd();
+  // The last minutes matter even to a user who keeps the window out of the
+  // way at the start, so this does not follow bShowOnStartLesson.
+  host_.BringForward();
+  if (settings_.FinishPartSounds != fpsNone) host_.PlaySystemSound(kSoundFinalPart);
+}
+
+void LessonClock::AdvanceFinalPart() {
+  if (Elapsed >= settings_.LessLen) {
+    EndLesson();
+  } else if (MinutesToLessonEnd() != MinutesLeft) {
+    // The series is sized from the minutes left before this tick.
+    PlayFinalPartBeeps();
+  }
+  MinutesLeft = MinutesToLessonEnd();
+}
+
+std::int32_t LessonClock::MinutesToLessonEnd() const {
+  // The difference of two 32-bit values, divided by ten, fits 32 bits again.
+  return static_cast<std::int32_t>((std::int64_t{settings_.LessLen} - Elapsed) / kTenthsPerMinute);
+}
+
+void LessonClock::BeginLesson() {
+  host_.ClearBalloon();
+  // The state comes before anything that may handle messages (the fade-in): a
+  // tick handled meanwhile must find the lesson running.
+  Elapsed = 0;
+  LessonState = lsIntro;
+  host_.SetGaugeColor(clGreen);
+  host_.SetStartEnabled(false);
+  host_.SetStopEnabled(true);
+  host_.SetMinuteLabel(MinuteLabel(Elapsed));
+  if (settings_.bShowOnStartLesson) {
+    host_.RestoreMainWindow();
+    host_.BringForward();
+    host_.FadeIn();
+  }
+  PlayStartSound();
+}
+
+void LessonClock::EndLesson() {
+  LessonState = lsIdle;
+  host_.SetGaugeColor(clBlack);
+  host_.SetGaugeProgress(0);
+  if (settings_.bShowOnStartLesson) host_.BringForward();
+  host_.DisplayBalloon(L"Ostrevin:   УРОК ОКОНЧЕН !", kBalloonAttributionLine, bikInfo,
+                       kLessonOverSeconds);
+  host_.SetMinuteLabel(std::wstring());
+  host_.SetStartEnabled(true);
+  host_.SetStopEnabled(false);
+  PlayEndSound();
+}
+
+void LessonClock::PlayFinalPartBeeps() {
+  if (settings_.FinishPartSounds != fpsEveryMinute) return;
+  // Counting down, a series tells the minutes left; counting up, it starts at
+  // two beeps and grows by one each minute.
+  const std::int64_t finalPartMinutes = settings_.FinishTime / kTenthsPerMinute;
+  const std::int64_t beeps =
+      settings_.CountDown ? std::int64_t{MinutesLeft} : finalPartMinutes - MinutesLeft + 2;
+  for (std::int64_t beep = 0; beep < std::min(beeps, kLongestBeepSeries); ++beep) {
+    host_.PlaySystemSound(kSoundBeep);
+    host_.WaitMs(kPauseAfterBeepMs);
+  }
+}
+
+void LessonClock::PlayStartSound() {
+  if (settings_.StartStopSnd) host_.PlaySystemSound(kSoundLessonStart);
+}
+
+void LessonClock::PlayEndSound() {
+  if (settings_.StartStopSnd) host_.PlaySystemSound(kSoundLessonEnd);
+}
+
+}  // namespace ostrevin

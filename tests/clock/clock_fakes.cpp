@@ -1,0 +1,134 @@
+#include "clock_fakes.h"
+
+#include <utility>
+
+namespace ostrevin::clocktest {
+
+namespace {
+
+std::wstring ColorName(Color color) {
+  switch (color) {
+    case clBlack:
+      return L"black";
+    case clGreen:
+      return L"green";
+    case clRed:
+      return L"red";
+    default:
+      return L"other " + std::to_wstring(color);
+  }
+}
+
+std::wstring OnOff(bool on) {
+  return on ? L"on" : L"off";
+}
+
+}  // namespace
+
+std::vector<std::wstring> RecordingHost::TakeEvents() {
+  return std::exchange(events, {});
+}
+
+void RecordingHost::SetGaugeProgress(int progress) {
+  events.push_back(L"progress " + std::to_wstring(progress));
+}
+
+void RecordingHost::SetGaugeColor(Color color) {
+  events.push_back(L"color " + ColorName(color));
+}
+
+void RecordingHost::SetMinuteLabel(const std::wstring& text) {
+  events.push_back(L"label " + text);
+}
+
+void RecordingHost::SetStartEnabled(bool enabled) {
+  events.push_back(L"start " + OnOff(enabled));
+}
+
+void RecordingHost::SetStopEnabled(bool enabled) {
+  events.push_back(L"stop " + OnOff(enabled));
+}
+
+void RecordingHost::DisplayBalloon(const std::wstring& title, const std::wstring& text,
+                                   BalloonIconKind icon, int timeoutSeconds) {
+  events.push_back(L"balloon " + title + L" | " + text + L" | icon " + std::to_wstring(icon) +
+                   L" | " + std::to_wstring(timeoutSeconds) + L" s");
+}
+
+void RecordingHost::ClearBalloon() {
+  events.push_back(L"clear balloon");
+}
+
+void RecordingHost::RestoreMainWindow() {
+  events.push_back(L"restore");
+}
+
+void RecordingHost::BringForward() {
+  events.push_back(L"forward");
+}
+
+void RecordingHost::FadeIn() {
+  events.push_back(L"fade in");
+  if (onFadeIn) onFadeIn();
+}
+
+bool RecordingHost::ConfirmCloseProgram(const std::wstring& question) {
+  events.push_back(L"ask " + question);
+  return onConfirm();
+}
+
+void RecordingHost::RequestClose() {
+  events.push_back(L"close");
+}
+
+void RecordingHost::UpdateLessonIndicator() {
+  events.push_back(L"indicator");
+}
+
+void RecordingHost::PlaySystemSound(SoundKind kind) {
+  events.push_back(L"sound " + std::to_wstring(kind));
+}
+
+void RecordingHost::WaitMs(int milliseconds) {
+  events.push_back(L"wait " + std::to_wstring(milliseconds));
+}
+
+void RecordingHost::TrimWorkingSet() {
+  events.push_back(L"trim");
+}
+
+void SettableClock::Set(int dayOfWeek, int hour, int minute, int second, int millisecond) {
+  now.dayOfWeek = dayOfWeek;
+  now.hour = hour;
+  now.minute = minute;
+  now.second = second;
+  now.millisecond = millisecond;
+}
+
+Settings DefaultSettings() {
+  Settings settings;
+  settings.LessonOn.fill(true);
+  ResetStartTimes(settings);
+  settings.BlendVal = 127;
+  settings.WarnVal = 3;
+  settings.LessLen = 450;
+  settings.IntroTime = 50;
+  settings.FinishTime = 50;
+  settings.ShowCurrNo = true;
+  settings.bOfferExit = true;
+  settings.bWarnBeforeLesson = false;
+  settings.bShowOnStartLesson = true;
+  settings.IsBlend = true;
+  settings.StartStopSnd = true;
+  settings.IntroPartSnd = true;
+  settings.CountDown = false;
+  settings.AllSndsOFF = false;
+  settings.FinishPartSounds = fpsEveryMinute;
+  return settings;
+}
+
+TimeOfDay At(int hour, int minute, int second) {
+  return EncodeTimeOfDay(hour, minute, second, 0);
+}
+
+}  // namespace ostrevin::clocktest

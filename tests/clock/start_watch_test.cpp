@@ -1,0 +1,382 @@
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "clock_fakes.h"
+
+namespace ostrevin::clocktest {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr int kSunday = 0;
+constexpr int kMonday = 1;
+constexpr int kTuesday = 2;
+constexpr int kWednesday = 3;
+constexpr int kSaturday = 6;
+
+const std::wstring kQuestion = L"ask Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?";
+
+std::vector<std::wstring> Warning(int minutes) {
+  return {L"sound 1", L"sound 1",
+          L"balloon Ostrevin:   через " + std::to_wstring(minutes) +
+              L" мин. начинается урок! | Ostrevin, таймер школьных уроков. © 2026, команда "
+              L"Ostrevin | icon 2 | 60 s"};
+}
+
+int Count(const std::vector<std::wstring>& events, const std::wstring& event) {
+  return static_cast<int>(std::count(events.begin(), events.end(), event));
+}
+
+class StartWatchTest : public ClockTest {
+ protected:
+  StartWatchTest() {
+    settings.ShowCurrNo = false;
+    settings.bOfferExit = false;
+  }
+
+  void DisableAllSlots() { settings.LessonOn.fill(false); }
+
+  // One tick at the given moment; returns what it did before the trim.
+  std::vector<std::wstring> TickAt(int day, int hour, int minute, int second = 0) {
+    clock.Set(day, hour, minute, second);
+    lessonClock.TimerTimer();
+    std::vector<std::wstring> events = host.TakeEvents();
+    EXPECT_FALSE(events.empty());
+    if (!events.empty()) {
+      EXPECT_EQ(events.back(), L"trim");
+      events.pop_back();
+    }
+    return events;
+  }
+
+  // Idle ticks every 30 seconds from one second of the day (inclusive) to
+  // another (exclusive); returns everything they did.
+  std::vector<std::wstring> TickThrough(int day, int fromSecond, int toSecond) {
+    std::vector<std::wstring> all;
+    for (int second = fromSecond; second < toSecond; second += 30) {
+      const auto events = TickAt(day, second / 3600, second / 60 % 60, second % 60);
+      all.insert(all.end(), events.begin(), events.end());
+    }
+    return all;
+  }
+
+  bool IsDueAt(int day, int hour, int minute, int second = 0) {
+    clock.Set(day, hour, minute, second);
+    return lessonClock.IsLessonStartDue();
+  }
+};
+
+TEST_F(StartWatchTest, LessonBeginsOnTheFirstTickOfItsMinuteOnly) {
+  EXPECT_THAT(TickAt(kMonday, 8, 29, 30), IsEmpty());
+
+  EXPECT_THAT(TickAt(kMonday, 8, 30, 0), Contains(L"sound 1"));
+  EXPECT_EQ(lessonClock.LessonState, lsIntro);
+
+  EXPECT_THAT(TickAt(kMonday, 8, 30, 30), ElementsAre(L"progress 5", L"label 0 мин."));
+  EXPECT_EQ(lessonClock.Elapsed, 5);
+}
+
+TEST_F(StartWatchTest, LessonIsFoundWhateverTheSecondsOfTheTick) {
+  EXPECT_TRUE(IsDueAt(kMonday, 10, 30, 59));
+}
+
+TEST_F(StartWatchTest, DisabledSlotStartingNowDoesNotHideALaterEnabledOne) {
+  settings.Lesson(kMonday, 1) = false;
+  EXPECT_FALSE(IsDueAt(kMonday, 8, 30));
+
+  settings.StartTime(4) = At(8, 30);
+  EXPECT_TRUE(IsDueAt(kMonday, 8, 30));
+}
+
+TEST_F(StartWatchTest, SlotDisabledOnAnotherDayOnlyStartsOnItsOwnDays) {
+  DisableAllSlots();
+  settings.Lesson(kTuesday, 2) = true;
+
+  EXPECT_FALSE(IsDueAt(kMonday, 9, 30));
+  EXPECT_TRUE(IsDueAt(kTuesday, 9, 30));
+}
+
+TEST_F(StartWatchTest, WarningComesOnBothTicksOfItsMinute) {
+  settings.bWarnBeforeLesson = true;
+
+  EXPECT_EQ(TickAt(kMonday, 8, 27, 0), Warning(3));
+  EXPECT_EQ(TickAt(kMonday, 8, 27, 30), Warning(3));
+  EXPECT_THAT(TickAt(kMonday, 8, 28, 0), IsEmpty());
+  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+}
+
+TEST_F(StartWatchTest, NoWarningWhenTheOptionIsOff) {
+  settings.bWarnBeforeLesson = false;
+
+  EXPECT_THAT(TickThrough(kMonday, 8 * 3600, 8 * 3600 + 30 * 60), IsEmpty());
+}
+
+TEST_F(StartWatchTest, NoWarningForADisabledSlot) {
+  settings.bWarnBeforeLesson = true;
+  settings.Lesson(kMonday, 1) = false;
+
+  EXPECT_THAT(TickAt(kMonday, 8, 27), IsEmpty());
+}
+
+TEST_F(StartWatchTest, TwoSlotsStartingAtTheWarningMinuteGiveTwoWarnings) {
+  settings.bWarnBeforeLesson = true;
+  settings.WarnVal = 10;
+  settings.StartTime(5) = At(9, 30);
+
+  std::vector<std::wstring> twice = Warning(10);
+  const auto once = Warning(10);
+  twice.insert(twice.end(), once.begin(), once.end());
+  EXPECT_EQ(TickAt(kMonday, 9, 20), twice);
+}
+
+TEST_F(StartWatchTest, LessonStartingNowEndsTheScanBeforeLaterWarnings) {
+  settings.bWarnBeforeLesson = true;
+  settings.StartTime(3) = At(8, 33);
+
+  EXPECT_TRUE(IsDueAt(kMonday, 8, 30));
+  EXPECT_THAT(host.TakeEvents(), IsEmpty());
+}
+
+TEST_F(StartWatchTest, WarnValZeroNeverWarns) {
+  settings.bWarnBeforeLesson = true;
+  settings.WarnVal = 0;
+  settings.Lesson(kMonday, 1) = false;
+
+  EXPECT_FALSE(IsDueAt(kMonday, 8, 30));
+  EXPECT_THAT(host.TakeEvents(), IsEmpty());
+}
+
+// Every minute of the day against every warning time the dialog allows: the
+// start time is encoded from hours and minutes, the warning minute is reached
+// by adding minutes, and the two must still meet.
+TEST_F(StartWatchTest, StartAndWarningMeetTheirMinuteAtEveryMinuteOfTheDay) {
+  constexpr int kMinutesPerDay = 24 * 60;
+  DisableAllSlots();
+  settings.Lesson(kMonday, 1) = true;
+  settings.bWarnBeforeLesson = true;
+  int mismatches = 0;
+  for (int warnVal = 0; warnVal <= 60; ++warnVal) {
+    settings.WarnVal = warnVal;
+    for (int minute = 0; minute < kMinutesPerDay; ++minute) {
+      const int startMinute = (minute + warnVal) % kMinutesPerDay;
+      const bool pastMidnight = minute + warnVal >= kMinutesPerDay;
+      settings.StartTime(1) = At(startMinute / 60, startMinute % 60);
+
+      const bool due = IsDueAt(kMonday, minute / 60, minute % 60);
+
+      const auto events = host.TakeEvents();
+      const bool expectDue = warnVal == 0;
+      const bool expectWarning = warnVal != 0 && !pastMidnight;
+      if (due != expectDue ||
+          events != (expectWarning ? Warning(warnVal) : std::vector<std::wstring>{})) {
+        ADD_FAILURE() << "minute " << minute << ", WarnVal " << warnVal;
+        if (++mismatches == 5) return;
+      }
+    }
+  }
+}
+
+TEST_F(StartWatchTest, StartTimeWithSecondsNeverStartsNorWarns) {
+  settings.bWarnBeforeLesson = true;
+  for (const TimeOfDay start : {At(8, 30, 15), EncodeTimeOfDay(8, 30, 0, 1)}) {
+    settings.StartTime(1) = start;
+    EXPECT_THAT(TickThrough(kMonday, 8 * 3600, 8 * 3600 + 31 * 60), IsEmpty());
+    EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  }
+}
+
+TEST_F(StartWatchTest, WeekendHasNoLessonsAndNoWarnings) {
+  settings.bWarnBeforeLesson = true;
+  for (const int day : {kSaturday, kSunday}) {
+    SCOPED_TRACE(day);
+    EXPECT_THAT(TickThrough(day, 0, 24 * 3600), IsEmpty());
+    EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  }
+}
+
+TEST_F(StartWatchTest, OfferComesAtTheFirstIdleTickAfterTheDaysLastLesson) {
+  settings.bOfferExit = true;
+  clock.Set(kMonday, 7, 0);
+  lessonClock.ComputeDayEndTime();
+
+  EXPECT_THAT(TickThrough(kMonday, 15 * 3600 - 30, 15 * 3600 + 60), IsEmpty());
+  EXPECT_THAT(TickAt(kMonday, 15, 1, 0), ElementsAre(kQuestion));
+  EXPECT_DOUBLE_EQ(lessonClock.DayEndTime, At(17, 1));
+}
+
+// The day's end is a start time plus whole minutes; whatever minute the last
+// lesson starts at, the offer waits until the minute after its end.
+TEST_F(StartWatchTest, OfferComesTheMinuteAfterTheLastLessonAtEveryStartMinute) {
+  constexpr int kMinutesPerDay = 24 * 60;
+  constexpr int kLessonMinutes = 45;
+  settings.bOfferExit = true;
+  DisableAllSlots();
+  settings.Lesson(kMonday, 7) = true;
+  for (int start = 0; start + kLessonMinutes + 1 < kMinutesPerDay; ++start) {
+    settings.StartTime(7) = At(start / 60, start % 60);
+    clock.Set(kMonday, 0, 0);
+    lessonClock.ComputeDayEndTime();
+    const int end = start + kLessonMinutes;
+
+    IsDueAt(kMonday, end / 60, end % 60, 59);
+    const bool askedInTheEndMinute = !host.TakeEvents().empty();
+    IsDueAt(kMonday, (end + 1) / 60, (end + 1) % 60);
+    const bool askedTheMinuteAfter = host.TakeEvents() == std::vector<std::wstring>{kQuestion};
+
+    ASSERT_FALSE(askedInTheEndMinute) << "start minute " << start;
+    ASSERT_TRUE(askedTheMinuteAfter) << "start minute " << start;
+  }
+}
+
+TEST_F(StartWatchTest, OfferIsOffWhenTheOptionIsOff) {
+  settings.bOfferExit = false;
+  lessonClock.DayEndTime = At(8, 0);
+
+  EXPECT_THAT(TickThrough(kMonday, 16 * 3600, 24 * 3600), IsEmpty());
+}
+
+TEST_F(StartWatchTest, TickInsideTheQuestionDoesNotAskAgain) {
+  settings.bOfferExit = true;
+  lessonClock.DayEndTime = At(15, 0);
+  TimeOfDay dayEndWhileAsking = 0.0;
+  host.onConfirm = [&] {
+    dayEndWhileAsking = lessonClock.DayEndTime;
+    clock.Set(kMonday, 15, 1, 40);
+    lessonClock.TimerTimer();
+    return false;
+  };
+
+  const auto events = TickAt(kMonday, 15, 1, 10);
+
+  EXPECT_EQ(Count(events, kQuestion), 1);
+  EXPECT_DOUBLE_EQ(dayEndWhileAsking, At(17, 1, 10));
+}
+
+TEST_F(StartWatchTest, NoAt144610AsksAgainAtTheFirstTickOf1647) {
+  settings.bOfferExit = true;
+  DisableAllSlots();
+  lessonClock.DayEndTime = At(14, 0);
+
+  EXPECT_THAT(TickAt(kMonday, 14, 46, 10), ElementsAre(kQuestion));
+  EXPECT_THAT(TickThrough(kMonday, 14 * 3600 + 46 * 60 + 40, 16 * 3600 + 47 * 60), IsEmpty());
+  EXPECT_THAT(TickAt(kMonday, 16, 46, 59), IsEmpty());
+  EXPECT_THAT(TickAt(kMonday, 16, 47, 0), ElementsAre(kQuestion));
+}
+
+TEST_F(StartWatchTest, NoAfter2200IsNeverAskedAgain) {
+  settings.bOfferExit = true;
+  DisableAllSlots();
+  lessonClock.DayEndTime = At(21, 0);
+
+  EXPECT_THAT(TickAt(kMonday, 22, 0, 10), ElementsAre(kQuestion));
+  EXPECT_THAT(TickThrough(kMonday, 22 * 3600 + 30, 24 * 3600), IsEmpty());
+  EXPECT_THAT(TickThrough(kTuesday, 0, 24 * 3600), IsEmpty());
+}
+
+TEST_F(StartWatchTest, YesClosesTheProgramButALessonDueOnTheSameTickStillBegins) {
+  settings.bOfferExit = true;
+  lessonClock.DayEndTime = At(8, 0);
+  host.onConfirm = [] { return true; };
+
+  const auto events = TickAt(kMonday, 8, 30);
+
+  ASSERT_GE(events.size(), 3u);
+  EXPECT_THAT(std::vector<std::wstring>(events.begin(), events.begin() + 3),
+              ElementsAre(kQuestion, L"close", L"clear balloon"));
+  EXPECT_EQ(events.back(), L"sound 1");
+  EXPECT_EQ(lessonClock.LessonState, lsIntro);
+}
+
+TEST_F(StartWatchTest, LessonBegunByATickInsideTheQuestionIsNotBegunAgain) {
+  settings.bOfferExit = true;
+  lessonClock.DayEndTime = At(8, 0);
+  host.onConfirm = [&] {
+    clock.Set(kMonday, 8, 30, 30);
+    lessonClock.TimerTimer();
+    return false;
+  };
+
+  const auto events = TickAt(kMonday, 8, 30, 0);
+
+  EXPECT_EQ(Count(events, L"clear balloon"), 1);
+  EXPECT_EQ(Count(events, L"sound 1"), 1);
+  EXPECT_EQ(lessonClock.LessonState, lsIntro);
+}
+
+TEST_F(StartWatchTest, WeekendStillGetsTheOffer) {
+  settings.bOfferExit = true;
+  for (const int day : {kSaturday, kSunday}) {
+    SCOPED_TRACE(day);
+    clock.Set(day, 9, 0);
+    lessonClock.ComputeDayEndTime();
+    EXPECT_THAT(TickAt(day, 9, 0, 30), ElementsAre(kQuestion));
+  }
+}
+
+struct DayEndCase {
+  const char* name;
+  int day;
+  std::vector<int> enabledSlots;                      // on that day, when it is a weekday
+  std::vector<std::pair<int, TimeOfDay>> startTimes;  // changed from the built-in ones
+  std::int32_t lessLen;
+  TimeOfDay expected;
+};
+
+void PrintTo(const DayEndCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class DayEndTimeTest : public StartWatchTest, public ::testing::WithParamInterface<DayEndCase> {};
+
+TEST_P(DayEndTimeTest, IsTheEndOfTodaysLastEnabledSlot) {
+  const DayEndCase& c = GetParam();
+  // The other weekdays stay fully taught: only today's row counts.
+  if (c.day >= 1 && c.day <= kWeekdayCount) {
+    for (int slot = 1; slot <= kSlotCount; ++slot) settings.Lesson(c.day, slot) = false;
+  }
+  for (const int slot : c.enabledSlots) settings.Lesson(c.day, slot) = true;
+  for (const auto& [slot, start] : c.startTimes) settings.StartTime(slot) = start;
+  settings.LessLen = c.lessLen;
+  clock.Set(c.day, 6, 45);
+
+  lessonClock.ComputeDayEndTime();
+
+  EXPECT_DOUBLE_EQ(lessonClock.DayEndTime, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DayEndTimeTest,
+    ::testing::Values(DayEndCase{"AllSlots", kMonday, {1, 2, 3, 4, 5, 6, 7}, {}, 450, At(15, 0)},
+                      DayEndCase{"LastInSlotOrderNotLatestStart",
+                                 kMonday,
+                                 {2, 5},
+                                 {{2, At(14, 0)}, {5, At(9, 0)}},
+                                 450,
+                                 At(9, 45)},
+                      DayEndCase{"TenthsOfAMinuteDropped", kWednesday, {3}, {}, 455, At(11, 15)},
+                      DayEndCase{"LongLesson", kWednesday, {1}, {}, 1000, At(10, 10)},
+                      DayEndCase{"WeekdayWithNoLessons", kWednesday, {}, {}, 450, 0.0},
+                      DayEndCase{"Saturday", kSaturday, {}, {}, 450, 0.0},
+                      DayEndCase{"Sunday", kSunday, {}, {}, 450, 0.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StartWatchTest, DayWithoutLessonsOffersAtTheFirstIdleTick) {
+  settings.bOfferExit = true;
+  DisableAllSlots();
+  clock.Set(kWednesday, 7, 50);
+  lessonClock.ComputeDayEndTime();
+
+  EXPECT_THAT(TickAt(kWednesday, 7, 50, 30), ElementsAre(kQuestion));
+  EXPECT_THAT(TickThrough(kWednesday, 7 * 3600 + 51 * 60, 9 * 3600 + 51 * 60), IsEmpty());
+  EXPECT_THAT(TickAt(kWednesday, 9, 51), ElementsAre(kQuestion));
+}
+
+}  // namespace
+}  // namespace ostrevin::clocktest
