@@ -36,6 +36,8 @@ struct Settings {
   bool AllSndsOFF = false;
   FinishPartMode FinishPartSounds = fpsEveryMinute;
 
+  bool operator==(const Settings&) const = default;
+
   bool& Lesson(int day, int slot) { return LessonOn[(day - 1) * kSlotCount + (slot - 1)]; }
   bool Lesson(int day, int slot) const { return LessonOn[(day - 1) * kSlotCount + (slot - 1)]; }
   TimeOfDay& StartTime(int slot) { return StartTimes[slot - 1]; }

@@ -21,7 +21,11 @@ TimeOfDay EncodeTimeOfDay(int hour, int minute, int second, int millisecond);
 std::optional<TimeOfDay> ParseTimeOfDay(const std::wstring& text, const RegionalTimeFormat& format);
 
 // The settings file's time text: hour, ":", two-digit minutes, ":", two-digit
-// seconds, following the regional long-time format.
+// seconds, following the regional long-time format; a fraction of a second,
+// which only a hand-edited file can bring, follows as the regional decimal
+// separator and three digits. Where the regional designators could not be
+// read back, the 24-hour form is written. ParseTimeOfDay reads every text
+// this writes, under the same format, as the same value.
 std::wstring FormatTimeOfDay(TimeOfDay time, const RegionalTimeFormat& format);
 
 // "08:30": two-digit hours and minutes; a value past midnight shows the next

@@ -1,0 +1,346 @@
+#include "settings/time_of_day.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/app_error.h"
+#include "support/sample_time_formats.h"
+
+namespace ostrevin {
+namespace {
+
+using test_support::ChineseTime;
+using test_support::EnglishUsTime;
+using test_support::GermanTime;
+using test_support::GreekTime;
+using test_support::KoreanTime;
+using test_support::PhilippineTime;
+using test_support::RussianTime;
+
+struct NamedFormat {
+  const char* name;
+  RegionalTimeFormat format;
+};
+
+// Formats whose designators cannot be read back unambiguously: times are
+// written in the 24-hour form under them.
+std::vector<NamedFormat> UnreadableDesignatorFormats() {
+  RegionalTimeFormat empty = EnglishUsTime();
+  empty.amDesignator = L"";
+  empty.pmDesignator = L"";
+  RegionalTimeFormat digits = EnglishUsTime();
+  digits.pmDesignator = L"P1";
+  RegionalTimeFormat colon = KoreanTime();
+  colon.amDesignator = L"a:m";
+  RegionalTimeFormat decimal = EnglishUsTime();
+  decimal.amDesignator = L"a.m.";
+  RegionalTimeFormat equal = EnglishUsTime();
+  equal.amDesignator = L"pm";
+  RegionalTimeFormat blanks = PhilippineTime();
+  blanks.amDesignator = L"  ";
+  return {{"empty designators", empty},   {"digit in designator", digits},
+          {"colon in designator", colon}, {"decimal separator in designator", decimal},
+          {"equal designators", equal},   {"blank designator", blanks}};
+}
+
+std::vector<NamedFormat> AllFormats() {
+  std::vector<NamedFormat> formats = {
+      {"en-US", EnglishUsTime()}, {"en-PH", PhilippineTime()}, {"ru-RU", RussianTime()},
+      {"de-DE", GermanTime()},    {"ko-KR", KoreanTime()},     {"zh-CN", ChineseTime()},
+      {"el-GR", GreekTime()},
+  };
+  for (const NamedFormat& degenerate : UnreadableDesignatorFormats()) {
+    formats.push_back(degenerate);
+  }
+  return formats;
+}
+
+TEST(EncodeTimeOfDay, GivesTheFractionOfTheDay) {
+  struct Case {
+    int hour, minute, second, millisecond;
+    double expected;
+  };
+  const Case cases[] = {
+      {0, 0, 0, 0, 0.0},
+      {12, 0, 0, 0, 0.5},
+      {18, 0, 0, 0, 0.75},
+      {6, 0, 0, 0, 0.25},
+      {23, 59, 59, 999, 86'399'999.0 / 86'400'000.0},
+      {8, 30, 0, 0, 30'600'000.0 / 86'400'000.0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(EncodeTimeOfDay(c.hour, c.minute, c.second, c.millisecond), c.expected)
+        << c.hour << ":" << c.minute << ":" << c.second << "." << c.millisecond;
+  }
+}
+
+TEST(EncodeTimeOfDay, RefusesFieldsOutOfRange) {
+  struct Case {
+    int hour, minute, second, millisecond;
+  };
+  const Case cases[] = {{24, 0, 0, 0},   {0, 60, 0, 0}, {0, 0, 60, 0},
+                        {0, 0, 0, 1000}, {-1, 0, 0, 0}, {0, 0, 0, -1}};
+  for (const Case& c : cases) {
+    EXPECT_THROW(EncodeTimeOfDay(c.hour, c.minute, c.second, c.millisecond), AppError)
+        << c.hour << ":" << c.minute << ":" << c.second << "." << c.millisecond;
+  }
+}
+
+TEST(ParseTimeOfDay, EqualsTheEncodedTimeExactly) {
+  const TimeOfDay encoded = EncodeTimeOfDay(8, 30, 0, 0);
+  for (const NamedFormat& f : AllFormats()) {
+    SCOPED_TRACE(f.name);
+    EXPECT_EQ(ParseTimeOfDay(L"8:30:00", f.format), encoded);
+    EXPECT_EQ(ParseTimeOfDay(L"08:30", f.format), encoded);
+  }
+}
+
+struct ParseCase {
+  const char* formatName;
+  RegionalTimeFormat format;
+  std::wstring text;
+  // Hour, minute, second, millisecond; nothing when the text is refused.
+  std::optional<std::array<int, 4>> fields;
+};
+
+std::vector<ParseCase> ParseCases() {
+  using Fields = std::array<int, 4>;
+  const RegionalTimeFormat en = EnglishUsTime();
+  const RegionalTimeFormat ru = RussianTime();
+  const RegionalTimeFormat ko = KoreanTime();
+  const RegionalTimeFormat zh = ChineseTime();
+  const RegionalTimeFormat el = GreekTime();
+  const std::nullopt_t refused = std::nullopt;
+  return {
+      // The numbers and the separators.
+      {"ru-RU", ru, L"8:30", Fields{8, 30, 0, 0}},
+      {"ru-RU", ru, L"08:30", Fields{8, 30, 0, 0}},
+      {"ru-RU", ru, L"8", Fields{8, 0, 0, 0}},
+      {"ru-RU", ru, L"0:00", Fields{0, 0, 0, 0}},
+      {"ru-RU", ru, L"23:59:59", Fields{23, 59, 59, 0}},
+      {"ru-RU", ru, L"  14:15  ", Fields{14, 15, 0, 0}},
+      {"ru-RU", ru, L"\t14:15\t", Fields{14, 15, 0, 0}},
+      {"ru-RU", ru, L"14 : 15 : 20", Fields{14, 15, 20, 0}},
+      {"ru-RU", ru, L"0008:0030", Fields{8, 30, 0, 0}},
+      // The milliseconds are a count after the regional decimal separator.
+      {"ru-RU", ru, L"8:30:15,250", Fields{8, 30, 15, 250}},
+      {"ru-RU", ru, L"8:30:15 , 5", Fields{8, 30, 15, 5}},
+      {"en-US", en, L"8:30:15.999", Fields{8, 30, 15, 999}},
+      {"en-US", en, L"8:30:15,250", refused},
+      {"ru-RU", ru, L"8:30:15.250", refused},
+      {"ru-RU", ru, L"8:30,250", refused},
+      {"en-US", en, L"8:30:15.1000", refused},
+      {"en-US", en, L"8:30:15.", refused},
+      // Out of range and malformed.
+      {"ru-RU", ru, L"", refused},
+      {"ru-RU", ru, L"   ", refused},
+      {"ru-RU", ru, L"24:00", refused},
+      {"ru-RU", ru, L"8:60", refused},
+      {"ru-RU", ru, L"8:30:60", refused},
+      {"ru-RU", ru, L"99999999999999999999:00", refused},
+      {"en-US", en, L"8.30", refused},
+      {"ru-RU", ru, L"8,30", refused},
+      {"ru-RU", ru, L"8 30", refused},
+      {"ru-RU", ru, L"8:", refused},
+      {"ru-RU", ru, L"8:30:", refused},
+      {"ru-RU", ru, L":30", refused},
+      {"ru-RU", ru, L"-8:30", refused},
+      {"ru-RU", ru, L"+8:30", refused},
+      {"ru-RU", ru, L"8:30 x", refused},
+      {"ru-RU", ru, L"8:30:00:00", refused},
+      // Designators after the time.
+      {"en-US", en, L"2:15 PM", Fields{14, 15, 0, 0}},
+      {"en-US", en, L"2:15pm", Fields{14, 15, 0, 0}},
+      {"en-US", en, L"2:15:30 pM ", Fields{14, 15, 30, 0}},
+      {"en-US", en, L"12:00 AM", Fields{0, 0, 0, 0}},
+      {"en-US", en, L"12:00 PM", Fields{12, 0, 0, 0}},
+      {"en-US", en, L"12 am", Fields{0, 0, 0, 0}},
+      {"en-US", en, L"1 PM", Fields{13, 0, 0, 0}},
+      {"en-US", en, L"11:59:59.5 PM", Fields{23, 59, 59, 5}},
+      {"en-US", en, L"13:00 PM", refused},
+      {"en-US", en, L"0:30 AM", refused},
+      {"en-US", en, L"2:15 PM PM", refused},
+      {"en-US", en, L"2:15 P", refused},
+      // Designators before the time.
+      {"en-US", en, L"PM 2:15", Fields{14, 15, 0, 0}},
+      {"en-US", en, L"pm2:15", Fields{14, 15, 0, 0}},
+      {"en-US", en, L"  AM 8:30:00", Fields{8, 30, 0, 0}},
+      {"en-US", en, L"AM 8 PM", refused},
+      {"en-US", en, L"AM", refused},
+      {"en-US", en, L"AM :30", refused},
+      // The literal designators are read under every format.
+      {"ru-RU", ru, L"2:15 PM", Fields{14, 15, 0, 0}},
+      {"ru-RU", ru, L"AM 12:05", Fields{0, 5, 0, 0}},
+      {"ko-KR", ko, L"2:15 pm", Fields{14, 15, 0, 0}},
+      // Regional designators, first or last, in any letter case.
+      {"ko-KR", ko, L"오후 2:15:00", Fields{14, 15, 0, 0}},
+      {"ko-KR", ko, L"오전 12:05:00", Fields{0, 5, 0, 0}},
+      {"ko-KR", ko, L"2:15:00 오후", Fields{14, 15, 0, 0}},
+      {"zh-CN", zh, L"下午 11:59:59", Fields{23, 59, 59, 0}},
+      {"zh-CN", zh, L"上午 13:00:00", refused},
+      {"el-GR", el, L"02:15:00 μ.μ.", Fields{14, 15, 0, 0}},
+      {"el-GR", el, L"02:15:00 Μ.Μ.", Fields{14, 15, 0, 0}},
+      {"el-GR", el, L"02:15:00,5 π.μ.", Fields{2, 15, 0, 5}},
+      {"en-US", en, L"오후 2:15:00", refused},
+      {"ru-RU", ru, L"下午 2:15:00", refused},
+  };
+}
+
+TEST(ParseTimeOfDay, FollowsTheGrammar) {
+  for (const ParseCase& c : ParseCases()) {
+    SCOPED_TRACE(testing::Message() << c.formatName << " \"" << c.text << "\"");
+    const std::optional<TimeOfDay> parsed = ParseTimeOfDay(c.text, c.format);
+    if (!c.fields) {
+      EXPECT_EQ(parsed, std::nullopt);
+      continue;
+    }
+    const auto [hour, minute, second, millisecond] = *c.fields;
+    EXPECT_EQ(parsed, EncodeTimeOfDay(hour, minute, second, millisecond));
+  }
+}
+
+TEST(ParseTimeOfDay, IgnoresUnreadableRegionalDesignators) {
+  // "P1" as the afternoon designator would turn "P12:15" into a quarter
+  // past midnight and make "1:00" ambiguous under a designator-first format.
+  RegionalTimeFormat format = KoreanTime();
+  format.amDesignator = L"1";
+  format.pmDesignator = L"P1";
+  EXPECT_EQ(ParseTimeOfDay(L"13:00:00", format), EncodeTimeOfDay(13, 0, 0, 0));
+  EXPECT_EQ(ParseTimeOfDay(L"P1 2:00:00", format), std::nullopt);
+  EXPECT_EQ(ParseTimeOfDay(L"PM 2:00:00", format), EncodeTimeOfDay(14, 0, 0, 0));
+}
+
+TEST(ParseTimeOfDay, PrefersTheLongestDesignator) {
+  RegionalTimeFormat format = EnglishUsTime();
+  format.amDesignator = L"P";
+  format.pmDesignator = L"PMX";
+  EXPECT_EQ(ParseTimeOfDay(L"2:00 P", format), EncodeTimeOfDay(2, 0, 0, 0));
+  EXPECT_EQ(ParseTimeOfDay(L"2:00 PM", format), EncodeTimeOfDay(14, 0, 0, 0));
+  EXPECT_EQ(ParseTimeOfDay(L"2:00 PMX", format), EncodeTimeOfDay(14, 0, 0, 0));
+}
+
+TEST(FormatTimeOfDay, FollowsTheRegionalFormat) {
+  struct Case {
+    const char* formatName;
+    RegionalTimeFormat format;
+    TimeOfDay time;
+    std::wstring expected;
+  };
+  const TimeOfDay afternoon = EncodeTimeOfDay(14, 5, 9, 0);
+  const TimeOfDay pastMidnight = EncodeTimeOfDay(0, 5, 0, 0);
+  const TimeOfDay noon = EncodeTimeOfDay(12, 0, 0, 0);
+  const TimeOfDay withFraction = EncodeTimeOfDay(8, 30, 15, 25);
+  const Case cases[] = {
+      {"en-US", EnglishUsTime(), afternoon, L"2:05:09 PM"},
+      {"en-US", EnglishUsTime(), pastMidnight, L"12:05:00 AM"},
+      {"en-US", EnglishUsTime(), noon, L"12:00:00 PM"},
+      {"en-US", EnglishUsTime(), withFraction, L"8:30:15.025 AM"},
+      {"en-PH", PhilippineTime(), afternoon, L"02:05:09 PM"},
+      {"ru-RU", RussianTime(), afternoon, L"14:05:09"},
+      {"ru-RU", RussianTime(), pastMidnight, L"0:05:00"},
+      {"ru-RU", RussianTime(), EncodeTimeOfDay(8, 30, 0, 0), L"8:30:00"},
+      {"ru-RU", RussianTime(), withFraction, L"8:30:15,025"},
+      {"de-DE", GermanTime(), pastMidnight, L"00:05:00"},
+      {"ko-KR", KoreanTime(), afternoon, L"오후 2:05:09"},
+      {"ko-KR", KoreanTime(), pastMidnight, L"오전 12:05:00"},
+      {"el-GR", GreekTime(), afternoon, L"02:05:09 μ.μ."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.formatName);
+    EXPECT_EQ(FormatTimeOfDay(c.time, c.format), c.expected);
+  }
+}
+
+TEST(FormatTimeOfDay, WritesTheTwentyFourHourFormWhenDesignatorsCannotBeReadBack) {
+  const TimeOfDay afternoon = EncodeTimeOfDay(14, 5, 9, 0);
+  for (const NamedFormat& f : UnreadableDesignatorFormats()) {
+    SCOPED_TRACE(f.name);
+    EXPECT_EQ(FormatTimeOfDay(afternoon, f.format), L"14:05:09");
+    EXPECT_EQ(FormatTimeOfDay(EncodeTimeOfDay(8, 0, 0, 0), f.format),
+              f.format.hourLeadingZero ? L"08:00:00" : L"8:00:00");
+  }
+}
+
+TEST(FormatTimeOfDay, UsesAPointWhereTheDecimalSeparatorCannotBeReadBack) {
+  const TimeOfDay withFraction = EncodeTimeOfDay(8, 30, 15, 250);
+  for (const std::wstring separator : {L"", L"5", L" ", L"\n"}) {
+    RegionalTimeFormat format = RussianTime();
+    format.decimalSeparator = separator;
+    EXPECT_EQ(FormatTimeOfDay(withFraction, format), L"8:30:15.250");
+    EXPECT_EQ(ParseTimeOfDay(L"8:30:15.250", format), withFraction);
+  }
+}
+
+TEST(FormatTimeOfDay, ReadsBackEveryMinuteOfTheDay) {
+  for (const NamedFormat& f : AllFormats()) {
+    SCOPED_TRACE(f.name);
+    for (int minuteOfDay = 0; minuteOfDay < 24 * 60; ++minuteOfDay) {
+      const TimeOfDay time = EncodeTimeOfDay(minuteOfDay / 60, minuteOfDay % 60, 0, 0);
+      const std::wstring text = FormatTimeOfDay(time, f.format);
+      ASSERT_EQ(ParseTimeOfDay(text, f.format), time) << "\"" << text << "\"";
+    }
+  }
+}
+
+TEST(FormatTimeOfDay, ReadsBackSecondsAndFractions) {
+  const TimeOfDay times[] = {
+      EncodeTimeOfDay(0, 0, 0, 1),     EncodeTimeOfDay(8, 30, 15, 0),
+      EncodeTimeOfDay(12, 0, 0, 500),  EncodeTimeOfDay(23, 59, 59, 999),
+      EncodeTimeOfDay(11, 59, 59, 10),
+  };
+  for (const NamedFormat& f : AllFormats()) {
+    SCOPED_TRACE(f.name);
+    for (TimeOfDay time : times) {
+      const std::wstring text = FormatTimeOfDay(time, f.format);
+      EXPECT_EQ(ParseTimeOfDay(text, f.format), time) << "\"" << text << "\"";
+    }
+  }
+}
+
+TEST(FormatHourMinute, ShowsTwoDigitHoursAndMinutesWithinTheDay) {
+  struct Case {
+    TimeOfDay time;
+    std::wstring expected;
+  };
+  const Case cases[] = {
+      {0.0, L"00:00"},
+      {EncodeTimeOfDay(8, 30, 0, 0), L"08:30"},
+      {EncodeTimeOfDay(8, 30, 59, 999), L"08:30"},
+      {EncodeTimeOfDay(23, 59, 59, 999), L"23:59"},
+      {0.5, L"12:00"},
+      // Sums of doubles land a hair beside the minute; rounding to the
+      // millisecond first keeps them on it.
+      {AddMinutes(EncodeTimeOfDay(8, 0, 0, 0), 30), L"08:30"},
+      {AddMinutes(EncodeTimeOfDay(14, 15, 0, 0), 45), L"15:00"},
+      {AddMinutes(EncodeTimeOfDay(23, 30, 0, 0), 45), L"00:15"},
+      {1.0, L"00:00"},
+      {1.75, L"18:00"},
+      {-0.25, L"18:00"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FormatHourMinute(c.time), c.expected) << c.time;
+  }
+}
+
+TEST(FormatHourMinute, EveryMinuteSumShowsItsMinute) {
+  const TimeOfDay start = EncodeTimeOfDay(0, 0, 0, 0);
+  for (int minutes = 0; minutes < 2 * 24 * 60; ++minutes) {
+    const std::wstring expected =
+        FormatHourMinute(EncodeTimeOfDay(minutes / 60 % 24, minutes % 60, 0, 0));
+    ASSERT_EQ(FormatHourMinute(AddMinutes(start, minutes)), expected) << minutes;
+  }
+}
+
+TEST(AddMinutes, AddsWholeMinutesWithoutWrapping) {
+  EXPECT_DOUBLE_EQ(AddMinutes(EncodeTimeOfDay(8, 0, 0, 0), 30), EncodeTimeOfDay(8, 30, 0, 0));
+  EXPECT_DOUBLE_EQ(AddMinutes(EncodeTimeOfDay(23, 30, 0, 0), 45),
+                   1.0 + EncodeTimeOfDay(0, 15, 0, 0));
+  EXPECT_DOUBLE_EQ(AddMinutes(0.5, -60), EncodeTimeOfDay(11, 0, 0, 0));
+  EXPECT_DOUBLE_EQ(AddMinutes(0.0, 2'147'483'647), 2'147'483'647.0 / 1440.0);
+}
+
+}  // namespace
+}  // namespace ostrevin
