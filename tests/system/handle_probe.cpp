@@ -1,0 +1,14 @@
+#include "handle_probe.h"
+
+#include <stdexcept>
+
+namespace ostrevin::testing {
+
+HANDLE NextHandle() {
+  HANDLE probe = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  if (!probe) throw std::runtime_error("cannot create an event");
+  ::CloseHandle(probe);
+  return probe;
+}
+
+}  // namespace ostrevin::testing

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+namespace ostrevin::testing {
+
+// The handle value the process would get for its next new handle. The system
+// gives out the lowest free slot (Wine) or the last freed one (Windows), so the
+// value stays the same unless handles were left open in between. Wine's
+// GetProcessHandleCount always reports 0, so it cannot serve.
+HANDLE NextHandle();
+
+}  // namespace ostrevin::testing

@@ -1,0 +1,23 @@
+#include "user_locale_override.h"
+
+namespace ostrevin::testing {
+
+UserLocaleOverride::~UserLocaleOverride() {
+  // Newest first, so an item set twice ends at its original value.
+  for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+    ::SetLocaleInfoW(LOCALE_USER_DEFAULT, it->first, it->second.c_str());
+  }
+}
+
+bool UserLocaleOverride::Set(LCTYPE item, const std::wstring& value) {
+  saved_.emplace_back(item, UserLocaleItem(item));
+  return ::SetLocaleInfoW(LOCALE_USER_DEFAULT, item, value.c_str()) != FALSE;
+}
+
+std::wstring UserLocaleItem(LCTYPE item) {
+  wchar_t buffer[128] = {};
+  int length = ::GetLocaleInfoW(LOCALE_USER_DEFAULT, item, buffer, 128);
+  return length > 0 ? std::wstring(buffer, length - 1) : std::wstring();
+}
+
+}  // namespace ostrevin::testing
