@@ -1,0 +1,78 @@
+#include "components/tray_shell.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <winver.h>
+
+#include "components/model/tray_taskbar_version.h"
+#include "toolkit/handles.h"
+
+namespace ostrevin {
+namespace {
+
+class ShellNotifyIcon : public TrayShell {
+ public:
+  bool Notify(DWORD message, NOTIFYICONDATAW& data) override {
+    return ::Shell_NotifyIconW(message, &data) != FALSE;
+  }
+};
+
+// A file of the system folder by its full path, so that no file of the same
+// name in the program's or the current folder is ever taken instead.
+std::wstring SystemFilePath(const wchar_t* fileName) {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return std::wstring(folder, length) + L"\\" + fileName;
+}
+
+template <typename Function>
+Function* LibraryFunction(HMODULE library, const char* name) {
+  return reinterpret_cast<Function*>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
+}
+
+// dwFileVersionMS of comctl32.dll, 0 when it cannot be read. version.dll is
+// loaded only for this one question, and only from the system folder.
+std::uint32_t ComctlFileVersion() {
+  const std::wstring versionDll = SystemFilePath(L"version.dll");
+  const std::wstring comctl = SystemFilePath(L"comctl32.dll");
+  if (versionDll.empty() || comctl.empty()) return 0;
+  const toolkit::UniqueModule library(::LoadLibraryW(versionDll.c_str()));
+  if (!library) return 0;
+  auto* infoSize = LibraryFunction<decltype(::GetFileVersionInfoSizeW)>(library.get(),
+                                                                        "GetFileVersionInfoSizeW");
+  auto* info =
+      LibraryFunction<decltype(::GetFileVersionInfoW)>(library.get(), "GetFileVersionInfoW");
+  auto* query = LibraryFunction<decltype(::VerQueryValueW)>(library.get(), "VerQueryValueW");
+  if (!infoSize || !info || !query) return 0;
+
+  DWORD unused = 0;
+  const DWORD size = infoSize(comctl.c_str(), &unused);
+  if (size == 0) return 0;
+  std::vector<std::byte> block(size);
+  if (!info(comctl.c_str(), 0, size, block.data())) return 0;
+  void* fixed = nullptr;
+  UINT fixedSize = 0;
+  if (!query(block.data(), L"\\", &fixed, &fixedSize) || fixedSize < sizeof(VS_FIXEDFILEINFO)) {
+    return 0;
+  }
+  return static_cast<const VS_FIXEDFILEINFO*>(fixed)->dwFileVersionMS;
+}
+
+}  // namespace
+
+TrayShell& SystemTrayShell() {
+  static ShellNotifyIcon shell;
+  return shell;
+}
+
+UINT TaskbarCreatedMessage() {
+  static const UINT message = AnnouncesTaskbarCreated(ComctlFileVersion())
+                                  ? ::RegisterWindowMessageW(L"TaskbarCreated")
+                                  : 0;
+  return message;
+}
+
+}  // namespace ostrevin
