@@ -35,9 +35,14 @@ TEST_F(PrivateProfileFileTest, FindsSectionsAndKeysWithoutRegardToLetterCase) {
 }
 
 struct ValueCase {
+  const char* label;
   std::string line;
   std::wstring value;
 };
+
+void PrintTo(const ValueCase& value, std::ostream* out) {
+  *out << value.label;
+}
 
 class ValueTextTest : public PrivateProfileFileTest,
                       public ::testing::WithParamInterface<ValueCase> {};
@@ -49,11 +54,15 @@ TEST_P(ValueTextTest, HasBlanksAndOneEnclosingPairOfQuotesRemoved) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ValueTextTest,
-    ::testing::Values(ValueCase{"LessLen=455", L"455"}, ValueCase{"LessLen =   455   ", L"455"},
-                      ValueCase{"  LessLen\t=\t455\t", L"455"},
-                      ValueCase{"LessLen=\"455\"", L"455"}, ValueCase{"LessLen= '455' ", L"455"},
-                      ValueCase{"LessLen=\"455", L"\"455"}, ValueCase{"LessLen=\"4\"5", L"\"4\"5"},
-                      ValueCase{"LessLen=4=5", L"4=5"}, ValueCase{"LessLen=", L""}));
+    ::testing::Values(ValueCase{"Plain", "LessLen=455", L"455"},
+                      ValueCase{"BlanksAroundEquals", "LessLen =   455   ", L"455"},
+                      ValueCase{"Tabs", "  LessLen\t=\t455\t", L"455"},
+                      ValueCase{"DoubleQuotes", "LessLen=\"455\"", L"455"},
+                      ValueCase{"SingleQuotesInBlanks", "LessLen= '455' ", L"455"},
+                      ValueCase{"UnmatchedQuote", "LessLen=\"455", L"\"455"},
+                      ValueCase{"InnerQuotes", "LessLen=\"4\"5", L"\"4\"5"},
+                      ValueCase{"SecondEquals", "LessLen=4=5", L"4=5"},
+                      ValueCase{"Empty", "LessLen=", L""}));
 
 TEST_F(PrivateProfileFileTest, CutsALongValueTo2047Characters) {
   const std::string value(3000, 'x');

@@ -12,11 +12,16 @@ namespace ostrevin {
 namespace {
 
 struct PictureCase {
+  const char* label;
   const wchar_t* picture;
   bool hourLeadingZero;
   bool twelveHour;
   bool designatorFirst;
 };
+
+void PrintTo(const PictureCase& picture, std::ostream* out) {
+  *out << picture.label;
+}
 
 class TimePictureTest : public ::testing::TestWithParam<PictureCase> {};
 
@@ -30,21 +35,24 @@ TEST_P(TimePictureTest, GivesTheHourFormAndTheDesignatorPlace) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pictures, TimePictureTest,
-    ::testing::Values(
-        PictureCase{L"HH:mm:ss", true, false, false}, PictureCase{L"H:mm:ss", false, false, false},
-        PictureCase{L"h:mm:ss tt", false, true, false},
-        PictureCase{L"hh:mm:ss tt", true, true, false},
-        PictureCase{L"tt h:mm:ss", false, true, true},
-        PictureCase{L"tt hh:mm:ss", true, true, true}, PictureCase{L"t h:mm:ss", false, true, true},
-        PictureCase{L"h:mm:ss", false, true, false},
-        // Letters inside quotes are literal text, not elements.
-        PictureCase{L"HH' h 'mm' min 'ss' s'", true, false, false},
-        PictureCase{L"'hh tt' H:mm:ss", false, false, false},
-        PictureCase{L"'It''s' h:mm:ss tt", false, true, false},
-        PictureCase{L"'tt''s' hh:mm:ss tt", true, true, false},
-        PictureCase{L"tt'h' HH:mm", true, false, true},
-        // Without an hour, the form the program writes by default.
-        PictureCase{L"mm:ss", true, false, false}, PictureCase{L"", true, false, false}));
+    ::testing::Values(PictureCase{"HH", L"HH:mm:ss", true, false, false},
+                      PictureCase{"H", L"H:mm:ss", false, false, false},
+                      PictureCase{"h_tt", L"h:mm:ss tt", false, true, false},
+                      PictureCase{"hh_tt", L"hh:mm:ss tt", true, true, false},
+                      PictureCase{"tt_h", L"tt h:mm:ss", false, true, true},
+                      PictureCase{"tt_hh", L"tt hh:mm:ss", true, true, true},
+                      PictureCase{"t_h", L"t h:mm:ss", false, true, true},
+                      PictureCase{"h_without_tt", L"h:mm:ss", false, true, false},
+                      // Letters inside quotes are literal text, not elements.
+                      PictureCase{"QuotedH", L"HH' h 'mm' min 'ss' s'", true, false, false},
+                      PictureCase{"QuotedHhTt", L"'hh tt' H:mm:ss", false, false, false},
+                      PictureCase{"EscapedQuote", L"'It''s' h:mm:ss tt", false, true, false},
+                      PictureCase{"EscapedQuoteAroundTt", L"'tt''s' hh:mm:ss tt", true, true,
+                                  false},
+                      PictureCase{"QuotedHAfterTt", L"tt'h' HH:mm", true, false, true},
+                      // Without an hour, the form the program writes by default.
+                      PictureCase{"NoHour", L"mm:ss", true, false, false},
+                      PictureCase{"Empty", L"", true, false, false}));
 
 TEST(LocaleTimeTextsTest, KeepsTheDefaultsForWhatTheSystemCouldNotGive) {
   RegionalTimeFormat format = RegionalTimeFormatFromLocaleTexts(LocaleTimeTexts{});
@@ -70,24 +78,11 @@ TEST(LocaleTimeTextsTest, TakesDesignatorsAsGivenButNeverAnEmptyDecimalSeparator
   EXPECT_EQ(format.decimalSeparator, L",");
 }
 
-// The user's regional settings for one test; an empty picture leaves the
-// system's own.
-struct UserFormatCase {
-  const wchar_t* picture;
-  const wchar_t* am;
-  const wchar_t* pm;
-  const wchar_t* decimal;
-};
+using testing::UserTimeFormat;
 
-class UserRegionalFormatTest : public ::testing::TestWithParam<UserFormatCase> {
+class UserRegionalFormatTest : public ::testing::TestWithParam<UserTimeFormat> {
  protected:
-  void SetUp() override {
-    if (*GetParam().picture == L'\0') return;
-    ASSERT_TRUE(locale_.Set(LOCALE_STIMEFORMAT, GetParam().picture));
-    ASSERT_TRUE(locale_.Set(LOCALE_S1159, GetParam().am));
-    ASSERT_TRUE(locale_.Set(LOCALE_S2359, GetParam().pm));
-    ASSERT_TRUE(locale_.Set(LOCALE_SDECIMAL, GetParam().decimal));
-  }
+  void SetUp() override { ASSERT_TRUE(locale_.Set(GetParam())); }
 
   testing::UserLocaleOverride locale_;
 };
@@ -125,14 +120,14 @@ TEST_P(UserRegionalFormatTest, WritesTimesAsTheSystemShowsThem) {
   EXPECT_EQ(FormatTimeOfDay(EncodeTimeOfDay(0, 30, 0, 0), format), SystemTimeText(0, 30, 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, UserRegionalFormatTest,
-                         ::testing::Values(UserFormatCase{L"", L"", L"", L""},
-                                           UserFormatCase{L"HH:mm:ss", L"", L"", L","},
-                                           UserFormatCase{L"H:mm:ss", L"AM", L"PM", L"."},
-                                           UserFormatCase{L"hh:mm:ss tt", L"am", L"pm", L"."},
-                                           UserFormatCase{L"tt h:mm:ss", L"AM", L"PM", L","},
-                                           UserFormatCase{L"tt hh:mm:ss", L"vorm", L"nachm",
-                                                          L"."}));
+INSTANTIATE_TEST_SUITE_P(
+    Formats, UserRegionalFormatTest,
+    ::testing::Values(UserTimeFormat{"SystemsOwn", L"", L"", L"", L""},
+                      UserTimeFormat{"HH_comma", L"HH:mm:ss", L"", L"", L","},
+                      UserTimeFormat{"H", L"H:mm:ss", L"AM", L"PM", L"."},
+                      UserTimeFormat{"hh_tt_lowercase", L"hh:mm:ss tt", L"am", L"pm", L"."},
+                      UserTimeFormat{"tt_h_comma", L"tt h:mm:ss", L"AM", L"PM", L","},
+                      UserTimeFormat{"tt_hh_german", L"tt hh:mm:ss", L"vorm", L"nachm", L"."}));
 
 TEST(UserDesignatorTest, OneTheSettingsFileCannotHoldGivesWayToThePlainDesignator) {
   const UINT ansiCodePage = ::GetACP();

@@ -224,9 +224,14 @@ class FileLockedAtWrite final : public ProfileFile {
 };
 
 struct FailingWriteCase {
+  const char* label;
   int failingWrite;
   std::vector<std::wstring> sectionsWritten;
 };
+
+void PrintTo(const FailingWriteCase& failing, std::ostream* out) {
+  *out << failing.label;
+}
 
 class SaveStopTest : public SettingsStorageTest,
                      public ::testing::WithParamInterface<FailingWriteCase> {};
@@ -245,8 +250,9 @@ TEST_P(SaveStopTest, StopsAtTheKeyThatCannotBeWritten) {
 // writes, then ten "Common" keys, then the "Sounds" keys.
 INSTANTIATE_TEST_SUITE_P(
     Writes, SaveStopTest,
-    ::testing::Values(FailingWriteCase{71, {L"1", L"Times", L"2", L"3", L"4", L"5"}},
-                      FailingWriteCase{81, {L"1", L"Times", L"2", L"3", L"4", L"5", L"Common"}}));
+    ::testing::Values(
+        FailingWriteCase{"LessLen", 71, {L"1", L"Times", L"2", L"3", L"4", L"5"}},
+        FailingWriteCase{"StartStopSnd", 81, {L"1", L"Times", L"2", L"3", L"4", L"5", L"Common"}}));
 
 // Removes the program's default settings file when the test ends.
 class DefaultFileRemover {
@@ -275,23 +281,12 @@ TEST(DefaultSettingsFileTest, AnEmptyPathMeansTheFileBesideTheProgram) {
   ExpectSameSettings(loaded, UnusualSettings());
 }
 
-// One user long-time format, set in the user's regional settings.
-struct UserFormatCase {
-  const wchar_t* picture;
-  const wchar_t* am;
-  const wchar_t* pm;
-  const wchar_t* decimal;
-};
+using testing::UserTimeFormat;
 
 class UserFormatTest : public SettingsStorageTest,
-                       public ::testing::WithParamInterface<UserFormatCase> {
+                       public ::testing::WithParamInterface<UserTimeFormat> {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(locale_.Set(LOCALE_STIMEFORMAT, GetParam().picture));
-    ASSERT_TRUE(locale_.Set(LOCALE_S1159, GetParam().am));
-    ASSERT_TRUE(locale_.Set(LOCALE_S2359, GetParam().pm));
-    ASSERT_TRUE(locale_.Set(LOCALE_SDECIMAL, GetParam().decimal));
-  }
+  void SetUp() override { ASSERT_TRUE(locale_.Set(GetParam())); }
 
   testing::UserLocaleOverride locale_;
 };
@@ -305,30 +300,32 @@ TEST_P(UserFormatTest, ASavedRecordLoadsBackUnchanged) {
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, UserFormatTest,
-    ::testing::Values(UserFormatCase{L"HH:mm:ss", L"", L"", L","},
-                      UserFormatCase{L"H:mm:ss", L"AM", L"PM", L"."},
-                      UserFormatCase{L"h:mm:ss tt", L"AM", L"PM", L"."},
-                      UserFormatCase{L"hh:mm:ss tt", L"a.m.", L"p.m.", L"."},
-                      UserFormatCase{L"h:mm:ss tt", L"", L"", L"."},
-                      UserFormatCase{L"tt h:mm:ss", L"AM", L"PM", L","},
-                      UserFormatCase{L"tt hh:mm:ss", L"\u4e0a\u5348", L"\u4e0b\u5348", L"."},
-                      UserFormatCase{L"HH' h 'mm' min 'ss' s'", L"", L"", L","}));
+    ::testing::Values(UserTimeFormat{"HH_comma", L"HH:mm:ss", L"", L"", L","},
+                      UserTimeFormat{"H", L"H:mm:ss", L"AM", L"PM", L"."},
+                      UserTimeFormat{"h_tt", L"h:mm:ss tt", L"AM", L"PM", L"."},
+                      UserTimeFormat{"hh_tt_dotted", L"hh:mm:ss tt", L"a.m.", L"p.m.", L"."},
+                      UserTimeFormat{"h_tt_empty", L"h:mm:ss tt", L"", L"", L"."},
+                      UserTimeFormat{"tt_h_comma", L"tt h:mm:ss", L"AM", L"PM", L","},
+                      UserTimeFormat{"tt_hh_chinese", L"tt hh:mm:ss", L"\u4e0a\u5348",
+                                     L"\u4e0b\u5348", L"."},
+                      UserTimeFormat{"HH_literals", L"HH' h 'mm' min 'ss' s'", L"", L"", L","}));
 
 struct WrittenTimeCase {
-  UserFormatCase format;
+  UserTimeFormat format;
   const char* morning;    // 07:05
   const char* afternoon;  // 14:15
 };
+
+void PrintTo(const WrittenTimeCase& written, std::ostream* out) {
+  *out << written.format.label;
+}
 
 class WrittenTimeTest : public SettingsStorageTest,
                         public ::testing::WithParamInterface<WrittenTimeCase> {};
 
 TEST_P(WrittenTimeTest, FollowsTheUserLongTimeFormat) {
-  const UserFormatCase& format = GetParam().format;
   testing::UserLocaleOverride locale;
-  ASSERT_TRUE(locale.Set(LOCALE_STIMEFORMAT, format.picture));
-  ASSERT_TRUE(locale.Set(LOCALE_S1159, format.am));
-  ASSERT_TRUE(locale.Set(LOCALE_S2359, format.pm));
+  ASSERT_TRUE(locale.Set(GetParam().format));
   Settings settings = UnusualSettings();
   settings.StartTime(2) = EncodeTimeOfDay(14, 15, 0, 0);
   SaveSettings(settings, path_);
@@ -342,10 +339,11 @@ TEST_P(WrittenTimeTest, FollowsTheUserLongTimeFormat) {
 INSTANTIATE_TEST_SUITE_P(
     Formats, WrittenTimeTest,
     ::testing::Values(
-        WrittenTimeCase{{L"HH:mm:ss", L"", L"", L"."}, "07:05:00", "14:15:00"},
-        WrittenTimeCase{{L"H:mm:ss", L"", L"", L"."}, "7:05:00", "14:15:00"},
-        WrittenTimeCase{{L"h:mm:ss tt", L"AM", L"PM", L"."}, "7:05:00 AM", "2:15:00 PM"},
-        WrittenTimeCase{{L"tt hh:mm:ss", L"AM", L"PM", L"."}, "AM 07:05:00", "PM 02:15:00"}));
+        WrittenTimeCase{{"HH", L"HH:mm:ss", L"", L"", L"."}, "07:05:00", "14:15:00"},
+        WrittenTimeCase{{"H", L"H:mm:ss", L"", L"", L"."}, "7:05:00", "14:15:00"},
+        WrittenTimeCase{{"h_tt", L"h:mm:ss tt", L"AM", L"PM", L"."}, "7:05:00 AM", "2:15:00 PM"},
+        WrittenTimeCase{
+            {"tt_hh", L"tt hh:mm:ss", L"AM", L"PM", L"."}, "AM 07:05:00", "PM 02:15:00"}));
 
 }  // namespace
 }  // namespace ostrevin

@@ -67,6 +67,10 @@ struct AliasCase {
   const wchar_t* alias;
 };
 
+void PrintTo(const AliasCase& alias, std::ostream* out) {
+  *out << alias.kind;
+}
+
 class SystemSoundAliasTest : public ::testing::TestWithParam<AliasCase> {};
 
 TEST_P(SystemSoundAliasTest, NamesTheCuesSystemSound) {

@@ -14,6 +14,12 @@ bool UserLocaleOverride::Set(LCTYPE item, const std::wstring& value) {
   return ::SetLocaleInfoW(LOCALE_USER_DEFAULT, item, value.c_str()) != FALSE;
 }
 
+bool UserLocaleOverride::Set(const UserTimeFormat& format) {
+  if (*format.picture == L'\0') return true;
+  return Set(LOCALE_STIMEFORMAT, format.picture) && Set(LOCALE_S1159, format.am) &&
+         Set(LOCALE_S2359, format.pm) && Set(LOCALE_SDECIMAL, format.decimal);
+}
+
 std::wstring UserLocaleItem(LCTYPE item) {
   wchar_t buffer[128] = {};
   int length = ::GetLocaleInfoW(LOCALE_USER_DEFAULT, item, buffer, 128);
