@@ -1,1 +1,1 @@
-target_sources(ostrevin_components PRIVATE placeholder.cpp)
+target_sources(ostrevin_components PRIVATE gauge.cpp)

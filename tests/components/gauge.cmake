@@ -1,1 +1,3 @@
-# (being written)
+ostrevin_add_test(gauge_tests
+  SOURCES gauge_paint_test.cpp gauge_repaint_test.cpp
+  LIBS ostrevin_components ntdll)

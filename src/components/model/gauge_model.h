@@ -68,14 +68,13 @@ struct GaugeRect {
 GaugeRect GaugePaintRect(int width, int height, TGaugeBorderStyle border);
 
 // The pie's ellipse and, when there is a wedge, the points its rays pass
-// through: the wedge runs counterclockwise on the screen from start to end.
+// through: the wedge runs counterclockwise on the screen from start to end,
+// and is the whole ellipse when the two coincide.
 struct PieLayout {
   GaugeRect ellipse;
   bool hasWedge = false;
   GaugePoint start;
   GaugePoint end;
-  // Coinciding rays mean the wedge is the whole ellipse.
-  bool WholeEllipse() const { return start == end; }
 };
 PieLayout LayOutPie(const GaugeRect& paint, TGaugeBorderStyle border, int filledPercent);
 

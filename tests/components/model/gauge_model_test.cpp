@@ -285,7 +285,6 @@ TEST_P(Gauge1PieTest, WedgeStartsWhereThePercentageReachesOnTheClockFace) {
   EXPECT_TRUE(pie.hasWedge);
   EXPECT_EQ(pie.start, GetParam().start);
   EXPECT_EQ(pie.end, (GaugePoint{112, 0}));
-  EXPECT_EQ(pie.WholeEllipse(), GetParam().percent == 100);
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, Gauge1PieTest,
