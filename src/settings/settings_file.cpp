@@ -42,6 +42,8 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
   using Handlers::operator()...;
 };
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 bool IsBlank(wchar_t c) {
   return c == L' ' || c == L'\t';

@@ -61,9 +61,16 @@ bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b) {
   return a.size() == b.size() && StartsWithIgnoringCase(a, b);
 }
 
-std::wstring_view TrimBlanks(std::wstring_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+// Blanks and the other spaces that a profile file reader may strip from the
+// ends of a value.
+bool IsSpaceLike(wchar_t c) {
+  return IsBlank(c) || c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200B) ||
+         c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000 || c == 0xFEFF;
+}
+
+std::wstring_view TrimSpaces(std::wstring_view text) {
+  while (!text.empty() && IsSpaceLike(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsSpaceLike(text.back())) text.remove_suffix(1);
   return text;
 }
 
@@ -83,7 +90,7 @@ bool ContainsAny(std::wstring_view text, bool (*predicate)(wchar_t)) {
 std::wstring_view DecimalSeparatorOf(const RegionalTimeFormat& format) {
   const std::wstring_view separator = format.decimalSeparator;
   const bool usable = !separator.empty() && separator.size() <= kMaxDecimalSeparatorLength &&
-                      !ContainsAny(separator, IsDigit) && !ContainsAny(separator, IsBlank) &&
+                      !ContainsAny(separator, IsDigit) && !ContainsAny(separator, IsSpaceLike) &&
                       !ContainsAny(separator, IsControl);
   return usable ? separator : kFallbackDecimalSeparator;
 }
@@ -110,8 +117,8 @@ struct TimeTextRules {
 TimeTextRules RulesFor(const RegionalTimeFormat& format) {
   TimeTextRules rules;
   rules.decimalSeparator = DecimalSeparatorOf(format);
-  const std::wstring_view am = TrimBlanks(format.amDesignator);
-  const std::wstring_view pm = TrimBlanks(format.pmDesignator);
+  const std::wstring_view am = TrimSpaces(format.amDesignator);
+  const std::wstring_view pm = TrimSpaces(format.pmDesignator);
   if (IsReadableDesignator(am, rules.decimalSeparator) &&
       IsReadableDesignator(pm, rules.decimalSeparator) && !EqualIgnoringCase(am, pm)) {
     rules.amDesignator = am;

@@ -33,23 +33,6 @@ bool SameName(std::wstring_view a, std::wstring_view b) {
   return true;
 }
 
-// The name of a "[name]" header line, or nothing for any other line.
-std::optional<std::wstring_view> SectionHeaderName(std::wstring_view line) {
-  line = Trim(line);
-  if (!line.starts_with(L"[")) return std::nullopt;
-  const std::size_t close = line.rfind(L']');
-  if (close == std::wstring_view::npos) return std::nullopt;
-  return Trim(line.substr(1, close - 1));
-}
-
-bool IsKeyLine(std::wstring_view line) {
-  return !SectionHeaderName(line) && line.find(L'=') != std::wstring_view::npos;
-}
-
-std::wstring_view KeyNameOf(std::wstring_view line) {
-  return Trim(line.substr(0, line.find(L'=')));
-}
-
 std::wstring_view ValueOf(std::wstring_view line) {
   std::wstring_view value = Trim(line.substr(line.find(L'=') + 1));
   const bool quoted = value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') &&
@@ -77,14 +60,30 @@ std::vector<std::wstring> SplitLines(const std::wstring& text) {
 MemoryProfileFile::MemoryProfileFile(std::wstring path) : path_(std::move(path)) {}
 
 MemoryProfileFile::MemoryProfileFile(std::wstring path, const std::wstring& text)
-    : path_(std::move(path)), exists_(true), lines_(SplitLines(text)) {}
+    : path_(std::move(path)), exists_(true) {
+  for (std::wstring& line : SplitLines(text)) lines_.push_back(MakeLine(std::move(line)));
+}
+
+MemoryProfileFile::Line MemoryProfileFile::MakeLine(std::wstring text) {
+  Line line{std::move(text), Line::Kind::kOther, {}};
+  const std::wstring_view trimmed = Trim(line.text);
+  const std::size_t close = trimmed.rfind(L']');
+  if (trimmed.starts_with(L"[") && close != std::wstring_view::npos) {
+    line.kind = Line::Kind::kSection;
+    line.name = Trim(trimmed.substr(1, close - 1));
+  } else if (const std::size_t equals = line.text.find(L'='); equals != std::wstring::npos) {
+    line.kind = Line::Kind::kKey;
+    line.name = Trim(std::wstring_view(line.text).substr(0, equals));
+  }
+  return line;
+}
 
 std::wstring MemoryProfileFile::ReadString(const std::wstring& section, const std::wstring& key) {
   const std::optional<std::size_t> header = FindSection(section);
   if (!header) return {};
   const std::optional<std::size_t> line = FindKey(*header, key);
   if (!line) return {};
-  return std::wstring(ValueOf(lines_[*line]).substr(0, kMaxValueLength));
+  return std::wstring(ValueOf(lines_[*line].text).substr(0, kMaxValueLength));
 }
 
 void MemoryProfileFile::WriteString(const std::wstring& section, const std::wstring& key,
@@ -96,21 +95,21 @@ void MemoryProfileFile::WriteString(const std::wstring& section, const std::wstr
   exists_ = true;
   const std::optional<std::size_t> header = FindSection(section);
   if (!header) {
-    lines_.push_back(L"[" + section + L"]");
-    lines_.push_back(key + L"=" + value);
+    lines_.push_back(MakeLine(L"[" + section + L"]"));
+    lines_.push_back(MakeLine(key + L"=" + value));
     return;
   }
   if (const std::optional<std::size_t> line = FindKey(*header, key)) {
-    lines_[*line] = std::wstring(KeyNameOf(lines_[*line])) + L"=" + value;
+    lines_[*line] = MakeLine(lines_[*line].name + L"=" + value);
     return;
   }
   std::size_t end = SectionEnd(*header);
-  while (end > *header + 1 && Trim(lines_[end - 1]).empty()) --end;
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(end), key + L"=" + value);
+  while (end > *header + 1 && Trim(lines_[end - 1].text).empty()) --end;
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(end), MakeLine(key + L"=" + value));
 }
 
 void MemoryProfileFile::Flush() {
-  events_.push_back({ProfileEvent::Kind::kFlush, {}, {}, {}});
+  events_.push_back(FlushEvent());
 }
 
 void MemoryProfileFile::FailWrite(int number) {
@@ -119,16 +118,14 @@ void MemoryProfileFile::FailWrite(int number) {
 
 std::wstring MemoryProfileFile::Text() const {
   std::wstring text;
-  for (const std::wstring& line : lines_) text += line + L"\n";
+  for (const Line& line : lines_) text += line.text + L"\n";
   return text;
 }
 
 std::vector<std::wstring> MemoryProfileFile::SectionNames() const {
   std::vector<std::wstring> names;
-  for (const std::wstring& line : lines_) {
-    if (const std::optional<std::wstring_view> name = SectionHeaderName(line)) {
-      names.emplace_back(*name);
-    }
+  for (const Line& line : lines_) {
+    if (line.kind == Line::Kind::kSection) names.push_back(line.name);
   }
   return names;
 }
@@ -139,7 +136,7 @@ std::vector<std::wstring> MemoryProfileFile::KeyNames(const std::wstring& sectio
   if (!header) return names;
   const std::size_t end = SectionEnd(*header);
   for (std::size_t i = *header + 1; i < end; ++i) {
-    if (IsKeyLine(lines_[i])) names.emplace_back(KeyNameOf(lines_[i]));
+    if (lines_[i].kind == Line::Kind::kKey) names.push_back(lines_[i].name);
   }
   return names;
 }
@@ -153,24 +150,25 @@ int MemoryProfileFile::FlushCount() const {
 }
 
 std::optional<std::size_t> MemoryProfileFile::FindSection(const std::wstring& section) const {
+  const std::wstring_view name = Trim(section);
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const std::optional<std::wstring_view> name = SectionHeaderName(lines_[i]);
-    if (name && SameName(*name, Trim(section))) return i;
+    if (lines_[i].kind == Line::Kind::kSection && SameName(lines_[i].name, name)) return i;
   }
   return std::nullopt;
 }
 
 std::size_t MemoryProfileFile::SectionEnd(std::size_t header) const {
   std::size_t end = header + 1;
-  while (end < lines_.size() && !SectionHeaderName(lines_[end])) ++end;
+  while (end < lines_.size() && lines_[end].kind != Line::Kind::kSection) ++end;
   return end;
 }
 
 std::optional<std::size_t> MemoryProfileFile::FindKey(std::size_t header,
                                                       const std::wstring& key) const {
+  const std::wstring_view name = Trim(key);
   const std::size_t end = SectionEnd(header);
   for (std::size_t i = header + 1; i < end; ++i) {
-    if (IsKeyLine(lines_[i]) && SameName(KeyNameOf(lines_[i]), Trim(key))) return i;
+    if (lines_[i].kind == Line::Kind::kKey && SameName(lines_[i].name, name)) return i;
   }
   return std::nullopt;
 }

@@ -65,9 +65,19 @@ class MemoryProfileFile : public ProfileFile {
   std::size_t SectionEnd(std::size_t header) const;
   std::optional<std::size_t> FindKey(std::size_t header, const std::wstring& key) const;
 
+  // A line of the file with what it is to the profile functions, worked out
+  // once: a file is searched on every read and write.
+  struct Line {
+    enum class Kind { kOther, kSection, kKey };
+    std::wstring text;
+    Kind kind = Kind::kOther;
+    std::wstring name;  // of the section or key
+  };
+  static Line MakeLine(std::wstring text);
+
   std::wstring path_;
   bool exists_ = false;
-  std::vector<std::wstring> lines_;
+  std::vector<Line> lines_;
   std::vector<ProfileEvent> events_;
   int writesUntilFailure_ = 0;  // 0: no failure planned
 };
