@@ -19,9 +19,17 @@ class Application {
  public:
   static Application& Instance();
 
+  // The name of the program icon in the exe's resources. Initialize loads it
+  // (the system's application icon when there is none) for the taskbar entry.
+  static constexpr const wchar_t* kProgramIconResource = L"MAINICON";
+
   // Creates the application window. Call once, before any form is created.
   void Initialize(HINSTANCE instance);
   HINSTANCE InstanceHandle() const;
+
+  // The program icon: 32-pixel and 16-pixel images.
+  HICON Icon() const;
+  HICON SmallIcon() const;
 
   void SetTitle(const std::wstring& title);  // also the taskbar entry's text
   const std::wstring& Title() const;
@@ -68,11 +76,35 @@ class Application {
   // The text the report shows for an error message.
   static std::wstring ErrorReportText(const std::wstring& message);
 
+  // Where the error report goes: a message box, unless a sink is set (tests
+  // read the report this way). An empty sink restores the message box.
+  struct ErrorReport {
+    HWND owner = nullptr;
+    std::wstring title;
+    std::wstring text;
+    UINT style = 0;
+  };
+  using ErrorReportSink = std::function<void(const ErrorReport& report)>;
+  void SetErrorReportSink(ErrorReportSink sink);
+
  private:
+  friend class Window;
+  friend class ApplicationWindow;
+
   Application() = default;
   // Implementation state lives in application.cpp.
   struct State;
   State& state() const;
+
+  // Reads and handles one message; false when it was WM_QUIT (exit code out).
+  bool HandleOneMessage(int& exitCode);
+  void Dispatch(MSG& message);
+  bool RunShortcut(const MSG& message);
+  void ApplicationActivated(bool active);
+  void WindowDestroyed(HWND window);
+  LRESULT HandleApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void RunMessageHooks(UINT message, WPARAM wParam, LPARAM lParam);
+  void ShowMainFormWindow();
 };
 
 }  // namespace ostrevin::toolkit

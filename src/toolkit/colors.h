@@ -6,6 +6,9 @@
 
 namespace ostrevin::toolkit {
 
+// The system's text colour for windows.
+inline constexpr Color clWindowText = 0xFF000008;
+
 // The RGB value of a colour; system colours are looked up now.
 inline COLORREF ToColorRef(Color color) {
   if (IsSystemColor(color)) return ::GetSysColor(SystemColorIndex(color));

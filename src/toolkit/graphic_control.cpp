@@ -1,8 +1,13 @@
 #include "toolkit/graphic_control.h"
 
+#include "toolkit/form.h"
 #include "toolkit/handles.h"
 
 namespace ostrevin::toolkit {
+
+GraphicControl::~GraphicControl() {
+  if (form_) form_->RemoveGraphicControl(*this);
+}
 
 void GraphicControl::SetBounds(int left, int top, int width, int height) {
   Invalidate();

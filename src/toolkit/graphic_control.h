@@ -4,19 +4,22 @@
 
 #include <functional>
 
+#include "toolkit/control.h"
+
 namespace ostrevin::toolkit {
+
+class Form;
 
 enum class MouseButton { Left, Right, Middle };
 
 // A windowless control: it has a place on its parent window and paints into
 // the parent's surface. The parent paints it on WM_PAINT and passes it the
-// mouse presses and clicks that fall on it.
-class GraphicControl {
+// mouse presses and clicks that fall on it (Form::AddGraphicControl).
+class GraphicControl : public Control {
  public:
   GraphicControl() = default;
-  virtual ~GraphicControl() = default;
-  GraphicControl(const GraphicControl&) = delete;
-  GraphicControl& operator=(const GraphicControl&) = delete;
+  // Leaves its form, if it is on one.
+  ~GraphicControl() override;
 
   void SetParentWindow(HWND parent) { parent_ = parent; }
   HWND ParentWindow() const { return parent_; }
@@ -47,8 +50,10 @@ class GraphicControl {
   virtual void Paint(HDC dc) = 0;
 
  private:
+  friend class Form;
   void PaintClipped(HDC parentDc);
 
+  Form* form_ = nullptr;
   HWND parent_ = nullptr;
   RECT bounds_{};
   bool visible_ = true;

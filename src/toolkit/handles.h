@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <commctrl.h>
 
 #include <utility>
@@ -88,6 +89,12 @@ struct KernelHandleTraits {
   static void Release(Handle h) { ::CloseHandle(h); }
 };
 
+struct HookTraits {
+  using Handle = HHOOK;
+  static Handle Empty() { return nullptr; }
+  static void Release(Handle h) { ::UnhookWindowsHookEx(h); }
+};
+
 struct ModuleTraits {
   using Handle = HMODULE;
   static Handle Empty() { return nullptr; }
@@ -107,6 +114,7 @@ using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
+using UniqueHook = UniqueHandle<HookTraits>;
 
 // A window's device context from GetDC, released with ReleaseDC.
 class WindowDc {
@@ -117,6 +125,25 @@ class WindowDc {
   }
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
+
+  HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// The device context of a whole window, frame included (GetWindowDC), for
+// painting the non-client area; released with ReleaseDC.
+class WholeWindowDc {
+ public:
+  explicit WholeWindowDc(HWND window) : window_(window), dc_(::GetWindowDC(window)) {}
+  ~WholeWindowDc() {
+    if (dc_) ::ReleaseDC(window_, dc_);
+  }
+  WholeWindowDc(const WholeWindowDc&) = delete;
+  WholeWindowDc& operator=(const WholeWindowDc&) = delete;
 
   HDC get() const { return dc_; }
   explicit operator bool() const { return dc_ != nullptr; }

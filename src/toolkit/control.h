@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+namespace ostrevin::toolkit {
+
+// A control on a form. Its name is how the form finds it, and how numbered
+// families ("cb1" .. "cb7") tell their members apart.
+class Control {
+ public:
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::wstring& Name() const { return name_; }
+  void SetName(std::wstring name) { name_ = std::move(name); }
+
+ protected:
+  Control() = default;
+
+ private:
+  std::wstring name_;
+};
+
+// A control's rectangle on its form, in client coordinates.
+struct ControlPlace {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+}  // namespace ostrevin::toolkit

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "base/color.h"
+#include "toolkit/colors.h"
+#include "toolkit/handles.h"
+
+namespace ostrevin::toolkit {
+
+// A font as a form or control describes it. The height is the character
+// height in pixels (the cell height less the internal leading).
+struct FontDesign {
+  std::wstring face = L"MS Sans Serif";
+  int height = 11;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  Color color = clWindowText;
+};
+
+// The face that is used for a wanted face: the face itself when the system
+// has it, else "Microsoft Sans Serif", else "MS Shell Dlg" (which the system
+// always maps to its dialog font).
+std::wstring AvailableFontFace(const std::wstring& face);
+
+// Creates the font; throws AppError when the system refuses.
+UniqueFont CreateDesignedFont(const FontDesign& design);
+
+}  // namespace ostrevin::toolkit

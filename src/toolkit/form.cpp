@@ -1,0 +1,490 @@
+#include "toolkit/form.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "base/app_error.h"
+#include "toolkit/application.h"
+#include "toolkit/colors.h"
+#include "toolkit/error_guard.h"
+#include "toolkit/windowed_control.h"
+
+namespace ostrevin::toolkit {
+namespace {
+
+DWORD StyleOf(const FormDesign& design) {
+  DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  if (design.border == FormBorder::Dialog) style |= WS_CAPTION | WS_SYSMENU;
+  return style;
+}
+
+DWORD ExStyleOf(const FormDesign& design) {
+  DWORD style = 0;
+  if (design.border == FormBorder::Dialog) style |= WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  if (design.topMost) style |= WS_EX_TOPMOST;
+  if (design.alphaBlend || design.transparentColor != clNone) style |= WS_EX_LAYERED;
+  return style;
+}
+
+RECT WindowBoundsOf(const FormDesign& design) {
+  RECT bounds{0, 0, design.clientWidth, design.clientHeight};
+  ::AdjustWindowRectEx(&bounds, StyleOf(design), FALSE, ExStyleOf(design));
+  ::OffsetRect(&bounds, design.left - bounds.left, design.top - bounds.top);
+  return bounds;
+}
+
+POINT PointOf(LPARAM lParam) {
+  return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+void FillWithColor(HDC dc, const RECT& area, Color color) {
+  const COLORREF previous = ::SetDCBrushColor(dc, ToColorRef(color));
+  ::FillRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+  ::SetDCBrushColor(dc, previous);
+}
+
+RECT WorkAreaAround(const RECT& window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (::GetMonitorInfoW(::MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    return monitor.rcWork;
+  }
+  RECT workArea{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+  return workArea;
+}
+
+// The start of a window's span on one axis, moved onto the low or high edge
+// of the work area when it lies within the snapping distance of it.
+int SnappedStart(int start, int length, int low, int high, int buffer) {
+  if (std::abs(start - low) <= buffer) return low;
+  if (std::abs(start + length - high) <= buffer) return high - length;
+  return start;
+}
+
+// The program's other windows while a modal form is shown: disabled, and
+// enabled again however the modal loop is left.
+class OtherWindowsDisabled {
+ public:
+  explicit OtherWindowsDisabled(HWND modal) : modal_(modal) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
+    for (HWND window : disabled_) ::EnableWindow(window, FALSE);
+  }
+  ~OtherWindowsDisabled() {
+    for (HWND window : disabled_) {
+      if (::IsWindow(window)) ::EnableWindow(window, TRUE);
+    }
+  }
+  OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+  OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+
+ private:
+  static BOOL CALLBACK Collect(HWND window, LPARAM self) {
+    auto* disabling = reinterpret_cast<OtherWindowsDisabled*>(self);
+    if (window == disabling->modal_ || !::IsWindowVisible(window) || !::IsWindowEnabled(window)) {
+      return TRUE;
+    }
+    try {
+      disabling->disabled_.push_back(window);
+    } catch (...) {
+      return FALSE;  // out of memory: the windows collected so far will do
+    }
+    return TRUE;
+  }
+
+  HWND modal_;
+  std::vector<HWND> disabled_;
+};
+
+}  // namespace
+
+Form::Form(const FormDesign& design, HWND owner)
+    : design_(design),
+      font_(CreateDesignedFont(design.font)),
+      alphaBlendValue_(design.alphaBlendValue),
+      tag_(design.tag) {
+  CreateHandle({.className = L"OstrevinForm",
+                .style = StyleOf(design),
+                .exStyle = ExStyleOf(design),
+                .text = design.caption,
+                .bounds = WindowBoundsOf(design),
+                .parent = owner ? owner : Application::Instance().Handle()});
+  ApplyLayeredAttributes();
+}
+
+Form::~Form() {
+  // Controls and actions that outlive the form must not reach back to it, and
+  // handlers bound to a derived form, which is gone by now, must not run.
+  for (GraphicControl* control : graphicControls_) {
+    control->form_ = nullptr;
+    control->SetParentWindow(nullptr);
+  }
+  for (WindowedControl* control : windowedControls_) control->parent_ = nullptr;
+  for (Action* action : actions_) action->form_ = nullptr;
+  OnCreate = nullptr;
+  OnShow = nullptr;
+  OnDestroy = nullptr;
+  OnClick = nullptr;
+  OnClose = nullptr;
+  DestroyHandle();
+}
+
+std::wstring Form::Caption() const {
+  std::wstring caption(static_cast<size_t>(::GetWindowTextLengthW(Handle())) + 1, L'\0');
+  caption.resize(static_cast<size_t>(
+      ::GetWindowTextW(Handle(), caption.data(), static_cast<int>(caption.size()))));
+  return caption;
+}
+
+void Form::SetCaption(const std::wstring& caption) {
+  ::SetWindowTextW(Handle(), caption.c_str());
+}
+
+bool Form::Visible() const {
+  return Handle() && ::IsWindowVisible(Handle());
+}
+
+void Form::SetVisible(bool visible) {
+  ::ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
+}
+
+void Form::SetAlphaBlendValue(BYTE value) {
+  if (alphaBlendValue_ == value) return;
+  alphaBlendValue_ = value;
+  ApplyLayeredAttributes();
+}
+
+int Form::ShowModal() {
+  if (Visible()) throw AppError(L"Cannot make a visible window modal");
+  Application& application = Application::Instance();
+  HWND previouslyActive = ::GetActiveWindow();
+  modalResult_ = 0;
+  {
+    OtherWindowsDisabled disabled(Handle());
+    struct ModalState {
+      bool& modal;
+      explicit ModalState(bool& flag) : modal(flag) { modal = true; }
+      ~ModalState() { modal = false; }
+    } modalState(modal_);
+    SetVisible(true);
+    while (modalResult_ == 0) {
+      if (!Handle() || !application.HandleMessage() || application.Terminated()) {
+        modalResult_ = kModalCancel;
+      }
+    }
+  }
+  // Hidden only once the other windows are enabled again, so that the
+  // system activates the owner rather than another program's window.
+  if (Handle()) {
+    ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                   SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (previouslyActive && ::IsWindow(previouslyActive)) ::SetActiveWindow(previouslyActive);
+  return modalResult_;
+}
+
+void Form::Close() {
+  CloseAction action = !modal_ && IsMainForm() ? CloseAction::Terminate : CloseAction::Hide;
+  if (OnClose) OnClose(action);
+  switch (action) {
+    case CloseAction::None:
+      return;
+    case CloseAction::Hide:
+      if (!modal_) {
+        SetVisible(false);
+      } else if (modalResult_ == 0) {
+        modalResult_ = kModalCancel;
+      }
+      return;
+    case CloseAction::Terminate:
+      Application::Instance().Terminate();
+      return;
+  }
+}
+
+void Form::AddGraphicControl(GraphicControl& control) {
+  if (control.form_ == this) return;
+  if (control.form_) control.form_->RemoveGraphicControl(control);
+  control.form_ = this;
+  control.SetParentWindow(Handle());
+  graphicControls_.push_back(&control);
+  control.Invalidate();
+}
+
+void Form::RemoveGraphicControl(GraphicControl& control) {
+  if (control.form_ != this) return;
+  std::erase(graphicControls_, &control);
+  if (pressedControl_ == &control) pressedControl_ = nullptr;
+  control.Invalidate();
+  control.form_ = nullptr;
+  control.SetParentWindow(nullptr);
+}
+
+Control* Form::FindControl(std::wstring_view name) const {
+  for (GraphicControl* control : graphicControls_) {
+    if (control->Name() == name) return control;
+  }
+  for (WindowedControl* control : windowedControls_) {
+    if (control->Name() == name) return control;
+  }
+  return nullptr;
+}
+
+bool Form::HandleShortcut(Shortcut shortcut) {
+  for (Action* action : actions_) {
+    if (action->ShortcutKey() == shortcut) {
+      action->Execute();
+      return true;
+    }
+  }
+  return false;
+}
+
+void Form::Created() {
+  if (OnCreate) RunGuarded(OnCreate);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return EraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_PRINTCLIENT: {
+      RECT client{};
+      ::GetClientRect(Handle(), &client);
+      PaintSurface(reinterpret_cast<HDC>(wParam), client);
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+      MouseDown(MouseButton::Left, PointOf(lParam));
+      return 0;
+    case WM_RBUTTONDOWN:
+      MouseDown(MouseButton::Right, PointOf(lParam));
+      return 0;
+    case WM_MBUTTONDOWN:
+      MouseDown(MouseButton::Middle, PointOf(lParam));
+      return 0;
+    case WM_LBUTTONUP:
+      LeftMouseUp(PointOf(lParam));
+      return 0;
+    case WM_CAPTURECHANGED:
+      ForgetPress();
+      return 0;
+    case WM_COMMAND:
+      if (lParam) {
+        RouteCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam), LOWORD(wParam));
+        return 0;
+      }
+      break;
+    case WM_NOTIFY: {
+      LRESULT result = 0;
+      auto& header = *reinterpret_cast<NMHDR*>(lParam);
+      for (WindowedControl* control : windowedControls_) {
+        if (control->HandleNotify(header, result)) return result;
+      }
+      break;
+    }
+    case WM_SHOWWINDOW:
+      if (wParam) Shown(lParam == 0);
+      break;
+    case WM_WINDOWPOSCHANGING:
+      SnapToWorkArea(*reinterpret_cast<WINDOWPOS*>(lParam));
+      break;
+    case WM_MOVING:
+      SnapToWorkArea(*reinterpret_cast<RECT*>(lParam));
+      return TRUE;
+    case WM_SYSCOMMAND:
+      // One taskbar entry for the whole program: minimizing the main form
+      // minimizes the application window, which hides the forms it owns.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE && IsMainForm()) {
+        Application::Instance().Minimize();
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      ApplyLayeredAttributes();
+      ::InvalidateRect(Handle(), nullptr, FALSE);
+      break;
+    case WM_DESTROY:
+      if (OnDestroy) OnDestroy();
+      return 0;
+    case WM_NCDESTROY:
+      ChildrenDestroyed();
+      break;
+  }
+  return DefaultHandling(message, wParam, lParam);
+}
+
+void Form::AddWindowedControl(WindowedControl& control) {
+  windowedControls_.push_back(&control);
+}
+
+void Form::RemoveWindowedControl(WindowedControl& control) {
+  std::erase(windowedControls_, &control);
+  control.parent_ = nullptr;
+}
+
+void Form::AddAction(Action& action) {
+  actions_.push_back(&action);
+}
+
+void Form::RemoveAction(Action& action) {
+  std::erase(actions_, &action);
+}
+
+bool Form::IsMainForm() const {
+  return Handle() && Handle() == Application::Instance().MainFormHandle();
+}
+
+void Form::ApplyLayeredAttributes() {
+  if (!(::GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_LAYERED)) return;
+  DWORD flags = 0;
+  COLORREF colorKey = 0;
+  if (design_.alphaBlend) flags |= LWA_ALPHA;
+  if (design_.transparentColor != clNone) {
+    flags |= LWA_COLORKEY;
+    colorKey = ToColorRef(design_.transparentColor);
+  }
+  ::SetLayeredWindowAttributes(Handle(), colorKey, alphaBlendValue_, flags);
+}
+
+void Form::Shown(bool byShowWindow) {
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    if (design_.position == FormPosition::ScreenCenter) CentreOnScreen();
+  }
+  // The main form on screen means the program's taskbar entry is there too.
+  HWND application = Application::Instance().Handle();
+  if (IsMainForm() && application && !::IsWindowVisible(application)) {
+    ::ShowWindow(application, SW_SHOWNA);
+  }
+  if (byShowWindow && OnShow) OnShow();
+}
+
+void Form::CentreOnScreen() {
+  RECT window{};
+  ::GetWindowRect(Handle(), &window);
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  ::SetWindowPos(Handle(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SnapToWorkArea(WINDOWPOS& position) const {
+  if (design_.snapBuffer <= 0 || (position.flags & SWP_NOMOVE)) return;
+  RECT current{};
+  ::GetWindowRect(Handle(), &current);
+  const bool keepsSize = (position.flags & SWP_NOSIZE) != 0;
+  const int width = keepsSize ? current.right - current.left : position.cx;
+  const int height = keepsSize ? current.bottom - current.top : position.cy;
+  RECT proposed{position.x, position.y, position.x + width, position.y + height};
+  SnapToWorkArea(proposed);
+  position.x = proposed.left;
+  position.y = proposed.top;
+}
+
+void Form::SnapToWorkArea(RECT& dragged) const {
+  if (design_.snapBuffer <= 0) return;
+  const RECT work = WorkAreaAround(dragged);
+  const int width = dragged.right - dragged.left;
+  const int height = dragged.bottom - dragged.top;
+  const int left = SnappedStart(dragged.left, width, work.left, work.right, design_.snapBuffer);
+  const int top = SnappedStart(dragged.top, height, work.top, work.bottom, design_.snapBuffer);
+  dragged = RECT{left, top, left + width, top + height};
+}
+
+void Form::Paint() {
+  PaintDc paint(Handle());
+  const RECT& area = paint.area();
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  // Drawn off screen first, so that the controls never flicker over the
+  // background.
+  UniqueMemoryDc memory(::CreateCompatibleDC(paint.get()));
+  UniqueBitmap bitmap(::CreateCompatibleBitmap(paint.get(), client.right, client.bottom));
+  if (!memory || !bitmap) {
+    PaintSurface(paint.get(), area);
+    return;
+  }
+  SelectGuard selected(memory.get(), bitmap.get());
+  PaintSurface(memory.get(), area);
+  ::BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
+           memory.get(), area.left, area.top, SRCCOPY);
+}
+
+void Form::PaintSurface(HDC dc, const RECT& area) {
+  FillWithColor(dc, area, design_.color);
+  for (GraphicControl* control : graphicControls_) control->PaintOnParent(dc, area);
+}
+
+bool Form::EraseBackground(HDC dc) {
+  // A transparent child (the toolbar) asks for the background behind it.
+  // The form's own surface is painted whole by WM_PAINT.
+  if (::WindowFromDC(dc) != Handle()) {
+    RECT area{};
+    ::GetClipBox(dc, &area);
+    FillWithColor(dc, area, design_.color);
+  }
+  return true;
+}
+
+GraphicControl* Form::ControlAt(POINT point) const {
+  for (auto control = graphicControls_.rbegin(); control != graphicControls_.rend(); ++control) {
+    if ((*control)->Contains(point)) return *control;
+  }
+  return nullptr;
+}
+
+void Form::MouseDown(MouseButton button, POINT point) {
+  GraphicControl* target = ControlAt(point);
+  if (button == MouseButton::Left) {
+    // The release decides the click, wherever the mouse is by then.
+    ::SetCapture(Handle());
+    pressedControl_ = target;
+    formPressed_ = target == nullptr;
+  }
+  if (target && target->OnMouseDown) target->OnMouseDown(button, point);
+}
+
+void Form::LeftMouseUp(POINT point) {
+  GraphicControl* control = pressedControl_;
+  const bool formPressed = formPressed_;
+  ForgetPress();
+  if (::GetCapture() == Handle()) ::ReleaseCapture();
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  if (control && control->Contains(point)) {
+    if (control->OnClick) control->OnClick();
+  } else if (formPressed && ::PtInRect(&client, point)) {
+    if (OnClick) OnClick();
+  }
+}
+
+void Form::ForgetPress() {
+  pressedControl_ = nullptr;
+  formPressed_ = false;
+}
+
+void Form::RouteCommand(HWND child, WORD notifyCode, WORD id) {
+  for (WindowedControl* control : windowedControls_) {
+    if (control->Handle() == child) {
+      control->HandleCommand(notifyCode, id);
+      return;
+    }
+  }
+}
+
+void Form::ChildrenDestroyed() {
+  // The system destroyed the child windows with the form.
+  for (WindowedControl* control : windowedControls_) control->window_.release();
+}
+
+}  // namespace ostrevin::toolkit

@@ -1,0 +1,162 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/color.h"
+#include "toolkit/action.h"
+#include "toolkit/font.h"
+#include "toolkit/graphic_control.h"
+#include "toolkit/window.h"
+
+namespace ostrevin::toolkit {
+
+class WindowedControl;
+
+enum class FormBorder {
+  None,    // a borderless popup: no caption, no frame
+  Dialog,  // a fixed dialog frame with a caption and a close box
+};
+
+enum class FormPosition {
+  Designed,      // at the designed left and top
+  ScreenCenter,  // centred on the screen the first time it is shown
+};
+
+// What closing a form does; OnClose may change it.
+enum class CloseAction { None, Hide, Terminate };
+
+// The design of a top-level window: fixed values set when it is created.
+struct FormDesign {
+  std::wstring caption;
+  FormBorder border = FormBorder::Dialog;
+  bool topMost = false;
+  int left = 0;
+  int top = 0;
+  int clientWidth = 0;
+  int clientHeight = 0;
+  FormPosition position = FormPosition::Designed;
+  Color color = clBtnFace;
+  FontDesign font;
+  // Layered translucency: with alphaBlend the window has the opacity
+  // alphaBlendValue (0..255); pixels of transparentColor (unless clNone) are
+  // see-through and let mouse clicks through to what lies behind.
+  bool alphaBlend = false;
+  BYTE alphaBlendValue = 255;
+  Color transparentColor = clNone;
+  // While moved to within this many pixels of an edge of the work area, the
+  // window snaps to that edge; 0 turns snapping off.
+  int snapBuffer = 0;
+  int tag = 0;
+};
+
+// A top-level window owned by the application window (so it has no taskbar
+// button of its own), described by data: its design, then its controls, each
+// constructed with the form and its own design (kind, name, place, caption,
+// font, alignment, limits, handlers bound to the form's member functions).
+//
+// A derived form calls Created() at the end of its constructor, once its
+// controls exist, and DestroyHandle() first in its destructor, so that
+// OnDestroy runs while its members are still there.
+class Form : public Window {
+ public:
+  static constexpr int kModalOk = 1;
+  static constexpr int kModalCancel = 2;
+
+  // The owner defaults to the application window.
+  explicit Form(const FormDesign& design, HWND owner = nullptr);
+  ~Form() override;
+
+  std::wstring Caption() const;
+  void SetCaption(const std::wstring& caption);
+
+  bool Visible() const;
+  void SetVisible(bool visible);
+
+  BYTE AlphaBlendValue() const { return alphaBlendValue_; }
+  void SetAlphaBlendValue(BYTE value);
+
+  int Tag() const { return tag_; }
+  void SetTag(int tag) { tag_ = tag; }
+
+  HFONT Font() const { return font_.get(); }
+  Color TextColor() const { return design_.font.color; }
+  Color BackgroundColor() const { return design_.color; }
+
+  // Shows the form modally: the program's other windows are disabled and
+  // the toolkit's loop runs until the form has a modal result, which is
+  // returned (kModalOk, kModalCancel, ...). Closing the form gives
+  // kModalCancel, and so does the end of the program.
+  int ShowModal();
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+
+  // Closes the form as the close box does: OnClose decides what follows.
+  void Close();
+
+  // Puts a windowless control on the form: the form paints it and passes it
+  // the mouse. Controls added later lie on top.
+  void AddGraphicControl(GraphicControl& control);
+  void RemoveGraphicControl(GraphicControl& control);
+
+  Control* FindControl(std::wstring_view name) const;
+
+  // Runs the action with this shortcut key; true when the key is one of the
+  // form's shortcuts, also when its action is disabled.
+  bool HandleShortcut(Shortcut shortcut);
+
+  std::function<void()> OnCreate;
+  std::function<void()> OnShow;
+  std::function<void()> OnDestroy;
+  std::function<void()> OnClick;
+  std::function<void(CloseAction& action)> OnClose;
+
+ protected:
+  // Raises OnCreate; an error in it is reported and the form goes on.
+  void Created();
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  friend class WindowedControl;
+  friend class Action;
+
+  void AddWindowedControl(WindowedControl& control);
+  void RemoveWindowedControl(WindowedControl& control);
+  void AddAction(Action& action);
+  void RemoveAction(Action& action);
+
+  bool IsMainForm() const;
+  void ApplyLayeredAttributes();
+  void Shown(bool byShowWindow);
+  void CentreOnScreen();
+  void SnapToWorkArea(WINDOWPOS& position) const;
+  void SnapToWorkArea(RECT& dragged) const;
+  void Paint();
+  void PaintSurface(HDC dc, const RECT& area);
+  bool EraseBackground(HDC dc);
+  GraphicControl* ControlAt(POINT point) const;
+  void MouseDown(MouseButton button, POINT point);
+  void LeftMouseUp(POINT point);
+  void ForgetPress();
+  void RouteCommand(HWND child, WORD notifyCode, WORD id);
+  void ChildrenDestroyed();
+
+  FormDesign design_;
+  UniqueFont font_;
+  BYTE alphaBlendValue_;
+  int tag_;
+  bool shownBefore_ = false;
+  bool modal_ = false;
+  int modalResult_ = 0;
+  std::vector<GraphicControl*> graphicControls_;
+  std::vector<WindowedControl*> windowedControls_;
+  std::vector<Action*> actions_;
+  GraphicControl* pressedControl_ = nullptr;
+  bool formPressed_ = false;
+};
+
+}  // namespace ostrevin::toolkit

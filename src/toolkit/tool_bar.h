@@ -1,0 +1,85 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/action.h"
+#include "toolkit/control.h"
+#include "toolkit/image_list.h"
+#include "toolkit/windowed_control.h"
+
+namespace ostrevin::toolkit {
+
+class Form;
+
+// A toolbar button: linked to an action (its picture, hint, enabled and
+// checked state follow the action, and a click executes it) or with a click
+// handler of its own; or a separator of the given width.
+struct ToolButtonDesign {
+  Action* action = nullptr;
+  int imageIndex = -1;  // -1: the action's picture, or none
+  std::wstring hint;    // empty: the action's hint
+  std::function<void()> onClick;
+  int separatorWidth = 0;  // above 0: a separator this wide, not a button
+};
+
+// Which sides of the toolbar have an etched edge.
+struct EdgeSides {
+  bool left = false;
+  bool top = true;
+  bool right = false;
+  bool bottom = false;
+};
+
+struct ToolBarDesign {
+  std::wstring name;
+  ControlPlace place;
+  const ImageList* images = nullptr;  // must outlive the toolbar
+  int buttonWidth = 23;
+  int buttonHeight = 22;
+  EdgeSides edges;
+  bool showHints = true;
+  std::vector<ToolButtonDesign> buttons;
+};
+
+// A flat toolbar (comctl32) over the form's background.
+class ToolBar : public WindowedControl, private ActionClient {
+ public:
+  ToolBar(Form& form, const ToolBarDesign& design);
+  ~ToolBar() override;
+
+  int ButtonCount() const;
+  // The state the toolbar control shows now.
+  bool ButtonEnabled(int index) const;
+  bool ButtonChecked(int index) const;
+  // In the toolbar's client coordinates.
+  RECT ButtonRect(int index) const;
+
+ private:
+  struct Button {
+    Action* action;
+    int imageIndex;
+    std::wstring hint;
+    std::function<void()> onClick;
+  };
+
+  bool HandleCommand(WORD notifyCode, WORD id) override;
+  bool HandleNotify(NMHDR& header, LRESULT& result) override;
+  void ActionChanged(const Action& action) override;
+  void ActionDestroyed(const Action& action) override;
+
+  void AddButtons(const std::vector<ToolButtonDesign>& designs);
+  Button* ButtonOfCommand(UINT_PTR command);
+  const std::wstring& HintOf(const Button& button) const;
+  LRESULT HandleEdges(HWND toolBar, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK EdgeProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR self);
+
+  std::vector<Button> buttons_;  // by command id - 1; separators have none
+  EdgeSides edges_;
+};
+
+}  // namespace ostrevin::toolkit

@@ -1,0 +1,108 @@
+#include "toolkit/window.h"
+
+#include "base/app_error.h"
+#include "toolkit/application.h"
+
+namespace ostrevin::toolkit {
+namespace {
+
+// The window property that links a window to its object. A property rather
+// than GWLP_USERDATA, so that asking any window (a message box, a common
+// control) is safe.
+constexpr wchar_t kObjectProperty[] = L"Ostrevin.Window";
+
+void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (::GetClassInfoExW(instance, className, &existing)) return;
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = className;
+  if (!::RegisterClassExW(&windowClass)) {
+    throw AppError(L"Unable to register the window class " + std::wstring(className));
+  }
+}
+
+// A handler that failed in WM_PAINT may have left the area invalid; the next
+// paint would fail again and stack error reports without end.
+void RecoverFromFailedMessage(HWND window, UINT message) {
+  if (message == WM_PAINT) ::ValidateRect(window, nullptr);
+}
+
+}  // namespace
+
+Window::~Window() {
+  DestroyHandle();
+}
+
+Window* Window::FromHandle(HWND window) {
+  return window ? static_cast<Window*>(::GetPropW(window, kObjectProperty)) : nullptr;
+}
+
+void Window::CreateHandle(const CreateParams& params) {
+  RegisterClassOnce(params.className, &Window::Procedure);
+  const RECT& r = params.bounds;
+  HWND window = ::CreateWindowExW(params.exStyle, params.className, params.text.c_str(),
+                                  params.style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                  params.parent, nullptr, ::GetModuleHandleW(nullptr), this);
+  if (!window)
+    throw AppError(L"Unable to create a window of class " + std::wstring(params.className));
+  if (window_.get() != window) {
+    // WM_NCCREATE could not link the window to this object.
+    ::DestroyWindow(window);
+    throw AppError(L"Unable to create a window of class " + std::wstring(params.className));
+  }
+}
+
+void Window::DestroyHandle() {
+  window_.reset();
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefaultHandling(message, wParam, lParam);
+}
+
+LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::DefWindowProcW(Handle(), message, wParam, lParam);
+}
+
+Window* Window::Attach(HWND window, LPARAM createStruct) {
+  auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(createStruct)->lpCreateParams);
+  if (!self || !::SetPropW(window, kObjectProperty, self)) return nullptr;
+  // CreateWindowExW has not returned yet: the messages of the creation need
+  // the handle already.
+  self->window_.reset(window);
+  return self;
+}
+
+void Window::Detach(HWND window, Window* self) {
+  ::RemovePropW(window, kObjectProperty);
+  // The window is gone (also when the system destroyed it with its owner):
+  // the object must never destroy that handle again.
+  if (self->window_.get() == window) self->window_.release();
+}
+
+LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Window* self = message == WM_NCCREATE ? Attach(window, lParam) : FromHandle(window);
+  if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
+
+  if (message == WM_ACTIVATEAPP) Application::Instance().ApplicationActivated(wParam != FALSE);
+  LRESULT result = 0;
+  try {
+    result = self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    RecoverFromFailedMessage(window, message);
+    Application::Instance().HandleCurrentException();
+  }
+  if (message == WM_NCDESTROY) {
+    Detach(window, self);
+    Application::Instance().WindowDestroyed(window);
+  }
+  return result;
+}
+
+}  // namespace ostrevin::toolkit

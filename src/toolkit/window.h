@@ -1,0 +1,56 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "toolkit/handles.h"
+
+namespace ostrevin::toolkit {
+
+// A window of one of the toolkit's own classes. The object owns its HWND and
+// cannot be copied; one static window procedure per class finds the object
+// (stored at WM_NCCREATE from lpCreateParams) and forwards each message to
+// HandleMessage, inside the error guard. Messages a class does not handle go
+// to DefWindowProcW.
+class Window {
+ public:
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window();
+
+  HWND Handle() const { return window_.get(); }
+
+  // The toolkit object behind a window, or null for any other window.
+  static Window* FromHandle(HWND window);
+
+ protected:
+  Window() = default;
+
+  struct CreateParams {
+    const wchar_t* className = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    std::wstring text;
+    RECT bounds{};          // window rectangle, screen coordinates for top-level windows
+    HWND parent = nullptr;  // the owner of a top-level window
+  };
+  // Registers the class on first use and creates the window; throws AppError
+  // when the system refuses.
+  void CreateHandle(const CreateParams& params);
+  // Destroys the window now. A derived class calls it first in its own
+  // destructor so that the messages of the destruction still reach it whole.
+  void DestroyHandle();
+
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static Window* Attach(HWND window, LPARAM createStruct);
+  static void Detach(HWND window, Window* self);
+
+  UniqueWindow window_;
+};
+
+}  // namespace ostrevin::toolkit
