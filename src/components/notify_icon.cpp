@@ -216,7 +216,7 @@ void TNotifyIcon::FireMouseExit() {
 
 toolkit::UniqueIcon TNotifyIcon::MaskBitmapIntoIcon(HBITMAP bitmap, COLORREF maskColor) {
   toolkit::ImageList list(16, 16);
-  if (list.AddMasked(bitmap, maskColor) < 0) throw AppError(L"Unable to add the image to the list");
+  list.AddMasked(bitmap, maskColor);
   toolkit::UniqueIcon icon = list.GetIcon(0);
   if (!icon) throw AppError(L"Unable to make an icon of the image");
   return icon;

@@ -1,0 +1,275 @@
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/app_error.h"
+#include "components/notify_icon.h"
+#include "toolkit/application.h"
+#include "toolkit/handles.h"
+#include "tray_test_doubles.h"
+
+namespace ostrevin {
+namespace {
+
+using testing_support::FakePopupMenu;
+using testing_support::FakeTrayShell;
+using testing_support::ShellReports;
+using toolkit::Application;
+
+constexpr UINT kMarkerMessage = WM_APP + 7;
+
+// The messages the main form's own window procedure received.
+std::vector<UINT> formMessages;
+
+LRESULT CALLBACK FormWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  formMessages.push_back(message);
+  if (message == WM_SYSCOMMAND) return 0;
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool FormReceived(UINT message) {
+  return std::find(formMessages.begin(), formMessages.end(), message) != formMessages.end();
+}
+
+void DispatchWaitingMessages() {
+  MSG message{};
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
+}
+
+toolkit::UniqueWindow CreateMainForm() {
+  static const ATOM formClass = [] {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = FormWndProc;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"OstrevinTrayTestForm";
+    return ::RegisterClassExW(&windowClass);
+  }();
+  if (formClass == 0) return {};
+  return toolkit::UniqueWindow(::CreateWindowExW(
+      0, L"OstrevinTrayTestForm", L"Ostrevin", WS_OVERLAPPEDWINDOW, 100, 100, 225, 299,
+      Application::Instance().Handle(), nullptr, ::GetModuleHandleW(nullptr), nullptr));
+}
+
+// The application window with a main form of a class that records what it
+// receives; the form is the tray icons' owner.
+class TrayWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    Application& application = Application::Instance();
+    if (!application.Handle()) {
+      try {
+        application.Initialize(::GetModuleHandleW(nullptr));
+      } catch (const AppError& error) {
+        FAIL() << "no application window: " << testing::PrintToString(error.message());
+      }
+    }
+    form = CreateMainForm();
+    ASSERT_TRUE(form);
+    application.SetShowMainForm(true);
+    application.SetMainFormHandle(form.get());
+    formMessages.clear();
+  }
+
+  void TearDown() override {
+    Application::Instance().SetMainFormHandle(nullptr);
+    Application::Instance().Restore();
+    ::ShowWindow(ApplicationWindow(), SW_HIDE);
+  }
+
+  void ShowApplicationAndForm() {
+    ::ShowWindow(ApplicationWindow(), SW_SHOWNA);
+    ::ShowWindow(form.get(), SW_SHOW);
+  }
+
+  static HWND ApplicationWindow() { return Application::Instance().Handle(); }
+
+  toolkit::UniqueWindow form;
+  FakeTrayShell shell;
+};
+
+TEST_F(TrayWindowTest, ANewTaskbarGetsTheIconBackOnlyWhileItIsWanted) {
+  TNotifyIcon icon(form.get(), shell);
+  icon.SetIconVisible(true);
+  shell.calls.clear();
+  ::PostMessageW(ApplicationWindow(), TaskbarCreatedMessage(), 0, 0);
+  DispatchWaitingMessages();
+  EXPECT_EQ(shell.Messages(), (std::vector<DWORD>{NIM_ADD}));
+
+  icon.SetIconVisible(false);
+  shell.calls.clear();
+  ::PostMessageW(ApplicationWindow(), TaskbarCreatedMessage(), 0, 0);
+  DispatchWaitingMessages();
+  EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(TrayWindowTest, MinimizingTheApplicationHidesTheMainFormIntoTheTray) {
+  ShowApplicationAndForm();
+  TNotifyIcon icon(form.get(), shell);
+  icon.SetMinimizeToTray(true);
+  Application::Instance().Minimize();
+  EXPECT_FALSE(::IsWindowVisible(form.get()));
+  EXPECT_FALSE(::IsWindowVisible(ApplicationWindow()));
+  EXPECT_TRUE(icon.IconVisible());
+  EXPECT_TRUE(shell.Shows(icon.IconId()));
+}
+
+TEST_F(TrayWindowTest, WithoutMinimizeToTrayMinimizingLeavesTheTrayAlone) {
+  ShowApplicationAndForm();
+  TNotifyIcon icon(form.get(), shell);
+  Application::Instance().Minimize();
+  EXPECT_FALSE(icon.IconVisible());
+  EXPECT_TRUE(shell.calls.empty());
+  Application::Instance().Restore();
+}
+
+TEST_F(TrayWindowTest, IconsOfOneOwnerChainTheLatestFirstAndPutBackItsProcedure) {
+  const LONG_PTR ownProcedure = ::GetWindowLongPtrW(form.get(), GWLP_WNDPROC);
+  std::vector<std::string> intercepted;
+  auto first = std::make_unique<TNotifyIcon>(form.get(), shell);
+  auto second = std::make_unique<TNotifyIcon>(form.get(), shell);
+  for (auto* icon : {first.get(), second.get()}) {
+    icon->SetMinimizeToTray(true);
+    icon->OnMinimizeToTray = [&, icon](TNotifyIcon& sender) {
+      EXPECT_EQ(&sender, icon);
+      intercepted.push_back(icon == first.get() ? "first" : "second");
+    };
+  }
+  EXPECT_NE(::GetWindowLongPtrW(form.get(), GWLP_WNDPROC), ownProcedure);
+  EXPECT_EQ(::SendMessageW(form.get(), WM_SYSCOMMAND, SC_MINIMIZE, 0), 1);
+  EXPECT_EQ(intercepted, (std::vector<std::string>{"second"}));
+
+  second.reset();
+  first.reset();
+  EXPECT_EQ(::GetWindowLongPtrW(form.get(), GWLP_WNDPROC), ownProcedure);
+}
+
+TEST_F(TrayWindowTest, IconsOfOneOwnerMayGoInAnyOrder) {
+  const LONG_PTR ownProcedure = ::GetWindowLongPtrW(form.get(), GWLP_WNDPROC);
+  auto first = std::make_unique<TNotifyIcon>(form.get(), shell);
+  auto second = std::make_unique<TNotifyIcon>(form.get(), shell);
+  second->SetMinimizeToTray(true);
+  int intercepted = 0;
+  second->OnMinimizeToTray = [&](TNotifyIcon&) { ++intercepted; };
+  first.reset();
+  EXPECT_EQ(::SendMessageW(form.get(), WM_SYSCOMMAND, SC_MINIMIZE, 0), 1);
+  EXPECT_EQ(intercepted, 1);
+  second.reset();
+  EXPECT_EQ(::GetWindowLongPtrW(form.get(), GWLP_WNDPROC), ownProcedure);
+}
+
+TEST_F(TrayWindowTest, TheOwnersMinimizeIsTakenOnlyWithMinimizeToTrayAndItsEvent) {
+  struct Case {
+    bool minimizeToTray;
+    bool eventSet;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    bool intercepted;
+  };
+  for (const Case& c : {Case{true, true, WM_SYSCOMMAND, SC_MINIMIZE, 0, true},
+                        Case{true, true, WM_SHOWWINDOW, FALSE, SW_PARENTCLOSING, true},
+                        Case{true, false, WM_SYSCOMMAND, SC_MINIMIZE, 0, false},
+                        Case{false, true, WM_SYSCOMMAND, SC_MINIMIZE, 0, false},
+                        Case{true, true, WM_SYSCOMMAND, SC_MINIMIZE | 2, 0, false},
+                        Case{true, true, WM_SHOWWINDOW, FALSE, SW_PARENTOPENING, false}}) {
+    SCOPED_TRACE(testing::Message() << c.message << " " << c.wParam << " " << c.lParam << " tray "
+                                    << c.minimizeToTray << " event " << c.eventSet);
+    ShowApplicationAndForm();
+    FakeTrayShell ownShell;
+    TNotifyIcon icon(form.get(), ownShell);
+    icon.SetMinimizeToTray(c.minimizeToTray);
+    int events = 0;
+    if (c.eventSet) icon.OnMinimizeToTray = [&](TNotifyIcon&) { ++events; };
+    formMessages.clear();
+
+    ::SendMessageW(form.get(), c.message, c.wParam, c.lParam);
+    EXPECT_EQ(FormReceived(c.message), !c.intercepted);
+    EXPECT_EQ(events, c.intercepted ? 1 : 0);
+    EXPECT_EQ(icon.IconVisible(), c.intercepted);
+    EXPECT_EQ(::IsWindowVisible(form.get()) != FALSE, !c.intercepted);
+  }
+}
+
+TEST_F(TrayWindowTest, RestoringBringsTheFormBackFromTheTrayAndTheMinimizedState) {
+  ShowApplicationAndForm();
+  TNotifyIcon icon(form.get(), shell);
+  ::ShowWindow(form.get(), SW_MINIMIZE);
+  ::ShowWindow(form.get(), SW_HIDE);
+  Application::Instance().Minimize();
+
+  icon.RestoreMainWindow();
+  EXPECT_TRUE(::IsWindowVisible(form.get()));
+  EXPECT_FALSE(::IsIconic(form.get()));
+  EXPECT_FALSE(::IsIconic(ApplicationWindow()));
+}
+
+TEST_F(TrayWindowTest, ConcealingHidesTheFormAndTheTaskbarEntry) {
+  ShowApplicationAndForm();
+  TNotifyIcon icon(form.get(), shell);
+  icon.ConcealMainWindow();
+  EXPECT_FALSE(::IsWindowVisible(form.get()));
+  EXPECT_FALSE(::IsWindowVisible(ApplicationWindow()));
+
+  ::ShowWindow(form.get(), SW_SHOW);
+  icon.ConcealMainWindow();
+  EXPECT_FALSE(::IsWindowVisible(form.get()));
+  EXPECT_FALSE(::IsWindowVisible(ApplicationWindow()));
+}
+
+TEST_F(TrayWindowTest, AnIconWithoutAnOwnerWindowLeavesTheMainFormAlone) {
+  ShowApplicationAndForm();
+  TNotifyIcon icon(nullptr, shell);
+  icon.ConcealMainWindow();
+  EXPECT_TRUE(::IsWindowVisible(form.get()));
+  ::ShowWindow(form.get(), SW_HIDE);
+  icon.RestoreMainWindow();
+  EXPECT_FALSE(::IsWindowVisible(form.get()));
+}
+
+TEST_F(TrayWindowTest, TheStartupEventCanStartTheProgramHidden) {
+  ShowApplicationAndForm();
+  TNotifyIcon icon(form.get(), shell);
+  bool offered = false;
+  icon.OnStartup = [&](TNotifyIcon&, bool& showMainForm) {
+    offered = showMainForm;
+    showMainForm = false;
+  };
+  icon.Loaded();
+  EXPECT_TRUE(offered);
+  EXPECT_FALSE(Application::Instance().ShowMainForm());
+  EXPECT_FALSE(::IsWindowVisible(form.get()));
+  EXPECT_FALSE(::IsWindowVisible(ApplicationWindow()));
+}
+
+TEST_F(TrayWindowTest, WithoutAStartupEventTheMainFormIsShownAsUsual) {
+  ShowApplicationAndForm();
+  TNotifyIcon icon(form.get(), shell);
+  icon.Loaded();
+  EXPECT_TRUE(Application::Instance().ShowMainForm());
+  EXPECT_TRUE(::IsWindowVisible(form.get()));
+}
+
+TEST_F(TrayWindowTest, TheMenuOpensAfterWaitingMessagesAndWakesTheOwnerAfterwards) {
+  TNotifyIcon icon(form.get(), shell);
+  FakePopupMenu menu;
+  bool markerHandledFirst = false;
+  menu.onPopup = [&] { markerHandledFirst = FormReceived(kMarkerMessage); };
+  icon.SetPopupMenu(&menu);
+  ::PostMessageW(form.get(), kMarkerMessage, 0, 0);
+
+  ShellReports(icon, WM_RBUTTONDOWN);
+  EXPECT_TRUE(markerHandledFirst);
+  MSG wake{};
+  EXPECT_TRUE(::PeekMessageW(&wake, form.get(), WM_NULL, WM_NULL, PM_REMOVE));
+}
+
+}  // namespace
+}  // namespace ostrevin
