@@ -30,7 +30,7 @@ class ApplicationWindow : public Window {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    return Application::Instance().HandleApplicationMessage(message, wParam, lParam);
+    return Application::Instance().HandleApplicationMessage(Handle(), message, wParam, lParam);
   }
 };
 
@@ -269,10 +269,10 @@ void Application::RunMessageHooks(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-LRESULT Application::HandleApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Application::HandleApplicationMessage(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
   RunMessageHooks(message, wParam, lParam);
   State& s = state();
-  HWND window = Handle();
   switch (message) {
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_MINIMIZE) {

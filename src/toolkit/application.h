@@ -102,7 +102,9 @@ class Application {
   bool RunShortcut(const MSG& message);
   void ApplicationActivated(bool active);
   void WindowDestroyed(HWND window);
-  LRESULT HandleApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // The application window's procedure (the window is being created while
+  // Handle() is still empty).
+  LRESULT HandleApplicationMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void RunMessageHooks(UINT message, WPARAM wParam, LPARAM lParam);
   void ShowMainFormWindow();
 };
