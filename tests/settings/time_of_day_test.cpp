@@ -233,7 +233,13 @@ TEST(FormatTimeOfDay, FollowsTheRegionalFormat) {
   const TimeOfDay pastMidnight = EncodeTimeOfDay(0, 5, 0, 0);
   const TimeOfDay noon = EncodeTimeOfDay(12, 0, 0, 0);
   const TimeOfDay withFraction = EncodeTimeOfDay(8, 30, 15, 25);
+  // A profile file may strip any of these spaces from the ends of a value.
+  RegionalTimeFormat spaced = EnglishUsTime();
+  spaced.amDesignator = L" \u00A0a.m.\u3000";
+  spaced.pmDesignator = L"\tp.m.\u202F";
+  spaced.decimalSeparator = L",";
   const Case cases[] = {
+      {"spaced designators", spaced, afternoon, L"2:05:09 p.m."},
       {"en-US", EnglishUsTime(), afternoon, L"2:05:09 PM"},
       {"en-US", EnglishUsTime(), pastMidnight, L"12:05:00 AM"},
       {"en-US", EnglishUsTime(), noon, L"12:00:00 PM"},
