@@ -124,7 +124,6 @@ class TNotifyIcon {
 
   // The identifier under which the shell names this icon.
   UINT IconId() const { return handler_.IconId(); }
-  HWND Owner() const { return owner_; }
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
