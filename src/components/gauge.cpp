@@ -80,23 +80,13 @@ class ShapeTools {
 
 }  // namespace
 
-TGauge::TGauge() {
+TGauge::TGauge() : font_(toolkit::CreateDesignedFont(fontDesign_)) {
   SetBounds(0, 0, 100, 100);
-  SetFont(DefaultFont());
 }
 
-LOGFONTW TGauge::DefaultFont() {
-  // GDI's font mapper stands in a similar face where MS Sans Serif is missing.
-  LOGFONTW font{};
-  font.lfHeight = -11;
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynW(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
-  return font;
-}
-
-void TGauge::SetFont(const LOGFONTW& font) {
-  font_.reset(::CreateFontIndirectW(&font));
+void TGauge::SetFont(const toolkit::FontDesign& design) {
+  font_ = toolkit::CreateDesignedFont(design);
+  fontDesign_ = design;
   Invalidate();
 }
 

@@ -4,6 +4,7 @@
 
 #include "base/color.h"
 #include "components/model/gauge_model.h"
+#include "toolkit/font.h"
 #include "toolkit/graphic_control.h"
 #include "toolkit/handles.h"
 
@@ -38,10 +39,10 @@ class TGauge : public toolkit::GraphicControl {
   ostrevin::Color Color() const { return color_; }
   void SetColor(ostrevin::Color color);
 
-  // The font of the percentage; its colour is always white (see PaintTo).
-  static LOGFONTW DefaultFont();
-  HFONT Font() const { return font_.get(); }
-  void SetFont(const LOGFONTW& font);
+  // The font of the percentage (MS Sans Serif, 11 pixels, unless set); its
+  // colour is not used, the text is always drawn white and XORed.
+  const toolkit::FontDesign& Font() const { return fontDesign_; }
+  void SetFont(const toolkit::FontDesign& design);
 
   int MinValue() const { return model_.MinValue(); }
   void SetMinValue(int value);
@@ -85,6 +86,7 @@ class TGauge : public toolkit::GraphicControl {
   ostrevin::Color foreColor_ = clBlack;
   ostrevin::Color backColor_ = clWhite;
   ostrevin::Color color_ = clWindow;
+  toolkit::FontDesign fontDesign_;
   toolkit::UniqueFont font_;
 };
 

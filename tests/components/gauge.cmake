@@ -1,3 +1,3 @@
 ostrevin_add_test(gauge_tests
   SOURCES gauge_paint_test.cpp gauge_repaint_test.cpp
-  LIBS ostrevin_components ntdll)
+  LIBS ostrevin_components ostrevin_test_support)

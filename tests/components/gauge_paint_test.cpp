@@ -1,11 +1,9 @@
 #include <windows.h>
-#include <winternl.h>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <numbers>
 #include <optional>
@@ -13,6 +11,7 @@
 #include <vector>
 
 #include "components/gauge.h"
+#include "support/gdi_handle_count.h"
 #include "toolkit/colors.h"
 #include "toolkit/handles.h"
 
@@ -251,34 +250,30 @@ void PrintTo(const TextCase& c, std::ostream* os) {
 
 class PercentTextTest : public PieGaugeTest, public testing::WithParamInterface<TextCase> {};
 
-// Around the centre there is only the ground and the inverse of it, and
-// enough of the inverse to be text. The timer window's font, without font
-// smoothing, so that every text pixel is either fully inked or not.
+// Around the centre every pixel is the ground with some grey XORed into it:
+// none where there is no text, white (the ink) in the body of the glyphs, and
+// a lighter grey only where the glyph edges are smoothed.
 TEST_P(PercentTextTest, TextShowsAsTheInverseOfWhatLiesBeneath) {
   const TextCase& c = GetParam();
-  LOGFONTW font = TGauge::DefaultFont();
-  font.lfHeight = -19;
-  font.lfWeight = FW_BOLD;
-  font.lfQuality = NONANTIALIASED_QUALITY;
-  gauge_.SetFont(font);
+  gauge_.SetFont(toolkit::FontDesign{.face = L"MS Sans Serif", .height = 19, .bold = true});
   gauge_.SetForeColor(c.fore);
   gauge_.SetProgress(c.progress);
   gauge_.SetShowText(true);
   const auto canvas = Render(gauge_);
   int inked = 0;
-  Spots other;
+  Spots notGrey;
   for (int y = 82; y < 142; ++y) {
     for (int x = 72; x < 152; ++x) {
       const COLORREF pixel = canvas->At(x, y);
-      if (pixel == c.ink) {
-        ++inked;
-      } else if (pixel != c.ground) {
-        other.push_back({x, y});
+      const COLORREF xored = pixel ^ c.ground;
+      if (pixel == c.ink) ++inked;
+      if (GetRValue(xored) != GetGValue(xored) || GetGValue(xored) != GetBValue(xored)) {
+        notGrey.push_back({x, y});
       }
     }
   }
   EXPECT_GT(inked, 50);
-  EXPECT_EQ(other, Spots{});
+  EXPECT_EQ(notGrey, Spots{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -391,30 +386,6 @@ TEST_P(SlantedNeedleTest, NeedleRunsFromTheBaseTowardsThePercentage) {
 INSTANTIATE_TEST_SUITE_P(Slants, SlantedNeedleTest,
                          testing::Values(SlantCase{25, {15, 29}}, SlantCase{75, {85, 29}}));
 
-// The live GDI objects of this process. Wine's GetGuiResources always says 0;
-// its shared GDI handle table, reached from the process environment block,
-// has an entry with a non-zero object field for every live handle.
-int LiveGdiObjects() {
-  const DWORD reported = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-  if (reported != 0) return static_cast<int>(reported);
-  constexpr std::size_t kTableOffset = 0x94;
-  constexpr int kEntries = 65536;
-  constexpr std::size_t kEntrySize = 24;
-  PROCESS_BASIC_INFORMATION process{};
-  ::NtQueryInformationProcess(::GetCurrentProcess(), ProcessBasicInformation, &process,
-                              sizeof(process), nullptr);
-  const auto* peb = reinterpret_cast<const unsigned char*>(process.PebBaseAddress);
-  const unsigned char* table = nullptr;
-  std::memcpy(&table, peb + kTableOffset, sizeof(table));
-  int live = 0;
-  for (int i = 0; i < kEntries; ++i) {
-    std::uint64_t object = 0;
-    std::memcpy(&object, table + i * kEntrySize, sizeof(object));
-    if (object != 0) ++live;
-  }
-  return live;
-}
-
 TEST(GaugeResourceTest, RepaintingLeavesNoGdiObjectsBehind) {
   TGauge gauge;
   gauge.SetBounds(0, 0, 225, 225);
@@ -424,10 +395,10 @@ TEST(GaugeResourceTest, RepaintingLeavesNoGdiObjectsBehind) {
   gauge.SetColor(clBtnFace);
   Canvas canvas(225, 225);
   gauge.PaintTo(canvas.dc());
-  const int before = LiveGdiObjects();
+  const int before = testsupport::GdiHandleCount();
   ASSERT_GT(before, 0);
   for (int i = 0; i < 10000; ++i) gauge.PaintTo(canvas.dc());
-  EXPECT_LE(LiveGdiObjects(), before + 1);
+  EXPECT_LE(testsupport::GdiHandleCount(), before + 1);
 }
 
 }  // namespace

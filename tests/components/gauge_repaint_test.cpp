@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
         AssignmentCase{"SameMaxValue", [](TGauge& g) { g.SetMaxValue(600); }, false},
         AssignmentCase{"NewMaxValue", [](TGauge& g) { g.SetMaxValue(1000); }, true},
         AssignmentCase{"NewColor", [](TGauge& g) { g.SetColor(clRed); }, false},
-        AssignmentCase{"NewFont", [](TGauge& g) { g.SetFont(TGauge::DefaultFont()); }, false}),
+        AssignmentCase{"NewFont", [](TGauge& g) { g.SetFont(toolkit::FontDesign{}); }, false}),
     [](const testing::TestParamInfo<AssignmentCase>& info) { return info.param.name; });
 
 TEST_F(GaugeRepaintTest, RepaintDrawsTheCurrentPictureOnlyOverTheGauge) {
@@ -138,7 +138,7 @@ TEST_F(GaugeRepaintTest, RepaintDrawsTheCurrentPictureOnlyOverTheGauge) {
 // Colour and font are picked up at the parent's next paint.
 TEST_F(GaugeRepaintTest, ColorAndFontAskTheParentToPaintTheGauge) {
   for (const auto change : {+[](TGauge& g) { g.SetColor(clRed); },
-                            +[](TGauge& g) { g.SetFont(TGauge::DefaultFont()); }}) {
+                            +[](TGauge& g) { g.SetFont(toolkit::FontDesign{}); }}) {
     ::ValidateRect(parent_.get(), nullptr);
     change(gauge_);
     RECT pending{};
@@ -190,7 +190,9 @@ TEST(GaugeDefaultsTest, NewGaugeIsAFramedHorizontalBarOfAHundred) {
   EXPECT_EQ(gauge.MinValue(), 0);
   EXPECT_EQ(gauge.MaxValue(), 100);
   EXPECT_EQ(gauge.Progress(), 0);
-  EXPECT_NE(gauge.Font(), nullptr);
+  EXPECT_EQ(gauge.Font().face, L"MS Sans Serif");
+  EXPECT_EQ(gauge.Font().height, 11);
+  EXPECT_FALSE(gauge.Font().bold);
 }
 
 }  // namespace
