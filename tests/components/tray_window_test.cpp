@@ -224,6 +224,8 @@ TEST_F(TrayWindowTest, RestoringBringsTheFormBackFromTheTrayAndTheMinimizedState
   EXPECT_TRUE(::IsWindowVisible(form.get()));
   EXPECT_FALSE(::IsIconic(form.get()));
   EXPECT_FALSE(::IsIconic(ApplicationWindow()));
+  // The application comes to the front; its window hands the focus on to the form.
+  EXPECT_EQ(::GetAncestor(::GetForegroundWindow(), GA_ROOTOWNER), ApplicationWindow());
 }
 
 TEST_F(TrayWindowTest, ConcealingHidesTheFormAndTheTaskbarEntry) {
