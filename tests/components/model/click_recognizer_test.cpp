@@ -44,7 +44,9 @@ struct ClickCase {
   const char* expected;
 };
 
-void PrintTo(const ClickCase& c, std::ostream* os) { *os << c.steps; }
+void PrintTo(const ClickCase& c, std::ostream* os) {
+  *os << c.steps;
+}
 
 class ClickRecognizerTest : public testing::TestWithParam<ClickCase> {};
 
