@@ -22,13 +22,13 @@ Shortcut ShortcutOfKey(UINT virtualKey);
 std::wstring ShortcutText(Shortcut shortcut);
 
 struct ActionDesign {
-  std::wstring caption;
-  std::wstring hint;
+  std::wstring caption{};
+  std::wstring hint{};
   int imageIndex = -1;  // -1: no picture
   Shortcut shortcut = 0;
   bool enabled = true;
   bool checked = false;
-  std::function<void()> onExecute;
+  std::function<void()> onExecute{};
 };
 
 class Action;

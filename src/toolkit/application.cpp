@@ -234,13 +234,20 @@ bool Application::RunShortcut(const MSG& message) {
   return false;
 }
 
+// Windows hides the forms of a minimized owner and shows them again when it
+// is restored; Wine does not, so both are asked for here as well.
 void Application::Restore() {
   HWND window = Handle();
-  if (window && ::IsIconic(window)) ::ShowWindow(window, SW_RESTORE);
+  if (!window || !::IsIconic(window)) return;
+  ::ShowWindow(window, SW_RESTORE);
+  ::ShowOwnedPopups(window, TRUE);
 }
 
 void Application::Minimize() {
-  if (HWND window = Handle()) ::ShowWindow(window, SW_MINIMIZE);
+  HWND window = Handle();
+  if (!window) return;
+  ::ShowWindow(window, SW_MINIMIZE);
+  ::ShowOwnedPopups(window, FALSE);
 }
 
 int Application::AddMessageHook(MessageHook hook) {

@@ -32,7 +32,7 @@ enum class CloseAction { None, Hide, Terminate };
 
 // The design of a top-level window: fixed values set when it is created.
 struct FormDesign {
-  std::wstring caption;
+  std::wstring caption{};
   FormBorder border = FormBorder::Dialog;
   bool topMost = false;
   int left = 0;
@@ -41,7 +41,7 @@ struct FormDesign {
   int clientHeight = 0;
   FormPosition position = FormPosition::Designed;
   Color color = clBtnFace;
-  FontDesign font;
+  FontDesign font{};
   // Layered translucency: with alphaBlend the window has the opacity
   // alphaBlendValue (0..255); pixels of transparentColor (unless clNone) are
   // see-through and let mouse clicks through to what lies behind.

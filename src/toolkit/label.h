@@ -17,13 +17,13 @@ class Form;
 enum class TextAlignment { Left, Center, Right };
 
 struct LabelDesign {
-  std::wstring name;
-  ControlPlace place;
-  std::wstring caption;
-  std::optional<FontDesign> font;  // none: the form's font and text colour
+  std::wstring name{};
+  ControlPlace place{};
+  std::wstring caption{};
+  std::optional<FontDesign> font{};  // none: the form's font and text colour
   TextAlignment alignment = TextAlignment::Left;
-  std::function<void(MouseButton button, POINT formPoint)> onMouseDown;
-  std::function<void()> onClick;
+  std::function<void(MouseButton button, POINT formPoint)> onMouseDown{};
+  std::function<void()> onClick{};
 };
 
 // A windowless text on a transparent background: only its letters cover

@@ -16,9 +16,9 @@ namespace ostrevin::toolkit {
 // the shortcut's text after a tab follow the action; choosing it executes the
 // action) or with a caption and a click handler of its own; or a separator.
 struct MenuItemDesign {
-  std::wstring caption;  // empty: the action's caption
+  std::wstring caption{};  // empty: the action's caption
   Action* action = nullptr;
-  std::function<void()> onClick;
+  std::function<void()> onClick{};
   bool isDefault = false;  // shown bold; ActivateDefaultItem runs it
   bool separator = false;
 };

@@ -8,8 +8,8 @@
 namespace ostrevin::toolkit {
 
 struct ButtonText {
-  int id;  // IDOK, IDYES, ...
-  std::wstring text;
+  int id{};  // IDOK, IDYES, ...
+  std::wstring text{};
 };
 
 // A message box (MessageBoxW) owned by the active window, with its top-left

@@ -21,8 +21,8 @@ class Form;
 struct ToolButtonDesign {
   Action* action = nullptr;
   int imageIndex = -1;  // -1: the action's picture, or none
-  std::wstring hint;    // empty: the action's hint
-  std::function<void()> onClick;
+  std::wstring hint{};  // empty: the action's hint
+  std::function<void()> onClick{};
   int separatorWidth = 0;  // above 0: a separator this wide, not a button
 };
 
@@ -35,14 +35,14 @@ struct EdgeSides {
 };
 
 struct ToolBarDesign {
-  std::wstring name;
-  ControlPlace place;
+  std::wstring name{};
+  ControlPlace place{};
   const ImageList* images = nullptr;  // must outlive the toolbar
   int buttonWidth = 23;
   int buttonHeight = 22;
-  EdgeSides edges;
+  EdgeSides edges{};
   bool showHints = true;
-  std::vector<ToolButtonDesign> buttons;
+  std::vector<ToolButtonDesign> buttons{};
 };
 
 // A flat toolbar (comctl32) over the form's background.

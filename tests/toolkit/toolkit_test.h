@@ -1,0 +1,84 @@
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/application.h"
+#include "toolkit/form.h"
+
+namespace ostrevin::toolkit {
+
+// Every toolkit test runs with the application initialized, its title set
+// and its error report captured in `reports`.
+class ToolkitTest : public testing::Test {
+ protected:
+  static constexpr const wchar_t* kTitle = L"Ostrevin test";
+
+  void SetUp() override;
+  void TearDown() override;
+
+  Application& app = Application::Instance();
+  std::vector<Application::ErrorReport> reports;
+};
+
+// Handles messages until the condition holds or the time runs out; true when
+// it holds. It waits for messages, never sleeps.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// While it exists, calls back with every dialog box (a message box) of this
+// thread as it is activated, that is when it is about to be seen, with its
+// controls in place. The callback may read it and post it a button's click.
+class DialogBoxWatch {
+ public:
+  explicit DialogBoxWatch(std::function<void(HWND box)> onBox);
+  ~DialogBoxWatch();
+  DialogBoxWatch(const DialogBoxWatch&) = delete;
+  DialogBoxWatch& operator=(const DialogBoxWatch&) = delete;
+
+ private:
+  static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam);
+  std::function<void(HWND box)> onBox_;
+  HHOOK hook_;
+};
+
+// The title and the texts and icons of the controls of a dialog box.
+struct DialogBoxContents {
+  std::wstring title;
+  std::vector<std::wstring> texts;
+  std::vector<HICON> icons;
+  RECT bounds{};
+
+  bool HasText(const std::wstring& text) const;
+  bool HasIcon(HICON icon) const;
+};
+DialogBoxContents ReadDialogBox(HWND box);
+
+// The borderless design of the program's timer window, the form most tests
+// use.
+FormDesign TimerWindowDesign();
+
+// A form that records the messages it gets and can answer some of them
+// itself first (a handler that returns true has handled the message).
+class TestForm : public Form {
+ public:
+  explicit TestForm(const FormDesign& design = TimerWindowDesign(), HWND owner = nullptr)
+      : Form(design, owner) {}
+  ~TestForm() override { DestroyHandle(); }
+
+  int Count(UINT message) const;
+
+  std::function<bool(UINT message, WPARAM wParam, LPARAM lParam)> intercept;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  std::vector<UINT> received_;
+};
+
+}  // namespace ostrevin::toolkit
