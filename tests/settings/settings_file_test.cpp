@@ -395,6 +395,21 @@ TEST(SaveSettings, LoadsBackAsSavedUnderEveryFormat) {
   }
 }
 
+TEST(SaveSettings, KeepsAFractionOfASecondSoTheTimetableSurvivesTheNextLoad) {
+  // Written as 0:00:00 this first start time would read back as midnight and
+  // replace the whole timetable with the built-in one.
+  MemoryProfileFile edited(kPath, L"[Times]\n1=0:00:00,5\n2=9:00\n");
+  Settings loaded;
+  LoadSettings(loaded, edited, test_support::RussianTime());
+  MemoryProfileFile saved(kPath);
+  SaveSettings(loaded, saved, test_support::RussianTime());
+  Settings reloaded;
+  LoadSettings(reloaded, saved, test_support::RussianTime());
+  EXPECT_EQ(saved.ReadString(L"Times", L"1"), L"0:00:00,005");
+  EXPECT_EQ(reloaded.StartTime(2), EncodeTimeOfDay(9, 0, 0, 0));
+  EXPECT_EQ(reloaded, loaded);
+}
+
 TEST(SaveSettings, KeepsWhatOtherProgramsKeepInTheFile) {
   MemoryProfileFile file(kPath,
                          L"; written by hand\n"
