@@ -1,0 +1,252 @@
+#include "ui/frm_work.h"
+
+#include <utility>
+
+#include "app/artwork.h"
+#include "base/attribution.h"
+#include "system/settings_storage.h"
+#include "toolkit/application.h"
+
+namespace ostrevin {
+namespace {
+
+using toolkit::Application;
+
+constexpr int kClientWidth = 225;
+constexpr int kStartOpacity = 127;
+constexpr int kSnapBuffer = 20;
+constexpr int kFadedTag = 1;
+constexpr UINT_PTR kTickTimerId = 1;
+constexpr UINT kTickMs = 30000;
+constexpr int kToolButtonWidth = 41;
+constexpr int kToolSeparatorWidth = 8;
+
+toolkit::FormDesign WorkFormDesign() {
+  return {.caption = L"Ostrevin",
+          .border = toolkit::FormBorder::None,
+          .topMost = true,
+          .clientWidth = kClientWidth,
+          .clientHeight = 299,
+          .position = toolkit::FormPosition::ScreenCenter,
+          .color = clBtnFace,
+          .font = {.face = L"MS Sans Serif", .height = 11},
+          .alphaBlend = true,
+          .alphaBlendValue = kStartOpacity,
+          // The background and the labels' backgrounds vanish: only the pie
+          // in its frame, the texts and the toolbar's pictures show.
+          .transparentColor = clBtnFace,
+          .snapBuffer = kSnapBuffer,
+          .tag = kFadedTag};
+}
+
+toolkit::ImageList ToolbarPictures() {
+  toolkit::ImageList pictures(kToolbarPictureSize, kToolbarPictureSize);
+  pictures.AddMaskedResource(Application::Instance().InstanceHandle(), kToolbarPicturesResource,
+                             kToolbarPicturesMask);
+  return pictures;
+}
+
+toolkit::ControlPlace FullWidth(int top, int height) {
+  return {.left = 0, .top = top, .width = kClientWidth, .height = height};
+}
+
+}  // namespace
+
+TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& services,
+               TrayShell& trayShell, std::wstring settingsPath)
+    : Form(WorkFormDesign()),
+      settings_(settings),
+      services_(services),
+      settingsPath_(std::move(settingsPath)),
+      ImgList(ToolbarPictures()),
+      acStart(*this, {.hint = L"Ручной старт",
+                      .imageIndex = kPictureStart,
+                      .shortcut = VK_F9,
+                      .onExecute = Handler(&TWorkF::acStartExecute)}),
+      acStop(*this, {.hint = L"Ручной стоп",
+                     .imageIndex = kPictureStop,
+                     .shortcut = VK_F10,
+                     .enabled = false,
+                     .onExecute = Handler(&TWorkF::acStopExecute)}),
+      acOptions(*this, {.caption = L"Настройки",
+                        .hint = L"Настройки",
+                        .imageIndex = kPictureOptions,
+                        .shortcut = VK_F12,
+                        .onExecute = Handler(&TWorkF::acOptionsExecute)}),
+      acShowCurrNo(*this, {.caption = L"Показывать номер текущего урока",
+                           .checked = true,
+                           .onExecute = Handler(&TWorkF::acShowCurrNoExecute)}),
+      ToolBar1(
+          *this,
+          {.name = L"ToolBar1",
+           .place = FullWidth(0, 24),
+           .images = &ImgList,
+           .buttonWidth = kToolButtonWidth,
+           .edges = {.left = true, .top = true, .right = true},
+           .showHints = true,
+           .buttons = {{.action = &acStart},
+                       {.action = &acStop},
+                       {.action = &acOptions},
+                       {.separatorWidth = kToolSeparatorWidth},
+                       {.hint = L"Скрыть окно", .onClick = Handler(&TWorkF::btnHideMainFormClick)},
+                       {.imageIndex = kPictureExit,
+                        .hint = L"Выход",
+                        .onClick = Handler(&TWorkF::N3Click)}}}),
+      Gauge1(*this, {.name = L"Gauge1",
+                     .place = FullWidth(24, 225),
+                     .kind = gkPie,
+                     .maxValue = 600,
+                     .progress = 0,
+                     .foreColor = clGreen,
+                     .backColor = clWhite,
+                     .color = clBtnFace,
+                     .showText = false,
+                     .borderStyle = bsSingle,
+                     .font = {.face = L"MS Sans Serif", .height = 19, .bold = true}}),
+      EmptyLabel(*this, {.name = L"EmptyLabel",
+                         .place = FullWidth(24, 225),
+                         .onMouseDown = MouseDownHandler(&TWorkF::lbAlreadyMouseDown)}),
+      lbAlready(*this,
+                {.name = L"lbAlready",
+                 .place = FullWidth(249, 37),
+                 .font = toolkit::FontDesign{.face = L"MS Sans Serif", .height = 32, .bold = true},
+                 .alignment = toolkit::TextAlignment::Center,
+                 .onMouseDown = MouseDownHandler(&TWorkF::lbAlreadyMouseDown),
+                 .onClick = Handler(&TWorkF::FormClick)}),
+      lblAttribution(*this, {.name = L"lblAttribution",
+                             .place = FullWidth(286, 13),
+                             .caption = kAttributionLine,
+                             .alignment = toolkit::TextAlignment::Center,
+                             .onMouseDown = MouseDownHandler(&TWorkF::lbAlreadyMouseDown),
+                             .onClick = Handler(&TWorkF::Label1Click)}),
+      TrayPopup({{.caption = L"Показать", .onClick = Handler(&TWorkF::N1Click), .isDefault = true},
+                 {.action = &acShowCurrNo},
+                 {.action = &acOptions},
+                 {.separator = true},
+                 {.caption = L"Выход", .onClick = Handler(&TWorkF::N3Click)}}),
+      AppTrayIcon(Handle(), trayShell),
+      Timer(Handle(), kTickTimerId, kTickMs, Handler(&TWorkF::TimerTimer)),
+      Clock(settings, localClock, *this) {
+  OnCreate = Handler(&TWorkF::FormCreate);
+  OnDestroy = Handler(&TWorkF::FormDestroy);
+  OnClick = Handler(&TWorkF::FormClick);
+  SetUpTrayIcon();
+  Application::Instance().SetMainFormHandle(Handle());
+  Created();
+}
+
+TWorkF::~TWorkF() {
+  StopReacting();
+  DestroyHandle();
+}
+
+std::function<void()> TWorkF::Handler(void (TWorkF::*handler)()) {
+  return [this, handler] { (this->*handler)(); };
+}
+
+// A handler of mouse presses that acts alike whatever the button and place.
+std::function<void(toolkit::MouseButton, POINT)> TWorkF::MouseDownHandler(
+    void (TWorkF::*handler)()) {
+  return [this, handler](toolkit::MouseButton, POINT) { (this->*handler)(); };
+}
+
+void TWorkF::SetUpTrayIcon() {
+  AppTrayIcon.SetIcon(Application::Instance().SmallIcon());
+  AppTrayIcon.SetHint(L"Ostrevin");
+  AppTrayIcon.SetPopupMenu(&TrayPopup);
+  AppTrayIcon.SetMinimizeToTray(true);
+  AppTrayIcon.OnClick = [this](TNotifyIcon&) { N1Click(); };
+  AppTrayIcon.SetIconVisible(true);
+  AppTrayIcon.Loaded();
+}
+
+void TWorkF::FormCreate() {
+  LoadSettings(settings_, settingsPath_);
+  acShowCurrNo.SetChecked(settings_.ShowCurrNo);
+  // Only the tray icon shows at start.
+  Application& application = Application::Instance();
+  application.SetShowMainForm(false);
+  application.OnActivate = [this] { FadeIn(); };
+  application.OnDeactivate = [this] { FadeOut(); };
+  Clock.ComputeDayEndTime();
+}
+
+void TWorkF::FormDestroy() {
+  StopReacting();
+  SaveSettingsAtEnd();
+}
+
+LRESULT TWorkF::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The user logs off or Windows shuts down: the process ends as soon as this
+  // message is answered and the loop never runs again, so the settings are
+  // saved now.
+  if (message == WM_ENDSESSION && wParam) {
+    StopReacting();
+    SaveSettingsAtEnd();
+  }
+  return Form::HandleMessage(message, wParam, lParam);
+}
+
+void TWorkF::StopReacting() {
+  Application& application = Application::Instance();
+  application.OnActivate = nullptr;
+  application.OnDeactivate = nullptr;
+  Timer.SetEnabled(false);
+  AppTrayIcon.SetEnabled(false);
+}
+
+void TWorkF::SaveSettingsAtEnd() {
+  // Marked first: a save that fails is reported once, not tried again.
+  if (std::exchange(savedAtEnd_, true)) return;
+  SaveSettings(settings_, settingsPath_);
+}
+
+void TWorkF::FormClick() {
+  services_.PlaySystemSound(kSoundClick);
+}
+
+void TWorkF::Label1Click() {
+  services_.PlaySystemSound(kSoundClick);
+}
+
+void TWorkF::N1Click() {
+  AppTrayIcon.RestoreMainWindow();
+  // The window is visible by now, so the system may well refuse to animate
+  // it; that does not matter.
+  ::AnimateWindow(Handle(), 2000, AW_CENTER);
+  FadeIn();
+}
+
+void TWorkF::N3Click() {
+  Application::Instance().Terminate();
+}
+
+void TWorkF::btnHideMainFormClick() {
+  AppTrayIcon.ConcealMainWindow();
+}
+
+void TWorkF::acStartExecute() {
+  Clock.BeginLesson();
+}
+
+void TWorkF::acStopExecute() {
+  Clock.EndLesson();
+}
+
+void TWorkF::acOptionsExecute() {
+  // The settings as the file holds them: a change made in memory and not
+  // saved is dropped.
+  LoadSettings(settings_, settingsPath_);
+}
+
+void TWorkF::acShowCurrNoExecute() {
+  acShowCurrNo.SetChecked(!acShowCurrNo.Checked());
+  settings_.ShowCurrNo = acShowCurrNo.Checked();
+  SaveSettings(settings_, settingsPath_);
+}
+
+void TWorkF::TimerTimer() {
+  Clock.TimerTimer();
+}
+
+}  // namespace ostrevin

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "clock/clock_host.h"
+#include "clock/lesson_clock.h"
+#include "clock/local_clock.h"
+#include "components/notify_icon.h"
+#include "components/tray_shell.h"
+#include "settings/settings.h"
+#include "toolkit/action.h"
+#include "toolkit/form.h"
+#include "toolkit/image_list.h"
+#include "toolkit/label.h"
+#include "toolkit/menu.h"
+#include "toolkit/tool_bar.h"
+#include "toolkit/window_timer.h"
+#include "ui/form_gauge.h"
+#include "ui/work_services.h"
+
+namespace ostrevin {
+
+// The timer window: small, borderless, always on top, its button-face
+// background see-through, showing the toolbar, the lesson pie and the minute
+// label. It is the application's main form and holds the lesson clock with
+// its 30-second tick, the actions and their keys, and the program's tray icon
+// with its menu. The program starts with it hidden; destroying it saves the
+// settings.
+class TWorkF final : public toolkit::Form, public ClockHost {
+ private:
+  // First, so that they exist before any component that is bound to them.
+  Settings& settings_;
+  WorkServices& services_;
+  std::wstring settingsPath_;
+  bool savedAtEnd_ = false;
+
+ public:
+  // Creates the window hidden, with its components, and runs FormCreate.
+  // settingsPath names the settings file; empty means the default file beside
+  // the program.
+  TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& services,
+         TrayShell& trayShell = SystemTrayShell(), std::wstring settingsPath = {});
+  ~TWorkF() override;
+
+  // The components, in form order.
+  toolkit::ImageList ImgList;
+  toolkit::Action acStart;
+  toolkit::Action acStop;
+  toolkit::Action acOptions;
+  toolkit::Action acShowCurrNo;
+  toolkit::ToolBar ToolBar1;
+  FormGauge Gauge1;
+  toolkit::Label EmptyLabel;  // over the pie, only for dragging
+  toolkit::Label lbAlready;
+  toolkit::Label lblAttribution;
+  toolkit::Menu TrayPopup;
+  TNotifyIcon AppTrayIcon;
+  toolkit::WindowTimer Timer;
+
+  // The lesson clock and its variables, one set for the whole run.
+  LessonClock Clock;
+
+  // Handlers.
+  void FormCreate();
+  void FormDestroy();
+  void FormClick();
+  void Label1Click();
+  void lbAlreadyMouseDown();
+  void N1Click();
+  void N3Click();
+  void btnHideMainFormClick();
+  void acStartExecute();
+  void acStopExecute();
+  void acOptionsExecute();
+  void acShowCurrNoExecute();
+  void TimerTimer();
+
+  // The window fades to fully opaque while the program is the active one and
+  // back to the configured opacity when another program is (Tag 1: faded).
+  void FadeIn() override;
+  void FadeOut();
+
+  // What the lesson clock does to the window, its tray icon and the program.
+  void SetGaugeProgress(int progress) override;
+  void SetGaugeColor(Color color) override;
+  void SetMinuteLabel(const std::wstring& text) override;
+  void SetStartEnabled(bool enabled) override;
+  void SetStopEnabled(bool enabled) override;
+  void DisplayBalloon(const std::wstring& title, const std::wstring& text, BalloonIconKind icon,
+                      int timeoutSeconds) override;
+  void ClearBalloon() override;
+  void RestoreMainWindow() override;
+  void BringForward() override;
+  bool ConfirmCloseProgram(const std::wstring& question) override;
+  void RequestClose() override;
+  void UpdateLessonIndicator() override;
+  void PlaySystemSound(SoundKind kind) override;
+  void WaitMs(int milliseconds) override;
+  void TrimWorkingSet() override;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  std::function<void()> Handler(void (TWorkF::*handler)());
+  std::function<void(toolkit::MouseButton, POINT)> MouseDownHandler(void (TWorkF::*handler)());
+  void SetUpTrayIcon();
+  void FadeStep(int opacity, int pauseMs);
+  // The program is ending: no tick, activation or tray click may reach the
+  // window any more, also not from the message loop of an error report.
+  void StopReacting();
+  // Once per ending, whichever way the program ends.
+  void SaveSettingsAtEnd();
+};
+
+}  // namespace ostrevin

@@ -1,0 +1,88 @@
+// The timer window as the lesson clock sees it.
+#include <algorithm>
+#include <cstdint>
+
+#include "toolkit/application.h"
+#include "toolkit/message_box.h"
+#include "ui/frm_work.h"
+
+namespace ostrevin {
+namespace {
+
+// Where the end-of-day question appears: clear of the timer window, which
+// is centred.
+constexpr POINT kQuestionTopLeft{200, 200};
+
+}  // namespace
+
+void TWorkF::SetGaugeProgress(int progress) {
+  Gauge1.SetProgress(progress);
+}
+
+void TWorkF::SetGaugeColor(Color color) {
+  Gauge1.SetForeColor(color);
+}
+
+void TWorkF::SetMinuteLabel(const std::wstring& text) {
+  lbAlready.SetCaption(text);
+}
+
+void TWorkF::SetStartEnabled(bool enabled) {
+  acStart.SetEnabled(enabled);
+}
+
+void TWorkF::SetStopEnabled(bool enabled) {
+  acStop.SetEnabled(enabled);
+}
+
+void TWorkF::DisplayBalloon(const std::wstring& title, const std::wstring& text,
+                            BalloonIconKind icon, int timeoutSeconds) {
+  AppTrayIcon.DisplayBalloon(title, text, icon,
+                             static_cast<std::uint8_t>(std::clamp(timeoutSeconds, 0, 255)));
+}
+
+void TWorkF::ClearBalloon() {
+  AppTrayIcon.ClearBalloon();
+}
+
+void TWorkF::RestoreMainWindow() {
+  AppTrayIcon.RestoreMainWindow();
+}
+
+// A window of the program that was active last (a dialog or a message box
+// over the timer window) comes forward first, so that it is not left behind
+// the timer window.
+void TWorkF::BringForward() {
+  const HWND application = toolkit::Application::Instance().Handle();
+  const HWND lastActive = ::GetLastActivePopup(application);
+  if (lastActive != application && ::IsWindowVisible(lastActive) && ::IsWindowEnabled(lastActive)) {
+    ::SetForegroundWindow(lastActive);
+  }
+  ::SetForegroundWindow(Handle());
+}
+
+bool TWorkF::ConfirmCloseProgram(const std::wstring& question) {
+  return toolkit::ConfirmAt(question, kQuestionTopLeft);
+}
+
+void TWorkF::RequestClose() {
+  toolkit::Application::Instance().Terminate();
+}
+
+void TWorkF::UpdateLessonIndicator() {
+  Clock.LocateCurrentLesson();
+}
+
+void TWorkF::PlaySystemSound(SoundKind kind) {
+  services_.PlaySystemSound(kind);
+}
+
+void TWorkF::WaitMs(int milliseconds) {
+  services_.WaitMs(milliseconds);
+}
+
+void TWorkF::TrimWorkingSet() {
+  services_.TrimWorkingSet();
+}
+
+}  // namespace ostrevin

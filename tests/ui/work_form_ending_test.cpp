@@ -1,0 +1,199 @@
+// Every way the program ends saves the settings once; an error while saving
+// is reported and the program goes on.
+#include <windows.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "components/tray_icon_handler.h"
+#include "toolkit/handles.h"
+#include "work_form_test.h"
+
+namespace ostrevin::uitest {
+namespace {
+
+using WorkFormEndingTest = WorkFormTest;
+
+// Values other than those of a fresh start, set in memory after start-up.
+void ChangeSettings(Settings& settings) {
+  settings.Lesson(2, 3) = true;
+  settings.Lesson(5, 7) = true;
+  settings.StartTime(4) = EncodeTimeOfDay(11, 40, 0, 0);
+  settings.LessLen = 400;
+  settings.IntroTime = 30;
+  settings.FinishTime = 70;
+  settings.ShowCurrNo = false;
+  settings.bWarnBeforeLesson = true;
+  settings.IsBlend = false;
+  settings.BlendVal = 200;
+  settings.WarnVal = 5;
+  settings.IntroPartSnd = false;
+  settings.FinishPartSounds = fpsFinalStart;
+  settings.CountDown = true;
+}
+
+// The question of the end of the day, as it was shown, answered with Yes.
+struct EndOfDayQuestion {
+  static void CALLBACK AnswerYes(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = ::FindWindowW(L"#32770", L"Confirm");
+    if (!box) return;
+    ::KillTimer(nullptr, timer);
+    RECT bounds{};
+    ::GetWindowRect(box, &bounds);
+    topLeft = POINT{bounds.left, bounds.top};
+    wchar_t text[256] = {};
+    ::GetDlgItemTextW(box, 0xFFFF, text, static_cast<int>(std::size(text)));
+    question = text;
+    ::PostMessageW(box, WM_COMMAND, IDYES, 0);
+  }
+
+  static inline POINT topLeft{};
+  static inline std::wstring question;
+};
+
+using EndProgram = void (*)(WorkFormTest& test, TWorkF& workF);
+
+struct EndingCase {
+  const char* name;
+  EndProgram end;
+};
+
+// Named in the test list by its name alone.
+void PrintTo(const EndingCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class EveryEndingTest : public WorkFormTest, public testing::WithParamInterface<EndingCase> {};
+
+TEST_P(EveryEndingTest, SavesEveryKeyWithTheValuesInMemory) {
+  TWorkF& workF = CreateForm();
+  ChangeSettings(settings);
+  GetParam().end(*this, workF);
+  EXPECT_TRUE(RunLoopUntilItEnds());
+  DestroyForm();
+  ASSERT_TRUE(SettingsFileExists());
+  for (const wchar_t* section : {L"1", L"2", L"3", L"4", L"5", L"Times"}) {
+    EXPECT_EQ(KeysInFile(section).size(), 7u) << testing::PrintToString(section);
+  }
+  EXPECT_EQ(KeysInFile(L"Common").size(), 10u);
+  EXPECT_EQ(KeysInFile(L"Sounds").size(), 5u);
+  EXPECT_EQ(SettingsInFile(), settings);
+  EXPECT_TRUE(reports.empty());
+}
+
+void ClickExitButton(WorkFormTest&, TWorkF& workF) {
+  constexpr WORD kExitButton = 6;
+  ::PostMessageW(workF.Handle(), WM_COMMAND, MAKEWPARAM(kExitButton, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(workF.ToolBar1.Handle()));
+}
+
+void ChooseExitInTrayMenu(WorkFormTest&, TWorkF& workF) {
+  workF.TrayPopup.Choose(4);
+}
+
+void SendCloseMessage(WorkFormTest&, TWorkF& workF) {
+  ::PostMessageW(workF.Handle(), WM_CLOSE, 0, 0);
+}
+
+// Started on a day without lessons, the program asks at its first tick.
+void AnswerYesAtTheEndOfTheDay(WorkFormTest&, TWorkF& workF) {
+  ::SetTimer(nullptr, 0, 10, &EndOfDayQuestion::AnswerYes);
+  workF.Timer.OnTimer();
+  EXPECT_EQ(EndOfDayQuestion::question, L"Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?");
+  EXPECT_EQ(EndOfDayQuestion::topLeft.x, 200);
+  EXPECT_EQ(EndOfDayQuestion::topLeft.y, 200);
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, EveryEndingTest,
+                         testing::Values(EndingCase{"ExitButton", &ClickExitButton},
+                                         EndingCase{"TrayMenuExit", &ChooseExitInTrayMenu},
+                                         EndingCase{"CloseMessage", &SendCloseMessage},
+                                         EndingCase{"EndOfDayYes", &AnswerYesAtTheEndOfTheDay}),
+                         [](const testing::TestParamInfo<EndingCase>& info) {
+                           return info.param.name;
+                         });
+
+struct SessionEndCase {
+  const char* name;
+  bool formFirst;  // the form hears of the session's end before the application window
+};
+
+// Named in the test list by its name alone.
+void PrintTo(const SessionEndCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class SessionEndTest : public WorkFormTest, public testing::WithParamInterface<SessionEndCase> {};
+
+TEST_P(SessionEndTest, SavesBeforeTheSessionEndsAndOnlyOnce) {
+  TWorkF& workF = CreateForm();
+  ChangeSettings(settings);
+  HWND window = workF.Handle();
+  EXPECT_EQ(::SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  EXPECT_EQ(::SendMessageW(app.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  EXPECT_FALSE(SettingsFileExists());
+
+  std::vector<HWND> told = {window, app.Handle()};
+  if (!GetParam().formFirst) std::swap(told[0], told[1]);
+  ::SendMessageW(told[0], WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_EQ(SettingsInFile(), settings);
+  ::DeleteFileW(settingsPath.c_str());
+  if (::IsWindow(told[1])) ::SendMessageW(told[1], WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  DestroyForm();
+  EXPECT_FALSE(SettingsFileExists());
+  EXPECT_TRUE(reports.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Order, SessionEndTest,
+                         testing::Values(SessionEndCase{"FormFirst", true},
+                                         SessionEndCase{"ApplicationWindowFirst", false}),
+                         [](const testing::TestParamInfo<SessionEndCase>& info) {
+                           return info.param.name;
+                         });
+
+TEST_F(WorkFormEndingTest, ACancelledSessionEndSavesNothing) {
+  TWorkF& workF = CreateForm();
+  ::SendMessageW(workF.Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+  ::SendMessageW(app.Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+  EXPECT_TRUE(::IsWindow(workF.Handle()));
+  EXPECT_FALSE(SettingsFileExists());
+}
+
+// Inside the tray menu's own loop: picks its second item, the lesson number
+// switch, which saves the settings at once.
+void CALLBACK PickSecondMenuItem(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  HWND owner = toolkit::Application::Instance().Handle();
+  for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN}) ::PostMessageW(owner, WM_KEYDOWN, key, 1);
+}
+
+void CALLBACK CloseTheProgram(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  ::PostMessageW(toolkit::Application::Instance().MainFormHandle(), WM_CLOSE, 0, 0);
+}
+
+TEST_F(WorkFormEndingTest, AnUnwritableSettingsFileIsReportedAndTheProgramGoesOn) {
+  WriteSettingsFile("[Common]\r\nLessLen=400\r\n");
+  TWorkF& workF = CreateForm();
+  const toolkit::UniqueKernelHandle lock(::CreateFileW(
+      settingsPath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
+  ::PostMessageW(TrayHandlerWindow(), TrayCallbackMessage, workF.AppTrayIcon.IconId(),
+                 WM_RBUTTONDOWN);
+  ::SetTimer(nullptr, 0, 200, &PickSecondMenuItem);
+  ::SetTimer(nullptr, 0, 600, &CloseTheProgram);
+  EXPECT_TRUE(RunLoopUntilItEnds());
+  DestroyForm();
+
+  const std::wstring report = L"Unable to write to " + settingsPath + L".";
+  ASSERT_EQ(reports.size(), 2u);
+  for (const toolkit::Application::ErrorReport& shown : reports) {
+    EXPECT_EQ(shown.text, report);
+    EXPECT_EQ(shown.title, L"Ostrevin");
+    EXPECT_EQ(shown.style, static_cast<UINT>(MB_ICONERROR | MB_OK));
+  }
+}
+
+}  // namespace
+}  // namespace ostrevin::uitest

@@ -1,0 +1,162 @@
+// A lesson on the real timer window: started by F9 or by the start watch,
+// driven by the window's tick, read back from the real controls.
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "work_form_test.h"
+
+namespace ostrevin::uitest {
+namespace {
+
+using WorkFormLessonTest = WorkFormTest;
+
+// What the window shows after a number of ticks of a default lesson.
+struct LessonPoint {
+  int ticks;
+  int progress;
+  Color pie;
+  const wchar_t* label;
+  bool startEnabled;
+};
+
+void ExpectShows(const TWorkF& workF, const LessonPoint& point) {
+  const std::string at = "after " + std::to_string(point.ticks) + " ticks";
+  EXPECT_EQ(workF.Gauge1.Progress(), point.progress) << at;
+  EXPECT_EQ(workF.Gauge1.ForeColor(), point.pie) << at;
+  EXPECT_EQ(workF.lbAlready.Caption(), point.label) << at;
+  EXPECT_EQ(workF.acStart.Enabled(), point.startEnabled) << at;
+  EXPECT_EQ(workF.acStop.Enabled(), !point.startEnabled) << at;
+  EXPECT_EQ(workF.ToolBar1.ButtonEnabled(0), point.startEnabled) << at;
+  EXPECT_EQ(workF.ToolBar1.ButtonEnabled(1), !point.startEnabled) << at;
+}
+
+TEST_F(WorkFormLessonTest, ADefaultLessonStartedByF9RunsThroughItsPartsOnTheWindow) {
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  services.sounds.clear();
+  PressKey(VK_F9);
+  ExpectShows(workF, {0, 0, clGreen, L"0 мин.", false});
+  EXPECT_EQ(services.sounds, std::vector<SoundKind>{kSoundLessonStart});
+
+  const LessonPoint points[] = {
+      {1, 5, clGreen, L"0 мин.", false},     {2, 10, clGreen, L"1 мин.", false},
+      {9, 45, clGreen, L"4 мин.", false},    {10, 50, clBlack, L"5 мин.", false},
+      {79, 395, clBlack, L"39 мин.", false}, {80, 400, clRed, L"40 мин.", false},
+      {89, 445, clRed, L"44 мин.", false},   {90, 0, clBlack, L"", true},
+  };
+  int ticks = 0;
+  for (const LessonPoint& point : points) {
+    while (ticks < point.ticks) {
+      Tick();
+      ++ticks;
+    }
+    ExpectShows(workF, point);
+  }
+  // The intro part's end, the final part's start, its beep series counting
+  // up (2, 3, 4, 5 and 6 beeps) and the end.
+  std::vector<SoundKind> heard = {kSoundLessonStart, kSoundBeep, kSoundFinalPart};
+  for (int beeps = 2; beeps <= 6; ++beeps) heard.insert(heard.end(), beeps, kSoundBeep);
+  heard.push_back(kSoundLessonEnd);
+  EXPECT_EQ(services.sounds, heard);
+  EXPECT_EQ(tray.BalloonTitles().back(), L"Ostrevin:   УРОК ОКОНЧЕН !");
+  EXPECT_EQ(services.trims, 90);
+  EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(WorkFormLessonTest, TheFinalPartBringsTheWindowToTheFront) {
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  PressKey(VK_F9);
+  HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                 nullptr, nullptr, nullptr, nullptr);
+  ::SetForegroundWindow(other);
+  ASSERT_NE(::GetForegroundWindow(), workF.Handle());
+  for (int tick = 0; tick < 80; ++tick) Tick();
+  EXPECT_EQ(::GetForegroundWindow(), workF.Handle());
+  ::DestroyWindow(other);
+}
+
+struct WatchCase {
+  const char* name;
+  const char* timetable;  // the settings file
+  int dayOfWeek;
+  int hour;
+  int minute;
+  bool starts;
+};
+
+// Named in the test list by its name alone.
+void PrintTo(const WatchCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class StartWatchTest : public WorkFormTest, public testing::WithParamInterface<WatchCase> {};
+
+TEST_P(StartWatchTest, AnIdleTickStartsOnlyAnEnabledSlotOfTodayAtItsMinute) {
+  const WatchCase& watch = GetParam();
+  WriteSettingsFile(watch.timetable);
+  clock.Set(watch.dayOfWeek, watch.hour, watch.minute, 10);
+  TWorkF& workF = CreateForm();
+  Tick();
+  if (watch.starts) {
+    ExpectShows(workF, {0, 0, clGreen, L"0 мин.", false});
+    EXPECT_TRUE(::IsWindowVisible(workF.Handle()));
+    EXPECT_EQ(services.sounds, std::vector<SoundKind>{kSoundLessonStart});
+  } else {
+    EXPECT_TRUE(workF.acStart.Enabled());
+    EXPECT_EQ(workF.lbAlready.Caption(), L"");
+    EXPECT_FALSE(::IsWindowVisible(workF.Handle()));
+    EXPECT_TRUE(services.sounds.empty());
+  }
+}
+
+// Without the end-of-day question, which days without lessons would ask.
+const char kMondaySlot1[] = "[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n";
+const char kMondaySlot3[] = "[1]\r\n3=1\r\n[Common]\r\nbOfferExit=0\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Slots, StartWatchTest,
+    testing::Values(WatchCase{"EnabledSlotAtItsMinute", kMondaySlot1, 1, 8, 30, true},
+                    WatchCase{"EnabledSlotAMinuteLater", kMondaySlot1, 1, 8, 31, false},
+                    WatchCase{"DisabledSlotAtItsMinute", kMondaySlot3, 1, 8, 30, false},
+                    WatchCase{"OtherWeekday", kMondaySlot1, 2, 8, 30, false},
+                    WatchCase{"Saturday", kMondaySlot1, 6, 8, 30, false}),
+    [](const testing::TestParamInfo<WatchCase>& info) { return info.param.name; });
+
+TEST_F(WorkFormLessonTest, F9WhileALessonRunsAndF10WhileIdleDoNothing) {
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  PressKey(VK_F10);
+  EXPECT_TRUE(workF.acStart.Enabled());
+  EXPECT_TRUE(services.sounds.empty());
+  EXPECT_TRUE(tray.BalloonTitles().empty());
+
+  PressKey(VK_F9);
+  Tick();
+  Tick();
+  PressKey(VK_F9);
+  EXPECT_EQ(workF.Clock.Elapsed, 10);
+  EXPECT_EQ(workF.lbAlready.Caption(), L"1 мин.");
+  EXPECT_EQ(services.sounds, std::vector<SoundKind>{kSoundLessonStart});
+
+  PressKey(VK_F10);
+  EXPECT_EQ(workF.Clock.LessonState, lsIdle);
+  EXPECT_EQ(workF.Gauge1.Progress(), 0);
+  EXPECT_EQ(tray.BalloonTitles().back(), L"Ostrevin:   УРОК ОКОНЧЕН !");
+}
+
+TEST_F(WorkFormLessonTest, F12ReadsTheSettingsFileAgainDroppingUnsavedChanges) {
+  WriteSettingsFile("[Common]\r\nLessLen=400\r\nWarnVal=7\r\n");
+  TWorkF& workF = CreateForm();
+  EXPECT_EQ(settings.LessLen, 400);
+  settings.LessLen = 300;
+  settings.WarnVal = 9;
+  workF.N1Click();
+  PressKey(VK_F12);
+  EXPECT_EQ(settings.LessLen, 400);
+  EXPECT_EQ(settings.WarnVal, 7);
+}
+
+}  // namespace
+}  // namespace ostrevin::uitest

@@ -1,0 +1,157 @@
+#include "work_form_test.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "system/settings_storage.h"
+
+namespace ostrevin::uitest {
+namespace {
+
+// Long enough for any loop of these tests to end by itself.
+constexpr UINT kLoopDeadlineMs = 5000;
+bool loopTimedOut = false;
+
+void CALLBACK StopTheLoop(HWND, UINT, UINT_PTR, DWORD) {
+  loopTimedOut = true;
+  toolkit::Application::Instance().Terminate();
+}
+
+std::wstring NewFolder() {
+  static int made = 0;
+  wchar_t temp[MAX_PATH] = {};
+  ::GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"ostrevin-ui-" +
+                              std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(++made);
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
+void RemoveFolder(const std::wstring& folder) {
+  WIN32_FIND_DATAW found{};
+  HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      ::DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+  }
+  ::RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
+void SettableClock::Set(int dayOfWeek, int hour, int minute, int second) {
+  now_.dayOfWeek = dayOfWeek;
+  now_.hour = hour;
+  now_.minute = minute;
+  now_.second = second;
+}
+
+int LayeredOpacity(HWND window) {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags);
+  return alpha;
+}
+
+void RecordingServices::WaitMs(int ms) {
+  pauses.push_back({ms, LayeredOpacity(toolkit::Application::Instance().MainFormHandle())});
+}
+
+bool RecordingTrayShell::Notify(DWORD message, NOTIFYICONDATAW& data) {
+  requests.push_back({message, data});
+  switch (message) {
+    case NIM_ADD:
+      return !std::exchange(shown_, true);
+    case NIM_DELETE:
+      return std::exchange(shown_, false);
+    default:
+      return shown_;
+  }
+}
+
+std::vector<std::wstring> RecordingTrayShell::BalloonTitles() const {
+  std::vector<std::wstring> titles;
+  for (const Request& request : requests) {
+    if (request.message != NIM_MODIFY || !(request.data.uFlags & NIF_INFO)) continue;
+    titles.push_back(request.data.szInfo[0] ? request.data.szInfoTitle : L"");
+  }
+  return titles;
+}
+
+void WorkFormTest::SetUp() {
+  if (!app.Handle()) {
+    app.Initialize(::GetModuleHandleW(nullptr));
+    app.SetTitle(L"Ostrevin");
+  }
+  app.SetErrorReportSink(
+      [this](const toolkit::Application::ErrorReport& report) { reports.push_back(report); });
+  folder = NewFolder();
+  settingsPath = folder + L"\\Ostrevin.INI";
+}
+
+void WorkFormTest::TearDown() {
+  DestroyForm();
+  app.SetErrorReportSink(nullptr);
+  RemoveFolder(folder);
+}
+
+void WorkFormTest::WriteSettingsFile(const std::string& text) const {
+  std::ofstream file(std::filesystem::path(settingsPath), std::ios::binary);
+  file << text;
+}
+
+TWorkF& WorkFormTest::CreateForm() {
+  form = std::make_unique<TWorkF>(settings, clock, services, tray, settingsPath);
+  return *form;
+}
+
+void WorkFormTest::PressKey(UINT virtualKey) {
+  HWND window = form->Handle();
+  ::SetForegroundWindow(window);
+  ::SetActiveWindow(window);
+  ASSERT_EQ(::GetActiveWindow(), window);
+  // F10 is a system key: the system reports it as WM_SYSKEYDOWN.
+  const UINT message = virtualKey == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN;
+  ::PostMessageW(window, message, virtualKey, 1);
+  app.ProcessMessages();
+}
+
+void WorkFormTest::Tick() {
+  form->Timer.OnTimer();
+}
+
+bool WorkFormTest::RunLoopUntilItEnds() {
+  loopTimedOut = false;
+  const UINT_PTR deadline = ::SetTimer(nullptr, 0, kLoopDeadlineMs, &StopTheLoop);
+  app.Run();
+  ::KillTimer(nullptr, deadline);
+  return !loopTimedOut;
+}
+
+std::vector<std::wstring> WorkFormTest::KeysInFile(const wchar_t* section) const {
+  std::wstring names(4096, L'\0');
+  const DWORD length = ::GetPrivateProfileStringW(
+      section, nullptr, L"", names.data(), static_cast<DWORD>(names.size()), settingsPath.c_str());
+  std::vector<std::wstring> keys;
+  for (size_t start = 0; start < length;) {
+    const std::wstring key(names.c_str() + start);
+    keys.push_back(key);
+    start += key.size() + 1;
+  }
+  return keys;
+}
+
+Settings WorkFormTest::SettingsInFile() const {
+  Settings stored;
+  LoadSettings(stored, settingsPath);
+  return stored;
+}
+
+bool WorkFormTest::SettingsFileExists() const {
+  return ::GetFileAttributesW(settingsPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace ostrevin::uitest

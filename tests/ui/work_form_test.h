@@ -1,0 +1,116 @@
+#pragma once
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "clock/local_clock.h"
+#include "components/tray_shell.h"
+#include "settings/settings.h"
+#include "toolkit/application.h"
+#include "ui/frm_work.h"
+#include "ui/work_services.h"
+
+namespace ostrevin::uitest {
+
+// A clock the test sets; it starts on a Monday at 10:00, when no lesson of
+// the built-in timetable starts.
+class SettableClock final : public LocalClock {
+ public:
+  LocalDateTime Now() const override { return now_; }
+  // dayOfWeek: 0 Sunday, 1 Monday .. 6 Saturday.
+  void Set(int dayOfWeek, int hour, int minute, int second = 0);
+
+ private:
+  LocalDateTime now_{.year = 2026, .month = 9, .day = 7, .dayOfWeek = 1, .hour = 10};
+};
+
+// Records the cues, the pauses (with the timer window's opacity at each) and
+// the working-set trims instead of making them.
+class RecordingServices final : public WorkServices {
+ public:
+  struct Pause {
+    int ms;
+    int opacity;
+  };
+
+  void PlaySystemSound(SoundKind kind) override { sounds.push_back(kind); }
+  void WaitMs(int ms) override;
+  void TrimWorkingSet() override { ++trims; }
+
+  std::vector<SoundKind> sounds;
+  std::vector<Pause> pauses;
+  int trims = 0;
+};
+
+// A notification area that shows what it is given and refuses what the real
+// one refuses (a second add, a modify or delete of an icon it does not show),
+// keeping every request.
+class RecordingTrayShell final : public TrayShell {
+ public:
+  struct Request {
+    DWORD message;
+    NOTIFYICONDATAW data;
+  };
+
+  bool Notify(DWORD message, NOTIFYICONDATAW& data) override;
+
+  // The balloon titles sent, in order (an empty text is a balloon taken down).
+  std::vector<std::wstring> BalloonTitles() const;
+  bool Shows() const { return shown_; }
+
+  std::vector<Request> requests;
+
+ private:
+  bool shown_ = false;
+};
+
+// The opacity of a layered window as the system has it.
+int LayeredOpacity(HWND window);
+
+// A timer window on the application of the test program, with a settable
+// clock, recording services and tray, and a settings file of its own in a
+// fresh folder. Error reports are collected, not shown.
+class WorkFormTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Writes the settings file before the window is created (it loads it).
+  void WriteSettingsFile(const std::string& text) const;
+  TWorkF& CreateForm();
+  void DestroyForm() { form.reset(); }
+
+  // Makes the window the active one and sends it a key press through the
+  // program's message loop.
+  void PressKey(UINT virtualKey);
+  // One 30-second tick of the window's timer.
+  void Tick();
+  // Runs the program's message loop until it ends; false when it had to be
+  // stopped after a few seconds.
+  bool RunLoopUntilItEnds();
+
+  // The key names of a section of the settings file.
+  std::vector<std::wstring> KeysInFile(const wchar_t* section) const;
+  // The settings as the file holds them now.
+  Settings SettingsInFile() const;
+  bool SettingsFileExists() const;
+
+  toolkit::Application& app = toolkit::Application::Instance();
+  std::vector<toolkit::Application::ErrorReport> reports;
+  Settings settings;
+  SettableClock clock;
+  RecordingServices services;
+  RecordingTrayShell tray;
+  std::wstring folder;
+  std::wstring settingsPath;
+  std::unique_ptr<TWorkF> form;
+};
+
+}  // namespace ostrevin::uitest

@@ -1,0 +1,188 @@
+// Showing, hiding, fading and moving the timer window.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "components/tray_icon_handler.h"
+#include "work_form_test.h"
+
+namespace ostrevin::uitest {
+namespace {
+
+using WorkFormWindowTest = WorkFormTest;
+
+// The opacities of a fade's steps and whether each paused for pauseMs.
+std::vector<int> StepOpacities(const std::vector<RecordingServices::Pause>& pauses, int pauseMs) {
+  std::vector<int> opacities;
+  for (const RecordingServices::Pause& pause : pauses) {
+    EXPECT_EQ(pause.ms, pauseMs);
+    opacities.push_back(pause.opacity);
+  }
+  return opacities;
+}
+
+std::vector<int> Descending(int from, int to) {
+  std::vector<int> values;
+  for (int value = from; value >= to; --value) values.push_back(value);
+  return values;
+}
+
+std::vector<int> Ascending(int from, int to) {
+  std::vector<int> values;
+  for (int value = from; value <= to; ++value) values.push_back(value);
+  return values;
+}
+
+TEST_F(WorkFormWindowTest, AClickOnTheTrayIconShowsTheWindowAndFadesItInToOpaque) {
+  TWorkF& workF = CreateForm();
+  const UINT icon = workF.AppTrayIcon.IconId();
+  ::PostMessageW(TrayHandlerWindow(), TrayCallbackMessage, icon, WM_LBUTTONDOWN);
+  ::PostMessageW(TrayHandlerWindow(), TrayCallbackMessage, icon, WM_LBUTTONUP);
+  app.ProcessMessages();
+  EXPECT_TRUE(::IsWindowVisible(workF.Handle()));
+  EXPECT_EQ(LayeredOpacity(workF.Handle()), 255);
+  EXPECT_EQ(workF.Tag(), 0);
+  EXPECT_EQ(StepOpacities(services.pauses, 2), Ascending(127, 255));
+}
+
+TEST_F(WorkFormWindowTest, WithFadingOffTheWindowKeepsItsOpacity) {
+  WriteSettingsFile("[Common]\r\nIsBlend=0\r\n");
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  EXPECT_TRUE(::IsWindowVisible(workF.Handle()));
+  EXPECT_EQ(LayeredOpacity(workF.Handle()), 127);
+  EXPECT_EQ(workF.Tag(), 0);
+  EXPECT_TRUE(services.pauses.empty());
+  workF.FadeOut();
+  EXPECT_EQ(LayeredOpacity(workF.Handle()), 127);
+  EXPECT_EQ(workF.Tag(), 1);
+}
+
+struct FadeOutCase {
+  const char* name;
+  const char* blendVal;  // as the settings file holds it
+  int stepsFrom;
+  int stepsTo;  // no steps when below stepsFrom
+  int opacityAfter;
+};
+
+// Named in the test list by its name alone.
+void PrintTo(const FadeOutCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class FadeOutTest : public WorkFormTest, public testing::WithParamInterface<FadeOutCase> {};
+
+TEST_P(FadeOutTest, StepsDownFromOpaqueToTheFadedOpacity) {
+  const FadeOutCase& fade = GetParam();
+  WriteSettingsFile(std::string("[Common]\r\nBlendVal=") + fade.blendVal + "\r\n");
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  services.pauses.clear();
+  workF.FadeOut();
+  EXPECT_EQ(StepOpacities(services.pauses, 10), Descending(fade.stepsFrom, fade.stepsTo));
+  EXPECT_EQ(LayeredOpacity(workF.Handle()), fade.opacityAfter);
+  EXPECT_EQ(workF.Tag(), 1);
+  services.pauses.clear();
+  workF.FadeOut();
+  EXPECT_TRUE(services.pauses.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, FadeOutTest,
+                         testing::Values(FadeOutCase{"ToTheDefault", "127", 255, 127, 127},
+                                         FadeOutCase{"ToOpaque", "255", 255, 255, 255},
+                                         FadeOutCase{"AboveOpaque", "300", 255, 256, 255},
+                                         // A hand-edited file: no opacity lies below transparent.
+                                         FadeOutCase{"BelowTransparent", "-40", 255, 0, 0}),
+                         [](const testing::TestParamInfo<FadeOutCase>& info) {
+                           return info.param.name;
+                         });
+
+TEST_F(WorkFormWindowTest, TheProgramsActivationFadesTheWindowInAndOut) {
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  ::SendMessageW(workF.Handle(), WM_ACTIVATEAPP, FALSE, 0);
+  EXPECT_EQ(LayeredOpacity(workF.Handle()), 127);
+  EXPECT_EQ(workF.Tag(), 1);
+  ::SendMessageW(workF.Handle(), WM_ACTIVATEAPP, TRUE, 0);
+  EXPECT_EQ(LayeredOpacity(workF.Handle()), 255);
+  EXPECT_EQ(workF.Tag(), 0);
+}
+
+TEST_F(WorkFormWindowTest, TheHideButtonHidesTheWindowAndItsTaskbarEntry) {
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  ASSERT_TRUE(::IsWindowVisible(workF.Handle()));
+  constexpr WORD kHideButton = 5;
+  ::SendMessageW(workF.Handle(), WM_COMMAND, MAKEWPARAM(kHideButton, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(workF.ToolBar1.Handle()));
+  EXPECT_FALSE(::IsWindowVisible(workF.Handle()));
+  EXPECT_FALSE(::IsWindowVisible(app.Handle()));
+  EXPECT_TRUE(tray.Shows());
+}
+
+// Keeps the system's move loop from starting: it records the move commands
+// the window is sent and answers them itself.
+class MoveCommandRecorder {
+ public:
+  explicit MoveCommandRecorder(HWND window) : window_(window) {
+    ::SetWindowSubclass(window_, &Record, 0, reinterpret_cast<DWORD_PTR>(this));
+  }
+  ~MoveCommandRecorder() { ::RemoveWindowSubclass(window_, &Record, 0); }
+  MoveCommandRecorder(const MoveCommandRecorder&) = delete;
+  MoveCommandRecorder& operator=(const MoveCommandRecorder&) = delete;
+
+  std::vector<WPARAM> commands;
+  bool captureHeld = false;  // the mouse was still captured when the command came
+
+ private:
+  static LRESULT CALLBACK Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR self) {
+    if (message != WM_SYSCOMMAND) return ::DefSubclassProc(window, message, wParam, lParam);
+    auto* recorder = reinterpret_cast<MoveCommandRecorder*>(self);
+    recorder->commands.push_back(wParam);
+    recorder->captureHeld = recorder->captureHeld || ::GetCapture() != nullptr;
+    return 0;
+  }
+
+  HWND window_;
+};
+
+struct PressCase {
+  const char* name;
+  POINT at;  // in the window's client area
+  UINT message;
+};
+
+// Named in the test list by its name alone.
+void PrintTo(const PressCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class PressTest : public WorkFormTest, public testing::WithParamInterface<PressCase> {};
+
+TEST_P(PressTest, APressOnThePieOrALabelStartsMovingTheWindow) {
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  MoveCommandRecorder recorder(workF.Handle());
+  const PressCase& press = GetParam();
+  ::SendMessageW(workF.Handle(), press.message, 0, MAKELPARAM(press.at.x, press.at.y));
+  EXPECT_EQ(recorder.commands, std::vector<WPARAM>{SC_MOVE | HTCAPTION});
+  EXPECT_FALSE(recorder.captureHeld);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, PressTest,
+    testing::Values(PressCase{"PieLeftButton", {112, 136}, WM_LBUTTONDOWN},
+                    PressCase{"PieRightButton", {112, 136}, WM_RBUTTONDOWN},
+                    PressCase{"PieCornerMiddleButton", {2, 26}, WM_MBUTTONDOWN},
+                    PressCase{"MinuteLabel", {112, 267}, WM_LBUTTONDOWN},
+                    PressCase{"AttributionLine", {112, 292}, WM_LBUTTONDOWN}),
+    [](const testing::TestParamInfo<PressCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace ostrevin::uitest
