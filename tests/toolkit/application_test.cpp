@@ -108,6 +108,35 @@ TEST_F(ApplicationTest, AHookMayRemoveItselfWhileItRuns) {
   EXPECT_EQ(calls, 1);
 }
 
+TEST_F(ApplicationTest, TheApplicationWindowPassesTheFocusToTheMainForm) {
+  TestForm form;
+  app.SetMainFormHandle(form.Handle());
+  form.SetVisible(true);
+  ::SetForegroundWindow(app.Handle());
+  EXPECT_EQ(::GetActiveWindow(), form.Handle()) << "so that the form's keys work";
+  ::ShowWindow(app.Handle(), SW_HIDE);
+}
+
+TEST_F(ApplicationTest, AtTheEndOfTheSessionTheMainFormIsDestroyedAtOnce) {
+  TestForm form;
+  int destroyed = 0;
+  form.OnDestroy = [&] { ++destroyed; };
+  app.SetMainFormHandle(form.Handle());
+  ::SendMessageW(app.Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(destroyed, 1);
+  EXPECT_EQ(form.Handle(), nullptr);
+  EXPECT_EQ(app.MainFormHandle(), nullptr);
+}
+
+TEST_F(ApplicationTest, ClosingTheApplicationWindowClosesTheMainForm) {
+  TestForm form;
+  app.SetMainFormHandle(form.Handle());
+  ::SendMessageW(app.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(form.Count(WM_CLOSE), 1);
+  EXPECT_TRUE(app.Terminated());
+  app.Run();  // ends at once and clears the request
+}
+
 // Minimizing and restoring, as the taskbar entry and the main form ask for it.
 class MinimizeTest : public ApplicationTest {
  protected:
