@@ -205,6 +205,11 @@ bool Application::HandleMessage() {
   return false;
 }
 
+// Not GetMessage: messages sent from other threads (an activation change) are
+// handled while the loop waits, and one of them may ask the loop to end after
+// a nested loop (a fade) has already taken the posted wake-up; GetMessage
+// would then wait on for the next posted message. Returns true, handling
+// nothing, once an end is asked for.
 bool Application::HandleOneMessage(int& exitCode) {
   MSG message{};
   const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);

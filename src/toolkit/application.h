@@ -51,8 +51,9 @@ class Application {
   bool Terminated() const;
   // Handles every message waiting for this thread, then returns.
   void ProcessMessages();
-  // Waits for and handles one message; false once WM_QUIT arrived (it is
-  // posted again so that the outer loop sees it too). Modal loops use it.
+  // Waits for and handles one message, or returns at once while the program
+  // is to close (Terminated); false once WM_QUIT arrived (it is posted again
+  // so that the outer loop sees it too). Modal loops use it.
   bool HandleMessage();
 
   void Restore();  // the application back from the minimized state
@@ -96,7 +97,8 @@ class Application {
   struct State;
   State& state() const;
 
-  // Reads and handles one message; false when it was WM_QUIT (exit code out).
+  // Reads and handles one message unless the program is to close; false when
+  // it was WM_QUIT (exit code out).
   bool HandleOneMessage(int& exitCode);
   void Dispatch(MSG& message);
   bool RunShortcut(const MSG& message);

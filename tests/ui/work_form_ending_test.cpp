@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "components/tray_icon_handler.h"
@@ -193,6 +194,21 @@ TEST_F(WorkFormEndingTest, AnUnwritableSettingsFileIsReportedAndTheProgramGoesOn
     EXPECT_EQ(shown.title, L"Ostrevin");
     EXPECT_EQ(shown.style, static_cast<UINT>(MB_ICONERROR | MB_OK));
   }
+}
+
+// Another program became active: the system tells the program so from
+// outside its own loop, and the fade-out that follows handles the messages
+// waiting meanwhile, the close request among them.
+TEST_F(WorkFormEndingTest, AnExitDuringAFadeEndsTheProgramAtOnce) {
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  HWND window = workF.Handle();
+  std::thread otherProgram([window] { ::SendMessageW(window, WM_ACTIVATEAPP, FALSE, 0); });
+  while (!(::GetQueueStatus(QS_SENDMESSAGE) & QS_SENDMESSAGE)) std::this_thread::yield();
+  ::PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(RunLoopUntilItEnds());
+  otherProgram.join();
+  EXPECT_EQ(workF.Tag(), 1);
 }
 
 }  // namespace
