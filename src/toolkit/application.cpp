@@ -212,9 +212,12 @@ bool Application::HandleMessage() {
 // nothing, once an end is asked for.
 bool Application::HandleOneMessage(int& exitCode) {
   MSG message{};
-  const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-  if (got <= 0) {
-    exitCode = got == 0 ? static_cast<int>(message.wParam) : 1;
+  while (!::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (state().terminated) return true;
+    ::WaitMessage();
+  }
+  if (message.message == WM_QUIT) {
+    exitCode = static_cast<int>(message.wParam);
     return false;
   }
   Dispatch(message);
