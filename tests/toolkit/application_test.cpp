@@ -45,6 +45,35 @@ TEST_F(ApplicationTest, TerminateEndsRunAfterTheCurrentMessage) {
   EXPECT_EQ(form.Count(kStep), 2);
 }
 
+TEST_F(ApplicationTest, TerminateFromAMessageSentWhileTheLoopWaitsEndsRun) {
+  TestForm form;
+  form.intercept = [&](UINT message, WPARAM, LPARAM) {
+    if (message != kStep) return false;
+    app.Terminate();
+    app.ProcessMessages();  // as a fade does between its steps: the wake-up is gone
+    return true;
+  };
+  app.SetMainFormHandle(form.Handle());
+  app.SetShowMainForm(false);
+  // Sent from another thread (as an activation change is), the message is
+  // handled while Run waits for one.
+  std::thread otherThread([&] { ::SendMessageW(form.Handle(), kStep, 0, 0); });
+  // Should Run wait on regardless, a quit with a code of its own ends it.
+  constexpr int kStuck = 99;
+  UniqueKernelHandle runEnded(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  std::thread watchdog([&, loopThread = ::GetCurrentThreadId()] {
+    if (::WaitForSingleObject(runEnded.get(), 10000) == WAIT_TIMEOUT) {
+      ::PostThreadMessageW(loopThread, WM_QUIT, kStuck, 0);
+    }
+  });
+
+  const int exitCode = app.Run();
+  ::SetEvent(runEnded.get());
+  watchdog.join();
+  otherThread.join();
+  EXPECT_NE(exitCode, kStuck) << "Run waited for a message that never came";
+}
+
 TEST_F(ApplicationTest, DestroyingTheMainFormEndsRun) {
   auto form = std::make_unique<TestForm>();
   form->intercept = [&](UINT message, WPARAM, LPARAM) {
