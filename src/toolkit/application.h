@@ -44,7 +44,8 @@ class Application {
   void SetShowMainForm(bool show);
   bool ShowMainForm() const;
 
-  // Runs the message loop until Terminate; returns the exit code.
+  // Runs the message loop until Terminate; returns the exit code. The close
+  // request is cleared when it returns.
   int Run();
   // The orderly close: the loop ends after the current message.
   void Terminate();
