@@ -39,7 +39,7 @@ UniqueFont CreateDesignedFont(const FontDesign& design) {
   font.lfItalic = design.italic;
   font.lfUnderline = design.underline;
   font.lfCharSet = DEFAULT_CHARSET;
-  font.lfQuality = DEFAULT_QUALITY;
+  font.lfQuality = design.smooth ? DEFAULT_QUALITY : NONANTIALIASED_QUALITY;
   const std::wstring face = AvailableFontFace(design.face);
   const size_t length = std::min(face.size(), std::size(font.lfFaceName) - 1);
   std::copy_n(face.begin(), length, font.lfFaceName);

@@ -19,6 +19,10 @@ struct FontDesign {
   bool italic = false;
   bool underline = false;
   Color color = clWindowText;
+  // False: drawn without antialiasing. Text on a colour-keyed background
+  // needs it: an edge pixel blended with the key colour is no longer the key
+  // and would fringe every letter with it.
+  bool smooth = true;
 };
 
 // The face that is used for a wanted face: the face itself when the system

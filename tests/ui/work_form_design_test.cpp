@@ -10,6 +10,7 @@
 
 #include "base/attribution.h"
 #include "toolkit/colors.h"
+#include "toolkit/handles.h"
 #include "work_form_test.h"
 
 namespace ostrevin::uitest {
@@ -101,6 +102,35 @@ TEST_F(WorkFormDesignTest, PieAndLabelsTakeTheirDesign) {
   EXPECT_EQ(workF.lbAlready.Caption(), L"");
   EXPECT_EQ(workF.EmptyLabel.Caption(), L"");
   EXPECT_EQ(workF.lblAttribution.Caption(), kAttributionLine);
+}
+
+// Every pixel of the window's lower part, as the window paints it.
+std::vector<COLORREF> PaintedLabelPixels(HWND window, int top, int bottom) {
+  const toolkit::WindowDc screen(window);
+  const toolkit::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  const toolkit::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), 225, 299));
+  const toolkit::SelectGuard selected(memory.get(), bitmap.get());
+  ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
+  std::vector<COLORREF> pixels;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = 0; x < 225; ++x) pixels.push_back(::GetPixel(memory.get(), x, y));
+  }
+  return pixels;
+}
+
+// The background is see-through only where it is exactly the key colour: a
+// letter's edge blended with it would show as a fringe.
+TEST_F(WorkFormDesignTest, LabelLettersHaveNoEdgesBlendedWithTheSeeThroughColour) {
+  TWorkF& workF = CreateForm();
+  workF.lbAlready.SetCaption(L"45 мин.");
+  const COLORREF key = ::GetSysColor(COLOR_BTNFACE);
+  const COLORREF text = ::GetSysColor(COLOR_WINDOWTEXT);
+  int letterPixels = 0;
+  for (COLORREF pixel : PaintedLabelPixels(workF.Handle(), 249, 299)) {
+    EXPECT_TRUE(pixel == key || pixel == text) << std::hex << pixel;
+    if (pixel == text) ++letterPixels;
+  }
+  EXPECT_GT(letterPixels, 300);
 }
 
 // The hint a button's tooltip asks the toolbar for.
