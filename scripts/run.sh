@@ -12,6 +12,7 @@ source scripts/wine-env.sh
 source scripts/display.sh
 ensure_display
 ensure_wine_prefix
+set_window_management
 
 exe=build/win32/src/app/ostrevin.exe
 echo "Ostrevin runs on $DISPLAY_KIND; its settings file is build/win32/src/app/ostrevin.INI."

@@ -59,6 +59,7 @@ cmake --build build/win32
 OSTREVIN_VIRTUAL_DISPLAY=1 ensure_display
 echo "wine tests run on $DISPLAY_KIND"
 ensure_wine_prefix
+set_window_management
 start_wine_services
 run_ctest wine build/win32
 stop_wine_services

@@ -22,6 +22,15 @@ ensure_wine_prefix() {
   touch "$WINEPREFIX/.ostrevin-ready"
 }
 
+# On a virtual display there is no window manager, and Wine would wait two
+# seconds for one at every hide of a managed window: there, Wine's windows are
+# left unmanaged. On a real desktop the window manager manages them as usual.
+set_window_management() {
+  local managed=Y
+  [ "${DISPLAY_KIND:-}" != "${DISPLAY_KIND#a virtual display}" ] && managed=N
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f </dev/null >/dev/null 2>&1
+}
+
 # A persistent wineserver with Wine's helper services already running makes
 # each test process start in a few tens of milliseconds, and keeps the
 # services from holding ctest's output pipes open.
