@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the program and its resource benchmark and runs the benchmark under
+# Wine on a virtual display (not part of scripts/test.sh):
+#   1. 100 000 ticks: about 35 days of lessons on a clock that moves half a
+#      minute a tick, GDI and USER objects before and after;
+#   2. 10 000 times shown from the tray and hidden, without fading;
+#   3. the real program's loop left idle for 65 seconds: what wakes it;
+#   4. the size of ostrevin.exe and the DLLs it imports.
+# OSTREVIN_BUILD_DIR names the build folder (build/win32 by default).
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+build=${OSTREVIN_BUILD_DIR:-build/win32}
+bash scripts/setup.sh
+cmake -S . -B "$build" -G Ninja --toolchain cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --target ostrevin ostrevin_bench
+
+source scripts/wine-env.sh
+source scripts/display.sh
+OSTREVIN_VIRTUAL_DISPLAY=1 ensure_display
+ensure_wine_prefix
+start_wine_services
+trap stop_wine_services EXIT
+# Without a window manager, Wine waits two seconds for one whenever a window
+# that had the focus is hidden; the benchmark's windows are left unmanaged, as
+# they would be under a window manager that answers at once.
+wine reg add 'HKCU\Software\Wine\AppDefaults\ostrevin_bench.exe\X11 Driver' /v Managed /d N /f \
+  </dev/null >/dev/null 2>&1
+
+bench=$build/bench/ostrevin_bench.exe
+echo "== 1. ticks"
+wine "$bench" ticks 100000 </dev/null
+echo "== 2. show and hide"
+wine "$bench" showhide 10000 </dev/null
+echo "== 3. idle"
+wine "$bench" idle 65 </dev/null
+
+echo "== 4. the program file"
+exe=$build/src/app/ostrevin.exe
+echo "ostrevin.exe: $(stat -c %s "$exe") bytes"
+i686-w64-mingw32-objdump -p "$exe" | grep "DLL Name"
