@@ -15,7 +15,6 @@ using toolkit::Application;
 constexpr int kClientWidth = 225;
 constexpr int kStartOpacity = 127;
 constexpr int kSnapBuffer = 20;
-constexpr int kFadedTag = 1;
 constexpr UINT_PTR kTickTimerId = 1;
 constexpr UINT kTickMs = 30000;
 constexpr int kToolButtonWidth = 41;
@@ -36,7 +35,7 @@ toolkit::FormDesign WorkFormDesign() {
           // in its frame, the texts and the toolbar's pictures show.
           .transparentColor = clBtnFace,
           .snapBuffer = kSnapBuffer,
-          .tag = kFadedTag};
+          .tag = TWorkF::kFadedTag};
 }
 
 toolkit::ImageList ToolbarPictures() {

@@ -79,7 +79,10 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   void TimerTimer();
 
   // The window fades to fully opaque while the program is the active one and
-  // back to the configured opacity when another program is (Tag 1: faded).
+  // back to the configured opacity when another program is. Its Tag tells
+  // which way it went last.
+  static constexpr int kFadedTag = 1;  // faded, or to be treated so (at start)
+  static constexpr int kFadedInTag = 0;
   void FadeIn() override;
   void FadeOut();
 

@@ -7,8 +7,6 @@
 namespace ostrevin {
 namespace {
 
-constexpr int kFadedTag = 1;
-constexpr int kFadedInTag = 0;
 constexpr int kOpaque = 255;
 // A fade-out is five times slower than a fade-in: the window comes at once
 // when wanted and goes quietly.
