@@ -35,6 +35,9 @@ set_window_management() {
 # each test process start in a few tens of milliseconds, and keeps the
 # services from holding ctest's output pipes open.
 start_wine_services() {
+  # A server left from an earlier Wine call would refuse the persistent one.
+  wineserver -k 2>/dev/null || true
+  wineserver -w
   wineserver -p
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
   if [ -n "${DISPLAY:-}" ]; then
