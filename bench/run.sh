@@ -19,13 +19,8 @@ source scripts/wine-env.sh
 source scripts/display.sh
 OSTREVIN_VIRTUAL_DISPLAY=1 ensure_display
 ensure_wine_prefix
+set_window_management
 start_wine_services
-trap stop_wine_services EXIT
-# Without a window manager, Wine waits two seconds for one whenever a window
-# that had the focus is hidden; the benchmark's windows are left unmanaged, as
-# they would be under a window manager that answers at once.
-wine reg add 'HKCU\Software\Wine\AppDefaults\ostrevin_bench.exe\X11 Driver' /v Managed /d N /f \
-  </dev/null >/dev/null 2>&1
 
 bench=$build/bench/ostrevin_bench.exe
 echo "== 1. ticks"
@@ -34,6 +29,7 @@ echo "== 2. show and hide"
 wine "$bench" showhide 10000 </dev/null
 echo "== 3. idle"
 wine "$bench" idle 65 </dev/null
+stop_wine_services
 
 echo "== 4. the program file"
 exe=$build/src/app/ostrevin.exe
