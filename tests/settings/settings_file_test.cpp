@@ -9,6 +9,7 @@
 
 #include "base/app_error.h"
 #include "support/memory_profile_file.h"
+#include "support/sample_settings.h"
 #include "support/sample_time_formats.h"
 
 namespace ostrevin {
@@ -16,28 +17,9 @@ namespace {
 
 using test_support::MemoryProfileFile;
 using test_support::ProfileEvent;
+using test_support::SettingsFileDefaults;
 
 constexpr wchar_t kPath[] = L"C:\\School\\Ostrevin.INI";
-
-// What a load from an empty file gives.
-Settings DefaultSettings() {
-  Settings settings;
-  ResetStartTimes(settings);
-  settings.LessLen = 450;
-  settings.IntroTime = 50;
-  settings.FinishTime = 50;
-  settings.ShowCurrNo = true;
-  settings.bOfferExit = true;
-  settings.bWarnBeforeLesson = false;
-  settings.bShowOnStartLesson = true;
-  settings.IsBlend = true;
-  settings.BlendVal = 127;
-  settings.WarnVal = 3;
-  settings.StartStopSnd = true;
-  settings.IntroPartSnd = true;
-  settings.FinishPartSounds = fpsEveryMinute;
-  return settings;
-}
 
 // Every field away from its default.
 Settings UnusualSettings() {
@@ -155,13 +137,13 @@ TEST(LoadSettings, WithoutAFileGivesTheDefaultsAndCreatesNothing) {
   MemoryProfileFile file(kPath);
   Settings settings = UnusualSettings();
   LoadSettings(settings, file, test_support::RussianTime());
-  EXPECT_EQ(settings, DefaultSettings());
+  EXPECT_EQ(settings, SettingsFileDefaults());
   EXPECT_FALSE(file.Exists());
   EXPECT_EQ(file.Events(), std::vector<ProfileEvent>{test_support::FlushEvent()});
 }
 
 TEST(LoadSettings, TakesDefaultsForEverythingTheFileLacks) {
-  Settings expected = DefaultSettings();
+  Settings expected = SettingsFileDefaults();
   expected.LessLen = 600;
   EXPECT_EQ(LoadedFrom(L"[Common]\nLessLen=600\n"), expected);
 }
@@ -316,7 +298,7 @@ std::vector<std::wstring> SlotKeys() {
 
 TEST(SaveSettings, CreatesTheFileInTheFileOrder) {
   MemoryProfileFile file(kPath);
-  SaveSettings(DefaultSettings(), file, test_support::RussianTime());
+  SaveSettings(SettingsFileDefaults(), file, test_support::RussianTime());
 
   EXPECT_EQ(file.SectionNames(), (std::vector<std::wstring>{L"1", L"Times", L"2", L"3", L"4", L"5",
                                                             L"Common", L"Sounds"}));
@@ -334,7 +316,7 @@ TEST(SaveSettings, CreatesTheFileInTheFileOrder) {
 
 TEST(SaveSettings, WritesEachLessonFlagThenItsStartTime) {
   MemoryProfileFile file(kPath);
-  SaveSettings(DefaultSettings(), file, test_support::RussianTime());
+  SaveSettings(SettingsFileDefaults(), file, test_support::RussianTime());
   const std::vector<ProfileEvent>& events = file.Events();
   ASSERT_EQ(events.size(), 5u * 7u * 2u + 10u + 5u + 1u);
   for (std::size_t i = 0; i < 70; i += 2) {
@@ -422,7 +404,7 @@ TEST(SaveSettings, KeepsWhatOtherProgramsKeepInTheFile) {
                          L"\n"
                          L"[Tail]\n"
                          L"x=y\n");
-  Settings settings = DefaultSettings();
+  Settings settings = SettingsFileDefaults();
   SaveSettings(settings, file, test_support::RussianTime());
 
   const std::wstring text = file.Text();
@@ -473,7 +455,7 @@ TEST(SaveSettings, StopsAtTheKeyThatCannotBeWritten) {
 TEST(SaveSettings, StopsBeforeTheKeysAfterTheFailingOne) {
   MemoryProfileFile file(kPath);
   file.FailWrite(71);  // Common/LessLen, the first key after the timetable
-  EXPECT_THROW(SaveSettings(DefaultSettings(), file, test_support::RussianTime()), AppError);
+  EXPECT_THROW(SaveSettings(SettingsFileDefaults(), file, test_support::RussianTime()), AppError);
   EXPECT_EQ(file.ReadString(L"5", L"7"), L"0");
   EXPECT_EQ(file.ReadString(L"Times", L"7"), L"14:15:00");
   EXPECT_EQ(file.ReadString(L"Common", L"LessLen"), L"");
@@ -482,7 +464,7 @@ TEST(SaveSettings, StopsBeforeTheKeysAfterTheFailingOne) {
 
 TEST(SaveSettings, FlushesOnceAfterTheLastWrite) {
   MemoryProfileFile file(kPath);
-  SaveSettings(DefaultSettings(), file, test_support::RussianTime());
+  SaveSettings(SettingsFileDefaults(), file, test_support::RussianTime());
   EXPECT_EQ(file.FlushCount(), 1);
   EXPECT_EQ(file.Events().back().kind, ProfileEvent::Kind::kFlush);
 }

@@ -12,6 +12,7 @@
 #include "settings/time_of_day.h"
 #include "system/private_profile_file.h"
 #include "system/program_path.h"
+#include "support/sample_settings.h"
 #include "temp_folder.h"
 #include "user_locale_override.h"
 
@@ -23,27 +24,7 @@ using ::testing::ElementsAreArray;
 using testing::FileExists;
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
-
-Settings DocumentedDefaults() {
-  Settings settings;
-  settings.StartTimes = {EncodeTimeOfDay(8, 30, 0, 0),  EncodeTimeOfDay(9, 30, 0, 0),
-                         EncodeTimeOfDay(10, 30, 0, 0), EncodeTimeOfDay(11, 30, 0, 0),
-                         EncodeTimeOfDay(12, 25, 0, 0), EncodeTimeOfDay(13, 20, 0, 0),
-                         EncodeTimeOfDay(14, 15, 0, 0)};
-  settings.BlendVal = 127;
-  settings.WarnVal = 3;
-  settings.LessLen = 450;
-  settings.IntroTime = 50;
-  settings.FinishTime = 50;
-  settings.ShowCurrNo = true;
-  settings.bOfferExit = true;
-  settings.bShowOnStartLesson = true;
-  settings.IsBlend = true;
-  settings.StartStopSnd = true;
-  settings.IntroPartSnd = true;
-  settings.FinishPartSounds = fpsEveryMinute;
-  return settings;
-}
+using test_support::SettingsFileDefaults;
 
 // Every field away from its default; times before and after noon, at noon,
 // at midnight and with seconds, so that every regional form is exercised.
@@ -128,12 +109,12 @@ class SettingsStorageTest : public ::testing::Test {
 TEST_F(SettingsStorageTest, LoadingAMissingFileGivesTheDefaultsAndCreatesNothing) {
   Settings settings = UnusualSettings();
   LoadSettings(settings, path_);
-  ExpectSameSettings(settings, DocumentedDefaults());
+  ExpectSameSettings(settings, SettingsFileDefaults());
   EXPECT_FALSE(FileExists(path_));
 }
 
 TEST_F(SettingsStorageTest, TheFirstSaveCreatesTheFileWithEveryKeyInOrder) {
-  SaveSettings(DocumentedDefaults(), path_);
+  SaveSettings(SettingsFileDefaults(), path_);
   EXPECT_THAT(SectionsOf(path_),
               ElementsAre(L"1", L"Times", L"2", L"3", L"4", L"5", L"Common", L"Sounds"));
   for (const wchar_t* section : {L"1", L"Times", L"2", L"3", L"4", L"5"}) {

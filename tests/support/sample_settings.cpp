@@ -1,0 +1,29 @@
+#include "support/sample_settings.h"
+
+namespace ostrevin::test_support {
+
+Settings SettingsFileDefaults() {
+  Settings settings;
+  settings.StartTimes = {EncodeTimeOfDay(8, 30, 0, 0),  EncodeTimeOfDay(9, 30, 0, 0),
+                         EncodeTimeOfDay(10, 30, 0, 0), EncodeTimeOfDay(11, 30, 0, 0),
+                         EncodeTimeOfDay(12, 25, 0, 0), EncodeTimeOfDay(13, 20, 0, 0),
+                         EncodeTimeOfDay(14, 15, 0, 0)};
+  settings.LessLen = 450;
+  settings.IntroTime = 50;
+  settings.FinishTime = 50;
+  settings.ShowCurrNo = true;
+  settings.bOfferExit = true;
+  settings.bWarnBeforeLesson = false;
+  settings.bShowOnStartLesson = true;
+  settings.IsBlend = true;
+  settings.BlendVal = 127;
+  settings.WarnVal = 3;
+  settings.StartStopSnd = true;
+  settings.IntroPartSnd = true;
+  settings.CountDown = false;
+  settings.AllSndsOFF = false;
+  settings.FinishPartSounds = fpsEveryMinute;
+  return settings;
+}
+
+}  // namespace ostrevin::test_support
