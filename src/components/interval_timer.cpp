@@ -7,6 +7,7 @@
 #include "base/app_error.h"
 #include "toolkit/error_guard.h"
 #include "toolkit/handles.h"
+#include "toolkit/window.h"
 
 namespace ostrevin {
 namespace {
@@ -15,24 +16,12 @@ constexpr wchar_t kWindowClassName[] = L"OstrevinIntervalTimerWindow";
 
 LRESULT CALLBACK TimerHandlerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-void RegisterWindowClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = TimerHandlerWndProc;
-    windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kWindowClassName;
-    return ::RegisterClassExW(&windowClass) != 0;
-  }();
-  if (!registered) throw AppError(L"Unable to register the timers' window class");
-}
-
 // The hidden window that receives the expiries of every timer of the process,
 // and the live timers it may hand them to.
 class TIntervalTimerHandler {
  public:
   TIntervalTimerHandler() {
-    RegisterWindowClass();
+    toolkit::RegisterWindowClass(kWindowClassName, TimerHandlerWndProc);
     // A message-only window: never shown, never part of a broadcast.
     window_.reset(::CreateWindowExW(0, kWindowClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                     ::GetModuleHandleW(nullptr), nullptr));

@@ -7,6 +7,7 @@
 #include "components/notify_icon.h"
 #include "toolkit/error_guard.h"
 #include "toolkit/handles.h"
+#include "toolkit/window.h"
 
 namespace ostrevin {
 namespace {
@@ -14,18 +15,6 @@ namespace {
 constexpr wchar_t kWindowClassName[] = L"OstrevinTrayIconWindow";
 
 LRESULT CALLBACK HandlerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-void RegisterWindowClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = HandlerWndProc;
-    windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kWindowClassName;
-    return ::RegisterClassExW(&windowClass) != 0;
-  }();
-  if (!registered) throw AppError(L"Unable to register the tray icons' window class");
-}
 
 // Messages that would close the shared window: refused, while the window
 // agrees to the session ending.
@@ -51,7 +40,7 @@ bool IsRefusedClosingMessage(UINT message) {
 class TTrayIconHandler {
  public:
   TTrayIconHandler() {
-    RegisterWindowClass();
+    toolkit::RegisterWindowClass(kWindowClassName, HandlerWndProc);
     window_.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClassName, L"", WS_POPUP, 0, 0, 0, 0,
                                     nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr));
     if (!window_) throw AppError(L"Unable to create the tray icons' window");

@@ -11,7 +11,15 @@ namespace {
 // control) is safe.
 constexpr wchar_t kObjectProperty[] = L"Ostrevin.Window";
 
-void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
+// A handler that failed in WM_PAINT may have left the area invalid; the next
+// paint would fail again and stack error reports without end.
+void RecoverFromFailedMessage(HWND window, UINT message) {
+  if (message == WM_PAINT) ::ValidateRect(window, nullptr);
+}
+
+}  // namespace
+
+void RegisterWindowClass(const wchar_t* className, WNDPROC procedure) {
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof(existing);
@@ -27,14 +35,6 @@ void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
   }
 }
 
-// A handler that failed in WM_PAINT may have left the area invalid; the next
-// paint would fail again and stack error reports without end.
-void RecoverFromFailedMessage(HWND window, UINT message) {
-  if (message == WM_PAINT) ::ValidateRect(window, nullptr);
-}
-
-}  // namespace
-
 Window::~Window() {
   DestroyHandle();
 }
@@ -44,7 +44,7 @@ Window* Window::FromHandle(HWND window) {
 }
 
 void Window::CreateHandle(const CreateParams& params) {
-  RegisterClassOnce(params.className, &Window::Procedure);
+  RegisterWindowClass(params.className, &Window::Procedure);
   const RECT& r = params.bounds;
   HWND window = ::CreateWindowExW(params.exStyle, params.className, params.text.c_str(),
                                   params.style, r.left, r.top, r.right - r.left, r.bottom - r.top,

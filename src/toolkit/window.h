@@ -8,6 +8,10 @@
 
 namespace ostrevin::toolkit {
 
+// Registers a window class of the program on its first use; a class already
+// registered is left as it is. Throws AppError when the system refuses.
+void RegisterWindowClass(const wchar_t* className, WNDPROC procedure);
+
 // A window of one of the toolkit's own classes. The object owns its HWND and
 // cannot be copied; one static window procedure per class finds the object
 // (stored at WM_NCCREATE from lpCreateParams) and forwards each message to
