@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "support/sample_settings.h"
+
 namespace ostrevin::clocktest {
 
 namespace {
@@ -106,24 +108,8 @@ void SettableClock::Set(int dayOfWeek, int hour, int minute, int second, int mil
 }
 
 Settings DefaultSettings() {
-  Settings settings;
+  Settings settings = test_support::SettingsFileDefaults();
   settings.LessonOn.fill(true);
-  ResetStartTimes(settings);
-  settings.BlendVal = 127;
-  settings.WarnVal = 3;
-  settings.LessLen = 450;
-  settings.IntroTime = 50;
-  settings.FinishTime = 50;
-  settings.ShowCurrNo = true;
-  settings.bOfferExit = true;
-  settings.bWarnBeforeLesson = false;
-  settings.bShowOnStartLesson = true;
-  settings.IsBlend = true;
-  settings.StartStopSnd = true;
-  settings.IntroPartSnd = true;
-  settings.CountDown = false;
-  settings.AllSndsOFF = false;
-  settings.FinishPartSounds = fpsEveryMinute;
   return settings;
 }
 
