@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/artwork.h"
+#include "base/version.h"
 #include "toolkit/application.h"
 #include "toolkit/handles.h"
 
@@ -68,14 +69,18 @@ TEST_F(AppResourcesTest, TheVersionNamesTheProgramAndItsMakers) {
   const std::string version = Resource(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16));
   const std::wstring text(reinterpret_cast<const wchar_t*>(version.data()), version.size() / 2);
   for (const wchar_t* expected : {L"ProductName", L"Ostrevin", L"OriginalFilename", L"ostrevin.exe",
-                                  L"1.0.0.0", L"school lessons", L"The Ostrevin team"}) {
+                                  OSTREVIN_VERSION_WTEXT, L"school lessons", L"The Ostrevin team"}) {
     EXPECT_NE(text.find(expected), std::wstring::npos) << expected;
   }
   const auto* fixed = reinterpret_cast<const VS_FIXEDFILEINFO*>(
       version.data() + 40);  // after the root block's header and its key "VS_VERSION_INFO"
   ASSERT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+  const DWORD versionMs = (OSTREVIN_VERSION_MAJOR << 16) | OSTREVIN_VERSION_MINOR;
+  const DWORD versionLs = (OSTREVIN_VERSION_PATCH << 16) | OSTREVIN_VERSION_TWEAK;
+  EXPECT_EQ(fixed->dwFileVersionMS, versionMs);
+  EXPECT_EQ(fixed->dwFileVersionLS, versionLs);
+  EXPECT_EQ(fixed->dwProductVersionMS, versionMs);
+  EXPECT_EQ(fixed->dwProductVersionLS, versionLs);
 }
 
 }  // namespace
