@@ -54,7 +54,7 @@ class ActionClient {
 };
 
 // A command the user can run from a toolbar button, a menu item or a shortcut
-// key. Its key works while its form, or a window the form owns, is active.
+// key. Its key works only while its form itself is the active window.
 // Executing a disabled action does nothing.
 class Action {
  public:

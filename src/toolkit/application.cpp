@@ -6,9 +6,7 @@
 #include <memory>
 
 #include "base/app_error.h"
-#include "toolkit/action.h"
 #include "toolkit/error_guard.h"
-#include "toolkit/form.h"
 #include "toolkit/window.h"
 
 namespace ostrevin::toolkit {
@@ -35,6 +33,10 @@ class ApplicationWindow : public Window {
 };
 
 struct Application::State {
+  // The window goes first: its destruction still runs the hooks and reports
+  // errors, so the hooks and the error sink must outlive it.
+  ~State() { window.reset(); }
+
   struct Hook {
     int id;
     MessageHook hook;
@@ -225,21 +227,20 @@ bool Application::HandleOneMessage(int& exitCode) {
 }
 
 void Application::Dispatch(MSG& message) {
-  const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
-  // A key that is an action's shortcut never reaches the window: F10 would
-  // otherwise put the system into menu mode.
-  if (keyDown && CallGuarded([&] { return RunShortcut(message); }, true)) return;
+  if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST &&
+      CallGuarded([&] { return PreviewKeyMessage(message); }, true)) {
+    return;
+  }
   ::TranslateMessage(&message);
   ::DispatchMessageW(&message);
 }
 
-bool Application::RunShortcut(const MSG& message) {
-  const Shortcut shortcut = ShortcutOfKey(static_cast<UINT>(message.wParam));
-  for (HWND window = ::GetActiveWindow(); window; window = ::GetWindow(window, GW_OWNER)) {
-    auto* form = dynamic_cast<Form*>(Window::FromHandle(window));
-    if (form && form->HandleShortcut(shortcut)) return true;
-  }
-  return false;
+// Keys go to the active window alone: a shortcut of the timer window does
+// nothing while a dialog it owns is the active window, so that F12 cannot
+// open a second settings dialog over the first.
+bool Application::PreviewKeyMessage(MSG& message) {
+  Window* active = Window::FromHandle(::GetActiveWindow());
+  return active && active->PreviewKeyMessage(message);
 }
 
 // Windows hides the forms of a minimized owner and shows them again when it

@@ -102,7 +102,7 @@ class Application {
   // it was WM_QUIT (exit code out).
   bool HandleOneMessage(int& exitCode);
   void Dispatch(MSG& message);
-  bool RunShortcut(const MSG& message);
+  bool PreviewKeyMessage(MSG& message);
   void ApplicationActivated(bool active);
   void WindowDestroyed(HWND window);
   // The application window's procedure (the window is being created while

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -22,6 +23,10 @@ class Control {
  private:
   std::wstring name_;
 };
+
+// An event of a control, given the control that raised it: handlers shared
+// by a numbered family tell the member by its name.
+using ControlEvent = std::function<void(Control& sender)>;
 
 // A control's rectangle on its form, in client coordinates.
 struct ControlPlace {

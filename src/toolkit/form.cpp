@@ -105,6 +105,9 @@ Form::Form(const FormDesign& design, HWND owner)
       font_(CreateDesignedFont(design.font)),
       alphaBlendValue_(design.alphaBlendValue),
       tag_(design.tag) {
+  graphics_.onSurfaceClick = [this] {
+    if (OnClick) OnClick();
+  };
   CreateHandle({.className = L"OstrevinForm",
                 .style = StyleOf(design),
                 .exStyle = ExStyleOf(design),
@@ -117,17 +120,14 @@ Form::Form(const FormDesign& design, HWND owner)
 Form::~Form() {
   // Controls and actions that outlive the form must not reach back to it, and
   // handlers bound to a derived form, which is gone by now, must not run.
-  for (GraphicControl* control : graphicControls_) {
-    control->form_ = nullptr;
-    control->SetParentWindow(nullptr);
-  }
-  for (WindowedControl* control : windowedControls_) control->parent_ = nullptr;
+  for (WindowedControl* control : windowedControls_) control->form_ = nullptr;
   for (Action* action : actions_) action->form_ = nullptr;
   OnCreate = nullptr;
   OnShow = nullptr;
   OnDestroy = nullptr;
   OnClick = nullptr;
   OnClose = nullptr;
+  graphics_.onSurfaceClick = nullptr;
   DestroyHandle();
 }
 
@@ -169,6 +169,7 @@ int Form::ShowModal() {
       ~ModalState() { modal = false; }
     } modalState(modal_);
     SetVisible(true);
+    FocusFirstControl();
     while (modalResult_ == 0) {
       if (!Handle() || !application.HandleMessage() || application.Terminated()) {
         modalResult_ = kModalCancel;
@@ -205,27 +206,15 @@ void Form::Close() {
 }
 
 void Form::AddGraphicControl(GraphicControl& control) {
-  if (control.form_ == this) return;
-  if (control.form_) control.form_->RemoveGraphicControl(control);
-  control.form_ = this;
-  control.SetParentWindow(Handle());
-  graphicControls_.push_back(&control);
-  control.Invalidate();
+  graphics_.Add(control);
 }
 
 void Form::RemoveGraphicControl(GraphicControl& control) {
-  if (control.form_ != this) return;
-  std::erase(graphicControls_, &control);
-  if (pressedControl_ == &control) pressedControl_ = nullptr;
-  control.Invalidate();
-  control.form_ = nullptr;
-  control.SetParentWindow(nullptr);
+  graphics_.Remove(control);
 }
 
 Control* Form::FindControl(std::wstring_view name) const {
-  for (GraphicControl* control : graphicControls_) {
-    if (control->Name() == name) return control;
-  }
+  if (GraphicControl* control = graphics_.Find(name)) return control;
   for (WindowedControl* control : windowedControls_) {
     if (control->Name() == name) return control;
   }
@@ -242,6 +231,14 @@ bool Form::HandleShortcut(Shortcut shortcut) {
   return false;
 }
 
+bool Form::PreviewKeyMessage(MSG& message) {
+  const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+  // A key that is an action's shortcut never reaches the window: F10 would
+  // otherwise put the system into menu mode.
+  if (keyDown && HandleShortcut(ShortcutOfKey(static_cast<UINT>(message.wParam)))) return true;
+  return IsDialog() && ::IsDialogMessageW(Handle(), &message);
+}
+
 void Form::Created() {
   if (OnCreate) RunGuarded(OnCreate);
 }
@@ -249,7 +246,7 @@ void Form::Created() {
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
-      Paint();
+      PaintOffScreen(Handle(), [this](HDC dc, const RECT& area) { PaintSurface(dc, area); });
       return 0;
     case WM_ERASEBKGND:
       return EraseBackground(reinterpret_cast<HDC>(wParam));
@@ -260,20 +257,32 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_LBUTTONDOWN:
-      MouseDown(MouseButton::Left, PointOf(lParam));
+      graphics_.MouseDown(MouseButton::Left, PointOf(lParam));
       return 0;
     case WM_RBUTTONDOWN:
-      MouseDown(MouseButton::Right, PointOf(lParam));
+      graphics_.MouseDown(MouseButton::Right, PointOf(lParam));
       return 0;
     case WM_MBUTTONDOWN:
-      MouseDown(MouseButton::Middle, PointOf(lParam));
+      graphics_.MouseDown(MouseButton::Middle, PointOf(lParam));
       return 0;
     case WM_LBUTTONUP:
-      LeftMouseUp(PointOf(lParam));
+      graphics_.LeftMouseUp(PointOf(lParam));
       return 0;
     case WM_CAPTURECHANGED:
-      ForgetPress();
+      graphics_.ForgetPress();
       return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT && graphics_.SetControlCursor()) return TRUE;
+      break;
+    case WM_ACTIVATE:
+      if (IsDialog()) {
+        Activated(wParam);
+        return 0;
+      }
+      break;
+    case DM_GETDEFID:
+      if (defaultButton_ != 0) return MAKELRESULT(defaultButton_, DC_HASDEFID);
+      break;
     case WM_COMMAND:
       if (lParam) {
         RouteCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam), LOWORD(wParam));
@@ -328,7 +337,7 @@ void Form::AddWindowedControl(WindowedControl& control) {
 
 void Form::RemoveWindowedControl(WindowedControl& control) {
   std::erase(windowedControls_, &control);
-  control.parent_ = nullptr;
+  control.form_ = nullptr;
 }
 
 void Form::AddAction(Action& action) {
@@ -401,28 +410,9 @@ void Form::SnapToWorkArea(RECT& dragged) const {
   dragged = RECT{left, top, left + width, top + height};
 }
 
-void Form::Paint() {
-  PaintDc paint(Handle());
-  const RECT& area = paint.area();
-  RECT client{};
-  ::GetClientRect(Handle(), &client);
-  // Drawn off screen first, so that the controls never flicker over the
-  // background.
-  UniqueMemoryDc memory(::CreateCompatibleDC(paint.get()));
-  UniqueBitmap bitmap(::CreateCompatibleBitmap(paint.get(), client.right, client.bottom));
-  if (!memory || !bitmap) {
-    PaintSurface(paint.get(), area);
-    return;
-  }
-  SelectGuard selected(memory.get(), bitmap.get());
-  PaintSurface(memory.get(), area);
-  ::BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-           memory.get(), area.left, area.top, SRCCOPY);
-}
-
 void Form::PaintSurface(HDC dc, const RECT& area) {
   FillWithColor(dc, area, design_.color);
-  for (GraphicControl* control : graphicControls_) control->PaintOnParent(dc, area);
+  graphics_.PaintControls(dc, area);
 }
 
 bool Form::EraseBackground(HDC dc) {
@@ -436,47 +426,31 @@ bool Form::EraseBackground(HDC dc) {
   return true;
 }
 
-GraphicControl* Form::ControlAt(POINT point) const {
-  for (auto control = graphicControls_.rbegin(); control != graphicControls_.rend(); ++control) {
-    if ((*control)->Contains(point)) return *control;
-  }
-  return nullptr;
+void Form::FocusFirstControl() {
+  HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE);
+  if (first) ::SetFocus(first);
 }
 
-void Form::MouseDown(MouseButton button, POINT point) {
-  GraphicControl* target = ControlAt(point);
-  if (button == MouseButton::Left) {
-    // The release decides the click, wherever the mouse is by then.
-    ::SetCapture(Handle());
-    pressedControl_ = target;
-    formPressed_ = target == nullptr;
+// A dialog keeps its focused control across deactivation, as the system's
+// dialogs do: a message box or another program taking the focus gives it
+// back to the same control.
+void Form::Activated(WPARAM state) {
+  if (LOWORD(state) == WA_INACTIVE) {
+    HWND focus = ::GetFocus();
+    if (focus && ::IsChild(Handle(), focus)) focusedControl_ = focus;
+    return;
   }
-  if (target && target->OnMouseDown) target->OnMouseDown(button, point);
-}
-
-void Form::LeftMouseUp(POINT point) {
-  GraphicControl* control = pressedControl_;
-  const bool formPressed = formPressed_;
-  ForgetPress();
-  if (::GetCapture() == Handle()) ::ReleaseCapture();
-  RECT client{};
-  ::GetClientRect(Handle(), &client);
-  if (control && control->Contains(point)) {
-    if (control->OnClick) control->OnClick();
-  } else if (formPressed && ::PtInRect(&client, point)) {
-    if (OnClick) OnClick();
+  if (focusedControl_ && ::IsWindow(focusedControl_) && ::IsChild(Handle(), focusedControl_)) {
+    ::SetFocus(focusedControl_);
+  } else {
+    FocusFirstControl();
   }
-}
-
-void Form::ForgetPress() {
-  pressedControl_ = nullptr;
-  formPressed_ = false;
 }
 
 void Form::RouteCommand(HWND child, WORD notifyCode, WORD id) {
   for (WindowedControl* control : windowedControls_) {
-    if (control->Handle() == child) {
-      control->HandleCommand(notifyCode, id);
+    if (control->OwnsWindow(child)) {
+      control->HandleCommand(child, notifyCode, id);
       return;
     }
   }
@@ -484,7 +458,7 @@ void Form::RouteCommand(HWND child, WORD notifyCode, WORD id) {
 
 void Form::ChildrenDestroyed() {
   // The system destroyed the child windows with the form.
-  for (WindowedControl* control : windowedControls_) control->window_.release();
+  for (WindowedControl* control : windowedControls_) control->WindowsDestroyed();
 }
 
 }  // namespace ostrevin::toolkit

@@ -11,6 +11,7 @@
 #include "toolkit/action.h"
 #include "toolkit/font.h"
 #include "toolkit/graphic_control.h"
+#include "toolkit/graphic_control_host.h"
 #include "toolkit/window.h"
 
 namespace ostrevin::toolkit {
@@ -90,7 +91,8 @@ class Form : public Window {
   // Shows the form modally: the program's other windows are disabled and
   // the toolkit's loop runs until the form has a modal result, which is
   // returned (kModalOk, kModalCancel, ...). Closing the form gives
-  // kModalCancel, and so does the end of the program.
+  // kModalCancel, and so does the end of the program. The first control in
+  // the Tab order has the focus when it shows.
   int ShowModal();
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result) { modalResult_ = result; }
@@ -104,10 +106,24 @@ class Form : public Window {
   void RemoveGraphicControl(GraphicControl& control);
 
   Control* FindControl(std::wstring_view name) const;
+  GraphicControlHost& Graphics() { return graphics_; }
 
   // Runs the action with this shortcut key; true when the key is one of the
   // form's shortcuts, also when its action is disabled.
   bool HandleShortcut(Shortcut shortcut);
+
+  // A key message for the form while it is the active window: its own
+  // shortcut keys, and in a dialog the keys of the dialog manager (Tab and
+  // Shift+Tab, Enter for the default button, Escape for the cancel button,
+  // arrow keys in a radio group). True when the message was used.
+  bool PreviewKeyMessage(MSG& message) override;
+
+  // The command id a new control's window gets; the buttons that give the
+  // modal results OK and Cancel take IDOK and IDCANCEL, which Enter and
+  // Escape send.
+  int NextControlId() { return nextControlId_++; }
+  // The button Enter presses when the focus is on no other button.
+  void SetDefaultButton(int commandId) { defaultButton_ = commandId; }
 
   std::function<void()> OnCreate;
   std::function<void()> OnShow;
@@ -130,18 +146,16 @@ class Form : public Window {
   void RemoveAction(Action& action);
 
   bool IsMainForm() const;
+  bool IsDialog() const { return design_.border == FormBorder::Dialog; }
+  void FocusFirstControl();
+  void Activated(WPARAM state);
   void ApplyLayeredAttributes();
   void Shown(bool byShowWindow);
   void CentreOnScreen();
   void SnapToWorkArea(WINDOWPOS& position) const;
   void SnapToWorkArea(RECT& dragged) const;
-  void Paint();
   void PaintSurface(HDC dc, const RECT& area);
   bool EraseBackground(HDC dc);
-  GraphicControl* ControlAt(POINT point) const;
-  void MouseDown(MouseButton button, POINT point);
-  void LeftMouseUp(POINT point);
-  void ForgetPress();
   void RouteCommand(HWND child, WORD notifyCode, WORD id);
   void ChildrenDestroyed();
 
@@ -152,11 +166,15 @@ class Form : public Window {
   bool shownBefore_ = false;
   bool modal_ = false;
   int modalResult_ = 0;
-  std::vector<GraphicControl*> graphicControls_;
+  GraphicControlHost graphics_{*this};
   std::vector<WindowedControl*> windowedControls_;
   std::vector<Action*> actions_;
-  GraphicControl* pressedControl_ = nullptr;
-  bool formPressed_ = false;
+  int nextControlId_ = kFirstControlId;
+  int defaultButton_ = 0;
+  // The control that had the focus when the dialog was last deactivated.
+  HWND focusedControl_ = nullptr;
+
+  static constexpr int kFirstControlId = 100;
 };
 
 }  // namespace ostrevin::toolkit

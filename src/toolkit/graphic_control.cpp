@@ -1,12 +1,12 @@
 #include "toolkit/graphic_control.h"
 
-#include "toolkit/form.h"
+#include "toolkit/graphic_control_host.h"
 #include "toolkit/handles.h"
 
 namespace ostrevin::toolkit {
 
 GraphicControl::~GraphicControl() {
-  if (form_) form_->RemoveGraphicControl(*this);
+  if (host_) host_->Remove(*this);
 }
 
 void GraphicControl::SetBounds(int left, int top, int width, int height) {

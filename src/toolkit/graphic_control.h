@@ -8,17 +8,17 @@
 
 namespace ostrevin::toolkit {
 
-class Form;
+class GraphicControlHost;
 
 enum class MouseButton { Left, Right, Middle };
 
 // A windowless control: it has a place on its parent window and paints into
 // the parent's surface. The parent paints it on WM_PAINT and passes it the
-// mouse presses and clicks that fall on it (Form::AddGraphicControl).
+// mouse presses and clicks that fall on it (GraphicControlHost).
 class GraphicControl : public Control {
  public:
   GraphicControl() = default;
-  // Leaves its form, if it is on one.
+  // Leaves its host, if it is on one.
   ~GraphicControl() override;
 
   void SetParentWindow(HWND parent) { parent_ = parent; }
@@ -41,6 +41,10 @@ class GraphicControl : public Control {
   // Whether a point in the parent's client coordinates lies on the control.
   bool Contains(POINT parentPoint) const;
 
+  // The mouse cursor over the control; none: the parent's.
+  HCURSOR Cursor() const { return cursor_; }
+  void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+
   std::function<void(MouseButton button, POINT parentPoint)> OnMouseDown;
   std::function<void()> OnClick;
 
@@ -50,11 +54,12 @@ class GraphicControl : public Control {
   virtual void Paint(HDC dc) = 0;
 
  private:
-  friend class Form;
+  friend class GraphicControlHost;
   void PaintClipped(HDC parentDc);
 
-  Form* form_ = nullptr;
+  GraphicControlHost* host_ = nullptr;
   HWND parent_ = nullptr;
+  HCURSOR cursor_ = nullptr;
   RECT bounds_{};
   bool visible_ = true;
 };

@@ -1,7 +1,11 @@
 #include "toolkit/label.h"
 
+#include <commctrl.h>
+
+#include "base/app_error.h"
 #include "toolkit/colors.h"
 #include "toolkit/form.h"
+#include "toolkit/tab_control.h"
 
 namespace ostrevin::toolkit {
 namespace {
@@ -25,28 +29,66 @@ Label::Label(Form& form, const LabelDesign& design)
       font_(design.font ? CreateDesignedFont(*design.font) : UniqueFont()),
       formFont_(form.Font()),
       textColor_(design.font ? design.font->color : form.TextColor()),
-      alignment_(design.alignment) {
+      alignment_(design.alignment),
+      autoSize_(design.autoSize),
+      wordWrap_(design.wordWrap) {
   SetName(design.name);
   SetBounds(design.place.left, design.place.top, design.place.width, design.place.height);
+  FitCaption();
   OnMouseDown = design.onMouseDown;
   OnClick = design.onClick;
-  form.AddGraphicControl(*this);
+  // The shared system cursor: nothing to release.
+  if (design.handCursor) SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+  (design.page ? design.page->Graphics() : form.Graphics()).Add(*this);
+  if (!design.hint.empty()) CreateTooltip(design.hint);
 }
 
 void Label::SetCaption(const std::wstring& caption) {
   if (caption_ == caption) return;
   caption_ = caption;
+  FitCaption();
   Invalidate();
+}
+
+UINT Label::Format() const {
+  return AlignmentFormat(alignment_) | DT_NOPREFIX | (wordWrap_ ? DT_WORDBREAK : 0u);
+}
+
+void Label::FitCaption() {
+  if (!autoSize_) return;
+  WindowDc screen(nullptr);
+  SelectGuard font(screen.get(), CurrentFont());
+  RECT size{0, 0, 0, 0};
+  ::DrawTextW(screen.get(), caption_.c_str(), static_cast<int>(caption_.size()), &size,
+              Format() | DT_CALCRECT);
+  SetBounds(Bounds().left, Bounds().top, size.right, size.bottom);
+}
+
+// The tooltip watches the mouse over the label's rectangle of its parent
+// window (the tool is the parent, subclassed by the tooltip).
+void Label::CreateTooltip(const std::wstring& hint) {
+  tooltip_.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, ParentWindow(),
+                                   nullptr, ::GetModuleHandleW(nullptr), nullptr));
+  if (!tooltip_) throw AppError(L"Unable to create the tooltip of " + Name());
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = ParentWindow();
+  tool.uId = 1;
+  tool.rect = Bounds();
+  tool.lpszText = const_cast<wchar_t*>(hint.c_str());
+  ::SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Label::Paint(HDC dc) {
   if (caption_.empty()) return;
-  SelectGuard font(dc, font_ ? font_.get() : formFont_);
+  SelectGuard font(dc, CurrentFont());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ToColorRef(textColor_));
   RECT area{0, 0, Width(), Height()};
-  ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
-              AlignmentFormat(alignment_) | DT_NOPREFIX);
+  ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area, Format());
 }
 
 }  // namespace ostrevin::toolkit

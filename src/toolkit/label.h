@@ -9,19 +9,28 @@
 #include "toolkit/control.h"
 #include "toolkit/font.h"
 #include "toolkit/graphic_control.h"
+#include "toolkit/handles.h"
 
 namespace ostrevin::toolkit {
 
 class Form;
+class TabPage;
 
 enum class TextAlignment { Left, Center, Right };
 
 struct LabelDesign {
   std::wstring name{};
+  TabPage* page = nullptr;  // none: on the form itself
   ControlPlace place{};
   std::wstring caption{};
   std::optional<FontDesign> font{};  // none: the form's font and text colour
   TextAlignment alignment = TextAlignment::Left;
+  // The label takes the size of its caption at its place (width and height
+  // of the place are not used).
+  bool autoSize = false;
+  bool wordWrap = false;
+  bool handCursor = false;  // a link's pointing hand over the label
+  std::wstring hint{};      // a tooltip while the mouse rests on it
   std::function<void(MouseButton button, POINT formPoint)> onMouseDown{};
   std::function<void()> onClick{};
 };
@@ -34,16 +43,25 @@ class Label : public GraphicControl {
 
   const std::wstring& Caption() const { return caption_; }
   void SetCaption(const std::wstring& caption);
+  HWND TooltipHandle() const { return tooltip_.get(); }
 
  protected:
   void Paint(HDC dc) override;
 
  private:
+  HFONT CurrentFont() const { return font_ ? font_.get() : formFont_; }
+  UINT Format() const;
+  void FitCaption();
+  void CreateTooltip(const std::wstring& hint);
+
   std::wstring caption_;
   UniqueFont font_;
   HFONT formFont_;
   Color textColor_;
   TextAlignment alignment_;
+  bool autoSize_;
+  bool wordWrap_;
+  UniqueWindow tooltip_;
 };
 
 }  // namespace ostrevin::toolkit

@@ -105,7 +105,7 @@ const std::wstring& ToolBar::HintOf(const Button& button) const {
   return button.hint.empty() && button.action ? button.action->Hint() : button.hint;
 }
 
-bool ToolBar::HandleCommand(WORD notifyCode, WORD id) {
+bool ToolBar::HandleCommand(HWND, WORD notifyCode, WORD id) {
   Button* button = ButtonOfCommand(id);
   if (!button) return false;
   if (button->action) {

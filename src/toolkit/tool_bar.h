@@ -66,7 +66,7 @@ class ToolBar : public WindowedControl, private ActionClient {
     std::function<void()> onClick;
   };
 
-  bool HandleCommand(WORD notifyCode, WORD id) override;
+  bool HandleCommand(HWND child, WORD notifyCode, WORD id) override;
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
   void ActionChanged(const Action& action) override;
   void ActionDestroyed(const Action& action) override;

@@ -28,6 +28,11 @@ class Window {
   // The toolkit object behind a window, or null for any other window.
   static Window* FromHandle(HWND window);
 
+  // A key message (WM_KEYDOWN .. WM_UNICHAR) taken from the queue while this
+  // window is the active one, before it is translated and dispatched; true
+  // when the window used it, and it goes no further.
+  virtual bool PreviewKeyMessage(MSG& message) { return false; }
+
  protected:
   Window() = default;
 

@@ -2,28 +2,64 @@
 
 #include "base/app_error.h"
 #include "toolkit/form.h"
+#include "toolkit/tab_control.h"
 
 namespace ostrevin::toolkit {
+namespace {
 
-WindowedControl::WindowedControl(Form& parent) : parent_(&parent) {
-  parent.AddWindowedControl(*this);
+UniqueWindow CreateChildWindow(const wchar_t* className, DWORD style, DWORD exStyle,
+                               const ControlPlace& place, const std::wstring& text, HWND parent,
+                               int commandId, HFONT font) {
+  HWND window = ::CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | style, place.left,
+                                  place.top, place.width, place.height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)),
+                                  ::GetModuleHandleW(nullptr), nullptr);
+  if (!window) throw AppError(L"Unable to create a control of class " + std::wstring(className));
+  ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return UniqueWindow(window);
+}
+
+}  // namespace
+
+WindowedControl::WindowedControl(Form& form, TabPage* page)
+    : form_(&form), parentWindow_(page ? page->Handle() : form.Handle()) {
+  form.AddWindowedControl(*this);
 }
 
 WindowedControl::~WindowedControl() {
   // Off the form first: the child's last notifications must not reach a
   // control that is half destroyed.
-  if (parent_) parent_->RemoveWindowedControl(*this);
+  if (form_) form_->RemoveWindowedControl(*this);
   window_.reset();
 }
 
-void WindowedControl::CreateHandle(const wchar_t* className, DWORD style,
-                                   const ControlPlace& place) {
-  HWND window = ::CreateWindowExW(0, className, L"", WS_CHILD | style, place.left, place.top,
-                                  place.width, place.height, parent_->Handle(), nullptr,
-                                  ::GetModuleHandleW(nullptr), nullptr);
-  if (!window) throw AppError(L"Unable to create a control of class " + std::wstring(className));
-  window_.reset(window);
-  ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(parent_->Font()), FALSE);
+bool WindowedControl::Enabled() const {
+  return ::IsWindowEnabled(Handle()) != FALSE;
+}
+
+void WindowedControl::SetEnabled(bool enabled) {
+  ::EnableWindow(Handle(), enabled);
+}
+
+bool WindowedControl::Focused() const {
+  return Handle() && ::GetFocus() == Handle();
+}
+
+void WindowedControl::SetFocus() {
+  ::SetFocus(Handle());
+}
+
+void WindowedControl::CreateHandle(const wchar_t* className, DWORD style, const ControlPlace& place,
+                                   const std::wstring& text, int commandId, DWORD exStyle) {
+  window_ = CreateChildWindow(className, style, exStyle, place, text, parentWindow_,
+                              commandId ? commandId : form_->NextControlId(), form_->Font());
+}
+
+UniqueWindow WindowedControl::CreatePartWindow(const wchar_t* className, DWORD style,
+                                               const ControlPlace& place,
+                                               const std::wstring& text) const {
+  return CreateChildWindow(className, style, 0, place, text, parentWindow_, form_->NextControlId(),
+                           form_->Font());
 }
 
 }  // namespace ostrevin::toolkit

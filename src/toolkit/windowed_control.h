@@ -10,33 +10,56 @@
 namespace ostrevin::toolkit {
 
 class Form;
+class TabPage;
 
 // A control with a child window of its own, of a system class (a common
-// control). Its form passes it the WM_COMMAND and WM_NOTIFY messages the
-// child sends. It must not outlive its form.
+// control), on its form or on one of the form's tab pages. Its form passes it
+// the WM_COMMAND and WM_NOTIFY messages the child sends. It must not outlive
+// its form.
 class WindowedControl : public Control {
  public:
   ~WindowedControl() override;
 
   HWND Handle() const { return window_.get(); }
 
+  bool Enabled() const;
+  // A control made of several windows enables or disables them all.
+  virtual void SetEnabled(bool enabled);
+  bool Focused() const;
+  void SetFocus();
+
  protected:
-  explicit WindowedControl(Form& parent);
+  // On the page when one is given, else on the form itself.
+  explicit WindowedControl(Form& form, TabPage* page = nullptr);
 
-  // Creates the child window with the form's font; throws AppError when the
-  // system refuses.
-  void CreateHandle(const wchar_t* className, DWORD style, const ControlPlace& place);
+  // Creates the child window with the form's font, with the next command id
+  // of the form unless one is given; throws AppError when the system refuses.
+  void CreateHandle(const wchar_t* className, DWORD style, const ControlPlace& place,
+                    const std::wstring& text = {}, int commandId = 0, DWORD exStyle = 0);
+  // Creates one more child window of the control (the buttons of a radio
+  // group, the arrows of a numeric field) beside the main one. The control
+  // owns it.
+  UniqueWindow CreatePartWindow(const wchar_t* className, DWORD style, const ControlPlace& place,
+                                const std::wstring& text = {}) const;
 
-  // A WM_COMMAND from the child; true when handled.
-  virtual bool HandleCommand(WORD notifyCode, WORD id) { return false; }
+  Form* OwnerForm() const { return form_; }
+  HWND ParentWindow() const { return parentWindow_; }
+
+  // Whether a window that sends WM_COMMAND is one of the control's own.
+  virtual bool OwnsWindow(HWND window) const { return window == Handle(); }
+  // A WM_COMMAND from one of the control's windows; true when handled.
+  virtual bool HandleCommand(HWND child, WORD notifyCode, WORD id) { return false; }
   // A WM_NOTIFY from the child or a window that belongs to it (its tooltip);
   // true when handled, with the message's result.
   virtual bool HandleNotify(NMHDR& header, LRESULT& result) { return false; }
+  // The control's windows were destroyed with their parent.
+  virtual void WindowsDestroyed() { window_.release(); }
 
  private:
   friend class Form;
 
-  Form* parent_;
+  Form* form_;
+  HWND parentWindow_;
   UniqueWindow window_;
 };
 

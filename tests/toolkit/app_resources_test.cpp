@@ -68,8 +68,9 @@ TEST_F(AppResourcesTest, TheToolbarPicturesAreAStripOfFour16PixelImages) {
 TEST_F(AppResourcesTest, TheVersionNamesTheProgramAndItsMakers) {
   const std::string version = Resource(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16));
   const std::wstring text(reinterpret_cast<const wchar_t*>(version.data()), version.size() / 2);
-  for (const wchar_t* expected : {L"ProductName", L"Ostrevin", L"OriginalFilename", L"ostrevin.exe",
-                                  OSTREVIN_VERSION_WTEXT, L"school lessons", L"The Ostrevin team"}) {
+  for (const wchar_t* expected :
+       {L"ProductName", L"Ostrevin", L"OriginalFilename", L"ostrevin.exe", OSTREVIN_VERSION_WTEXT,
+        L"school lessons", L"The Ostrevin team"}) {
     EXPECT_NE(text.find(expected), std::wstring::npos) << expected;
   }
   const auto* fixed = reinterpret_cast<const VS_FIXEDFILEINFO*>(

@@ -71,17 +71,6 @@ TEST_F(ModalTest, TheProgramsCloseCancelsTheDialogAndStillEndsTheLoop) {
   app.Run();  // ends at once and clears the request
 }
 
-TEST_F(ModalTest, TheMainFormsShortcutKeysWorkInTheDialog) {
-  int runs = 0;
-  Action action(*mainForm, ActionDesign{.shortcut = VK_F9, .onExecute = [&] { ++runs; }});
-  dialog->OnShow = [this] {
-    ::PostMessageW(dialog->Handle(), WM_KEYDOWN, VK_F9, 1);
-    ::PostMessageW(dialog->Handle(), kAnswer, Form::kModalOk, 0);
-  };
-  ASSERT_EQ(dialog->ShowModal(), Form::kModalOk);
-  EXPECT_EQ(runs, 1);
-}
-
 TEST_F(ModalTest, AVisibleFormCannotBeShownModally) {
   dialog->SetVisible(true);
   EXPECT_THROW(dialog->ShowModal(), AppError);

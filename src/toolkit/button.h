@@ -1,0 +1,44 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "toolkit/control.h"
+#include "toolkit/windowed_control.h"
+
+namespace ostrevin::toolkit {
+
+class Form;
+class TabPage;
+
+struct ButtonDesign {
+  std::wstring name{};
+  TabPage* page = nullptr;
+  ControlPlace place{};
+  std::wstring caption{};  // "\r\n" breaks it into lines
+  bool isDefault = false;  // Enter presses it
+  bool isCancel = false;   // Escape presses it
+  // Pressing the button first gives its form this modal result (0: none),
+  // then runs onClick, which may set another.
+  int modalResult = 0;
+  ControlEvent onClick{};
+};
+
+// A push button.
+class Button : public WindowedControl {
+ public:
+  Button(Form& form, const ButtonDesign& design);
+
+  // Presses the button as the user does.
+  void Click();
+
+  ControlEvent OnClick;
+
+ private:
+  bool HandleCommand(HWND child, WORD notifyCode, WORD id) override;
+
+  int modalResult_;
+};
+
+}  // namespace ostrevin::toolkit

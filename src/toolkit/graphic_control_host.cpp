@@ -1,0 +1,109 @@
+#include "toolkit/graphic_control_host.h"
+
+#include <algorithm>
+
+#include "toolkit/handles.h"
+
+namespace ostrevin::toolkit {
+
+void PaintOffScreen(HWND window, const std::function<void(HDC dc, const RECT& area)>& paint) {
+  PaintDc screen(window);
+  const RECT& area = screen.area();
+  RECT client{};
+  ::GetClientRect(window, &client);
+  UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+  if (!memory || !bitmap) {
+    paint(screen.get(), area);
+    return;
+  }
+  SelectGuard selected(memory.get(), bitmap.get());
+  paint(memory.get(), area);
+  ::BitBlt(screen.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
+           memory.get(), area.left, area.top, SRCCOPY);
+}
+
+GraphicControlHost::~GraphicControlHost() {
+  for (GraphicControl* control : controls_) {
+    control->host_ = nullptr;
+    control->SetParentWindow(nullptr);
+  }
+}
+
+void GraphicControlHost::Add(GraphicControl& control) {
+  if (control.host_ == this) return;
+  if (control.host_) control.host_->Remove(control);
+  control.host_ = this;
+  control.SetParentWindow(window_.Handle());
+  controls_.push_back(&control);
+  control.Invalidate();
+}
+
+void GraphicControlHost::Remove(GraphicControl& control) {
+  if (control.host_ != this) return;
+  std::erase(controls_, &control);
+  if (pressedControl_ == &control) pressedControl_ = nullptr;
+  control.Invalidate();
+  control.host_ = nullptr;
+  control.SetParentWindow(nullptr);
+}
+
+GraphicControl* GraphicControlHost::Find(std::wstring_view name) const {
+  for (GraphicControl* control : controls_) {
+    if (control->Name() == name) return control;
+  }
+  return nullptr;
+}
+
+void GraphicControlHost::PaintControls(HDC dc, const RECT& area) const {
+  for (GraphicControl* control : controls_) control->PaintOnParent(dc, area);
+}
+
+GraphicControl* GraphicControlHost::ControlAt(POINT point) const {
+  for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
+    if ((*control)->Contains(point)) return *control;
+  }
+  return nullptr;
+}
+
+void GraphicControlHost::MouseDown(MouseButton button, POINT point) {
+  GraphicControl* target = ControlAt(point);
+  if (button == MouseButton::Left) {
+    // The release decides the click, wherever the mouse is by then.
+    ::SetCapture(window_.Handle());
+    pressedControl_ = target;
+    surfacePressed_ = target == nullptr;
+  }
+  if (target && target->OnMouseDown) target->OnMouseDown(button, point);
+}
+
+void GraphicControlHost::LeftMouseUp(POINT point) {
+  GraphicControl* control = pressedControl_;
+  const bool surfacePressed = surfacePressed_;
+  ForgetPress();
+  if (::GetCapture() == window_.Handle()) ::ReleaseCapture();
+  RECT client{};
+  ::GetClientRect(window_.Handle(), &client);
+  if (control && control->Contains(point)) {
+    if (control->OnClick) control->OnClick();
+  } else if (surfacePressed && ::PtInRect(&client, point)) {
+    if (onSurfaceClick) onSurfaceClick();
+  }
+}
+
+void GraphicControlHost::ForgetPress() {
+  pressedControl_ = nullptr;
+  surfacePressed_ = false;
+}
+
+bool GraphicControlHost::SetControlCursor() const {
+  POINT point{};
+  ::GetCursorPos(&point);
+  ::ScreenToClient(window_.Handle(), &point);
+  const GraphicControl* control = ControlAt(point);
+  if (!control || !control->Cursor()) return false;
+  ::SetCursor(control->Cursor());
+  return true;
+}
+
+}  // namespace ostrevin::toolkit

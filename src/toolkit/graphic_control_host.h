@@ -1,0 +1,57 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "toolkit/graphic_control.h"
+#include "toolkit/window.h"
+
+namespace ostrevin::toolkit {
+
+// Paints a window's update area off screen first and then copies it, so that
+// its windowless controls never flicker over the background it paints.
+void PaintOffScreen(HWND window, const std::function<void(HDC dc, const RECT& area)>& paint);
+
+// The part of a window (a form, a tab page) that holds windowless controls:
+// it paints them into the window's surface, gives them the mouse presses and
+// clicks that fall on them, and their cursors.
+class GraphicControlHost {
+ public:
+  explicit GraphicControlHost(const Window& window) : window_(window) {}
+  // Controls that outlive the host must not reach back to it.
+  ~GraphicControlHost();
+  GraphicControlHost(const GraphicControlHost&) = delete;
+  GraphicControlHost& operator=(const GraphicControlHost&) = delete;
+
+  // Controls added later lie on top.
+  void Add(GraphicControl& control);
+  void Remove(GraphicControl& control);
+  GraphicControl* Find(std::wstring_view name) const;
+
+  void PaintControls(HDC dc, const RECT& area) const;
+
+  // The mouse messages of the window. A press of the left button captures
+  // the mouse: its release decides the click, on the control pressed or,
+  // when none was, on the window's own surface (onSurfaceClick).
+  void MouseDown(MouseButton button, POINT point);
+  void LeftMouseUp(POINT point);
+  void ForgetPress();
+  // WM_SETCURSOR over the client area: true when a control under the mouse
+  // set its own cursor.
+  bool SetControlCursor() const;
+
+  std::function<void()> onSurfaceClick;
+
+ private:
+  GraphicControl* ControlAt(POINT point) const;
+
+  const Window& window_;
+  std::vector<GraphicControl*> controls_;
+  GraphicControl* pressedControl_ = nullptr;
+  bool surfacePressed_ = false;
+};
+
+}  // namespace ostrevin::toolkit

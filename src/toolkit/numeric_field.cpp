@@ -1,0 +1,129 @@
+#include "toolkit/numeric_field.h"
+
+#include <commctrl.h>
+
+#include "toolkit/error_guard.h"
+#include "toolkit/form.h"
+
+namespace ostrevin::toolkit {
+namespace {
+
+std::wstring RegionalDecimalSeparator() {
+  wchar_t separator[8] = {};
+  if (::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator,
+                       static_cast<int>(std::size(separator))) <= 1) {
+    return L".";
+  }
+  return separator;
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+}  // namespace
+
+NumericField::NumericField(Form& form, const NumericFieldDesign& design)
+    : WindowedControl(form, design.page),
+      OnChange(design.onChange),
+      OnExit(design.onExit),
+      limits_(design.limits),
+      text_(std::to_wstring(design.limits.Clamp(design.value))),
+      decimalSeparator_(RegionalDecimalSeparator()) {
+  SetName(design.name);
+  CreateHandle(L"EDIT", WS_VISIBLE | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL, design.place, text_, 0,
+               WS_EX_CLIENTEDGE);
+  // The arrows sit inside the given width: aligned right, they narrow the
+  // edit. They step the value through this field, never on their own.
+  arrows_ =
+      CreatePartWindow(UPDOWN_CLASSW, WS_VISIBLE | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+                       {.width = 0, .height = design.place.height});
+  ::SendMessageW(arrows_.get(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
+  ::SendMessageW(arrows_.get(), UDM_SETRANGE32, static_cast<WPARAM>(limits_.minimum),
+                 static_cast<LPARAM>(limits_.maximum));
+  ::SendMessageW(arrows_.get(), UDM_SETPOS32, 0, Value());
+  ::SetWindowSubclass(Handle(), &NumericField::EditProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+  if (!design.enabled) SetEnabled(false);
+}
+
+NumericField::~NumericField() {
+  if (Handle()) ::RemoveWindowSubclass(Handle(), &NumericField::EditProcedure, 0);
+}
+
+void NumericField::SetValue(int value) {
+  const std::wstring text = std::to_wstring(limits_.Clamp(value));
+  // The edit reports the new text back (EN_CHANGE), which raises OnChange.
+  if (text != text_) ::SetWindowTextW(Handle(), text.c_str());
+}
+
+void NumericField::SetEnabled(bool enabled) {
+  WindowedControl::SetEnabled(enabled);
+  ::EnableWindow(arrows_.get(), enabled);
+}
+
+bool NumericField::HandleCommand(HWND, WORD notifyCode, WORD) {
+  switch (notifyCode) {
+    case EN_CHANGE:
+      TextChanged();
+      return true;
+    case EN_KILLFOCUS:
+      Exited();
+      return true;
+  }
+  return false;
+}
+
+bool NumericField::HandleNotify(NMHDR& header, LRESULT& result) {
+  if (header.hwndFrom != arrows_.get() || header.code != UDN_DELTAPOS) return false;
+  const auto& change = reinterpret_cast<NMUPDOWN&>(header);
+  if (change.iDelta != 0) Step(change.iDelta > 0 ? 1 : -1);
+  result = TRUE;  // the arrows keep no value of their own
+  return true;
+}
+
+void NumericField::WindowsDestroyed() {
+  arrows_.release();
+  WindowedControl::WindowsDestroyed();
+}
+
+void NumericField::TextChanged() {
+  std::wstring text = WindowText(Handle());
+  if (text == text_) return;
+  text_ = std::move(text);
+  ::SendMessageW(arrows_.get(), UDM_SETPOS32, 0, limits_.Clamp(Value()));
+  if (OnChange) OnChange(*this);
+}
+
+// A text that is no number shows the minimum it reads as.
+void NumericField::Exited() {
+  const int value = Value();
+  if (limits_.Clamp(value) != value || text_ != std::to_wstring(value)) SetValue(value);
+  if (OnExit) OnExit(*this);
+}
+
+void NumericField::Step(int delta) {
+  SetValue(limits_.Clamp(Value()) + delta);
+}
+
+LRESULT NumericField::HandleEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CHAR && !IsNumericFieldChar(static_cast<wchar_t>(wParam), decimalSeparator_)) {
+    ::MessageBeep(MB_OK);
+    return 0;
+  }
+  return ::DefSubclassProc(edit, message, wParam, lParam);
+}
+
+LRESULT CALLBACK NumericField::EditProcedure(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+  return CallGuarded(
+      [&] {
+        return reinterpret_cast<NumericField*>(self)->HandleEditMessage(window, message, wParam,
+                                                                        lParam);
+      },
+      LRESULT{0});
+}
+
+}  // namespace ostrevin::toolkit

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "toolkit/control.h"
+#include "toolkit/handles.h"
+#include "toolkit/model/numeric_text.h"
+#include "toolkit/windowed_control.h"
+
+namespace ostrevin::toolkit {
+
+class Form;
+class TabPage;
+
+struct NumericFieldDesign {
+  std::wstring name{};
+  TabPage* page = nullptr;
+  ControlPlace place{};  // the edit and its arrows together
+  NumericLimits limits{};
+  int value = 0;
+  bool enabled = true;
+  ControlEvent onChange{};  // the text changed
+  ControlEvent onExit{};    // the field lost the focus
+};
+
+// A one-line edit of a whole number with an up/down pair of arrows. Typing
+// takes digits, signs and the regional decimal separator and refuses other
+// characters with a beep. The arrows and the Up and Down keys step the value
+// by 1 within the limits. While the user types, the value is the text read as
+// a number (the minimum when it is none) and is not held to the limits; when
+// the field loses the focus a value outside them becomes the nearest limit.
+// A value set from code is always within the limits. OnChange runs whenever
+// the text changes, by the user or by code, and never when it is set to the
+// text it has.
+class NumericField : public WindowedControl {
+ public:
+  NumericField(Form& form, const NumericFieldDesign& design);
+  ~NumericField() override;
+
+  int Value() const { return NumericFieldValue(text_, limits_); }
+  void SetValue(int value);
+  const std::wstring& Text() const { return text_; }
+  const NumericLimits& Limits() const { return limits_; }
+  HWND ArrowsHandle() const { return arrows_.get(); }
+
+  void SetEnabled(bool enabled) override;
+
+  ControlEvent OnChange;
+  ControlEvent OnExit;
+
+ private:
+  bool HandleCommand(HWND child, WORD notifyCode, WORD id) override;
+  bool HandleNotify(NMHDR& header, LRESULT& result) override;
+  void WindowsDestroyed() override;
+  void TextChanged();
+  void Exited();
+  void Step(int delta);
+  LRESULT HandleEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR self);
+
+  NumericLimits limits_;
+  std::wstring text_;
+  std::wstring decimalSeparator_;
+  UniqueWindow arrows_;
+};
+
+}  // namespace ostrevin::toolkit

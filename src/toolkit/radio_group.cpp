@@ -1,0 +1,99 @@
+#include "toolkit/radio_group.h"
+
+#include "toolkit/form.h"
+
+namespace ostrevin::toolkit {
+namespace {
+
+// The items sit this far in from the group's left edge, and the caption
+// leaves this much room above and below them.
+constexpr int kItemIndent = 8;
+constexpr int kFrameMargin = 5;
+
+int FontHeight(HFONT font) {
+  WindowDc screen(nullptr);
+  SelectGuard selected(screen.get(), font);
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(screen.get(), &metrics);
+  return metrics.tmHeight;
+}
+
+}  // namespace
+
+RadioGroup::RadioGroup(Form& form, const RadioGroupDesign& design)
+    : WindowedControl(form, design.page), OnClick(design.onClick), itemIndex_(design.itemIndex) {
+  SetName(design.name);
+  CreateHandle(L"BUTTON", WS_VISIBLE | WS_GROUP | BS_GROUPBOX, design.place, design.caption);
+  CreateItems(design);
+  ShowSelection();
+  if (!design.enabled) SetEnabled(false);
+}
+
+// The items share the height under the caption evenly; what is left over
+// goes half above them.
+void RadioGroup::CreateItems(const RadioGroupDesign& design) {
+  if (design.items.empty()) return;
+  const int count = static_cast<int>(design.items.size());
+  const int fontHeight = FontHeight(OwnerForm()->Font());
+  const int free = design.place.height - fontHeight - kFrameMargin;
+  const int itemHeight = free / count;
+  const int top = design.place.top + fontHeight + 1 + (free % count) / 2;
+  for (int index = 0; index < count; ++index) {
+    // Only the first item starts the group and takes the Tab key; the arrow
+    // keys move within the group.
+    DWORD style = WS_VISIBLE | BS_AUTORADIOBUTTON;
+    if (index == 0) style |= WS_GROUP | WS_TABSTOP;
+    items_.push_back(CreatePartWindow(L"BUTTON", style,
+                                      {.left = design.place.left + kItemIndent,
+                                       .top = top + index * itemHeight,
+                                       .width = design.place.width - 2 * kItemIndent,
+                                       .height = itemHeight},
+                                      design.items[static_cast<size_t>(index)]));
+  }
+}
+
+void RadioGroup::SetItemIndex(int index) {
+  if (index < -1 || index >= ItemCount()) index = -1;
+  if (itemIndex_ == index) return;
+  itemIndex_ = index;
+  ShowSelection();
+  if (OnClick) OnClick(*this);
+}
+
+void RadioGroup::SetEnabled(bool enabled) {
+  WindowedControl::SetEnabled(enabled);
+  for (const UniqueWindow& item : items_) ::EnableWindow(item.get(), enabled);
+}
+
+void RadioGroup::ShowSelection() {
+  for (int index = 0; index < ItemCount(); ++index) {
+    ::SendMessageW(ItemHandle(index), BM_SETCHECK,
+                   index == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+}
+
+bool RadioGroup::OwnsWindow(HWND window) const {
+  if (window == Handle()) return true;
+  for (const UniqueWindow& item : items_) {
+    if (item.get() == window) return true;
+  }
+  return false;
+}
+
+// An item clicked, or moved to with the arrow keys, has checked itself.
+bool RadioGroup::HandleCommand(HWND child, WORD notifyCode, WORD) {
+  if (notifyCode != BN_CLICKED) return false;
+  for (int index = 0; index < ItemCount(); ++index) {
+    if (ItemHandle(index) == child && ::SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+      SetItemIndex(index);
+    }
+  }
+  return true;
+}
+
+void RadioGroup::WindowsDestroyed() {
+  for (UniqueWindow& item : items_) item.release();
+  WindowedControl::WindowsDestroyed();
+}
+
+}  // namespace ostrevin::toolkit

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "toolkit/control.h"
+#include "toolkit/graphic_control_host.h"
+#include "toolkit/window.h"
+#include "toolkit/windowed_control.h"
+
+namespace ostrevin::toolkit {
+
+class Form;
+class TabPage;
+
+struct TabControlDesign {
+  std::wstring name{};
+  ControlPlace place{};
+};
+
+// A tab control whose tabs show one page each (TabPage). The pages are
+// added in tab order as they are constructed; the first one shows until
+// another is chosen.
+class TabControl : public WindowedControl {
+ public:
+  TabControl(Form& form, const TabControlDesign& design);
+
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+  TabPage& Page(int index) const { return *pages_[static_cast<size_t>(index)]; }
+  int ActivePageIndex() const;
+  // Shows the page and selects its tab.
+  void SetActivePage(const TabPage& page);
+
+ private:
+  friend class TabPage;
+
+  // Adds the page's tab; returns the rectangle the page fills, in the tab
+  // control's client coordinates.
+  RECT AddPage(TabPage& page, const std::wstring& caption);
+  void RemovePage(TabPage& page);
+  bool HandleNotify(NMHDR& header, LRESULT& result) override;
+  void ShowActivePage();
+
+  std::vector<TabPage*> pages_;
+};
+
+struct TabPageDesign {
+  std::wstring name{};
+  std::wstring caption{};
+};
+
+// One page of a tab control: a child window over the tab control's body on
+// which other controls are placed (their designs name the page). It paints
+// the body's background under its windowless controls, passes them the mouse,
+// and passes its children's WM_COMMAND and WM_NOTIFY on to the form. The Tab
+// key moves into it and through its controls.
+class TabPage : public Window, public Control {
+ public:
+  TabPage(TabControl& tabs, const TabPageDesign& design);
+  ~TabPage() override;
+
+  Form& OwnerForm() const { return form_; }
+  GraphicControlHost& Graphics() { return graphics_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void PaintSurface(HDC dc, const RECT& area);
+
+  Form& form_;
+  TabControl* tabs_;
+  GraphicControlHost graphics_{*this};
+};
+
+}  // namespace ostrevin::toolkit

@@ -1,0 +1,245 @@
+// Dialog forms: buttons with modal results, the keyboard of the dialog
+// manager, tab pages, link labels and the system's file dialogs.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "dialog_test.h"
+#include "toolkit/button.h"
+#include "toolkit/check_box.h"
+#include "toolkit/file_dialog.h"
+#include "toolkit/label.h"
+#include "toolkit/tab_control.h"
+
+namespace ostrevin::toolkit {
+namespace {
+
+class DialogFormTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    first = std::make_unique<CheckBox>(*dialog,
+                                       CheckBoxDesign{.name = L"first", .place = {8, 8, 100, 17}});
+    second = std::make_unique<CheckBox>(
+        *dialog, CheckBoxDesign{.name = L"second", .place = {8, 30, 100, 17}});
+    ok = std::make_unique<Button>(*dialog, ButtonDesign{.name = L"btnOK",
+                                                        .place = {256, 268, 75, 25},
+                                                        .caption = L"OK",
+                                                        .isDefault = true,
+                                                        .modalResult = Form::kModalOk,
+                                                        .onClick = Record(L"click")});
+    cancel = std::make_unique<Button>(*dialog, ButtonDesign{.name = L"Button2",
+                                                            .place = {336, 268, 75, 25},
+                                                            .caption = L"Отмена",
+                                                            .isCancel = true,
+                                                            .modalResult = Form::kModalCancel});
+  }
+
+  // Shows the dialog modally; the keys are pressed one after the other once
+  // it is on screen, each after the one before has been handled.
+  int ShowModalAndPress(std::vector<UINT> keys) {
+    dialog->OnShow = [this] { ::PostMessageW(dialog->Handle(), kPressKey, 0, 0); };
+    dialog->intercept = [this, keys](UINT message, WPARAM next, LPARAM) {
+      if (message != kPressKey || next >= keys.size()) return message == kPressKey;
+      focusBefore.push_back(::GetFocus());
+      ::PostMessageW(::GetFocus(), WM_KEYDOWN, keys[next], 1);
+      ::PostMessageW(dialog->Handle(), kPressKey, next + 1, 0);
+      return true;
+    };
+    return dialog->ShowModal();
+  }
+
+  static constexpr UINT kPressKey = WM_APP + 30;
+  std::unique_ptr<CheckBox> first;
+  std::unique_ptr<CheckBox> second;
+  std::unique_ptr<Button> ok;
+  std::unique_ptr<Button> cancel;
+  std::vector<HWND> focusBefore;
+};
+
+TEST_F(DialogFormTest, EnterPressesTheDefaultButtonAndTheFocusStartsOnTheFirstControl) {
+  EXPECT_EQ(ShowModalAndPress({VK_RETURN}), Form::kModalOk);
+  ASSERT_EQ(focusBefore.size(), 1u);
+  EXPECT_EQ(focusBefore[0], first->Handle());
+  EXPECT_EQ(events, std::vector<std::wstring>{L"click btnOK"});
+}
+
+TEST_F(DialogFormTest, EscapePressesTheCancelButton) {
+  EXPECT_EQ(ShowModalAndPress({VK_ESCAPE}), Form::kModalCancel);
+  EXPECT_TRUE(events.empty());
+}
+
+TEST_F(DialogFormTest, TabMovesTheFocusDownTheControlsInTheirOrder) {
+  ShowModalAndPress({VK_TAB, VK_TAB, VK_TAB, VK_ESCAPE});
+  EXPECT_EQ(focusBefore,
+            (std::vector<HWND>{first->Handle(), second->Handle(), ok->Handle(), cancel->Handle()}));
+}
+
+TEST_F(DialogFormTest, AnOkHandlerCanTakeBackTheModalResultAndKeepTheDialogOpen) {
+  int presses = 0;
+  ok->OnClick = [&](Control&) {
+    if (++presses == 1) dialog->SetModalResult(0);
+  };
+  EXPECT_EQ(ShowModalAndPress({VK_RETURN, VK_RETURN}), Form::kModalOk);
+  EXPECT_EQ(presses, 2);
+}
+
+TEST_F(DialogFormTest, TheMainFormsShortcutKeysDoNothingWhileTheDialogIsActive) {
+  int runs = 0;
+  Action action(*mainForm, ActionDesign{.shortcut = VK_F12, .onExecute = [&] { ++runs; }});
+  EXPECT_EQ(ShowModalAndPress({VK_F12, VK_ESCAPE}), Form::kModalCancel);
+  EXPECT_EQ(runs, 0);
+  mainForm->SetVisible(true);
+  ::SetForegroundWindow(mainForm->Handle());
+  ::SetActiveWindow(mainForm->Handle());
+  ::PostMessageW(mainForm->Handle(), WM_KEYDOWN, VK_F12, 1);
+  app.ProcessMessages();
+  EXPECT_EQ(runs, 1) << "the main form's own keys while it is active";
+}
+
+class TabPageTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    tabs = std::make_unique<TabControl>(
+        *dialog, TabControlDesign{.name = L"PageControl1", .place = {8, 8, 425, 249}});
+    for (const wchar_t* caption : {L"Расписание уроков и звонков", L"Общие", L"Звуки"}) {
+      pages.push_back(std::make_unique<TabPage>(*tabs, TabPageDesign{.caption = caption}));
+    }
+    box = std::make_unique<CheckBox>(*dialog, CheckBoxDesign{.name = L"cbAllSndsOFF",
+                                                             .page = pages[2].get(),
+                                                             .place = {8, 16, 137, 17},
+                                                             .onClick = Record(L"click")});
+  }
+
+  std::unique_ptr<TabControl> tabs;
+  std::vector<std::unique_ptr<TabPage>> pages;
+  std::unique_ptr<CheckBox> box;
+};
+
+TEST_F(TabPageTest, ChoosingATabShowsItsPageAloneAndControlsOnPagesReachTheirForm) {
+  ASSERT_EQ(tabs->PageCount(), 3);
+  EXPECT_EQ(tabs->ActivePageIndex(), 0);
+  EXPECT_TRUE(::IsWindowVisible(pages[0]->Handle()) || !dialog->Visible());
+  tabs->SetActivePage(*pages[1]);
+  EXPECT_EQ(tabs->ActivePageIndex(), 1);
+  ShowDialog();
+  ::SendMessageW(tabs->Handle(), TCM_SETCURFOCUS, 2, 0);
+  app.ProcessMessages();
+  EXPECT_EQ(tabs->ActivePageIndex(), 2);
+  EXPECT_FALSE(::IsWindowVisible(pages[1]->Handle()));
+  EXPECT_TRUE(::IsWindowVisible(pages[2]->Handle()));
+  EXPECT_EQ(::GetParent(box->Handle()), pages[2]->Handle());
+
+  ::SendMessageW(box->Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(box->Checked());
+  EXPECT_EQ(events, std::vector<std::wstring>{L"click cbAllSndsOFF"});
+}
+
+TEST_F(TabPageTest, ThePagesFillTheTabBodyBelowTheTabs) {
+  RECT page{};
+  ::GetWindowRect(pages[0]->Handle(), &page);
+  RECT tabsRect{};
+  ::GetWindowRect(tabs->Handle(), &tabsRect);
+  EXPECT_GT(page.top, tabsRect.top + 10);
+  EXPECT_LT(page.bottom, tabsRect.bottom);
+  EXPECT_GT(page.right - page.left, 400);
+  EXPECT_TRUE(::GetWindowLongW(pages[0]->Handle(), GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+}
+
+TEST_F(TabPageTest, ALinkLabelOnAPageHasAHandCursorATooltipAndAClick) {
+  int clicks = 0;
+  Label link(*dialog, {.name = L"lbURL",
+                       .page = pages[0].get(),
+                       .place = {288, 184},
+                       .caption = L"ostrevin.example",
+                       .font = FontDesign{.height = 13, .underline = true, .color = 0xFF0000},
+                       .autoSize = true,
+                       .handCursor = true,
+                       .hint = L"Сайт разработчика",
+                       .onClick = [&] { ++clicks; }});
+  EXPECT_GT(link.Width(), 20);
+  EXPECT_GE(link.Height(), 13);
+  EXPECT_EQ(link.Cursor(), ::LoadCursorW(nullptr, IDC_HAND));
+
+  wchar_t hint[64] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = pages[0]->Handle();
+  tool.uId = 1;
+  tool.lpszText = hint;
+  ASSERT_TRUE(
+      ::SendMessageW(link.TooltipHandle(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
+  EXPECT_STREQ(hint, L"Сайт разработчика");
+  EXPECT_TRUE(::EqualRect(&tool.rect, &link.Bounds()));
+
+  const LPARAM middle = MAKELPARAM(288 + link.Width() / 2, 184 + link.Height() / 2);
+  ::SendMessageW(pages[0]->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  ::SendMessageW(pages[0]->Handle(), WM_LBUTTONUP, 0, middle);
+  EXPECT_EQ(clicks, 1);
+}
+
+class FileDialogTest : public ToolkitTest {
+ protected:
+  static constexpr int kFileNameCombo = 0x47C;  // cmb13
+  static constexpr int kFileNameEdit = 0x480;   // edt1
+
+  // Answers the next file dialog with a name, or cancels it.
+  void Answer(const std::wstring& name) {
+    watch.reset();
+    watch = std::make_unique<DialogBoxWatch>([this, name](HWND box) {
+      wchar_t title[128] = {};
+      ::GetWindowTextW(box, title, static_cast<int>(std::size(title)));
+      titles.push_back(title);
+      if (name.empty()) {
+        ::PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+        return;
+      }
+      if (!::SetDlgItemTextW(box, kFileNameCombo, name.c_str())) {
+        ::SetDlgItemTextW(box, kFileNameEdit, name.c_str());
+      }
+      ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+  }
+
+  const FileDialogDesign design{.title = L"Сохранить настройки как",
+                                .filter = L"Файлы настроек (*.INI)|*.INI|Все файлы (*.*)|*.*",
+                                .defaultExtension = L"INI"};
+  std::unique_ptr<DialogBoxWatch> watch;
+  std::vector<std::wstring> titles;
+};
+
+TEST_F(FileDialogTest, TheSaveDialogAddsTheDefaultExtensionAndAsksNothingOfAnExistingFile) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path();
+  const std::wstring existing = (folder / L"ostrevin-настройки.INI").wstring();
+  {
+    std::FILE* file = _wfopen(existing.c_str(), L"w");
+    if (file) std::fclose(file);
+  }
+  Answer((folder / L"ostrevin-настройки").wstring());
+  const std::optional<std::wstring> chosen = AskFileToSave(design);
+  std::filesystem::remove(existing);
+  ASSERT_TRUE(chosen.has_value());
+  // The extension's letter case is the system's.
+  EXPECT_EQ(_wcsicmp(std::filesystem::path(*chosen).filename().c_str(), L"ostrevin-настройки.INI"),
+            0);
+  EXPECT_EQ(titles, std::vector<std::wstring>{L"Сохранить настройки как"});
+}
+
+TEST_F(FileDialogTest, TheOpenDialogTakesAMissingFileAndCancelChoosesNothing) {
+  const std::wstring missing =
+      (std::filesystem::temp_directory_path() / L"ostrevin-нет-такого.INI").wstring();
+  Answer(missing);
+  const std::optional<std::wstring> chosen = AskFileToOpen(design);
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(std::filesystem::path(*chosen).filename().wstring(), L"ostrevin-нет-такого.INI");
+  Answer(L"");
+  EXPECT_FALSE(AskFileToOpen(design).has_value());
+}
+
+}  // namespace
+}  // namespace ostrevin::toolkit

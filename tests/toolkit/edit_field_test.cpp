@@ -1,0 +1,193 @@
+// Numeric fields and masked time fields driven through their edit windows.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "dialog_test.h"
+#include "toolkit/check_box.h"
+#include "toolkit/masked_time_field.h"
+#include "toolkit/numeric_field.h"
+
+namespace ostrevin::toolkit {
+namespace {
+
+std::wstring ShownText(HWND window) {
+  wchar_t text[64] = {};
+  ::GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+  return text;
+}
+
+class NumericFieldTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    field =
+        std::make_unique<NumericField>(*dialog, NumericFieldDesign{.name = L"edLessLen",
+                                                                   .place = {176, 96, 49, 22},
+                                                                   .limits = {3, 100},
+                                                                   .value = 45,
+                                                                   .onChange = Record(L"change"),
+                                                                   .onExit = Record(L"exit")});
+    other = std::make_unique<CheckBox>(*dialog,
+                                       CheckBoxDesign{.name = L"other", .place = {8, 8, 100, 17}});
+  }
+
+  std::unique_ptr<NumericField> field;
+  std::unique_ptr<CheckBox> other;
+};
+
+TEST_F(NumericFieldTest, TypingTakesDigitsAndSignsAndRefusesOtherCharacters) {
+  ShowDialog();
+  field->SetFocus();
+  ::SendMessageW(field->Handle(), EM_SETSEL, 0, -1);
+  Type(L"5a0 x");
+  EXPECT_EQ(ShownText(field->Handle()), L"50");
+  EXPECT_EQ(field->Value(), 50);
+  Type(L"0");
+  EXPECT_EQ(field->Value(), 500) << "not held to the limits while typing";
+  EXPECT_EQ(events, (std::vector<std::wstring>{L"change edLessLen", L"change edLessLen",
+                                               L"change edLessLen"}));
+}
+
+TEST_F(NumericFieldTest, LeavingTheFieldBringsTheValueWithinTheLimitsAndRaisesExit) {
+  ShowDialog();
+  field->SetFocus();
+  ::SetWindowTextW(field->Handle(), L"500");
+  other->SetFocus();
+  app.ProcessMessages();
+  EXPECT_EQ(field->Text(), L"100");
+  EXPECT_EQ(events, (std::vector<std::wstring>{L"change edLessLen", L"change edLessLen",
+                                               L"exit edLessLen"}));
+  events.clear();
+  field->SetFocus();
+  ::SetWindowTextW(field->Handle(), L"abc");
+  EXPECT_EQ(field->Value(), 3) << "no number reads as the minimum";
+  other->SetFocus();
+  EXPECT_EQ(field->Text(), L"3");
+}
+
+TEST_F(NumericFieldTest, CodeSetsValuesWithinTheLimitsAndTheSameTextRaisesNothing) {
+  field->SetValue(45);
+  EXPECT_TRUE(events.empty());
+  field->SetValue(1000);
+  EXPECT_EQ(field->Value(), 100);
+  field->SetValue(-5);
+  EXPECT_EQ(field->Value(), 3);
+  EXPECT_EQ(events, (std::vector<std::wstring>{L"change edLessLen", L"change edLessLen"}));
+}
+
+TEST_F(NumericFieldTest, TheArrowKeysAndButtonsStepByOneWithinTheLimits) {
+  ShowDialog();
+  field->SetFocus();
+  PressKey(VK_UP);
+  EXPECT_EQ(field->Value(), 46);
+  PressKey(VK_DOWN);
+  PressKey(VK_DOWN);
+  EXPECT_EQ(field->Value(), 44);
+  field->SetValue(100);
+  PressKey(VK_UP);
+  EXPECT_EQ(field->Value(), 100);
+  // A press on the lower arrow.
+  RECT arrows{};
+  ::GetClientRect(field->ArrowsHandle(), &arrows);
+  const LPARAM lower = MAKELPARAM(arrows.right / 2, arrows.bottom - 3);
+  ::SendMessageW(field->ArrowsHandle(), WM_LBUTTONDOWN, MK_LBUTTON, lower);
+  ::SendMessageW(field->ArrowsHandle(), WM_LBUTTONUP, 0, lower);
+  EXPECT_EQ(field->Value(), 99);
+}
+
+TEST_F(NumericFieldTest, DisablingTheFieldDisablesItsArrows) {
+  field->SetEnabled(false);
+  EXPECT_FALSE(::IsWindowEnabled(field->Handle()));
+  EXPECT_FALSE(::IsWindowEnabled(field->ArrowsHandle()));
+}
+
+class MaskedTimeFieldTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    field = std::make_unique<MaskedTimeField>(*dialog,
+                                              MaskedTimeFieldDesign{.name = L"MaskEdit1",
+                                                                    .place = {288, 24, 41, 21},
+                                                                    .text = L"08:30",
+                                                                    .onChange = Record(L"change")});
+    other = std::make_unique<CheckBox>(*dialog,
+                                       CheckBoxDesign{.name = L"other", .place = {8, 8, 100, 17}});
+  }
+
+  std::unique_ptr<MaskedTimeField> field;
+  std::unique_ptr<CheckBox> other;
+};
+
+TEST_F(MaskedTimeFieldTest, TypingOverwritesThePlacesAndRaisesAChangeForEachNewText) {
+  ShowDialog();
+  field->SetFocus();
+  ::SendMessageW(field->Handle(), EM_SETSEL, 0, 0);
+  Type(L"2x359");
+  EXPECT_EQ(field->Text(), L"23:59");
+  EXPECT_EQ(ShownText(field->Handle()), L"23:59");
+  EXPECT_EQ(events.size(), 4u) << "one a digit; the refused x changes nothing";
+}
+
+TEST_F(MaskedTimeFieldTest, UnfilledPlacesShowAsUnderscoresAndReadAsBlanks) {
+  ShowDialog();
+  field->SetFocus();
+  ::SendMessageW(field->Handle(), EM_SETSEL, 0, 5);
+  Type(L"\b");
+  EXPECT_EQ(ShownText(field->Handle()), L"__:__");
+  EXPECT_EQ(field->Text(), L"  :  ");
+  field->SetText(L"8:05");
+  EXPECT_EQ(field->Text(), L" 8:05");
+  EXPECT_EQ(ShownText(field->Handle()), L"_8:05");
+  ::SendMessageW(field->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"12:00"));
+  EXPECT_EQ(field->Text(), L"12:00");
+}
+
+TEST_F(MaskedTimeFieldTest, CodeSettingTheTextItHasRaisesNothing) {
+  field->SetText(L"08:30");
+  EXPECT_TRUE(events.empty());
+  field->SetText(L"09:30");
+  EXPECT_EQ(events, std::vector<std::wstring>{L"change MaskEdit1"});
+}
+
+TEST_F(MaskedTimeFieldTest, LeavingAnEditedIncompleteFieldIsRefusedAndEscapeAbandonsTheEdit) {
+  ShowDialog();
+  field->SetFocus();
+  ::SendMessageW(field->Handle(), EM_SETSEL, 3, 5);
+  Type(L"\b");
+  ASSERT_EQ(field->Text(), L"08:  ");
+  other->SetFocus();
+  app.ProcessMessages();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].text, L"Invalid input value.  Use escape key to abandon changes.");
+  EXPECT_EQ(reports[0].title, kTitle);
+  EXPECT_EQ(::GetFocus(), field->Handle()) << "the focus stays";
+
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(field->Text(), L"08:30");
+  other->SetFocus();
+  EXPECT_EQ(::GetFocus(), other->Handle());
+  EXPECT_EQ(reports.size(), 1u);
+}
+
+TEST_F(MaskedTimeFieldTest, AnIncompleteFieldTheUserDidNotEditMayBeLeft) {
+  field->SetText(L"");
+  ShowDialog();
+  field->SetFocus();
+  other->SetFocus();
+  EXPECT_EQ(::GetFocus(), other->Handle());
+  EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(MaskedTimeFieldTest, APasteOrAReplacedSelectionIsTypedThroughTheMask) {
+  ShowDialog();
+  field->SetFocus();
+  ::SendMessageW(field->Handle(), EM_SETSEL, 0, 5);
+  ::SendMessageW(field->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"7:4-5"));
+  EXPECT_EQ(field->Text(), L"7 :45") << "typed from the first place, the colon jumps";
+}
+
+}  // namespace
+}  // namespace ostrevin::toolkit
