@@ -5,6 +5,7 @@
 #include "app/artwork.h"
 #include "base/attribution.h"
 #include "system/settings_storage.h"
+#include "system/single_instance.h"
 #include "toolkit/application.h"
 
 namespace ostrevin {
@@ -133,6 +134,9 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
   OnDestroy = Handler(&TWorkF::FormDestroy);
   OnClick = Handler(&TWorkF::FormClick);
   SetUpTrayIcon();
+  showRequestHook_.emplace([this](UINT message, WPARAM, LPARAM) {
+    if (message != 0 && message == ShowRunningCopyMessage()) N1Click();
+  });
   Application::Instance().SetMainFormHandle(Handle());
   Created();
 }
@@ -195,6 +199,7 @@ void TWorkF::StopReacting() {
   application.OnDeactivate = nullptr;
   Timer.SetEnabled(false);
   AppTrayIcon.SetEnabled(false);
+  showRequestHook_.reset();
 }
 
 void TWorkF::SaveSettingsAtEnd() {

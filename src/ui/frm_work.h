@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "clock/clock_host.h"
@@ -12,6 +13,7 @@
 #include "components/tray_shell.h"
 #include "settings/settings.h"
 #include "toolkit/action.h"
+#include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/image_list.h"
 #include "toolkit/label.h"
@@ -117,6 +119,9 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   void StopReacting();
   // Once per ending, whichever way the program ends.
   void SaveSettingsAtEnd();
+
+  // A later start of the program asks this copy to show its window.
+  std::optional<toolkit::ScopedMessageHook> showRequestHook_;
 };
 
 }  // namespace ostrevin
