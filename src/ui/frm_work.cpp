@@ -1,5 +1,6 @@
 #include "ui/frm_work.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "app/artwork.h"
@@ -20,6 +21,14 @@ constexpr UINT_PTR kTickTimerId = 1;
 constexpr UINT kTickMs = 30000;
 constexpr int kToolButtonWidth = 41;
 constexpr int kToolSeparatorWidth = 8;
+
+constexpr const wchar_t* kGreetingTitle = L"Ostrevin работает";
+constexpr const wchar_t* kGreetingText =
+    L"Ostrevin живёт здесь, в области уведомлений, и сам замечает начало уроков.\n"
+    L"Щелчок по значку показывает окно таймера.\n"
+    L"F12 в этом окне или «Настройки» в меню значка\n"
+    L"открывают настройки, где вводится расписание.";
+constexpr std::uint8_t kGreetingSeconds = 30;
 
 toolkit::FormDesign WorkFormDesign() {
   return {.caption = L"Ostrevin",
@@ -167,6 +176,7 @@ void TWorkF::SetUpTrayIcon() {
 }
 
 void TWorkF::FormCreate() {
+  const bool firstStart = !SettingsFileExists(settingsPath_);
   LoadSettings(settings_, settingsPath_);
   acShowCurrNo.SetChecked(settings_.ShowCurrNo);
   // Only the tray icon shows at start.
@@ -175,6 +185,14 @@ void TWorkF::FormCreate() {
   application.OnActivate = [this] { FadeIn(); };
   application.OnDeactivate = [this] { FadeOut(); };
   Clock.ComputeDayEndTime();
+  if (firstStart) GreetNewUser();
+}
+
+// A program that starts with only a tray icon (which newer Windows puts out of
+// sight at first) would be easy to lose: the first start says where it lives
+// and how to open it.
+void TWorkF::GreetNewUser() {
+  AppTrayIcon.DisplayBalloon(kGreetingTitle, kGreetingText, bikInfo, kGreetingSeconds);
 }
 
 void TWorkF::FormDestroy() {

@@ -113,6 +113,7 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   std::function<void()> Handler(void (TWorkF::*handler)());
   std::function<void(toolkit::MouseButton, POINT)> MouseDownHandler(void (TWorkF::*handler)());
   void SetUpTrayIcon();
+  void GreetNewUser();
   void FadeStep(int opacity, int pauseMs);
   // The program is ending: no tick, activation or tray click may reach the
   // window any more, also not from the message loop of an error report.
