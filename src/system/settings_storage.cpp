@@ -1,5 +1,7 @@
 #include "system/settings_storage.h"
 
+#include <windows.h>
+
 #include "settings/settings_file.h"
 #include "system/private_profile_file.h"
 #include "system/program_path.h"
@@ -17,6 +19,11 @@ std::wstring PathOrDefault(const std::wstring& path) {
 void LoadSettings(Settings& settings, const std::wstring& path) {
   PrivateProfileFile file(PathOrDefault(path));
   LoadSettings(settings, file, ReadRegionalTimeFormat());
+}
+
+bool SettingsFileExists(const std::wstring& path) {
+  const DWORD attributes = ::GetFileAttributesW(PathOrDefault(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 void SaveSettings(const Settings& settings, const std::wstring& path) {

@@ -10,6 +10,10 @@ namespace ostrevin {
 // program when path is empty), reading times in the user's regional format.
 void LoadSettings(Settings& settings, const std::wstring& path);
 
+// Whether the settings file at path (the default file when path is empty) is
+// there: it is not before the program's first ending.
+bool SettingsFileExists(const std::wstring& path);
+
 // Writes every setting to the INI file at path (the default file beside the
 // program when path is empty). Throws AppError "Unable to write to <full
 // path>" at the first key that cannot be written; the keys before it stay.

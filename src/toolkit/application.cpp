@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "base/app_error.h"
 #include "toolkit/error_guard.h"
@@ -19,7 +20,7 @@ class ApplicationWindow : public Window {
   explicit ApplicationWindow(const std::wstring& title) {
     const int centreX = ::GetSystemMetrics(SM_CXSCREEN) / 2;
     const int centreY = ::GetSystemMetrics(SM_CYSCREEN) / 2;
-    CreateHandle({.className = L"OstrevinApplication",
+    CreateHandle({.className = Application::kWindowClass,
                   .style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                   .text = title,
                   .bounds = {centreX, centreY, centreX, centreY}});
@@ -376,6 +377,13 @@ std::wstring Application::ErrorReportText(const std::wstring& message) {
 
 void Application::SetErrorReportSink(ErrorReportSink sink) {
   state().errorSink = std::move(sink);
+}
+
+ScopedMessageHook::ScopedMessageHook(Application::MessageHook hook)
+    : id_(Application::Instance().AddMessageHook(std::move(hook))) {}
+
+ScopedMessageHook::~ScopedMessageHook() {
+  Application::Instance().RemoveMessageHook(id_);
 }
 
 }  // namespace ostrevin::toolkit

@@ -22,6 +22,9 @@ class Application {
   // The name of the program icon in the exe's resources. Initialize loads it
   // (the system's application icon when there is none) for the taskbar entry.
   static constexpr const wchar_t* kProgramIconResource = L"MAINICON";
+  // The class of the application window, one per running program: how another
+  // process (a second start, an installer) finds a running copy.
+  static constexpr const wchar_t* kWindowClass = L"OstrevinApplication";
 
   // Creates the application window. Call once, before any form is created.
   void Initialize(HINSTANCE instance);
@@ -110,6 +113,18 @@ class Application {
   LRESULT HandleApplicationMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void RunMessageHooks(UINT message, WPARAM wParam, LPARAM lParam);
   void ShowMainFormWindow();
+};
+
+// An application message hook for as long as the object lives.
+class ScopedMessageHook {
+ public:
+  explicit ScopedMessageHook(Application::MessageHook hook);
+  ~ScopedMessageHook();
+  ScopedMessageHook(const ScopedMessageHook&) = delete;
+  ScopedMessageHook& operator=(const ScopedMessageHook&) = delete;
+
+ private:
+  int id_;
 };
 
 }  // namespace ostrevin::toolkit

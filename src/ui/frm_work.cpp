@@ -1,10 +1,12 @@
 #include "ui/frm_work.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "app/artwork.h"
 #include "base/attribution.h"
 #include "system/settings_storage.h"
+#include "system/single_instance.h"
 #include "toolkit/application.h"
 
 namespace ostrevin {
@@ -19,6 +21,14 @@ constexpr UINT_PTR kTickTimerId = 1;
 constexpr UINT kTickMs = 30000;
 constexpr int kToolButtonWidth = 41;
 constexpr int kToolSeparatorWidth = 8;
+
+constexpr const wchar_t* kGreetingTitle = L"Ostrevin работает";
+constexpr const wchar_t* kGreetingText =
+    L"Ostrevin живёт здесь, в области уведомлений, и сам замечает начало уроков.\n"
+    L"Щелчок по значку показывает окно таймера.\n"
+    L"F12 в этом окне или «Настройки» в меню значка\n"
+    L"открывают настройки, где вводится расписание.";
+constexpr std::uint8_t kGreetingSeconds = 30;
 
 toolkit::FormDesign WorkFormDesign() {
   return {.caption = L"Ostrevin",
@@ -133,6 +143,9 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
   OnDestroy = Handler(&TWorkF::FormDestroy);
   OnClick = Handler(&TWorkF::FormClick);
   SetUpTrayIcon();
+  showRequestHook_.emplace([this](UINT message, WPARAM, LPARAM) {
+    if (message != 0 && message == ShowRunningCopyMessage()) N1Click();
+  });
   Application::Instance().SetMainFormHandle(Handle());
   Created();
 }
@@ -163,6 +176,7 @@ void TWorkF::SetUpTrayIcon() {
 }
 
 void TWorkF::FormCreate() {
+  const bool firstStart = !SettingsFileExists(settingsPath_);
   LoadSettings(settings_, settingsPath_);
   acShowCurrNo.SetChecked(settings_.ShowCurrNo);
   // Only the tray icon shows at start.
@@ -171,6 +185,14 @@ void TWorkF::FormCreate() {
   application.OnActivate = [this] { FadeIn(); };
   application.OnDeactivate = [this] { FadeOut(); };
   Clock.ComputeDayEndTime();
+  if (firstStart) GreetNewUser();
+}
+
+// A program that starts with only a tray icon (which newer Windows puts out of
+// sight at first) would be easy to lose: the first start says where it lives
+// and how to open it.
+void TWorkF::GreetNewUser() {
+  AppTrayIcon.DisplayBalloon(kGreetingTitle, kGreetingText, bikInfo, kGreetingSeconds);
 }
 
 void TWorkF::FormDestroy() {
@@ -195,6 +217,7 @@ void TWorkF::StopReacting() {
   application.OnDeactivate = nullptr;
   Timer.SetEnabled(false);
   AppTrayIcon.SetEnabled(false);
+  showRequestHook_.reset();
 }
 
 void TWorkF::SaveSettingsAtEnd() {

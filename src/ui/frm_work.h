@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "clock/clock_host.h"
@@ -12,6 +13,7 @@
 #include "components/tray_shell.h"
 #include "settings/settings.h"
 #include "toolkit/action.h"
+#include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/image_list.h"
 #include "toolkit/label.h"
@@ -111,12 +113,16 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   std::function<void()> Handler(void (TWorkF::*handler)());
   std::function<void(toolkit::MouseButton, POINT)> MouseDownHandler(void (TWorkF::*handler)());
   void SetUpTrayIcon();
+  void GreetNewUser();
   void FadeStep(int opacity, int pauseMs);
   // The program is ending: no tick, activation or tray click may reach the
   // window any more, also not from the message loop of an error report.
   void StopReacting();
   // Once per ending, whichever way the program ends.
   void SaveSettingsAtEnd();
+
+  // A later start of the program asks this copy to show its window.
+  std::optional<toolkit::ScopedMessageHook> showRequestHook_;
 };
 
 }  // namespace ostrevin

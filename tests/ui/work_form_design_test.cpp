@@ -244,6 +244,26 @@ TEST_F(WorkFormDesignTest, TrayMenuListsItsItemsWithShowAsTheBoldDefault) {
   EXPECT_EQ(::GetMenuDefaultItem(menu, TRUE, 0), 0u);
 }
 
+TEST_F(WorkFormDesignTest, TheFirstStartSaysInOneBalloonWhereTheProgramLivesAndHowToOpenIt) {
+  CreateForm();
+  std::vector<std::wstring> shown = tray.BalloonTitles();
+  std::erase(shown, L"");  // a balloon taken down before the next one
+  ASSERT_EQ(shown, std::vector<std::wstring>{L"Ostrevin работает"});
+  const std::wstring text = tray.requests.back().data.szInfo;
+  for (const wchar_t* hint : {L"области уведомлений", L"Щелчок по значку", L"F12"}) {
+    EXPECT_NE(text.find(hint), std::wstring::npos) << hint;
+  }
+  EXPECT_EQ(tray.requests.back().data.dwInfoFlags & NIIF_ICON_MASK, static_cast<DWORD>(NIIF_INFO));
+}
+
+TEST_F(WorkFormDesignTest, AStartWithASettingsFileShowsNoBalloon) {
+  WriteSettingsFile("[Common]\r\nLessLen=400\r\n");
+  CreateForm();
+  std::vector<std::wstring> shown = tray.BalloonTitles();
+  std::erase(shown, L"");
+  EXPECT_TRUE(shown.empty());
+}
+
 class ShowCurrNoCheckTest : public WorkFormTest, public testing::WithParamInterface<bool> {};
 
 TEST_P(ShowCurrNoCheckTest, TheMenuCheckMarkFollowsTheSettingAndItsToggleSavesAtOnce) {

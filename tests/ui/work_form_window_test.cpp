@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "components/tray_icon_handler.h"
+#include "system/single_instance.h"
 #include "work_form_test.h"
 
 namespace ostrevin::uitest {
@@ -47,6 +48,14 @@ TEST_F(WorkFormWindowTest, AClickOnTheTrayIconShowsTheWindowAndFadesItInToOpaque
   EXPECT_EQ(LayeredOpacity(workF.Handle()), 255);
   EXPECT_EQ(workF.Tag(), 0);
   EXPECT_EQ(StepOpacities(services.pauses, 2), Ascending(127, 255));
+}
+
+TEST_F(WorkFormWindowTest, ALaterStartOfTheProgramShowsTheWindowOfTheRunningCopy) {
+  TWorkF& workF = CreateForm();
+  ASSERT_TRUE(AskRunningCopyToShow(toolkit::Application::kWindowClass, app.Title(), 0));
+  app.ProcessMessages();
+  EXPECT_TRUE(::IsWindowVisible(workF.Handle()));
+  EXPECT_EQ(LayeredOpacity(workF.Handle()), 255);
 }
 
 TEST_F(WorkFormWindowTest, WithFadingOffTheWindowKeepsItsOpacity) {

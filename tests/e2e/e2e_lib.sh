@@ -1,0 +1,143 @@
+# Sourced by the end-to-end scripts: the project's Wine, the real program in a
+# folder of its own, and the windows of the test display seen through xdotool.
+# The caller sets `exe` (the built ostrevin.exe) before sourcing.
+set -euo pipefail
+
+repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+source "$repo_root/scripts/wine-env.sh"
+
+if [ -z "${DISPLAY:-}" ]; then
+  echo "FAIL: no X display (run through scripts/test.sh, which starts one)" >&2
+  exit 1
+fi
+
+work=$(mktemp -d)
+ini="$work/ostrevin.INI"
+pid=
+shot_prefix=e2e
+
+cleanup() {
+  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  shot failure
+  exit 1
+}
+
+# shot <name>: with OSTREVIN_SCREENSHOTS=1, the whole screen into build/screenshots/.
+shot() {
+  [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ] || return 0
+  mkdir -p "$repo_root/build/screenshots"
+  import -window root "$repo_root/build/screenshots/$shot_prefix-$1.png" 2>/dev/null || true
+}
+
+# wait_for <seconds> <command...>: polls the command until it succeeds or the
+# time is up.
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.2
+  done
+}
+
+# The X windows shown now, one id a line.
+visible_windows() {
+  xdotool search --onlyvisible --name '' 2>/dev/null | sort || true
+}
+
+# x y width height of an X window.
+geometry() {
+  xdotool getwindowgeometry --shell "$1" | awk -F= '
+    $1 == "X" { x = $2 } $1 == "Y" { y = $2 } $1 == "WIDTH" { w = $2 } $1 == "HEIGHT" { h = $2 }
+    END { print x, y, w, h }'
+}
+
+tray_window() {
+  xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -n 1
+}
+
+# The timer window: "Ostrevin", 225 x 299 (the application's own window of
+# the same name has no size).
+timer_window() {
+  local window
+  for window in $(xdotool search --onlyvisible --name '^Ostrevin$' 2>/dev/null); do
+    read -r _ _ w h < <(geometry "$window")
+    if [ "$w" = 225 ] && [ "$h" = 299 ]; then
+      echo "$window"
+      return 0
+    fi
+  done
+  return 1
+}
+
+no_timer_window() {
+  ! xdotool search --onlyvisible --name '^Ostrevin$' >/dev/null 2>&1
+}
+
+program_ended() {
+  ! kill -0 "$pid" 2>/dev/null
+}
+
+# write_settings <line...>: the settings file beside the program, CRLF lines.
+write_settings() {
+  printf '%s\r\n' "$@" >"$ini"
+}
+
+# start_program: the program, copied into the work folder, started there in the
+# background; its process id in `pid`.
+start_program() {
+  cp "$exe" "$work/ostrevin.exe"
+  (cd "$work" && exec wine ostrevin.exe </dev/null >>"$work/wine.log" 2>&1) &
+  pid=$!
+}
+
+# The centre of the program's icon, the first of the tray (a square as high as
+# the tray): "x y".
+first_tray_icon() {
+  local tx ty tw th
+  read -r tx ty tw th < <(geometry "$(tray_window)")
+  echo "$((tx + th / 2)) $((ty + th / 2))"
+}
+
+# open_tray_menu <x> <y>: a right click on the icon there; the menu's window
+# id in `menu`.
+open_tray_menu() {
+  local before
+  before=$(visible_windows)
+  xdotool mousemove "$1" "$2" click 3
+  menu=
+  find_new_window() {
+    menu=$(comm -13 <(echo "$before") <(visible_windows) | head -n 1)
+    [ -n "$menu" ]
+  }
+  wait_for 10 find_new_window
+}
+
+# choose_exit: "Выход", the last item of the open menu; waits for the end.
+choose_exit() {
+  local mx my mw mh
+  read -r mx my mw mh < <(geometry "$menu")
+  xdotool mousemove $((mx + mw / 3)) $((my + mh - 8)) click 1
+  wait_for 30 program_ended || fail "\"Выход\" did not end the program"
+  pid=
+}
+
+# The value of a key in the settings file ("" when absent).
+value_of() {
+  awk -v want="[$1]" -v key="$2" '
+    { sub(/\r$/, "") }
+    /^\[/ { inside = tolower($0) == tolower(want); next }
+    inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }' "$ini"
+}
+
+expect_value() {
+  local got
+  got=$(value_of "$1" "$2")
+  [ "$got" = "$3" ] || fail "[$1] $2 is \"$got\", not \"$3\""
+}
