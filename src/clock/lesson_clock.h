@@ -63,6 +63,9 @@ class LessonClock {
   Settings& settings_;
   const LocalClock& clock_;
   ClockHost& host_;
+  // Counts every lesson begun, by the start watch or by hand; only compared
+  // for equality, so its wrapping does not matter.
+  std::uint32_t lessonsBegun_ = 0;
 };
 
 }  // namespace ostrevin

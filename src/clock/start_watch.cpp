@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <string>
 
 #include "base/attribution.h"
@@ -45,9 +46,13 @@ std::wstring WarningTitle(int minutes) {
 }  // namespace
 
 void LessonClock::CheckLessonStart() {
-  // The end-of-day question inside IsLessonStartDue runs a modal loop whose
-  // ticks can begin the very lesson found due here; it must not begin twice.
-  if (IsLessonStartDue() && LessonState == lsIdle) BeginLesson();
+  // The end-of-day question inside IsLessonStartDue runs a modal loop, and
+  // ticks go on in it: they can begin the very lesson found due here, and even
+  // see it end while the question stays open. The clock being idle again says
+  // nothing then; only a lesson that nothing has begun since it was found due
+  // may begin.
+  const std::uint32_t lessonsBegunBefore = lessonsBegun_;
+  if (IsLessonStartDue() && lessonsBegun_ == lessonsBegunBefore) BeginLesson();
 }
 
 bool LessonClock::IsLessonStartDue() {

@@ -19,9 +19,17 @@ constexpr int kSunday = 0;
 constexpr int kMonday = 1;
 constexpr int kTuesday = 2;
 constexpr int kWednesday = 3;
+constexpr int kThursday = 4;
+constexpr int kFriday = 5;
 constexpr int kSaturday = 6;
 
 const std::wstring kQuestion = L"ask Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?";
+const std::wstring kLessonOver =
+    L"balloon Ostrevin:   УРОК ОКОНЧЕН ! | Ostrevin, таймер школьных уроков. © 2026, команда "
+    L"Ostrevin | icon 1 | 10 s";
+const std::vector<std::wstring> kLessonBegins = {L"clear balloon", L"color green",  L"start off",
+                                                 L"stop on",       L"label 0 мин.", L"restore",
+                                                 L"forward",       L"fade in",      L"sound 1"};
 
 std::vector<std::wstring> Warning(int minutes) {
   return {L"sound 1", L"sound 1",
@@ -110,6 +118,19 @@ TEST_F(StartWatchTest, WarningComesOnBothTicksOfItsMinute) {
   EXPECT_EQ(TickAt(kMonday, 8, 27, 30), Warning(3));
   EXPECT_THAT(TickAt(kMonday, 8, 28, 0), IsEmpty());
   EXPECT_EQ(lessonClock.LessonState, lsIdle);
+}
+
+// The all-sounds-off box silences the lesson's own cues through the options it
+// turns off; the warning follows its own option alone.
+TEST_F(StartWatchTest, WarningPlaysItsTwoSoundsWithAllSoundsOff) {
+  settings.AllSndsOFF = true;
+  settings.StartStopSnd = false;
+  settings.IntroPartSnd = false;
+  settings.FinishPartSounds = fpsNone;
+  settings.bWarnBeforeLesson = true;
+
+  EXPECT_EQ(TickAt(kMonday, 8, 27, 0), Warning(3));
+  EXPECT_EQ(TickAt(kMonday, 8, 27, 30), Warning(3));
 }
 
 TEST_F(StartWatchTest, NoWarningWhenTheOptionIsOff) {
@@ -310,6 +331,33 @@ TEST_F(StartWatchTest, LessonBegunByATickInsideTheQuestionIsNotBegunAgain) {
   EXPECT_EQ(lessonClock.LessonState, lsIntro);
 }
 
+// The box's modal loop ticks on from the lesson's start minute to past its
+// end; only then does the user answer No.
+TEST_F(StartWatchTest, LessonBegunAndEndedInsideTheQuestionIsNotBegunAgainAfterIt) {
+  settings.bOfferExit = true;
+  lessonClock.DayEndTime = At(8, 0);
+  size_t eventsWhenAnswered = 0;
+  host.onConfirm = [&] {
+    for (int second = 8 * 3600 + 30 * 60 + 30; second < 9 * 3600 + 20 * 60; second += 30) {
+      clock.Set(kMonday, second / 3600, second / 60 % 60, second % 60);
+      lessonClock.TimerTimer();
+    }
+    eventsWhenAnswered = host.events.size();
+    return false;
+  };
+
+  const auto events = TickAt(kMonday, 8, 30, 0);
+
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events.front(), kQuestion);
+  EXPECT_EQ(Count(events, L"clear balloon"), 1);
+  EXPECT_EQ(Count(events, L"sound 1"), 1);
+  EXPECT_EQ(Count(events, kLessonOver), 1);
+  // After the answer the tick does nothing more than its trim.
+  EXPECT_EQ(events.size(), eventsWhenAnswered);
+  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+}
+
 TEST_F(StartWatchTest, WeekendStillGetsTheOffer) {
   settings.bOfferExit = true;
   for (const int day : {kSaturday, kSunday}) {
@@ -377,6 +425,59 @@ TEST_F(StartWatchTest, DayWithoutLessonsOffersAtTheFirstIdleTick) {
   EXPECT_THAT(TickThrough(kWednesday, 7 * 3600 + 51 * 60, 9 * 3600 + 51 * 60), IsEmpty());
   EXPECT_THAT(TickAt(kWednesday, 9, 51), ElementsAre(kQuestion));
 }
+
+// Each day of the week through the start watch and the day's end. A school
+// day has only its own row taught, so reading another day's row shows; a
+// weekend has every row taught, none of which it may read.
+struct WeekDayCase {
+  const char* name;
+  int day;
+  bool schoolDay;
+};
+
+void PrintTo(const WeekDayCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class WeekDayTest : public StartWatchTest, public ::testing::WithParamInterface<WeekDayCase> {};
+
+TEST_P(WeekDayTest, LessonsWarningsAndTheOfferFollowTheDaysOwnRow) {
+  const WeekDayCase& c = GetParam();
+  settings.LessonOn.fill(!c.schoolDay);
+  if (c.schoolDay) {
+    for (int slot = 1; slot <= kSlotCount; ++slot) settings.Lesson(c.day, slot) = true;
+  }
+  settings.bWarnBeforeLesson = true;
+  settings.bOfferExit = true;
+  clock.Set(c.day, 7, 0);
+  lessonClock.ComputeDayEndTime();
+
+  if (c.schoolDay) {
+    EXPECT_DOUBLE_EQ(lessonClock.DayEndTime, At(15, 0));
+    EXPECT_THAT(TickThrough(c.day, 7 * 3600 + 30, 8 * 3600 + 27 * 60), IsEmpty());
+    EXPECT_EQ(TickAt(c.day, 8, 27), Warning(3));
+    EXPECT_EQ(TickAt(c.day, 8, 30), kLessonBegins);
+    lessonClock.EndLesson();  // stopped by hand, so that later ticks are idle
+    host.TakeEvents();
+    EXPECT_THAT(TickAt(c.day, 15, 0, 30), IsEmpty());
+    EXPECT_THAT(TickAt(c.day, 15, 1), ElementsAre(kQuestion));
+  } else {
+    EXPECT_DOUBLE_EQ(lessonClock.DayEndTime, 0.0);
+    EXPECT_THAT(TickAt(c.day, 7, 0, 30), ElementsAre(kQuestion));
+    EXPECT_THAT(TickThrough(c.day, 7 * 3600 + 60, 9 * 3600), IsEmpty());
+    EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Week, WeekDayTest,
+                         ::testing::Values(WeekDayCase{"Sunday", kSunday, false},
+                                           WeekDayCase{"Monday", kMonday, true},
+                                           WeekDayCase{"Tuesday", kTuesday, true},
+                                           WeekDayCase{"Wednesday", kWednesday, true},
+                                           WeekDayCase{"Thursday", kThursday, true},
+                                           WeekDayCase{"Friday", kFriday, true},
+                                           WeekDayCase{"Saturday", kSaturday, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace ostrevin::clocktest
