@@ -50,6 +50,11 @@ class StartWatchTest : public ClockTest {
   }
 
   void DisableAllSlots() { settings.LessonOn.fill(false); }
+  // Every day but Friday without lessons, in a timetable that is not empty.
+  void TeachOnlyOnFridayMorning() {
+    DisableAllSlots();
+    settings.Lesson(kFriday, 1) = true;
+  }
 
   // One tick at the given moment; returns what it did before the trim.
   std::vector<std::wstring> TickAt(int day, int hour, int minute, int second = 0) {
@@ -282,7 +287,7 @@ TEST_F(StartWatchTest, TickInsideTheQuestionDoesNotAskAgain) {
 
 TEST_F(StartWatchTest, NoAt144610AsksAgainAtTheFirstTickOf1647) {
   settings.bOfferExit = true;
-  DisableAllSlots();
+  TeachOnlyOnFridayMorning();
   lessonClock.DayEndTime = At(14, 0);
 
   EXPECT_THAT(TickAt(kMonday, 14, 46, 10), ElementsAre(kQuestion));
@@ -293,7 +298,7 @@ TEST_F(StartWatchTest, NoAt144610AsksAgainAtTheFirstTickOf1647) {
 
 TEST_F(StartWatchTest, NoAfter2200IsNeverAskedAgain) {
   settings.bOfferExit = true;
-  DisableAllSlots();
+  TeachOnlyOnFridayMorning();
   lessonClock.DayEndTime = At(21, 0);
 
   EXPECT_THAT(TickAt(kMonday, 22, 0, 10), ElementsAre(kQuestion));
@@ -417,7 +422,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StartWatchTest, DayWithoutLessonsOffersAtTheFirstIdleTick) {
   settings.bOfferExit = true;
-  DisableAllSlots();
+  TeachOnlyOnFridayMorning();
   clock.Set(kWednesday, 7, 50);
   lessonClock.ComputeDayEndTime();
 
@@ -478,6 +483,68 @@ INSTANTIATE_TEST_SUITE_P(Week, WeekDayTest,
                                            WeekDayCase{"Friday", kFriday, true},
                                            WeekDayCase{"Saturday", kSaturday, false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A timetable with no lesson on any day has not been entered yet. What the
+// program does from its start at 07:00 on a Monday through the day, when the
+// timetable it started with is changed in the settings dialog at 10:00.
+struct EmptyTimetableCase {
+  const char* name;
+  std::vector<std::pair<int, int>> taughtAtStart;  // (day, slot)
+  std::vector<std::pair<int, int>> taughtFrom10;   // the whole timetable from 10:00
+  int firstQuestion;                               // second of the day; -1 for none
+};
+
+void PrintTo(const EmptyTimetableCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class EmptyTimetableTest : public StartWatchTest,
+                           public ::testing::WithParamInterface<EmptyTimetableCase> {
+ protected:
+  void Teach(const std::vector<std::pair<int, int>>& lessons) {
+    DisableAllSlots();
+    for (const auto& [day, slot] : lessons) settings.Lesson(day, slot) = true;
+  }
+};
+
+TEST_P(EmptyTimetableTest, OfferWaitsForATimetableWithALesson) {
+  const EmptyTimetableCase& c = GetParam();
+  settings.bOfferExit = true;
+  Teach(c.taughtAtStart);
+  clock.Set(kMonday, 7, 0);
+  lessonClock.ComputeDayEndTime();
+
+  int firstQuestion = -1;
+  for (int second = 7 * 3600 + 30; second < 24 * 3600 && firstQuestion < 0; second += 30) {
+    if (second == 10 * 3600) Teach(c.taughtFrom10);
+    clock.Set(kMonday, second / 3600, second / 60 % 60, second % 60);
+    lessonClock.TimerTimer();
+    if (Count(host.TakeEvents(), kQuestion) > 0) firstQuestion = second;
+  }
+
+  EXPECT_EQ(firstQuestion, c.firstQuestion);
+}
+
+constexpr int kAt1000 = 10 * 3600;
+const std::vector<std::pair<int, int>> kNoLessons;
+const std::vector<std::pair<int, int>> kMondayAfternoon = {{kMonday, 7}};  // 14:15 to 15:00
+const std::vector<std::pair<int, int>> kMondayMorning = {{kMonday, 1}};    // 08:30 to 09:15
+const std::vector<std::pair<int, int>> kTuesdayOnly = {{kTuesday, 1}, {kTuesday, 7}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EmptyTimetableTest,
+    ::testing::Values(
+        EmptyTimetableCase{"EmptyAllDay", kNoLessons, kNoLessons, -1},
+        EmptyTimetableCase{"LessonEnabledForLaterToday", kNoLessons, kMondayAfternoon,
+                           15 * 3600 + 60},
+        EmptyTimetableCase{"LessonEnabledThatIsOverToday", kNoLessons, kMondayMorning, kAt1000},
+        EmptyTimetableCase{"LessonsEnabledOnOtherDaysOnly", kNoLessons, kTuesdayOnly, kAt1000},
+        EmptyTimetableCase{"StartedWithLessonsOnOtherDaysOnly", kTuesdayOnly, kTuesdayOnly,
+                           7 * 3600 + 30},
+        EmptyTimetableCase{"StartedWithALessonToday", kMondayAfternoon, kMondayAfternoon,
+                           15 * 3600 + 60},
+        EmptyTimetableCase{"EmptiedBeforeTheDaysEnd", kMondayAfternoon, kNoLessons, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace ostrevin::clocktest
