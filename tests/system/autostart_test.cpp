@@ -23,7 +23,8 @@ using testing::WriteStoredValue;
 
 const std::wstring kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::wstring kName = L"Ostrevin";
-// Letters outside every single-byte code page but one.
+// Cyrillic letters, which a call through the ANSI code page would lose on
+// any system whose code page has none.
 const std::wstring kPath = L"C:\\Программы\\Ostrevin 1.0\\ostrevin.exe";
 const std::wstring kQuotedPath = L"\"" + kPath + L"\"";
 
