@@ -39,7 +39,8 @@ class LessonClock {
   void CheckLessonStart();
   bool IsLessonStartDue();
   int TodayIndex() const;
-  // Start-up: the end of today's last enabled lesson.
+  // Start-up: the end of today's last enabled lesson. On a timetable with no
+  // lesson at all, left until the first idle tick that finds one.
   void ComputeDayEndTime();
 
   // The locator: which lesson is going on now, or which break it is.
@@ -58,11 +59,18 @@ class LessonClock {
   // true when an enabled lesson starts this minute.
   bool ScanTodaysSlots(int today, TimeOfDay nowMin, TimeOfDay warnAt);
   void GiveStartWarning();
+  // Whether the end-of-day offer is due at this minute.
+  bool IsDayOver(TimeOfDay nowMin);
   void OfferExit(const LocalDateTime& now);
 
   Settings& settings_;
   const LocalClock& clock_;
   ClockHost& host_;
+  // Counts every lesson begun, by the start watch or by hand; only compared
+  // for equality, so its wrapping does not matter.
+  std::uint32_t lessonsBegun_ = 0;
+  // Set while DayEndTime waits for a timetable with a lesson in it.
+  bool dayEndAwaitsLessons_ = false;
 };
 
 }  // namespace ostrevin

@@ -17,9 +17,15 @@ constexpr int kTenthsPerMinute = 10;
 constexpr int kLessonOverSeconds = 10;
 constexpr int kPauseAfterBeepMs = 1000;
 
-// Lengths within the settings dialog's ranges ask for at most 30 + 2 beeps in a
-// series. A hand-edited settings file can ask for millions, and every beep
-// holds the program's only thread for a second, so a series stops there.
+// Every beep holds the program's only thread for a second: no repaint, no tray
+// icon, and the next tick waits. A lesson whose lengths stay as they were when
+// its final part began asks for at most 31 beeps in a series (a final part of
+// 30 minutes counting up, 2 + 29). Counting down asks for the minutes left,
+// and raising the lesson length in the settings dialog during the final part
+// leaves up to 98 of them (a hand-edited settings file, millions). So a series
+// stops at 32: the thread is never held for much longer than one tick
+// interval, and the timer's one waiting tick comes a few seconds late rather
+// than being lost.
 constexpr std::int64_t kLongestBeepSeries = 32;
 
 std::wstring MinuteLabel(std::int32_t elapsed) {
@@ -90,6 +96,7 @@ void LessonClock::BeginLesson() {
   // tick handled meanwhile must find the lesson running.
   Elapsed = 0;
   LessonState = lsIntro;
+  ++lessonsBegun_;
   host_.SetGaugeColor(clGreen);
   host_.SetStartEnabled(false);
   host_.SetStopEnabled(true);

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "base/attribution.h"
@@ -30,6 +32,12 @@ bool SameMoment(TimeOfDay a, TimeOfDay b) {
   return WholeMilliseconds(a) == WholeMilliseconds(b);
 }
 
+// False for a timetable not entered yet, as on a fresh install.
+bool HasAnyLesson(const Settings& settings) {
+  return std::any_of(settings.LessonOn.begin(), settings.LessonOn.end(),
+                     [](bool taught) { return taught; });
+}
+
 // Zero when no slot is taught on that day.
 int LastEnabledSlot(const Settings& settings, int today) {
   for (int slot = kSlotCount; slot >= 1; --slot) {
@@ -45,9 +53,13 @@ std::wstring WarningTitle(int minutes) {
 }  // namespace
 
 void LessonClock::CheckLessonStart() {
-  // The end-of-day question inside IsLessonStartDue runs a modal loop whose
-  // ticks can begin the very lesson found due here; it must not begin twice.
-  if (IsLessonStartDue() && LessonState == lsIdle) BeginLesson();
+  // The end-of-day question inside IsLessonStartDue runs a modal loop, and
+  // ticks go on in it: they can begin the very lesson found due here, and even
+  // see it end while the question stays open. The clock being idle again says
+  // nothing then; only a lesson that nothing has begun since it was found due
+  // may begin.
+  const std::uint32_t lessonsBegunBefore = lessonsBegun_;
+  if (IsLessonStartDue() && lessonsBegun_ == lessonsBegunBefore) BeginLesson();
 }
 
 bool LessonClock::IsLessonStartDue() {
@@ -57,10 +69,21 @@ bool LessonClock::IsLessonStartDue() {
   // Not wrapped at midnight: past it, warnAt matches no start time.
   const TimeOfDay warnAt = AddMinutes(nowMin, settings_.WarnVal);
   const bool due = ScanTodaysSlots(now.dayOfWeek, nowMin, warnAt);
-  if (settings_.bOfferExit && WholeMilliseconds(nowMin) > WholeMilliseconds(DayEndTime)) {
-    OfferExit(now);
-  }
+  if (settings_.bOfferExit && IsDayOver(nowMin)) OfferExit(now);
   return due;
+}
+
+bool LessonClock::IsDayOver(TimeOfDay nowMin) {
+  // With no lesson in the whole timetable, "no more lessons today" is no news:
+  // the teacher has not entered the timetable yet, and would be asked to close
+  // the program just installed, and again every two hours.
+  if (!HasAnyLesson(settings_)) return false;
+  // Started on such a timetable, the program takes the day's end from the
+  // first timetable with a lesson, as if it had been started then. The start
+  // of the day, the end of a day without lessons, would ask at once even when
+  // the teacher has just enabled a lesson later today.
+  if (dayEndAwaitsLessons_) ComputeDayEndTime();
+  return WholeMilliseconds(nowMin) > WholeMilliseconds(DayEndTime);
 }
 
 bool LessonClock::ScanTodaysSlots(int today, TimeOfDay nowMin, TimeOfDay warnAt) {
@@ -104,6 +127,8 @@ int LessonClock::TodayIndex() const {
 }
 
 void LessonClock::ComputeDayEndTime() {
+  dayEndAwaitsLessons_ = !HasAnyLesson(settings_);
+  if (dayEndAwaitsLessons_) return;
   // The last enabled slot in slot order, not the latest start time.
   const int lastSlot = LastEnabledSlot(settings_, TodayIndex());
   DayEndTime = lastSlot == 0 ? kStartOfDay : SlotEndTime(settings_, lastSlot);

@@ -34,6 +34,12 @@ std::vector<std::wstring> Beeps(int count) {
   return beeps;
 }
 
+std::vector<std::wstring> Joined(std::vector<std::wstring> first,
+                                 const std::vector<std::wstring>& second) {
+  first.insert(first.end(), second.begin(), second.end());
+  return first;
+}
+
 // Ticks of a running lesson end with these two whatever else they do.
 const std::vector<std::wstring> kTickTail = {L"indicator", L"trim"};
 
@@ -287,10 +293,44 @@ TEST_F(LessonRunTest, HandEditedFinalPartLengthCannotHoldTheProgramForLong) {
   Tick();
   ASSERT_EQ(lessonClock.LessonState, lsFinal);
 
-  std::vector<std::wstring> expected = {L"progress 15", L"label 1 мин."};
-  const std::vector<std::wstring> longestSeries = Beeps(32);
-  expected.insert(expected.end(), longestSeries.begin(), longestSeries.end());
-  EXPECT_EQ(Tick(), expected);
+  EXPECT_EQ(Tick(), Joined({L"progress 15", L"label 1 мин."}, Beeps(32)));
+}
+
+// A final part of 30 minutes, the longest the settings dialog allows: every
+// series is played in full, counting up from 2 to 31 or down from 30 to 1.
+TEST_F(LessonRunTest, LongestFinalPartWithinTheDialogsRangesPlaysEverySeriesInFull) {
+  settings.FinishTime = 300;
+  for (const bool countDown : {false, true}) {
+    SCOPED_TRACE(countDown);
+    settings.CountDown = countDown;
+    std::map<int, int> expected;
+    // The final part begins on tick 30; the minutes left drop on every odd
+    // tick after it.
+    for (int minute = 0; minute < 30; ++minute) {
+      expected[31 + 2 * minute] = countDown ? 30 - minute : 2 + minute;
+    }
+    EXPECT_EQ(BeepSeriesOfWholeLesson(), expected);
+  }
+}
+
+// Raising the lesson length in the settings dialog during the final part
+// leaves many more minutes than a final part can have.
+TEST_F(LessonRunTest, CountingDownAfterTheLengthIsRaisedInTheFinalPartStopsTheSeriesAt32) {
+  settings.CountDown = true;
+  BeginByHand();
+  for (int tick = 1; tick <= 80; ++tick) Tick();
+  ASSERT_EQ(lessonClock.LessonState, lsFinal);
+  ASSERT_EQ(lessonClock.MinutesLeft, 5);
+
+  settings.LessLen = 1000;  // the dialog's longest lesson, 100 minutes
+
+  // The first series still tells the minutes left before the change.
+  EXPECT_EQ(Tick(), Joined({Progress(405), Label(40)}, Beeps(5)));
+  EXPECT_EQ(lessonClock.MinutesLeft, 59);
+  EXPECT_EQ(Tick(), (std::vector<std::wstring>{Progress(410), Label(41)}));
+  EXPECT_EQ(Tick(), Joined({Progress(415), Label(41)}, Beeps(32)));
+  EXPECT_EQ(lessonClock.MinutesLeft, 58);
+  EXPECT_EQ(lessonClock.LessonState, lsFinal);
 }
 
 TEST_F(LessonRunTest, IdleTickRefreshesTheIndicatorOnlyWhenItIsShown) {

@@ -19,9 +19,17 @@ constexpr int kSunday = 0;
 constexpr int kMonday = 1;
 constexpr int kTuesday = 2;
 constexpr int kWednesday = 3;
+constexpr int kThursday = 4;
+constexpr int kFriday = 5;
 constexpr int kSaturday = 6;
 
 const std::wstring kQuestion = L"ask Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?";
+const std::wstring kLessonOver =
+    L"balloon Ostrevin:   УРОК ОКОНЧЕН ! | Ostrevin, таймер школьных уроков. © 2026, команда "
+    L"Ostrevin | icon 1 | 10 s";
+const std::vector<std::wstring> kLessonBegins = {L"clear balloon", L"color green",  L"start off",
+                                                 L"stop on",       L"label 0 мин.", L"restore",
+                                                 L"forward",       L"fade in",      L"sound 1"};
 
 std::vector<std::wstring> Warning(int minutes) {
   return {L"sound 1", L"sound 1",
@@ -42,6 +50,11 @@ class StartWatchTest : public ClockTest {
   }
 
   void DisableAllSlots() { settings.LessonOn.fill(false); }
+  // Every day but Friday without lessons, in a timetable that is not empty.
+  void TeachOnlyOnFridayMorning() {
+    DisableAllSlots();
+    settings.Lesson(kFriday, 1) = true;
+  }
 
   // One tick at the given moment; returns what it did before the trim.
   std::vector<std::wstring> TickAt(int day, int hour, int minute, int second = 0) {
@@ -110,6 +123,19 @@ TEST_F(StartWatchTest, WarningComesOnBothTicksOfItsMinute) {
   EXPECT_EQ(TickAt(kMonday, 8, 27, 30), Warning(3));
   EXPECT_THAT(TickAt(kMonday, 8, 28, 0), IsEmpty());
   EXPECT_EQ(lessonClock.LessonState, lsIdle);
+}
+
+// The all-sounds-off box silences the lesson's own cues through the options it
+// turns off; the warning follows its own option alone.
+TEST_F(StartWatchTest, WarningPlaysItsTwoSoundsWithAllSoundsOff) {
+  settings.AllSndsOFF = true;
+  settings.StartStopSnd = false;
+  settings.IntroPartSnd = false;
+  settings.FinishPartSounds = fpsNone;
+  settings.bWarnBeforeLesson = true;
+
+  EXPECT_EQ(TickAt(kMonday, 8, 27, 0), Warning(3));
+  EXPECT_EQ(TickAt(kMonday, 8, 27, 30), Warning(3));
 }
 
 TEST_F(StartWatchTest, NoWarningWhenTheOptionIsOff) {
@@ -261,7 +287,7 @@ TEST_F(StartWatchTest, TickInsideTheQuestionDoesNotAskAgain) {
 
 TEST_F(StartWatchTest, NoAt144610AsksAgainAtTheFirstTickOf1647) {
   settings.bOfferExit = true;
-  DisableAllSlots();
+  TeachOnlyOnFridayMorning();
   lessonClock.DayEndTime = At(14, 0);
 
   EXPECT_THAT(TickAt(kMonday, 14, 46, 10), ElementsAre(kQuestion));
@@ -272,7 +298,7 @@ TEST_F(StartWatchTest, NoAt144610AsksAgainAtTheFirstTickOf1647) {
 
 TEST_F(StartWatchTest, NoAfter2200IsNeverAskedAgain) {
   settings.bOfferExit = true;
-  DisableAllSlots();
+  TeachOnlyOnFridayMorning();
   lessonClock.DayEndTime = At(21, 0);
 
   EXPECT_THAT(TickAt(kMonday, 22, 0, 10), ElementsAre(kQuestion));
@@ -308,6 +334,33 @@ TEST_F(StartWatchTest, LessonBegunByATickInsideTheQuestionIsNotBegunAgain) {
   EXPECT_EQ(Count(events, L"clear balloon"), 1);
   EXPECT_EQ(Count(events, L"sound 1"), 1);
   EXPECT_EQ(lessonClock.LessonState, lsIntro);
+}
+
+// The box's modal loop ticks on from the lesson's start minute to past its
+// end; only then does the user answer No.
+TEST_F(StartWatchTest, LessonBegunAndEndedInsideTheQuestionIsNotBegunAgainAfterIt) {
+  settings.bOfferExit = true;
+  lessonClock.DayEndTime = At(8, 0);
+  size_t eventsWhenAnswered = 0;
+  host.onConfirm = [&] {
+    for (int second = 8 * 3600 + 30 * 60 + 30; second < 9 * 3600 + 20 * 60; second += 30) {
+      clock.Set(kMonday, second / 3600, second / 60 % 60, second % 60);
+      lessonClock.TimerTimer();
+    }
+    eventsWhenAnswered = host.events.size();
+    return false;
+  };
+
+  const auto events = TickAt(kMonday, 8, 30, 0);
+
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events.front(), kQuestion);
+  EXPECT_EQ(Count(events, L"clear balloon"), 1);
+  EXPECT_EQ(Count(events, L"sound 1"), 1);
+  EXPECT_EQ(Count(events, kLessonOver), 1);
+  // After the answer the tick does nothing more than its trim.
+  EXPECT_EQ(events.size(), eventsWhenAnswered);
+  EXPECT_EQ(lessonClock.LessonState, lsIdle);
 }
 
 TEST_F(StartWatchTest, WeekendStillGetsTheOffer) {
@@ -369,7 +422,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StartWatchTest, DayWithoutLessonsOffersAtTheFirstIdleTick) {
   settings.bOfferExit = true;
-  DisableAllSlots();
+  TeachOnlyOnFridayMorning();
   clock.Set(kWednesday, 7, 50);
   lessonClock.ComputeDayEndTime();
 
@@ -377,6 +430,121 @@ TEST_F(StartWatchTest, DayWithoutLessonsOffersAtTheFirstIdleTick) {
   EXPECT_THAT(TickThrough(kWednesday, 7 * 3600 + 51 * 60, 9 * 3600 + 51 * 60), IsEmpty());
   EXPECT_THAT(TickAt(kWednesday, 9, 51), ElementsAre(kQuestion));
 }
+
+// Each day of the week through the start watch and the day's end. A school
+// day has only its own row taught, so reading another day's row shows; a
+// weekend has every row taught, none of which it may read.
+struct WeekDayCase {
+  const char* name;
+  int day;
+  bool schoolDay;
+};
+
+void PrintTo(const WeekDayCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class WeekDayTest : public StartWatchTest, public ::testing::WithParamInterface<WeekDayCase> {};
+
+TEST_P(WeekDayTest, LessonsWarningsAndTheOfferFollowTheDaysOwnRow) {
+  const WeekDayCase& c = GetParam();
+  settings.LessonOn.fill(!c.schoolDay);
+  if (c.schoolDay) {
+    for (int slot = 1; slot <= kSlotCount; ++slot) settings.Lesson(c.day, slot) = true;
+  }
+  settings.bWarnBeforeLesson = true;
+  settings.bOfferExit = true;
+  clock.Set(c.day, 7, 0);
+  lessonClock.ComputeDayEndTime();
+
+  if (c.schoolDay) {
+    EXPECT_DOUBLE_EQ(lessonClock.DayEndTime, At(15, 0));
+    EXPECT_THAT(TickThrough(c.day, 7 * 3600 + 30, 8 * 3600 + 27 * 60), IsEmpty());
+    EXPECT_EQ(TickAt(c.day, 8, 27), Warning(3));
+    EXPECT_EQ(TickAt(c.day, 8, 30), kLessonBegins);
+    lessonClock.EndLesson();  // stopped by hand, so that later ticks are idle
+    host.TakeEvents();
+    EXPECT_THAT(TickAt(c.day, 15, 0, 30), IsEmpty());
+    EXPECT_THAT(TickAt(c.day, 15, 1), ElementsAre(kQuestion));
+  } else {
+    EXPECT_DOUBLE_EQ(lessonClock.DayEndTime, 0.0);
+    EXPECT_THAT(TickAt(c.day, 7, 0, 30), ElementsAre(kQuestion));
+    EXPECT_THAT(TickThrough(c.day, 7 * 3600 + 60, 9 * 3600), IsEmpty());
+    EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Week, WeekDayTest,
+                         ::testing::Values(WeekDayCase{"Sunday", kSunday, false},
+                                           WeekDayCase{"Monday", kMonday, true},
+                                           WeekDayCase{"Tuesday", kTuesday, true},
+                                           WeekDayCase{"Wednesday", kWednesday, true},
+                                           WeekDayCase{"Thursday", kThursday, true},
+                                           WeekDayCase{"Friday", kFriday, true},
+                                           WeekDayCase{"Saturday", kSaturday, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A timetable with no lesson on any day has not been entered yet. What the
+// program does from its start at 07:00 on a Monday through the day, when the
+// timetable it started with is changed in the settings dialog at 10:00.
+struct EmptyTimetableCase {
+  const char* name;
+  std::vector<std::pair<int, int>> taughtAtStart;  // (day, slot)
+  std::vector<std::pair<int, int>> taughtFrom10;   // the whole timetable from 10:00
+  int firstQuestion;                               // second of the day; -1 for none
+};
+
+void PrintTo(const EmptyTimetableCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class EmptyTimetableTest : public StartWatchTest,
+                           public ::testing::WithParamInterface<EmptyTimetableCase> {
+ protected:
+  void Teach(const std::vector<std::pair<int, int>>& lessons) {
+    DisableAllSlots();
+    for (const auto& [day, slot] : lessons) settings.Lesson(day, slot) = true;
+  }
+};
+
+TEST_P(EmptyTimetableTest, OfferWaitsForATimetableWithALesson) {
+  const EmptyTimetableCase& c = GetParam();
+  settings.bOfferExit = true;
+  Teach(c.taughtAtStart);
+  clock.Set(kMonday, 7, 0);
+  lessonClock.ComputeDayEndTime();
+
+  int firstQuestion = -1;
+  for (int second = 7 * 3600 + 30; second < 24 * 3600 && firstQuestion < 0; second += 30) {
+    if (second == 10 * 3600) Teach(c.taughtFrom10);
+    clock.Set(kMonday, second / 3600, second / 60 % 60, second % 60);
+    lessonClock.TimerTimer();
+    if (Count(host.TakeEvents(), kQuestion) > 0) firstQuestion = second;
+  }
+
+  EXPECT_EQ(firstQuestion, c.firstQuestion);
+}
+
+constexpr int kAt1000 = 10 * 3600;
+const std::vector<std::pair<int, int>> kNoLessons;
+const std::vector<std::pair<int, int>> kMondayAfternoon = {{kMonday, 7}};  // 14:15 to 15:00
+const std::vector<std::pair<int, int>> kMondayMorning = {{kMonday, 1}};    // 08:30 to 09:15
+const std::vector<std::pair<int, int>> kTuesdayOnly = {{kTuesday, 1}, {kTuesday, 7}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EmptyTimetableTest,
+    ::testing::Values(
+        EmptyTimetableCase{"EmptyAllDay", kNoLessons, kNoLessons, -1},
+        EmptyTimetableCase{"LessonEnabledForLaterToday", kNoLessons, kMondayAfternoon,
+                           15 * 3600 + 60},
+        EmptyTimetableCase{"LessonEnabledThatIsOverToday", kNoLessons, kMondayMorning, kAt1000},
+        EmptyTimetableCase{"LessonsEnabledOnOtherDaysOnly", kNoLessons, kTuesdayOnly, kAt1000},
+        EmptyTimetableCase{"StartedWithLessonsOnOtherDaysOnly", kTuesdayOnly, kTuesdayOnly,
+                           7 * 3600 + 30},
+        EmptyTimetableCase{"StartedWithALessonToday", kMondayAfternoon, kMondayAfternoon,
+                           15 * 3600 + 60},
+        EmptyTimetableCase{"EmptiedBeforeTheDaysEnd", kMondayAfternoon, kNoLessons, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace ostrevin::clocktest
