@@ -73,6 +73,13 @@ int MessageBoxAt(const std::wstring& text, const std::wstring& caption, UINT sty
   return ::MessageBoxW(owner, text.c_str(), caption.c_str(), style);
 }
 
+int ShowMessage(const std::wstring& text, UINT style) {
+  Application& application = Application::Instance();
+  HWND owner = ::GetActiveWindow();
+  return ::MessageBoxW(owner ? owner : application.Handle(), text.c_str(),
+                       application.Title().c_str(), style);
+}
+
 bool ConfirmAt(const std::wstring& question, POINT topLeft) {
   static const std::vector<ButtonText> kYesNo = {{IDYES, L"&Yes"}, {IDNO, L"&No"}};
   return MessageBoxAt(question, L"Confirm", MB_YESNO | MB_ICONQUESTION, topLeft, kYesNo) == IDYES;

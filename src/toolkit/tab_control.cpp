@@ -4,6 +4,7 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 #include <uxtheme.h>
+#include <vssym32.h>
 
 #include <algorithm>
 
@@ -34,18 +35,27 @@ bool ThemeActive() {
   return isAppThemed && isAppThemed();
 }
 
-// Under a visual style the page shows the tab body's texture, and so do the
-// backgrounds of the controls on it.
-void UseTabTexture(HWND page) {
-  using EnableTextureFunction = HRESULT(WINAPI*)(HWND, DWORD);
-  static const auto enable = ThemeFunction<EnableTextureFunction>("EnableThemeDialogTexture");
-  if (enable) enable(page, ETDT_ENABLETAB);
-}
-
-bool PaintTabBody(HWND page, HDC dc, const RECT& area) {
-  using DrawParentFunction = HRESULT(WINAPI*)(HWND, HDC, const RECT*);
-  static const auto draw = ThemeFunction<DrawParentFunction>("DrawThemeParentBackground");
-  return ThemeActive() && draw && SUCCEEDED(draw(page, dc, &area));
+// Under a visual style a page shows the tab body's texture, as the pages of
+// the system's property sheets do; the themed controls on it draw their
+// backgrounds from it (WM_PRINTCLIENT).
+bool PaintTabBody(HWND tabs, HWND page, HDC dc, const RECT& area) {
+  using OpenFunction = HTHEME(WINAPI*)(HWND, LPCWSTR);
+  using CloseFunction = HRESULT(WINAPI*)(HTHEME);
+  using DrawFunction = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, const RECT*);
+  static const auto open = ThemeFunction<OpenFunction>("OpenThemeData");
+  static const auto close = ThemeFunction<CloseFunction>("CloseThemeData");
+  static const auto draw = ThemeFunction<DrawFunction>("DrawThemeBackground");
+  if (!ThemeActive() || !open || !close || !draw) return false;
+  HTHEME theme = open(tabs, L"TAB");
+  if (!theme) return false;
+  struct Closer {
+    HTHEME theme;
+    CloseFunction close;
+    ~Closer() { close(theme); }
+  } closer{theme, close};
+  RECT body{};
+  ::GetClientRect(page, &body);
+  return SUCCEEDED(draw(theme, dc, TABP_BODY, 0, &body, &area));
 }
 
 POINT PointOf(LPARAM lParam) {
@@ -56,9 +66,8 @@ POINT PointOf(LPARAM lParam) {
 
 TabControl::TabControl(Form& form, const TabControlDesign& design) : WindowedControl(form) {
   SetName(design.name);
-  CreateHandle(WC_TABCONTROLW,
-               WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-               design.place);
+  // The pages lie over it as its siblings: it must not paint over them.
+  CreateHandle(WC_TABCONTROLW, WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS, design.place);
 }
 
 int TabControl::ActivePageIndex() const {
@@ -81,6 +90,7 @@ RECT TabControl::AddPage(TabPage& page, const std::wstring& caption) {
   RECT body{};
   ::GetClientRect(Handle(), &body);
   ::SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
+  ::MapWindowPoints(Handle(), ParentWindow(), reinterpret_cast<POINT*>(&body), 2);
   return body;
 }
 
@@ -112,8 +122,10 @@ TabPage::TabPage(TabControl& tabs, const TabPageDesign& design)
                 .exStyle = WS_EX_CONTROLPARENT,
                 .text = {},
                 .bounds = body,
-                .parent = tabs.Handle()});
-  UseTabTexture(Handle());
+                .parent = form_.Handle()});
+  // Above the tab control, as a property sheet's pages are. The Tab key goes
+  // through the shown page's controls first, then to the tabs and on.
+  ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 TabPage::~TabPage() {
@@ -161,7 +173,8 @@ LRESULT TabPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TabPage::PaintSurface(HDC dc, const RECT& area) {
-  if (!PaintTabBody(Handle(), dc, area)) ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_BTNFACE));
+  if (!tabs_ || !PaintTabBody(tabs_->Handle(), Handle(), dc, area))
+    ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_BTNFACE));
   graphics_.PaintControls(dc, area);
 }
 

@@ -51,8 +51,9 @@ struct TabPageDesign {
   std::wstring caption{};
 };
 
-// One page of a tab control: a child window over the tab control's body on
-// which other controls are placed (their designs name the page). It paints
+// One page of a tab control: a child window of the form lying over the tab
+// control's body, on which other controls are placed (their designs name the
+// page). It paints
 // the body's background under its windowless controls, passes them the mouse,
 // and passes its children's WM_COMMAND and WM_NOTIFY on to the form. The Tab
 // key moves into it and through its controls.
@@ -63,6 +64,7 @@ class TabPage : public Window, public Control {
 
   Form& OwnerForm() const { return form_; }
   GraphicControlHost& Graphics() { return graphics_; }
+  const GraphicControlHost& Graphics() const { return graphics_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

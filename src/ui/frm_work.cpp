@@ -8,6 +8,7 @@
 #include "system/settings_storage.h"
 #include "system/single_instance.h"
 #include "toolkit/application.h"
+#include "ui/frm_lesson_list.h"
 
 namespace ostrevin {
 namespace {
@@ -258,10 +259,29 @@ void TWorkF::acStopExecute() {
   Clock.EndLesson();
 }
 
+// The dialog edits the settings record in place; after OK they are saved and
+// applied, after Cancel the edits stay in force until the next opening reads
+// the file again.
 void TWorkF::acOptionsExecute() {
+  // One dialog at a time: the tray menu still reaches this while it is open.
+  if (lessonListF_) {
+    ::SetForegroundWindow(lessonListF_->Handle());
+    return;
+  }
+  TLessonListF dialog(settings_, services_, Handle());
+  lessonListF_ = &dialog;
+  // However the dialog ends, an error included, the fading is free again.
+  struct OpenDialogReference {
+    TLessonListF*& reference;
+    ~OpenDialogReference() { reference = nullptr; }
+  } openDialog{lessonListF_};
   // The settings as the file holds them: a change made in memory and not
   // saved is dropped.
   LoadSettings(settings_, settingsPath_);
+  if (dialog.ShowModal() != kModalOk) return;
+  SaveSettings(settings_, settingsPath_);
+  acShowCurrNo.SetChecked(settings_.ShowCurrNo);
+  if (settings_.ShowCurrNo) UpdateLessonIndicator();
 }
 
 void TWorkF::acShowCurrNoExecute() {

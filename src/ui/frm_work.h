@@ -25,6 +25,8 @@
 
 namespace ostrevin {
 
+class TLessonListF;
+
 // The timer window: small, borderless, always on top, its button-face
 // background see-through, showing the toolbar, the lesson pie and the minute
 // label. It is the application's main form and holds the lesson clock with
@@ -64,6 +66,10 @@ class TWorkF final : public toolkit::Form, public ClockHost {
 
   // The lesson clock and its variables, one set for the whole run.
   LessonClock Clock;
+
+  // The settings dialog while it is open, else none. While it is open the
+  // window does not fade.
+  TLessonListF* LessonListF() const { return lessonListF_; }
 
   // Handlers.
   void FormCreate();
@@ -123,6 +129,7 @@ class TWorkF final : public toolkit::Form, public ClockHost {
 
   // A later start of the program asks this copy to show its window.
   std::optional<toolkit::ScopedMessageHook> showRequestHook_;
+  TLessonListF* lessonListF_ = nullptr;
 };
 
 }  // namespace ostrevin

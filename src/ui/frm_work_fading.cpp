@@ -19,9 +19,10 @@ constexpr WPARAM kDragMove = SC_MOVE | HTCAPTION;
 }  // namespace
 
 // The flag alternates with activation even while fading is off, so that
-// turning it on later starts from the right side.
+// turning it on later starts from the right side. While the settings dialog
+// is open neither fade runs and the flag stays.
 void TWorkF::FadeIn() {
-  if (Tag() == kFadedInTag) return;
+  if (Tag() == kFadedInTag || lessonListF_) return;
   SetTag(kFadedInTag);
   if (!settings_.IsBlend) return;
   for (int opacity = AlphaBlendValue(); opacity <= kOpaque; ++opacity) {
@@ -30,7 +31,7 @@ void TWorkF::FadeIn() {
 }
 
 void TWorkF::FadeOut() {
-  if (Tag() == kFadedTag) return;
+  if (Tag() == kFadedTag || lessonListF_) return;
   SetTag(kFadedTag);
   if (!settings_.IsBlend) return;
   const int from = AlphaBlendValue();

@@ -1,5 +1,7 @@
 #include "ui/work_services.h"
 
+#include "system/autostart.h"
+#include "system/shell_open.h"
 #include "system/system_sound.h"
 #include "system/wait.h"
 #include "system/working_set.h"
@@ -16,6 +18,19 @@ void SystemWorkServices::WaitMs(int ms) {
 
 void SystemWorkServices::TrimWorkingSet() {
   ostrevin::TrimWorkingSet();
+}
+
+bool SystemWorkServices::IsAutoRun(const std::wstring& name, const std::wstring& path) {
+  return ostrevin::IsAutoRun(name, path);
+}
+
+void SystemWorkServices::SetAutoRun(const std::wstring& name, const std::wstring& path,
+                                    bool enable) {
+  ostrevin::SetAutoRun(name, path, enable);
+}
+
+bool SystemWorkServices::OpenURL(const std::wstring& target) {
+  return ostrevin::OpenURL(target);
 }
 
 }  // namespace ostrevin

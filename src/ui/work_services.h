@@ -1,12 +1,15 @@
 #pragma once
 
+#include <string>
+
 #include "base/sound_kind.h"
 
 namespace ostrevin {
 
-// The system services the timer window and its lesson clock use: sound cues,
-// blocking pauses and the working-set trim. Tests put a recorder in their
-// place, so that a whole lesson runs in an instant and every cue is seen.
+// The system services the timer window, its lesson clock and its settings
+// dialog use: sound cues, blocking pauses, the working-set trim, autostart and
+// the shell. Tests put a recorder in their place, so that a whole lesson runs
+// in an instant and every cue is seen.
 class WorkServices {
  public:
   virtual ~WorkServices() = default;
@@ -16,6 +19,11 @@ class WorkServices {
   // Blocks for ms milliseconds without handling window messages.
   virtual void WaitMs(int ms) = 0;
   virtual void TrimWorkingSet() = 0;
+  // Whether the user's logon starts the program at path under name.
+  virtual bool IsAutoRun(const std::wstring& name, const std::wstring& path) = 0;
+  virtual void SetAutoRun(const std::wstring& name, const std::wstring& path, bool enable) = 0;
+  // Opens a target (a web address) with the shell's default action.
+  virtual bool OpenURL(const std::wstring& target) = 0;
 };
 
 // The real ones.
@@ -24,6 +32,9 @@ class SystemWorkServices final : public WorkServices {
   void PlaySystemSound(SoundKind kind) override;
   void WaitMs(int ms) override;
   void TrimWorkingSet() override;
+  bool IsAutoRun(const std::wstring& name, const std::wstring& path) override;
+  void SetAutoRun(const std::wstring& name, const std::wstring& path, bool enable) override;
+  bool OpenURL(const std::wstring& target) override;
 };
 
 }  // namespace ostrevin

@@ -185,9 +185,6 @@ TEST_F(TabPageTest, ALinkLabelOnAPageHasAHandCursorATooltipAndAClick) {
 
 class FileDialogTest : public ToolkitTest {
  protected:
-  static constexpr int kFileNameCombo = 0x47C;  // cmb13
-  static constexpr int kFileNameEdit = 0x480;   // edt1
-
   // Answers the next file dialog with a name, or cancels it.
   void Answer(const std::wstring& name) {
     watch.reset();
@@ -199,10 +196,7 @@ class FileDialogTest : public ToolkitTest {
         ::PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
         return;
       }
-      if (!::SetDlgItemTextW(box, kFileNameCombo, name.c_str())) {
-        ::SetDlgItemTextW(box, kFileNameEdit, name.c_str());
-      }
-      ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+      testsupport::AnswerFileDialog(box, name);
     });
   }
 

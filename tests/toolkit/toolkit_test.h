@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_boxes.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 
@@ -30,33 +31,10 @@ class ToolkitTest : public testing::Test {
 // it holds. It waits for messages, never sleeps.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
-// While it exists, calls back with every dialog box (a message box) of this
-// thread as it is activated, that is when it is about to be seen, with its
-// controls in place. The callback may read it and post it a button's click.
-class DialogBoxWatch {
- public:
-  explicit DialogBoxWatch(std::function<void(HWND box)> onBox);
-  ~DialogBoxWatch();
-  DialogBoxWatch(const DialogBoxWatch&) = delete;
-  DialogBoxWatch& operator=(const DialogBoxWatch&) = delete;
-
- private:
-  static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam);
-  std::function<void(HWND box)> onBox_;
-  HHOOK hook_;
-};
-
-// The title and the texts and icons of the controls of a dialog box.
-struct DialogBoxContents {
-  std::wstring title;
-  std::vector<std::wstring> texts;
-  std::vector<HICON> icons;
-  RECT bounds{};
-
-  bool HasText(const std::wstring& text) const;
-  bool HasIcon(HICON icon) const;
-};
-DialogBoxContents ReadDialogBox(HWND box);
+// The dialog box helpers, shared with the other Windows test programs.
+using testsupport::DialogBoxContents;
+using testsupport::DialogBoxWatch;
+using testsupport::ReadDialogBox;
 
 // The borderless design of the program's timer window, the form most tests
 // use.

@@ -147,17 +147,5 @@ TEST_F(WorkFormLessonTest, F9WhileALessonRunsAndF10WhileIdleDoNothing) {
   EXPECT_EQ(tray.BalloonTitles().back(), L"Ostrevin:   УРОК ОКОНЧЕН !");
 }
 
-TEST_F(WorkFormLessonTest, F12ReadsTheSettingsFileAgainDroppingUnsavedChanges) {
-  WriteSettingsFile("[Common]\r\nLessLen=400\r\nWarnVal=7\r\n");
-  TWorkF& workF = CreateForm();
-  EXPECT_EQ(settings.LessLen, 400);
-  settings.LessLen = 300;
-  settings.WarnVal = 9;
-  workF.N1Click();
-  PressKey(VK_F12);
-  EXPECT_EQ(settings.LessLen, 400);
-  EXPECT_EQ(settings.WarnVal, 7);
-}
-
 }  // namespace
 }  // namespace ostrevin::uitest

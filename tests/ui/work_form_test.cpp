@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/app_error.h"
 #include "system/settings_storage.h"
 
 namespace ostrevin::uitest {
@@ -58,6 +59,12 @@ int LayeredOpacity(HWND window) {
 
 void RecordingServices::WaitMs(int ms) {
   pauses.push_back({ms, LayeredOpacity(toolkit::Application::Instance().MainFormHandle())});
+}
+
+bool RecordingServices::IsAutoRun(const std::wstring& name, const std::wstring& path) {
+  autoRunQueries.push_back({name, path, autoRun});
+  if (autoRunFails) throw AppError(L"Invalid data type for '" + name + L"'");
+  return autoRun;
 }
 
 bool RecordingTrayShell::Notify(DWORD message, NOTIFYICONDATAW& data) {

@@ -31,22 +31,42 @@ class SettableClock final : public LocalClock {
   LocalDateTime now_{.year = 2026, .month = 9, .day = 7, .dayOfWeek = 1, .hour = 10};
 };
 
-// Records the cues, the pauses (with the timer window's opacity at each) and
-// the working-set trims instead of making them.
+// Records the cues, the pauses (with the timer window's opacity at each), the
+// working-set trims, the autostart registrations and the opened addresses
+// instead of making them; answers the autostart question as told.
 class RecordingServices final : public WorkServices {
  public:
   struct Pause {
     int ms;
     int opacity;
   };
+  struct AutoRunCall {
+    std::wstring name;
+    std::wstring path;
+    bool enable;
+    bool operator==(const AutoRunCall&) const = default;
+  };
 
   void PlaySystemSound(SoundKind kind) override { sounds.push_back(kind); }
   void WaitMs(int ms) override;
   void TrimWorkingSet() override { ++trims; }
+  bool IsAutoRun(const std::wstring& name, const std::wstring& path) override;
+  void SetAutoRun(const std::wstring& name, const std::wstring& path, bool enable) override {
+    autoRunSets.push_back({name, path, enable});
+  }
+  bool OpenURL(const std::wstring& target) override {
+    openedUrls.push_back(target);
+    return true;
+  }
 
   std::vector<SoundKind> sounds;
   std::vector<Pause> pauses;
   int trims = 0;
+  bool autoRun = false;
+  bool autoRunFails = false;  // the question raises the registry's error
+  std::vector<AutoRunCall> autoRunQueries;
+  std::vector<AutoRunCall> autoRunSets;
+  std::vector<std::wstring> openedUrls;
 };
 
 // A notification area that shows what it is given and refuses what the real

@@ -1,0 +1,162 @@
+// The timer window opens its settings dialog: reload, modal dialog, what OK
+// and Cancel leave, the open-dialog reference and the fading it holds off.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "toolkit/error_guard.h"
+#include "ui/frm_lesson_list.h"
+#include "work_form_test.h"
+
+namespace ostrevin::uitest {
+namespace {
+
+// Runs a script once the settings dialog is on screen, from a timer that
+// fires inside the dialog's modal loop.
+class WorkFormOptionsTest : public WorkFormTest {
+ protected:
+  void WhenDialogShows(std::function<void(TLessonListF&)> script) {
+    pending = std::move(script);
+    current = this;
+    timer = ::SetTimer(nullptr, 0, 20, &WorkFormOptionsTest::Poll);
+  }
+  void TearDown() override {
+    if (timer) ::KillTimer(nullptr, timer);
+    current = nullptr;
+    WorkFormTest::TearDown();
+  }
+  void TypeInto(HWND field, const std::wstring& text) {
+    ::SetFocus(field);
+    ::SendMessageW(field, EM_SETSEL, 0, -1);
+    for (wchar_t c : text) ::SendMessageW(field, WM_CHAR, c, 1);
+  }
+
+  std::function<void(TLessonListF&)> pending;
+  UINT_PTR timer = 0;
+
+ private:
+  static void CALLBACK Poll(HWND, UINT, UINT_PTR, DWORD) {
+    if (!current || !current->form) return;
+    TLessonListF* dialog = current->form->LessonListF();
+    if (!dialog || !dialog->Visible() || !current->pending) return;
+    ::KillTimer(nullptr, current->timer);
+    current->timer = 0;
+    const auto script = std::move(current->pending);
+    current->pending = nullptr;
+    script(*dialog);
+  }
+  static inline WorkFormOptionsTest* current = nullptr;
+};
+
+TEST_F(WorkFormOptionsTest, TheDialogStartsFromTheFileAndAfterCancelItsEditsDriveTheClock) {
+  WriteSettingsFile("[Common]\r\nLessLen=450\r\nIsBlend=0\r\n");
+  TWorkF& workF = CreateForm();
+  settings.LessLen = 900;  // changed in memory, never saved
+  WhenDialogShows([&](TLessonListF& dialog) {
+    EXPECT_EQ(dialog.edLessLen.Text(), L"45") << "read again from the file";
+    TypeInto(dialog.edLessLen.Handle(), L"50");
+    ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
+  });
+  workF.acOptions.Execute();
+  EXPECT_EQ(workF.LessonListF(), nullptr);
+  EXPECT_EQ(settings.LessLen, 500);
+  EXPECT_EQ(SettingsInFile().LessLen, 450) << "Cancel saves nothing";
+
+  workF.acStartExecute();
+  for (int tick = 0; tick < 99; ++tick) Tick();
+  EXPECT_NE(workF.Clock.LessonState, lsIdle) << "49.5 minutes into a 50-minute lesson";
+  Tick();
+  EXPECT_EQ(workF.Clock.LessonState, lsIdle);
+}
+
+TEST_F(WorkFormOptionsTest, F12OpensTheDialogOnTheFilesSettingsDroppingUnsavedChanges) {
+  WriteSettingsFile("[Common]\r\nLessLen=400\r\nWarnVal=7\r\n");
+  TWorkF& workF = CreateForm();
+  settings.LessLen = 300;
+  settings.WarnVal = 9;
+  workF.N1Click();
+  int shown = 0;
+  WhenDialogShows([&](TLessonListF& dialog) {
+    ++shown;
+    EXPECT_EQ(settings.LessLen, 400);
+    EXPECT_EQ(settings.WarnVal, 7);
+    EXPECT_EQ(dialog.edWarnVal.Text(), L"7");
+    ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
+  });
+  PressKey(VK_F12);
+  EXPECT_EQ(shown, 1);
+}
+
+TEST_F(WorkFormOptionsTest, OkSavesTheSettingsAndAppliesTheLessonNumberSwitch) {
+  TWorkF& workF = CreateForm();
+  ASSERT_TRUE(workF.acShowCurrNo.Checked());
+  WhenDialogShows([&](TLessonListF& dialog) {
+    ::SendMessageW(dialog.cbShowCurrNo.Handle(), BM_CLICK, 0, 0);
+    TypeInto(dialog.edIntroTime.Handle(), L"7");
+    ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
+  });
+  workF.acOptions.Execute();
+  EXPECT_FALSE(workF.acShowCurrNo.Checked());
+  const Settings stored = SettingsInFile();
+  EXPECT_FALSE(stored.ShowCurrNo);
+  EXPECT_EQ(stored.IntroTime, 70);
+  EXPECT_EQ(services.autoRunSets.size(), 1u);
+}
+
+TEST_F(WorkFormOptionsTest, WhileTheDialogIsOpenNeitherFadeRunsAndTheFlagStays) {
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  services.pauses.clear();
+  const int opacity = LayeredOpacity(workF.Handle());
+  const int tag = workF.Tag();
+  WhenDialogShows([&](TLessonListF& dialog) {
+    EXPECT_EQ(workF.LessonListF(), &dialog);
+    workF.FadeOut();
+    workF.FadeIn();
+    EXPECT_EQ(workF.Tag(), tag);
+    EXPECT_EQ(LayeredOpacity(workF.Handle()), opacity);
+    ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
+  });
+  workF.acOptions.Execute();
+  EXPECT_TRUE(services.pauses.empty());
+  workF.FadeOut();
+  EXPECT_EQ(workF.Tag(), TWorkF::kFadedTag) << "free again after the dialog";
+}
+
+TEST_F(WorkFormOptionsTest, F12AndTheTrayMenuInsideTheDialogOpenNoSecondDialog) {
+  TWorkF& workF = CreateForm();
+  WhenDialogShows([&](TLessonListF& dialog) {
+    ::PostMessageW(dialog.edLessLen.Handle(), WM_KEYDOWN, VK_F12, 1);
+    app.ProcessMessages();
+    workF.TrayPopup.Choose(2);  // "Настройки"
+    EXPECT_EQ(workF.LessonListF(), &dialog);
+    ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
+  });
+  workF.acOptions.Execute();
+  EXPECT_EQ(services.autoRunQueries.size(), 1u) << "one dialog shown";
+  EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(WorkFormOptionsTest, AFailedSaveAfterOkIsReportedAndStillClearsTheReference) {
+  TWorkF& workF = CreateForm();
+  HANDLE locked = INVALID_HANDLE_VALUE;
+  WhenDialogShows([&](TLessonListF& dialog) {
+    // Held open without sharing, the settings file cannot be written.
+    locked = ::CreateFileW(settingsPath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
+  });
+  // As the toolbar or the key runs it: inside the message loop's guard.
+  toolkit::RunGuarded([&] { workF.acOptions.Execute(); });
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  ::CloseHandle(locked);
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].text, L"Unable to write to " + settingsPath + L".");
+  EXPECT_EQ(workF.LessonListF(), nullptr);
+}
+
+}  // namespace
+}  // namespace ostrevin::uitest
