@@ -25,8 +25,14 @@ bool FontFaceExists(const std::wstring& face) {
 
 }  // namespace
 
+// Windows always has the first; Wine on a Linux desktop may have only the
+// others, whose widths come closest to it.
+constexpr const wchar_t* kNarrowSansFaces[] = {L"Microsoft Sans Serif", L"Arial",
+                                               L"Liberation Sans", L"DejaVu Sans Condensed"};
+
 std::wstring AvailableFontFace(const std::wstring& face) {
-  for (const std::wstring& candidate : {face, std::wstring(L"Microsoft Sans Serif")}) {
+  if (FontFaceExists(face)) return face;
+  for (const wchar_t* candidate : kNarrowSansFaces) {
     if (FontFaceExists(candidate)) return candidate;
   }
   return L"MS Shell Dlg";

@@ -26,8 +26,9 @@ struct FontDesign {
 };
 
 // The face that is used for a wanted face: the face itself when the system
-// has it, else "Microsoft Sans Serif", else "MS Shell Dlg" (which the system
-// always maps to its dialog font).
+// has it, else the first of the narrow sans-serif faces the system has (the
+// forms' designs are laid out for the widths of "MS Sans Serif"), else
+// "MS Shell Dlg" (which the system always maps to its dialog font).
 std::wstring AvailableFontFace(const std::wstring& face);
 
 // Creates the font; throws AppError when the system refuses.

@@ -139,6 +139,15 @@ LRESULT TabPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       // The form routes its controls' messages, wherever the controls lie.
       return ::SendMessageW(form_.Handle(), message, wParam, lParam);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return ChildBackground(message, reinterpret_cast<HDC>(wParam),
+                             reinterpret_cast<HWND>(lParam));
+    case WM_THEMECHANGED:
+    case WM_SIZE:
+      textureBrush_.reset();
+      texture_.reset();
+      break;
     case WM_ERASEBKGND:
       return TRUE;  // painted whole by WM_PAINT
     case WM_PAINT:
@@ -170,6 +179,42 @@ LRESULT TabPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefaultHandling(message, wParam, lParam);
+}
+
+// Check boxes, radio buttons, group boxes and texts lie on the tab body's
+// texture under a visual style, as on the pages of the system's property
+// sheets; otherwise they keep the system's own background.
+LRESULT TabPage::ChildBackground(UINT message, HDC dc, HWND child) {
+  wchar_t className[16] = {};
+  ::GetClassNameW(child, className, static_cast<int>(std::size(className)));
+  const bool textured = _wcsicmp(className, L"Button") == 0 || _wcsicmp(className, L"Static") == 0;
+  HBRUSH brush = textured ? TextureBrush() : nullptr;
+  if (!brush) {
+    return DefaultHandling(message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+  }
+  RECT place{};
+  ::GetWindowRect(child, &place);
+  ::MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+  ::SetBrushOrgEx(dc, -place.left, -place.top, nullptr);
+  ::SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(brush);
+}
+
+HBRUSH TabPage::TextureBrush() {
+  if (textureBrush_ || !tabs_ || !ThemeActive()) return textureBrush_.get();
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  WindowDc screen(Handle());
+  UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  UniqueBitmap texture(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+  if (!memory || !texture) return nullptr;
+  {
+    SelectGuard selected(memory.get(), texture.get());
+    if (!PaintTabBody(tabs_->Handle(), Handle(), memory.get(), client)) return nullptr;
+  }
+  textureBrush_.reset(::CreatePatternBrush(texture.get()));
+  texture_ = std::move(texture);
+  return textureBrush_.get();
 }
 
 void TabPage::PaintSurface(HDC dc, const RECT& area) {

@@ -71,10 +71,16 @@ class TabPage : public Window, public Control {
 
  private:
   void PaintSurface(HDC dc, const RECT& area);
+  LRESULT ChildBackground(UINT message, HDC dc, HWND child);
+  HBRUSH TextureBrush();
 
   Form& form_;
   TabControl* tabs_;
   GraphicControlHost graphics_{*this};
+  // The tab body's texture under a visual style, made at the first need and
+  // kept for the page's life.
+  UniqueBitmap texture_;
+  UniqueBrush textureBrush_;
 };
 
 }  // namespace ostrevin::toolkit

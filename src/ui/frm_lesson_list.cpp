@@ -316,7 +316,7 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
       lbURL(*this, {.name = L"lbURL",
                     .page = &TabSheet3,
                     .place = {288, 184},
-                    .caption = L"https://ostrevin.example",
+                    .caption = L"www.ostrevin.org",
                     .font = toolkit::FontDesign{.face = L"MS Sans Serif",
                                                 .height = kAboutFontHeight,
                                                 .underline = true,

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# End to end under Wine: the real ostrevin.exe opens its settings dialog from
+# the tray menu's "Настройки" on the "Общие" tab; the autostart box checked
+# and the lesson length changed with the keyboard, OK saves the new length in
+# the settings file and registers the quoted path of the exe in the user's
+# Run key. With OSTREVIN_SCREENSHOTS=1 it keeps a screenshot of each tab.
+#
+# Usage: settings_dialog.sh <path of ostrevin.exe>
+exe=$1
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
+shot_prefix=e2e-settings
+
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+# The test prefix's own autostart entry, put back as it was at the end.
+saved_run=$(wine reg query "$run_key" /v Ostrevin 2>/dev/null | tr -d '\r' | grep -F REG_ || true)
+restore_run() {
+  wine reg delete "$run_key" /v Ostrevin /f >/dev/null 2>&1 || true
+  if [ -n "$saved_run" ]; then
+    wine reg add "$run_key" /v Ostrevin /t REG_SZ /d "$(sed -E 's/.*REG_[A-Z_]+ +//' <<<"$saved_run")" \
+      /f >/dev/null 2>&1 || true
+  fi
+}
+trap 'restore_run; cleanup' EXIT
+wine reg delete "$run_key" /v Ostrevin /f >/dev/null 2>&1 || true
+
+settings_window() {
+  xdotool search --onlyvisible --name '^Настройки$' 2>/dev/null | head -n 1
+}
+dialog_closed() {
+  [ -z "$(settings_window)" ]
+}
+# keys <key...>: pressed one by one in the dialog, each given time to act.
+keys() {
+  local key
+  for key in "$@"; do
+    xdotool key --clearmodifiers "$key"
+    sleep 0.3
+  done
+}
+
+write_settings '[Common]' 'LessLen=450' 'bOfferExit=0'
+start_program
+wait_for 30 tray_window >/dev/null || fail "the notification area did not appear"
+read -r icon_x icon_y < <(first_tray_icon)
+
+open_tray_menu "$icon_x" "$icon_y" || fail "a right click on the tray icon opened no menu"
+# "Настройки" is the menu's third item, of four and a separator between
+# borders of three pixels.
+read -r mx my mw mh < <(geometry "$menu")
+xdotool mousemove $((mx + mw / 3)) $((my + 3 + (mh - 15) * 5 / 8)) click 1
+wait_for 20 settings_window >/dev/null || fail "\"Настройки\" in the tray menu opened no dialog"
+dialog=$(settings_window)
+read -r _ _ dw dh < <(geometry "$dialog")
+[ "$dw" -ge 441 ] && [ "$dh" -ge 301 ] || fail "the dialog is $dw x $dh, smaller than its client area"
+xdotool windowfocus "$dialog"
+sleep 0.5
+shot 2-general
+
+if [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ]; then
+  # From the first control back to the tabs, through each tab and back to
+  # "Общие", then on round to the first control again.
+  keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Left
+  shot 1-timetable
+  keys Right Right
+  shot 3-sounds
+  keys Right
+  shot 4-about
+  keys Left Left Tab Tab Tab Tab Tab
+fi
+
+# The focus starts on "запускать вместе с Windows"; four Tabs on it is the
+# lesson length, its text selected.
+keys space Tab Tab Tab Tab 5 0
+shot 5-edited
+keys Return
+wait_for 20 dialog_closed || fail "OK did not close the dialog"
+shot 6-closed
+
+open_tray_menu "$icon_x" "$icon_y" || fail "the tray menu did not open again"
+choose_exit
+
+expect_value Common LessLen 500
+exe_path=$(winepath -w "$work/ostrevin.exe" 2>/dev/null | tr -d '\r')
+run_value=$(wine reg query "$run_key" /v Ostrevin 2>/dev/null | tr -d '\r' | grep -F REG_SZ || true)
+[[ "$run_value" == *"\"$exe_path\"" ]] ||
+  fail "the Run value is \"$run_value\", not the quoted path \"$exe_path\""
+
+echo "PASS: settings dialog from the tray menu, new length saved, autostart registered"
