@@ -2,9 +2,13 @@
 //   ticks     a long run of school days, driven tick by tick by a clock that
 //             moves 30 seconds a tick;
 //   showhide  the window shown from the tray and hidden again, many times;
-//   idle      the real program's loop left alone: what wakes it up.
+//   idle      the real program's loop left alone: what wakes it up;
+//   dialog    the settings dialog opened, taken through its four tabs and
+//             closed, many times.
 // Each prints the GDI and USER objects before and after, and its time.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <chrono>
 #include <cstdio>
@@ -18,9 +22,11 @@
 
 #include "gdi_handle_count.h"
 #include "settings/settings.h"
+#include "system/autostart.h"
 #include "system/system_local_clock.h"
 #include "system/working_set.h"
 #include "toolkit/application.h"
+#include "ui/frm_lesson_list.h"
 #include "ui/frm_work.h"
 #include "ui/work_services.h"
 
@@ -52,12 +58,18 @@ class TickingClock final : public LocalClock {
 };
 
 // Silent and without waits, so that a month of lessons runs in seconds; the
-// working set is trimmed for real, as every tick does.
+// working set is trimmed and the autostart entry read for real, as every tick
+// and every opening of the dialog do. Nothing is registered or opened.
 class FastServices final : public WorkServices {
  public:
   void PlaySystemSound(SoundKind) override { ++sounds; }
   void WaitMs(int) override {}
   void TrimWorkingSet() override { ostrevin::TrimWorkingSet(); }
+  bool IsAutoRun(const std::wstring& name, const std::wstring& path) override {
+    return ostrevin::IsAutoRun(name, path);
+  }
+  void SetAutoRun(const std::wstring&, const std::wstring&, bool) override {}
+  bool OpenURL(const std::wstring&) override { return false; }
   long long sounds = 0;
 };
 
@@ -240,6 +252,51 @@ int RunIdle(int seconds) {
   return 0;
 }
 
+// The open dialog is taken through its four tabs, each painted, and closed,
+// from a timer of its modal loop.
+TWorkF* dialogOwner = nullptr;
+int dialogsClosed = 0;
+
+void CALLBACK WorkTheDialog(HWND, UINT, UINT_PTR, DWORD) {
+  TLessonListF* dialog = dialogOwner ? dialogOwner->LessonListF() : nullptr;
+  if (!dialog || !dialog->Visible() || dialog->ModalResult() != 0) return;
+  for (int page = 0; page < dialog->PageControl1.PageCount(); ++page) {
+    ::SendMessageW(dialog->PageControl1.Handle(), TCM_SETCURFOCUS, page, 0);
+    ::RedrawWindow(dialog->Handle(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  }
+  dialog->Close();
+  ++dialogsClosed;
+}
+
+int RunDialog(int cycles) {
+  const std::wstring file = TempSettingsFile("[Common]\r\nIsBlend=0\r\nbOfferExit=0\r\n");
+  Settings settings;
+  const SystemLocalClock clock;
+  FastServices services;
+  {
+    TWorkF workF(settings, clock, services, SystemTrayShell(), file);
+    dialogOwner = &workF;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 1, &WorkTheDialog);
+    // The first opening warms up what the system keeps (classes, themes).
+    workF.acOptionsExecute();
+    toolkit::Application::Instance().ProcessMessages();
+    const Objects before = CountObjects();
+    const auto start = Clock::now();
+    for (int cycle = 0; cycle < cycles; ++cycle) workF.acOptionsExecute();
+    const auto elapsed = Clock::now() - start;
+    toolkit::Application::Instance().ProcessMessages();
+    const Objects after = CountObjects();
+    ::KillTimer(nullptr, timer);
+    dialogOwner = nullptr;
+    std::printf("dialog: %d openings, %d closed after four tabs, %.1f ms (%.1f ms an opening)\n",
+                cycles, dialogsClosed - 1, Milliseconds(elapsed), Milliseconds(elapsed) / cycles);
+    PrintObjects("dialog", before, after);
+  }
+  ::DeleteFileW(file.c_str());
+  return 0;
+}
+
 }  // namespace
 }  // namespace ostrevin::bench
 
@@ -253,6 +310,7 @@ int main(int argc, char** argv) {
   if (mode == "ticks") return RunTicks(count > 0 ? count : 100000);
   if (mode == "showhide") return RunShowHide(count > 0 ? count : 10000);
   if (mode == "idle") return RunIdle(count > 0 ? count : 65);
-  std::fprintf(stderr, "usage: ostrevin_bench ticks|showhide|idle [count]\n");
+  if (mode == "dialog") return RunDialog(count > 0 ? count : 1000);
+  std::fprintf(stderr, "usage: ostrevin_bench ticks|showhide|idle|dialog [count]\n");
   return 2;
 }

@@ -1,6 +1,7 @@
 #include "toolkit/font.h"
 
 #include <algorithm>
+#include <map>
 
 #include "base/app_error.h"
 
@@ -23,19 +24,28 @@ bool FontFaceExists(const std::wstring& face) {
   return found;
 }
 
-}  // namespace
-
 // Windows always has the first; Wine on a Linux desktop may have only the
 // others, whose widths come closest to it.
 constexpr const wchar_t* kNarrowSansFaces[] = {L"Microsoft Sans Serif", L"Arial",
                                                L"Liberation Sans", L"DejaVu Sans Condensed"};
 
-std::wstring AvailableFontFace(const std::wstring& face) {
+std::wstring FindAvailableFontFace(const std::wstring& face) {
   if (FontFaceExists(face)) return face;
   for (const wchar_t* candidate : kNarrowSansFaces) {
     if (FontFaceExists(candidate)) return candidate;
   }
   return L"MS Shell Dlg";
+}
+
+}  // namespace
+
+// Asking the system is slow (a dialog with a few fonts would take a good part
+// of a second to open under Wine), so each face is looked up once a run.
+std::wstring AvailableFontFace(const std::wstring& face) {
+  static std::map<std::wstring, std::wstring> found;
+  const auto known = found.find(face);
+  if (known != found.end()) return known->second;
+  return found.emplace(face, FindAvailableFontFace(face)).first->second;
 }
 
 UniqueFont CreateDesignedFont(const FontDesign& design) {
