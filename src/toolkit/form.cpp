@@ -1,7 +1,5 @@
 #include "toolkit/form.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -33,10 +31,6 @@ RECT WindowBoundsOf(const FormDesign& design) {
   ::AdjustWindowRectEx(&bounds, StyleOf(design), FALSE, ExStyleOf(design));
   ::OffsetRect(&bounds, design.left - bounds.left, design.top - bounds.top);
   return bounds;
-}
-
-POINT PointOf(LPARAM lParam) {
-  return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }
 
 void FillWithColor(HDC dc, const RECT& area, Color color) {
@@ -244,6 +238,8 @@ void Form::Created() {
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (graphics_.HandleMouseMessage(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_PAINT:
       PaintOffScreen(Handle(), [this](HDC dc, const RECT& area) { PaintSurface(dc, area); });
@@ -256,24 +252,6 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PaintSurface(reinterpret_cast<HDC>(wParam), client);
       return 0;
     }
-    case WM_LBUTTONDOWN:
-      graphics_.MouseDown(MouseButton::Left, PointOf(lParam));
-      return 0;
-    case WM_RBUTTONDOWN:
-      graphics_.MouseDown(MouseButton::Right, PointOf(lParam));
-      return 0;
-    case WM_MBUTTONDOWN:
-      graphics_.MouseDown(MouseButton::Middle, PointOf(lParam));
-      return 0;
-    case WM_LBUTTONUP:
-      graphics_.LeftMouseUp(PointOf(lParam));
-      return 0;
-    case WM_CAPTURECHANGED:
-      graphics_.ForgetPress();
-      return 0;
-    case WM_SETCURSOR:
-      if (LOWORD(lParam) == HTCLIENT && graphics_.SetControlCursor()) return TRUE;
-      break;
     case WM_ACTIVATE:
       if (IsDialog()) {
         Activated(wParam);
@@ -290,7 +268,6 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_NOTIFY: {
-      LRESULT result = 0;
       auto& header = *reinterpret_cast<NMHDR*>(lParam);
       for (WindowedControl* control : windowedControls_) {
         if (control->HandleNotify(header, result)) return result;

@@ -1,5 +1,7 @@
 #include "toolkit/graphic_control_host.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "toolkit/handles.h"
@@ -64,6 +66,33 @@ GraphicControl* GraphicControlHost::ControlAt(POINT point) const {
     if ((*control)->Contains(point)) return *control;
   }
   return nullptr;
+}
+
+bool GraphicControlHost::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                            LRESULT& result) {
+  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  result = 0;
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      MouseDown(MouseButton::Left, point);
+      return true;
+    case WM_RBUTTONDOWN:
+      MouseDown(MouseButton::Right, point);
+      return true;
+    case WM_MBUTTONDOWN:
+      MouseDown(MouseButton::Middle, point);
+      return true;
+    case WM_LBUTTONUP:
+      LeftMouseUp(point);
+      return true;
+    case WM_CAPTURECHANGED:
+      ForgetPress();
+      return true;
+    case WM_SETCURSOR:
+      result = TRUE;
+      return LOWORD(lParam) == HTCLIENT && SetControlCursor();
+  }
+  return false;
 }
 
 void GraphicControlHost::MouseDown(MouseButton button, POINT point) {

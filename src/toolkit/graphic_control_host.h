@@ -33,20 +33,21 @@ class GraphicControlHost {
 
   void PaintControls(HDC dc, const RECT& area) const;
 
-  // The mouse messages of the window. A press of the left button captures
-  // the mouse: its release decides the click, on the control pressed or,
-  // when none was, on the window's own surface (onSurfaceClick).
-  void MouseDown(MouseButton button, POINT point);
-  void LeftMouseUp(POINT point);
-  void ForgetPress();
-  // WM_SETCURSOR over the client area: true when a control under the mouse
-  // set its own cursor.
-  bool SetControlCursor() const;
+  // The window's mouse and cursor messages; true when handled, with the
+  // message's result. A press of the left button captures the mouse: its
+  // release decides the click, on the control pressed or, when none was, on
+  // the window's own surface (onSurfaceClick). Over a control with a cursor
+  // of its own, that cursor shows.
+  bool HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   std::function<void()> onSurfaceClick;
 
  private:
   GraphicControl* ControlAt(POINT point) const;
+  void MouseDown(MouseButton button, POINT point);
+  void LeftMouseUp(POINT point);
+  void ForgetPress();
+  bool SetControlCursor() const;
 
   const Window& window_;
   std::vector<GraphicControl*> controls_;

@@ -42,12 +42,7 @@ MaskedTimeField::MaskedTimeField(Form& form, const MaskedTimeFieldDesign& design
   CreateHandle(L"EDIT", WS_VISIBLE | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL, design.place,
                mask_.DisplayText(), 0, WS_EX_CLIENTEDGE);
   ::SendMessageW(Handle(), EM_SETLIMITTEXT, TimeMask::kLength, 0);
-  ::SetWindowSubclass(Handle(), &MaskedTimeField::EditProcedure, 0,
-                      reinterpret_cast<DWORD_PTR>(this));
-}
-
-MaskedTimeField::~MaskedTimeField() {
-  if (Handle()) ::RemoveWindowSubclass(Handle(), &MaskedTimeField::EditProcedure, 0);
+  InterceptWindowMessages();
 }
 
 void MaskedTimeField::SetText(const std::wstring& text) {
@@ -139,7 +134,8 @@ LRESULT MaskedTimeField::HandleChar(HWND edit, WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
-LRESULT MaskedTimeField::HandleEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MaskedTimeField::HandleWindowMessage(HWND edit, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
   switch (message) {
     case WM_CHAR:
       return HandleChar(edit, wParam, lParam);
@@ -197,16 +193,6 @@ LRESULT MaskedTimeField::HandleEditMessage(HWND edit, UINT message, WPARAM wPara
     }
   }
   return ::DefSubclassProc(edit, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MaskedTimeField::EditProcedure(HWND window, UINT message, WPARAM wParam,
-                                                LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-  return CallGuarded(
-      [&] {
-        return reinterpret_cast<MaskedTimeField*>(self)->HandleEditMessage(window, message, wParam,
-                                                                           lParam);
-      },
-      LRESULT{0});
 }
 
 }  // namespace ostrevin::toolkit

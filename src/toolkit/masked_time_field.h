@@ -32,7 +32,6 @@ struct MaskedTimeFieldDesign {
 class MaskedTimeField : public WindowedControl {
  public:
   MaskedTimeField(Form& form, const MaskedTimeFieldDesign& design);
-  ~MaskedTimeField() override;
 
   // Unfilled places read as blanks: " 8:30", "08:3 ".
   std::wstring Text() const { return mask_.Text(); }
@@ -42,9 +41,7 @@ class MaskedTimeField : public WindowedControl {
 
  private:
   bool HandleCommand(HWND child, WORD notifyCode, WORD id) override;
-  LRESULT HandleEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR self);
+  LRESULT HandleWindowMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) override;
   void Show(size_t caret);
   void Edited(TimeMask::Edit edit);
   void TypeText(const std::wstring& text);

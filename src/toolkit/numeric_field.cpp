@@ -45,12 +45,8 @@ NumericField::NumericField(Form& form, const NumericFieldDesign& design)
   ::SendMessageW(arrows_.get(), UDM_SETRANGE32, static_cast<WPARAM>(limits_.minimum),
                  static_cast<LPARAM>(limits_.maximum));
   ::SendMessageW(arrows_.get(), UDM_SETPOS32, 0, Value());
-  ::SetWindowSubclass(Handle(), &NumericField::EditProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+  InterceptWindowMessages();
   if (!design.enabled) SetEnabled(false);
-}
-
-NumericField::~NumericField() {
-  if (Handle()) ::RemoveWindowSubclass(Handle(), &NumericField::EditProcedure, 0);
 }
 
 void NumericField::SetValue(int value) {
@@ -108,22 +104,12 @@ void NumericField::Step(int delta) {
   SetValue(limits_.Clamp(Value()) + delta);
 }
 
-LRESULT NumericField::HandleEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT NumericField::HandleWindowMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CHAR && !IsNumericFieldChar(static_cast<wchar_t>(wParam), decimalSeparator_)) {
     ::MessageBeep(MB_OK);
     return 0;
   }
   return ::DefSubclassProc(edit, message, wParam, lParam);
-}
-
-LRESULT CALLBACK NumericField::EditProcedure(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-  return CallGuarded(
-      [&] {
-        return reinterpret_cast<NumericField*>(self)->HandleEditMessage(window, message, wParam,
-                                                                        lParam);
-      },
-      LRESULT{0});
 }
 
 }  // namespace ostrevin::toolkit

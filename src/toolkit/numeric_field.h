@@ -37,7 +37,6 @@ struct NumericFieldDesign {
 class NumericField : public WindowedControl {
  public:
   NumericField(Form& form, const NumericFieldDesign& design);
-  ~NumericField() override;
 
   int Value() const { return NumericFieldValue(text_, limits_); }
   void SetValue(int value);
@@ -57,9 +56,7 @@ class NumericField : public WindowedControl {
   void TextChanged();
   void Exited();
   void Step(int delta);
-  LRESULT HandleEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR self);
+  LRESULT HandleWindowMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) override;
 
   NumericLimits limits_;
   std::wstring text_;

@@ -1,7 +1,7 @@
 #include "toolkit/tab_control.h"
 
-#include <windowsx.h>
-// After windows.h, which it needs.
+#include <windows.h>
+// After windows.h, which they need.
 #include <commctrl.h>
 #include <uxtheme.h>
 #include <vssym32.h>
@@ -56,10 +56,6 @@ bool PaintTabBody(HWND tabs, HWND page, HDC dc, const RECT& area) {
   RECT body{};
   ::GetClientRect(page, &body);
   return SUCCEEDED(draw(theme, dc, TABP_BODY, 0, &body, &area));
-}
-
-POINT PointOf(LPARAM lParam) {
-  return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }
 
 }  // namespace
@@ -134,6 +130,8 @@ TabPage::~TabPage() {
 }
 
 LRESULT TabPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (graphics_.HandleMouseMessage(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -159,21 +157,6 @@ LRESULT TabPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PaintSurface(reinterpret_cast<HDC>(wParam), client);
       return 0;
     }
-    case WM_LBUTTONDOWN:
-      graphics_.MouseDown(MouseButton::Left, PointOf(lParam));
-      return 0;
-    case WM_RBUTTONDOWN:
-      graphics_.MouseDown(MouseButton::Right, PointOf(lParam));
-      return 0;
-    case WM_LBUTTONUP:
-      graphics_.LeftMouseUp(PointOf(lParam));
-      return 0;
-    case WM_CAPTURECHANGED:
-      graphics_.ForgetPress();
-      return 0;
-    case WM_SETCURSOR:
-      if (LOWORD(lParam) == HTCLIENT && graphics_.SetControlCursor()) return TRUE;
-      break;
     case WM_NCDESTROY:
       tabs_ = nullptr;  // the tab control goes with the form
       break;

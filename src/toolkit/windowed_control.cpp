@@ -1,6 +1,7 @@
 #include "toolkit/windowed_control.h"
 
 #include "base/app_error.h"
+#include "toolkit/error_guard.h"
 #include "toolkit/form.h"
 #include "toolkit/tab_control.h"
 
@@ -30,7 +31,23 @@ WindowedControl::~WindowedControl() {
   // Off the form first: the child's last notifications must not reach a
   // control that is half destroyed.
   if (form_) form_->RemoveWindowedControl(*this);
+  if (subclassed_ && Handle()) ::RemoveWindowSubclass(Handle(), &SubclassProcedure, 0);
   window_.reset();
+}
+
+void WindowedControl::InterceptWindowMessages() {
+  subclassed_ = ::SetWindowSubclass(Handle(), &SubclassProcedure, 0,
+                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+LRESULT CALLBACK WindowedControl::SubclassProcedure(HWND window, UINT message, WPARAM wParam,
+                                                    LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+  return CallGuarded(
+      [&] {
+        return reinterpret_cast<WindowedControl*>(self)->HandleWindowMessage(window, message,
+                                                                             wParam, lParam);
+      },
+      LRESULT{0});
 }
 
 bool WindowedControl::Enabled() const {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <string>
 
@@ -55,12 +57,25 @@ class WindowedControl : public Control {
   // The control's windows were destroyed with their parent.
   virtual void WindowsDestroyed() { window_.release(); }
 
+  // Puts HandleWindowMessage in front of the main window's own procedure,
+  // for as long as the control lives.
+  void InterceptWindowMessages();
+  // A message of the subclassed window, inside the error guard; what it does
+  // not handle goes on with DefSubclassProc.
+  virtual LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefSubclassProc(window, message, wParam, lParam);
+  }
+
  private:
   friend class Form;
+
+  static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR id, DWORD_PTR self);
 
   Form* form_;
   HWND parentWindow_;
   UniqueWindow window_;
+  bool subclassed_ = false;
 };
 
 }  // namespace ostrevin::toolkit

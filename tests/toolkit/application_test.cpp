@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include "toolkit_test.h"
@@ -268,6 +270,24 @@ TEST_F(ActivationTest, AnotherProgramTakingTheForegroundDeactivatesAndComingBack
   otherProgram.join();
   ::CloseHandle(ready);
   ::CloseHandle(done);
+}
+
+// At the process's end the application window is destroyed with the
+// application's state, and its destruction still runs the message hooks: they
+// must be there yet. Run in a child process, which ends as the program does.
+TEST(ApplicationEndTest, TheMessageHooksOutliveTheApplicationWindowAtTheProcessEnd) {
+  EXPECT_EXIT(
+      {
+        Application& app = Application::Instance();
+        if (!app.Handle()) app.Initialize(::GetModuleHandleW(nullptr));
+        app.AddMessageHook([](UINT message, WPARAM, LPARAM) {
+          if (message != WM_NCDESTROY) return;
+          std::fputs("the hooks saw the window go", stderr);
+          std::fflush(stderr);
+        });
+        std::exit(0);
+      },
+      testing::ExitedWithCode(0), "the hooks saw the window go");
 }
 
 }  // namespace
