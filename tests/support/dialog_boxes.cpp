@@ -52,6 +52,13 @@ DialogBoxContents ReadDialogBox(HWND box) {
   return contents;
 }
 
+std::wstring ShownText(HWND window) {
+  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 void AnswerFileDialog(HWND box, const std::wstring& name) {
   constexpr int kFileNameCombo = 0x47C;  // cmb13, where Windows takes the name
   constexpr int kFileNameEdit = 0x480;   // edt1, where Wine takes it

@@ -36,6 +36,9 @@ struct DialogBoxContents {
 };
 DialogBoxContents ReadDialogBox(HWND box);
 
+// A window's text as it shows it.
+std::wstring ShownText(HWND window);
+
 // Answers a system file dialog (GetOpenFileName, GetSaveFileName) with a
 // file name and its OK button.
 void AnswerFileDialog(HWND box, const std::wstring& name);

@@ -13,11 +13,7 @@
 namespace ostrevin::toolkit {
 namespace {
 
-std::wstring ShownText(HWND window) {
-  wchar_t text[64] = {};
-  ::GetWindowTextW(window, text, static_cast<int>(std::size(text)));
-  return text;
-}
+using testsupport::ShownText;
 
 class NumericFieldTest : public DialogTest {
  protected:

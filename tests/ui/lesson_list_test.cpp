@@ -22,6 +22,8 @@
 namespace ostrevin::uitest {
 namespace {
 
+using testsupport::ShownText;
+
 using toolkit::Form;
 
 // A time's exact bits: the lesson start detection compares times for
@@ -29,12 +31,6 @@ using toolkit::Form;
 // double comparisons of i686's x87 registers can see extra precision.)
 std::uint64_t Bits(TimeOfDay time) {
   return std::bit_cast<std::uint64_t>(time);
-}
-
-std::wstring ShownText(HWND window) {
-  wchar_t text[64] = {};
-  ::GetWindowTextW(window, text, static_cast<int>(std::size(text)));
-  return text;
 }
 
 // A dialog on the settings record of the test, with the file's defaults in
