@@ -10,60 +10,8 @@
 set -euo pipefail
 
 exe=$1
-repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-source "$repo_root/scripts/wine-env.sh"
-
-if [ -z "${DISPLAY:-}" ]; then
-  echo "FAIL: no X display (run through scripts/test.sh, which starts one)" >&2
-  exit 1
-fi
-
-work=$(mktemp -d)
-pid=
-cleanup() {
-  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  shot failure
-  exit 1
-}
-
-shot() {
-  [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ] || return 0
-  mkdir -p "$repo_root/build/screenshots"
-  import -window root "$repo_root/build/screenshots/e2e-$1.png" 2>/dev/null || true
-}
-
-# wait_for <seconds> <command...>: polls the command until it succeeds or the
-# time is up.
-wait_for() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.2
-  done
-}
-
-# The X windows shown now, one id a line.
-visible_windows() {
-  xdotool search --onlyvisible --name '' 2>/dev/null | sort || true
-}
-
-# x y width height of an X window.
-geometry() {
-  xdotool getwindowgeometry --shell "$1" | awk -F= '
-    $1 == "X" { x = $2 } $1 == "Y" { y = $2 } $1 == "WIDTH" { w = $2 } $1 == "HEIGHT" { h = $2 }
-    END { print x, y, w, h }'
-}
-
-tray_window() {
-  xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -n 1
-}
+shot_prefix=e2e
+source "$(dirname "${BASH_SOURCE[0]}")/tray_helpers.sh"
 
 # The timer window: "Ostrevin", 225 x 299 (the application's own window of
 # the same name has no size).
@@ -79,11 +27,6 @@ timer_window() {
   return 1
 }
 
-program_ended() {
-  ! kill -0 "$pid" 2>/dev/null
-}
-
-cp "$exe" "$work/ostrevin.exe"
 ini="$work/ostrevin.INI"
 printf '%s\r\n' \
   '[1]' '1=1' '3=1' \
@@ -94,16 +37,8 @@ printf '%s\r\n' \
   '[Sounds]' 'StartStopSnd=0' 'IntroPartSnd=0' 'FinishPartSounds=1' 'CountDown=1' 'AllSndsOFF=1' \
   >"$ini"
 
-before=$(visible_windows)
-(cd "$work" && exec wine ostrevin.exe </dev/null >"$work/wine.log" 2>&1) &
-pid=$!
-
-wait_for 30 tray_window >/dev/null || fail "the notification area did not appear"
-tray=$(tray_window)
-read -r tx ty tw th < <(geometry "$tray")
-# The program's icon is the first of the tray, a square as high as the tray.
-icon_x=$((tx + th / 2))
-icon_y=$((ty + th / 2))
+start_program "$exe"
+find_tray
 shot 1-started
 wait_for 10 bash -c '! xdotool search --onlyvisible --name "^Ostrevin$" >/dev/null 2>&1' ||
   fail "the timer window showed at start-up"
@@ -112,21 +47,8 @@ xdotool mousemove "$icon_x" "$icon_y" click 1
 wait_for 20 timer_window >/dev/null || fail "a click on the tray icon did not show the timer window"
 shot 2-shown
 
-menu_before=$(visible_windows)
-xdotool mousemove "$icon_x" "$icon_y" click 3
-menu=
-find_menu() {
-  menu=$(comm -13 <(echo "$menu_before") <(visible_windows) | head -n 1)
-  [ -n "$menu" ]
-}
-wait_for 10 find_menu || fail "a right click on the tray icon opened no menu"
-shot 3-menu
-read -r mx my mw mh < <(geometry "$menu")
-# "Выход" is the menu's last item.
-xdotool mousemove $((mx + mw / 3)) $((my + mh - 8)) click 1
-wait_for 30 program_ended || fail "\"Выход\" did not end the program"
-pid=
-shot 4-ended
+exit_through_menu
+shot 3-ended
 
 [ -f "$ini" ] || fail "no settings file after the end"
 key_count() {
@@ -135,12 +57,6 @@ key_count() {
     /^\[/ { inside = tolower($0) == tolower(want); next }
     inside && /=/ { n++ }
     END { print n + 0 }' "$ini"
-}
-value_of() {
-  awk -v want="[$1]" -v key="$2" '
-    { sub(/\r$/, "") }
-    /^\[/ { inside = tolower($0) == tolower(want); next }
-    inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }' "$ini"
 }
 expect_keys() {
   local got
