@@ -20,7 +20,6 @@
 #include <string>
 #include <thread>
 
-#include "components/text_notify_icon.h"
 #include "gdi_handle_count.h"
 #include "settings/settings.h"
 #include "system/system_local_clock.h"
@@ -207,21 +206,19 @@ class PictureNotingShell final : public TrayShell {
   std::set<HICON> pictures;
 };
 
-// The lesson number icon as the timer window has it, its text changing as
-// over a school day.
+// The timer window's lesson number icon, its text changing as over a school
+// day.
 int RunRebuilds(int rebuilds) {
   static const wchar_t* const kTexts[] = {L"--", L"1", L"II", L"2",  L"II", L"3", L"4",
                                           L"II", L"5", L"6",  L"II", L"7",  L"--"};
+  const std::wstring file = TempSettingsFile("[Common]\r\nShowCurrNo=1\r\nbOfferExit=0\r\n");
+  Settings settings;
+  const SystemLocalClock clock;
+  FastServices services;
   PictureNotingShell shell;
   {
-    TTextNotifyIcon icon(nullptr, shell);
-    icon.SetFont(
-        {.face = L"MS Sans Serif", .height = 13, .bold = true, .color = clWhite, .smooth = false});
-    icon.SetColor(clBlue);
-    icon.SetBorder(true);
-    icon.SetBorderColor(clWhite);
-    icon.Options().SetOffsetX(1);
-    icon.SetIconVisible(true);
+    TWorkF workF(settings, clock, services, shell, file);
+    TTextNotifyIcon& icon = workF.NumberTrayIcon;
     for (const wchar_t* text : kTexts) icon.SetText(text);
     toolkit::Application::Instance().ProcessMessages();
     const Objects before = CountObjects();
@@ -240,6 +237,7 @@ int RunRebuilds(int rebuilds) {
         shell.pictures.size());
     PrintObjects("rebuilds", before, after);
   }
+  ::DeleteFileW(file.c_str());
   return 0;
 }
 

@@ -405,14 +405,6 @@ TEST_P(TextIconRebuildTest, EveryRebuildReachesTheShellOnce) {
   EXPECT_EQ(shell.Last().data.hIcon, icon.Icon());
 }
 
-TOffsetOptions OffsetsOf(int x, int y, int lineDistance) {
-  TOffsetOptions options;
-  options.SetOffsetX(x);
-  options.SetOffsetY(y);
-  options.SetLineDistance(lineDistance);
-  return options;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Writes, TextIconRebuildTest,
     testing::Values(
@@ -437,14 +429,14 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     3},
         RebuildCase{"AssignedSameFont", [](TTextNotifyIcon& i) { i.SetFont(kNumberFont); }, 1},
-        RebuildCase{"AssignedOptions", [](TTextNotifyIcon& i) { i.SetOptions(OffsetsOf(1, 2, 3)); },
-                    3},
+        RebuildCase{"AssignedOptions",
+                    [](TTextNotifyIcon& i) { i.SetOptions(TOffsetOptions(1, 2, 3)); }, 3},
         RebuildCase{"BackgroundIcon",
                     [](TTextNotifyIcon& i) { i.SetBackgroundIcon(HalfRedIcon(16).get()); }, 1}),
     [](const testing::TestParamInfo<RebuildCase>& info) { return info.param.name; });
 
 TEST_F(TextNotifyIconTest, AssignedOptionsAreCopiedAndTheIconKeepsItsOwn) {
-  TOffsetOptions source = OffsetsOf(1, -2, -8);
+  TOffsetOptions source(1, -2, -8);
   int sourceReports = 0;
   source.OnChange = [&](TOffsetOptions&) { ++sourceReports; };
   icon.SetOptions(source);

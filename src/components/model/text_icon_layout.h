@@ -16,6 +16,13 @@ namespace ostrevin {
 // again.
 class TOffsetOptions {
  public:
+  TOffsetOptions() = default;
+  TOffsetOptions(std::int32_t offsetX, std::int32_t offsetY, std::int32_t lineDistance)
+      : offsetX_(offsetX), offsetY_(offsetY), lineDistance_(lineDistance) {}
+  virtual ~TOffsetOptions() = default;
+  TOffsetOptions(const TOffsetOptions&) = delete;
+  TOffsetOptions& operator=(const TOffsetOptions&) = delete;
+
   std::int32_t OffsetX() const { return offsetX_; }
   void SetOffsetX(std::int32_t value) { Change(offsetX_, value); }
   std::int32_t OffsetY() const { return offsetY_; }

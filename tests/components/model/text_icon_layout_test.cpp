@@ -38,14 +38,6 @@ class FakeMeasure {
   std::vector<std::wstring> measured;
 };
 
-TOffsetOptions Offsets(int x, int y, int lineDistance) {
-  TOffsetOptions options;
-  options.SetOffsetX(x);
-  options.SetOffsetY(y);
-  options.SetLineDistance(lineDistance);
-  return options;
-}
-
 struct PlaceCase {
   const char* name;
   const wchar_t* text;
@@ -64,7 +56,7 @@ class PlaceTextLinesTest : public testing::TestWithParam<PlaceCase> {};
 TEST_P(PlaceTextLinesTest, CentresEachLineAndTheBlockOnFifteenPixels) {
   const PlaceCase& c = GetParam();
   FakeMeasure measure;
-  const auto placed = PlaceTextLines(c.text, Offsets(c.offsetX, c.offsetY, c.lineDistance),
+  const auto placed = PlaceTextLines(c.text, TOffsetOptions(c.offsetX, c.offsetY, c.lineDistance),
                                      [&](std::wstring_view text) { return measure(text); });
   EXPECT_EQ(placed, c.placed);
 }
@@ -154,11 +146,8 @@ TEST(OffsetOptionsTest, AssigningReportsEachDifferentValueAndKeepsItsOwnHandler)
   target.SetOffsetX(1);
   targetReports = 0;
 
-  TOffsetOptions source;
+  TOffsetOptions source(1, 4, -3);
   int sourceReports = 0;
-  source.SetOffsetX(1);
-  source.SetOffsetY(4);
-  source.SetLineDistance(-3);
   source.OnChange = [&](TOffsetOptions&) { ++sourceReports; };
 
   target.AssignValues(source);
