@@ -190,8 +190,8 @@ class PictureNotingShell final : public TrayShell {
     if (data.hIcon) pictures.insert(data.hIcon);
     return SystemTrayShell().Notify(message, data);
   }
-  // The pictures handed over that still exist; only the icon's current one
-  // should.
+  // The pictures handed over that still exist: only the current ones of the
+  // program's icon and of the lesson number should.
   int Alive() const {
     int alive = 0;
     for (HICON picture : pictures) {
@@ -232,7 +232,7 @@ int RunRebuilds(int rebuilds) {
     const Objects after = CountObjects();
     std::printf(
         "rebuilds: %d pictures, %.1f ms (%.3f ms a rebuild); pictures handed to the tray"
-        " still alive: %d of %zu\n",
+        " still alive: %d of %zu (2 expected: the program's icon and the number's last)\n",
         rebuilds, Milliseconds(elapsed), Milliseconds(elapsed) / rebuilds, shell.Alive(),
         shell.pictures.size());
     PrintObjects("rebuilds", before, after);
