@@ -137,12 +137,14 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
                  {.separator = true},
                  {.caption = L"Выход", .onClick = Handler(&TWorkF::N3Click)}}),
       AppTrayIcon(Handle(), trayShell),
+      NumberTrayIcon(Handle(), trayShell),
       Timer(Handle(), kTickTimerId, kTickMs, Handler(&TWorkF::TimerTimer)),
       Clock(settings, localClock, *this) {
   OnCreate = Handler(&TWorkF::FormCreate);
   OnDestroy = Handler(&TWorkF::FormDestroy);
   OnClick = Handler(&TWorkF::FormClick);
   SetUpTrayIcon();
+  SetUpNumberTrayIcon();
   showRequestHook_.emplace([this](UINT message, WPARAM, LPARAM) {
     if (message != 0 && message == ShowRunningCopyMessage()) N1Click();
   });
@@ -178,8 +180,8 @@ void TWorkF::SetUpTrayIcon() {
 void TWorkF::FormCreate() {
   const bool firstStart = !SettingsFileExists(settingsPath_);
   LoadSettings(settings_, settingsPath_);
-  acShowCurrNo.SetChecked(settings_.ShowCurrNo);
-  // Only the tray icon shows at start.
+  ApplyShowCurrNo();
+  // Only the tray icons show at start.
   Application& application = Application::Instance();
   application.SetShowMainForm(false);
   application.OnActivate = [this] { FadeIn(); };
@@ -217,6 +219,7 @@ void TWorkF::StopReacting() {
   application.OnDeactivate = nullptr;
   Timer.SetEnabled(false);
   AppTrayIcon.SetEnabled(false);
+  NumberTrayIcon.SetEnabled(false);
   showRequestHook_.reset();
 }
 
@@ -268,6 +271,7 @@ void TWorkF::acShowCurrNoExecute() {
   acShowCurrNo.SetChecked(!acShowCurrNo.Checked());
   settings_.ShowCurrNo = acShowCurrNo.Checked();
   SaveSettings(settings_, settingsPath_);
+  ApplyShowCurrNo();
 }
 
 void TWorkF::TimerTimer() {
