@@ -79,6 +79,8 @@ Var EndedRunningCopy
 
 !define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 !insertmacro MUI_PAGE_WELCOME
+; The description under the list leaves the list wide enough for its texts.
+!define MUI_COMPONENTSPAGE_SMALLDESC
 !insertmacro MUI_PAGE_COMPONENTS
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryPageLeave
 !insertmacro MUI_PAGE_DIRECTORY
@@ -91,6 +93,7 @@ Var EndedRunningCopy
 
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+!define MUI_FINISHPAGE_TEXT "$(UninstallFinishText)"
 !insertmacro MUI_UNPAGE_FINISH
 
 ; The first language is the one used when the system's is neither: the
@@ -116,6 +119,10 @@ Section "${APP_NAME}" SectionProgram
   SectionIn RO
   SetOutPath "$INSTDIR"
   Call CloseRunningCopy
+  ; The status line says what happens; the details list names each file
+  ; (a long path would not fit the line).
+  DetailPrint "$(InstallingProgram)"
+  SetDetailsPrint listonly
   ; Only the program's file is written: its settings file beside it is the
   ; teacher's and is never overwritten. A file held open by another program
   ; brings the usual Abort, Retry, Ignore question; ignoring it (as a silent
@@ -129,6 +136,7 @@ Section "${APP_NAME}" SectionProgram
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   CreateShortCut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\${APP_EXE}" "" \
     "$INSTDIR\${APP_EXE}" 0 SW_SHOWNORMAL "" "$(ShortcutComment)"
+  SetDetailsPrint both
 SectionEnd
 
 ; The value the program's own settings write: its title, and its path in
@@ -362,6 +370,8 @@ FunctionEnd
 Section "Uninstall"
   StrCpy $EndedRunningCopy 0
   Call un.CloseRunningCopy
+  DetailPrint "$(RemovingProgram)"
+  SetDetailsPrint listonly
   Delete "$INSTDIR\${APP_EXE}"
   Call un.DeleteOwnRunValue
   ; The shortcut and the list entry belong to the latest installation, which
@@ -379,6 +389,7 @@ Section "Uninstall"
   ${EndIf}
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"
+  SetDetailsPrint both
 SectionEnd
 
 Function un.onInit

@@ -14,3 +14,6 @@ LangString StillRunning ${LANG_ENGLISH} "Ostrevin is still running from $INSTDIR
 LangString StillRunningStopped ${LANG_ENGLISH} "Stopped: Ostrevin is still running. Nothing was changed."
 LangString RemoveSettingsQuestion ${LANG_ENGLISH} "Delete your timetable and settings too (the file ${APP_SETTINGS} in $INSTDIR)?$\r$\n$\r$\nChoose No to keep them: Ostrevin installed into this folder again will use them."
 LangString ProgramNotReplaced ${LANG_ENGLISH} "Stopped: $INSTDIR\${APP_EXE} could not be replaced. Nothing else was changed."
+LangString InstallingProgram ${LANG_ENGLISH} "Installing Ostrevin..."
+LangString RemovingProgram ${LANG_ENGLISH} "Removing Ostrevin..."
+LangString UninstallFinishText ${LANG_ENGLISH} "Ostrevin has been removed from your computer.$\r$\n$\r$\nClick Finish to close this wizard."

@@ -13,3 +13,6 @@ LangString StillRunning ${LANG_RUSSIAN} "Ostrevin, запущенный из п�
 LangString StillRunningStopped ${LANG_RUSSIAN} "Остановлено: Ostrevin всё ещё работает. Ничего не изменено."
 LangString RemoveSettingsQuestion ${LANG_RUSSIAN} "Удалить также ваше расписание и настройки (файл ${APP_SETTINGS} в папке $INSTDIR)?$\r$\n$\r$\nНажмите $\"Нет$\", чтобы сохранить их: Ostrevin, снова установленный в эту папку, будет ими пользоваться."
 LangString ProgramNotReplaced ${LANG_RUSSIAN} "Остановлено: не удалось заменить $INSTDIR\${APP_EXE}. Больше ничего не изменено."
+LangString InstallingProgram ${LANG_RUSSIAN} "Установка Ostrevin..."
+LangString RemovingProgram ${LANG_RUSSIAN} "Удаление Ostrevin..."
+LangString UninstallFinishText ${LANG_RUSSIAN} "Ostrevin удалён с вашего компьютера.$\r$\n$\r$\nНажмите кнопку $\"Готово$\" для выхода из программы удаления."
