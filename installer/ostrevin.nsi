@@ -368,7 +368,6 @@ FunctionEnd
 ; Uninstallation
 
 Section "Uninstall"
-  StrCpy $EndedRunningCopy 0
   Call un.CloseRunningCopy
   DetailPrint "$(RemovingProgram)"
   SetDetailsPrint listonly
