@@ -2,6 +2,8 @@
 //   ticks     a long run of school days, driven tick by tick by a clock that
 //             moves 30 seconds a tick;
 //   showhide  the window shown from the tray and hidden again, many times;
+//   rebuilds  the lesson number icon drawn again with changing texts, many
+//             times, in the real notification area;
 //   idle      the real program's loop left alone: what wakes it up;
 //   dialog    the settings dialog opened, taken through its four tabs and
 //             closed, many times.
@@ -15,7 +17,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -118,7 +122,7 @@ std::string EveryLessonEveryWeekday() {
     text << '[' << day << "]\r\n";
     for (int slot = 1; slot <= 7; ++slot) text << slot << "=1\r\n";
   }
-  text << "[Common]\r\nbOfferExit=0\r\nbWarnBeforeLesson=1\r\n";
+  text << "[Common]\r\nbOfferExit=0\r\nbWarnBeforeLesson=1\r\nShowCurrNo=1\r\n";
   return text.str();
 }
 
@@ -186,6 +190,64 @@ int RunShowHide(int cycles) {
     std::printf("showhide: %d cycles, %.1f ms (%.3f ms a cycle)\n", cycles, Milliseconds(elapsed),
                 Milliseconds(elapsed) / cycles);
     PrintObjects("showhide", before, after);
+  }
+  ::DeleteFileW(file.c_str());
+  return 0;
+}
+
+// The real notification area, noting every picture it was handed.
+class PictureNotingShell final : public TrayShell {
+ public:
+  bool Notify(DWORD message, NOTIFYICONDATAW& data) override {
+    if (data.hIcon) pictures.insert(data.hIcon);
+    return SystemTrayShell().Notify(message, data);
+  }
+  // The pictures handed over that still exist: only the current ones of the
+  // program's icon and of the lesson number should.
+  int Alive() const {
+    int alive = 0;
+    for (HICON picture : pictures) {
+      ICONINFO parts{};
+      if (!::GetIconInfo(picture, &parts)) continue;
+      ++alive;
+      ::DeleteObject(parts.hbmColor);
+      ::DeleteObject(parts.hbmMask);
+    }
+    return alive;
+  }
+  std::set<HICON> pictures;
+};
+
+// The timer window's lesson number icon, its text changing as over a school
+// day.
+int RunRebuilds(int rebuilds) {
+  static const wchar_t* const kTexts[] = {L"--", L"1", L"II", L"2",  L"II", L"3", L"4",
+                                          L"II", L"5", L"6",  L"II", L"7",  L"--"};
+  const std::wstring file = TempSettingsFile("[Common]\r\nShowCurrNo=1\r\nbOfferExit=0\r\n");
+  Settings settings;
+  const SystemLocalClock clock;
+  FastServices services;
+  PictureNotingShell shell;
+  {
+    TWorkF workF(settings, clock, services, shell, file);
+    TTextNotifyIcon& icon = workF.NumberTrayIcon;
+    for (const wchar_t* text : kTexts) icon.SetText(text);
+    toolkit::Application::Instance().ProcessMessages();
+    const Objects before = CountObjects();
+    const auto start = Clock::now();
+    for (int rebuild = 0; rebuild < rebuilds; ++rebuild) {
+      icon.SetText(kTexts[rebuild % std::size(kTexts)]);
+      if (rebuild % 64 == 0) toolkit::Application::Instance().ProcessMessages();
+    }
+    const auto elapsed = Clock::now() - start;
+    toolkit::Application::Instance().ProcessMessages();
+    const Objects after = CountObjects();
+    std::printf(
+        "rebuilds: %d pictures, %.1f ms (%.3f ms a rebuild); pictures handed to the tray"
+        " still alive: %d of %zu (2 expected: the program's icon and the number's last)\n",
+        rebuilds, Milliseconds(elapsed), Milliseconds(elapsed) / rebuilds, shell.Alive(),
+        shell.pictures.size());
+    PrintObjects("rebuilds", before, after);
   }
   ::DeleteFileW(file.c_str());
   return 0;
@@ -310,7 +372,8 @@ int main(int argc, char** argv) {
   if (mode == "ticks") return RunTicks(count > 0 ? count : 100000);
   if (mode == "showhide") return RunShowHide(count > 0 ? count : 10000);
   if (mode == "idle") return RunIdle(count > 0 ? count : 65);
+  if (mode == "rebuilds") return RunRebuilds(count > 0 ? count : 100000);
   if (mode == "dialog") return RunDialog(count > 0 ? count : 1000);
-  std::fprintf(stderr, "usage: ostrevin_bench ticks|showhide|idle|dialog [count]\n");
+  std::fprintf(stderr, "usage: ostrevin_bench ticks|showhide|idle|rebuilds|dialog [count]\n");
   return 2;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build and test Ostrevin:
 # the i386 architecture, the mingw-w64 cross compiler, Wine with wine32,
-# Xvfb and the X tools the end-to-end tests use, clang's libFuzzer and GoogleTest.
+# Xvfb and the X tools the end-to-end tests use, clang's libFuzzer, GoogleTest,
+# and NSIS and zip for the release.
 # Quick and silent when everything is already there.
 set -euo pipefail
 
@@ -11,6 +12,7 @@ packages=(
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick x11-apps x11-xserver-utils xcompmgr
   clang-14 libclang-rt-14-dev
+  nsis zip unzip
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include "base/app_error.h"
 #include "components/model/tray_icon_cycle.h"
 #include "components/model/tray_text.h"
+#include "toolkit/colors.h"
 
 namespace ostrevin {
 namespace {
@@ -27,6 +28,17 @@ DWORD BalloonInfoFlags(BalloonIconKind kind) {
   static constexpr DWORD kFlags[] = {NIIF_NONE, NIIF_INFO, NIIF_WARNING, NIIF_ERROR};
   const auto index = static_cast<std::size_t>(kind);
   return index < std::size(kFlags) ? kFlags[index] : NIIF_NONE;
+}
+
+constexpr int kMaskedIconSize = 16;
+
+// A mask without a set bit: every pixel of the picture it goes with is shown.
+toolkit::UniqueBitmap OpaqueMask() {
+  // Monochrome rows are padded to whole 16-bit words.
+  static constexpr WORD kClearRows[kMaskedIconSize] = {};
+  toolkit::UniqueBitmap mask(::CreateBitmap(kMaskedIconSize, kMaskedIconSize, 1, 1, kClearRows));
+  if (!mask) throw AppError(L"Unable to create an icon mask");
+  return mask;
 }
 
 // Writes a text into a fixed shell field: cut to the field's limit, the rest
@@ -214,9 +226,13 @@ void TNotifyIcon::FireMouseExit() {
   if (OnMouseExit) OnMouseExit(*this);
 }
 
-toolkit::UniqueIcon TNotifyIcon::MaskBitmapIntoIcon(HBITMAP bitmap, COLORREF maskColor) {
-  toolkit::ImageList list(16, 16);
-  list.AddMasked(bitmap, maskColor);
+toolkit::UniqueIcon TNotifyIcon::MaskBitmapIntoIcon(HBITMAP bitmap, Color maskColor) {
+  toolkit::ImageList list(kMaskedIconSize, kMaskedIconSize);
+  if (maskColor == clNone) {
+    list.Add(bitmap, OpaqueMask().get());
+  } else {
+    list.AddMasked(bitmap, toolkit::ToColorRef(maskColor));
+  }
   toolkit::UniqueIcon icon = list.GetIcon(0);
   if (!icon) throw AppError(L"Unable to make an icon of the image");
   return icon;

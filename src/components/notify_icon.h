@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/balloon_icon_kind.h"
+#include "base/color.h"
 #include "components/interval_timer.h"
 #include "components/model/click_recognizer.h"
 #include "components/tray_icon_handler.h"
@@ -158,8 +159,9 @@ class TNotifyIcon {
   virtual void MinimizeIntoTray();
 
   // Makes a 16 x 16 icon of a bitmap whose pixels of maskColor become
-  // transparent. Throws AppError when the image list cannot make it.
-  static toolkit::UniqueIcon MaskBitmapIntoIcon(HBITMAP bitmap, COLORREF maskColor);
+  // transparent; with clNone every pixel stays opaque. Throws AppError when
+  // the image list cannot make it.
+  static toolkit::UniqueIcon MaskBitmapIntoIcon(HBITMAP bitmap, Color maskColor);
 
   // The timers behind click recognition, cycling and cursor tracking; their
   // expiries come through TIntervalTimer's shared window.

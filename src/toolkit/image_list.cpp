@@ -19,6 +19,12 @@ int ImageList::AddMasked(HBITMAP bitmap, COLORREF maskColor) {
   return index;
 }
 
+int ImageList::Add(HBITMAP bitmap, HBITMAP mask) {
+  const int index = ::ImageList_Add(list_.get(), bitmap, mask);
+  if (index < 0) throw AppError(L"Unable to add a picture to an image list");
+  return index;
+}
+
 int ImageList::AddIcon(HICON icon) {
   const int index = ::ImageList_ReplaceIcon(list_.get(), -1, icon);
   if (index < 0) throw AppError(L"Unable to add an icon to an image list");

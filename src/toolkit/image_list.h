@@ -20,6 +20,8 @@ class ImageList {
   // strip of them. The system turns the masked pixels of the bitmap black.
   // Throws AppError when the list refuses the bitmap.
   int AddMasked(HBITMAP bitmap, COLORREF maskColor);
+  // Adds a bitmap with its own monochrome mask (set bits transparent).
+  int Add(HBITMAP bitmap, HBITMAP mask);
   int AddIcon(HICON icon);
   // Adds the strip of pictures stored as a bitmap resource of the module.
   int AddMaskedResource(HINSTANCE instance, const wchar_t* bitmapName, COLORREF maskColor);

@@ -138,12 +138,14 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
                  {.separator = true},
                  {.caption = L"Выход", .onClick = Handler(&TWorkF::N3Click)}}),
       AppTrayIcon(Handle(), trayShell),
+      NumberTrayIcon(Handle(), trayShell),
       Timer(Handle(), kTickTimerId, kTickMs, Handler(&TWorkF::TimerTimer)),
       Clock(settings, localClock, *this) {
   OnCreate = Handler(&TWorkF::FormCreate);
   OnDestroy = Handler(&TWorkF::FormDestroy);
   OnClick = Handler(&TWorkF::FormClick);
   SetUpTrayIcon();
+  SetUpNumberTrayIcon();
   showRequestHook_.emplace([this](UINT message, WPARAM, LPARAM) {
     if (message != 0 && message == ShowRunningCopyMessage()) N1Click();
   });
@@ -179,8 +181,8 @@ void TWorkF::SetUpTrayIcon() {
 void TWorkF::FormCreate() {
   const bool firstStart = !SettingsFileExists(settingsPath_);
   LoadSettings(settings_, settingsPath_);
-  acShowCurrNo.SetChecked(settings_.ShowCurrNo);
-  // Only the tray icon shows at start.
+  ApplyShowCurrNo();
+  // Only the tray icons show at start.
   Application& application = Application::Instance();
   application.SetShowMainForm(false);
   application.OnActivate = [this] { FadeIn(); };
@@ -218,6 +220,7 @@ void TWorkF::StopReacting() {
   application.OnDeactivate = nullptr;
   Timer.SetEnabled(false);
   AppTrayIcon.SetEnabled(false);
+  NumberTrayIcon.SetEnabled(false);
   showRequestHook_.reset();
 }
 
@@ -280,14 +283,14 @@ void TWorkF::acOptionsExecute() {
   LoadSettings(settings_, settingsPath_);
   if (dialog.ShowModal() != kModalOk) return;
   SaveSettings(settings_, settingsPath_);
-  acShowCurrNo.SetChecked(settings_.ShowCurrNo);
-  if (settings_.ShowCurrNo) UpdateLessonIndicator();
+  ApplyShowCurrNo();
 }
 
 void TWorkF::acShowCurrNoExecute() {
   acShowCurrNo.SetChecked(!acShowCurrNo.Checked());
   settings_.ShowCurrNo = acShowCurrNo.Checked();
   SaveSettings(settings_, settingsPath_);
+  ApplyShowCurrNo();
 }
 
 void TWorkF::TimerTimer() {

@@ -10,6 +10,7 @@
 #include "clock/lesson_clock.h"
 #include "clock/local_clock.h"
 #include "components/notify_icon.h"
+#include "components/text_notify_icon.h"
 #include "components/tray_shell.h"
 #include "settings/settings.h"
 #include "toolkit/action.h"
@@ -30,9 +31,9 @@ class TLessonListF;
 // The timer window: small, borderless, always on top, its button-face
 // background see-through, showing the toolbar, the lesson pie and the minute
 // label. It is the application's main form and holds the lesson clock with
-// its 30-second tick, the actions and their keys, and the program's tray icon
-// with its menu. The program starts with it hidden; destroying it saves the
-// settings.
+// its 30-second tick, the actions and their keys, the program's tray icon
+// with its menu, and the tray icon that shows the current lesson's number. The program starts with
+// it hidden; destroying it saves the settings.
 class TWorkF final : public toolkit::Form, public ClockHost {
  private:
   // First, so that they exist before any component that is bound to them.
@@ -62,6 +63,8 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   toolkit::Label lblAttribution;
   toolkit::Menu TrayPopup;
   TNotifyIcon AppTrayIcon;
+  // The number of the lesson going on now; after AppTrayIcon and TrayPopup.
+  TTextNotifyIcon NumberTrayIcon;
   toolkit::WindowTimer Timer;
 
   // The lesson clock and its variables, one set for the whole run.
@@ -119,6 +122,10 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   std::function<void()> Handler(void (TWorkF::*handler)());
   std::function<void(toolkit::MouseButton, POINT)> MouseDownHandler(void (TWorkF::*handler)());
   void SetUpTrayIcon();
+  void SetUpNumberTrayIcon();
+  // Shows or hides the lesson number icon as the settings ask, and brings it
+  // up to date when shown.
+  void ApplyShowCurrNo();
   void GreetNewUser();
   void FadeStep(int opacity, int pauseMs);
   // The program is ending: no tick, activation or tray click may reach the

@@ -69,10 +69,6 @@ void TWorkF::RequestClose() {
   toolkit::Application::Instance().Terminate();
 }
 
-void TWorkF::UpdateLessonIndicator() {
-  Clock.LocateCurrentLesson();
-}
-
 void TWorkF::PlaySystemSound(SoundKind kind) {
   services_.PlaySystemSound(kind);
 }

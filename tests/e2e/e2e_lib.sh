@@ -97,35 +97,43 @@ start_program() {
   pid=$!
 }
 
-# The centre of the program's icon, the first of the tray (a square as high as
-# the tray): "x y".
-first_tray_icon() {
-  local tx ty tw th
-  read -r tx ty tw th < <(geometry "$(tray_window)")
-  echo "$((tx + th / 2)) $((ty + th / 2))"
+# find_tray: waits for the notification area and sets tray_left, tray_top,
+# tray_height and icon_x, icon_y, a point where a click reaches the first
+# icon (the program's). Wine's tray has its icons 20 pixels apart, each a
+# square as high as the tray.
+find_tray() {
+  wait_for 30 tray_window >/dev/null || fail "the notification area did not appear"
+  local width
+  read -r tray_left tray_top width tray_height < <(geometry "$(tray_window)")
+  icon_x=$((tray_left + tray_height / 2))
+  icon_y=$((tray_top + tray_height / 2))
 }
 
-# open_tray_menu <x> <y>: a right click on the icon there; the menu's window
-# id in `menu`.
+# open_tray_menu: a right click on the program's icon; sets menu to the menu's
+# window, with mx my mw mh its place and size.
 open_tray_menu() {
   local before
   before=$(visible_windows)
-  xdotool mousemove "$1" "$2" click 3
+  xdotool mousemove "$icon_x" "$icon_y" click 3
   menu=
-  find_new_window() {
+  new_window() {
     menu=$(comm -13 <(echo "$before") <(visible_windows) | head -n 1)
     [ -n "$menu" ]
   }
-  wait_for 10 find_new_window
+  wait_for 10 new_window || fail "a right click on the tray icon opened no menu"
+  read -r mx my mw mh < <(geometry "$menu")
 }
 
 # choose_exit: "Выход", the last item of the open menu; waits for the end.
 choose_exit() {
-  local mx my mw mh
-  read -r mx my mw mh < <(geometry "$menu")
   xdotool mousemove $((mx + mw / 3)) $((my + mh - 8)) click 1
   wait_for 30 program_ended || fail "\"Выход\" did not end the program"
   pid=
+}
+
+exit_through_menu() {
+  open_tray_menu
+  choose_exit
 }
 
 # The value of a key in the settings file ("" when absent).

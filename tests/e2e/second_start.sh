@@ -10,8 +10,7 @@ shot_prefix=e2e-second-start
 
 write_settings '[Common]' 'ShowCurrNo=0' 'bOfferExit=0'
 start_program
-wait_for 30 tray_window >/dev/null || fail "the notification area did not appear"
-read -r icon_x icon_y < <(first_tray_icon)
+find_tray
 wait_for 10 no_timer_window || fail "the timer window showed at start-up"
 
 (cd "$work" && exec wine ostrevin.exe </dev/null >>"$work/wine.log" 2>&1) &
@@ -27,7 +26,6 @@ wait_for 20 timer_window >/dev/null || fail "the running copy did not show its t
 shot 1-shown
 program_ended && fail "the running copy ended"
 
-open_tray_menu "$icon_x" "$icon_y" || fail "a right click on the tray icon opened no menu"
-choose_exit
+exit_through_menu
 [ -f "$ini" ] || fail "no settings file after the end"
 echo "PASS: a second start showed the running copy's window and ended"

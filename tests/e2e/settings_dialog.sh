@@ -40,13 +40,11 @@ keys() {
 
 write_settings '[Common]' 'LessLen=450' 'bOfferExit=0'
 start_program
-wait_for 30 tray_window >/dev/null || fail "the notification area did not appear"
-read -r icon_x icon_y < <(first_tray_icon)
+find_tray
 
-open_tray_menu "$icon_x" "$icon_y" || fail "a right click on the tray icon opened no menu"
+open_tray_menu
 # "Настройки" is the menu's third item, of four and a separator between
 # borders of three pixels.
-read -r mx my mw mh < <(geometry "$menu")
 xdotool mousemove $((mx + mw / 3)) $((my + 3 + (mh - 15) * 5 / 8)) click 1
 wait_for 20 settings_window >/dev/null || fail "\"Настройки\" in the tray menu opened no dialog"
 dialog=$(settings_window)
@@ -76,8 +74,7 @@ keys Return
 wait_for 20 dialog_closed || fail "OK did not close the dialog"
 shot 6-closed
 
-open_tray_menu "$icon_x" "$icon_y" || fail "the tray menu did not open again"
-choose_exit
+exit_through_menu
 
 expect_value Common LessLen 500
 exe_path=$(winepath -w "$work/ostrevin.exe" 2>/dev/null | tr -d '\r')

@@ -19,8 +19,7 @@ write_settings \
   '[Sounds]' 'StartStopSnd=0' 'IntroPartSnd=0' 'FinishPartSounds=1' 'CountDown=1' 'AllSndsOFF=1'
 
 start_program
-wait_for 30 tray_window >/dev/null || fail "the notification area did not appear"
-read -r icon_x icon_y < <(first_tray_icon)
+find_tray
 shot 1-started
 wait_for 10 no_timer_window || fail "the timer window showed at start-up"
 
@@ -28,7 +27,7 @@ xdotool mousemove "$icon_x" "$icon_y" click 1
 wait_for 20 timer_window >/dev/null || fail "a click on the tray icon did not show the timer window"
 shot 2-shown
 
-open_tray_menu "$icon_x" "$icon_y" || fail "a right click on the tray icon opened no menu"
+open_tray_menu
 shot 3-menu
 choose_exit
 shot 4-ended

@@ -209,7 +209,7 @@ TEST_F(WorkFormDesignTest, ActionsHaveTheirKeysPicturesAndStartStates) {
 
 TEST_F(WorkFormDesignTest, TrayIconShowsTheProgramIconWithItsTooltipAndMenu) {
   TWorkF& workF = CreateForm();
-  EXPECT_TRUE(tray.Shows());
+  EXPECT_TRUE(tray.Shows(workF.AppTrayIcon.IconId()));
   const auto add = std::find_if(tray.requests.begin(), tray.requests.end(),
                                 [](const auto& request) { return request.message == NIM_ADD; });
   ASSERT_NE(add, tray.requests.end());

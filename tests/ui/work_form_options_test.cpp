@@ -98,8 +98,10 @@ TEST_F(WorkFormOptionsTest, OkSavesTheSettingsAndAppliesTheLessonNumberSwitch) {
     TypeInto(dialog.edIntroTime.Handle(), L"7");
     ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
   });
+  ASSERT_TRUE(workF.NumberTrayIcon.IconVisible());
   workF.acOptions.Execute();
   EXPECT_FALSE(workF.acShowCurrNo.Checked());
+  EXPECT_FALSE(workF.NumberTrayIcon.IconVisible());
   const Settings stored = SettingsInFile();
   EXPECT_FALSE(stored.ShowCurrNo);
   EXPECT_EQ(stored.IntroTime, 70);

@@ -71,12 +71,20 @@ bool RecordingTrayShell::Notify(DWORD message, NOTIFYICONDATAW& data) {
   requests.push_back({message, data});
   switch (message) {
     case NIM_ADD:
-      return !std::exchange(shown_, true);
+      return shown_.insert(data.uID).second;
     case NIM_DELETE:
-      return std::exchange(shown_, false);
+      return shown_.erase(data.uID) > 0;
     default:
-      return shown_;
+      return Shows(data.uID);
   }
+}
+
+std::vector<RecordingTrayShell::Request> RecordingTrayShell::RequestsFor(UINT iconId) const {
+  std::vector<Request> about;
+  for (const Request& request : requests) {
+    if (request.data.uID == iconId) about.push_back(request);
+  }
+  return about;
 }
 
 std::vector<std::wstring> RecordingTrayShell::BalloonTitles() const {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -83,12 +84,14 @@ class RecordingTrayShell final : public TrayShell {
 
   // The balloon titles sent, in order (an empty text is a balloon taken down).
   std::vector<std::wstring> BalloonTitles() const;
-  bool Shows() const { return shown_; }
+  bool Shows(UINT iconId) const { return shown_.contains(iconId); }
+  // The requests about one icon.
+  std::vector<Request> RequestsFor(UINT iconId) const;
 
   std::vector<Request> requests;
 
  private:
-  bool shown_ = false;
+  std::set<UINT> shown_;
 };
 
 // The opacity of a layered window as the system has it.

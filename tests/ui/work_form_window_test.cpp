@@ -131,7 +131,7 @@ TEST_F(WorkFormWindowTest, TheHideButtonHidesTheWindowAndItsTaskbarEntry) {
                  reinterpret_cast<LPARAM>(workF.ToolBar1.Handle()));
   EXPECT_FALSE(::IsWindowVisible(workF.Handle()));
   EXPECT_FALSE(::IsWindowVisible(app.Handle()));
-  EXPECT_TRUE(tray.Shows());
+  EXPECT_TRUE(tray.Shows(workF.AppTrayIcon.IconId()));
 }
 
 // Keeps the system's move loop from starting: it records the move commands

@@ -1,0 +1,18 @@
+; The installer's and uninstaller's own texts in Russian.
+
+LangString WelcomeText ${LANG_RUSSIAN} "Эта программа установит Ostrevin ${OSTREVIN_VERSION}, таймер школьных уроков, только для вас: права администратора не нужны.$\r$\n$\r$\nЕсли Ostrevin запущен, он будет сначала закрыт так же, как его закрывает Windows при выходе из системы. Ваше расписание и настройки сохранятся.$\r$\n$\r$\n$_CLICK"
+LangString SectionProgramInfo ${LANG_RUSSIAN} "Программа, её ярлык в меню $\"Пуск$\" и запись в списке установленных программ."
+LangString SectionAutostart ${LANG_RUSSIAN} "Запускать Ostrevin вместе с Windows"
+LangString SectionAutostartInfo ${LANG_RUSSIAN} "Ostrevin будет запускаться сам при каждом вашем входе в Windows. Это можно изменить позже в его настройках."
+LangString FinishText ${LANG_RUSSIAN} "Ostrevin установлен.$\r$\n$\r$\nОн работает в области уведомлений рядом с часами: щелчок по его значку показывает таймер, правая кнопка открывает меню.$\r$\n$\r$\nНажмите кнопку $\"Готово$\" для выхода из программы установки."
+LangString StartNow ${LANG_RUSSIAN} "Запустить Ostrevin сейчас"
+LangString ShortcutComment ${LANG_RUSSIAN} "Таймер школьных уроков"
+LangString ProtectedFolder ${LANG_RUSSIAN} "Ostrevin хранит ваше расписание в файле рядом с программой, поэтому его нужно установить в папку, в которую вы можете записывать.$\r$\n$\r$\nWindows защищает папку $INSTDIR от изменений пользователями. Выберите другую папку, например $LOCALAPPDATA\Programs\Ostrevin."
+LangString ClosingCopy ${LANG_RUSSIAN} "Закрытие запущенного Ostrevin..."
+LangString StillRunning ${LANG_RUSSIAN} "Ostrevin, запущенный из папки $INSTDIR, всё ещё работает и не закрылся по запросу.$\r$\n$\r$\nЗакройте его сами: щёлкните правой кнопкой мыши по его значку в области уведомлений и выберите $\"Выход$\". Затем нажмите кнопку $\"Повтор$\"."
+LangString StillRunningStopped ${LANG_RUSSIAN} "Остановлено: Ostrevin всё ещё работает. Ничего не изменено."
+LangString RemoveSettingsQuestion ${LANG_RUSSIAN} "Удалить также ваше расписание и настройки (файл ${APP_SETTINGS} в папке $INSTDIR)?$\r$\n$\r$\nНажмите $\"Нет$\", чтобы сохранить их: Ostrevin, снова установленный в эту папку, будет ими пользоваться."
+LangString ProgramNotReplaced ${LANG_RUSSIAN} "Остановлено: не удалось заменить $INSTDIR\${APP_EXE}. Больше ничего не изменено."
+LangString InstallingProgram ${LANG_RUSSIAN} "Установка Ostrevin..."
+LangString RemovingProgram ${LANG_RUSSIAN} "Удаление Ostrevin..."
+LangString UninstallFinishText ${LANG_RUSSIAN} "Ostrevin удалён с вашего компьютера.$\r$\n$\r$\nНажмите кнопку $\"Готово$\" для выхода из программы удаления."

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Makes the README's pictures from the real program on a virtual display: the
+# timer window a few minutes into a lesson, and the tray menu beside the
+# program's icon and the lesson number. Writes docs/timer-window.png and
+# docs/tray-menu.png. Takes about four minutes: the lesson clock moves only on
+# its real 30-second ticks.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+bash scripts/setup.sh
+cmake -S . -B build/win32 -G Ninja --toolchain cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win32 --target ostrevin
+
+source scripts/display.sh
+OSTREVIN_VIRTUAL_DISPLAY=1 ensure_display
+exe=$PWD/build/win32/src/app/ostrevin.exe
+source tests/e2e/e2e_lib.sh
+ensure_wine_prefix
+set_window_management
+start_wine_services
+xvfb=$XVFB_PID
+trap 'cleanup; stop_wine_services; kill "$xvfb" 2>/dev/null || true' EXIT
+
+# A desktop colour, so that the see-through parts of the window show as such.
+xsetroot -solid '#3a6ea5'
+
+# Lesson 1 began two minutes ago, so the tray shows its number.
+weekday=$(date +%u)
+{
+  [ "$weekday" -le 5 ] && printf '%s\r\n' "[$weekday]" '1=1'
+  printf '%s\r\n' '[Times]' "1=$(date -d '-2 min' +%H:%M:00)" \
+    '[Common]' 'ShowCurrNo=1' 'bOfferExit=0' 'bWarnBeforeLesson=0' '[Sounds]' 'AllSndsOFF=1'
+} >"$ini"
+
+start_program
+find_tray
+xdotool mousemove "$icon_x" "$icon_y" click 1
+wait_for 20 timer_window >/dev/null || fail "the timer window did not show"
+window=$(timer_window)
+read -r wx wy ww wh < <(geometry "$window")
+# The toolbar's first button starts a lesson by hand.
+xdotool mousemove $((wx + 20)) $((wy + 12)) click 1
+# Seven ticks: three and a half minutes of the lesson on the pie and the label.
+sleep 215
+xdotool mousemove $((wx + ww + 40)) $((wy + wh / 2))
+sleep 1
+
+mkdir -p docs
+screen="$work/screen.png"
+margin=16
+import -window root "$screen"
+convert "$screen" -crop "$((ww + 2 * margin))x$((wh + 2 * margin))+$((wx - margin))+$((wy - margin))" \
+  +repage docs/timer-window.png
+
+# Opened from the lesson number's icon, at its foot, so that the menu leaves
+# both icons in sight.
+icon_x=$((icon_x + 20))
+icon_y=$((tray_top + tray_height - 4))
+open_tray_menu
+sleep 0.5
+import -window root "$screen"
+right=$((mx + mw))
+bottom=$((my + mh))
+convert "$screen" -crop "$((right + margin - tray_left))x$((bottom + margin - tray_top))+${tray_left}+${tray_top}" \
+  +repage docs/tray-menu.png
+choose_exit
+
+echo "docs/timer-window.png and docs/tray-menu.png written"

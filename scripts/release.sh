@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds the Release ostrevin.exe and writes what a school gets into dist/:
+#   ostrevin-<version>-setup.exe     the installer (per user, Russian and English)
+#   ostrevin-<version>-portable.zip  the exe and a short text in Russian and English
+# The version is the project version in the top CMakeLists.txt.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+bash scripts/setup.sh
+cmake -S . -B build/win32 -G Ninja --toolchain cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win32 --target installer portable_zip
+
+mkdir -p dist
+while read -r file; do
+  cp "$file" dist/
+  echo "dist/$(basename "$file")  $(stat -c %s "$file") bytes  sha256 $(sha256sum "$file" | cut -d' ' -f1)"
+done <build/win32/release-files.txt

@@ -1,0 +1,196 @@
+#include "components/text_notify_icon.h"
+
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "base/app_error.h"
+#include "toolkit/colors.h"
+#include "toolkit/image_list.h"
+
+namespace ostrevin {
+namespace {
+
+using toolkit::SelectGuard;
+using toolkit::ToColorRef;
+using toolkit::UniqueBitmap;
+using toolkit::UniqueBrush;
+using toolkit::UniqueMemoryDc;
+
+constexpr RECT kPictureRect{0, 0, kTextIconSize, kTextIconSize};
+
+// A square picture of the icon's size in the screen's pixel format, with a
+// memory DC that has it selected for as long as it is drawn on.
+class Picture {
+ public:
+  Picture() {
+    const toolkit::WindowDc screen(nullptr);
+    dc_.reset(::CreateCompatibleDC(screen.get()));
+    bitmap_.reset(::CreateCompatibleBitmap(screen.get(), kTextIconSize, kTextIconSize));
+    if (!dc_ || !bitmap_) throw AppError(L"Unable to create the text icon's picture");
+    selection_.emplace(dc_.get(), bitmap_.get());
+  }
+
+  HDC dc() const { return dc_.get(); }
+  HBITMAP bitmap() const { return bitmap_.get(); }
+
+  void Fill(COLORREF color) const { PaintRect(color, &::FillRect); }
+  void Frame(COLORREF color) const { PaintRect(color, &::FrameRect); }
+
+  // The finished picture, no longer selected anywhere.
+  UniqueBitmap TakeBitmap() {
+    selection_.reset();
+    return std::move(bitmap_);
+  }
+
+ private:
+  void PaintRect(COLORREF color, int(WINAPI* paint)(HDC, const RECT*, HBRUSH)) const {
+    const UniqueBrush brush(::CreateSolidBrush(color));
+    paint(dc_.get(), &kPictureRect, brush.get());
+  }
+
+  UniqueMemoryDc dc_;
+  UniqueBitmap bitmap_;
+  std::optional<SelectGuard> selection_;
+};
+
+TextExtent MeasureText(HDC dc, std::wstring_view text) {
+  SIZE size{};
+  ::GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+  return {size.cx, size.cy};
+}
+
+// Width and height of an icon's image; a monochrome icon's mask holds its
+// AND and XOR halves one above the other.
+SIZE IconSize(HICON icon) {
+  ICONINFO parts{};
+  if (!::GetIconInfo(icon, &parts)) throw AppError(L"Unable to read the background icon");
+  const UniqueBitmap mask(parts.hbmMask);
+  const UniqueBitmap color(parts.hbmColor);
+  BITMAP bits{};
+  ::GetObjectW(color ? color.get() : mask.get(), sizeof(bits), &bits);
+  return {bits.bmWidth, color ? bits.bmHeight : bits.bmHeight / 2};
+}
+
+}  // namespace
+
+TTextNotifyIcon::TTextNotifyIcon(HWND owner, TrayShell& shell)
+    : TNotifyIcon(owner, shell), font_(toolkit::FontDesign{.smooth = false}) {
+  font_.OnChange = [this](toolkit::NotifyingFont&) { FontChanged(); };
+  options_.OnChange = [this](TOffsetOptions&) { RebuildIcon(); };
+}
+
+void TTextNotifyIcon::SetBackgroundIcon(HICON icon) {
+  backgroundIcon_.reset(icon ? ::CopyIcon(icon) : nullptr);
+  RebuildIcon();
+}
+
+void TTextNotifyIcon::SetText(std::wstring text) {
+  text_ = std::move(text);
+  RebuildIcon();
+}
+
+void TTextNotifyIcon::SetFont(const toolkit::FontDesign& design) {
+  font_.Assign(design);
+  RebuildIcon();
+}
+
+void TTextNotifyIcon::SetColor(ostrevin::Color color) {
+  color_ = color;
+  RebuildIcon();
+}
+
+void TTextNotifyIcon::SetBorder(bool border) {
+  border_ = border;
+  RebuildIcon();
+}
+
+void TTextNotifyIcon::SetBorderColor(ostrevin::Color color) {
+  borderColor_ = color;
+  RebuildIcon();
+}
+
+void TTextNotifyIcon::SetOptions(const TOffsetOptions& options) {
+  options_.AssignValues(options);
+  RebuildIcon();
+}
+
+HFONT TTextNotifyIcon::FontHandle() {
+  if (!fontHandle_) fontHandle_ = toolkit::CreateDesignedFont(font_.Design());
+  return fontHandle_.get();
+}
+
+void TTextNotifyIcon::FontChanged() {
+  fontHandle_.reset();
+  RebuildIcon();
+}
+
+ostrevin::Color TTextNotifyIcon::ComputeKeyColor() const {
+  const ostrevin::Color fontColor = font_.Design().color;
+  return TextImageKeyColor(color_, fontColor, ToColorRef(fontColor));
+}
+
+// The picture is made whole before the tray sees it; when making it fails,
+// the tray keeps the picture it has.
+void TTextNotifyIcon::RebuildIcon() {
+  SetCycleIcons(false);
+  DrawTextImage();
+  toolkit::UniqueIcon icon;
+  if (backgroundIcon_) {
+    icon = ComposeWithBackground();
+  } else {
+    keyColor_ = TextImageMaskColor(color_, keyColor_);
+    icon = MaskBitmapIntoIcon(textImage_.get(), keyColor_);
+  }
+  SetIcon(icon.get());
+}
+
+// Every line is drawn on the key colour, not on the picture: where lines
+// overlap, the later one covers the one above.
+void TTextNotifyIcon::DrawTextImage() {
+  Picture picture;
+  keyColor_ = ComputeKeyColor();
+  const COLORREF key = ToColorRef(keyColor_);
+  picture.Fill(key);
+  {
+    const SelectGuard font(picture.dc(), FontHandle());
+    ::SetBkMode(picture.dc(), OPAQUE);
+    ::SetBkColor(picture.dc(), key);
+    ::SetTextColor(picture.dc(), ToColorRef(font_.Design().color));
+    const auto measure = [&](std::wstring_view text) { return MeasureText(picture.dc(), text); };
+    for (const PlacedTextLine& line : PlaceTextLines(text_, options_, measure)) {
+      ::TextOutW(picture.dc(), line.x, line.y, line.text.c_str(),
+                 static_cast<int>(line.text.size()));
+    }
+  }
+  // Last, so that no text covers it.
+  if (border_) picture.Frame(ToColorRef(borderColor_));
+  textImage_ = picture.TakeBitmap();
+}
+
+toolkit::UniqueIcon TTextNotifyIcon::ComposeWithBackground() {
+  const SIZE size = IconSize(backgroundIcon_.get());
+  if (size.cx < kTextIconSize || size.cy < kTextIconSize) {
+    throw AppError(L"Invalid image size");
+  }
+  toolkit::ImageList list(kTextIconSize, kTextIconSize);
+  const int background = list.AddIcon(backgroundIcon_.get());
+  const COLORREF key = ToColorRef(ComputeKeyColor());
+
+  Picture composed;
+  composed.Fill(key);
+  // The icon's own see-through pixels keep the key colour.
+  ::ImageList_Draw(list.get(), background, composed.dc(), 0, 0, ILD_TRANSPARENT);
+  {
+    const UniqueMemoryDc textDc(::CreateCompatibleDC(composed.dc()));
+    const SelectGuard text(textDc.get(), textImage_.get());
+    ::GdiTransparentBlt(composed.dc(), 0, 0, kTextIconSize, kTextIconSize, textDc.get(), 0, 0,
+                        kTextIconSize, kTextIconSize, key);
+  }
+  const UniqueBitmap image = composed.TakeBitmap();
+  toolkit::UniqueIcon icon = list.GetIcon(list.AddMasked(image.get(), key));
+  if (!icon) throw AppError(L"Unable to make an icon of the image");
+  return icon;
+}
+
+}  // namespace ostrevin

@@ -1,0 +1,488 @@
+// The text tray icon's pictures read back pixel by pixel, and what its
+// property writes send to the notification area.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/app_error.h"
+#include "components/text_notify_icon.h"
+#include "icon_pixels.h"
+#include "support/gdi_handle_count.h"
+#include "toolkit/colors.h"
+#include "toolkit/handles.h"
+#include "tray_test_doubles.h"
+
+namespace ostrevin {
+namespace {
+
+using testing_support::FakeTrayShell;
+using testing_support::IconPixels;
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr int kSize = 16;
+
+// The timer window's lesson number font: bold, 13 pixels, white, unsmoothed.
+const toolkit::FontDesign kNumberFont{
+    .face = L"MS Sans Serif", .height = 13, .bold = true, .color = clWhite, .smooth = false};
+
+struct Look {
+  Color color = clBlue;
+  bool border = false;
+  Color borderColor = clWhite;
+  int offsetX = 0;
+  int offsetY = 0;
+  int lineDistance = 0;
+  toolkit::FontDesign font = kNumberFont;
+};
+
+// A pixel position; sets of them compare pictures' glyphs.
+using Spot = std::pair<int, int>;
+using Spots = std::set<Spot>;
+
+Spots Shifted(const Spots& spots, int dx, int dy) {
+  Spots moved;
+  for (const auto& [x, y] : spots) {
+    if (x + dx >= 0 && x + dx < kSize && y + dy >= 0 && y + dy < kSize) {
+      moved.insert({x + dx, y + dy});
+    }
+  }
+  return moved;
+}
+
+Spots Where(const Spots& spots, const std::function<bool(int x, int y)>& keep) {
+  Spots kept;
+  for (const auto& [x, y] : spots) {
+    if (keep(x, y)) kept.insert({x, y});
+  }
+  return kept;
+}
+
+Spots Joined(Spots a, const Spots& b) {
+  a.insert(b.begin(), b.end());
+  return a;
+}
+
+std::string Position(int x, int y) {
+  std::ostringstream text;
+  text << "(" << x << "," << y << ")";
+  return text.str();
+}
+
+// The opaque pixels of one colour.
+Spots Ink(const IconPixels& picture, COLORREF color = kWhite) {
+  Spots ink;
+  for (int y = 0; y < kSize; ++y) {
+    for (int x = 0; x < kSize; ++x) {
+      if (!picture.SeeThrough(x, y) && picture.At(x, y) == color) ink.insert({x, y});
+    }
+  }
+  return ink;
+}
+
+// Width and height of a text in a font, as the system measures them.
+SIZE Extent(const toolkit::FontDesign& font, const std::wstring& text) {
+  const toolkit::UniqueFont handle = toolkit::CreateDesignedFont(font);
+  const toolkit::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+  const toolkit::SelectGuard selection(dc.get(), handle.get());
+  SIZE size{};
+  ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  return size;
+}
+
+class TextNotifyIconTest : public testing::Test {
+ protected:
+  FakeTrayShell shell;
+  TTextNotifyIcon icon{nullptr, shell};
+
+  // The icon's picture for a text in a look.
+  IconPixels Draw(const std::wstring& text, const Look& look = {}) {
+    FakeTrayShell ownShell;
+    TTextNotifyIcon drawn(nullptr, ownShell);
+    drawn.SetFont(look.font);
+    drawn.SetColor(look.color);
+    drawn.SetBorder(look.border);
+    drawn.SetBorderColor(look.borderColor);
+    drawn.Options().SetOffsetX(look.offsetX);
+    drawn.Options().SetOffsetY(look.offsetY);
+    drawn.Options().SetLineDistance(look.lineDistance);
+    drawn.SetText(text);
+    return IconPixels(drawn.Icon());
+  }
+};
+
+struct ColourCase {
+  const char* name;
+  Color color;
+  Color fontColor;
+  bool border;
+  Color borderColor;
+  bool seeThroughBackground;
+  COLORREF background;  // when opaque
+  COLORREF ink;
+};
+
+void PrintTo(const ColourCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class TextIconColourTest : public TextNotifyIconTest,
+                           public testing::WithParamInterface<ColourCase> {};
+
+// A "7": the frame on every outer pixel when asked for, the glyph in the font
+// colour, every other pixel the background or see-through.
+TEST_P(TextIconColourTest, PaintsTheBackgroundTheGlyphsAndTheFrame) {
+  const ColourCase& c = GetParam();
+  Look look{.color = c.color, .border = c.border, .borderColor = c.borderColor, .offsetX = 1};
+  look.font.color = c.fontColor;
+  const IconPixels picture = Draw(L"7", look);
+  ASSERT_EQ(picture.Width(), kSize);
+  ASSERT_EQ(picture.Height(), kSize);
+  int glyph = 0;
+  for (int y = 0; y < kSize; ++y) {
+    for (int x = 0; x < kSize; ++x) {
+      const std::string at = Position(x, y);
+      const bool outer = x == 0 || y == 0 || x == kSize - 1 || y == kSize - 1;
+      if (outer && c.border) {
+        EXPECT_FALSE(picture.SeeThrough(x, y)) << at;
+        EXPECT_EQ(picture.At(x, y), toolkit::ToColorRef(c.borderColor)) << at;
+      } else if (!picture.SeeThrough(x, y) && picture.At(x, y) == c.ink) {
+        ++glyph;
+      } else if (c.seeThroughBackground) {
+        EXPECT_TRUE(picture.SeeThrough(x, y)) << at;
+      } else {
+        EXPECT_FALSE(picture.SeeThrough(x, y)) << at;
+        EXPECT_EQ(picture.At(x, y), c.background) << at;
+      }
+    }
+  }
+  EXPECT_GT(glyph, 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Colours, TextIconColourTest,
+    testing::Values(ColourCase{"TimerWindowsBlueSquare", clBlue, clWhite, true, clWhite, false,
+                               kBlue, kWhite},
+                    ColourCase{"NoneIsSeeThroughUnderWhiteText", clNone, clWhite, false, clNone,
+                               true, 0, kWhite},
+                    ColourCase{"NoneKeepsItsFrame", clNone, clWhite, true, clRed, true, 0, kWhite},
+                    ColourCase{"FontColourTurnsIntoItsInverse", clWhite, clWhite, false, clNone,
+                               false, kBlack, kWhite},
+                    ColourCase{"RedTextOnRedTurnsCyan", clRed, clRed, true, clBlack, false,
+                               RGB(0, 255, 255), kRed},
+                    ColourCase{"SystemColourIsResolved", clBtnFace, clBlack, false, clNone, false,
+                               ::GetSysColor(COLOR_BTNFACE), kBlack}),
+    [](const testing::TestParamInfo<ColourCase>& info) { return info.param.name; });
+
+// Where a line of `text` starts, by the documented centring on 15 pixels.
+int CentredOn15(int length) {
+  return (15 - length) / 2;
+}
+
+TEST_F(TextNotifyIconTest, TheSevenIsCentredOneToTheRight) {
+  const SIZE extent = Extent(kNumberFont, L"7");
+  const int left = CentredOn15(extent.cx) + 1;
+  const int top = CentredOn15(extent.cy);
+  const Spots glyph = Ink(Draw(L"7", {.offsetX = 1}));
+  ASSERT_FALSE(glyph.empty());
+  for (const auto& [x, y] : glyph) {
+    EXPECT_TRUE(x >= left && x < left + extent.cx && y >= top && y < top + extent.cy)
+        << Position(x, y) << " outside the text's cell";
+  }
+  EXPECT_EQ(Ink(Draw(L"7", {.offsetX = 1})), Shifted(Ink(Draw(L"7")), 1, 0));
+  EXPECT_EQ(Ink(Draw(L"7", {.offsetY = 2})), Shifted(Ink(Draw(L"7")), 0, 2));
+  EXPECT_EQ(Ink(Draw(L"7", {.offsetX = -2, .offsetY = -1})), Shifted(Ink(Draw(L"7")), -2, -1));
+}
+
+// Lines of a text with carriage returns, against each line drawn alone: the
+// same glyph, moved to its place in the block.
+class TextLinesTest : public TextNotifyIconTest {
+ protected:
+  int Height() const { return Extent(kNumberFont, L"\r2").cy; }
+  int AloneTop() const { return CentredOn15(Extent(kNumberFont, L"1").cy); }
+  // The glyphs of `line` drawn alone, moved down to `top`.
+  Spots LineAt(const std::wstring& line, int top) {
+    return Shifted(Ink(Draw(line)), 0, top - AloneTop());
+  }
+};
+
+TEST_F(TextLinesTest, TwoLinesAreCentredTogetherOnTheLineHeight) {
+  const int h = Height();
+  const int top = CentredOn15(2 * h);
+  const Spots expected = Joined(Where(LineAt(L"1", top), [&](int, int y) { return y < top + h; }),
+                                LineAt(L"2", top + h));
+  const Spots drawn = Ink(Draw(L"1\r2"));
+  EXPECT_EQ(drawn, expected);
+  EXPECT_FALSE(drawn.empty());
+}
+
+TEST_F(TextLinesTest, ATrailingReturnLeavesTheOnlyVisibleLineAboveCentre) {
+  const int top = CentredOn15(2 * Height());
+  const Spots drawn = Ink(Draw(L"1\r"));
+  EXPECT_EQ(drawn, LineAt(L"1", top));
+  ASSERT_FALSE(drawn.empty());
+  for (const auto& [x, y] : drawn) EXPECT_LT(y, 8) << Position(x, y);
+}
+
+TEST_F(TextLinesTest, ALineFeedStaysAtTheStartOfTheNextLine) {
+  ASSERT_GT(Extent(kNumberFont, L"\n2").cx, Extent(kNumberFont, L"2").cx);
+  const int h = Height();
+  const int second = CentredOn15(2 * h) + h;
+  const IconPixels withFeed = Draw(L"1\r\n2");
+  const IconPixels without = Draw(L"1\r2");
+  const auto above = [&](int, int y) { return y < second; };
+  EXPECT_EQ(Where(Ink(withFeed), above), Where(Ink(without), above));
+  const auto below = [&](int, int y) { return y >= second; };
+  EXPECT_NE(Where(Ink(withFeed), below), Where(Ink(without), below));
+}
+
+TEST_F(TextLinesTest, ANegativeLineDistanceLetTheLowerLineCoverTheUpper) {
+  const SIZE second = Extent(kNumberFont, L"2");
+  const int h = Height() - 8;
+  const int top = CentredOn15(2 * h);
+  const int left = CentredOn15(second.cx);
+  const auto outsideSecondLine = [&](int x, int y) {
+    return !(x >= left && x < left + second.cx && y >= top + h && y < top + h + second.cy);
+  };
+  const Spots upper = LineAt(L"1", top);
+  const Spots expected = Joined(Where(upper, outsideSecondLine), LineAt(L"2", top + h));
+  ASSERT_NE(Where(upper, outsideSecondLine), upper) << "the lines do not overlap";
+  EXPECT_EQ(Ink(Draw(L"1\r2", {.lineDistance = -8})), expected);
+}
+
+Spots Frame() {
+  Spots frame;
+  for (int i = 0; i < kSize; ++i) {
+    frame.insert({i, 0});
+    frame.insert({i, kSize - 1});
+    frame.insert({0, i});
+    frame.insert({kSize - 1, i});
+  }
+  return frame;
+}
+
+TEST_F(TextNotifyIconTest, AnEmptyTextShowsOnlyTheBackgroundAndTheFrame) {
+  const IconPixels picture = Draw(L"", {.border = true, .borderColor = clRed});
+  EXPECT_EQ(Ink(picture, kRed), Frame());
+  EXPECT_EQ(Ink(picture, kBlue).size(), 14u * 14u);
+}
+
+// Three lines of 13 pixels reach past the picture's edges with their
+// backgrounds; the frame still shows whole.
+TEST_F(TextNotifyIconTest, TheFrameLiesOverTheText) {
+  const Spots frame = Frame();
+  const Spots red = Ink(Draw(L"8\r8\r8", {.border = true, .borderColor = clRed}), kRed);
+  EXPECT_EQ(red, frame);
+}
+
+// A 16 x 16 (or larger) icon: its left half see-through, its right half red.
+toolkit::UniqueIcon HalfRedIcon(int size) {
+  const toolkit::WindowDc screen(nullptr);
+  const toolkit::UniqueBitmap color(::CreateCompatibleBitmap(screen.get(), size, size));
+  const toolkit::UniqueBitmap mask(::CreateBitmap(size, size, 1, 1, nullptr));
+  const toolkit::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
+  {
+    const toolkit::SelectGuard selection(dc.get(), color.get());
+    // Black under the mask's set bits, so that nothing is mixed in there.
+    const toolkit::UniqueBrush red(::CreateSolidBrush(kRed));
+    const RECT right{size / 2, 0, size, size};
+    ::PatBlt(dc.get(), 0, 0, size / 2, size, BLACKNESS);
+    ::FillRect(dc.get(), &right, red.get());
+  }
+  {
+    const toolkit::SelectGuard selection(dc.get(), mask.get());
+    ::PatBlt(dc.get(), 0, 0, size / 2, size, WHITENESS);
+    ::PatBlt(dc.get(), size / 2, 0, size - size / 2, size, BLACKNESS);
+  }
+  ICONINFO parts{};
+  parts.fIcon = TRUE;
+  parts.hbmMask = mask.get();
+  parts.hbmColor = color.get();
+  return toolkit::UniqueIcon(::CreateIconIndirect(&parts));
+}
+
+TEST_F(TextNotifyIconTest, ABackgroundIconShowsUnderTheGlyphsAndTheFrame) {
+  const toolkit::UniqueIcon background = HalfRedIcon(16);
+  icon.SetFont(kNumberFont);
+  icon.SetColor(clBlue);
+  icon.SetBorder(true);
+  icon.SetBorderColor(clWhite);
+  icon.SetText(L"8");
+  const Spots glyph = Ink(IconPixels(icon.Icon()));
+  icon.SetBackgroundIcon(background.get());
+  const IconPixels picture(icon.Icon());
+  EXPECT_EQ(Ink(picture), glyph);
+  for (int y = 1; y < kSize - 1; ++y) {
+    for (int x = 1; x < kSize - 1; ++x) {
+      if (glyph.contains({x, y})) continue;
+      const std::string at = Position(x, y);
+      if (x < kSize / 2) {
+        EXPECT_TRUE(picture.SeeThrough(x, y)) << at;
+      } else {
+        EXPECT_FALSE(picture.SeeThrough(x, y)) << at;
+        EXPECT_EQ(picture.At(x, y), kRed) << at;
+      }
+    }
+  }
+}
+
+TEST_F(TextNotifyIconTest, ALargerBackgroundIconIsTaken) {
+  const toolkit::UniqueIcon background = HalfRedIcon(32);
+  icon.SetText(L"8");
+  icon.SetBackgroundIcon(background.get());
+  const IconPixels picture(icon.Icon());
+  EXPECT_EQ(picture.Width(), kSize);
+  EXPECT_TRUE(picture.SeeThrough(2, 2));
+  EXPECT_EQ(picture.At(13, 2), kRed);
+}
+
+TEST_F(TextNotifyIconTest, ABackgroundSmallerThanTheIconIsRefusedAndTheTrayKeepsItsPicture) {
+  icon.SetIconVisible(true);
+  icon.SetText(L"3");
+  const HICON shown = icon.Icon();
+  const std::size_t calls = shell.calls.size();
+  const toolkit::UniqueIcon small = HalfRedIcon(8);
+  try {
+    icon.SetBackgroundIcon(small.get());
+    ADD_FAILURE() << "no error";
+  } catch (const AppError& error) {
+    EXPECT_EQ(error.message(), L"Invalid image size");
+  }
+  EXPECT_THROW(icon.SetText(L"4"), AppError);
+  EXPECT_EQ(icon.Icon(), shown);
+  EXPECT_EQ(shell.calls.size(), calls);
+
+  icon.SetBackgroundIcon(nullptr);
+  EXPECT_NE(icon.Icon(), shown);
+  EXPECT_EQ(shell.calls.size(), calls + 1);
+}
+
+struct RebuildCase {
+  const char* name;
+  std::function<void(TTextNotifyIcon&)> write;
+  std::size_t modifies;
+};
+
+void PrintTo(const RebuildCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class TextIconRebuildTest : public TextNotifyIconTest,
+                            public testing::WithParamInterface<RebuildCase> {};
+
+// Each rebuild hands the tray one new picture; the writes that skip equal
+// values send nothing for them.
+TEST_P(TextIconRebuildTest, EveryRebuildReachesTheShellOnce) {
+  icon.SetFont(kNumberFont);
+  icon.SetText(L"II");
+  icon.SetColor(clBlue);
+  icon.SetBorder(true);
+  icon.SetBorderColor(clWhite);
+  icon.Options().SetOffsetX(1);
+  icon.SetIconVisible(true);
+  const std::size_t before = shell.calls.size();
+  std::set<HICON> sent{icon.Icon()};
+
+  GetParam().write(icon);
+  ASSERT_EQ(shell.calls.size(), before + GetParam().modifies);
+  for (std::size_t i = before; i < shell.calls.size(); ++i) {
+    EXPECT_EQ(shell.calls[i].message, static_cast<DWORD>(NIM_MODIFY));
+    EXPECT_TRUE(shell.calls[i].accepted);
+    EXPECT_TRUE(sent.insert(shell.calls[i].data.hIcon).second) << "a picture sent twice";
+  }
+  EXPECT_EQ(shell.Last().data.hIcon, icon.Icon());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writes, TextIconRebuildTest,
+    testing::Values(
+        RebuildCase{"NewText", [](TTextNotifyIcon& i) { i.SetText(L"4"); }, 1},
+        RebuildCase{"SameText", [](TTextNotifyIcon& i) { i.SetText(L"II"); }, 1},
+        RebuildCase{"SameColour", [](TTextNotifyIcon& i) { i.SetColor(clBlue); }, 1},
+        RebuildCase{"SameBorder", [](TTextNotifyIcon& i) { i.SetBorder(true); }, 1},
+        RebuildCase{"SameBorderColour", [](TTextNotifyIcon& i) { i.SetBorderColor(clWhite); }, 1},
+        RebuildCase{"NewOffsetX", [](TTextNotifyIcon& i) { i.Options().SetOffsetX(2); }, 1},
+        RebuildCase{"SameOffsetX", [](TTextNotifyIcon& i) { i.Options().SetOffsetX(1); }, 0},
+        RebuildCase{"NewLineDistance", [](TTextNotifyIcon& i) { i.Options().SetLineDistance(-1); },
+                    1},
+        RebuildCase{"SameFontColour", [](TTextNotifyIcon& i) { i.Font().SetColor(clWhite); }, 0},
+        RebuildCase{"NewFontHeight", [](TTextNotifyIcon& i) { i.Font().SetHeight(11); }, 1},
+        // Two attributes differ: each reports, then the assignment redraws.
+        RebuildCase{"AssignedFont",
+                    [](TTextNotifyIcon& i) {
+                      toolkit::FontDesign font = kNumberFont;
+                      font.bold = false;
+                      font.color = clRed;
+                      i.SetFont(font);
+                    },
+                    3},
+        RebuildCase{"AssignedSameFont", [](TTextNotifyIcon& i) { i.SetFont(kNumberFont); }, 1},
+        RebuildCase{"AssignedOptions",
+                    [](TTextNotifyIcon& i) { i.SetOptions(TOffsetOptions(1, 2, 3)); }, 3},
+        RebuildCase{"BackgroundIcon",
+                    [](TTextNotifyIcon& i) { i.SetBackgroundIcon(HalfRedIcon(16).get()); }, 1}),
+    [](const testing::TestParamInfo<RebuildCase>& info) { return info.param.name; });
+
+TEST_F(TextNotifyIconTest, AssignedOptionsAreCopiedAndTheIconKeepsItsOwn) {
+  TOffsetOptions source(1, -2, -8);
+  int sourceReports = 0;
+  source.OnChange = [&](TOffsetOptions&) { ++sourceReports; };
+  icon.SetOptions(source);
+  EXPECT_EQ(icon.Options().OffsetY(), -2);
+  EXPECT_EQ(icon.Options().LineDistance(), -8);
+  const std::size_t calls = shell.calls.size();
+  source.SetOffsetX(5);
+  EXPECT_EQ(icon.Options().OffsetX(), 1);
+  EXPECT_EQ(shell.calls.size(), calls);
+  icon.Options().SetOffsetX(5);
+  EXPECT_EQ(shell.calls.size(), calls + 1);
+  EXPECT_EQ(sourceReports, 1);
+}
+
+TEST_F(TextNotifyIconTest, AnyRedrawSwitchesCyclingOff) {
+  icon.SetCycleInterval(500);
+  icon.SetCycleIcons(true);
+  icon.SetText(L"5");
+  EXPECT_FALSE(icon.CycleIcons());
+  icon.SetCycleIcons(true);
+  icon.Options().SetOffsetY(1);
+  EXPECT_FALSE(icon.CycleIcons());
+}
+
+TEST_F(TextNotifyIconTest, RedrawingLeavesNoIconOrGdiObjectBehind) {
+  icon.SetIconVisible(true);
+  icon.SetFont(kNumberFont);
+  icon.SetText(L"0");
+  const int before = testsupport::GdiHandleCount();
+  ASSERT_GT(before, 0);
+  std::vector<HICON> sent;
+  for (int i = 0; i < 500; ++i) {
+    icon.SetText(std::to_wstring(i % 9));
+    sent.push_back(shell.Last().data.hIcon);
+  }
+  EXPECT_LE(testsupport::GdiHandleCount(), before + 1);
+  int alive = 0;
+  for (HICON picture : sent) {
+    ICONINFO parts{};
+    if (!::GetIconInfo(picture, &parts)) continue;
+    ++alive;
+    toolkit::UniqueBitmap mask(parts.hbmMask);
+    toolkit::UniqueBitmap color(parts.hbmColor);
+  }
+  EXPECT_EQ(alive, 1);
+}
+
+}  // namespace
+}  // namespace ostrevin

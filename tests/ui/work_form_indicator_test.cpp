@@ -1,0 +1,216 @@
+// The lesson number icon of the real timer window: what it shows at start-up
+// and on the ticks of a settable clock, and its switch in the tray menu.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "components/tray_icon_handler.h"
+#include "work_form_test.h"
+
+namespace ostrevin::uitest {
+namespace {
+
+// No end-of-day question: its modal box would wait for an answer.
+const char kNoExitOffer[] = "[Common]\r\nbOfferExit=0\r\n";
+
+constexpr wchar_t kNotBegun[] = L"Уроки ещё не начались";
+constexpr wchar_t kOver[] = L"Уроки закончились! ))";
+
+class WorkFormIndicatorTest : public WorkFormTest {
+ protected:
+  TWorkF& StartAt(int dayOfWeek, int hour, int minute,
+                  const std::string& settingsFile = kNoExitOffer) {
+    WriteSettingsFile(settingsFile);
+    clock.Set(dayOfWeek, hour, minute);
+    return CreateForm();
+  }
+
+  // One tick at a time of day; returns what it sent about the number icon.
+  std::vector<DWORD> TickAt(int hour, int minute, int second = 0) {
+    clock.Set(1, hour, minute, second);
+    const std::size_t before = NumberIconRequests().size();
+    Tick();
+    std::vector<DWORD> sent;
+    const auto requests = NumberIconRequests();
+    for (std::size_t i = before; i < requests.size(); ++i) sent.push_back(requests[i].message);
+    return sent;
+  }
+
+  std::vector<RecordingTrayShell::Request> NumberIconRequests() const {
+    return tray.RequestsFor(form->NumberTrayIcon.IconId());
+  }
+
+  void ExpectShows(const std::wstring& text, const std::wstring& hint) const {
+    const TTextNotifyIcon& icon = form->NumberTrayIcon;
+    EXPECT_EQ(icon.Text(), text);
+    EXPECT_EQ(icon.Hint(), hint);
+    EXPECT_TRUE(tray.Shows(icon.IconId()));
+    // The shell has the icon's current picture and tooltip.
+    const auto requests = NumberIconRequests();
+    ASSERT_FALSE(requests.empty());
+    EXPECT_EQ(requests.back().data.hIcon, icon.Icon());
+    EXPECT_EQ(std::wstring(requests.back().data.szTip), hint);
+  }
+};
+
+const std::vector<DWORD> kNothing;
+const std::vector<DWORD> kTextAndHint{NIM_MODIFY, NIM_MODIFY};
+const std::vector<DWORD> kBreakRefresh{NIM_MODIFY, NIM_MODIFY, NIM_MODIFY};
+
+TEST_F(WorkFormIndicatorTest, HasTheTimerWindowsLookAndMenu) {
+  TWorkF& workF = StartAt(1, 7, 0);
+  const TTextNotifyIcon& icon = workF.NumberTrayIcon;
+  const toolkit::FontDesign& font = icon.Font().Design();
+  EXPECT_EQ(font.face, L"MS Sans Serif");
+  EXPECT_EQ(font.height, 13);
+  EXPECT_TRUE(font.bold);
+  EXPECT_EQ(font.color, clWhite);
+  EXPECT_FALSE(font.smooth);
+  EXPECT_EQ(icon.Color(), clBlue);
+  EXPECT_TRUE(icon.Border());
+  EXPECT_EQ(icon.BorderColor(), clWhite);
+  EXPECT_EQ(icon.Options().OffsetX(), 1);
+  EXPECT_EQ(icon.Options().OffsetY(), 0);
+  EXPECT_EQ(icon.Options().LineDistance(), 0);
+  EXPECT_EQ(icon.PopupMenu(), &workF.TrayPopup);
+  EXPECT_NE(icon.IconId(), workF.AppTrayIcon.IconId());
+  EXPECT_TRUE(tray.Shows(workF.AppTrayIcon.IconId()));
+}
+
+struct StartCase {
+  const char* name;
+  int dayOfWeek;
+  int hour;
+  int minute;
+  const wchar_t* text;
+  const wchar_t* hint;
+  int prevLesson;
+};
+
+void PrintTo(const StartCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class IndicatorAtStartTest : public WorkFormIndicatorTest,
+                             public testing::WithParamInterface<StartCase> {};
+
+TEST_P(IndicatorAtStartTest, ShowsTheDaysStateAtOnce) {
+  const StartCase& c = GetParam();
+  TWorkF& workF = StartAt(c.dayOfWeek, c.hour, c.minute);
+  ExpectShows(c.text, c.hint);
+  EXPECT_EQ(workF.Clock.PrevLesson, c.prevLesson);
+  EXPECT_TRUE(reports.empty());
+}
+
+// The built-in timetable: lessons of 45 minutes from 08:30, 09:30, 10:30,
+// 11:30, 12:25, 13:20 and 14:15, on every day alike.
+INSTANTIATE_TEST_SUITE_P(
+    Day, IndicatorAtStartTest,
+    testing::Values(StartCase{"BeforeTheLessons", 1, 7, 0, L"--", kNotBegun, 0},
+                    StartCase{"DuringLessonOne", 1, 8, 40, L"1", L"Сейчас идёт 1-й урок", 1},
+                    StartCase{"BreakBeforeLessonFour", 1, 11, 20, L"II",
+                              L"Сейчас перемена перед 4-м уроком", 3},
+                    StartCase{"DuringLessonSeven", 5, 14, 59, L"7", L"Сейчас идёт 7-й урок", 7},
+                    StartCase{"AfterTheLessons", 4, 15, 10, L"--", kOver, 7},
+                    StartCase{"SaturdayDuringLessonThree", 6, 10, 40, L"3", L"Сейчас идёт 3-й урок",
+                              3},
+                    StartCase{"SundayBreakBeforeLessonTwo", 0, 9, 20, L"II",
+                              L"Сейчас перемена перед 2-м уроком", 1}),
+    [](const testing::TestParamInfo<StartCase>& info) { return info.param.name; });
+
+TEST_F(WorkFormIndicatorTest, ABreakIsShownOnEveryTickAndTheNextLessonAtItsStart) {
+  TWorkF& workF = StartAt(1, 11, 20);
+  EXPECT_EQ(TickAt(11, 20, 30), kBreakRefresh);
+  EXPECT_EQ(TickAt(11, 29, 30), kBreakRefresh);
+  ExpectShows(L"II", L"Сейчас перемена перед 4-м уроком");
+
+  EXPECT_EQ(TickAt(11, 30), kTextAndHint);
+  ExpectShows(L"4", L"Сейчас идёт 4-й урок");
+  EXPECT_EQ(workF.Clock.PrevLesson, 4);
+  EXPECT_EQ(TickAt(11, 30, 30), kNothing);
+  EXPECT_EQ(TickAt(12, 15), kNothing);
+
+  EXPECT_EQ(TickAt(12, 15, 30), kBreakRefresh);
+  ExpectShows(L"II", L"Сейчас перемена перед 5-м уроком");
+}
+
+TEST_F(WorkFormIndicatorTest, LessonsThatTouchGoFromNumberToNumber) {
+  // The second lesson begins as the first ends.
+  TWorkF& workF = StartAt(1, 9, 0,
+                          "[Times]\r\n1=8:30:00\r\n2=9:15:00\r\n3=10:30:00\r\n4=11:30:00\r\n"
+                          "5=12:25:00\r\n6=13:20:00\r\n7=14:15:00\r\n"
+                          "[Common]\r\nbOfferExit=0\r\n");
+  ExpectShows(L"1", L"Сейчас идёт 1-й урок");
+  EXPECT_EQ(TickAt(9, 14, 30), kNothing);
+  // Both lessons take the instant; the first keeps it.
+  EXPECT_EQ(TickAt(9, 15), kNothing);
+  EXPECT_EQ(TickAt(9, 15, 30), kTextAndHint);
+  ExpectShows(L"2", L"Сейчас идёт 2-й урок");
+  EXPECT_EQ(workF.Clock.PrevLesson, 2);
+}
+
+TEST_F(WorkFormIndicatorTest, AfterTheLastLessonTheNextMorningStillSaysTheyAreOver) {
+  StartAt(1, 15, 10);
+  EXPECT_EQ(TickAt(23, 59, 30), kTextAndHint);
+  EXPECT_EQ(TickAt(7, 0), kTextAndHint);
+  ExpectShows(L"--", kOver);
+}
+
+TEST_F(WorkFormIndicatorTest, SwitchedOffAndOnInOneLessonItComesBackUnchanged) {
+  TWorkF& workF = StartAt(1, 10, 40);
+  ExpectShows(L"3", L"Сейчас идёт 3-й урок");
+  const HICON picture = workF.NumberTrayIcon.Icon();
+  const std::size_t before = NumberIconRequests().size();
+
+  workF.TrayPopup.Choose(1);
+  EXPECT_FALSE(tray.Shows(workF.NumberTrayIcon.IconId()));
+  EXPECT_FALSE(SettingsInFile().ShowCurrNo);
+  EXPECT_EQ(NumberIconRequests().size(), before + 1);
+  EXPECT_EQ(TickAt(10, 41), kNothing);
+  EXPECT_EQ(TickAt(11, 20), kNothing);
+  clock.Set(1, 10, 50);
+
+  workF.TrayPopup.Choose(1);
+  EXPECT_TRUE(SettingsInFile().ShowCurrNo);
+  const auto requests = NumberIconRequests();
+  ASSERT_EQ(requests.size(), before + 2);
+  EXPECT_EQ(requests.back().message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(requests.back().data.hIcon, picture);
+  ExpectShows(L"3", L"Сейчас идёт 3-й урок");
+  EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(WorkFormIndicatorTest, SwitchedOnInAnotherStateItCatchesUp) {
+  TWorkF& workF = StartAt(1, 10, 40, "[Common]\r\nShowCurrNo=0\r\nbOfferExit=0\r\n");
+  clock.Set(1, 11, 20);
+  workF.TrayPopup.Choose(1);
+  ExpectShows(L"II", L"Сейчас перемена перед 4-м уроком");
+}
+
+TEST_F(WorkFormIndicatorTest, SwitchedOffAtStartItIsNeverAddedAndTicksLeaveItAlone) {
+  TWorkF& workF = StartAt(1, 10, 40, "[Common]\r\nShowCurrNo=0\r\nbOfferExit=0\r\n");
+  EXPECT_FALSE(workF.NumberTrayIcon.IconVisible());
+  EXPECT_FALSE(tray.Shows(workF.NumberTrayIcon.IconId()));
+  for (const RecordingTrayShell::Request& request : NumberIconRequests()) {
+    EXPECT_NE(request.message, static_cast<DWORD>(NIM_ADD));
+  }
+  EXPECT_EQ(TickAt(10, 41), kNothing);
+  EXPECT_EQ(TickAt(11, 20), kNothing);
+  EXPECT_EQ(workF.NumberTrayIcon.Text(), L"II");
+}
+
+TEST_F(WorkFormIndicatorTest, AClickOnItShowsTheTimerWindow) {
+  TWorkF& workF = StartAt(1, 10, 40);
+  ASSERT_FALSE(::IsWindowVisible(workF.Handle()));
+  for (UINT code : {WM_LBUTTONDOWN, WM_LBUTTONUP}) {
+    ::SendMessageW(TrayHandlerWindow(), TrayCallbackMessage, workF.NumberTrayIcon.IconId(), code);
+  }
+  EXPECT_TRUE(::IsWindowVisible(workF.Handle()));
+}
+
+}  // namespace
+}  // namespace ostrevin::uitest
