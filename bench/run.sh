@@ -22,11 +22,7 @@ cmake -S . -B "$build" -G Ninja --toolchain cmake/mingw-i686.cmake -DCMAKE_BUILD
 cmake --build "$build" --target ostrevin ostrevin_bench
 
 source scripts/wine-env.sh
-source scripts/display.sh
-OSTREVIN_VIRTUAL_DISPLAY=1 ensure_display
-ensure_wine_prefix
-set_window_management
-start_wine_services
+start_wine_on_virtual_display
 
 bench=$build/bench/ostrevin_bench.exe
 echo "== 1. ticks"
@@ -39,7 +35,7 @@ echo "== 4. idle"
 wine "$bench" idle 65 </dev/null
 echo "== 5. settings dialog"
 wine "$bench" dialog 1000 </dev/null
-stop_wine_services
+end_wine_on_virtual_display
 
 echo "== 6. the program file"
 exe=$build/src/app/ostrevin.exe

@@ -11,15 +11,11 @@ bash scripts/setup.sh
 cmake -S . -B build/win32 -G Ninja --toolchain cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/win32 --target ostrevin
 
-source scripts/display.sh
-OSTREVIN_VIRTUAL_DISPLAY=1 ensure_display
+source scripts/wine-env.sh
+start_wine_on_virtual_display
 exe=$PWD/build/win32/src/app/ostrevin.exe
 source tests/e2e/e2e_lib.sh
-ensure_wine_prefix
-set_window_management
-start_wine_services
-xvfb=$XVFB_PID
-trap 'cleanup; stop_wine_services; kill "$xvfb" 2>/dev/null || true' EXIT
+trap 'cleanup; end_wine_on_virtual_display' EXIT
 
 # A desktop colour, so that the see-through parts of the window show as such.
 xsetroot -solid '#3a6ea5'

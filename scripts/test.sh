@@ -7,7 +7,6 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 bash scripts/setup.sh
 source scripts/wine-env.sh
-source scripts/display.sh
 
 log_dir=build/test-logs
 mkdir -p "$log_dir"
@@ -56,13 +55,9 @@ echo "== windows build (i686 mingw-w64)"
 cmake -S . -B build/win32 -G Ninja --toolchain cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/win32
 
-OSTREVIN_VIRTUAL_DISPLAY=1 ensure_display
-echo "wine tests run on $DISPLAY_KIND"
-ensure_wine_prefix
-set_window_management
-start_wine_services
+start_wine_on_virtual_display
 run_ctest wine build/win32
-stop_wine_services
+end_wine_on_virtual_display
 
 echo "ostrevin: $passed passed, $failed failed"
 exit "$status"

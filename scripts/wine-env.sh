@@ -48,3 +48,23 @@ start_wine_services() {
 stop_wine_services() {
   wineserver -k 2>/dev/null || true
 }
+
+# Wine ready to show windows on a virtual display of its own: the display, the
+# project's prefix, window management for a display without a window manager,
+# and the persistent server with its services. The server and the display end
+# with the caller's shell; a caller that sets its own EXIT trap calls
+# end_wine_on_virtual_display from it.
+start_wine_on_virtual_display() {
+  source "$repo_root/scripts/display.sh"
+  OSTREVIN_VIRTUAL_DISPLAY=1 ensure_display
+  echo "wine runs on $DISPLAY_KIND"
+  ensure_wine_prefix
+  set_window_management
+  start_wine_services
+  trap end_wine_on_virtual_display EXIT
+}
+
+end_wine_on_virtual_display() {
+  stop_wine_services
+  kill "$XVFB_PID" 2>/dev/null || true
+}

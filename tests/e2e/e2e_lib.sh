@@ -5,6 +5,7 @@ set -euo pipefail
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$repo_root/scripts/wine-env.sh"
+source "$repo_root/tests/support/ini_file.sh"
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "FAIL: no X display (run through scripts/test.sh, which starts one)" >&2
@@ -110,17 +111,26 @@ find_tray() {
 }
 
 # open_tray_menu: a right click on the program's icon; sets menu to the menu's
-# window, with mx my mw mh its place and size.
+# window, with mx my mw mh its place and size. The icon's tooltip may show up
+# too, as a window of its own: the menu is the new window tall enough for its
+# five items.
 open_tray_menu() {
   local before
   before=$(visible_windows)
   xdotool mousemove "$icon_x" "$icon_y" click 3
   menu=
-  new_window() {
-    menu=$(comm -13 <(echo "$before") <(visible_windows) | head -n 1)
-    [ -n "$menu" ]
+  new_menu() {
+    local window _x _y _w h
+    for window in $(comm -13 <(echo "$before") <(visible_windows)); do
+      read -r _x _y _w h < <(geometry "$window")
+      if [ "$h" -ge 60 ]; then
+        menu=$window
+        return 0
+      fi
+    done
+    return 1
   }
-  wait_for 10 new_window || fail "a right click on the tray icon opened no menu"
+  wait_for 10 new_menu || fail "a right click on the tray icon opened no menu"
   read -r mx my mw mh < <(geometry "$menu")
 }
 
@@ -136,12 +146,9 @@ exit_through_menu() {
   choose_exit
 }
 
-# The value of a key in the settings file ("" when absent).
+# value_of <section> <key>: the value in the settings file ("" when absent).
 value_of() {
-  awk -v want="[$1]" -v key="$2" '
-    { sub(/\r$/, "") }
-    /^\[/ { inside = tolower($0) == tolower(want); next }
-    inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }' "$ini"
+  ini_value_in "$ini" "$1" "$2"
 }
 
 expect_value() {

@@ -12,6 +12,7 @@ version=$4
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$repo_root/scripts/wine-env.sh"
+source "$repo_root/tests/support/ini_file.sh"
 
 readonly uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ostrevin'
 readonly run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -128,10 +129,7 @@ write_edited_timetable() {
 
 # ini_value <section> <key>: a value of the installed program's settings file.
 ini_value() {
-  awk -v want="[$1]" -v key="$2" '
-    { sub(/\r$/, "") }
-    /^\[/ { inside = tolower($0) == tolower(want); next }
-    inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }' "$settings_file"
+  ini_value_in "$settings_file" "$1" "$2"
 }
 
 # The edited timetable is there, in a file the program itself wrote at its

@@ -15,12 +15,7 @@ shots=build/screenshots/installer
 mkdir -p "$shots"
 
 source scripts/wine-env.sh
-source scripts/display.sh
-OSTREVIN_VIRTUAL_DISPLAY=1 ensure_display
-ensure_wine_prefix
-set_window_management
-start_wine_services
-trap 'stop_wine_services' EXIT
+start_wine_on_virtual_display
 
 local_app_data=$(wine cmd /c echo %LOCALAPPDATA% </dev/null 2>/dev/null | tr -d '\r')
 install_dir_win="$local_app_data\\Programs\\Ostrevin"
