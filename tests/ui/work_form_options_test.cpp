@@ -160,5 +160,42 @@ TEST_F(WorkFormOptionsTest, AFailedSaveAfterOkIsReportedAndStillClearsTheReferen
   EXPECT_EQ(workF.LessonListF(), nullptr);
 }
 
+// Counts the end-of-day questions shown, each answered with No.
+struct EndOfDayQuestions {
+  static void CALLBACK AnswerNo(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = ::FindWindowW(L"#32770", L"Confirm");
+    if (!box || box == answered) return;
+    answered = box;
+    ++asked;
+    ::PostMessageW(box, WM_COMMAND, IDNO, 0);
+  }
+
+  static inline HWND answered = nullptr;
+  static inline int asked = 0;
+};
+
+TEST_F(WorkFormOptionsTest, TheEndOfDayOfferWaitsForALessonEnteredInTheDialog) {
+  EndOfDayQuestions::asked = 0;
+  const UINT_PTR answering = ::SetTimer(nullptr, 0, 10, &EndOfDayQuestions::AnswerNo);
+  clock.Set(1, 16, 0);  // a Monday afternoon, after the first lesson of the day
+  TWorkF& workF = CreateForm();
+  Tick();
+  EXPECT_EQ(EndOfDayQuestions::asked, 0) << "no timetable entered yet";
+
+  WhenDialogShows([&](TLessonListF& dialog) {
+    ::SendMessageW(dialog.cb1.Handle(), BM_CLICK, 0, 0);  // Monday, lesson 1
+    ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
+  });
+  workF.acOptions.Execute();
+  ASSERT_TRUE(SettingsInFile().Lesson(1, 1));
+
+  DestroyForm();
+  CreateForm();
+  Tick();
+  ::KillTimer(nullptr, answering);
+  EXPECT_EQ(EndOfDayQuestions::asked, 1) << "Monday's lesson is over";
+  EXPECT_TRUE(reports.empty());
+}
+
 }  // namespace
 }  // namespace ostrevin::uitest
