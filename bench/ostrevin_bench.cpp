@@ -108,13 +108,26 @@ void PrintObjects(const char* what, const Objects& before, const Objects& after)
               before.user, after.user, after.user - before.user);
 }
 
-std::wstring TempSettingsFile(const std::string& text) {
-  const std::filesystem::path path =
-      std::filesystem::temp_directory_path() /
-      ("ostrevin-bench-" + std::to_string(::GetCurrentProcessId()) + ".INI");
-  std::ofstream(path, std::ios::binary) << text;
-  return path.wstring();
-}
+// A settings file of the run's own in the temp folder, removed with the object.
+class TempSettingsFile {
+ public:
+  explicit TempSettingsFile(const std::string& text)
+      : path_(std::filesystem::temp_directory_path() /
+              ("ostrevin-bench-" + std::to_string(::GetCurrentProcessId()) + ".INI")) {
+    std::ofstream(path_, std::ios::binary) << text;
+  }
+  ~TempSettingsFile() {
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+  }
+  TempSettingsFile(const TempSettingsFile&) = delete;
+  TempSettingsFile& operator=(const TempSettingsFile&) = delete;
+
+  std::wstring Path() const { return path_.wstring(); }
+
+ private:
+  std::filesystem::path path_;
+};
 
 std::string EveryLessonEveryWeekday() {
   std::ostringstream text;
@@ -140,13 +153,13 @@ void Tick(TWorkF& workF, TickingClock& clock, int tick) {
 }
 
 int RunTicks(int ticks) {
-  const std::wstring file = TempSettingsFile(EveryLessonEveryWeekday());
+  const TempSettingsFile file(EveryLessonEveryWeekday());
   Settings settings;
   TickingClock clock;
   FastServices services;
   long long lessons = 0;
   {
-    TWorkF workF(settings, clock, services, SystemTrayShell(), file);
+    TWorkF workF(settings, clock, services, SystemTrayShell(), file.Path());
     // A first school day warms every path up: lessons, balloons, the fade.
     for (int tick = 0; tick < 2880; ++tick) Tick(workF, clock, tick);
     const Objects before = CountObjects();
@@ -164,17 +177,16 @@ int RunTicks(int ticks) {
                 Milliseconds(elapsed) / ticks);
     PrintObjects("ticks", before, after);
   }
-  ::DeleteFileW(file.c_str());
   return 0;
 }
 
 int RunShowHide(int cycles) {
-  const std::wstring file = TempSettingsFile("[Common]\r\nIsBlend=0\r\nbOfferExit=0\r\n");
+  const TempSettingsFile file("[Common]\r\nIsBlend=0\r\nbOfferExit=0\r\n");
   Settings settings;
   const SystemLocalClock clock;
   FastServices services;
   {
-    TWorkF workF(settings, clock, services, SystemTrayShell(), file);
+    TWorkF workF(settings, clock, services, SystemTrayShell(), file.Path());
     workF.N1Click();
     workF.btnHideMainFormClick();
     toolkit::Application::Instance().ProcessMessages();
@@ -191,7 +203,6 @@ int RunShowHide(int cycles) {
                 Milliseconds(elapsed) / cycles);
     PrintObjects("showhide", before, after);
   }
-  ::DeleteFileW(file.c_str());
   return 0;
 }
 
@@ -223,13 +234,13 @@ class PictureNotingShell final : public TrayShell {
 int RunRebuilds(int rebuilds) {
   static const wchar_t* const kTexts[] = {L"--", L"1", L"II", L"2",  L"II", L"3", L"4",
                                           L"II", L"5", L"6",  L"II", L"7",  L"--"};
-  const std::wstring file = TempSettingsFile("[Common]\r\nShowCurrNo=1\r\nbOfferExit=0\r\n");
+  const TempSettingsFile file("[Common]\r\nShowCurrNo=1\r\nbOfferExit=0\r\n");
   Settings settings;
   const SystemLocalClock clock;
   FastServices services;
   PictureNotingShell shell;
   {
-    TWorkF workF(settings, clock, services, shell, file);
+    TWorkF workF(settings, clock, services, shell, file.Path());
     TTextNotifyIcon& icon = workF.NumberTrayIcon;
     for (const wchar_t* text : kTexts) icon.SetText(text);
     toolkit::Application::Instance().ProcessMessages();
@@ -249,7 +260,6 @@ int RunRebuilds(int rebuilds) {
         shell.pictures.size());
     PrintObjects("rebuilds", before, after);
   }
-  ::DeleteFileW(file.c_str());
   return 0;
 }
 
@@ -277,13 +287,13 @@ LRESULT CALLBACK CountSent(int code, WPARAM fromThisThread, LPARAM lParam) {
 }
 
 int RunIdle(int seconds) {
-  const std::wstring file = TempSettingsFile("[Common]\r\nbOfferExit=0\r\n");
+  const TempSettingsFile file("[Common]\r\nbOfferExit=0\r\n");
   Settings settings;
   const SystemLocalClock clock;
   SystemWorkServices services;
   toolkit::Application& application = toolkit::Application::Instance();
   {
-    TWorkF workF(settings, clock, services, SystemTrayShell(), file);
+    TWorkF workF(settings, clock, services, SystemTrayShell(), file.Path());
     application.ProcessMessages();
     const Objects before = CountObjects();
     HHOOK posted =
@@ -310,7 +320,6 @@ int RunIdle(int seconds) {
     std::printf("; messages sent from other threads: %d\n", wakeUps.sentFromOutside);
     PrintObjects("idle", before, after);
   }
-  ::DeleteFileW(file.c_str());
   return 0;
 }
 
@@ -332,12 +341,12 @@ void CALLBACK WorkTheDialog(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 int RunDialog(int cycles) {
-  const std::wstring file = TempSettingsFile("[Common]\r\nIsBlend=0\r\nbOfferExit=0\r\n");
+  const TempSettingsFile file("[Common]\r\nIsBlend=0\r\nbOfferExit=0\r\n");
   Settings settings;
   const SystemLocalClock clock;
   FastServices services;
   {
-    TWorkF workF(settings, clock, services, SystemTrayShell(), file);
+    TWorkF workF(settings, clock, services, SystemTrayShell(), file.Path());
     dialogOwner = &workF;
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 1, &WorkTheDialog);
     // The first opening warms up what the system keeps (classes, themes).
@@ -355,7 +364,6 @@ int RunDialog(int cycles) {
                 cycles, dialogsClosed - 1, Milliseconds(elapsed), Milliseconds(elapsed) / cycles);
     PrintObjects("dialog", before, after);
   }
-  ::DeleteFileW(file.c_str());
   return 0;
 }
 

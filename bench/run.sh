@@ -17,9 +17,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 build=${OSTREVIN_BUILD_DIR:-build/win32}
-bash scripts/setup.sh
-cmake -S . -B "$build" -G Ninja --toolchain cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target ostrevin ostrevin_bench
+bash scripts/build-windows.sh ostrevin ostrevin_bench
 
 source scripts/wine-env.sh
 start_wine_on_virtual_display

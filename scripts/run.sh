@@ -5,9 +5,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-bash scripts/setup.sh
-cmake -S . -B build/win32 -G Ninja --toolchain cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/win32 --target ostrevin
+bash scripts/build-windows.sh ostrevin
 
 source scripts/wine-env.sh
 source scripts/display.sh

@@ -52,8 +52,7 @@ cmake --build build/fuzz
 run_ctest fuzz build/fuzz
 
 echo "== windows build (i686 mingw-w64)"
-cmake -S . -B build/win32 -G Ninja --toolchain cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/win32
+OSTREVIN_BUILD_DIR=build/win32 bash scripts/build-windows.sh
 
 start_wine_on_virtual_display
 run_ctest wine build/win32

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "toolkit/error_guard.h"
 #include "toolkit/form.h"
 
 namespace ostrevin::toolkit {
@@ -43,14 +42,10 @@ ToolBar::ToolBar(Form& form, const ToolBarDesign& design)
   ::SendMessageW(toolBar, TB_SETBUTTONWIDTH, 0, MAKELPARAM(design.buttonWidth, design.buttonWidth));
   AddButtons(design.buttons);
   if (AnyEdge(edges_)) {
-    ::SetWindowSubclass(toolBar, &ToolBar::EdgeProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+    InterceptWindowMessages();
     ::SetWindowPos(toolBar, nullptr, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-}
-
-ToolBar::~ToolBar() {
-  if (Handle() && AnyEdge(edges_)) ::RemoveWindowSubclass(Handle(), &ToolBar::EdgeProcedure, 0);
 }
 
 int ToolBar::ButtonCount() const {
@@ -144,7 +139,7 @@ void ToolBar::ActionDestroyed(const Action& action) {
   }
 }
 
-LRESULT ToolBar::HandleEdges(HWND toolBar, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ToolBar::HandleWindowMessage(HWND toolBar, UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = ::DefSubclassProc(toolBar, message, wParam, lParam);
   const int edge = ::GetSystemMetrics(SM_CXEDGE);
   if (message == WM_NCCALCSIZE) {
@@ -167,15 +162,6 @@ LRESULT ToolBar::HandleEdges(HWND toolBar, UINT message, WPARAM wParam, LPARAM l
     if (dc) ::DrawEdge(dc.get(), &bounds, EDGE_ETCHED, sides);
   }
   return result;
-}
-
-LRESULT CALLBACK ToolBar::EdgeProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR self) {
-  return CallGuarded(
-      [&] {
-        return reinterpret_cast<ToolBar*>(self)->HandleEdges(window, message, wParam, lParam);
-      },
-      LRESULT{0});
 }
 
 }  // namespace ostrevin::toolkit

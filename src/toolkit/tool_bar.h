@@ -49,7 +49,6 @@ struct ToolBarDesign {
 class ToolBar : public WindowedControl, private ActionClient {
  public:
   ToolBar(Form& form, const ToolBarDesign& design);
-  ~ToolBar() override;
 
   int ButtonCount() const;
   // The state the toolbar control shows now.
@@ -74,9 +73,8 @@ class ToolBar : public WindowedControl, private ActionClient {
   void AddButtons(const std::vector<ToolButtonDesign>& designs);
   Button* ButtonOfCommand(UINT_PTR command);
   const std::wstring& HintOf(const Button& button) const;
-  LRESULT HandleEdges(HWND toolBar, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK EdgeProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR self);
+  // The edges: a frame of its own around the client area.
+  LRESULT HandleWindowMessage(HWND toolBar, UINT message, WPARAM wParam, LPARAM lParam) override;
 
   std::vector<Button> buttons_;  // by command id - 1; separators have none
   EdgeSides edges_;

@@ -5,7 +5,7 @@ set -euo pipefail
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$repo_root/scripts/wine-env.sh"
-source "$repo_root/tests/support/ini_file.sh"
+source "$repo_root/tests/support/shell_helpers.sh"
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "FAIL: no X display (run through scripts/test.sh, which starts one)" >&2
@@ -34,17 +34,6 @@ shot() {
   [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ] || return 0
   mkdir -p "$repo_root/build/screenshots"
   import -window root "$repo_root/build/screenshots/$shot_prefix-$1.png" 2>/dev/null || true
-}
-
-# wait_for <seconds> <command...>: polls the command until it succeeds or the
-# time is up.
-wait_for() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.2
-  done
 }
 
 # The X windows shown now, one id a line.

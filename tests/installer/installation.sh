@@ -12,7 +12,7 @@ version=$4
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$repo_root/scripts/wine-env.sh"
-source "$repo_root/tests/support/ini_file.sh"
+source "$repo_root/tests/support/shell_helpers.sh"
 
 readonly uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ostrevin'
 readonly run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -25,17 +25,6 @@ fail() {
 if [ -z "${DISPLAY:-}" ]; then
   fail "no X display (run through scripts/test.sh, which starts one)"
 fi
-
-# wait_for <seconds> <command...>: polls the command until it succeeds or the
-# time is up.
-wait_for() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.2
-  done
-}
 
 # The Windows value of an environment variable in the prefix.
 windows_variable() {
