@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "clock/clock_host.h"
+#include "clock/day_plan.h"
 #include "clock/local_clock.h"
 #include "settings/settings.h"
 
@@ -39,8 +40,8 @@ class LessonClock {
   void CheckLessonStart();
   bool IsLessonStartDue();
   int TodayIndex() const;
-  // Start-up: the end of today's last enabled lesson. On a timetable with no
-  // lesson at all, left until the first idle tick that finds one.
+  // Start-up: the end of today's last lesson the teacher teaches; the start
+  // of the day when there is none.
   void ComputeDayEndTime();
 
   // The locator: which lesson is going on now, or which break it is.
@@ -55,22 +56,17 @@ class LessonClock {
   // they are now.
   std::int32_t MinutesToLessonEnd() const;
 
-  // Scans today's slots for a start this minute and warns of starts ahead;
-  // true when an enabled lesson starts this minute.
-  bool ScanTodaysSlots(int today, TimeOfDay nowMin, TimeOfDay warnAt);
+  // Scans today's lessons for a start this minute and warns of starts ahead;
+  // true when a lesson the teacher teaches starts this minute.
+  bool ScanTodaysLessons(const DayPlan& today, TimeOfDay nowMin, TimeOfDay warnAt);
   void GiveStartWarning();
   // Whether the end-of-day offer is due at this minute.
-  bool IsDayOver(TimeOfDay nowMin);
+  bool IsDayOver(const DayPlan& today, TimeOfDay nowMin) const;
   void OfferExit(const LocalDateTime& now);
 
   Settings& settings_;
   const LocalClock& clock_;
   ClockHost& host_;
-  // Counts every lesson begun, by the start watch or by hand; only compared
-  // for equality, so its wrapping does not matter.
-  std::uint32_t lessonsBegun_ = 0;
-  // Set while DayEndTime waits for a timetable with a lesson in it.
-  bool dayEndAwaitsLessons_ = false;
 };
 
 }  // namespace ostrevin

@@ -96,7 +96,6 @@ void LessonClock::BeginLesson() {
   // tick handled meanwhile must find the lesson running.
   Elapsed = 0;
   LessonState = lsIntro;
-  ++lessonsBegun_;
   host_.SetGaugeColor(clGreen);
   host_.SetStartEnabled(false);
   host_.SetStopEnabled(true);

@@ -108,6 +108,7 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   void ClearBalloon() override;
   void RestoreMainWindow() override;
   void BringForward() override;
+  bool SettingsDialogOpen() const override { return lessonListF_ != nullptr; }
   bool ConfirmCloseProgram(const std::wstring& question) override;
   void RequestClose() override;
   void UpdateLessonIndicator() override;

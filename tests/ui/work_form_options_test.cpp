@@ -197,5 +197,35 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayOfferWaitsForALessonEnteredInTheDialog) {
   EXPECT_TRUE(reports.empty());
 }
 
+// With no settings file, on a Wednesday morning, the teacher begins the
+// timetable with Monday's first lesson: the ticks while the dialog is open ask
+// nothing over it, and Wednesday, which has no lesson, gets the question at
+// the first tick after OK.
+TEST_F(WorkFormOptionsTest, TheEndOfDayQuestionNeverComesOverTheSettingsDialog) {
+  EndOfDayQuestions::asked = 0;
+  const UINT_PTR answering = ::SetTimer(nullptr, 0, 10, &EndOfDayQuestions::AnswerNo);
+  clock.Set(3, 7, 50);
+  TWorkF& workF = CreateForm();
+  int askedWhileOpen = -1;
+  WhenDialogShows([&](TLessonListF& dialog) {
+    ::SendMessageW(dialog.cb1.Handle(), BM_CLICK, 0, 0);  // Monday, lesson 1
+    clock.Set(3, 7, 50, 30);
+    Tick();
+    clock.Set(3, 7, 51);
+    Tick();
+    askedWhileOpen = EndOfDayQuestions::asked;
+    ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
+  });
+  workF.acOptions.Execute();
+  ASSERT_TRUE(SettingsInFile().Lesson(1, 1));
+  EXPECT_EQ(askedWhileOpen, 0);
+
+  clock.Set(3, 7, 51, 30);
+  Tick();
+  ::KillTimer(nullptr, answering);
+  EXPECT_EQ(EndOfDayQuestions::asked, 1);
+  EXPECT_TRUE(reports.empty());
+}
+
 }  // namespace
 }  // namespace ostrevin::uitest
