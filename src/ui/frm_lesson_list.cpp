@@ -417,6 +417,14 @@ int TLessonListF::SelectedDay() const {
   return DaysList.ItemIndex() + 1;
 }
 
+// Autostart is no setting of the file: it is asked once, as the dialog
+// shows; an imported file leaves the box as the teacher has it.
+void TLessonListF::FormShow() {
+  ShowSettings();
+  // Last, so that a failed check reports over a dialog that shows the rest.
+  ShowAutoStart();
+}
+
 // Shows the settings as they are and changes none of them, so that the
 // dialog opened on a file shows, and OK stores, exactly the file's values. No
 // handler runs while its control is set from the record: several write other
@@ -424,7 +432,7 @@ int TLessonListF::SelectedDay() const {
 // the count-down, the length stores every start time again). A value that
 // its control cannot show (a start time with seconds, a length beyond the
 // field's limits) stays in the settings until the teacher changes it.
-void TLessonListF::FormShow() {
+void TLessonListF::ShowSettings() {
   binding_ = true;
   struct Bound {
     bool& binding;
@@ -454,20 +462,18 @@ void TLessonListF::FormShow() {
   cbBlend.SetChecked(settings_.IsBlend);
   edBlendVal.SetEnabled(settings_.IsBlend);
   edBlendVal.SetValue(BlendPercent(settings_.BlendVal));
-  // Last, so that a failed check reports over a dialog that shows the rest.
-  ShowAutoStart();
 }
 
 // A check that fails (a value of another type under the Run key) is
 // reported; the box then shows unchecked, and OK leaves autostart as it is
 // unless the teacher changes the box.
 void TLessonListF::ShowAutoStart() {
-  autoStartDecided_ = false;
   try {
     cbAutoStart.SetChecked(services_.IsAutoRun(Application::Instance().Title(), ProgramPath()));
     autoStartDecided_ = true;
   } catch (...) {
     cbAutoStart.SetChecked(false);
+    autoStartDecided_ = false;
     Application::Instance().HandleCurrentException();
   }
 }
@@ -617,7 +623,7 @@ void TLessonListF::btnOpenDataClick(Control&) {
       toolkit::AskFileToOpen(SettingsFileDialog(L"Открыть настройки"));
   if (!path) return;
   LoadSettings(settings_, *path);
-  FormShow();
+  ShowSettings();
 }
 
 // The caption is the bare address; the shell gets it with its scheme, so that

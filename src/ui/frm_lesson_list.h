@@ -128,6 +128,7 @@ class TLessonListF final : public toolkit::Form {
   toolkit::LabelDesign ToLabel(int slot);
   toolkit::LabelDesign EndLabel(int slot);
 
+  void ShowSettings();
   void ShowAutoStart();
   void ShowSlotEnd(int slot);
   void EnableSoundChoices(bool enabled);
@@ -139,7 +140,7 @@ class TLessonListF final : public toolkit::Form {
   toolkit::Label& EndLabelOf(int slot) const;
   int SelectedDay() const;
 
-  // While FormShow sets the controls from the settings, their handlers do
+  // While ShowSettings sets the controls from the settings, their handlers do
   // not run.
   bool binding_ = false;
   // OK registers or removes autostart only when the box says what the

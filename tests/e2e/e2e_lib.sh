@@ -244,6 +244,10 @@ message_box_shown() {
   controls_of Ostrevin | grep -q $'^window\t#32770'
 }
 
+no_message_box() {
+  ! message_box_shown
+}
+
 # The text of the program's message box now shown.
 message_box_text() {
   controls_of Ostrevin | awk -F'\t' '
