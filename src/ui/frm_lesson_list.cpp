@@ -421,7 +421,7 @@ int TLessonListF::SelectedDay() const {
 // shows; an imported file leaves the box as the teacher has it.
 void TLessonListF::FormShow() {
   ShowSettings();
-  // Last, so that a failed check reports over a dialog that shows the rest.
+  // Last, so that every setting is shown even when the check fails.
   ShowAutoStart();
 }
 
