@@ -140,7 +140,8 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
                           .page = &TabSheet2,
                           .place = {88, 4, 185, 17},
                           .caption = L"запускать вместе с Windows",
-                          .checked = true}),
+                          .checked = true,
+                          .onClick = On(&TLessonListF::cbAutoStartClick)}),
       cbOfferExit(*this, {.name = L"cbOfferExit",
                           .page = &TabSheet2,
                           .place = {88, 28, 217, 17},
@@ -354,7 +355,9 @@ TLessonListF::~TLessonListF() {
 }
 
 toolkit::ControlEvent TLessonListF::On(ControlHandler handler) {
-  return [this, handler](Control& sender) { (this->*handler)(sender); };
+  return [this, handler](Control& sender) {
+    if (!binding_) (this->*handler)(sender);
+  };
 }
 
 toolkit::CheckBoxDesign TLessonListF::SlotBox(int slot) {
@@ -414,18 +417,32 @@ int TLessonListF::SelectedDay() const {
   return DaysList.ItemIndex() + 1;
 }
 
-// Each control set to a value other than the one it shows runs its own
-// handler on the way, so showing can change the settings: a start time read
-// with seconds loses them, the lengths become whole minutes within the
-// fields' limits, and on a freshly created dialog a final-part mode other
-// than every minute clears the count-down, as all sounds off clears the
-// other sounds.
+// Autostart is no setting of the file: it is asked once, as the dialog
+// shows; an imported file leaves the box as the teacher has it.
 void TLessonListF::FormShow() {
+  ShowSettings();
+  // Last, so that every setting is shown even when the check fails.
+  ShowAutoStart();
+}
+
+// Shows the settings as they are and changes none of them, so that the
+// dialog opened on a file shows, and OK stores, exactly the file's values. No
+// handler runs while its control is set from the record: several write other
+// settings (all sounds off turns three sounds off, a final-part mode clears
+// the count-down, the length stores every start time again). A value that
+// its control cannot show (a start time with seconds, a length beyond the
+// field's limits) stays in the settings until the teacher changes it.
+void TLessonListF::ShowSettings() {
+  binding_ = true;
+  struct Bound {
+    bool& binding;
+    ~Bound() { binding = false; }
+  } bound{binding_};
   DaysList.SetItemIndex(kMonday);
   DaysListClick(DaysList);
-  cbAutoStart.SetChecked(services_.IsAutoRun(Application::Instance().Title(), ProgramPath()));
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     StartFieldOf(slot).SetText(FormatHourMinute(settings_.StartTime(slot)));
+    ShowSlotEnd(slot);
   }
   edLessLen.SetValue(settings_.LessLen / kTenthsPerMinute);
   edIntroTime.SetValue(settings_.IntroTime / kTenthsPerMinute);
@@ -441,9 +458,34 @@ void TLessonListF::FormShow() {
   cbCountDown.SetChecked(settings_.CountDown);
   rgFinishPartSnd.SetItemIndex(settings_.FinishPartSounds);
   cbAllSndsOFF.SetChecked(settings_.AllSndsOFF);
+  EnableSoundChoices(!settings_.AllSndsOFF);
   cbBlend.SetChecked(settings_.IsBlend);
   edBlendVal.SetEnabled(settings_.IsBlend);
   edBlendVal.SetValue(BlendPercent(settings_.BlendVal));
+}
+
+// A check that fails (a value of another type under the Run key) is
+// reported; the box then shows unchecked, and OK leaves autostart as it is
+// unless the teacher changes the box.
+void TLessonListF::ShowAutoStart() {
+  try {
+    cbAutoStart.SetChecked(services_.IsAutoRun(Application::Instance().Title(), ProgramPath()));
+    autoStartDecided_ = true;
+  } catch (...) {
+    cbAutoStart.SetChecked(false);
+    autoStartDecided_ = false;
+    Application::Instance().HandleCurrentException();
+  }
+}
+
+void TLessonListF::ShowSlotEnd(int slot) {
+  EndLabelOf(slot).SetCaption(FormatHourMinute(SlotEndTime(settings_, slot)));
+}
+
+void TLessonListF::EnableSoundChoices(bool enabled) {
+  cbStartStopSnd.SetEnabled(enabled);
+  cbIntroPartSnd.SetEnabled(enabled);
+  rgFinishPartSnd.SetEnabled(enabled);
 }
 
 void TLessonListF::DaysListClick(Control&) {
@@ -469,7 +511,7 @@ void TLessonListF::MaskEdit1Change(Control& sender) {
   if (!start) return;
   const int slot = NumberOf(sender);
   settings_.StartTime(slot) = *start;
-  EndLabelOf(slot).SetCaption(FormatHourMinute(SlotEndTime(settings_, slot)));
+  ShowSlotEnd(slot);
 }
 
 void TLessonListF::edLessLenChange(Control&) {
@@ -487,6 +529,10 @@ void TLessonListF::edFinishTimeChange(Control&) {
 
 void TLessonListF::edWarnValChange(Control&) {
   settings_.WarnVal = edWarnVal.Value();
+}
+
+void TLessonListF::cbAutoStartClick(Control&) {
+  autoStartDecided_ = true;
 }
 
 void TLessonListF::cbOfferExitClick(Control&) {
@@ -521,9 +567,7 @@ void TLessonListF::edBlendValExit(Control&) {
 // settings.
 void TLessonListF::cbAllSndsOFFClick(Control&) {
   const bool allOff = cbAllSndsOFF.Checked();
-  cbStartStopSnd.SetEnabled(!allOff);
-  cbIntroPartSnd.SetEnabled(!allOff);
-  rgFinishPartSnd.SetEnabled(!allOff);
+  EnableSoundChoices(!allOff);
   cbStartStopSnd.SetChecked(!allOff);
   cbIntroPartSnd.SetChecked(!allOff);
   rgFinishPartSnd.SetItemIndex(allOff ? fpsNone : fpsEveryMinute);
@@ -552,7 +596,8 @@ void TLessonListF::cbCountDownClick(Control&) {
   settings_.CountDown = cbCountDown.Checked();
 }
 
-// The button has already given the dialog the result OK.
+// The button has already given the dialog the result OK, and the field being
+// edited has been left for it.
 void TLessonListF::btnOKClick(Control&) {
   if (!LessonPartsFit(edLessLen.Value(), edIntroTime.Value(), edFinishTime.Value())) {
     toolkit::ShowMessage(
@@ -562,7 +607,9 @@ void TLessonListF::btnOKClick(Control&) {
     SetModalResult(0);
     return;
   }
-  services_.SetAutoRun(Application::Instance().Title(), ProgramPath(), cbAutoStart.Checked());
+  if (autoStartDecided_) {
+    services_.SetAutoRun(Application::Instance().Title(), ProgramPath(), cbAutoStart.Checked());
+  }
 }
 
 void TLessonListF::btnSaveDataAsClick(Control&) {
@@ -576,11 +623,13 @@ void TLessonListF::btnOpenDataClick(Control&) {
       toolkit::AskFileToOpen(SettingsFileDialog(L"Открыть настройки"));
   if (!path) return;
   LoadSettings(settings_, *path);
-  FormShow();
+  ShowSettings();
 }
 
+// The caption is the bare address; the shell gets it with its scheme, so that
+// it opens the web browser and never a file of that name.
 void TLessonListF::lbURLClick() {
-  services_.OpenURL(lbURL.Caption());
+  services_.OpenURL(L"https://" + lbURL.Caption());
 }
 
 }  // namespace ostrevin

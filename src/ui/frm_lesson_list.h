@@ -17,11 +17,13 @@
 namespace ostrevin {
 
 // The settings dialog: the week's timetable, the general options, the sounds
-// and the About tab. It keeps no copy of the settings: every change of a
-// control is written into the settings record at once, so the running clock
-// follows the edits as they are made. OK checks the lesson lengths and
-// registers or removes autostart; the caller saves. Cancel only closes. The
-// two buttons at the bottom export and import a settings file.
+// and the About tab. It keeps no copy of the settings: every change the
+// teacher makes to a control is written into the settings record at once, so
+// the running clock follows the edits as they are made; showing the settings
+// changes none of them. OK checks the lesson lengths and registers or removes
+// autostart; the caller saves. On Cancel the caller puts back the settings it
+// opened the dialog with. The two buttons at the bottom export and import a
+// settings file.
 class TLessonListF final : public toolkit::Form {
  private:
   // First, so that they exist before any control bound to them.
@@ -98,6 +100,7 @@ class TLessonListF final : public toolkit::Form {
   void edIntroTimeChange(toolkit::Control& sender);
   void edFinishTimeChange(toolkit::Control& sender);
   void edWarnValChange(toolkit::Control& sender);
+  void cbAutoStartClick(toolkit::Control& sender);
   void cbOfferExitClick(toolkit::Control& sender);
   void cbWarnBeforeLessonClick(toolkit::Control& sender);
   void cbShowOnStartLessonClick(toolkit::Control& sender);
@@ -125,12 +128,25 @@ class TLessonListF final : public toolkit::Form {
   toolkit::LabelDesign ToLabel(int slot);
   toolkit::LabelDesign EndLabel(int slot);
 
+  void ShowSettings();
+  void ShowAutoStart();
+  void ShowSlotEnd(int slot);
+  void EnableSoundChoices(bool enabled);
+
   // The members of the numbered families, found by name as "cb%D",
   // "MaskEdit%D" and "end%D".
   toolkit::CheckBox& SlotBoxOf(int slot) const;
   toolkit::MaskedTimeField& StartFieldOf(int slot) const;
   toolkit::Label& EndLabelOf(int slot) const;
   int SelectedDay() const;
+
+  // While ShowSettings sets the controls from the settings, their handlers do
+  // not run.
+  bool binding_ = false;
+  // OK registers or removes autostart only when the box says what the
+  // teacher wants: it showed what the Run key holds, or the teacher changed
+  // it.
+  bool autoStartDecided_ = false;
 };
 
 }  // namespace ostrevin

@@ -227,7 +227,11 @@ void TWorkF::StopReacting() {
 void TWorkF::SaveSettingsAtEnd() {
   // Marked first: a save that fails is reported once, not tried again.
   if (std::exchange(savedAtEnd_, true)) return;
-  SaveSettings(settings_, settingsPath_);
+  SaveSettings(SettingsToSave(), settingsPath_);
+}
+
+const Settings& TWorkF::SettingsToSave() const {
+  return settingsBeforeDialog_ ? *settingsBeforeDialog_ : settings_;
 }
 
 void TWorkF::FormClick() {
@@ -262,9 +266,11 @@ void TWorkF::acStopExecute() {
   Clock.EndLesson();
 }
 
-// The dialog edits the settings record in place; after OK they are saved and
-// applied, after Cancel the edits stay in force until the next opening reads
-// the file again.
+// The dialog edits the settings record in place, so the clock follows its
+// edits at once; after OK they are saved and applied. Whatever else ends it
+// (Cancel, Escape, the close box, the end of the program, an error) puts back
+// the settings it opened with, a file imported in it included, and saves
+// nothing.
 void TWorkF::acOptionsExecute() {
   // One dialog at a time: the tray menu still reaches this while it is open.
   if (lessonListF_) {
@@ -272,24 +278,39 @@ void TWorkF::acOptionsExecute() {
     return;
   }
   TLessonListF dialog(settings_, services_, Handle());
-  lessonListF_ = &dialog;
-  // However the dialog ends, an error included, the fading is free again.
-  struct OpenDialogReference {
-    TLessonListF*& reference;
-    ~OpenDialogReference() { reference = nullptr; }
-  } openDialog{lessonListF_};
   // The settings as the file holds them: a change made in memory and not
   // saved is dropped.
   LoadSettings(settings_, settingsPath_);
+  struct OpenDialog {
+    TWorkF& form;
+    bool confirmed = false;
+    OpenDialog(TWorkF& workF, TLessonListF& dialog) : form(workF) {
+      form.settingsBeforeDialog_ = form.settings_;
+      form.lessonListF_ = &dialog;
+    }
+    // However the dialog ends, the fading is free again.
+    ~OpenDialog() {
+      form.lessonListF_ = nullptr;
+      if (!confirmed) form.settings_ = *form.settingsBeforeDialog_;
+      form.settingsBeforeDialog_.reset();
+    }
+  } openDialog(*this, dialog);
   if (dialog.ShowModal() != kModalOk) return;
+  openDialog.confirmed = true;
   SaveSettings(settings_, settingsPath_);
   ApplyShowCurrNo();
 }
 
+// The switch is saved at once, also while the settings dialog is open: then
+// its box follows, and the switch stays whether the dialog ends with OK or
+// Cancel, while the dialog's other edits are not saved before OK.
 void TWorkF::acShowCurrNoExecute() {
   acShowCurrNo.SetChecked(!acShowCurrNo.Checked());
-  settings_.ShowCurrNo = acShowCurrNo.Checked();
-  SaveSettings(settings_, settingsPath_);
+  const bool show = acShowCurrNo.Checked();
+  settings_.ShowCurrNo = show;
+  if (settingsBeforeDialog_) settingsBeforeDialog_->ShowCurrNo = show;
+  if (lessonListF_) lessonListF_->cbShowCurrNo.SetChecked(show);
+  SaveSettings(SettingsToSave(), settingsPath_);
   ApplyShowCurrNo();
 }
 

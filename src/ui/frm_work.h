@@ -134,10 +134,17 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   void StopReacting();
   // Once per ending, whichever way the program ends.
   void SaveSettingsAtEnd();
+  // What a save writes: while the settings dialog is open, the settings it
+  // opened with, never its edits that OK has not confirmed.
+  const Settings& SettingsToSave() const;
 
   // A later start of the program asks this copy to show its window.
   std::optional<toolkit::ScopedMessageHook> showRequestHook_;
   TLessonListF* lessonListF_ = nullptr;
+  // While the settings dialog is open: the settings it opened with, which
+  // Cancel puts back. A change made elsewhere meanwhile that is to stay (the
+  // tray menu's lesson number switch) is made here too.
+  std::optional<Settings> settingsBeforeDialog_;
 };
 
 }  // namespace ostrevin

@@ -119,7 +119,15 @@ open_tray_menu() {
     done
     return 1
   }
-  wait_for 10 new_menu || fail "a right click on the tray icon opened no menu"
+  # A click that comes while the tray is busy with another icon of the
+  # program (the lesson number's just switched off) can be lost: it is
+  # given twice more.
+  local tries=1
+  until wait_for 5 new_menu; do
+    [ "$tries" -lt 3 ] || fail "a right click on the tray icon opened no menu"
+    tries=$((tries + 1))
+    xdotool mousemove "$icon_x" "$icon_y" click 3
+  done
   read -r mx my mw mh < <(geometry "$menu")
 }
 
@@ -144,4 +152,137 @@ expect_value() {
   local got
   got=$(value_of "$1" "$2")
   [ "$got" = "$3" ] || fail "[$1] $2 is \"$got\", not \"$3\""
+}
+
+# The settings dialog, shown.
+settings_window() {
+  xdotool search --onlyvisible --name '^Настройки$' 2>/dev/null | head -n 1
+}
+
+dialog_closed() {
+  [ -z "$(settings_window)" ]
+}
+
+# keys <key...>: pressed one by one in the active window, each given time to act.
+keys() {
+  local key
+  for key in "$@"; do
+    xdotool key --clearmodifiers "$key"
+    sleep 0.3
+  done
+}
+
+# choose_menu_item <n>: the n-th of the first three items of the open tray
+# menu ("Показать", the lesson number switch, "Настройки"; four items and a
+# separator between borders of three pixels). Waits for the menu to close,
+# so that the next menu is a window seen anew.
+choose_menu_item() {
+  xdotool mousemove $((mx + mw / 3)) $((my + 3 + (mh - 15) * (2 * $1 - 1) / 8)) click 1
+  wait_for 10 menu_closed || fail "the tray menu stayed open"
+}
+
+menu_closed() {
+  ! visible_windows | grep -qx "$menu"
+}
+
+# open_settings_dialog: "Настройки" in the tray menu; waits for the dialog
+# and gives it the focus, which starts on its first control. The dialog's
+# X window is in `dialog`.
+open_settings_dialog() {
+  open_tray_menu
+  choose_menu_item 3
+  wait_for 20 settings_window >/dev/null || fail "\"Настройки\" in the tray menu opened no dialog"
+  dialog=$(settings_window)
+  xdotool windowfocus "$dialog"
+  sleep 0.5
+}
+
+# controls_of <title>: the controls of the program's visible windows with that
+# title, read with the window_controls helper (its path in `controls_exe`):
+# a line "window <class> <width> <height>" for each window, then one line for
+# each control: class, visible, enabled, check (0, 1 or -), left, top,
+# right, bottom on the screen, and text, tab-separated.
+controls_of() {
+  wine "$controls_exe" "$1" 2>/dev/null | tr -d '\r' || true
+}
+
+# control_line <title> <class> <text>: the line of the first visible control
+# of that class (any letter case) and text.
+control_line() {
+  # Through the environment: awk's -v would turn the "\n" of a text into a
+  # line break.
+  controls_of "$1" | class=$2 text=$3 awk -F'\t' '
+    tolower($1) == tolower(ENVIRON["class"]) && $2 == 1 && $9 == ENVIRON["text"] { print; exit }'
+}
+
+# click_control <title> <class> <text>: a click in the middle of that control.
+click_control() {
+  local line left top right bottom
+  line=$(control_line "$@")
+  [ -n "$line" ] || fail "\"$1\" shows no $2 \"$3\""
+  read -r left top right bottom < <(awk -F'\t' '{ print $5, $6, $7, $8 }' <<<"$line")
+  xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2)) click 1
+  sleep 0.3
+}
+
+# check_state <title> <text>: 1 or 0, whether the check box or radio button
+# with that text is checked (on any tab).
+check_state() {
+  controls_of "$1" |
+    text=$2 awk -F'\t' 'tolower($1) == "button" && $9 == ENVIRON["text"] { print $4; exit }'
+}
+
+expect_checked() {
+  local got
+  got=$(check_state Настройки "$1")
+  [ "$got" = "$2" ] || fail "\"$1\" shows checked=\"$got\", not $2"
+}
+
+# The program's own message box (the error report, a question), titled
+# "Ostrevin" like the hidden timer window but of the system's dialog class.
+message_box_shown() {
+  controls_of Ostrevin | grep -q $'^window\t#32770'
+}
+
+no_message_box() {
+  ! message_box_shown
+}
+
+# The text of the program's message box now shown.
+message_box_text() {
+  controls_of Ostrevin | awk -F'\t' '
+    $1 == "window" { box = $2 == "#32770"; next }
+    box && tolower($1) == "static" && $9 != "" { print $9 }'
+}
+
+# import_settings <file>: "Открыть настройки..." in the dialog, the file's
+# Windows path typed into the system's open dialog.
+import_settings() {
+  click_control Настройки Button 'Открыть\nнастройки...'
+  wait_for 30 xdotool search --onlyvisible --name '^Открыть настройки$' >/dev/null ||
+    fail "\"Открыть настройки...\" opened no file dialog"
+  sleep 0.5
+  xdotool type --delay 20 "$(winepath -w "$1" 2>/dev/null | tr -d '\r')"
+  keys Return
+  wait_for 20 bash -c '! xdotool search --onlyvisible --name "^Открыть настройки$" >/dev/null 2>&1' ||
+    fail "the file dialog did not close"
+  sleep 0.5
+}
+
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+
+# keep_run_value: the test prefix's own autostart entry is taken away for the
+# test and put back as it was at the end.
+keep_run_value() {
+  saved_run=$(wine reg query "$run_key" /v Ostrevin 2>/dev/null | tr -d '\r' | grep -F REG_ || true)
+  trap 'restore_run; cleanup' EXIT
+  wine reg delete "$run_key" /v Ostrevin /f >/dev/null 2>&1 || true
+}
+
+restore_run() {
+  wine reg delete "$run_key" /v Ostrevin /f >/dev/null 2>&1 || true
+  if [ -n "$saved_run" ]; then
+    wine reg add "$run_key" /v Ostrevin /t REG_SZ /d "$(sed -E 's/.*REG_[A-Z_]+ +//' <<<"$saved_run")" \
+      /f >/dev/null 2>&1 || true
+  fi
 }

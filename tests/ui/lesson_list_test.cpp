@@ -70,6 +70,14 @@ class LessonListTest : public WorkFormTest {
     ::SendMessageW(button, BM_CLICK, 0, 0);
     app.ProcessMessages();
   }
+  // The record saved as a file, then opened with "Открыть настройки...".
+  void Import(const Settings& record) {
+    const std::wstring file = folder + L"\\Импорт.INI";
+    SaveSettings(record, file);
+    testsupport::DialogBoxWatch answer(
+        [&](HWND box) { testsupport::AnswerFileDialog(box, file); });
+    Click(dialog->btnOpenData.Handle());
+  }
   std::vector<std::wstring> EndLabels() const {
     return {dialog->end1.Caption(), dialog->end2.Caption(), dialog->end3.Caption(),
             dialog->end4.Caption(), dialog->end5.Caption(), dialog->end6.Caption(),
@@ -108,9 +116,8 @@ TEST_F(LessonListTest, ShowingTheFilesDefaultsChangesNothing) {
   const Settings before = settings;
   ShowDialog();
   EXPECT_EQ(settings, before);
-  EXPECT_EQ(EndLabels(), (std::vector<std::wstring>{L"9:15", L"10:15", L"11:15", L"12:15", L"13:10",
-                                                    L"14:05", L"15:00"}))
-      << "the end labels keep their first captions";
+  EXPECT_EQ(EndLabels(), (std::vector<std::wstring>{L"09:15", L"10:15", L"11:15", L"12:15",
+                                                    L"13:10", L"14:05", L"15:00"}));
   EXPECT_EQ(dialog->DaysList.ItemIndex(), 0);
   EXPECT_EQ(dialog->edBlendVal.Text(), L"49") << "127 shows as 49 %";
   EXPECT_EQ(services.autoRunQueries,
@@ -118,7 +125,7 @@ TEST_F(LessonListTest, ShowingTheFilesDefaultsChangesNothing) {
   EXPECT_FALSE(dialog->cbAutoStart.Checked());
 }
 
-TEST_F(LessonListTest, ShowingARecordThatDiffersFromTheControlsRunsTheirHandlers) {
+TEST_F(LessonListTest, ShowingARecordShowsWhatItsControlsCanAndChangesNothingInIt) {
   settings.Lesson(1, 2) = true;
   settings.StartTime(1) = EncodeTimeOfDay(8, 30, 15, 0);  // seconds from a hand-edited file
   settings.StartTime(3) = EncodeTimeOfDay(10, 40, 0, 0);
@@ -127,37 +134,94 @@ TEST_F(LessonListTest, ShowingARecordThatDiffersFromTheControlsRunsTheirHandlers
   settings.FinishPartSounds = fpsFinalStart;
   settings.CountDown = true;
   settings.bWarnBeforeLesson = true;
-  settings.WarnVal = 7;
+  settings.WarnVal = 70;  // above the field's limit of 60 minutes
   settings.IsBlend = false;
   services.autoRun = true;
+  const Settings shown = settings;
   TLessonListF& d = ShowDialog();
 
+  EXPECT_EQ(settings, shown);
+  EXPECT_EQ(Bits(settings.StartTime(1)), Bits(EncodeTimeOfDay(8, 30, 15, 0)));
   EXPECT_TRUE(d.cb2.Checked());
   EXPECT_TRUE(d.cbAutoStart.Checked());
+  EXPECT_EQ(d.MaskEdit1.Text(), L"08:30");
   EXPECT_EQ(d.MaskEdit3.Text(), L"10:40");
   EXPECT_EQ(d.edLessLen.Text(), L"60");
-  EXPECT_EQ(settings.LessLen, 600) << "whole minutes";
-  EXPECT_EQ(settings.IntroTime, 300) << "within the field's limits";
-  EXPECT_EQ(Bits(settings.StartTime(1)), Bits(EncodeTimeOfDay(8, 30, 0, 0)))
-      << "stored again without its seconds when the length changed";
+  EXPECT_EQ(d.edIntroTime.Text(), L"30");
   EXPECT_EQ(EndLabels(), (std::vector<std::wstring>{L"09:30", L"10:30", L"11:40", L"12:30",
                                                     L"13:25", L"14:20", L"15:15"}));
   EXPECT_EQ(d.rgFinishPartSnd.ItemIndex(), 1);
-  EXPECT_FALSE(settings.CountDown) << "a fresh dialog's radio group starts on every minute";
-  EXPECT_FALSE(d.cbCountDown.Checked());
+  EXPECT_TRUE(d.cbCountDown.Checked());
   EXPECT_TRUE(d.edWarnVal.Enabled());
-  EXPECT_EQ(d.edWarnVal.Text(), L"7");
+  EXPECT_EQ(d.edWarnVal.Text(), L"60");
   EXPECT_FALSE(d.edBlendVal.Enabled());
 }
 
-TEST_F(LessonListTest, AllSoundsOffOnAFreshDialogTurnsTheOtherSoundsOff) {
-  settings.AllSndsOFF = true;
+// Records whose controls' handlers, were they run while the controls are
+// set, would write other settings (or their own again, brought within a
+// field).
+struct ShownRecord {
+  const char* what;
+  void (*change)(Settings& settings);
+};
+const ShownRecord kShownRecords[] = {
+    {"all sounds off with the sounds themselves on", [](Settings& s) { s.AllSndsOFF = true; }},
+    {"all sounds on with the sounds themselves off",
+     [](Settings& s) {
+       s.StartStopSnd = false;
+       s.IntroPartSnd = false;
+       s.FinishPartSounds = fpsNone;
+     }},
+    {"all sounds off, a final-part start sound and the count-down",
+     [](Settings& s) {
+       s.AllSndsOFF = true;
+       s.FinishPartSounds = fpsFinalStart;
+       s.CountDown = true;
+     }},
+    {"a warning beyond its field's limit",
+     [](Settings& s) {
+       s.bWarnBeforeLesson = true;
+       s.WarnVal = 90;
+     }},
+    {"lengths that are no whole minutes or beyond their fields",
+     [](Settings& s) {
+       s.LessLen = 455;
+       s.IntroTime = 400;
+       s.FinishTime = 5;
+     }},
+    {"the file's defaults", [](Settings&) {}},
+};
+
+TEST_F(LessonListTest, AFreshDialogShowsEachRecordAndKeepsItAsItIs) {
+  for (const ShownRecord& record : kShownRecords) {
+    settings = test_support::SettingsFileDefaults();
+    record.change(settings);
+    const Settings shown = settings;
+    ShowDialog();
+    EXPECT_EQ(settings, shown) << record.what;
+    dialog.reset();
+  }
+}
+
+// One after the other into the same dialog: each file meets the controls as
+// the file before left them (all sounds off checked, then a file with all
+// sounds on, ...).
+TEST_F(LessonListTest, AnImportedFileIsWhatTheDialogShowsAndKeeps) {
   TLessonListF& d = ShowDialog();
-  EXPECT_FALSE(settings.StartStopSnd);
-  EXPECT_FALSE(settings.IntroPartSnd);
-  EXPECT_EQ(settings.FinishPartSounds, fpsNone);
-  EXPECT_FALSE(d.cbStartStopSnd.Enabled());
-  EXPECT_FALSE(d.rgFinishPartSnd.Enabled());
+  for (const ShownRecord& record : kShownRecords) {
+    Settings inFile = test_support::SettingsFileDefaults();
+    record.change(inFile);
+    Import(inFile);
+    EXPECT_EQ(settings, inFile) << record.what;
+    EXPECT_EQ(d.cbAllSndsOFF.Checked(), inFile.AllSndsOFF) << record.what;
+    EXPECT_EQ(d.cbStartStopSnd.Checked(), inFile.StartStopSnd) << record.what;
+    EXPECT_EQ(d.cbStartStopSnd.Enabled(), !inFile.AllSndsOFF) << record.what;
+    EXPECT_EQ(d.cbIntroPartSnd.Checked(), inFile.IntroPartSnd) << record.what;
+    EXPECT_EQ(d.rgFinishPartSnd.ItemIndex(), inFile.FinishPartSounds) << record.what;
+    EXPECT_EQ(d.rgFinishPartSnd.Enabled(), !inFile.AllSndsOFF) << record.what;
+    EXPECT_EQ(d.cbCountDown.Checked(), inFile.CountDown) << record.what;
+  }
+  EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(LessonListTest, TheSlotBoxesShowAndEditTheDaySelectedByTheUser) {
@@ -277,19 +341,9 @@ TEST_F(LessonListTest, TheLinkOpensItsAddress) {
   const LPARAM middle = MAKELPARAM((link.left + link.right) / 2, (link.top + link.bottom) / 2);
   ::SendMessageW(d.TabSheet3.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
   ::SendMessageW(d.TabSheet3.Handle(), WM_LBUTTONUP, 0, middle);
-  EXPECT_EQ(services.openedUrls, std::vector<std::wstring>{d.lbURL.Caption()});
-}
-
-TEST_F(LessonListTest, AFailedAutostartQueryIsReportedAndStopsTheBindingThere) {
-  settings.LessLen = 600;
-  services.autoRunFails = true;
-  TLessonListF& d = ShowDialog();
-  ASSERT_EQ(reports.size(), 1u);
-  EXPECT_EQ(reports[0].text, L"Invalid data type for 'Ostrevin'")
-      << "a quotation mark is below the full stop: none is added";
-  EXPECT_TRUE(d.Visible());
-  EXPECT_EQ(d.edLessLen.Text(), L"45");
-  EXPECT_EQ(settings.LessLen, 600);
+  EXPECT_EQ(d.lbURL.Caption(), L"www.ostrevin.org");
+  EXPECT_EQ(services.openedUrls, std::vector<std::wstring>{L"https://www.ostrevin.org"})
+      << "with its scheme, never a file of that name";
 }
 
 // OK pressed with the keyboard: Enter on the dialog, as the user does.
@@ -336,6 +390,103 @@ TEST_F(ConfirmTest, OkRegistersAutostartAsTheBoxSays) {
   EXPECT_EQ(d.ModalResult(), Form::kModalOk);
   EXPECT_EQ(services.autoRunSets,
             (std::vector<RecordingServices::AutoRunCall>{{L"Ostrevin", ProgramPath(), true}}));
+}
+
+TEST_F(ConfirmTest, AFailedAutostartCheckIsReportedTheRestIsShownAndOkLeavesAutostartAlone) {
+  settings.LessLen = 600;
+  services.autoRunFails = true;
+  TLessonListF& d = ShowDialog();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].text, L"Invalid data type for 'Ostrevin'")
+      << "a quotation mark is below the full stop: none is added";
+  EXPECT_TRUE(d.Visible());
+  EXPECT_FALSE(d.cbAutoStart.Checked());
+  EXPECT_EQ(d.edLessLen.Text(), L"60") << "the binding went on";
+  PressOk();
+  EXPECT_EQ(d.ModalResult(), Form::kModalOk);
+  EXPECT_TRUE(services.autoRunSets.empty()) << "nobody asked";
+}
+
+TEST_F(ConfirmTest, AfterAFailedCheckTheBoxChangedByTheTeacherDecides) {
+  const bool wanted[] = {true, false};
+  for (bool want : wanted) {
+    services.autoRunFails = true;
+    services.autoRunSets.clear();
+    TLessonListF& d = ShowDialog();
+    Click(d.cbAutoStart.Handle());
+    if (!want) Click(d.cbAutoStart.Handle());
+    PressOk();
+    EXPECT_EQ(services.autoRunSets,
+              (std::vector<RecordingServices::AutoRunCall>{{L"Ostrevin", ProgramPath(), want}}));
+    dialog.reset();
+  }
+}
+
+TEST_F(ConfirmTest, AnImportKeepsTheAutostartBoxAsTheTeacherHasIt) {
+  TLessonListF& d = ShowDialog();
+  Click(d.cbAutoStart.Handle());
+  Import(test_support::SettingsFileDefaults());
+  EXPECT_TRUE(d.cbAutoStart.Checked());
+  EXPECT_EQ(services.autoRunQueries.size(), 1u) << "asked once, as the dialog showed";
+  PressOk();
+  EXPECT_EQ(services.autoRunSets,
+            (std::vector<RecordingServices::AutoRunCall>{{L"Ostrevin", ProgramPath(), true}}));
+}
+
+// Enter in a field is a press on OK, which leaves the field first: an
+// incomplete start time is reported over the open dialog, which stays open
+// until the time is whole again or its edit abandoned.
+TEST_F(ConfirmTest, EnterWithAnIncompleteStartTimeReportsItAndTheDialogStaysOpen) {
+  TLessonListF& d = ShowDialog();
+  d.PageControl1.SetActivePage(d.TabSheet1);
+  HWND field = d.MaskEdit1.Handle();
+  ::SetFocus(field);
+  ::SendMessageW(field, EM_SETSEL, 5, 5);
+  ::PostMessageW(field, WM_CHAR, L'\b', 1);
+  app.ProcessMessages();
+  ASSERT_EQ(d.MaskEdit1.Text(), L"08:3 ");
+  ::PostMessageW(field, WM_KEYDOWN, VK_RETURN, 1);
+  app.ProcessMessages();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].text, L"Invalid input value.  Use escape key to abandon changes.");
+  EXPECT_EQ(d.ModalResult(), 0) << "the dialog stays open";
+  EXPECT_EQ(::GetFocus(), field);
+  EXPECT_TRUE(services.autoRunSets.empty());
+
+  ::PostMessageW(field, WM_KEYDOWN, VK_ESCAPE, 1);
+  app.ProcessMessages();
+  EXPECT_EQ(d.MaskEdit1.Text(), L"08:30");
+  EXPECT_EQ(d.ModalResult(), 0) << "the first Escape abandons the edit";
+  ::PostMessageW(field, WM_KEYDOWN, VK_RETURN, 1);
+  app.ProcessMessages();
+  EXPECT_EQ(d.ModalResult(), Form::kModalOk);
+  EXPECT_EQ(reports.size(), 1u);
+}
+
+struct ClosingKey {
+  UINT key;
+  int modalResult;
+  std::int32_t blendVal;
+};
+
+// The opacity is stored when its field is left for another control: Enter
+// leaves it for OK; Escape cancels and leaves no field, and neither does the
+// dialog going away.
+TEST_F(ConfirmTest, AnOpacityTypedThenEnterIsStoredAndThenEscapeIsNot) {
+  const ClosingKey keys[] = {{VK_ESCAPE, Form::kModalCancel, 127}, {VK_RETURN, Form::kModalOk, 230}};
+  for (const ClosingKey& c : keys) {
+    settings = test_support::SettingsFileDefaults();
+    TLessonListF& d = ShowDialog();
+    TypeInto(d.edBlendVal.Handle(), L"90");
+    ::PostMessageW(d.edBlendVal.Handle(), WM_KEYDOWN, c.key, 1);
+    app.ProcessMessages();
+    EXPECT_EQ(d.ModalResult(), c.modalResult) << c.key;
+    d.SetVisible(false);  // as the modal loop ends
+    app.ProcessMessages();
+    EXPECT_EQ(settings.BlendVal, c.blendVal) << c.key;
+    dialog.reset();
+  }
+  EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(LessonListTest, ExportThenImportBringsBackTheExportedSettings) {
