@@ -137,6 +137,8 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // A later start of the program asks this copy to show its window.
   std::optional<toolkit::ScopedMessageHook> showRequestHook_;
   TLessonListF* lessonListF_ = nullptr;
+  // The settings as the open settings dialog started from them.
+  Settings settingsAtDialogOpen_;
 };
 
 }  // namespace ostrevin
