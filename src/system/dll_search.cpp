@@ -11,8 +11,8 @@ using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD directoryFlags);
 // start an exe that imports it.
 SetDefaultDllDirectoriesFunction SetDefaultDllDirectoriesOfThisSystem() {
   HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
-  return kernel ? reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void*>(
-                      ::GetProcAddress(kernel, "SetDefaultDllDirectories")))
+  return kernel ? reinterpret_cast<SetDefaultDllDirectoriesFunction>(
+                      reinterpret_cast<void*>(::GetProcAddress(kernel, "SetDefaultDllDirectories")))
                 : nullptr;
 }
 

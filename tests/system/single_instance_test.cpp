@@ -61,7 +61,8 @@ class RunningCopyWindow {
   static constexpr const wchar_t* kClass = L"OstrevinSingleInstanceTest";
 
   RunningCopyWindow(const wchar_t* title, Copy behaviour)
-      : behaviour_(behaviour), ready_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      : behaviour_(behaviour),
+        ready_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
         release_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
     thread_ = std::thread([this, title] { Run(title); });
     ::WaitForSingleObject(ready_.get(), INFINITE);

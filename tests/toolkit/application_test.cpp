@@ -196,8 +196,8 @@ TEST_F(ApplicationTest, TheSessionsEndEndsTheProcessWhileABoxIsOpen) {
     DWORD_PTR answer = 0;
     ::SendMessageTimeoutW(app.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_NORMAL,
                           5000, &answer);
-    ::SendMessageTimeoutW(app.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_NORMAL,
-                          5000, &answer);
+    ::SendMessageTimeoutW(app.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_NORMAL, 5000,
+                          &answer);
   });
   ShowMessage(L"Nobody answers this", MB_OK);
   windows.join();

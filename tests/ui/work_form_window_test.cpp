@@ -61,7 +61,8 @@ RunningCopyAnswer AskFromALaterStart(toolkit::Application& app, int patienceMs) 
   std::atomic<bool> asked = false;
   std::thread laterStart([&] {
     SingleInstance lock(lockName);
-    answer = AskRunningCopyToShow(lock, toolkit::Application::kWindowClass, app.Title(), patienceMs);
+    answer =
+        AskRunningCopyToShow(lock, toolkit::Application::kWindowClass, app.Title(), patienceMs);
     asked = true;
     ::PostMessageW(app.Handle(), WM_NULL, 0, 0);
   });
