@@ -147,7 +147,9 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
   SetUpTrayIcon();
   SetUpNumberTrayIcon();
   showRequestHook_.emplace([this](UINT message, WPARAM, LPARAM) {
-    if (message != 0 && message == ShowRunningCopyMessage()) N1Click();
+    if (message == 0 || message != ShowRunningCopyMessage()) return;
+    AnswerShowRequest();
+    N1Click();
   });
   Application::Instance().SetMainFormHandle(Handle());
   Created();
@@ -200,16 +202,26 @@ void TWorkF::GreetNewUser() {
 
 void TWorkF::FormDestroy() {
   StopReacting();
+  // At the session's end the process ends right after this, with nothing else
+  // destroyed: the icons leave the notification area here, also when the
+  // save fails.
+  struct LeaveNotificationArea {
+    TWorkF& form;
+    ~LeaveNotificationArea() {
+      form.AppTrayIcon.SetIconVisible(false);
+      form.NumberTrayIcon.SetIconVisible(false);
+    }
+  } leave{*this};
   SaveSettingsAtEnd();
 }
 
 LRESULT TWorkF::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // The user logs off or Windows shuts down: the process ends as soon as this
-  // message is answered and the loop never runs again, so the settings are
-  // saved now.
+  // The user logs off, Windows shuts down or an installer closes the program
+  // as at logoff: whichever window hears of it first, the settings are saved
+  // and the process ends, whatever box of the program is open meanwhile.
   if (message == WM_ENDSESSION && wParam) {
-    StopReacting();
-    SaveSettingsAtEnd();
+    Application::Instance().EndSession();
+    return 0;
   }
   return Form::HandleMessage(message, wParam, lParam);
 }

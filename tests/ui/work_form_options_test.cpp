@@ -146,19 +146,6 @@ TEST_F(WorkFormOptionsTest, TheTraySwitchWhileTheDialogIsOpenSavesItselfButNoEdi
   EXPECT_TRUE(reports.empty());
 }
 
-TEST_F(WorkFormOptionsTest, AnEndOfSessionWhileTheDialogIsOpenSavesTheSettingsItOpenedWith) {
-  WriteSettingsFile("[Common]\r\nLessLen=450\r\n");
-  TWorkF& workF = CreateForm();
-  WhenDialogShows([&](TLessonListF& dialog) {
-    TypeInto(dialog.edLessLen.Handle(), L"50");
-    ::SendMessageW(workF.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    EXPECT_EQ(SettingsInFile().LessLen, 450) << "the length was never confirmed";
-    ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
-  });
-  workF.acOptions.Execute();
-  EXPECT_TRUE(reports.empty());
-}
-
 TEST_F(WorkFormOptionsTest, F12OpensTheDialogOnTheFilesSettingsDroppingUnsavedChanges) {
   WriteSettingsFile("[Common]\r\nLessLen=400\r\nWarnVal=7\r\n");
   TWorkF& workF = CreateForm();
@@ -193,6 +180,35 @@ TEST_F(WorkFormOptionsTest, OkSavesTheSettingsAndAppliesTheLessonNumberSwitch) {
   EXPECT_FALSE(stored.ShowCurrNo);
   EXPECT_EQ(stored.IntroTime, 70);
   EXPECT_EQ(services.autoRunSets.size(), 1u);
+}
+
+// Logoff, or an installer closing the program, while the dialog is open: the
+// settings are saved once, as the dialog found them, without its unconfirmed
+// edits, and the process ends with the dialog still open.
+TEST_F(WorkFormOptionsTest, TheSessionsEndWithTheDialogOpenSavesTheSettingsAsBeforeTheDialog) {
+  WriteSettingsFile("[Common]\r\nLessLen=450\r\nWarnVal=7\r\n");
+  TWorkF& workF = CreateForm();
+  bool dialogOpenAtTheEnd = false;
+  app.SetProcessEnd([&] {
+    ++processEnds;
+    dialogOpenAtTheEnd = workF.LessonListF() != nullptr;
+  });
+  WhenDialogShows([&](TLessonListF& dialog) {
+    ::SendMessageW(dialog.cbShowCurrNo.Handle(), BM_CLICK, 0, 0);
+    TypeInto(dialog.edLessLen.Handle(), L"50");
+    ::SetFocus(dialog.cbShowCurrNo.Handle());
+    EXPECT_FALSE(settings.ShowCurrNo) << "the edit is in force in memory";
+    ::SendMessageW(app.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  });
+  workF.acOptions.Execute();
+  EXPECT_EQ(processEnds, 1);
+  EXPECT_TRUE(dialogOpenAtTheEnd);
+  EXPECT_EQ(KeysInFile(L"Common").size(), 10u) << "saved at the end";
+  const Settings stored = SettingsInFile();
+  EXPECT_EQ(stored.LessLen, 450);
+  EXPECT_EQ(stored.WarnVal, 7);
+  EXPECT_TRUE(stored.ShowCurrNo);
+  EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(WorkFormOptionsTest, WhileTheDialogIsOpenNeitherFadeRunsAndTheFlagStays) {

@@ -103,6 +103,7 @@ void WorkFormTest::SetUp() {
   }
   app.SetErrorReportSink(
       [this](const toolkit::Application::ErrorReport& report) { reports.push_back(report); });
+  app.SetProcessEnd([this] { ++processEnds; });
   folder = NewFolder();
   settingsPath = folder + L"\\Ostrevin.INI";
 }
@@ -110,6 +111,7 @@ void WorkFormTest::SetUp() {
 void WorkFormTest::TearDown() {
   DestroyForm();
   app.SetErrorReportSink(nullptr);
+  app.SetProcessEnd(nullptr);
   RemoveFolder(folder);
 }
 
