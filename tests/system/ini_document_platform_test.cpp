@@ -139,15 +139,13 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"BracketKey", "[A]\r\n[x=1\r\n", L"A", L"[x", L"1"},
         FileCase{"BeforeANul", std::string("[A]\r\nx=1\0z\r\ny=2\r\n", 17), L"A", L"x", L"1"},
         FileCase{"AfterANul", std::string("[A]\r\nx=1\0z\r\ny=2\r\n", 17), L"A", L"y", L"2"},
-        FileCase{"NulsBeforeAHeader", std::string("\0\0\0\0[A]\r\ny=2\r\n", 14), L"A", L"y",
-                 L""},
-        FileCase{"UnicodeFile",
-                 std::string("\xFF\xFE[\0A\0]\0\r\0\n\0x\0=\0\x1F\x04\r\0\n\0", 22), L"A", L"x",
-                 L"\u041f"}));
+        FileCase{"NulsBeforeAHeader", std::string("\0\0\0\0[A]\r\ny=2\r\n", 14), L"A", L"y", L""},
+        FileCase{"UnicodeFile", std::string("\xFF\xFE[\0A\0]\0\r\0\n\0x\0=\0\x1F\x04\r\0\n\0", 22),
+                 L"A", L"x", L"\u041f"}));
 
 struct WritesCase {
   const char* label;
-  std::string content;  // no file when empty
+  std::string content;                            // no file when empty
   std::vector<std::vector<std::wstring>> writes;  // section, key, value
 };
 
@@ -182,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
         WritesCase{"OtherLinesKept",
                    "; by hand\r\n[Other]\r\nkey=value\r\n[common]\r\nForeign=yes\r\nno key\r\n"
                    "LessLen = 1\r\n",
-                   {{L"Common", L"LessLen", L"455"}, {L"Common", L"IntroTime", L"50"},
+                   {{L"Common", L"LessLen", L"455"},
+                    {L"Common", L"IntroTime", L"50"},
                     {L"Sounds", L"CountDown", L"0"}}},
         WritesCase{"QuotedValueReplaced", "[A]\r\nx=\"old\"\r\n", {{L"A", L"x", L"new"}}}));
 

@@ -99,11 +99,11 @@ TEST_P(HeldFileTest, IsBusyAndStaysAsItWasWithNothingBeside) {
   EXPECT_TRUE(FolderHoldsOnly(L"Ostrevin.INI"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Holders, HeldFileTest,
-    ::testing::Values(HolderCase{"SharingNothing", 0, FileAccess::kBusy},
-                      HolderCase{"SharingReadAndWrite", FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                 FileAccess::kDone}));
+INSTANTIATE_TEST_SUITE_P(Holders, HeldFileTest,
+                         ::testing::Values(HolderCase{"SharingNothing", 0, FileAccess::kBusy},
+                                           HolderCase{"SharingReadAndWrite",
+                                                      FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                      FileAccess::kDone}));
 
 TEST_F(SettingsDiskTest, AFailedReplacementLeavesTheFileAndWhatIsInTheWay) {
   WriteFileBytes(path_, "old");

@@ -8,25 +8,25 @@
 #include <vector>
 
 #include "base/app_error.h"
+#include "profile_functions_file.h"
 #include "settings/settings_file.h"
 #include "settings/time_of_day.h"
-#include "profile_functions_file.h"
+#include "support/sample_settings.h"
 #include "system/program_path.h"
 #include "system/regional_time_format_win32.h"
-#include "support/sample_settings.h"
 #include "temp_folder.h"
 #include "user_locale_override.h"
 
 namespace ostrevin {
 namespace {
 
+using test_support::SettingsFileDefaults;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using testing::FileExists;
 using testing::ProfileFunctionsFile;
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
-using test_support::SettingsFileDefaults;
 
 // Every field away from its default; times before and after noon, at noon,
 // at midnight and with seconds, so that every regional form is exercised.
@@ -259,10 +259,10 @@ TEST_P(FailedSaveTest, NamesTheFullPathAndLeavesTheFileAsItWas) {
   EXPECT_FALSE(FileExists(path_ + L".tmp"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Holders, FailedSaveTest,
-    ::testing::Values(HolderCase{"SharingNothing", 0},
-                      HolderCase{"SharingReadAndWrite", FILE_SHARE_READ | FILE_SHARE_WRITE}));
+INSTANTIATE_TEST_SUITE_P(Holders, FailedSaveTest,
+                         ::testing::Values(HolderCase{"SharingNothing", 0},
+                                           HolderCase{"SharingReadAndWrite",
+                                                      FILE_SHARE_READ | FILE_SHARE_WRITE}));
 
 TEST_F(SettingsStorageTest, KeepsTheFileBeforeTheLastChangeAsTheBackup) {
   Settings first = UnusualSettings();
