@@ -98,6 +98,9 @@ ImportResult SettingsStore::Import(Settings& settings, const std::wstring& path,
   IniDocument document = DocumentOf(found);
   if (!HoldsSettings(document)) return ImportResult::kNotASettingsFile;
   LoadSettings(settings, document, format);
+  // The program's own file, imported once it is free again, is read now.
+  read_.insert(FileKey(path));
+  heldBack_.erase(FileKey(path));
   return ImportResult::kImported;
 }
 

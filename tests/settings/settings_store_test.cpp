@@ -417,6 +417,17 @@ TEST_F(SettingsStoreTest, ImportsASettingsFile) {
   EXPECT_EQ(settings, TeachersSettings());
 }
 
+TEST_F(SettingsStoreTest, TheFileHeldBackImportedOnceItIsFreeIsSavedAgain) {
+  disk.files[kPath] = kTeachersFile;
+  disk.ReadsGive(kPath, FileAccess::kBusy, SettingsStore::kAttempts);
+  ASSERT_EQ(store.Load(settings, kPath, format), SettingsFileState::kUnreadable);
+  EXPECT_EQ(store.Import(settings, kPath, format), ImportResult::kImported);
+  EXPECT_FALSE(store.IsHeldBack(kPath));
+  settings.LessLen = 350;
+  store.Save(settings, kPath, format);
+  EXPECT_EQ(ValueIn(disk, kPath, L"Common", L"LessLen"), L"350");
+}
+
 TEST_F(SettingsStoreTest, RefusesToImportWhatIsNoReadableSettingsFile) {
   struct Case {
     const char* label;
