@@ -445,8 +445,9 @@ Section "Uninstall"
   ${EndIf}
   ; The timetable is the teacher's: it goes only when they say so.
   ${If} ${FileExists} "$INSTDIR\${APP_SETTINGS}"
-    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "$(RemoveSettingsQuestion)" /SD IDNO IDNO +2
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "$(RemoveSettingsQuestion)" /SD IDNO IDNO +3
     Delete "$INSTDIR\${APP_SETTINGS}"
+    Delete "$INSTDIR\${APP_SETTINGS}.bak"
   ${EndIf}
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"

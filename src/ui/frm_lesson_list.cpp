@@ -80,6 +80,25 @@ toolkit::FileDialogDesign SettingsFileDialog(const wchar_t* title) {
           .defaultExtension = L"INI"};
 }
 
+// Why an import was refused, and what the teacher can do.
+std::wstring ImportRefusalText(ImportResult refusal, const std::wstring& path) {
+  const std::wstring file = L"Файл «" + path + L"»";
+  const std::wstring unchanged = L"\n\nНастройки не изменены.";
+  if (refusal == ImportResult::kMissing) return file + L" не найден." + unchanged;
+  if (refusal == ImportResult::kUnreadable) {
+    return file + L" не удалось прочитать: его занимает другая программа, или к нему нет доступа." +
+           unchanged + L" Попробуйте ещё раз позже.";
+  }
+  return file + L" — не файл настроек Ostrevin." + unchanged +
+         L" Выберите файл, сохранённый кнопкой «Сохранить настройки как...».";
+}
+
+std::wstring ReplaceOtherFileQuestion(const std::wstring& path) {
+  return L"Файл «" + path +
+         L"» — не файл настроек Ostrevin.\n\nЗаменить его файлом настроек? Всё, что в нём "
+         L"сейчас, будет потеряно.";
+}
+
 }  // namespace
 
 TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owner)
@@ -612,17 +631,28 @@ void TLessonListF::btnOKClick(Control&) {
   }
 }
 
+// A file there that is no settings file is the teacher's own (a document, a
+// file of another program): it is replaced only when the teacher says so.
 void TLessonListF::btnSaveDataAsClick(Control&) {
   const std::optional<std::wstring> path =
       toolkit::AskFileToSave(SettingsFileDialog(L"Сохранить настройки как"));
-  if (path) SaveSettings(settings_, *path);
+  if (!path) return;
+  ExportSettings(settings_, *path, [&] {
+    return toolkit::ShowMessage(ReplaceOtherFileQuestion(*path),
+                                MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+  });
 }
 
+// Only a settings file is taken: anything else would load every default.
 void TLessonListF::btnOpenDataClick(Control&) {
   const std::optional<std::wstring> path =
       toolkit::AskFileToOpen(SettingsFileDialog(L"Открыть настройки"));
   if (!path) return;
-  LoadSettings(settings_, *path);
+  const ImportResult imported = ImportSettings(settings_, *path);
+  if (imported != ImportResult::kImported) {
+    toolkit::ShowMessage(ImportRefusalText(imported, *path), MB_ICONERROR | MB_OK);
+    return;
+  }
   ShowSettings();
 }
 

@@ -31,6 +31,20 @@ constexpr const wchar_t* kGreetingText =
     L"открывают настройки, где вводится расписание.";
 constexpr std::uint8_t kGreetingSeconds = 30;
 
+std::wstring UnreadableSettingsFileText(const std::wstring& path) {
+  return L"Не удалось прочитать файл настроек\n" + path +
+         L"\n(его занимает другая программа, или к нему нет доступа).\n\n"
+         L"Ostrevin работает с настройками по умолчанию и не изменит этот файл. Чтобы вернуть "
+         L"своё расписание, перезапустите Ostrevin, когда файл освободится.";
+}
+
+std::wstring RestoredSettingsFileText(const std::wstring& path) {
+  return L"Файл настроек\n" + path +
+         L"\nоказался пустым или испорченным. Расписание и настройки восстановлены из "
+         L"резервной копии " +
+         BackupPath(path) + L".";
+}
+
 toolkit::FormDesign WorkFormDesign() {
   return {.caption = L"Ostrevin",
           .border = toolkit::FormBorder::None,
@@ -181,8 +195,7 @@ void TWorkF::SetUpTrayIcon() {
 }
 
 void TWorkF::FormCreate() {
-  const bool firstStart = !SettingsFileExists(settingsPath_);
-  LoadSettings(settings_, settingsPath_);
+  const SettingsFileState settingsFile = LoadSettings(settings_, settingsPath_);
   ApplyShowCurrNo();
   // Only the tray icons show at start.
   Application& application = Application::Instance();
@@ -190,7 +203,26 @@ void TWorkF::FormCreate() {
   application.OnActivate = [this] { FadeIn(); };
   application.OnDeactivate = [this] { FadeOut(); };
   Clock.ComputeDayEndTime();
-  if (firstStart) GreetNewUser();
+  TellAboutSettingsFile(settingsFile);
+}
+
+// Last at start, when the clock is ready for the ticks that a message box
+// lets through.
+void TWorkF::TellAboutSettingsFile(SettingsFileState found) {
+  const std::wstring path = SettingsFilePath(settingsPath_);
+  switch (found) {
+    case SettingsFileState::kMissing:
+      GreetNewUser();
+      break;
+    case SettingsFileState::kUnreadable:
+      Application::Instance().ShowErrorText(UnreadableSettingsFileText(path));
+      break;
+    case SettingsFileState::kRestoredFromBackup:
+      Application::Instance().ShowErrorText(RestoredSettingsFileText(path));
+      break;
+    case SettingsFileState::kRead:
+      break;
+  }
 }
 
 // A program that starts with only a tray icon (which newer Windows puts out of
@@ -239,6 +271,10 @@ void TWorkF::StopReacting() {
 void TWorkF::SaveSettingsAtEnd() {
   // Marked first: a save that fails is reported once, not tried again.
   if (std::exchange(savedAtEnd_, true)) return;
+  // The teacher heard at start that the file could not be read and that the
+  // program would not write it; the end of the day, and a logoff above all,
+  // is no time to say it again.
+  if (SettingsFileHeldBack(settingsPath_)) return;
   SaveSettings(SettingsToSave(), settingsPath_);
 }
 

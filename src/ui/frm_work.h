@@ -13,6 +13,7 @@
 #include "components/text_notify_icon.h"
 #include "components/tray_shell.h"
 #include "settings/settings.h"
+#include "settings/settings_store.h"
 #include "toolkit/action.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
@@ -128,6 +129,8 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // up to date when shown.
   void ApplyShowCurrNo();
   void GreetNewUser();
+  // What the start found of the settings file, when the teacher must know.
+  void TellAboutSettingsFile(SettingsFileState found);
   void FadeStep(int opacity, int pauseMs);
   // The program is ending: no tick, activation or tray click may reach the
   // window any more, also not from the message loop of an error report.

@@ -198,12 +198,12 @@ open_settings_dialog() {
 }
 
 # controls_of <title>: the controls of the program's visible windows with that
-# title, read with the window_controls helper (its path in `controls_exe`):
+# title, read with the probe (its path in `probe`):
 # a line "window <class> <width> <height>" for each window, then one line for
 # each control: class, visible, enabled, check (0, 1 or -), left, top,
 # right, bottom on the screen, and text, tab-separated.
 controls_of() {
-  wine "$controls_exe" "$1" 2>/dev/null | tr -d '\r' || true
+  wine "$probe" controls "$1" 2>/dev/null | tr -d '\r' || true
 }
 
 # control_line <title> <class> <text>: the line of the first visible control

@@ -4,7 +4,7 @@
 # an edit not confirmed, and again while its tray menu is open. Each time the
 # program saves and ends at once; the dialog's unconfirmed edit is not saved.
 #
-# Usage: session_end_with_boxes_open.sh <path of ostrevin.exe> <path of window_controls.exe>
+# Usage: session_end_with_boxes_open.sh <path of ostrevin.exe> <path of e2e_probe.exe>
 #        <path of running_copies.exe>
 exe=$1
 running_copies=$3

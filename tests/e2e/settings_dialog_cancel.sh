@@ -6,9 +6,9 @@
 # which saves at once, saves the timetable of before. The lesson length and
 # the opacity typed in, then Escape: "Выход" saves neither.
 #
-# Usage: settings_dialog_cancel.sh <path of ostrevin.exe> <path of window_controls.exe>
+# Usage: settings_dialog_cancel.sh <path of ostrevin.exe> <path of e2e_probe.exe>
 exe=$1
-controls_exe=$2
+probe=$2
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 shot_prefix=e2e-cancel
 

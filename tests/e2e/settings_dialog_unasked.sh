@@ -9,9 +9,9 @@
 #   reported over the dialog, which stays open; Escape in the field brings the
 #   time back, and Enter then closes the dialog with no further report.
 #
-# Usage: settings_dialog_unasked.sh <path of ostrevin.exe> <path of window_controls.exe>
+# Usage: settings_dialog_unasked.sh <path of ostrevin.exe> <path of e2e_probe.exe>
 exe=$1
-controls_exe=$2
+probe=$2
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 shot_prefix=e2e-unasked
 

@@ -7,7 +7,11 @@
 
 #include <bit>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -514,6 +518,100 @@ TEST_F(LessonListTest, ExportThenImportBringsBackTheExportedSettings) {
   EXPECT_EQ(d.edLessLen.Text(), L"40") << "the controls bound again";
   EXPECT_TRUE(d.cb3.Checked());
   EXPECT_TRUE(d.Visible()) << "the dialog stays open";
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+  std::ofstream file(std::filesystem::path(path), std::ios::binary);
+  file << bytes;
+}
+
+std::string ReadBytes(const std::wstring& path) {
+  std::ifstream file(std::filesystem::path(path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Answers the file dialog with a name, then keeps the message box that
+// follows and presses a button in it.
+class FileThenBox {
+ public:
+  FileThenBox(std::wstring name, WPARAM button)
+      : watch_([this, name = std::move(name), button](HWND box) {
+          if (answered_++ == 0) {
+            testsupport::AnswerFileDialog(box, name);
+            return;
+          }
+          boxes.push_back(testsupport::ReadDialogBox(box));
+          ::PostMessageW(box, WM_COMMAND, button, 0);
+        }) {}
+
+  std::vector<testsupport::DialogBoxContents> boxes;
+
+ private:
+  int answered_ = 0;
+  testsupport::DialogBoxWatch watch_;
+};
+
+TEST_F(LessonListTest, ImportRefusesWhatIsNoSettingsFileWithAMessageAndChangesNothing) {
+  TLessonListF& d = ShowDialog();
+  TypeInto(d.edLessLen.Handle(), L"40");
+  Click(d.cb3.Handle());
+  const Settings before = settings;
+  struct Case {
+    const wchar_t* name;
+    std::optional<std::string> bytes;  // none: no such file
+    std::wstring says;
+  };
+  const Case cases[] = {
+      {L"missing.INI", std::nullopt, L" не найден."},
+      {L"report.doc", std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0\0\0report", 18),
+       L" — не файл настроек Ostrevin."},
+      {L"other.ini", "[Other]\r\nLessLen=300\r\n", L" — не файл настроек Ostrevin."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.name)));
+    const std::wstring path = folder + L"\\" + c.name;
+    if (c.bytes) WriteBytes(path, *c.bytes);
+    FileThenBox answer(path, IDOK);
+    Click(d.btnOpenData.Handle());
+    ASSERT_EQ(answer.boxes.size(), 1u);
+    EXPECT_EQ(answer.boxes[0].title, L"Ostrevin");
+    EXPECT_TRUE(answer.boxes[0].HasIcon(::LoadIconW(nullptr, IDI_HAND)));
+    const std::wstring more =
+        c.bytes ? L" Выберите файл, сохранённый кнопкой «Сохранить настройки как...»." : L"";
+    EXPECT_TRUE(answer.boxes[0].HasText(L"Файл «" + path + L"»" + c.says +
+                                        L"\n\nНастройки не изменены." + more))
+        << testing::PrintToString(answer.boxes[0].texts);
+    EXPECT_EQ(settings, before);
+    EXPECT_EQ(d.edLessLen.Text(), L"40");
+    EXPECT_TRUE(d.cb3.Checked());
+  }
+}
+
+TEST_F(LessonListTest, ExportOntoAnotherProgramsFileAsksBeforeReplacingItWithAWholeSettingsFile) {
+  TLessonListF& d = ShowDialog();
+  TypeInto(d.edLessLen.Handle(), L"40");
+  const std::wstring path = folder + L"\\other.ini";
+  const std::string other = "[Other]\r\nkey=value\r\n";
+  WriteBytes(path, other);
+  const std::wstring question = L"Файл «" + path +
+                                L"» — не файл настроек Ostrevin.\n\nЗаменить его файлом "
+                                L"настроек? Всё, что в нём сейчас, будет потеряно.";
+  {
+    FileThenBox answer(path, IDNO);
+    Click(d.btnSaveDataAs.Handle());
+    ASSERT_EQ(answer.boxes.size(), 1u);
+    EXPECT_TRUE(answer.boxes[0].HasText(question));
+    EXPECT_TRUE(answer.boxes[0].HasIcon(::LoadIconW(nullptr, IDI_EXCLAMATION)));
+    EXPECT_EQ(ReadBytes(path), other);
+  }
+  FileThenBox answer(path, IDYES);
+  Click(d.btnSaveDataAs.Handle());
+  ASSERT_EQ(answer.boxes.size(), 1u);
+  EXPECT_EQ(ReadBytes(path).rfind("[1]\r\n1=0\r\n", 0), 0u) << "a whole settings file";
+  EXPECT_EQ(ReadBytes(path).find("[Other]"), std::string::npos);
+  Settings inFile;
+  EXPECT_EQ(ImportSettings(inFile, path), ImportResult::kImported);
+  EXPECT_EQ(inFile, settings);
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 #include <fstream>
 
 #include "base/app_error.h"
-#include "system/settings_storage.h"
+#include "settings/settings_store.h"
+#include "system/ansi_code_page_win32.h"
+#include "system/regional_time_format_win32.h"
+#include "system/settings_disk_win32.h"
 
 namespace ostrevin::uitest {
 namespace {
@@ -161,9 +164,14 @@ std::vector<std::wstring> WorkFormTest::KeysInFile(const wchar_t* section) const
   return keys;
 }
 
+// Read apart from the program's own settings store, which would count the
+// read as the program's.
 Settings WorkFormTest::SettingsInFile() const {
+  SystemSettingsDisk disk;
+  const SystemAnsiCodePage codePage;
+  SettingsStore store(disk, codePage);
   Settings stored;
-  LoadSettings(stored, settingsPath);
+  store.Load(stored, settingsPath, ReadRegionalTimeFormat());
   return stored;
 }
 
