@@ -68,6 +68,7 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       settings_(settings),
       services_(services),
       settingsPath_(std::move(settingsPath)),
+      schoolClock_(localClock, settings),
       ImgList(ToolbarPictures()),
       acStart(*this, {.hint = L"Ручной старт",
                       .imageIndex = kPictureStart,
@@ -140,7 +141,7 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       AppTrayIcon(Handle(), trayShell),
       NumberTrayIcon(Handle(), trayShell),
       Timer(Handle(), kTickTimerId, kTickMs, Handler(&TWorkF::TimerTimer)),
-      Clock(settings, localClock, *this) {
+      Clock(settings, schoolClock_, *this) {
   OnCreate = Handler(&TWorkF::FormCreate);
   OnDestroy = Handler(&TWorkF::FormDestroy);
   OnClick = Handler(&TWorkF::FormClick);

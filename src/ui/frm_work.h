@@ -9,6 +9,7 @@
 #include "clock/clock_host.h"
 #include "clock/lesson_clock.h"
 #include "clock/local_clock.h"
+#include "clock/school_clock.h"
 #include "components/notify_icon.h"
 #include "components/text_notify_icon.h"
 #include "components/tray_shell.h"
@@ -41,11 +42,14 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   WorkServices& services_;
   std::wstring settingsPath_;
   bool savedAtEnd_ = false;
+  // The computer's clock corrected to the school's time: the only clock the
+  // lesson clock reads.
+  SchoolClock schoolClock_;
 
  public:
   // Creates the window hidden, with its components, and runs FormCreate.
-  // settingsPath names the settings file; empty means the default file beside
-  // the program.
+  // localClock is the computer's clock; settingsPath names the settings file,
+  // empty for the default file beside the program.
   TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& services,
          TrayShell& trayShell = SystemTrayShell(), std::wstring settingsPath = {});
   ~TWorkF() override;
