@@ -136,6 +136,7 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       TrayPopup({{.caption = L"Показать", .onClick = Handler(&TWorkF::N1Click), .isDefault = true},
                  {.action = &acShowCurrNo},
                  {.action = &acOptions},
+                 {.caption = L"Звонок прозвенел", .onClick = Handler(&TWorkF::BellRangClick)},
                  {.separator = true},
                  {.caption = L"Выход", .onClick = Handler(&TWorkF::N3Click)}}),
       AppTrayIcon(Handle(), trayShell),
@@ -189,6 +190,8 @@ void TWorkF::FormCreate() {
   application.OnActivate = [this] { FadeIn(); };
   application.OnDeactivate = [this] { FadeOut(); };
   Clock.ComputeDayEndTime();
+  // Started at the bell or late, the program still counts the lesson going on.
+  Clock.JoinLessonInProgress();
   if (firstStart) GreetNewUser();
 }
 
@@ -212,6 +215,7 @@ LRESULT TWorkF::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     StopReacting();
     SaveSettingsAtEnd();
   }
+  FollowSystemTimeMessage(message, wParam);
   return Form::HandleMessage(message, wParam, lParam);
 }
 

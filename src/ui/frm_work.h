@@ -92,6 +92,8 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   void acOptionsExecute();
   void acShowCurrNoExecute();
   void TimerTimer();
+  // The school bell's time: "Звонок прозвенел" in the tray menu.
+  void BellRangClick();
 
   // The window fades to fully opaque while the program is the active one and
   // back to the configured opacity when another program is. Its Tag tells
@@ -132,6 +134,8 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // up to date when shown.
   void ApplyShowCurrNo();
   void GreetNewUser();
+  // The school bell's time: sleep and clock changes reported by the system.
+  void FollowSystemTimeMessage(UINT message, WPARAM wParam);
   void FadeStep(int opacity, int pauseMs);
   // The program is ending: no tick, activation or tray click may reach the
   // window any more, also not from the message loop of an error report.
