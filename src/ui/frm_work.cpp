@@ -142,7 +142,10 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       AppTrayIcon(Handle(), trayShell),
       NumberTrayIcon(Handle(), trayShell),
       Timer(Handle(), kTickTimerId, kTickMs, Handler(&TWorkF::TimerTimer)),
-      Clock(settings, schoolClock_, *this) {
+      Clock(settings, schoolClock_, *this),
+      timeServer_([this](std::optional<std::int64_t> difference) {
+        TimeServerAnswered(difference);
+      }) {
   OnCreate = Handler(&TWorkF::FormCreate);
   OnDestroy = Handler(&TWorkF::FormDestroy);
   OnClick = Handler(&TWorkF::FormClick);
@@ -192,6 +195,7 @@ void TWorkF::FormCreate() {
   Clock.ComputeDayEndTime();
   // Started at the bell or late, the program still counts the lesson going on.
   Clock.JoinLessonInProgress();
+  AskTimeServerWhenDue();
   if (firstStart) GreetNewUser();
 }
 
@@ -277,6 +281,7 @@ void TWorkF::acOptionsExecute() {
     return;
   }
   TLessonListF dialog(settings_, services_, Handle());
+  dialog.ShowTimeServerResult(TimeServerResultText(timeServerState_));
   lessonListF_ = &dialog;
   // However the dialog ends, an error included, the fading is free again.
   struct OpenDialogReference {
@@ -300,6 +305,7 @@ void TWorkF::acShowCurrNoExecute() {
 
 void TWorkF::TimerTimer() {
   Clock.TimerTimer();
+  AskTimeServerWhenDue();
 }
 
 }  // namespace ostrevin

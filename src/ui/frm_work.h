@@ -14,6 +14,7 @@
 #include "components/text_notify_icon.h"
 #include "components/tray_shell.h"
 #include "settings/settings.h"
+#include "system/time_server_client.h"
 #include "toolkit/action.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
@@ -23,6 +24,7 @@
 #include "toolkit/tool_bar.h"
 #include "toolkit/window_timer.h"
 #include "ui/form_gauge.h"
+#include "ui/model/time_server_text.h"
 #include "ui/work_services.h"
 
 namespace ostrevin {
@@ -136,6 +138,13 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   void GreetNewUser();
   // The school bell's time: sleep and clock changes reported by the system.
   void FollowSystemTimeMessage(UINT message, WPARAM wParam);
+  // The school's time server: asked at start, after waking and every hour
+  // (five minutes after a question it did not answer), and at once when its
+  // name changes.
+  void AskTimeServer();
+  void AskTimeServerWhenDue();
+  void TimeServerAnswered(std::optional<std::int64_t> differenceMs);
+  void ShowTimeServerState();
   void FadeStep(int opacity, int pauseMs);
   // The program is ending: no tick, activation or tray click may reach the
   // window any more, also not from the message loop of an error report.
@@ -146,6 +155,12 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // A later start of the program asks this copy to show its window.
   std::optional<toolkit::ScopedMessageHook> showRequestHook_;
   TLessonListF* lessonListF_ = nullptr;
+
+  // The school's time server.
+  TimeServerClient timeServer_;
+  TimeServerState timeServerState_;
+  std::wstring askedServer_;
+  ULONGLONG nextServerQuestion_ = 0;  // by GetTickCount64
 };
 
 }  // namespace ostrevin
