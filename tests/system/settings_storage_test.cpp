@@ -163,7 +163,8 @@ TEST_F(SettingsStorageTest, SavingKeepsWhatAnotherProgramWroteInTheFile) {
             0u)
       << content;
   EXPECT_THAT(SectionsOf(path_),
-              ElementsAre(L"Other", L"Common", L"1", L"Times", L"2", L"3", L"4", L"5", L"Sounds"));
+              ElementsAre(L"Other", L"Common", L"1", L"Times", L"2", L"3", L"4", L"5", L"Sounds",
+                          L"Bell"));
 }
 
 TEST_F(SettingsStorageTest, ASaveToALockedFileFailsNamingItAndWritesNothing) {

@@ -1,8 +1,11 @@
 // The timer window on the school's time: the bell offset and the time
 // server's difference correct the clock that its lesson clock reads.
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "loopback_time_server.h"
 #include "work_form_test.h"
 
 namespace ostrevin::uitest {
@@ -175,6 +178,47 @@ TEST_F(WorkFormBellTest, AClockSetDuringALessonMovesItsPie) {
   EXPECT_EQ(workF.lbAlready.Caption(), L"15 мин.");
   EXPECT_EQ(workF.Gauge1.ForeColor(), clBlack);
   EXPECT_TRUE(services.sounds.empty());
+}
+
+// Runs the program's messages, the loopback server answering each request
+// aheadMs ahead (or not at all), until done says so or a generous deadline.
+bool ServeUntil(toolkit::Application& app, testsupport::LoopbackServer& server,
+                std::optional<std::int64_t> aheadMs, const std::function<bool()>& done) {
+  const ULONGLONG deadline = ::GetTickCount64() + 20'000;
+  while (!done() && ::GetTickCount64() < deadline) {
+    app.ProcessMessages();
+    if (const auto request = server.TakeRequest(); request && aheadMs) {
+      server.Answer(*request, *aheadMs);
+    }
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+  return done();
+}
+
+// The computer's clock says 08:29:40 and the school's time server is 37 s
+// ahead: it is 08:30:17 at school, and lesson 1 is going on. The server then
+// falls silent: the correction stays, the tooltip says so.
+TEST_F(WorkFormBellTest, TheTimeServersDifferenceCorrectsTheSchoolsTime) {
+  testsupport::LoopbackServer server;
+  const std::wstring name = server.Name();
+  WriteSettingsFile(std::string(kMondayMorning) + "[Bell]\r\nTimeServer=" +
+                    std::string(name.begin(), name.end()) + "\r\n");
+  clock.Set(kMonday, 8, 29, 40);
+  TWorkF& workF = CreateForm();
+  ASSERT_EQ(workF.Clock.LessonState, lsIdle);
+  ASSERT_TRUE(ServeUntil(app, server, 37'000, [&] { return workF.Clock.LessonState != lsIdle; }));
+  EXPECT_EQ(workF.lbAlready.Caption(), L"0 мин.");
+  EXPECT_EQ(workF.NumberTrayIcon.Text(), L"1");
+  EXPECT_EQ(workF.AppTrayIcon.Hint(), L"Ostrevin");
+  EXPECT_TRUE(services.sounds.empty()) << "joined, not begun late with its cue";
+  EXPECT_EQ(server.requests, 1);
+
+  ::SendMessageW(workF.Handle(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  ASSERT_TRUE(ServeUntil(app, server, std::nullopt,
+                         [&] { return workF.AppTrayIcon.Hint() != L"Ostrevin"; }));
+  EXPECT_EQ(workF.AppTrayIcon.Hint(), L"Ostrevin\nСервер времени не отвечает");
+  EXPECT_EQ(workF.Clock.LessonState, lsIntro) << "the last good correction stays";
+  EXPECT_TRUE(reports.empty()) << "no message box";
 }
 
 }  // namespace
