@@ -45,7 +45,7 @@ find_tray
 open_tray_menu
 # "Настройки" is the menu's third item, of four and a separator between
 # borders of three pixels.
-xdotool mousemove $((mx + mw / 3)) $((my + 3 + (mh - 15) * 5 / 8)) click 1
+choose_menu_item 2
 wait_for 20 settings_window >/dev/null || fail "\"Настройки\" in the tray menu opened no dialog"
 dialog=$(settings_window)
 read -r _ _ dw dh < <(geometry "$dialog")
