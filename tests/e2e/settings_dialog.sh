@@ -43,8 +43,7 @@ start_program
 find_tray
 
 open_tray_menu
-# "Настройки" is the menu's third item, of four and a separator between
-# borders of three pixels.
+# "Настройки" is the menu's third item.
 choose_menu_item 2
 wait_for 20 settings_window >/dev/null || fail "\"Настройки\" in the tray menu opened no dialog"
 dialog=$(settings_window)
@@ -62,8 +61,10 @@ if [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ]; then
   keys Right Right
   shot 3-sounds
   keys Right
+  shot 4-bells
+  keys Right
   shot 4-about
-  keys Left Left Tab Tab Tab Tab Tab
+  keys Left Left Left Tab Tab Tab Tab Tab
 fi
 
 # The focus starts on "запускать вместе с Windows"; four Tabs on it is the
