@@ -52,7 +52,7 @@ bool LessonClock::IsLessonStartDue() {
   // A lesson beginning now says that the day is not over, so the end-of-day
   // question, whose modal loop goes on ticking, never meets a lesson that
   // this tick is about to begin.
-  if (ScanTodaysLessons(today, nowMin, warnAt)) return true;
+  if (ScanTodaysLessons(today, now, nowMin, warnAt)) return true;
   // While the settings dialog is open the timetable may be half entered: it
   // decides nothing until the teacher is done with it.
   if (settings_.bOfferExit && !host_.SettingsDialogOpen() && IsDayOver(today, nowMin)) {
@@ -73,15 +73,22 @@ bool LessonClock::IsDayOver(const DayPlan& today, TimeOfDay nowMin) const {
   return now > WholeMilliseconds(DayEndTime) && now > WholeMilliseconds(EndOfTeaching(today));
 }
 
-bool LessonClock::ScanTodaysLessons(const DayPlan& today, TimeOfDay nowMin, TimeOfDay warnAt) {
+bool LessonClock::ScanTodaysLessons(const DayPlan& today, const LocalDateTime& now,
+                                    TimeOfDay nowMin, TimeOfDay warnAt) {
+  dueLesson_.reset();
   for (const PlannedLesson& lesson : today) {
     if (SameMoment(lesson.start, nowMin)) {
-      // A lesson not taught starting now does not hide a later taught one
-      // that starts at the same minute; a taught one ends the scan.
-      if (lesson.taught) return true;
+      // A lesson not taught starting now, or one begun today already, does
+      // not hide a later taught one that starts at the same minute; a taught
+      // one ends the scan.
+      if (lesson.taught && !IsBegunToday(lesson, now)) {
+        dueLesson_ = lesson;
+        return true;
+      }
       continue;
     }
-    if (settings_.bWarnBeforeLesson && lesson.taught && SameMoment(lesson.start, warnAt)) {
+    if (settings_.bWarnBeforeLesson && !warningsHeld_ && lesson.taught &&
+        SameMoment(lesson.start, warnAt)) {
       GiveStartWarning();
     }
   }

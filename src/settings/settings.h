@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "settings/time_of_day.h"
 
@@ -35,6 +36,12 @@ struct Settings {
   bool CountDown = false;
   bool AllSndsOFF = false;
   FinishPartMode FinishPartSounds = fpsEveryMinute;
+
+  // The school bell's time: the bell's offset from the computer's clock, a
+  // lesson joined in progress, the school's time server.
+  std::int32_t BellOffset = 0;  // seconds the bell is ahead of the clock (behind: negative)
+  bool JoinLesson = false;      // begin a lesson already going on, with its time gone
+  std::wstring TimeServer;      // "name" or "name:port"; empty for none
 
   bool operator==(const Settings&) const = default;
 

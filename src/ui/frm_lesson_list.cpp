@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/version.h"
+#include "settings/bell_settings.h"
 #include "settings/time_of_day.h"
 #include "system/program_path.h"
 #include "system/regional_time_format_win32.h"
@@ -11,6 +12,7 @@
 #include "toolkit/application.h"
 #include "toolkit/file_dialog.h"
 #include "toolkit/message_box.h"
+#include "ui/model/bell_offset_choice.h"
 #include "ui/model/lesson_list_rules.h"
 
 namespace ostrevin {
@@ -24,6 +26,15 @@ constexpr int kAboutFontHeight = 13;
 constexpr int kTitleFontHeight = 32;
 constexpr int kTenthsPerMinute = 10;
 constexpr int kMonday = 0;
+// A host name is at most 253 characters; a port follows it.
+constexpr int kTimeServerNameLimit = 260;
+
+// Blanks typed around a name are no part of it.
+std::wstring TrimmedServerName(const std::wstring& text) {
+  const auto first = text.find_first_not_of(L" \t");
+  if (first == std::wstring::npos) return {};
+  return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
+}
 
 // The timetable's rows: the slot box, the "С" label, the start field, the
 // "по" label and the end label of each slot, with the names and texts they
@@ -65,7 +76,7 @@ toolkit::FormDesign LessonListDesign() {
   return {.caption = L"Настройки",
           .border = toolkit::FormBorder::Dialog,
           .clientWidth = 441,
-          .clientHeight = 301,
+          .clientHeight = 325,
           .position = toolkit::FormPosition::ScreenCenter,
           .font = {.face = L"MS Sans Serif", .height = kFormFontHeight}};
 }
@@ -105,7 +116,7 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
     : Form(LessonListDesign(), owner),
       settings_(settings),
       services_(services),
-      PageControl1(*this, {.name = L"PageControl1", .place = {8, 8, 425, 249}}),
+      PageControl1(*this, {.name = L"PageControl1", .place = {8, 8, 425, 273}}),
       TabSheet1(PageControl1, {.name = L"TabSheet1", .caption = L"Расписание уроков и звонков"}),
       TabSheet2(PageControl1, {.name = L"TabSheet2", .caption = L"Общие"}),
       TabSheet4(PageControl1, {.name = L"TabSheet4", .caption = L"Звуки"}),
@@ -346,24 +357,69 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
                     .hint = L"Сайт разработчика",
                     .onClick = [this] { lbURLClick(); }}),
       btnSaveDataAs(*this, {.name = L"btnSaveDataAs",
-                            .place = {8, 264, 97, 33},
+                            .place = {8, 288, 97, 33},
                             .caption = L"Сохранить\r\nнастройки как...",
                             .onClick = On(&TLessonListF::btnSaveDataAsClick)}),
       btnOpenData(*this, {.name = L"btnOpenData",
-                          .place = {112, 264, 97, 33},
+                          .place = {112, 288, 97, 33},
                           .caption = L"Открыть\r\nнастройки...",
                           .onClick = On(&TLessonListF::btnOpenDataClick)}),
       btnOK(*this, {.name = L"btnOK",
-                    .place = {256, 268, 75, 25},
+                    .place = {256, 292, 75, 25},
                     .caption = L"OK",
                     .isDefault = true,
                     .modalResult = kModalOk,
                     .onClick = On(&TLessonListF::btnOKClick)}),
       Button2(*this, {.name = L"Button2",
-                      .place = {336, 268, 75, 25},
+                      .place = {336, 292, 75, 25},
                       .caption = L"Отмена",
                       .isCancel = true,
-                      .modalResult = kModalCancel}) {
+                      .modalResult = kModalCancel}),
+      cbJoinLesson(*this, {.name = L"cbJoinLesson",
+                           .page = &TabSheet2,
+                           .place = {88, 216, 233, 17},
+                           .caption = L"подхватывать начавшийся урок",
+                           .checked = true,
+                           .onClick = On(&TLessonListF::cbJoinLessonClick)}),
+      TabSheet5(PageControl1, {.name = L"TabSheet5", .caption = L"Звонки", .before = &TabSheet3}),
+      rgBellDirection(*this, {.name = L"rgBellDirection",
+                              .page = &TabSheet5,
+                              .place = {16, 8, 169, 65},
+                              .caption = L"Звонок по часам компьютера",
+                              .items = {L"спешит на", L"отстаёт на"},
+                              .itemIndex = kBellAhead,
+                              .onClick = On(&TLessonListF::edBellOffsetChange)}),
+      edBellOffset(*this, {.name = L"edBellOffset",
+                           .page = &TabSheet5,
+                           .place = {192, 30, 57, 22},
+                           .limits = {0, kBellOffsetLimitSeconds},
+                           .value = 0,
+                           .onChange = On(&TLessonListF::edBellOffsetChange)}),
+      lbBellSeconds(*this, {.name = L"lbBellSeconds",
+                            .page = &TabSheet5,
+                            .place = {256, 34},
+                            .caption = L"с",
+                            .autoSize = true}),
+      lbBellHint(*this, {.name = L"lbBellHint",
+                         .page = &TabSheet5,
+                         .place = {16, 80, 385, 30},
+                         .caption = L"В момент звонка можно выбрать «Звонок прозвенел» в меню "
+                                    L"значка программы: поправка установится сама.",
+                         .wordWrap = true}),
+      lbTimeServer(*this, {.name = L"lbTimeServer",
+                           .page = &TabSheet5,
+                           .place = {16, 120},
+                           .caption = L"Сервер времени школы (имя или адрес, порт через «:»):",
+                           .autoSize = true}),
+      edTimeServer(*this, {.name = L"edTimeServer",
+                           .page = &TabSheet5,
+                           .place = {16, 138, 233, 21},
+                           .maxLength = kTimeServerNameLimit,
+                           .onChange = On(&TLessonListF::edTimeServerChange)}),
+      lbTimeServerResult(*this, {.name = L"lbTimeServerResult",
+                                 .page = &TabSheet5,
+                                 .place = {16, 168, 385, 44},
+                                 .wordWrap = true}) {
   PageControl1.SetActivePage(TabSheet2);
   OnShow = [this] { FormShow(); };
   Created();
@@ -481,6 +537,15 @@ void TLessonListF::ShowSettings() {
   cbBlend.SetChecked(settings_.IsBlend);
   edBlendVal.SetEnabled(settings_.IsBlend);
   edBlendVal.SetValue(BlendPercent(settings_.BlendVal));
+  BindBellControls();
+}
+
+void TLessonListF::BindBellControls() {
+  cbJoinLesson.SetChecked(settings_.JoinLesson);
+  const BellOffsetChoice offset = ChoiceOfBellOffset(settings_.BellOffset);
+  rgBellDirection.SetItemIndex(offset.direction);
+  edBellOffset.SetValue(offset.seconds);
+  edTimeServer.SetText(settings_.TimeServer);
 }
 
 // A check that fails (a value of another type under the Run key) is
@@ -660,6 +725,23 @@ void TLessonListF::btnOpenDataClick(Control&) {
 // it opens the web browser and never a file of that name.
 void TLessonListF::lbURLClick() {
   services_.OpenURL(L"https://" + lbURL.Caption());
+}
+
+void TLessonListF::cbJoinLessonClick(Control&) {
+  settings_.JoinLesson = cbJoinLesson.Checked();
+}
+
+// The way and the seconds make one offset: either control's change writes it.
+void TLessonListF::edBellOffsetChange(Control&) {
+  settings_.BellOffset = BellOffsetOfChoice(rgBellDirection.ItemIndex(), edBellOffset.Value());
+}
+
+void TLessonListF::edTimeServerChange(Control&) {
+  settings_.TimeServer = TrimmedServerName(edTimeServer.Text());
+}
+
+void TLessonListF::ShowTimeServerResult(const std::wstring& text) {
+  lbTimeServerResult.SetCaption(text);
 }
 
 }  // namespace ostrevin

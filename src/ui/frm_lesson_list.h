@@ -12,6 +12,7 @@
 #include "toolkit/numeric_field.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/tab_control.h"
+#include "toolkit/text_field.h"
 #include "ui/work_services.h"
 
 namespace ostrevin {
@@ -91,6 +92,18 @@ class TLessonListF final : public toolkit::Form {
   toolkit::Button btnOK;
   toolkit::Button Button2;
 
+  // The school bell's time: joining a lesson going on, on "Общие"; the bell
+  // offset and the school's time server on their own tab "Звонки".
+  toolkit::CheckBox cbJoinLesson;
+  toolkit::TabPage TabSheet5;  // "Звонки", before "О программе"
+  toolkit::RadioGroup rgBellDirection;
+  toolkit::NumericField edBellOffset;
+  toolkit::Label lbBellSeconds;
+  toolkit::Label lbBellHint;
+  toolkit::Label lbTimeServer;
+  toolkit::TextField edTimeServer;
+  toolkit::Label lbTimeServerResult;
+
   // Handlers.
   void FormShow();
   void DaysListClick(toolkit::Control& sender);
@@ -116,6 +129,12 @@ class TLessonListF final : public toolkit::Form {
   void btnSaveDataAsClick(toolkit::Control& sender);
   void btnOpenDataClick(toolkit::Control& sender);
   void lbURLClick();
+  void cbJoinLessonClick(toolkit::Control& sender);
+  void edBellOffsetChange(toolkit::Control& sender);
+  void edTimeServerChange(toolkit::Control& sender);
+
+  // The time server's last answer, in words, below its name.
+  void ShowTimeServerResult(const std::wstring& text);
 
  private:
   using ControlHandler = void (TLessonListF::*)(toolkit::Control&);
@@ -139,6 +158,7 @@ class TLessonListF final : public toolkit::Form {
   toolkit::MaskedTimeField& StartFieldOf(int slot) const;
   toolkit::Label& EndLabelOf(int slot) const;
   int SelectedDay() const;
+  void BindBellControls();
 
   // While ShowSettings sets the controls from the settings, their handlers do
   // not run.

@@ -82,6 +82,7 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       settings_(settings),
       services_(services),
       settingsPath_(std::move(settingsPath)),
+      schoolClock_(localClock, settings),
       ImgList(ToolbarPictures()),
       acStart(*this, {.hint = L"Ручной старт",
                       .imageIndex = kPictureStart,
@@ -149,12 +150,16 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       TrayPopup({{.caption = L"Показать", .onClick = Handler(&TWorkF::N1Click), .isDefault = true},
                  {.action = &acShowCurrNo},
                  {.action = &acOptions},
+                 {.caption = L"Звонок прозвенел", .onClick = Handler(&TWorkF::BellRangClick)},
                  {.separator = true},
                  {.caption = L"Выход", .onClick = Handler(&TWorkF::N3Click)}}),
       AppTrayIcon(Handle(), trayShell),
       NumberTrayIcon(Handle(), trayShell),
       Timer(Handle(), kTickTimerId, kTickMs, Handler(&TWorkF::TimerTimer)),
-      Clock(settings, localClock, *this) {
+      Clock(settings, schoolClock_, *this),
+      timeServer_([this](std::optional<std::int64_t> difference) {
+        TimeServerAnswered(difference);
+      }) {
   OnCreate = Handler(&TWorkF::FormCreate);
   OnDestroy = Handler(&TWorkF::FormDestroy);
   OnClick = Handler(&TWorkF::FormClick);
@@ -203,6 +208,9 @@ void TWorkF::FormCreate() {
   application.OnActivate = [this] { FadeIn(); };
   application.OnDeactivate = [this] { FadeOut(); };
   Clock.ComputeDayEndTime();
+  // Started at the bell or late, the program still counts the lesson going on.
+  Clock.JoinLessonInProgress();
+  AskTimeServerWhenDue();
   TellAboutSettingsFile(settingsFile);
 }
 
@@ -255,6 +263,7 @@ LRESULT TWorkF::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     Application::Instance().EndSession();
     return 0;
   }
+  FollowSystemTimeMessage(message, wParam);
   return Form::HandleMessage(message, wParam, lParam);
 }
 
@@ -326,6 +335,7 @@ void TWorkF::acOptionsExecute() {
     return;
   }
   TLessonListF dialog(settings_, services_, Handle());
+  dialog.ShowTimeServerResult(TimeServerResultText(timeServerState_));
   // The settings as the file holds them: a change made in memory and not
   // saved is dropped.
   LoadSettings(settings_, settingsPath_);
@@ -364,6 +374,7 @@ void TWorkF::acShowCurrNoExecute() {
 
 void TWorkF::TimerTimer() {
   Clock.TimerTimer();
+  AskTimeServerWhenDue();
 }
 
 }  // namespace ostrevin

@@ -9,11 +9,13 @@
 #include "clock/clock_host.h"
 #include "clock/lesson_clock.h"
 #include "clock/local_clock.h"
+#include "clock/school_clock.h"
 #include "components/notify_icon.h"
 #include "components/text_notify_icon.h"
 #include "components/tray_shell.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
+#include "system/time_server_client.h"
 #include "toolkit/action.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
@@ -23,6 +25,7 @@
 #include "toolkit/tool_bar.h"
 #include "toolkit/window_timer.h"
 #include "ui/form_gauge.h"
+#include "ui/model/time_server_text.h"
 #include "ui/work_services.h"
 
 namespace ostrevin {
@@ -42,11 +45,14 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   WorkServices& services_;
   std::wstring settingsPath_;
   bool savedAtEnd_ = false;
+  // The computer's clock corrected to the school's time: the only clock the
+  // lesson clock reads.
+  SchoolClock schoolClock_;
 
  public:
   // Creates the window hidden, with its components, and runs FormCreate.
-  // settingsPath names the settings file; empty means the default file beside
-  // the program.
+  // localClock is the computer's clock; settingsPath names the settings file,
+  // empty for the default file beside the program.
   TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& services,
          TrayShell& trayShell = SystemTrayShell(), std::wstring settingsPath = {});
   ~TWorkF() override;
@@ -89,6 +95,8 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   void acOptionsExecute();
   void acShowCurrNoExecute();
   void TimerTimer();
+  // The school bell's time: "Звонок прозвенел" in the tray menu.
+  void BellRangClick();
 
   // The window fades to fully opaque while the program is the active one and
   // back to the configured opacity when another program is. Its Tag tells
@@ -131,6 +139,15 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   void GreetNewUser();
   // What the start found of the settings file, when the teacher must know.
   void TellAboutSettingsFile(SettingsFileState found);
+  // The school bell's time: sleep and clock changes reported by the system.
+  void FollowSystemTimeMessage(UINT message, WPARAM wParam);
+  // The school's time server: asked at start, after waking and every hour
+  // (five minutes after a question it did not answer), and at once when its
+  // name changes.
+  void AskTimeServer();
+  void AskTimeServerWhenDue();
+  void TimeServerAnswered(std::optional<std::int64_t> differenceMs);
+  void ShowTimeServerState();
   void FadeStep(int opacity, int pauseMs);
   // The program is ending: no tick, activation or tray click may reach the
   // window any more, also not from the message loop of an error report.
@@ -148,6 +165,12 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // Cancel puts back. A change made elsewhere meanwhile that is to stay (the
   // tray menu's lesson number switch) is made here too.
   std::optional<Settings> settingsBeforeDialog_;
+
+  // The school's time server.
+  TimeServerClient timeServer_;
+  TimeServerState timeServerState_;
+  std::wstring askedServer_;
+  ULONGLONG nextServerQuestion_ = 0;  // by GetTickCount64
 };
 
 }  // namespace ostrevin

@@ -48,7 +48,8 @@ class RecordingHost : public ClockHost {
   void TrimWorkingSet() override;
 };
 
-// A clock that shows whatever the test set last.
+// A clock that shows whatever the test set last; Set puts it in the week from
+// Sunday 6 September 2026.
 class SettableClock : public LocalClock {
  public:
   LocalDateTime now;

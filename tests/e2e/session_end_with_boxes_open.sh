@@ -19,24 +19,13 @@ common_keys() {
   awk '{ sub(/\r$/, "") } /^\[/ { inside = tolower($0) == "[common]"; next }
        inside && /=/ { n++ } END { print n + 0 }' "$ini"
 }
-settings_window() {
-  xdotool search --onlyvisible --name '^Настройки$' 2>/dev/null | head -n 1
-}
 
 write_settings '[Common]' 'LessLen=450' 'bOfferExit=0'
 start_program
 find_tray
-open_tray_menu
-# "Настройки" is the menu's third item (see settings_dialog.sh).
-xdotool mousemove $((mx + mw / 3)) $((my + 3 + (mh - 15) * 5 / 8)) click 1
-wait_for 20 settings_window >/dev/null || fail "\"Настройки\" in the tray menu opened no dialog"
-xdotool windowfocus "$(settings_window)"
-sleep 0.5
+open_settings_dialog
 # From the first control, four Tabs reach the lesson length, its text selected.
-for key in Tab Tab Tab Tab 5 0 Tab; do
-  xdotool key --clearmodifiers "$key"
-  sleep 0.3
-done
+keys Tab Tab Tab Tab 5 0 Tab
 shot 1-dialog-edited
 log_off || fail "with its settings dialog open the program did not end at the session's end"
 program_ended || fail "the program still runs"

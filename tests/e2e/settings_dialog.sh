@@ -29,8 +29,10 @@ if [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ]; then
   keys Right Right
   shot 3-sounds
   keys Right
+  shot 4-bells
+  keys Right
   shot 4-about
-  keys Left Left Tab Tab Tab Tab Tab
+  keys Left Left Left Tab Tab Tab Tab Tab
 fi
 
 # The focus starts on "запускать вместе с Windows"; four Tabs on it is the

@@ -24,7 +24,7 @@ import_settings "$other"
 keys alt+F4
 wait_for 20 dialog_closed || fail "Alt+F4 did not close the dialog"
 open_tray_menu
-choose_menu_item 2
+choose_menu_item 1
 wait_for 20 bash -c "grep -qi '^ShowCurrNo=0' '$ini'" || fail "the lesson number switch saved nothing"
 expect_value Common LessLen 450
 

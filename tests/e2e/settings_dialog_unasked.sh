@@ -28,7 +28,7 @@ start_program
 find_tray
 
 open_tray_menu
-choose_menu_item 3
+choose_menu_item 2
 wait_for 20 message_box_shown || fail "the failed autostart check was not reported"
 [[ "$(message_box_text)" == *"Invalid data type for 'Ostrevin'"* ]] ||
   fail "the report says \"$(message_box_text)\""

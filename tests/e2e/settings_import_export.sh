@@ -24,10 +24,10 @@ find_tray
 open_settings_dialog
 shot 1-dialog
 
-# The dialog's buttons, by the middle of each.
-export_button() { click_in_dialog 56 280; }
-import_button() { click_in_dialog 160 280; }
-ok_button() { click_in_dialog 293 280; }
+# The dialog's buttons.
+export_button() { click_control Настройки Button 'Сохранить\nнастройки как...'; }
+import_button() { click_control Настройки Button 'Открыть\nнастройки...'; }
+ok_button() { click_control Настройки Button OK; }
 
 # answered <button>: when a message box comes, keeps its text in $work/box
 # and presses the button; false when none came.
@@ -55,7 +55,6 @@ choose_in_file_dialog "Сохранить настройки как" "$work/othe
 answered yes && asked+=" yes"
 
 ok_button
-dialog_closed() { [ -z "$(settings_window)" ]; }
 wait_for 20 dialog_closed || fail "OK did not close the dialog"
 exit_through_menu
 

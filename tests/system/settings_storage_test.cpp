@@ -131,7 +131,7 @@ TEST_F(SettingsStorageTest, LoadingAMissingFileGivesTheDefaultsAndCreatesNothing
 TEST_F(SettingsStorageTest, TheFirstSaveCreatesTheFileWithEveryKeyInOrder) {
   SaveSettings(SettingsFileDefaults(), path_);
   EXPECT_THAT(SectionsOf(path_),
-              ElementsAre(L"1", L"Times", L"2", L"3", L"4", L"5", L"Common", L"Sounds"));
+              ElementsAre(L"1", L"Times", L"2", L"3", L"4", L"5", L"Common", L"Sounds", L"Bell"));
   for (const wchar_t* section : {L"1", L"Times", L"2", L"3", L"4", L"5"}) {
     EXPECT_THAT(KeysOf(path_, section), ElementsAreArray(kSlotKeys)) << section;
   }
@@ -142,6 +142,7 @@ TEST_F(SettingsStorageTest, TheFirstSaveCreatesTheFileWithEveryKeyInOrder) {
   EXPECT_THAT(KeysOf(path_, L"Sounds"),
               ElementsAre(L"StartStopSnd", L"IntroPartSnd", L"FinishPartSounds", L"CountDown",
                           L"AllSndsOFF"));
+  EXPECT_THAT(KeysOf(path_, L"Bell"), ElementsAre(L"BellOffset", L"JoinLesson", L"TimeServer"));
 }
 
 TEST_F(SettingsStorageTest, ASavedRecordLoadsBackUnchanged) {
@@ -177,7 +178,8 @@ TEST_F(SettingsStorageTest, SavingKeepsWhatAnotherProgramWroteInTheFile) {
             0u)
       << content;
   EXPECT_THAT(SectionsOf(path_),
-              ElementsAre(L"Other", L"Common", L"1", L"Times", L"2", L"3", L"4", L"5", L"Sounds"));
+              ElementsAre(L"Other", L"Common", L"1", L"Times", L"2", L"3", L"4", L"5", L"Sounds",
+                          L"Bell"));
 }
 
 TEST_F(SettingsStorageTest, ASaveToALockedFileFailsNamingItAndWritesNothing) {

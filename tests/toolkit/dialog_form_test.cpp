@@ -200,6 +200,37 @@ TEST_F(TabPageTest, ChoosingATabShowsItsPageAloneAndControlsOnPagesReachTheirFor
   EXPECT_EQ(events, std::vector<std::wstring>{L"click cbAllSndsOFF"});
 }
 
+std::wstring TabCaption(HWND tabs, int index) {
+  wchar_t text[64] = {};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = static_cast<int>(std::size(text));
+  ::SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+// A page made later can take its tab before an earlier one's; choosing a tab
+// still shows that tab's own page.
+TEST_F(TabPageTest, APageGoesBeforeTheOneItNames) {
+  TabPage inserted(*tabs, {.caption = L"Звонки", .before = pages[2].get()});
+  ASSERT_EQ(tabs->PageCount(), 4);
+  EXPECT_EQ(&tabs->Page(2), &inserted);
+  EXPECT_EQ(&tabs->Page(3), pages[2].get());
+  EXPECT_EQ(TabCaption(tabs->Handle(), 2), L"Звонки");
+  EXPECT_EQ(TabCaption(tabs->Handle(), 3), L"Звуки");
+
+  ShowDialog();
+  ::SendMessageW(tabs->Handle(), TCM_SETCURFOCUS, 2, 0);
+  app.ProcessMessages();
+  EXPECT_TRUE(::IsWindowVisible(inserted.Handle()));
+  EXPECT_FALSE(::IsWindowVisible(pages[2]->Handle()));
+  ::SendMessageW(tabs->Handle(), TCM_SETCURFOCUS, 3, 0);
+  app.ProcessMessages();
+  EXPECT_TRUE(::IsWindowVisible(pages[2]->Handle()));
+  EXPECT_FALSE(::IsWindowVisible(inserted.Handle()));
+}
+
 TEST_F(TabPageTest, ThePagesFillTheTabBodyBelowTheTabs) {
   RECT page{};
   ::GetWindowRect(pages[0]->Handle(), &page);

@@ -10,6 +10,7 @@
 #include "toolkit/check_box.h"
 #include "toolkit/masked_time_field.h"
 #include "toolkit/numeric_field.h"
+#include "toolkit/text_field.h"
 
 namespace ostrevin::toolkit {
 namespace {
@@ -293,6 +294,40 @@ TEST_F(MaskedTimeFieldTest, APasteTakesTheClipboardsTextThroughTheMask) {
   EXPECT_EQ(field->Text(), L"7 :45");
   PressKey(VK_ESCAPE);
   EXPECT_EQ(field->Text(), L"08:30") << "a paste is an edit";
+}
+
+class TextFieldTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    field = std::make_unique<TextField>(*dialog, TextFieldDesign{.name = L"edTimeServer",
+                                                                 .place = {16, 138, 233, 21},
+                                                                 .text = L"ntp.local",
+                                                                 .maxLength = 12,
+                                                                 .onChange = Record(L"change")});
+  }
+
+  std::unique_ptr<TextField> field;
+};
+
+TEST_F(TextFieldTest, TypingChangesTheTextUpToItsLengthAndRaisesAChangeForEachNewText) {
+  EXPECT_EQ(ShownText(field->Handle()), L"ntp.local");
+  ShowDialog();
+  field->SetFocus();
+  ::SendMessageW(field->Handle(), EM_SETSEL, 0, -1);
+  Type(L"10.0.0.5:11123");
+  EXPECT_EQ(field->Text(), L"10.0.0.5:111");
+  EXPECT_EQ(ShownText(field->Handle()), L"10.0.0.5:111");
+  EXPECT_EQ(events.size(), 12u);
+  EXPECT_EQ(events.back(), L"change edTimeServer");
+}
+
+TEST_F(TextFieldTest, CodeSettingTheTextItHasRaisesNothing) {
+  field->SetText(L"ntp.local");
+  EXPECT_TRUE(events.empty());
+  field->SetText(L"");
+  EXPECT_EQ(field->Text(), L"");
+  EXPECT_EQ(events, std::vector<std::wstring>{L"change edTimeServer"});
 }
 
 }  // namespace

@@ -91,18 +91,19 @@ class LessonListTest : public WorkFormTest {
   std::unique_ptr<TLessonListF> dialog;
 };
 
-TEST_F(LessonListTest, TheDialogHasItsCaptionSizeAndFourTabsAndOpensOnTheGeneralTab) {
+TEST_F(LessonListTest, TheDialogHasItsCaptionSizeAndFiveTabsAndOpensOnTheGeneralTab) {
   TLessonListF& d = NewDialog();
   EXPECT_EQ(d.Caption(), L"Настройки");
   RECT client{};
   ::GetClientRect(d.Handle(), &client);
   EXPECT_EQ(client.right, 441);
-  EXPECT_EQ(client.bottom, 301);
+  EXPECT_EQ(client.bottom, 325);
   const LONG style = ::GetWindowLongW(d.Handle(), GWL_STYLE);
   EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-  ASSERT_EQ(d.PageControl1.PageCount(), 4);
-  const wchar_t* captions[] = {L"Расписание уроков и звонков", L"Общие", L"Звуки", L"О программе"};
-  for (int index = 0; index < 4; ++index) {
+  ASSERT_EQ(d.PageControl1.PageCount(), 5);
+  const wchar_t* captions[] = {L"Расписание уроков и звонков", L"Общие", L"Звуки", L"Звонки",
+                               L"О программе"};
+  for (int index = 0; index < 5; ++index) {
     wchar_t text[64] = {};
     TCITEMW item{};
     item.mask = TCIF_TEXT;
@@ -348,6 +349,43 @@ TEST_F(LessonListTest, TheLinkOpensItsAddress) {
   EXPECT_EQ(d.lbURL.Caption(), L"www.ostrevin.org");
   EXPECT_EQ(services.openedUrls, std::vector<std::wstring>{L"https://www.ostrevin.org"})
       << "with its scheme, never a file of that name";
+}
+
+TEST_F(LessonListTest, TheBellsTabShowsTheOffsetInWordsAndTheServersName) {
+  settings.BellOffset = -40;
+  settings.JoinLesson = false;
+  settings.TimeServer = L"ntp.school.local:11123";
+  TLessonListF& d = ShowDialog();
+  EXPECT_EQ(d.rgBellDirection.ItemIndex(), 1);  // "отстаёт на"
+  EXPECT_EQ(d.edBellOffset.Text(), L"40");
+  EXPECT_FALSE(d.cbJoinLesson.Checked());
+  EXPECT_EQ(ShownText(d.edTimeServer.Handle()), L"ntp.school.local:11123");
+  EXPECT_EQ(settings.BellOffset, -40) << "showing the dialog keeps the offset";
+  EXPECT_EQ(::GetParent(d.edBellOffset.Handle()), d.TabSheet5.Handle());
+  EXPECT_EQ(::GetParent(d.cbJoinLesson.Handle()), d.TabSheet2.Handle());
+}
+
+TEST_F(LessonListTest, TheWayAndTheSecondsOfTheBellMakeTheOffset) {
+  TLessonListF& d = ShowDialog();
+  TypeInto(d.edBellOffset.Handle(), L"25");
+  EXPECT_EQ(settings.BellOffset, 25) << "ahead by default";
+  d.rgBellDirection.SetItemIndex(1);
+  EXPECT_EQ(settings.BellOffset, -25);
+  TypeInto(d.edBellOffset.Handle(), L"4000");
+  EXPECT_EQ(settings.BellOffset, -3600) << "an hour at most";
+  d.rgBellDirection.SetItemIndex(0);
+  EXPECT_EQ(settings.BellOffset, 3600);
+}
+
+TEST_F(LessonListTest, TheJoiningBoxAndTheServersNameGoIntoTheSettings) {
+  TLessonListF& d = ShowDialog();
+  ASSERT_TRUE(d.cbJoinLesson.Checked());
+  Click(d.cbJoinLesson.Handle());
+  EXPECT_FALSE(settings.JoinLesson);
+  TypeInto(d.edTimeServer.Handle(), L"  10.0.0.5:123 ");
+  EXPECT_EQ(settings.TimeServer, L"10.0.0.5:123");
+  ::SetWindowTextW(d.edTimeServer.Handle(), L"");
+  EXPECT_EQ(settings.TimeServer, L"");
 }
 
 // OK pressed with the keyboard: Enter on the dialog, as the user does.

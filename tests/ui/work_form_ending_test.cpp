@@ -89,8 +89,9 @@ void ClickExitButton(WorkFormTest&, TWorkF& workF) {
                  reinterpret_cast<LPARAM>(workF.ToolBar1.Handle()));
 }
 
+// "Выход" is the menu's last item.
 void ChooseExitInTrayMenu(WorkFormTest&, TWorkF& workF) {
-  workF.TrayPopup.Choose(4);
+  workF.TrayPopup.Choose(::GetMenuItemCount(workF.TrayPopup.Handle()) - 1);
 }
 
 void SendCloseMessage(WorkFormTest&, TWorkF& workF) {
