@@ -109,7 +109,6 @@ open_tray_menu() {
   before=$(visible_windows)
   xdotool mousemove "$icon_x" "$icon_y" click 3
   menu=
-  local clicked=$SECONDS
   new_menu() {
     local window _x _y _w h
     for window in $(comm -13 <(echo "$before") <(visible_windows)); do
@@ -119,11 +118,6 @@ open_tray_menu() {
         return 0
       fi
     done
-    # A click the busy tray let pass is given once more.
-    if [ $((SECONDS - clicked)) -ge 5 ] && [ "$clicked" -ge 0 ]; then
-      clicked=-100
-      xdotool mousemove "$icon_x" "$icon_y" click 3
-    fi
     return 1
   }
   # A click that comes while the tray is busy with another icon of the
@@ -136,6 +130,8 @@ open_tray_menu() {
     xdotool mousemove "$icon_x" "$icon_y" click 3
   done
   read -r mx my mw mh < <(geometry "$menu")
+  # The menu is drawn before it follows the mouse: a click at once can be lost.
+  sleep 0.5
 }
 
 # The tray menu: "Показать", "Показывать номер текущего урока", "Настройки",

@@ -24,6 +24,9 @@ weekday=$(date +%u)
   [ "$weekday" -le 5 ] && printf '%s\r\n' "[$weekday]" '1=1'
   printf '%s\r\n' '[Times]' "1=$start" \
     '[Common]' 'ShowCurrNo=1' 'bOfferExit=0' 'bWarnBeforeLesson=0' '[Sounds]' 'AllSndsOFF=1'
+  # Joined at start, the lesson would bring up the timer window, whose fade
+  # can take the foreground from the tray menu this test opens.
+  printf '%s\r\n' '[Bell]' 'JoinLesson=0'
 } >"$ini"
 
 screen="$work/screen.png"
