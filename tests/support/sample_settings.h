@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "settings/settings.h"
 
 namespace ostrevin::test_support {
@@ -7,5 +9,12 @@ namespace ostrevin::test_support {
 // What a load from a file without any of the program's keys gives: every
 // key's documented default and the built-in start times.
 Settings SettingsFileDefaults();
+
+// A lesson of a bell schedule from its start and its length.
+BellLesson LessonAt(int hour, int minute, int minutes);
+
+// count lessons of one length from a first start, each break as long.
+std::vector<BellLesson> EvenLessons(int count, int hour, int minute, int minutes,
+                                    int breakMinutes);
 
 }  // namespace ostrevin::test_support
