@@ -35,14 +35,23 @@ bool AreSoundLessons(const std::vector<BellLesson>& lessons) {
 
 std::vector<BellLesson> SoundLessons(const std::vector<BellLesson>& lessons) {
   std::vector<BellLesson> sound;
-  for (const BellLesson& lesson : lessons) {
-    if (sound.size() == kMaxScheduleLessons) break;
-    if (!IsLessonOfOneDay(lesson)) continue;
-    // Touching is allowed: some schools ring double lessons without a break.
-    if (!sound.empty() && lesson.start < sound.back().end) continue;
-    sound.push_back(lesson);
+  for (const std::size_t position : SoundLessonPositions(lessons)) {
+    sound.push_back(lessons[position]);
   }
   return sound;
+}
+
+std::vector<std::size_t> SoundLessonPositions(const std::vector<BellLesson>& lessons) {
+  std::vector<std::size_t> kept;
+  for (std::size_t position = 0; position < lessons.size(); ++position) {
+    if (kept.size() == kMaxScheduleLessons) break;
+    const BellLesson& lesson = lessons[position];
+    if (!IsLessonOfOneDay(lesson)) continue;
+    // Touching is allowed: some schools ring double lessons without a break.
+    if (!kept.empty() && lesson.start < lessons[kept.back()].end) continue;
+    kept.push_back(position);
+  }
+  return kept;
 }
 
 std::wstring CleanScheduleName(const std::wstring& text) {

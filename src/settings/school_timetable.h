@@ -76,6 +76,8 @@ bool AreSoundLessons(const std::vector<BellLesson>& lessons);
 // of one day, or starts before the one kept before it ends, is dropped, and
 // lessons beyond the sixteenth are.
 std::vector<BellLesson> SoundLessons(const std::vector<BellLesson>& lessons);
+// The positions of the lessons SoundLessons keeps.
+std::vector<std::size_t> SoundLessonPositions(const std::vector<BellLesson>& lessons);
 
 // A name as the timetable keeps it: control characters dropped, blanks and
 // enclosing quotation marks (which the settings file would strip) taken off
