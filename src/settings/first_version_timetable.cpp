@@ -50,7 +50,15 @@ SchoolTimetable FirstVersionTimetable(const Settings& settings) {
   const int minutes = settings.LessLen / kTenthsPerMinute;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     const int start = MinuteOf(settings.StartTime(slot));
-    schedule.lessons.push_back({start, start + minutes});
+    int end = std::min(start + minutes, kMinutesPerDay - 1);
+    // A lesson longer than its slot ran into the next one, which began
+    // unless the longer one was taught: each keeps its own bell, and its
+    // number, which the teacher's lessons go by.
+    if (slot < kSlotCount) {
+      const int next = MinuteOf(settings.StartTime(slot + 1));
+      if (next > start) end = std::min(end, next);
+    }
+    schedule.lessons.push_back({start, end});
   }
   schedule.lessons = SoundLessons(schedule.lessons);
   SchoolTimetable timetable;

@@ -13,8 +13,9 @@ namespace ostrevin {
 // "Основное" of seven lessons of LessLen counted from 1, mapped to every day
 // of the week as the number icon has always placed the time among the seven
 // lessons on every day, the teacher's lessons of Monday to Friday from their
-// rows and none on Saturday and Sunday. Lessons that break a schedule's rules
-// (overlapping, past midnight) are left out.
+// rows and none on Saturday and Sunday. A lesson that would run into the next
+// slot's start ends there, one that would run past midnight ends at 23:59;
+// a slot whose start comes before the one before it is left out.
 SchoolTimetable FirstVersionTimetable(const Settings& settings);
 
 // Sets the first version's fields (StartTimes, LessonOn) to the school's

@@ -95,9 +95,13 @@ std::vector<int> DaysUsingSchedule(const SchoolTimetable& timetable, int index) 
 }
 
 std::wstring UnusedScheduleName(const SchoolTimetable& timetable, const std::wstring& base) {
-  std::wstring name = base;
-  for (int suffix = 2; FindSchedule(timetable, name); ++suffix) {
-    name = base + L" " + std::to_wstring(suffix);
+  // Cut so that the name with its suffix is still whole when it is kept.
+  auto withSuffix = [&](const std::wstring& suffix) {
+    return CleanScheduleName(base.substr(0, kMaxScheduleNameLength - suffix.size())) + suffix;
+  };
+  std::wstring name = withSuffix({});
+  for (int number = 2; FindSchedule(timetable, name); ++number) {
+    name = withSuffix(L" " + std::to_wstring(number));
   }
   return name;
 }

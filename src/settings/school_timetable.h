@@ -95,8 +95,8 @@ bool IsFreeScheduleName(const SchoolTimetable& timetable, const std::wstring& na
 // The days mapped to the schedule, in the week's order.
 std::vector<int> DaysUsingSchedule(const SchoolTimetable& timetable, int index);
 
-// A name built from base that no schedule has: base itself, or base followed
-// by " 2", " 3" ...
+// A clean name built from base that no schedule has: base itself, or base
+// followed by " 2", " 3" ..., base cut short where the name would be too long.
 std::wstring UnusedScheduleName(const SchoolTimetable& timetable, const std::wstring& base);
 
 // Adds a schedule at the end; returns its index. The caller keeps to the

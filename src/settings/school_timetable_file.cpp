@@ -89,10 +89,12 @@ SchoolTimetable ReadTimetable(ProfileFile& file) {
   SchoolTimetable timetable;
   for (int position = 0; position < kMaxSchedules; ++position) {
     const std::wstring section = ScheduleSection(position);
-    std::wstring name = CleanScheduleName(file.ReadString(section, kNameKey));
-    // The week finds schedules by name: of two with one name, the first is it.
-    if (name.empty() || FindSchedule(timetable, name)) continue;
-    timetable.schedules.push_back(ReadSchedule(file, section, std::move(name)));
+    const std::wstring name = CleanScheduleName(file.ReadString(section, kNameKey));
+    if (name.empty()) continue;
+    // The week finds schedules by name, and finds the first of two with one
+    // name; the second keeps its bells under a name of its own.
+    timetable.schedules.push_back(
+        ReadSchedule(file, section, UnusedScheduleName(timetable, name)));
   }
   if (!timetable.InUse()) return timetable;
   for (int day = 0; day < kDaysInWeek; ++day) {

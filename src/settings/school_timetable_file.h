@@ -23,8 +23,8 @@ namespace ostrevin {
 // version's, as the file's first version keys hold it. Hand-edited nonsense
 // loads as its sound part: lessons that overlap the one before, end before
 // they start or come after the sixteenth are left out, a schedule whose name
-// another has already is left out, a day mapped to an unknown name has no
-// lessons. With a school's timetable, the first version's timetable fields
+// another has already gets a number after it ("Основное 2"), a day mapped to
+// an unknown name has no lessons. With a school's timetable, the first version's timetable fields
 // are set to what version 1.0 should read.
 void LoadSchoolTimetable(Settings& settings, ProfileFile& file);
 

@@ -1,6 +1,7 @@
 # Sourced by the end-to-end scripts: the project's Wine, the real program in a
 # folder of its own, and the windows of the test display seen through xdotool.
-# The caller sets `exe` (the built ostrevin.exe) before sourcing.
+# The caller sets `exe` (the built ostrevin.exe) and, where it needs it,
+# `helper` (the e2e helper: ticks and the clipboard) before sourcing.
 set -euo pipefail
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -77,6 +78,26 @@ program_ended() {
 # write_settings <line...>: the settings file beside the program, CRLF lines.
 write_settings() {
   printf '%s\r\n' "$@" >"$ini"
+}
+
+# write_unicode_settings <line...>: the settings file in UTF-16 with its
+# byte-order mark, which the profile functions keep, so that Cyrillic schedule
+# names survive whatever the system's code page.
+write_unicode_settings() {
+  { printf '\xFF\xFE'; printf '%s\r\n' "$@" | iconv -f UTF-8 -t UTF-16LE; } >"$ini"
+}
+
+# unicode_value_of <section> <key>: a value of the UTF-16 settings file.
+unicode_value_of() {
+  local text="$work/ini-utf8.txt"
+  iconv -f UTF-16 -t UTF-8 "$ini" >"$text"
+  ini_value_in "$text" "$1" "$2"
+}
+
+# ticks <count>: that many ticks of the program's timer, handed to it at once.
+ticks() {
+  wine "$helper" ticks "$1" </dev/null >/dev/null 2>>"$work/wine.log" ||
+    fail "the program's timer window did not take $1 ticks"
 }
 
 # start_program: the program, copied into the work folder, started there in the

@@ -63,17 +63,28 @@ TEST(FirstVersionTimetableTest, IsOneScheduleOfSevenLessonsOnEveryDay) {
   EXPECT_TRUE(timetable.week[kSunday].taught.none());
 }
 
-TEST(FirstVersionTimetableTest, LeavesOutWhatNoScheduleCanHold) {
+TEST(FirstVersionTimetableTest, EndsALessonAtTheNextStartAndAtTheEndOfTheDay) {
   Settings settings = SettingsFileDefaults();
-  settings.LessLen = 1000;  // 100-minute lessons overlap the next start
+  settings.LessLen = 1000;  // 100-minute lessons run into the next start
   settings.StartTime(1) = EncodeTimeOfDay(8, 30, 15, 0);  // seconds from a hand-edited file
   settings.StartTime(7) = EncodeTimeOfDay(23, 0, 0, 0);   // would end past midnight
 
   const SchoolTimetable timetable = FirstVersionTimetable(settings);
 
   EXPECT_EQ(timetable.schedules[0].lessons,
-            (std::vector<BellLesson>{LessonAt(8, 30, 100), LessonAt(10, 30, 100),
-                                     LessonAt(12, 25, 100)}));
+            (std::vector<BellLesson>{{510, 570}, {570, 630}, {630, 690}, {690, 745}, {745, 800},
+                                     {800, 900}, {1380, 1439}}));
+}
+
+TEST(FirstVersionTimetableTest, LeavesOutASlotThatStartsBeforeTheOneBefore) {
+  Settings settings = SettingsFileDefaults();
+  settings.StartTime(3) = EncodeTimeOfDay(9, 0, 0, 0);
+
+  const SchoolTimetable timetable = FirstVersionTimetable(settings);
+
+  ASSERT_EQ(timetable.schedules[0].lessons.size(), 6u);
+  EXPECT_EQ(timetable.schedules[0].lessons[1], LessonAt(9, 30, 45));
+  EXPECT_EQ(timetable.schedules[0].lessons[2], LessonAt(11, 30, 45));
 }
 
 // A timetable of bell schedules, seen by version 1.0.

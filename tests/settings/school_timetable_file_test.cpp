@@ -302,7 +302,7 @@ INSTANTIATE_TEST_SUITE_P(
         NonsenseCase{"TwoSchedulesOfOneName",
                      L"[Schedule1]\nName=A\n1=08:00-08:45\n[Schedule2]\nName=A\n1=09:00-09:45\n"
                      L"[Schedule3]\nName=B\n[Week]\nMonday=A\nTuesday=B\n",
-                     {L"A: 1=08:00-08:45", L"B:"},
+                     {L"A: 1=08:00-08:45", L"A 2: 1=09:00-09:45", L"B:"},
                      L"A B - - - - -"},
         NonsenseCase{"MissingNumbersCountOn",
                      L"[Schedule1]\nName=A\n1=08:00-08:45\n3=10:00-10:45\n",

@@ -138,6 +138,15 @@ TEST_F(TimetableTest, NamesAreFoundExactlyAndFreeOnlyOnce) {
   EXPECT_EQ(UnusedScheduleName(timetable, L"Новое расписание"), L"Новое расписание");
   AddSchedule(timetable, {.name = L"Основное 2", .firstNumber = 1, .lessons = {}});
   EXPECT_EQ(UnusedScheduleName(timetable, L"Основное"), L"Основное 3");
+
+  // Forty characters at most, the number included.
+  const std::wstring longName = L"Звонки пятых, шестых и седьмых классов 2";
+  ASSERT_EQ(longName.size(), kMaxScheduleNameLength);
+  AddSchedule(timetable, {.name = longName, .firstNumber = 1, .lessons = {}});
+  EXPECT_EQ(UnusedScheduleName(timetable, longName + L" (копия)"),
+            L"Звонки пятых, шестых и седьмых классов 3");
+  EXPECT_EQ(UnusedScheduleName(timetable, L"Звонки пятых, шестых и седьмых классов и восьмых"),
+            L"Звонки пятых, шестых и седьмых классов и");
 }
 
 TEST_F(TimetableTest, DaysUsingAScheduleComeInTheWeeksOrder) {

@@ -1,8 +1,20 @@
 #pragma once
 
+#include <ostream>
 #include <vector>
 
+#include "settings/lesson_times_text.h"
 #include "settings/settings.h"
+
+namespace ostrevin {
+
+// How GoogleTest shows a lesson of a schedule in a failed check.
+inline void PrintTo(const BellLesson& lesson, std::ostream* out) {
+  const std::wstring times = FormatLessonTimes(lesson);
+  *out << std::string(times.begin(), times.end());
+}
+
+}  // namespace ostrevin
 
 namespace ostrevin::test_support {
 

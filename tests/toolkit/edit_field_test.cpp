@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "dialog_test.h"
 #include "toolkit/check_box.h"
 #include "toolkit/masked_time_field.h"
 #include "toolkit/numeric_field.h"
+#include "toolkit/text_field.h"
 
 namespace ostrevin::toolkit {
 namespace {
@@ -168,6 +171,29 @@ TEST_F(MaskedTimeFieldTest, LeavingAnEditedIncompleteFieldIsRefusedAndEscapeAban
   EXPECT_EQ(reports.size(), 1u);
 }
 
+TEST_F(MaskedTimeFieldTest, AFieldThatMayStandForNoTimeCanBeLeftEmptyButNotHalfFilled) {
+  MaskedTimeField row(*dialog, {.name = L"MaskEdit9",
+                                .place = {288, 60, 41, 21},
+                                .text = L"08:30",
+                                .emptyAllowed = true});
+  ShowDialog();
+  row.SetFocus();
+  ::SendMessageW(row.Handle(), EM_SETSEL, 0, 5);
+  PressKey(VK_DELETE);
+  ASSERT_EQ(row.Text(), L"  :  ");
+  other->SetFocus();
+  app.ProcessMessages();
+  EXPECT_TRUE(reports.empty());
+  EXPECT_EQ(::GetFocus(), other->Handle());
+
+  row.SetFocus();
+  Type(L"9");
+  other->SetFocus();
+  app.ProcessMessages();
+  EXPECT_EQ(reports.size(), 1u) << "half filled";
+  EXPECT_EQ(::GetFocus(), row.Handle());
+}
+
 TEST_F(MaskedTimeFieldTest, AnIncompleteFieldTheUserDidNotEditMayBeLeft) {
   field->SetText(L"");
   ShowDialog();
@@ -183,6 +209,69 @@ TEST_F(MaskedTimeFieldTest, APasteOrAReplacedSelectionIsTypedThroughTheMask) {
   ::SendMessageW(field->Handle(), EM_SETSEL, 0, 5);
   ::SendMessageW(field->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"7:4-5"));
   EXPECT_EQ(field->Text(), L"7 :45") << "typed from the first place, the colon jumps";
+}
+
+class TextFieldTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    field = std::make_unique<TextField>(*dialog, TextFieldDesign{.name = L"edScheduleName",
+                                                                 .place = {66, 134, 118, 21},
+                                                                 .text = L"Основное",
+                                                                 .maxLength = 10,
+                                                                 .onChange = Record(L"change"),
+                                                                 .onEnter = Record(L"enter"),
+                                                                 .onExit = Record(L"exit")});
+    other = std::make_unique<CheckBox>(*dialog,
+                                       CheckBoxDesign{.name = L"other", .place = {8, 8, 100, 17}});
+  }
+
+  std::unique_ptr<TextField> field;
+  std::unique_ptr<CheckBox> other;
+};
+
+TEST_F(TextFieldTest, TakesTypedTextUpToItsLengthAndRaisesItsEvents) {
+  ShowDialog();
+  EXPECT_EQ(ShownText(field->Handle()), L"Основное");
+  field->SetFocus();
+  field->SelectAll();
+  Type(L"Вторая смена");
+  EXPECT_EQ(field->Text(), L"Вторая сме") << "ten characters";
+  other->SetFocus();
+  app.ProcessMessages();
+  ASSERT_GE(events.size(), 3u);
+  EXPECT_EQ(events.front(), L"enter edScheduleName");
+  EXPECT_EQ(events.back(), L"exit edScheduleName");
+  EXPECT_EQ(std::count(events.begin(), events.end(), L"change edScheduleName"), 10);
+}
+
+TEST_F(TextFieldTest, CodeSettingTheTextItHasRaisesNothing) {
+  field->SetText(L"Основное");
+  EXPECT_TRUE(events.empty());
+  field->SetText(L"Суббота");
+  EXPECT_EQ(field->Text(), L"Суббота");
+  EXPECT_EQ(ShownText(field->Handle()), L"Суббота");
+  EXPECT_EQ(events, std::vector<std::wstring>{L"change edScheduleName"});
+}
+
+TEST_F(TextFieldTest, AHiddenFieldIsPassedOverByTheTabKey) {
+  NumericField number(*dialog, {.name = L"edWarnVal", .place = {8, 60, 40, 22}, .limits = {0, 60}});
+  ShowDialog();
+  field->SetVisible(false);
+  number.SetVisible(false);
+  EXPECT_FALSE(field->Visible());
+  EXPECT_FALSE(::IsWindowVisible(number.ArrowsHandle())) << "the arrows go with their field";
+  other->SetFocus();
+  PressKey(VK_TAB);
+  EXPECT_EQ(::GetFocus(), other->Handle()) << "no other control to go to";
+  field->SetVisible(true);
+  number.SetVisible(true);
+  EXPECT_TRUE(::IsWindowVisible(number.ArrowsHandle()));
+  other->SetFocus();
+  PressKey(VK_TAB);
+  EXPECT_EQ(::GetFocus(), number.Handle());
+  PressKey(VK_TAB);
+  EXPECT_EQ(::GetFocus(), field->Handle());
 }
 
 }  // namespace
