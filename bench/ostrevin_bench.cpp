@@ -6,12 +6,17 @@
 //             times, in the real notification area;
 //   idle      the real program's loop left alone: what wakes it up;
 //   dialog    the settings dialog opened, taken through its four tabs and
-//             closed, many times.
+//             closed, many times;
+//   weeks     a week of ticks on the first version's timetable of seven
+//             lessons, then one on the largest school timetable (seven days
+//             of sixteen lessons from several bell schedules), round after
+//             round.
 // Each prints the GDI and USER objects before and after, and its time.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +28,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "gdi_handle_count.h"
 #include "settings/settings.h"
@@ -179,6 +185,161 @@ int RunTicks(int ticks) {
                 Milliseconds(elapsed) / ticks);
     PrintObjects("ticks", before, after);
   }
+  return 0;
+}
+
+// The largest timetable a school can have: four bell schedules of sixteen
+// lessons (one counting from 0), every day of the week mapped to one, and
+// every lesson the teacher's.
+std::string LargestWeek() {
+  struct Schedule {
+    const char* name;
+    int firstNumber;
+    int startMinute;
+    int lessonMinutes;
+    int breakMinutes;
+  };
+  const Schedule schedules[] = {{"Main", 1, 7 * 60, 40, 5},
+                                {"Monday", 0, 6 * 60 + 30, 40, 5},
+                                {"Saturday", 1, 7 * 60 + 30, 35, 5},
+                                {"Short", 1, 8 * 60, 30, 5}};
+  const char* const days[] = {"Monday", "Tuesday", "Wednesday", "Thursday",
+                              "Friday", "Saturday", "Sunday"};
+  const char* const mapping[] = {"Monday", "Main", "Main", "Short", "Main", "Saturday", "Main"};
+  std::ostringstream text;
+  text << "[Week]\r\n";
+  for (int day = 0; day < 7; ++day) {
+    text << days[day] << '=' << mapping[day] << "\r\n" << days[day] << "Lessons=";
+    for (int number = 0; number <= 16; ++number) text << (number ? "," : "") << number;
+    text << "\r\n";
+  }
+  auto clock = [](int minute) {
+    char time[6];
+    std::snprintf(time, sizeof time, "%02d:%02d", minute / 60, minute % 60);
+    return std::string(time);
+  };
+  int section = 0;
+  for (const Schedule& schedule : schedules) {
+    text << "[Schedule" << ++section << "]\r\nName=" << schedule.name << "\r\n";
+    for (int lesson = 0; lesson < 16; ++lesson) {
+      const int start =
+          schedule.startMinute + lesson * (schedule.lessonMinutes + schedule.breakMinutes);
+      text << schedule.firstNumber + lesson << '=' << clock(start) << '-'
+           << clock(start + schedule.lessonMinutes) << "\r\n";
+    }
+  }
+  text << "[Common]\r\nbOfferExit=0\r\nbWarnBeforeLesson=1\r\nShowCurrNo=1\r\n";
+  return text.str();
+}
+
+// What ticks of one kind cost.
+struct TickCost {
+  double milliseconds = 0;
+  long long ticks = 0;
+  void Add(double spent) {
+    milliseconds += spent;
+    ++ticks;
+  }
+  double PerTick() const { return ticks ? milliseconds / ticks : 0; }
+};
+
+// The real notification area, counting what it is asked: most of a tick's
+// time goes to the number icon's pictures and the shell.
+class CountingShell final : public TrayShell {
+ public:
+  bool Notify(DWORD message, NOTIFYICONDATAW& data) override {
+    ++requests;
+    return SystemTrayShell().Notify(message, data);
+  }
+  long long requests = 0;
+};
+
+// A tick's situation: whether a lesson ran, and how many requests it made of
+// the notification area (an idle tick in a break redraws the number icon
+// twice, one in a lesson mostly not at all; a warning adds a balloon).
+using TickKind = std::pair<bool, long long>;
+
+struct WeekRun {
+  std::map<TickKind, TickCost> kinds;
+  TickCost all;
+  TickCost firstHalf;   // every tick of the first half of the run
+  TickCost secondHalf;  // and of the second
+  long long lessons = 0;
+  Objects before{};
+  Objects after{};
+};
+
+// Weeks of ticks on one settings file, each tick timed by its kind.
+WeekRun RunWeek(const std::string& settingsText, int ticks) {
+  const TempSettingsFile file(settingsText);
+  Settings settings;
+  TickingClock clock;
+  FastServices services;
+  CountingShell shell;
+  WeekRun run;
+  TWorkF workF(settings, clock, services, shell, file.Path());
+  // A first school day warms every path up: lessons, balloons, the fade.
+  for (int tick = 0; tick < 2880; ++tick) Tick(workF, clock, tick);
+  run.before = CountObjects();
+  for (int tick = 0; tick < ticks; ++tick) {
+    const bool idle = workF.Clock.LessonState == lsIdle;
+    const long long requests = shell.requests;
+    const auto start = Clock::now();
+    Tick(workF, clock, tick);
+    const double spent = Milliseconds(Clock::now() - start);
+    run.kinds[{idle, shell.requests - requests}].Add(spent);
+    run.all.Add(spent);
+    (tick < ticks / 2 ? run.firstHalf : run.secondHalf).Add(spent);
+    if (idle && workF.Clock.LessonState != lsIdle) ++run.lessons;
+  }
+  toolkit::Application::Instance().ProcessMessages();
+  run.after = CountObjects();
+  return run;
+}
+
+void PrintWeekRun(const char* what, const WeekRun& run) {
+  std::printf(
+      "weeks: %s: %lld lessons, %.4f ms a tick; first half %.4f ms, second half %.4f ms a tick\n",
+      what, run.lessons, run.all.PerTick(), run.firstHalf.PerTick(), run.secondHalf.PerTick());
+  PrintObjects(what, run.before, run.after);
+}
+
+constexpr int kTicksAWeek = 7 * 24 * 120;
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// A week on the first version's seven-lesson week, then a week on the largest
+// week, round after round in this run, so that the load of the machine falls
+// alike on both; the ratio of their tick costs is the median of the rounds'.
+// The largest week has more lessons, breaks and warnings, so its ticks are
+// also compared kind by kind, each with the same kind of the seven-lesson week.
+int RunWeeks(int rounds) {
+  std::vector<double> ratios;
+  WeekRun seven;
+  WeekRun largest;
+  for (int round = 0; round < rounds; ++round) {
+    seven = RunWeek(EveryLessonEveryWeekday(), kTicksAWeek);
+    largest = RunWeek(LargestWeek(), kTicksAWeek);
+    ratios.push_back(largest.all.PerTick() / seven.all.PerTick());
+    std::printf("weeks: round %d: 7-lesson week %.4f ms a tick, largest week %.4f ms, %.2fx\n",
+                round + 1, seven.all.PerTick(), largest.all.PerTick(), ratios.back());
+  }
+  PrintWeekRun("7-lesson week, last round", seven);
+  PrintWeekRun("largest week (7 days of 16 lessons, 4 schedules), last round", largest);
+  for (const auto& [kind, cost] : largest.kinds) {
+    const auto same = seven.kinds.find(kind);
+    if (same == seven.kinds.end()) continue;
+    std::printf(
+        "weeks: %s tick with %lld tray requests: %.4f ms (%lld) against %.4f ms (%lld), %.2fx\n",
+        kind.first ? "an idle" : "a lesson", kind.second, cost.PerTick(), cost.ticks,
+        same->second.PerTick(), same->second.ticks, cost.PerTick() / same->second.PerTick());
+  }
+  std::printf("weeks: largest / 7-lesson, a tick: %.2fx, the median of %d rounds (target: within "
+              "1.2x)\n",
+              Median(ratios), rounds);
   return 0;
 }
 
@@ -384,6 +545,8 @@ int main(int argc, char** argv) {
   if (mode == "idle") return RunIdle(count > 0 ? count : 65);
   if (mode == "rebuilds") return RunRebuilds(count > 0 ? count : 100000);
   if (mode == "dialog") return RunDialog(count > 0 ? count : 1000);
-  std::fprintf(stderr, "usage: ostrevin_bench ticks|showhide|idle|rebuilds|dialog [count]\n");
+  if (mode == "weeks") return RunWeeks(count > 0 ? count : 3);
+  std::fprintf(stderr,
+               "usage: ostrevin_bench ticks|showhide|idle|rebuilds|dialog|weeks [count]\n");
   return 2;
 }

@@ -11,7 +11,11 @@
 #   4. the real program's loop left idle for 65 seconds: what wakes it;
 #   5. the settings dialog opened, taken through its four tabs and closed
 #      1 000 times, GDI and USER objects before and after;
-#   6. the size of ostrevin.exe and the DLLs it imports.
+#   6. the size of ostrevin.exe and the DLLs it imports;
+#   7. three rounds of a week of ticks on the first version's week of seven
+#      lessons and a week on the largest school timetable (7 days of 16
+#      lessons from 4 bell schedules): the tick cost's ratio, each kind of
+#      tick's cost compared, objects before and after.
 # OSTREVIN_BUILD_DIR names the build folder (build/win32 by default).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -33,6 +37,8 @@ echo "== 4. idle"
 wine "$bench" idle 65 </dev/null
 echo "== 5. settings dialog"
 wine "$bench" dialog 1000 </dev/null
+echo "== 7. weeks of the largest timetable"
+wine "$bench" weeks 3 </dev/null
 end_wine_on_virtual_display
 
 echo "== 6. the program file"

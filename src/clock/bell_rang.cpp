@@ -74,8 +74,7 @@ void LessonClock::BellRang() {
   // start watch began already has just taken its place at the bell.
   if (bell->isStart && bell->lesson.taught && LessonState == lsIdle &&
       !IsBegunToday(bell->lesson, schoolNow)) {
-    dueLesson_ = bell->lesson;
-    BeginLesson();
+    BeginLesson(bell->lesson);
   }
   JoinLessonInProgress();
   // After the lesson's start, which takes down any balloon.

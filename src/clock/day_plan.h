@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "clock/local_clock.h"
@@ -13,6 +15,10 @@ struct PlannedLesson {
   TimeOfDay start = 0.0;  // its bell
   TimeOfDay end = 0.0;    // not wrapped at midnight
   bool taught = false;    // the teacher's own: the clock begins it by itself
+  // What it runs for once begun, in tenths of a minute: its own length in a
+  // bell schedule. None in the first version's timetable, whose lessons run
+  // for the settings' LessLen as it stands at every tick.
+  std::optional<std::int32_t> length;
 
   bool operator==(const PlannedLesson&) const = default;
 };
@@ -21,9 +27,11 @@ struct PlannedLesson {
 // start watch scans them and the locator places the time among them.
 using DayPlan = std::vector<PlannedLesson>;
 
-// The lessons of the day of date; its time of day is not looked at. Every
-// day has the seven slots, so the lesson number and its breaks follow the
-// times on any day; the teacher teaches only on Monday to Friday.
+// The lessons of the day of date; its time of day is not looked at. With bell
+// schedules, the lessons of the schedule the week maps that weekday to (none
+// on a day without lessons); in the first version's timetable, the seven
+// slots on every day, so that the lesson number and its breaks follow the
+// times on any day, while the teacher teaches only on Monday to Friday.
 DayPlan PlanOfDay(const Settings& settings, const LocalDateTime& date);
 
 // False for a timetable not entered yet: no day has a lesson the teacher

@@ -8,6 +8,7 @@
 #include "clock/clock_host.h"
 #include "clock/day_plan.h"
 #include "clock/local_clock.h"
+#include "clock/passed_lessons.h"
 #include "settings/settings.h"
 
 namespace ostrevin {
@@ -27,13 +28,25 @@ class LessonClock {
   std::int32_t Elapsed = 0;      // tenths of a minute since the lesson began
   std::int32_t MinutesLeft = 0;  // whole minutes left, as last computed in the final part
   TimeOfDay DayEndTime = 0.0;    // when the end-of-day offer is made
-  std::int32_t CurrentLesson = 0;
-  std::int32_t PrevLesson = 0;
+  // The lesson going on now by the timetable's times, by its number; none in
+  // a break and outside the lessons.
+  std::optional<int> CurrentLesson;
+  // Where the day stands outside its lessons; kept while the time lies before
+  // today's first lesson, so a program left running overnight still shows
+  // that yesterday's lessons are over.
+  PassedLessons PrevLesson;
+  // What the running lesson runs for, in tenths of a minute, as the lesson
+  // begun set it: its own length in a bell schedule. None for a lesson begun
+  // by hand or by the first version's timetable: those run for the settings'
+  // LessLen as it stands at every tick.
+  std::optional<std::int32_t> RunLength;
 
   // The 30-second tick.
   void TimerTimer();
   void AdvanceLesson();
-  void BeginLesson();
+  // Begins a lesson now: the timetable's lesson that starts, or with none, a
+  // lesson begun by hand.
+  void BeginLesson(const std::optional<PlannedLesson>& lesson = std::nullopt);
   void EndLesson();
   void PlayFinalPartBeeps();
   void PlayStartSound();
@@ -74,14 +87,17 @@ class LessonClock {
   void AdvanceIntroPart();
   void AdvanceMainPart();
   void AdvanceFinalPart();
+  // The running lesson's length in tenths of a minute, now.
+  std::int32_t LessonLength() const;
   // Whole minutes from Elapsed to the end of the lesson, with the settings as
   // they are now.
   std::int32_t MinutesToLessonEnd() const;
 
-  // Scans today's lessons for a start this minute and warns of starts ahead;
-  // true when a lesson the teacher teaches starts this minute.
-  bool ScanTodaysLessons(const DayPlan& today, const LocalDateTime& now, TimeOfDay nowMin,
-                         TimeOfDay warnAt);
+  // The lesson the teacher teaches that starts this minute and has not been
+  // begun today, if any; on the way, the warnings of the starts ahead.
+  std::optional<PlannedLesson> DueLesson();
+  std::optional<PlannedLesson> ScanTodaysLessons(const DayPlan& today, const LocalDateTime& now,
+                                                 TimeOfDay nowMin, TimeOfDay warnAt);
   void GiveStartWarning();
   // Whether the end-of-day offer is due at this minute.
   bool IsDayOver(const DayPlan& today, TimeOfDay nowMin) const;
@@ -102,7 +118,7 @@ class LessonClock {
   bool IsBegunToday(const PlannedLesson& lesson, const LocalDateTime& now) const;
   void MarkBegun(const PlannedLesson& lesson, const LocalDateTime& now);
   // BeginLesson's first step: where the new lesson's time counts from.
-  void AnchorNewLesson();
+  void AnchorNewLesson(const std::optional<PlannedLesson>& lesson);
   void BeginLessonWithTimeGone(const PlannedLesson& lesson, const LocalDateTime& now,
                                std::int32_t elapsed);
   // The school's time of this tick, and the jump it made since the last one.
@@ -125,7 +141,6 @@ class LessonClock {
   std::int64_t anchorMoment_ = 0;  // the running lesson's bell, when anchoredToBell_
   bool anchoredToBell_ = false;
   std::int32_t cuedUpTo_ = 0;                 // the furthest Elapsed of the running lesson
-  std::optional<PlannedLesson> dueLesson_;    // found starting now by the start watch
   std::vector<BegunLesson> begunToday_;
   std::optional<LocalDateTime> lastSeen_;     // the school's time at the last tick or jump
   std::int64_t latestMoment_ = std::numeric_limits<std::int64_t>::min();

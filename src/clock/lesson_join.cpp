@@ -31,16 +31,15 @@ void LessonClock::MarkBegun(const PlannedLesson& lesson, const LocalDateTime& no
   begunToday_.push_back({midnight, lesson.number, WholeMilliseconds(lesson.start)});
 }
 
-// A lesson the start watch found counts from its bell, so that it follows the
+// A lesson of the timetable counts from its bell, so that it follows the
 // school's time when that moves; one begun by hand counts its ticks.
-void LessonClock::AnchorNewLesson() {
+void LessonClock::AnchorNewLesson(const std::optional<PlannedLesson>& lesson) {
   cuedUpTo_ = 0;
-  anchoredToBell_ = dueLesson_.has_value();
-  if (!dueLesson_) return;
+  anchoredToBell_ = lesson.has_value();
+  if (!lesson) return;
   const LocalDateTime now = clock_.Now();
-  anchorMoment_ = MomentOf(now) - MillisecondOfDay(now) + WholeMilliseconds(dueLesson_->start);
-  MarkBegun(*dueLesson_, now);
-  dueLesson_.reset();
+  anchorMoment_ = MomentOf(now) - MillisecondOfDay(now) + WholeMilliseconds(lesson->start);
+  MarkBegun(*lesson, now);
 }
 
 void LessonClock::JoinLessonInProgress() {
@@ -63,6 +62,7 @@ void LessonClock::JoinLessonInProgress() {
 void LessonClock::BeginLessonWithTimeGone(const PlannedLesson& lesson, const LocalDateTime& now,
                                           std::int32_t elapsed) {
   MarkBegun(lesson, now);
+  RunLength = lesson.length;
   anchoredToBell_ = true;
   anchorMoment_ = MomentOf(now) - MillisecondOfDay(now) + WholeMilliseconds(lesson.start);
   host_.ClearBalloon();
@@ -81,7 +81,7 @@ void LessonClock::BeginLessonWithTimeGone(const PlannedLesson& lesson, const Loc
 LessonStateKind LessonClock::PartAt(std::int32_t elapsed) const {
   if (elapsed < settings_.IntroTime) return lsIntro;
   // Widened: lengths read from the settings file are not range-checked.
-  if (elapsed < std::int64_t{settings_.LessLen} - settings_.FinishTime) return lsMain;
+  if (elapsed < std::int64_t{LessonLength()} - settings_.FinishTime) return lsMain;
   return lsFinal;
 }
 

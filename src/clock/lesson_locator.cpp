@@ -35,20 +35,28 @@ void LessonClock::LocateCurrentLesson() {
   const std::int64_t moment =
       WholeMilliseconds(EncodeTimeOfDay(now.hour, now.minute, now.second, now.millisecond));
   const PlannedLesson* covering = LessonCovering(today, moment);
-  CurrentLesson = covering ? covering->number : 0;
-  if (covering || today.empty()) return;
+  CurrentLesson = covering ? std::optional<int>(covering->number) : std::nullopt;
+  if (covering) return;
+  if (today.empty()) {
+    PrevLesson = {PassedLessons::Stage::NoneToday};
+    return;
+  }
   if (moment >= StartOf(today.back())) {
-    PrevLesson = today.back().number;
+    PrevLesson = {PassedLessons::Stage::Over};
     return;
   }
   for (std::size_t i = 0; i + 1 < today.size(); ++i) {
     if (EndOf(today[i]) <= moment && moment <= StartOf(today[i + 1])) {
-      PrevLesson = today[i].number;
+      PrevLesson = PassedLessons::After(today[i].number);
       return;
     }
   }
-  // Before the first lesson: the break number of the last call stands, so a
-  // program left running overnight still shows that yesterday's lessons are over.
+  // Before the first lesson: the stage of the last call stands, so a program
+  // left running overnight still shows that yesterday's lessons are over. Only
+  // "no lessons today" was about another day.
+  if (PrevLesson.stage == PassedLessons::Stage::NoneToday) {
+    PrevLesson = {PassedLessons::Stage::NotBegun};
+  }
 }
 
 }  // namespace ostrevin

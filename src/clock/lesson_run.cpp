@@ -57,7 +57,7 @@ void LessonClock::AdvanceIntroPart() {
 
 void LessonClock::AdvanceMainPart() {
   // Widened: lengths read from the settings file are not range-checked.
-  const std::int64_t finalPartStart = std::int64_t{settings_.LessLen} - settings_.FinishTime;
+  const std::int64_t finalPartStart = std::int64_t{LessonLength()} - settings_.FinishTime;
   if (Elapsed < finalPartStart) return;
   host_.SetGaugeColor(clRed);
   LessonState = lsFinal;
@@ -71,7 +71,7 @@ void LessonClock::AdvanceMainPart() {
 }
 
 void LessonClock::AdvanceFinalPart() {
-  if (Elapsed >= settings_.LessLen) {
+  if (Elapsed >= LessonLength()) {
     EndLesson();
   } else if (MinutesToLessonEnd() != MinutesLeft && IsNewGround()) {
     // The series is sized from the minutes left before this tick.
@@ -80,17 +80,22 @@ void LessonClock::AdvanceFinalPart() {
   MinutesLeft = MinutesToLessonEnd();
 }
 
-std::int32_t LessonClock::MinutesToLessonEnd() const {
-  // The difference of two 32-bit values, divided by ten, fits 32 bits again.
-  return static_cast<std::int32_t>((std::int64_t{settings_.LessLen} - Elapsed) / kTenthsPerMinute);
+std::int32_t LessonClock::LessonLength() const {
+  return RunLength.value_or(settings_.LessLen);
 }
 
-void LessonClock::BeginLesson() {
-  AnchorNewLesson();
+std::int32_t LessonClock::MinutesToLessonEnd() const {
+  // The difference of two 32-bit values, divided by ten, fits 32 bits again.
+  return static_cast<std::int32_t>((std::int64_t{LessonLength()} - Elapsed) / kTenthsPerMinute);
+}
+
+void LessonClock::BeginLesson(const std::optional<PlannedLesson>& lesson) {
+  AnchorNewLesson(lesson);
   host_.ClearBalloon();
   // The state comes before anything that may handle messages (the fade-in): a
   // tick handled meanwhile must find the lesson running.
   Elapsed = 0;
+  RunLength = lesson ? lesson->length : std::nullopt;
   LessonState = lsIntro;
   host_.SetGaugeColor(clGreen);
   host_.SetStartEnabled(false);

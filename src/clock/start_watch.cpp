@@ -39,10 +39,14 @@ std::wstring WarningTitle(int minutes) {
 }  // namespace
 
 void LessonClock::CheckLessonStart() {
-  if (IsLessonStartDue()) BeginLesson();
+  if (const std::optional<PlannedLesson> lesson = DueLesson()) BeginLesson(lesson);
 }
 
 bool LessonClock::IsLessonStartDue() {
+  return DueLesson().has_value();
+}
+
+std::optional<PlannedLesson> LessonClock::DueLesson() {
   // One reading of the clock serves the whole decision.
   const LocalDateTime now = clock_.Now();
   const DayPlan today = PlanOfDay(settings_, now);
@@ -52,13 +56,15 @@ bool LessonClock::IsLessonStartDue() {
   // A lesson beginning now says that the day is not over, so the end-of-day
   // question, whose modal loop goes on ticking, never meets a lesson that
   // this tick is about to begin.
-  if (ScanTodaysLessons(today, now, nowMin, warnAt)) return true;
+  if (std::optional<PlannedLesson> due = ScanTodaysLessons(today, now, nowMin, warnAt)) {
+    return due;
+  }
   // While the settings dialog is open the timetable may be half entered: it
   // decides nothing until the teacher is done with it.
   if (settings_.bOfferExit && !host_.SettingsDialogOpen() && IsDayOver(today, nowMin)) {
     OfferExit(now);
   }
-  return false;
+  return std::nullopt;
 }
 
 bool LessonClock::IsDayOver(const DayPlan& today, TimeOfDay nowMin) const {
@@ -73,18 +79,15 @@ bool LessonClock::IsDayOver(const DayPlan& today, TimeOfDay nowMin) const {
   return now > WholeMilliseconds(DayEndTime) && now > WholeMilliseconds(EndOfTeaching(today));
 }
 
-bool LessonClock::ScanTodaysLessons(const DayPlan& today, const LocalDateTime& now,
-                                    TimeOfDay nowMin, TimeOfDay warnAt) {
-  dueLesson_.reset();
+std::optional<PlannedLesson> LessonClock::ScanTodaysLessons(const DayPlan& today,
+                                                            const LocalDateTime& now,
+                                                            TimeOfDay nowMin, TimeOfDay warnAt) {
   for (const PlannedLesson& lesson : today) {
     if (SameMoment(lesson.start, nowMin)) {
       // A lesson not taught starting now, or one begun today already, does
       // not hide a later taught one that starts at the same minute; a taught
       // one ends the scan.
-      if (lesson.taught && !IsBegunToday(lesson, now)) {
-        dueLesson_ = lesson;
-        return true;
-      }
+      if (lesson.taught && !IsBegunToday(lesson, now)) return lesson;
       continue;
     }
     if (settings_.bWarnBeforeLesson && !warningsHeld_ && lesson.taught &&
@@ -92,7 +95,7 @@ bool LessonClock::ScanTodaysLessons(const DayPlan& today, const LocalDateTime& n
       GiveStartWarning();
     }
   }
-  return false;
+  return std::nullopt;
 }
 
 void LessonClock::GiveStartWarning() {

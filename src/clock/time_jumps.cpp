@@ -83,9 +83,9 @@ void LessonClock::PlaceLessonAt(std::int64_t elapsedMs) {
     return;
   }
   const std::int64_t elapsed = elapsedMs / kMillisecondsPerTenth;
-  if (elapsed < settings_.LessLen) {
+  if (elapsed < LessonLength()) {
     MoveLessonTo(static_cast<std::int32_t>(elapsed));
-  } else if (elapsed - settings_.LessLen < kTenthsPerTick) {
+  } else if (elapsed - LessonLength() < kTenthsPerTick) {
     // Over within the last half minute, as a tick would have ended it.
     EndLesson();
   } else {
@@ -108,7 +108,7 @@ void LessonClock::MoveLessonTo(std::int32_t elapsed) {
   }
   if (LessonState == lsFinal) {
     MinutesLeft = MinutesToLessonEnd();
-    if (std::int64_t{settings_.LessLen} - settings_.FinishTime > heardUpTo) {
+    if (std::int64_t{LessonLength()} - settings_.FinishTime > heardUpTo) {
       host_.BringForward();
       if (settings_.FinishPartSounds != fpsNone) host_.PlaySystemSound(kSoundFinalPart);
     }

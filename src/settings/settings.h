@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/school_timetable.h"
 #include "settings/time_of_day.h"
 
 namespace ostrevin {
@@ -36,6 +37,14 @@ struct Settings {
   bool CountDown = false;
   bool AllSndsOFF = false;
   FinishPartMode FinishPartSounds = fpsEveryMinute;
+
+  // Bell schedules: the school's timetable of named schedules, the week's
+  // mapping and the teacher's own lessons of every day. While it has no
+  // schedule (a file of the first version's format) the timetable is
+  // LessonOn, StartTimes and LessLen above; once it has one, those hold the
+  // timetable as version 1.0 reads it (UpdateFirstVersionTimetable) and
+  // LessLen is the length of a lesson begun by hand.
+  SchoolTimetable Timetable;
 
   // The school bell's time: the bell's offset from the computer's clock, a
   // lesson joined in progress, the school's time server.

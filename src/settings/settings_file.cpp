@@ -4,6 +4,7 @@
 #include <string_view>
 #include <variant>
 
+#include "settings/school_timetable_file.h"
 #include "settings/bell_settings.h"
 
 namespace ostrevin {
@@ -209,6 +210,7 @@ void LoadSettings(Settings& settings, ProfileFile& file, const RegionalTimeForma
     // holds no usable timetable, whatever the other slots say.
     if (settings.StartTime(1) == 0.0) ResetStartTimes(settings);
     for (const OptionKey& option : kOptionKeys) ReadOption(settings, file, option);
+    LoadSchoolTimetable(settings, file);
     LoadBellSettings(settings, file);
   });
 }
@@ -223,6 +225,7 @@ void SaveSettings(const Settings& settings, ProfileFile& file, const RegionalTim
     for (const OptionKey& option : kOptionKeys) {
       file.WriteString(option.section, option.key, OptionText(settings, option));
     }
+    SaveSchoolTimetable(settings, file);
     SaveBellSettings(settings, file);
   });
 }

@@ -20,6 +20,17 @@ void CheckBox::SetChecked(bool checked) {
   if (OnClick) OnClick(*this);
 }
 
+std::wstring CheckBox::Caption() const {
+  std::wstring caption(static_cast<size_t>(::GetWindowTextLengthW(Handle())) + 1, L'\0');
+  caption.resize(static_cast<size_t>(
+      ::GetWindowTextW(Handle(), caption.data(), static_cast<int>(caption.size()))));
+  return caption;
+}
+
+void CheckBox::SetCaption(const std::wstring& caption) {
+  ::SetWindowTextW(Handle(), caption.c_str());
+}
+
 // The box has already toggled itself: the event follows its new state.
 bool CheckBox::HandleCommand(HWND, WORD notifyCode, WORD) {
   if (notifyCode != BN_CLICKED) return false;

@@ -30,6 +30,8 @@ class CheckBox : public WindowedControl {
 
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
+  std::wstring Caption() const;
+  void SetCaption(const std::wstring& caption);
 
   ControlEvent OnClick;
 

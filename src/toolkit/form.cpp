@@ -7,6 +7,7 @@
 #include "toolkit/application.h"
 #include "toolkit/colors.h"
 #include "toolkit/error_guard.h"
+#include "toolkit/window_timer.h"
 #include "toolkit/windowed_control.h"
 
 namespace ostrevin::toolkit {
@@ -290,6 +291,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Application::Instance().Minimize();
         return 0;
       }
+      break;
+    case WM_TIMER:
+      // The system hands its own timer messages to the timers' callbacks; one
+      // without a callback was sent by someone else, as a program that drives
+      // the window's ticks does, and is taken as the timer's tick.
+      if (lParam == 0 && WindowTimer::FireByMessage(Handle(), wParam)) return 0;
       break;
     case WM_CLOSE:
       Close();

@@ -31,11 +31,15 @@ class ListBox : public WindowedControl {
   int ItemIndex() const;  // -1: none selected
   void SetItemIndex(int index);
   int ItemCount() const;
+  std::wstring ItemText(int index) const;
+  // Replaces the items, then selects the item at index (-1: none).
+  void SetItems(const std::vector<std::wstring>& items, int index);
 
   ControlEvent OnClick;
 
  private:
   bool HandleCommand(HWND child, WORD notifyCode, WORD id) override;
+  void AddItems(const std::vector<std::wstring>& items);
 };
 
 }  // namespace ostrevin::toolkit

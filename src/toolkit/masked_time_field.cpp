@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include "toolkit/application.h"
+#include "toolkit/clipboard.h"
 #include "toolkit/error_guard.h"
 #include "toolkit/form.h"
-#include "toolkit/model/clipboard_text.h"
 
 namespace ostrevin::toolkit {
 namespace {
@@ -18,28 +18,12 @@ constexpr wchar_t kCopyKey = 0x03;
 constexpr wchar_t kPasteKey = 0x16;
 constexpr wchar_t kCutKey = 0x18;
 
-// The clipboard's text, empty when it holds none. Another program put the
-// block there: it is read no further than its size.
-std::wstring ClipboardText(HWND owner) {
-  if (!::OpenClipboard(owner)) return {};
-  struct Closer {
-    ~Closer() { ::CloseClipboard(); }
-  } closer;
-  HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
-  if (!data) return {};
-  const auto* block = static_cast<const wchar_t*>(::GlobalLock(data));
-  if (!block) return {};
-  struct Unlocker {
-    HANDLE data;
-    ~Unlocker() { ::GlobalUnlock(data); }
-  } unlocker{data};
-  return TextOfClipboardBlock(block, ::GlobalSize(data));
-}
-
 }  // namespace
 
 MaskedTimeField::MaskedTimeField(Form& form, const MaskedTimeFieldDesign& design)
-    : WindowedControl(form, design.page), OnChange(design.onChange) {
+    : WindowedControl(form, design.page),
+      OnChange(design.onChange),
+      emptyAllowed_(design.emptyAllowed) {
   SetName(design.name);
   mask_.Assign(design.text);
   reported_ = mask_.Text();
@@ -108,7 +92,7 @@ void MaskedTimeField::Abandon() {
 // report's own message box takes the focus too, and is not refused again.
 void MaskedTimeField::CheckExit() {
   if (refusingExit_) return;
-  if (!modified_ || mask_.Complete()) {
+  if (!modified_ || mask_.Complete() || (emptyAllowed_ && mask_.Empty())) {
     modified_ = false;
     return;
   }

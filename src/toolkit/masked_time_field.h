@@ -18,6 +18,8 @@ struct MaskedTimeFieldDesign {
   TabPage* page = nullptr;
   ControlPlace place{};
   std::wstring text{};
+  // A field with no place filled may be left too: it stands for no time.
+  bool emptyAllowed = false;
   ControlEvent onChange{};  // the text changed
 };
 
@@ -26,9 +28,10 @@ struct MaskedTimeFieldDesign {
 // screen for the places not filled. Leaving the field for another control of
 // its form after the user edited it while a required place is unfilled is
 // refused: a beep, the error report "Invalid input value.  Use escape key to
-// abandon changes", and the focus stays; Escape brings back the text the
-// field had when it took the focus. Closing or cancelling the form, or
-// switching to another program, is no leaving and checks nothing.
+// abandon changes", and the focus stays (unless it is empty and the design
+// allows that); Escape brings back the text the field had when it took the
+// focus. Closing or cancelling the form, or switching to another program, is
+// no leaving and checks nothing.
 // OnChange runs whenever the text changes, by the user or by code, and never
 // when it is set to the text it has.
 class MaskedTimeField : public WindowedControl {
@@ -53,6 +56,7 @@ class MaskedTimeField : public WindowedControl {
   std::pair<size_t, size_t> Selection() const;
 
   TimeMask mask_;
+  bool emptyAllowed_;
   std::wstring reported_;
   TimeMask entered_;
   bool modified_ = false;

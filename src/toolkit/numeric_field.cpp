@@ -60,6 +60,11 @@ void NumericField::SetEnabled(bool enabled) {
   ::EnableWindow(arrows_.get(), enabled);
 }
 
+void NumericField::SetVisible(bool visible) {
+  WindowedControl::SetVisible(visible);
+  ::ShowWindow(arrows_.get(), visible ? SW_SHOWNA : SW_HIDE);
+}
+
 bool NumericField::HandleCommand(HWND, WORD notifyCode, WORD) {
   switch (notifyCode) {
     case EN_CHANGE:

@@ -47,6 +47,7 @@ class NumericField : public WindowedControl {
   HWND ArrowsHandle() const { return arrows_.get(); }
 
   void SetEnabled(bool enabled) override;
+  void SetVisible(bool visible) override;
 
   ControlEvent OnChange;
   ControlEvent OnExit;

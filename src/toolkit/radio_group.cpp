@@ -65,6 +65,11 @@ void RadioGroup::SetEnabled(bool enabled) {
   for (const UniqueWindow& item : items_) ::EnableWindow(item.get(), enabled);
 }
 
+void RadioGroup::SetVisible(bool visible) {
+  WindowedControl::SetVisible(visible);
+  for (const UniqueWindow& item : items_) ::ShowWindow(item.get(), visible ? SW_SHOWNA : SW_HIDE);
+}
+
 void RadioGroup::ShowSelection() {
   for (int index = 0; index < ItemCount(); ++index) {
     ::SendMessageW(ItemHandle(index), BM_SETCHECK,

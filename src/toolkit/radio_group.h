@@ -39,6 +39,7 @@ class RadioGroup : public WindowedControl {
   HWND ItemHandle(int index) const { return items_[static_cast<size_t>(index)].get(); }
 
   void SetEnabled(bool enabled) override;
+  void SetVisible(bool visible) override;
 
   ControlEvent OnClick;
 

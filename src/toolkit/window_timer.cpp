@@ -59,12 +59,17 @@ void WindowTimer::Update() {
 }
 
 void CALLBACK WindowTimer::Fired(HWND window, UINT, UINT_PTR id, DWORD) {
+  FireByMessage(window, id);
+}
+
+bool WindowTimer::FireByMessage(HWND window, UINT_PTR id) {
   const auto found = LiveTimers().find({window, id});
-  if (found == LiveTimers().end()) return;
+  if (found == LiveTimers().end()) return false;
   WindowTimer* timer = found->second;
   // A copy: the handler may destroy the timer.
   const std::function<void()> handler = timer->OnTimer;
   if (handler) RunGuarded(handler);
+  return true;
 }
 
 }  // namespace ostrevin::toolkit

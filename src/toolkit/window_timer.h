@@ -23,6 +23,12 @@ class WindowTimer {
   // A running timer starts its period anew.
   void SetInterval(UINT intervalMs);
 
+  // A WM_TIMER message that reached the window's procedure rather than the
+  // timer's callback (sent or posted to it by another program): the handler
+  // of the window's live timer with that id runs as at a tick. False when
+  // the window has no such timer.
+  static bool FireByMessage(HWND window, UINT_PTR id);
+
   std::function<void()> OnTimer;
 
  private:

@@ -64,6 +64,14 @@ void WindowedControl::SetEnabled(bool enabled) {
   ::EnableWindow(Handle(), enabled);
 }
 
+bool WindowedControl::Visible() const {
+  return (::GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void WindowedControl::SetVisible(bool visible) {
+  ::ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE);
+}
+
 bool WindowedControl::Focused() const {
   return Handle() && ::GetFocus() == Handle();
 }

@@ -27,6 +27,10 @@ class WindowedControl : public Control {
   bool Enabled() const;
   // A control made of several windows enables or disables them all.
   virtual void SetEnabled(bool enabled);
+  bool Visible() const;
+  // A control made of several windows shows or hides them all; a hidden
+  // control is passed over by the Tab key.
+  virtual void SetVisible(bool visible);
   bool Focused() const;
   void SetFocus();
 

@@ -1,15 +1,21 @@
 #include "ui/frm_lesson_list.h"
 
+#include <algorithm>
 #include <array>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/version.h"
 #include "settings/bell_settings.h"
+#include "settings/first_version_timetable.h"
+#include "settings/lesson_times_text.h"
 #include "settings/time_of_day.h"
 #include "system/program_path.h"
-#include "system/regional_time_format_win32.h"
 #include "system/settings_storage.h"
 #include "toolkit/application.h"
+#include "toolkit/clipboard.h"
 #include "toolkit/file_dialog.h"
 #include "toolkit/message_box.h"
 #include "ui/model/bell_offset_choice.h"
@@ -36,47 +42,50 @@ std::wstring TrimmedServerName(const std::wstring& text) {
   return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
 }
 
-// The timetable's rows: the slot box, the "С" label, the start field, the
-// "по" label and the end label of each slot, with the names and texts they
-// have when the dialog is created.
-struct SlotRow {
-  int boxTop;
-  int fieldTop;
-  int labelTop;
-  const wchar_t* fromLabel;
-  const wchar_t* toLabel;
-  const wchar_t* start;
-  const wchar_t* end;
-};
-constexpr std::array<SlotRow, kSlotCount> kSlotRows = {{
-    {28, 24, 28, L"Label2", L"Label3", L"08:30", L"9:15"},
-    {53, 49, 53, L"Label5", L"Label6", L"09:30", L"10:15"},
-    {77, 75, 79, L"Label8", L"Label9", L"10:30", L"11:15"},
-    {102, 100, 104, L"Label11", L"Label12", L"11:30", L"12:15"},
-    {127, 125, 129, L"Label14", L"Label15", L"12:25", L"13:10"},
-    {151, 151, 155, L"Label17", L"Label18", L"13:20", L"14:05"},
-    {176, 176, 180, L"Label20", L"Label21", L"14:15", L"15:00"},
-}};
+// The dialog's size: the timetable tab holds up to sixteen lessons.
+constexpr int kClientWidth = 556;
+constexpr int kClientHeight = 509;
+constexpr toolkit::ControlPlace kPageControlPlace{8, 8, 540, 452};
+constexpr int kBottomButtonsTop = 468;
 
-const SlotRow& RowOf(int slot) {
-  return kSlotRows[static_cast<size_t>(slot - 1)];
-}
+// The timetable tab's rows: each family's first row, and how far each next
+// one lies below it.
+struct RowLayout {
+  int top;
+  int pitch;
+  int Top(int row) const { return top + row * pitch; }
+};
+constexpr RowLayout kWeekRows{210, 25};
+constexpr RowLayout kBellRows{22, 22};
+constexpr RowLayout kTaughtRows{142, 17};
+// Labels stand lower than the fields beside them, level with their text.
+constexpr int kLabelDrop = 4;
+constexpr int kMaxScheduleNameChars = static_cast<int>(kMaxScheduleNameLength);
 
 std::wstring Numbered(const wchar_t* family, int number) {
   return family + std::to_wstring(number);
 }
 
-// The digit that ends the name of a member of a numbered family.
+// The number that ends the name of a member of a numbered family ("cb12").
 int NumberOf(const Control& sender) {
   const std::wstring& name = sender.Name();
-  return name.empty() ? 0 : name.back() - L'0';
+  std::size_t digits = name.size();
+  while (digits > 0 && name[digits - 1] >= L'0' && name[digits - 1] <= L'9') --digits;
+  return digits == name.size() ? 0 : std::stoi(name.substr(digits));
+}
+
+template <class Row>
+std::vector<std::unique_ptr<Row>> Rows(TLessonListF& dialog, int count) {
+  std::vector<std::unique_ptr<Row>> rows;
+  for (int row = 0; row < count; ++row) rows.push_back(std::make_unique<Row>(dialog, row));
+  return rows;
 }
 
 toolkit::FormDesign LessonListDesign() {
   return {.caption = L"Настройки",
           .border = toolkit::FormBorder::Dialog,
-          .clientWidth = 441,
-          .clientHeight = 325,
+          .clientWidth = kClientWidth,
+          .clientHeight = kClientHeight,
           .position = toolkit::FormPosition::ScreenCenter,
           .font = {.face = L"MS Sans Serif", .height = kFormFontHeight}};
 }
@@ -116,56 +125,83 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
     : Form(LessonListDesign(), owner),
       settings_(settings),
       services_(services),
-      PageControl1(*this, {.name = L"PageControl1", .place = {8, 8, 425, 273}}),
+      PageControl1(*this, {.name = L"PageControl1", .place = kPageControlPlace}),
       TabSheet1(PageControl1, {.name = L"TabSheet1", .caption = L"Расписание уроков и звонков"}),
       TabSheet2(PageControl1, {.name = L"TabSheet2", .caption = L"Общие"}),
       TabSheet4(PageControl1, {.name = L"TabSheet4", .caption = L"Звуки"}),
       TabSheet3(PageControl1, {.name = L"TabSheet3", .caption = L"О программе"}),
+      lbSchedules(*this, {.name = L"lbSchedules",
+                          .page = &TabSheet1,
+                          .place = {8, 6},
+                          .caption = L"Расписания звонков:",
+                          .autoSize = true}),
+      ScheduleList(*this, {.name = L"ScheduleList",
+                           .page = &TabSheet1,
+                           .place = {8, 22, 176, 108},
+                           .onClick = On(&TLessonListF::ScheduleListClick)}),
+      lbScheduleName(*this, {.name = L"lbScheduleName",
+                             .page = &TabSheet1,
+                             .place = {8, 138},
+                             .caption = L"Название:",
+                             .autoSize = true}),
+      edScheduleName(*this, {.name = L"edScheduleName",
+                             .page = &TabSheet1,
+                             .place = {66, 134, 118, 21},
+                             .maxLength = kMaxScheduleNameChars,
+                             .onChange = On(&TLessonListF::edScheduleNameChange),
+                             .onEnter = On(&TLessonListF::edScheduleNameEnter),
+                             .onExit = On(&TLessonListF::edScheduleNameExit)}),
+      btnAddSchedule(*this, {.name = L"btnAddSchedule",
+                             .page = &TabSheet1,
+                             .place = {8, 160, 56, 23},
+                             .caption = L"Добавить",
+                             .onClick = On(&TLessonListF::btnAddScheduleClick)}),
+      btnCopySchedule(*this, {.name = L"btnCopySchedule",
+                              .page = &TabSheet1,
+                              .place = {66, 160, 66, 23},
+                              .caption = L"Копировать",
+                              .onClick = On(&TLessonListF::btnCopyScheduleClick)}),
+      btnDeleteSchedule(*this, {.name = L"btnDeleteSchedule",
+                                .page = &TabSheet1,
+                                .place = {134, 160, 50, 23},
+                                .caption = L"Удалить",
+                                .onClick = On(&TLessonListF::btnDeleteScheduleClick)}),
+      lbWeek(*this, {.name = L"lbWeek",
+                     .page = &TabSheet1,
+                     .place = {8, 194},
+                     .caption = L"Дни недели:",
+                     .autoSize = true}),
+      WeekRows(Rows<WeekRow>(*this, kDaysInWeek)),
+      lbBells(*this, {.name = L"lbBells",
+                      .page = &TabSheet1,
+                      .place = {200, 6},
+                      .caption = L"Звонки:",
+                      .autoSize = true}),
+      BellRows(Rows<BellRow>(*this, kMaxScheduleLessons)),
+      cbCountFromZero(*this, {.name = L"cbCountFromZero",
+                              .page = &TabSheet1,
+                              .place = {200, 380, 120, 17},
+                              .caption = L"нумерация с нуля",
+                              .onClick = On(&TLessonListF::cbCountFromZeroClick)}),
+      btnPasteBells(*this, {.name = L"btnPasteBells",
+                            .page = &TabSheet1,
+                            .place = {200, 400, 113, 23},
+                            .caption = L"Вставить из буфера",
+                            .onClick = On(&TLessonListF::btnPasteBellsClick)}),
+      lbMyLessons(*this, {.name = L"lbMyLessons",
+                          .page = &TabSheet1,
+                          .place = {332, 6},
+                          .caption = L"Мои уроки:",
+                          .autoSize = true}),
       DaysList(*this, {.name = L"DaysList",
                        .page = &TabSheet1,
-                       .place = {16, 32, 113, 73},
-                       .items = {L"Понедельник", L"Вторник", L"Среда", L"Четверг", L"Пятница"},
+                       .place = {332, 22, 113, 97},
+                       .items = DayNamesOfWeek(),
                        .onClick = On(&TLessonListF::DaysListClick)}),
-      Label1(*this, {.name = L"Label1",
-                     .page = &TabSheet1,
-                     .place = {312, 8},
-                     .caption = L"Время:",
-                     .autoSize = true}),
-      cb1(*this, SlotBox(1)),
-      cb2(*this, SlotBox(2)),
-      cb3(*this, SlotBox(3)),
-      cb4(*this, SlotBox(4)),
-      cb5(*this, SlotBox(5)),
-      cb6(*this, SlotBox(6)),
-      cb7(*this, SlotBox(7)),
-      Label2(*this, FromLabel(1)),
-      Label5(*this, FromLabel(2)),
-      Label8(*this, FromLabel(3)),
-      Label11(*this, FromLabel(4)),
-      Label14(*this, FromLabel(5)),
-      Label17(*this, FromLabel(6)),
-      Label20(*this, FromLabel(7)),
-      MaskEdit1(*this, StartField(1)),
-      MaskEdit2(*this, StartField(2)),
-      MaskEdit3(*this, StartField(3)),
-      MaskEdit4(*this, StartField(4)),
-      MaskEdit5(*this, StartField(5)),
-      MaskEdit6(*this, StartField(6)),
-      MaskEdit7(*this, StartField(7)),
-      Label3(*this, ToLabel(1)),
-      Label6(*this, ToLabel(2)),
-      Label9(*this, ToLabel(3)),
-      Label12(*this, ToLabel(4)),
-      Label15(*this, ToLabel(5)),
-      Label18(*this, ToLabel(6)),
-      Label21(*this, ToLabel(7)),
-      end1(*this, EndLabel(1)),
-      end2(*this, EndLabel(2)),
-      end3(*this, EndLabel(3)),
-      end4(*this, EndLabel(4)),
-      end5(*this, EndLabel(5)),
-      end6(*this, EndLabel(6)),
-      end7(*this, EndLabel(7)),
+      lbDaySchedule(*this, {.name = L"lbDaySchedule",
+                            .page = &TabSheet1,
+                            .place = {332, 124, 192, 13}}),
+      TaughtRows(Rows<TaughtRow>(*this, kMaxScheduleLessons)),
       cbAutoStart(*this, {.name = L"cbAutoStart",
                           .page = &TabSheet2,
                           .place = {88, 4, 185, 17},
@@ -357,21 +393,21 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
                     .hint = L"Сайт разработчика",
                     .onClick = [this] { lbURLClick(); }}),
       btnSaveDataAs(*this, {.name = L"btnSaveDataAs",
-                            .place = {8, 288, 97, 33},
+                            .place = {8, kBottomButtonsTop, 97, 33},
                             .caption = L"Сохранить\r\nнастройки как...",
                             .onClick = On(&TLessonListF::btnSaveDataAsClick)}),
       btnOpenData(*this, {.name = L"btnOpenData",
-                          .place = {112, 288, 97, 33},
+                          .place = {112, kBottomButtonsTop, 97, 33},
                           .caption = L"Открыть\r\nнастройки...",
                           .onClick = On(&TLessonListF::btnOpenDataClick)}),
       btnOK(*this, {.name = L"btnOK",
-                    .place = {256, 292, 75, 25},
+                    .place = {371, kBottomButtonsTop + 4, 75, 25},
                     .caption = L"OK",
                     .isDefault = true,
                     .modalResult = kModalOk,
                     .onClick = On(&TLessonListF::btnOKClick)}),
       Button2(*this, {.name = L"Button2",
-                      .place = {336, 292, 75, 25},
+                      .place = {451, kBottomButtonsTop + 4, 75, 25},
                       .caption = L"Отмена",
                       .isCancel = true,
                       .modalResult = kModalCancel}),
@@ -435,61 +471,83 @@ toolkit::ControlEvent TLessonListF::On(ControlHandler handler) {
   };
 }
 
-toolkit::CheckBoxDesign TLessonListF::SlotBox(int slot) {
-  return {.name = Numbered(L"cb", slot),
-          .page = &TabSheet1,
-          .place = {160, RowOf(slot).boxTop, 97, 17},
-          .caption = std::to_wstring(slot) + L"-й урок",
-          .onClick = On(&TLessonListF::cb1Click)};
+TLessonListF::WeekRow::WeekRow(TLessonListF& dialog, int row)
+    : day(dialog, {.name = Numbered(L"DayName", row + 1),
+                   .page = &dialog.TabSheet1,
+                   .place = {8, kWeekRows.Top(row) + kLabelDrop},
+                   .caption = DayName(kWeekOrder[static_cast<std::size_t>(row)]),
+                   .autoSize = true}),
+      schedule(dialog, {.name = Numbered(L"DaySchedule", row + 1),
+                        .page = &dialog.TabSheet1,
+                        .place = {84, kWeekRows.Top(row), 100, 200},
+                        .onChange = dialog.On(&TLessonListF::DaySchedule1Change)}) {}
+
+TLessonListF::BellRow::BellRow(TLessonListF& dialog, int row)
+    : number(dialog, {.name = Numbered(L"BellNumber", row + 1),
+                      .page = &dialog.TabSheet1,
+                      .place = {200, kBellRows.Top(row) + kLabelDrop, 16, 13},
+                      .alignment = toolkit::TextAlignment::Right}),
+      start(dialog, {.name = Numbered(L"MaskEdit", row + 1),
+                     .page = &dialog.TabSheet1,
+                     .place = {220, kBellRows.Top(row), 41, 21},
+                     .emptyAllowed = true,
+                     .onChange = dialog.On(&TLessonListF::MaskEdit1Change)}),
+      dash(dialog, {.name = Numbered(L"BellDash", row + 1),
+                    .page = &dialog.TabSheet1,
+                    .place = {264, kBellRows.Top(row) + kLabelDrop},
+                    .caption = L"–",
+                    .autoSize = true}),
+      end(dialog, {.name = Numbered(L"end", row + 1),
+                   .page = &dialog.TabSheet1,
+                   .place = {274, kBellRows.Top(row), 41, 21},
+                   .emptyAllowed = true,
+                   .onChange = dialog.On(&TLessonListF::end1Change)}) {}
+
+TLessonListF::TaughtRow::TaughtRow(TLessonListF& dialog, int row)
+    : taught(dialog, {.name = Numbered(L"cb", row + 1),
+                      .page = &dialog.TabSheet1,
+                      .place = {332, kTaughtRows.Top(row), 78, 17},
+                      .onClick = dialog.On(&TLessonListF::cb1Click)}),
+      times(dialog, {.name = Numbered(L"LessonTimes", row + 1),
+                     .page = &dialog.TabSheet1,
+                     .place = {412, kTaughtRows.Top(row) + 2},
+                     .autoSize = true}) {}
+
+const SchoolTimetable& TLessonListF::ShownTimetable() const {
+  return settings_.Timetable.InUse() ? settings_.Timetable : firstVersionTimetable_;
 }
 
-toolkit::LabelDesign TLessonListF::FromLabel(int slot) {
-  return {.name = RowOf(slot).fromLabel,
-          .page = &TabSheet1,
-          .place = {272, RowOf(slot).labelTop},
-          .caption = L"С",
-          .autoSize = true};
+SchoolTimetable& TLessonListF::EditedTimetable() {
+  if (!settings_.Timetable.InUse()) settings_.Timetable = firstVersionTimetable_;
+  return settings_.Timetable;
 }
 
-toolkit::MaskedTimeFieldDesign TLessonListF::StartField(int slot) {
-  return {.name = Numbered(L"MaskEdit", slot),
-          .page = &TabSheet1,
-          .place = {288, RowOf(slot).fieldTop, 41, 21},
-          .text = RowOf(slot).start,
-          .onChange = On(&TLessonListF::MaskEdit1Change)};
+void TLessonListF::TimetableEdited() {
+  UpdateFirstVersionTimetable(settings_);
 }
 
-toolkit::LabelDesign TLessonListF::ToLabel(int slot) {
-  return {.name = RowOf(slot).toLabel,
-          .page = &TabSheet1,
-          .place = {336, RowOf(slot).labelTop},
-          .caption = L"по",
-          .autoSize = true};
+const BellSchedule& TLessonListF::ShownSchedule() const {
+  return ShownTimetable().schedules[static_cast<std::size_t>(selectedSchedule_)];
 }
 
-toolkit::LabelDesign TLessonListF::EndLabel(int slot) {
-  return {.name = Numbered(L"end", slot),
-          .page = &TabSheet1,
-          .place = {352, RowOf(slot).labelTop},
-          .caption = RowOf(slot).end,
-          .autoSize = true};
+BellSchedule& TLessonListF::EditedSchedule() {
+  return EditedTimetable().schedules[static_cast<std::size_t>(selectedSchedule_)];
 }
 
-toolkit::CheckBox& TLessonListF::SlotBoxOf(int slot) const {
-  return dynamic_cast<toolkit::CheckBox&>(*FindControl(Numbered(L"cb", slot)));
-}
-
-toolkit::MaskedTimeField& TLessonListF::StartFieldOf(int slot) const {
-  return dynamic_cast<toolkit::MaskedTimeField&>(*FindControl(Numbered(L"MaskEdit", slot)));
-}
-
-toolkit::Label& TLessonListF::EndLabelOf(int slot) const {
-  return dynamic_cast<toolkit::Label&>(*TabSheet1.Graphics().Find(Numbered(L"end", slot)));
-}
-
-// 1 = Monday; 0 while nothing is selected.
 int TLessonListF::SelectedDay() const {
-  return DaysList.ItemIndex() + 1;
+  const int index = std::max(DaysList.ItemIndex(), 0);
+  return kWeekOrder[static_cast<std::size_t>(index)];
+}
+
+template <class Work>
+void TLessonListF::WhileBinding(Work work) {
+  const bool outer = std::exchange(binding_, true);
+  struct Restore {
+    bool& flag;
+    bool value;
+    ~Restore() { flag = value; }
+  } restore{binding_, outer};
+  work();
 }
 
 // Autostart is no setting of the file: it is asked once, as the dialog
@@ -504,21 +562,16 @@ void TLessonListF::FormShow() {
 // dialog opened on a file shows, and OK stores, exactly the file's values. No
 // handler runs while its control is set from the record: several write other
 // settings (all sounds off turns three sounds off, a final-part mode clears
-// the count-down, the length stores every start time again). A value that
-// its control cannot show (a start time with seconds, a length beyond the
+// the count-down). A value that its control cannot show (a length beyond the
 // field's limits) stays in the settings until the teacher changes it.
 void TLessonListF::ShowSettings() {
-  binding_ = true;
-  struct Bound {
-    bool& binding;
-    ~Bound() { binding = false; }
-  } bound{binding_};
-  DaysList.SetItemIndex(kMonday);
-  DaysListClick(DaysList);
-  for (int slot = 1; slot <= kSlotCount; ++slot) {
-    StartFieldOf(slot).SetText(FormatHourMinute(settings_.StartTime(slot)));
-    ShowSlotEnd(slot);
-  }
+  WhileBinding([&] {
+    BindTimetable();
+    ShowOptions();
+  });
+}
+
+void TLessonListF::ShowOptions() {
   edLessLen.SetValue(settings_.LessLen / kTenthsPerMinute);
   edIntroTime.SetValue(settings_.IntroTime / kTenthsPerMinute);
   edFinishTime.SetValue(settings_.FinishTime / kTenthsPerMinute);
@@ -562,45 +615,316 @@ void TLessonListF::ShowAutoStart() {
   }
 }
 
-void TLessonListF::ShowSlotEnd(int slot) {
-  EndLabelOf(slot).SetCaption(FormatHourMinute(SlotEndTime(settings_, slot)));
-}
-
 void TLessonListF::EnableSoundChoices(bool enabled) {
   cbStartStopSnd.SetEnabled(enabled);
   cbIntroPartSnd.SetEnabled(enabled);
   rgFinishPartSnd.SetEnabled(enabled);
 }
 
-void TLessonListF::DaysListClick(Control&) {
+// Monday's schedule and Monday's lessons first: what a teacher looks at.
+void TLessonListF::BindTimetable() {
+  firstVersionTimetable_ = FirstVersionTimetable(settings_);
+  const SchoolTimetable& timetable = ShownTimetable();
+  selectedSchedule_ = std::max(timetable.week[kWeekOrder.front()].schedule, 0);
+  BindScheduleList();
+  BindSchedule();
+  BindWeek();
+  DaysList.SetItemIndex(kMonday);
+  DaysListClick(DaysList);
+}
+
+void TLessonListF::BindScheduleList() {
+  const SchoolTimetable& timetable = ShownTimetable();
+  std::vector<std::wstring> names;
+  for (const BellSchedule& schedule : timetable.schedules) names.push_back(schedule.name);
+  ScheduleList.SetItems(names, selectedSchedule_);
+  const int count = static_cast<int>(timetable.schedules.size());
+  btnAddSchedule.SetEnabled(count < kMaxSchedules);
+  btnCopySchedule.SetEnabled(count < kMaxSchedules);
+  // A timetable keeps one schedule at least: without any it would be the
+  // first version's again.
+  btnDeleteSchedule.SetEnabled(count > 1);
+}
+
+void TLessonListF::BindSchedule() {
+  const BellSchedule& schedule = ShownSchedule();
+  WhileBinding([&] {
+    edScheduleName.SetText(schedule.name);
+    cbCountFromZero.SetChecked(schedule.firstNumber == 0);
+  });
+  BindBellRows(RowsOfLessons(schedule.lessons));
+}
+
+void TLessonListF::BindBellRows(const std::vector<BellRowText>& rows) {
+  WhileBinding([&] {
+    for (std::size_t row = 0; row < BellRows.size(); ++row) {
+      const BellRowText text = row < rows.size() ? rows[row] : BellRowText{};
+      BellRows[row]->start.SetText(text.start);
+      BellRows[row]->end.SetText(text.end);
+    }
+  });
+  BellRowsChanged();
+}
+
+void TLessonListF::BindWeek() {
+  const SchoolTimetable& timetable = ShownTimetable();
+  const std::vector<std::wstring> choices = ScheduleChoices(timetable);
+  WhileBinding([&] {
+    for (std::size_t row = 0; row < WeekRows.size(); ++row) {
+      const SchoolDay& day = timetable.week[static_cast<std::size_t>(kWeekOrder[row])];
+      WeekRows[row]->schedule.SetItems(choices, ChoiceOfSchedule(day.schedule));
+    }
+  });
+}
+
+// The day's own lessons, by the numbers and times of the day's schedule.
+void TLessonListF::BindDay() {
+  const SchoolTimetable& timetable = ShownTimetable();
   const int day = SelectedDay();
-  if (day < 1) return;
-  for (int slot = 1; slot <= kSlotCount; ++slot) {
-    SlotBoxOf(slot).SetChecked(settings_.Lesson(day, slot));
+  lbDaySchedule.SetCaption(DayScheduleCaption(timetable, day));
+  const SchoolDay& schoolDay = timetable.week[static_cast<std::size_t>(day)];
+  const BellSchedule* schedule =
+      schoolDay.schedule == kNoSchedule
+          ? nullptr
+          : &timetable.schedules[static_cast<std::size_t>(schoolDay.schedule)];
+  const std::size_t lessons = schedule ? schedule->lessons.size() : 0;
+  WhileBinding([&] {
+    for (std::size_t row = 0; row < TaughtRows.size(); ++row) {
+      TaughtRow& taughtRow = *TaughtRows[row];
+      const bool shown = row < lessons;
+      taughtRow.taught.SetVisible(shown);
+      taughtRow.times.SetVisible(shown);
+      if (!shown) continue;
+      const int number = schedule->NumberOf(row);
+      taughtRow.taught.SetCaption(TaughtLessonCaption(number));
+      taughtRow.taught.SetChecked(schoolDay.taught.test(static_cast<std::size_t>(number)));
+      taughtRow.times.SetCaption(LessonTimesCaption(schedule->lessons[row]));
+    }
+  });
+}
+
+std::vector<BellRowText> TLessonListF::BellRowTexts() const {
+  std::vector<BellRowText> rows;
+  for (const std::unique_ptr<BellRow>& row : BellRows) {
+    rows.push_back({row->start.Text(), row->end.Text()});
   }
+  return rows;
+}
+
+void TLessonListF::BellRowsChanged() {
+  const std::vector<BellRowText> rows = BellRowTexts();
+  const BellRowsReading reading = ReadBellRows(rows);
+  const std::size_t shownRows = ShownBellRows(rows);
+  const int firstNumber = ShownSchedule().firstNumber;
+  for (std::size_t row = 0; row < BellRows.size(); ++row) {
+    BellRow& bellRow = *BellRows[row];
+    const bool shown = row < shownRows;
+    bellRow.number.SetVisible(shown);
+    bellRow.start.SetVisible(shown);
+    bellRow.dash.SetVisible(shown);
+    bellRow.end.SetVisible(shown);
+    const std::optional<std::size_t> lesson = reading.lessonOfRow[row];
+    bellRow.number.SetCaption(
+        lesson ? std::to_wstring(firstNumber + static_cast<int>(*lesson)) : std::wstring());
+  }
+  // While a row is half typed, or wrong, the schedule stays as it was.
+  if (binding_ || reading.problem || reading.lessons == ShownSchedule().lessons) return;
+  EditedSchedule().lessons = reading.lessons;
+  TimetableEdited();
+  BindDay();
+}
+
+bool TLessonListF::BellRowsSettled() {
+  const BellRowsReading reading = ReadBellRows(BellRowTexts());
+  if (!reading.problem) {
+    BindBellRows(RowsOfLessons(reading.lessons));
+    return true;
+  }
+  PageControl1.SetActivePage(TabSheet1);
+  BellRow& row = *BellRows[reading.problemRow];
+  const bool startIsTime = MinuteOfFieldText(row.start.Text()).has_value();
+  toolkit::MaskedTimeField& field =
+      startIsTime && reading.problem == BellRowProblem::Incomplete ? row.end : row.start;
+  toolkit::ShowMessage(BellRowProblemText(reading, ShownSchedule()), MB_ICONERROR | MB_OK);
+  // After the message, which gave the focus back where it had found it.
+  field.SetFocus();
+  return false;
+}
+
+void TLessonListF::SelectSchedule(int index) {
+  selectedSchedule_ = index;
+  BindScheduleList();
+  BindSchedule();
+}
+
+void TLessonListF::ScheduleListClick(Control&) {
+  const int index = ScheduleList.ItemIndex();
+  if (index < 0 || index == selectedSchedule_) return;
+  if (!BellRowsSettled()) {
+    ScheduleList.SetItemIndex(selectedSchedule_);
+    return;
+  }
+  SelectSchedule(index);
+}
+
+// A name is taken as it is typed, whenever it is one no other schedule has.
+void TLessonListF::edScheduleNameChange(Control&) {
+  if (binding_) return;
+  const std::wstring name = CleanScheduleName(edScheduleName.Text());
+  if (name == ShownSchedule().name) return;
+  if (ScheduleNameProblem(ShownTimetable(), name, selectedSchedule_)) return;
+  EditedSchedule().name = name;
+  TimetableEdited();
+  BindScheduleList();
+  BindWeek();
+  BindDay();
+}
+
+void TLessonListF::edScheduleNameEnter(Control&) {
+  nameBeforeEdit_ = ShownSchedule().name;
+}
+
+// A name that cannot be taken is said why (unless the dialog is closing,
+// which takes the focus too), and the name from before the edit comes back.
+void TLessonListF::edScheduleNameExit(Control&) {
+  const std::wstring name = CleanScheduleName(edScheduleName.Text());
+  const std::optional<std::wstring> problem =
+      ScheduleNameProblem(ShownTimetable(), name, selectedSchedule_);
+  if (problem && Visible() && ModalResult() == 0) {
+    toolkit::ShowMessage(*problem, MB_ICONERROR | MB_OK);
+  }
+  if (problem && !nameBeforeEdit_.empty() && ShownSchedule().name != nameBeforeEdit_ &&
+      !ScheduleNameProblem(ShownTimetable(), nameBeforeEdit_, selectedSchedule_)) {
+    EditedSchedule().name = nameBeforeEdit_;
+    TimetableEdited();
+    BindScheduleList();
+    BindWeek();
+    BindDay();
+  }
+  WhileBinding([&] { edScheduleName.SetText(ShownSchedule().name); });
+}
+
+void TLessonListF::btnAddScheduleClick(Control&) {
+  if (!BellRowsSettled()) return;
+  const std::wstring name = UnusedScheduleName(ShownTimetable(), L"Новое расписание");
+  const int index =
+      AddSchedule(EditedTimetable(), {.name = name, .firstNumber = 1, .lessons = {}});
+  TimetableEdited();
+  SelectSchedule(index);
+  BindWeek();
+  edScheduleName.SetFocus();
+  edScheduleName.SelectAll();
+}
+
+void TLessonListF::btnCopyScheduleClick(Control&) {
+  if (!BellRowsSettled()) return;
+  BellSchedule copy = ShownSchedule();
+  copy.name = UnusedScheduleName(ShownTimetable(), copy.name + L" (копия)");
+  const int index = AddSchedule(EditedTimetable(), std::move(copy));
+  TimetableEdited();
+  SelectSchedule(index);
+  BindWeek();
+  edScheduleName.SetFocus();
+  edScheduleName.SelectAll();
+}
+
+void TLessonListF::btnDeleteScheduleClick(Control&) {
+  if (ShownTimetable().schedules.size() <= 1) return;
+  const std::wstring question = DeleteScheduleQuestion(ShownTimetable(), selectedSchedule_);
+  if (toolkit::ShowMessage(question, MB_ICONQUESTION | MB_YESNO | MB_DEFBUTTON2) != IDYES) return;
+  RemoveSchedule(EditedTimetable(), selectedSchedule_);
+  TimetableEdited();
+  SelectSchedule(std::min(selectedSchedule_, static_cast<int>(ShownTimetable().schedules.size()) - 1));
+  BindWeek();
+  BindDay();
+  ScheduleList.SetFocus();
+}
+
+void TLessonListF::DaySchedule1Change(Control& sender) {
+  if (binding_) return;
+  const int day = kWeekOrder[static_cast<std::size_t>(NumberOf(sender) - 1)];
+  const int schedule = ScheduleOfChoice(dynamic_cast<toolkit::ComboBox&>(sender).ItemIndex());
+  if (ShownTimetable().week[static_cast<std::size_t>(day)].schedule == schedule) return;
+  EditedTimetable().week[static_cast<std::size_t>(day)].schedule = schedule;
+  TimetableEdited();
+  if (day == SelectedDay()) BindDay();
+}
+
+// A start entered into a row without an end gets the usual lesson's end, so
+// that a schedule of equal lessons is typed start by start.
+void TLessonListF::MaskEdit1Change(Control& sender) {
+  if (binding_) return;
+  BellRow& row = *BellRows[static_cast<std::size_t>(NumberOf(sender) - 1)];
+  const std::optional<int> start = MinuteOfFieldText(row.start.Text());
+  if (start && IsEmptyRow({{}, row.end.Text()})) {
+    if (const std::optional<int> end = EndAfterStart(*start, edLessLen.Value())) {
+      row.end.SetText(FormatMinuteOfDay(*end));
+      return;  // the end's own change reads the rows
+    }
+  }
+  BellRowsChanged();
+}
+
+void TLessonListF::end1Change(Control&) {
+  if (binding_) return;
+  BellRowsChanged();
+}
+
+void TLessonListF::cbCountFromZeroClick(Control&) {
+  if (binding_) return;
+  EditedSchedule().firstNumber = cbCountFromZero.Checked() ? 0 : 1;
+  TimetableEdited();
+  BellRowsChanged();
+  BindDay();
+}
+
+void TLessonListF::btnPasteBellsClick(Control&) {
+  PastedLessons pasted = ParsePastedLessons(toolkit::ClipboardText(Handle()));
+  if (pasted.lessons.empty()) {
+    toolkit::ShowMessage(NothingToPasteText(), MB_ICONINFORMATION | MB_OK);
+    return;
+  }
+  if (!ShownSchedule().lessons.empty() &&
+      toolkit::ShowMessage(ReplaceByPasteQuestion(ShownSchedule(), pasted.lessons.size()),
+                           MB_ICONQUESTION | MB_YESNO) != IDYES) {
+    return;
+  }
+  const bool tooMany = pasted.lessons.size() > kMaxScheduleLessons;
+  if (tooMany) pasted.lessons.resize(kMaxScheduleLessons);
+  EditedSchedule().firstNumber = pasted.firstNumber;
+  TimetableEdited();
+  WhileBinding([&] { cbCountFromZero.SetChecked(pasted.firstNumber == 0); });
+  BindBellRows(RowsOfLessons(pasted.lessons));
+  if (tooMany) toolkit::ShowMessage(TooManyPastedText(), MB_ICONINFORMATION | MB_OK);
+}
+
+void TLessonListF::DaysListClick(Control&) {
+  BindDay();
 }
 
 void TLessonListF::cb1Click(Control& sender) {
+  if (binding_) return;
   const int day = SelectedDay();
-  if (day < 1) return;
-  settings_.Lesson(day, NumberOf(sender)) = dynamic_cast<toolkit::CheckBox&>(sender).Checked();
+  const SchoolDay& schoolDay = ShownTimetable().week[static_cast<std::size_t>(day)];
+  if (schoolDay.schedule == kNoSchedule) return;
+  const BellSchedule& schedule =
+      ShownTimetable().schedules[static_cast<std::size_t>(schoolDay.schedule)];
+  const auto number = static_cast<std::size_t>(schedule.NumberOf(NumberOf(sender) - 1));
+  const bool taught = dynamic_cast<toolkit::CheckBox&>(sender).Checked();
+  if (schoolDay.taught.test(number) == taught) return;
+  EditedTimetable().week[static_cast<std::size_t>(day)].taught.set(number, taught);
+  TimetableEdited();
 }
 
-// While the user is still typing the text is no time yet: nothing changes
-// until it is one.
-void TLessonListF::MaskEdit1Change(Control& sender) {
-  const std::wstring text = dynamic_cast<toolkit::MaskedTimeField&>(sender).Text();
-  if (!IsValidTimeText(text)) return;
-  const std::optional<TimeOfDay> start = ParseTimeOfDay(text, ReadRegionalTimeFormat());
-  if (!start) return;
-  const int slot = NumberOf(sender);
-  settings_.StartTime(slot) = *start;
-  ShowSlotEnd(slot);
-}
-
+// In the first version's timetable every lesson is this long: the rows show
+// the new ends at once. With bell schedules it is the length of a lesson
+// begun by hand, and the end a new row gets.
 void TLessonListF::edLessLenChange(Control&) {
   settings_.LessLen = edLessLen.Value() * kTenthsPerMinute;
-  for (int slot = 1; slot <= kSlotCount; ++slot) MaskEdit1Change(StartFieldOf(slot));
+  if (settings_.Timetable.InUse()) return;
+  firstVersionTimetable_ = FirstVersionTimetable(settings_);
+  BindSchedule();
+  BindDay();
 }
 
 void TLessonListF::edIntroTimeChange(Control&) {
@@ -683,11 +1007,21 @@ void TLessonListF::cbCountDownClick(Control&) {
 // The button has already given the dialog the result OK, and the field being
 // edited has been left for it.
 void TLessonListF::btnOKClick(Control&) {
+  if (!BellRowsSettled()) {
+    SetModalResult(0);
+    return;
+  }
   if (!LessonPartsFit(edLessLen.Value(), edIntroTime.Value(), edFinishTime.Value())) {
     toolkit::ShowMessage(
         L"Продолжительность вступительной и заключительной частей в сумме должны быть меньше "
         L"продолжительности всего урока!",
         MB_ICONERROR | MB_OK);
+    SetModalResult(0);
+    return;
+  }
+  if (const std::optional<std::wstring> problem =
+          ShortestLessonProblem(ShownTimetable(), edIntroTime.Value(), edFinishTime.Value())) {
+    toolkit::ShowMessage(*problem, MB_ICONERROR | MB_OK);
     SetModalResult(0);
     return;
   }

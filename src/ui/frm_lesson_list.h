@@ -2,9 +2,13 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <vector>
+
 #include "settings/settings.h"
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
+#include "toolkit/combo_box.h"
 #include "toolkit/form.h"
 #include "toolkit/label.h"
 #include "toolkit/list_box.h"
@@ -13,18 +17,19 @@
 #include "toolkit/radio_group.h"
 #include "toolkit/tab_control.h"
 #include "toolkit/text_field.h"
+#include "ui/model/timetable_tab_rules.h"
 #include "ui/work_services.h"
 
 namespace ostrevin {
 
-// The settings dialog: the week's timetable, the general options, the sounds
-// and the About tab. It keeps no copy of the settings: every change the
-// teacher makes to a control is written into the settings record at once, so
-// the running clock follows the edits as they are made; showing the settings
-// changes none of them. OK checks the lesson lengths and registers or removes
-// autostart; the caller saves. On Cancel the caller puts back the settings it
-// opened the dialog with. The two buttons at the bottom export and import a
-// settings file.
+// The settings dialog: the school's timetable, the general options, the
+// sounds, the school bell's time and the About tab. It keeps no copy of the
+// settings: every change the teacher makes to a control is written into the
+// settings record at once, so the running clock follows the edits as they are
+// made; showing the settings changes none of them. OK checks the timetable
+// and the lesson lengths and registers or removes autostart; the caller
+// saves. On Cancel the caller puts back the settings it opened the dialog
+// with. The two buttons at the bottom export and import a settings file.
 class TLessonListF final : public toolkit::Form {
  private:
   // First, so that they exist before any control bound to them.
@@ -44,14 +49,53 @@ class TLessonListF final : public toolkit::Form {
   toolkit::TabPage TabSheet4;  // "Звуки"
   toolkit::TabPage TabSheet3;  // "О программе"
 
-  toolkit::ListBox DaysList;
-  toolkit::Label Label1;
-  toolkit::CheckBox cb1, cb2, cb3, cb4, cb5, cb6, cb7;
-  toolkit::Label Label2, Label5, Label8, Label11, Label14, Label17, Label20;  // "С"
-  toolkit::MaskedTimeField MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5, MaskEdit6,
-      MaskEdit7;
-  toolkit::Label Label3, Label6, Label9, Label12, Label15, Label18, Label21;  // "по"
-  toolkit::Label end1, end2, end3, end4, end5, end6, end7;
+  // The school's timetable: its bell schedules and the week's mapping on the
+  // left, the selected schedule's bells in the middle, the selected day's own
+  // lessons on the right. Until the first edit of a timetable of the first
+  // version, the tab shows it as the one schedule it is, and keeps the
+  // settings as they are.
+
+  // One day of the week and its schedule ("DayName%D", "DaySchedule%D", 1
+  // Monday .. 7 Sunday).
+  struct WeekRow {
+    WeekRow(TLessonListF& dialog, int row);
+    toolkit::Label day;
+    toolkit::ComboBox schedule;
+  };
+  // One row of the selected schedule's bells: the number its lesson shows
+  // ("BellNumber%D"), its start ("MaskEdit%D") and end ("end%D") fields.
+  struct BellRow {
+    BellRow(TLessonListF& dialog, int row);
+    toolkit::Label number;
+    toolkit::MaskedTimeField start;
+    toolkit::Label dash;
+    toolkit::MaskedTimeField end;
+  };
+  // One lesson of the selected day: whether the teacher teaches it ("cb%D")
+  // and its times ("LessonTimes%D").
+  struct TaughtRow {
+    TaughtRow(TLessonListF& dialog, int row);
+    toolkit::CheckBox taught;
+    toolkit::Label times;
+  };
+
+  toolkit::Label lbSchedules;
+  toolkit::ListBox ScheduleList;
+  toolkit::Label lbScheduleName;
+  toolkit::TextField edScheduleName;
+  toolkit::Button btnAddSchedule;
+  toolkit::Button btnCopySchedule;
+  toolkit::Button btnDeleteSchedule;
+  toolkit::Label lbWeek;
+  std::vector<std::unique_ptr<WeekRow>> WeekRows;  // Monday first
+  toolkit::Label lbBells;
+  std::vector<std::unique_ptr<BellRow>> BellRows;
+  toolkit::CheckBox cbCountFromZero;
+  toolkit::Button btnPasteBells;
+  toolkit::Label lbMyLessons;
+  toolkit::ListBox DaysList;  // Monday first
+  toolkit::Label lbDaySchedule;
+  std::vector<std::unique_ptr<TaughtRow>> TaughtRows;
 
   toolkit::CheckBox cbAutoStart;
   toolkit::CheckBox cbOfferExit;
@@ -106,9 +150,20 @@ class TLessonListF final : public toolkit::Form {
 
   // Handlers.
   void FormShow();
+  void ScheduleListClick(toolkit::Control& sender);
+  void edScheduleNameChange(toolkit::Control& sender);
+  void edScheduleNameEnter(toolkit::Control& sender);
+  void edScheduleNameExit(toolkit::Control& sender);
+  void btnAddScheduleClick(toolkit::Control& sender);
+  void btnCopyScheduleClick(toolkit::Control& sender);
+  void btnDeleteScheduleClick(toolkit::Control& sender);
+  void DaySchedule1Change(toolkit::Control& sender);
+  void MaskEdit1Change(toolkit::Control& sender);
+  void end1Change(toolkit::Control& sender);
+  void cbCountFromZeroClick(toolkit::Control& sender);
+  void btnPasteBellsClick(toolkit::Control& sender);
   void DaysListClick(toolkit::Control& sender);
   void cb1Click(toolkit::Control& sender);
-  void MaskEdit1Change(toolkit::Control& sender);
   void edLessLenChange(toolkit::Control& sender);
   void edIntroTimeChange(toolkit::Control& sender);
   void edFinishTimeChange(toolkit::Control& sender);
@@ -140,28 +195,46 @@ class TLessonListF final : public toolkit::Form {
   using ControlHandler = void (TLessonListF::*)(toolkit::Control&);
   toolkit::ControlEvent On(ControlHandler handler);
 
-  // The designs of the timetable's rows, slot 1..7.
-  toolkit::CheckBoxDesign SlotBox(int slot);
-  toolkit::LabelDesign FromLabel(int slot);
-  toolkit::MaskedTimeFieldDesign StartField(int slot);
-  toolkit::LabelDesign ToLabel(int slot);
-  toolkit::LabelDesign EndLabel(int slot);
+  // The timetable as the tab shows it, and the one its edits change: the
+  // settings' own, made from the first version's timetable at the first edit.
+  const SchoolTimetable& ShownTimetable() const;
+  SchoolTimetable& EditedTimetable();
+  // After an edit: what version 1.0 reads follows.
+  void TimetableEdited();
+  const BellSchedule& ShownSchedule() const;
+  BellSchedule& EditedSchedule();
+  int SelectedDay() const;  // 0 Sunday .. 6 Saturday
 
   void ShowSettings();
+  void ShowOptions();
   void ShowAutoStart();
-  void ShowSlotEnd(int slot);
   void EnableSoundChoices(bool enabled);
-
-  // The members of the numbered families, found by name as "cb%D",
-  // "MaskEdit%D" and "end%D".
-  toolkit::CheckBox& SlotBoxOf(int slot) const;
-  toolkit::MaskedTimeField& StartFieldOf(int slot) const;
-  toolkit::Label& EndLabelOf(int slot) const;
-  int SelectedDay() const;
   void BindBellControls();
+  void BindTimetable();
+  void BindScheduleList();
+  void BindSchedule();
+  void BindBellRows(const std::vector<BellRowText>& rows);
+  void BindWeek();
+  void BindDay();
+  std::vector<BellRowText> BellRowTexts() const;
+  // The rows as read now: their numbers and the rows shown follow, and so
+  // does the schedule.
+  void BellRowsChanged();
+  // Whether the rows hold a schedule that can be left: if not, says why and
+  // puts the focus on the row. If so, shows them in the order of their times.
+  bool BellRowsSettled();
+  void SelectSchedule(int index);
+  // Runs a binding of controls to the timetable without their handlers
+  // taking it for an edit.
+  template <class Work>
+  void WhileBinding(Work work);
 
-  // While ShowSettings sets the controls from the settings, their handlers do
-  // not run.
+  SchoolTimetable firstVersionTimetable_;
+  int selectedSchedule_ = 0;
+  // The schedule's name when its field took the focus: a name that cannot
+  // be taken brings it back.
+  std::wstring nameBeforeEdit_;
+  // While the controls are set from the settings, their handlers do not run.
   bool binding_ = false;
   // OK registers or removes autostart only when the box says what the
   // teacher wants: it showed what the Run key holds, or the teacher changed

@@ -37,7 +37,7 @@ void TWorkF::UpdateLessonIndicator() {
       NumberTrayIcon.SetHint(write.value);
     }
   }
-  if (refresh.showsLessonNumber) Clock.PrevLesson = Clock.CurrentLesson;
+  if (refresh.showsLessonNumber) Clock.PrevLesson = PassedLessons::After(*Clock.CurrentLesson);
 }
 
 }  // namespace ostrevin

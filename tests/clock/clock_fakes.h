@@ -10,6 +10,7 @@
 #include "clock/lesson_clock.h"
 #include "clock/local_clock.h"
 #include "settings/settings.h"
+#include "support/passed_lessons_printer.h"
 
 namespace ostrevin::clocktest {
 

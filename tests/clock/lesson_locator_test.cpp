@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -8,12 +9,25 @@
 namespace ostrevin::clocktest {
 namespace {
 
+// The first version's timetable of seven slots, written as its results have
+// always been told: the lesson going on 1..7 or 0 for none; 0 before the
+// lessons, 1..6 the break after that lesson, 7 after the last.
 struct Instant {
   int hour, minute, second;
   int prevBefore;  // PrevLesson left by the call before
   int current;
   int prev;
 };
+
+std::optional<int> CurrentOfSlots(int current) {
+  return current == 0 ? std::nullopt : std::optional<int>(current);
+}
+
+PassedLessons PassedOfSlots(int prev) {
+  if (prev == 0) return {PassedLessons::Stage::NotBegun};
+  if (prev == kSlotCount) return {PassedLessons::Stage::Over};
+  return PassedLessons::After(prev);
+}
 
 std::string Describe(const Instant& at) {
   return std::to_string(at.hour) + ":" + std::to_string(at.minute) + ":" +
@@ -24,13 +38,13 @@ class LocatorTest : public ClockTest {
  protected:
   void ExpectLocated(int day, const Instant& at) {
     SCOPED_TRACE(Describe(at) + " on day " + std::to_string(day));
-    lessonClock.PrevLesson = at.prevBefore;
+    lessonClock.PrevLesson = PassedOfSlots(at.prevBefore);
     clock.Set(day, at.hour, at.minute, at.second);
 
     lessonClock.LocateCurrentLesson();
 
-    EXPECT_EQ(lessonClock.CurrentLesson, at.current);
-    EXPECT_EQ(lessonClock.PrevLesson, at.prev);
+    EXPECT_EQ(lessonClock.CurrentLesson, CurrentOfSlots(at.current));
+    EXPECT_EQ(lessonClock.PrevLesson, PassedOfSlots(at.prev));
   }
 
   void SetStartTimes(const std::array<TimeOfDay, kSlotCount>& starts) {

@@ -1,6 +1,8 @@
 # Sourced by the end-to-end scripts: the project's Wine, the real program in a
 # folder of its own, and the windows of the test display seen through xdotool.
-# The caller sets `exe` (the built ostrevin.exe) before sourcing.
+# The caller sets `exe` (the built ostrevin.exe) and, where it needs it,
+# `probe` (e2e_probe.exe: files, boxes, controls, ticks and the clipboard)
+# before sourcing.
 set -euo pipefail
 
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -78,6 +80,132 @@ program_ended() {
 # write_settings <line...>: the settings file beside the program, CRLF lines.
 write_settings() {
   printf '%s\r\n' "$@" >"$ini"
+}
+
+# write_unicode_settings <line...>: the settings file in UTF-16 with its
+# byte-order mark, which the profile functions keep, so that Cyrillic schedule
+# names survive whatever the system's code page.
+write_unicode_settings() {
+  { printf '\xFF\xFE'; printf '%s\r\n' "$@" | iconv -f UTF-8 -t UTF-16LE; } >"$ini"
+}
+
+# unicode_value_of <section> <key>: a value of the UTF-16 settings file.
+unicode_value_of() {
+  local text="$work/ini-utf8.txt"
+  iconv -f UTF-16 -t UTF-8 "$ini" >"$text"
+  ini_value_in "$text" "$1" "$2"
+}
+
+# ticks <count>: that many ticks of the program's timer, handed to it at once.
+ticks() {
+  wine "$probe" ticks "$1" </dev/null >/dev/null 2>>"$work/wine.log" ||
+    fail "the program's timer window did not take $1 ticks"
+}
+
+# The lesson number icon, the second in the notification area (find_tray
+# first).
+screen="$work/screen.png"
+# The pixels of the tray's second icon's column, "x,y: (r,g,b) ..." a line.
+second_icon_pixels() {
+  import -window root "$screen" 2>/dev/null
+  convert "$screen" -crop "24x${tray_height}+$((tray_left + 21))+${tray_top}" +repage txt:- |
+    tail -n +2
+}
+
+# The blue square: its bounding box, the number of white pixels in it (the
+# digit) and whether the pixels round it are white (the frame; on Wine's white
+# tray it looks the same as the background, the Wine tests of the icon read
+# it from the picture itself).
+read_blue_square() {
+  second_icon_pixels | awk -F'[,: ()]+' '
+    { key = $1 "," $2; colour[key] = $3 "," $4 "," $5 }
+    $3 == 0 && $4 == 0 && $5 == 255 {
+      if (n++ == 0 || $1 < l) l = $1; if ($1 > r) r = $1
+      if (n == 1 || $2 < t) t = $2; if ($2 > b) b = $2
+    }
+    END {
+      if (n == 0) { print "none"; exit }
+      white = 0; frame = 1
+      for (y = t; y <= b; y++) for (x = l; x <= r; x++) if (colour[x "," y] == "255,255,255") white++
+      for (x = l - 1; x <= r + 1; x++) {
+        if (colour[x "," (t - 1)] != "255,255,255" || colour[x "," (b + 1)] != "255,255,255") frame = 0
+      }
+      for (y = t; y <= b; y++) {
+        if (colour[(l - 1) "," y] != "255,255,255" || colour[(r + 1) "," y] != "255,255,255") frame = 0
+      }
+      print (r - l + 1) "x" (b - t + 1), white, frame
+    }'
+}
+
+# The white pixels of the blue square, the number the icon shows: a line of
+# "#" and "." for each row of the square, "none" without a square.
+number_icon_mask() {
+  second_icon_pixels | awk -F'[,: ()]+' '
+    { key = $1 "," $2; colour[key] = $3 "," $4 "," $5 }
+    $3 == 0 && $4 == 0 && $5 == 255 {
+      if (n++ == 0 || $1 < l) l = $1; if ($1 > r) r = $1
+      if (n == 1 || $2 < t) t = $2; if ($2 > b) b = $2
+    }
+    END {
+      if (n == 0) { print "none"; exit }
+      for (y = t; y <= b; y++) {
+        line = ""
+        for (x = l; x <= r; x++) line = line (colour[x "," y] == "255,255,255" ? "#" : ".")
+        print line
+      }
+    }'
+}
+
+# The number icon's masks of what it shows, as Wine draws its bold "MS Sans
+# Serif" in the 14-pixel square (measured with number_icon_mask).
+mask_of_digit_0='.............. ......##...... .....#####.... ....##..##.... ....##..##.... ....##..###... ....##..###... ....##..###... ....##..##.... ....######.... .....####..... .............. .............. ..............'
+mask_of_digit_3='.............. .....###...... ....######.... ........##.... ........##.... .....####..... .....#####.... ........##.... ........##.... ....##.###.... ....#####..... .............. .............. ..............'
+mask_of_dashes='.............. .............. .............. .............. .............. .............. ...###..###... ...###..###... .............. .............. .............. .............. .............. ..............'
+mask_of_break='.............. .............. ....##..##.... ....##..##.... ....##..##.... ....##..##.... ....##..##.... ....##..##.... ....##..##.... ....##..##.... ....##..##.... .............. .............. ..............'
+
+# number_icon_shows <mask>: whether the icon's mask is that one.
+number_icon_shows() {
+  [ "$(number_icon_mask | tr '\n' ' ' | sed 's/ $//')" = "$1" ]
+}
+
+# The colour "r,g,b" of the screen at a point.
+pixel_at() {
+  import -window root "$screen" 2>/dev/null
+  convert "$screen" -crop "1x1+$1+$2" +repage txt:- | tail -n 1 |
+    sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# The colour of the timer window's pie at three o'clock, halfway out: green,
+# black or red while a lesson has run past a quarter of an hour, white when
+# the pie is empty.
+pie_colour() {
+  local window x y _w _h
+  window=$(timer_window) || { echo "no window"; return; }
+  read -r x y _w _h < <(geometry "$window")
+  pixel_at $((x + 112 + 56)) $((y + 24 + 112))
+}
+
+# The minute of the day, and its clock text.
+minute_now() {
+  echo $((10#$(date +%H) * 60 + 10#$(date +%M)))
+}
+clock_text() {
+  printf '%02d:%02d' $(($1 / 60)) $(($1 % 60))
+}
+
+# next_lesson_minute: a minute of today at least 25 seconds ahead, for a lesson
+# to begin on while the program is already running.
+next_lesson_minute() {
+  local seconds=$((10#$(date +%H) * 3600 + 10#$(date +%M) * 60 + 10#$(date +%S)))
+  local minute=$((seconds / 60 + 1))
+  [ $((minute * 60 - seconds)) -ge 25 ] || minute=$((minute + 1))
+  echo "$minute"
+}
+
+# wait_for_minute <minute of the day>: until the clock reaches it.
+wait_for_minute() {
+  local target=$1
+  until [ "$(minute_now)" -ge "$target" ]; do sleep 0.2; done
 }
 
 # start_program: the program, copied into the work folder, started there in the

@@ -1,8 +1,9 @@
 // The end-to-end tests' hands and eyes inside Wine, for what xdotool cannot
 // do from outside: hold a file the way a backup or antivirus program does,
-// read and answer a message box of the program, and read the controls of its
+// read and answer a message box of the program, read the controls of its
 // windows through their messages (an edit's text lives in the edit, out of
-// reach of the window tree that xdotool sees).
+// reach of the window tree that xdotool sees), hand it ticks and put text on
+// the clipboard.
 //
 //   e2e_probe hold <file>            opens the file with no sharing, prints
 //                                    "held" and keeps it so until killed
@@ -22,9 +23,17 @@
 //                                    check box> <left> <top> <right> <bottom>
 //                                    (on the screen) <text>; exits 1 when no
 //                                    such window is shown
+//   e2e_probe ticks <count>          hands the running program's timer window
+//                                    that many ticks of its 30-second timer,
+//                                    each handled before the next; exits 1
+//                                    when the window is not there or does not
+//                                    take a tick
+//   e2e_probe clip <text>            puts the text on the clipboard; exits 1
+//                                    when the clipboard cannot be had
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -175,6 +184,44 @@ int PrintControls(const std::wstring& title) {
   return search.found.empty() ? 1 : 0;
 }
 
+constexpr wchar_t kFormClass[] = L"OstrevinForm";
+constexpr wchar_t kTimerWindowTitle[] = L"Ostrevin";
+// The timer window's tick timer.
+constexpr WPARAM kTickTimerId = 1;
+// A tick may sound and fade the window in; under load that takes a while.
+constexpr UINT kTickTimeoutMs = 20000;
+
+int SendTicks(int count) {
+  HWND window = ::FindWindowW(kFormClass, kTimerWindowTitle);
+  if (!window) {
+    std::fwprintf(stderr, L"no timer window\n");
+    return 1;
+  }
+  for (int tick = 0; tick < count; ++tick) {
+    DWORD_PTR result = 0;
+    if (!::SendMessageTimeoutW(window, WM_TIMER, kTickTimerId, 0, SMTO_NORMAL, kTickTimeoutMs,
+                               &result)) {
+      std::fwprintf(stderr, L"tick %d was not taken\n", tick + 1);
+      return 1;
+    }
+  }
+  std::wprintf(L"%d ticks\n", count);
+  return 0;
+}
+
+int PutOnClipboard(const std::wstring& text) {
+  if (!::OpenClipboard(nullptr)) return 1;
+  ::EmptyClipboard();
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  if (memory) {
+    std::wmemcpy(static_cast<wchar_t*>(::GlobalLock(memory)), text.c_str(), text.size() + 1);
+    ::GlobalUnlock(memory);
+  }
+  const bool put = memory && ::SetClipboardData(CF_UNICODETEXT, memory);
+  ::CloseClipboard();
+  return put ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -183,8 +230,10 @@ int wmain(int argc, wchar_t** argv) {
   if (args.size() == 2 && args[0] == L"box") return PrintBox(args[1]);
   if (args.size() == 3 && args[0] == L"answer") return Answer(args[1], args[2]);
   if (args.size() == 2 && args[0] == L"controls") return PrintControls(args[1]);
+  if (args.size() == 2 && args[0] == L"ticks") return SendTicks(_wtoi(args[1].c_str()));
+  if (args.size() == 2 && args[0] == L"clip") return PutOnClipboard(args[1]);
   std::fprintf(stderr,
                "usage: e2e_probe hold <file> | box <title> | answer <title> ok|yes|no | "
-               "controls <title>\n");
+               "controls <title> | ticks <count> | clip <text>\n");
   return 2;
 }

@@ -29,39 +29,6 @@ weekday=$(date +%u)
   printf '%s\r\n' '[Bell]' 'JoinLesson=0'
 } >"$ini"
 
-screen="$work/screen.png"
-# The pixels of the tray's second icon's column, "x,y: (r,g,b) ..." a line.
-second_icon_pixels() {
-  import -window root "$screen" 2>/dev/null
-  convert "$screen" -crop "24x${tray_height}+$((tray_left + 21))+${tray_top}" +repage txt:- |
-    tail -n +2
-}
-
-# The blue square: its bounding box, the number of white pixels in it (the
-# digit) and whether the pixels round it are white (the frame; on Wine's white
-# tray it looks the same as the background, the Wine tests of the icon read
-# it from the picture itself).
-read_blue_square() {
-  second_icon_pixels | awk -F'[,: ()]+' '
-    { key = $1 "," $2; colour[key] = $3 "," $4 "," $5 }
-    $3 == 0 && $4 == 0 && $5 == 255 {
-      if (n++ == 0 || $1 < l) l = $1; if ($1 > r) r = $1
-      if (n == 1 || $2 < t) t = $2; if ($2 > b) b = $2
-    }
-    END {
-      if (n == 0) { print "none"; exit }
-      white = 0; frame = 1
-      for (y = t; y <= b; y++) for (x = l; x <= r; x++) if (colour[x "," y] == "255,255,255") white++
-      for (x = l - 1; x <= r + 1; x++) {
-        if (colour[x "," (t - 1)] != "255,255,255" || colour[x "," (b + 1)] != "255,255,255") frame = 0
-      }
-      for (y = t; y <= b; y++) {
-        if (colour[(l - 1) "," y] != "255,255,255" || colour[(r + 1) "," y] != "255,255,255") frame = 0
-      }
-      print (r - l + 1) "x" (b - t + 1), white, frame
-    }'
-}
-
 two_icons() {
   read -r size digit frame < <(read_blue_square)
   [ "$size" = 14x14 ]

@@ -29,4 +29,19 @@ Settings SettingsFileDefaults() {
   return settings;
 }
 
+BellLesson LessonAt(int hour, int minute, int minutes) {
+  const int start = hour * 60 + minute;
+  return {start, start + minutes};
+}
+
+std::vector<BellLesson> EvenLessons(int count, int hour, int minute, int minutes,
+                                    int breakMinutes) {
+  std::vector<BellLesson> lessons;
+  for (int lesson = 0; lesson < count; ++lesson) {
+    const int start = hour * 60 + minute + lesson * (minutes + breakMinutes);
+    lessons.push_back({start, start + minutes});
+  }
+  return lessons;
+}
+
 }  // namespace ostrevin::test_support

@@ -5,6 +5,7 @@
 
 #include "dialog_test.h"
 #include "toolkit/check_box.h"
+#include "toolkit/combo_box.h"
 #include "toolkit/list_box.h"
 #include "toolkit/radio_group.h"
 
@@ -108,6 +109,61 @@ TEST_F(ChoiceControlTest, AListBoxRaisesItsEventOnlyWhenTheUserChangesTheSelecti
                  reinterpret_cast<LPARAM>(days.Handle()));
   EXPECT_EQ(days.ItemIndex(), 3);
   EXPECT_EQ(events, std::vector<std::wstring>{L"click DaysList"});
+}
+
+TEST_F(ChoiceControlTest, ACheckBoxCaptionCanChange) {
+  CheckBox box(*dialog, {.name = L"cb1", .place = {8, 8, 78, 17}, .caption = L"1-й урок"});
+  box.SetCaption(L"0-й урок");
+  EXPECT_EQ(box.Caption(), L"0-й урок");
+  EXPECT_TRUE(events.empty());
+}
+
+TEST_F(ChoiceControlTest, AListBoxTakesNewItemsWithoutRaisingItsEvent) {
+  ListBox list(*dialog, {.name = L"ScheduleList",
+                         .place = {8, 22, 176, 108},
+                         .items = {L"Основное"},
+                         .onClick = Record(L"click")});
+  list.SetItems({L"Основное", L"Понедельник", L"Суббота"}, 2);
+  EXPECT_EQ(list.ItemCount(), 3);
+  EXPECT_EQ(list.ItemIndex(), 2);
+  EXPECT_EQ(list.ItemText(1), L"Понедельник");
+  EXPECT_EQ(list.ItemText(5), L"");
+  EXPECT_TRUE(events.empty()) << "only the user's choice raises it";
+}
+
+TEST_F(ChoiceControlTest, AComboBoxRaisesItsEventOnEveryChangeOfItsItemByTheUserOrByCode) {
+  ComboBox box(*dialog, {.name = L"DaySchedule1",
+                         .place = {84, 210, 100, 200},
+                         .items = {L"нет уроков", L"Основное"},
+                         .itemIndex = 1,
+                         .onChange = Record(L"change")});
+  EXPECT_EQ(box.ItemIndex(), 1);
+  EXPECT_EQ(box.ItemText(1), L"Основное");
+  box.SetItemIndex(1);
+  EXPECT_TRUE(events.empty());
+
+  // The user chooses: the box tells its parent.
+  ::SendMessageW(box.Handle(), CB_SETCURSEL, 0, 0);
+  ::SendMessageW(dialog->Handle(), WM_COMMAND,
+                 MAKEWPARAM(::GetDlgCtrlID(box.Handle()), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(box.Handle()));
+  EXPECT_EQ(box.ItemIndex(), 0);
+  box.SetItems({L"нет уроков", L"Основное", L"Суббота"}, 0);
+  EXPECT_EQ(events, std::vector<std::wstring>{L"change DaySchedule1"}) << "the same item";
+  box.SetItems({L"нет уроков", L"Суббота"}, 1);
+  EXPECT_EQ(box.ItemCount(), 2);
+  EXPECT_EQ(::SendMessageW(box.Handle(), CB_GETCURSEL, 0, 0), 1);
+  box.SetItemIndex(7);
+  EXPECT_EQ(box.ItemIndex(), -1) << "no such item";
+  EXPECT_EQ(events.size(), 3u);
+}
+
+TEST_F(ChoiceControlTest, AHiddenRadioGroupHidesItsItems) {
+  RadioGroup group(*dialog, {.name = L"rg", .place = {40, 96, 185, 97}, .items = {L"a", L"b"}});
+  group.SetVisible(false);
+  EXPECT_FALSE(::IsWindowVisible(group.ItemHandle(0)));
+  EXPECT_FALSE(::IsWindowVisible(group.ItemHandle(1)));
+  EXPECT_FALSE(group.Visible());
 }
 
 }  // namespace

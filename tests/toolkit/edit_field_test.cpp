@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "dialog_test.h"
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
@@ -247,6 +249,29 @@ TEST_F(MaskedTimeFieldTest, OnlyAMoveToAnotherControlOfTheFormChecksTheField) {
   }
 }
 
+TEST_F(MaskedTimeFieldTest, AFieldThatMayStandForNoTimeCanBeLeftEmptyButNotHalfFilled) {
+  MaskedTimeField row(*dialog, {.name = L"MaskEdit9",
+                                .place = {288, 60, 41, 21},
+                                .text = L"08:30",
+                                .emptyAllowed = true});
+  ShowDialog();
+  row.SetFocus();
+  ::SendMessageW(row.Handle(), EM_SETSEL, 0, 5);
+  PressKey(VK_DELETE);
+  ASSERT_EQ(row.Text(), L"  :  ");
+  other->SetFocus();
+  app.ProcessMessages();
+  EXPECT_TRUE(reports.empty());
+  EXPECT_EQ(::GetFocus(), other->Handle());
+
+  row.SetFocus();
+  Type(L"9");
+  other->SetFocus();
+  app.ProcessMessages();
+  EXPECT_EQ(reports.size(), 1u) << "half filled";
+  EXPECT_EQ(::GetFocus(), row.Handle());
+}
+
 TEST_F(MaskedTimeFieldTest, AnIncompleteFieldTheUserDidNotEditMayBeLeft) {
   field->SetText(L"");
   ShowDialog();
@@ -300,34 +325,63 @@ class TextFieldTest : public DialogTest {
  protected:
   void SetUp() override {
     DialogTest::SetUp();
-    field = std::make_unique<TextField>(*dialog, TextFieldDesign{.name = L"edTimeServer",
-                                                                 .place = {16, 138, 233, 21},
-                                                                 .text = L"ntp.local",
-                                                                 .maxLength = 12,
-                                                                 .onChange = Record(L"change")});
+    field = std::make_unique<TextField>(*dialog, TextFieldDesign{.name = L"edScheduleName",
+                                                                 .place = {66, 134, 118, 21},
+                                                                 .text = L"Основное",
+                                                                 .maxLength = 10,
+                                                                 .onChange = Record(L"change"),
+                                                                 .onEnter = Record(L"enter"),
+                                                                 .onExit = Record(L"exit")});
+    other = std::make_unique<CheckBox>(*dialog,
+                                       CheckBoxDesign{.name = L"other", .place = {8, 8, 100, 17}});
   }
 
   std::unique_ptr<TextField> field;
+  std::unique_ptr<CheckBox> other;
 };
 
-TEST_F(TextFieldTest, TypingChangesTheTextUpToItsLengthAndRaisesAChangeForEachNewText) {
-  EXPECT_EQ(ShownText(field->Handle()), L"ntp.local");
+TEST_F(TextFieldTest, TakesTypedTextUpToItsLengthAndRaisesItsEvents) {
   ShowDialog();
+  EXPECT_EQ(ShownText(field->Handle()), L"Основное");
   field->SetFocus();
-  ::SendMessageW(field->Handle(), EM_SETSEL, 0, -1);
-  Type(L"10.0.0.5:11123");
-  EXPECT_EQ(field->Text(), L"10.0.0.5:111");
-  EXPECT_EQ(ShownText(field->Handle()), L"10.0.0.5:111");
-  EXPECT_EQ(events.size(), 12u);
-  EXPECT_EQ(events.back(), L"change edTimeServer");
+  field->SelectAll();
+  Type(L"Вторая смена");
+  EXPECT_EQ(field->Text(), L"Вторая сме") << "ten characters";
+  other->SetFocus();
+  app.ProcessMessages();
+  ASSERT_GE(events.size(), 3u);
+  EXPECT_EQ(events.front(), L"enter edScheduleName");
+  EXPECT_EQ(events.back(), L"exit edScheduleName");
+  EXPECT_EQ(std::count(events.begin(), events.end(), L"change edScheduleName"), 10);
 }
 
 TEST_F(TextFieldTest, CodeSettingTheTextItHasRaisesNothing) {
-  field->SetText(L"ntp.local");
+  field->SetText(L"Основное");
   EXPECT_TRUE(events.empty());
-  field->SetText(L"");
-  EXPECT_EQ(field->Text(), L"");
-  EXPECT_EQ(events, std::vector<std::wstring>{L"change edTimeServer"});
+  field->SetText(L"Суббота");
+  EXPECT_EQ(field->Text(), L"Суббота");
+  EXPECT_EQ(ShownText(field->Handle()), L"Суббота");
+  EXPECT_EQ(events, std::vector<std::wstring>{L"change edScheduleName"});
+}
+
+TEST_F(TextFieldTest, AHiddenFieldIsPassedOverByTheTabKey) {
+  NumericField number(*dialog, {.name = L"edWarnVal", .place = {8, 60, 40, 22}, .limits = {0, 60}});
+  ShowDialog();
+  field->SetVisible(false);
+  number.SetVisible(false);
+  EXPECT_FALSE(field->Visible());
+  EXPECT_FALSE(::IsWindowVisible(number.ArrowsHandle())) << "the arrows go with their field";
+  other->SetFocus();
+  PressKey(VK_TAB);
+  EXPECT_EQ(::GetFocus(), other->Handle()) << "no other control to go to";
+  field->SetVisible(true);
+  number.SetVisible(true);
+  EXPECT_TRUE(::IsWindowVisible(number.ArrowsHandle()));
+  other->SetFocus();
+  PressKey(VK_TAB);
+  EXPECT_EQ(::GetFocus(), number.Handle());
+  PressKey(VK_TAB);
+  EXPECT_EQ(::GetFocus(), field->Handle());
 }
 
 }  // namespace

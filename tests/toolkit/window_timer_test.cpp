@@ -28,6 +28,19 @@ TEST_F(WindowTimerTest, TheHandlerRunsAtEachTick) {
   EXPECT_TRUE(PumpUntil([this] { return ticks >= 3; }));
 }
 
+TEST_F(WindowTimerTest, ATimerMessageSentToTheFormIsATick) {
+  WindowTimer timer(form->Handle(), kTimerId, 30000, [this] { ++ticks; });
+  ::SendMessageW(form->Handle(), WM_TIMER, kTimerId, 0);
+  ::PostMessageW(form->Handle(), WM_TIMER, kTimerId, 0);
+  app.ProcessMessages();
+  EXPECT_EQ(ticks, 2);
+  ::SendMessageW(form->Handle(), WM_TIMER, kTimerId + 1, 0);
+  EXPECT_EQ(ticks, 2) << "no timer of that id";
+  timer.SetEnabled(false);
+  ::SendMessageW(form->Handle(), WM_TIMER, kTimerId, 0);
+  EXPECT_EQ(ticks, 2) << "a stopped timer does not tick";
+}
+
 TEST_F(WindowTimerTest, ADisabledOrZeroIntervalTimerDoesNotRun) {
   WindowTimer timer(
       form->Handle(), kTimerId, 30000, [this] { ++ticks; }, false);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <filesystem>
@@ -16,14 +17,93 @@
 #include <vector>
 
 #include "dialog_boxes.h"
-#include "sample_settings.h"
+#include "lesson_list_test.h"
 #include "settings/time_of_day.h"
 #include "system/program_path.h"
 #include "system/settings_storage.h"
-#include "ui/frm_lesson_list.h"
-#include "work_form_test.h"
 
 namespace ostrevin::uitest {
+
+void LessonListTest::SetUp() {
+  WorkFormTest::SetUp();
+  settings = test_support::SettingsFileDefaults();
+}
+
+void LessonListTest::TearDown() {
+  dialog.reset();
+  WorkFormTest::TearDown();
+}
+
+TLessonListF& LessonListTest::NewDialog() {
+  dialog = std::make_unique<TLessonListF>(settings, services, app.Handle());
+  return *dialog;
+}
+
+TLessonListF& LessonListTest::ShowDialog() {
+  NewDialog().SetVisible(true);
+  ::SetForegroundWindow(dialog->Handle());
+  ::SetActiveWindow(dialog->Handle());
+  app.ProcessMessages();
+  return *dialog;
+}
+
+void LessonListTest::TypeInto(HWND field, const std::wstring& text) {
+  ::SetFocus(field);
+  ::SendMessageW(field, EM_SETSEL, 0, -1);
+  for (wchar_t c : text) ::PostMessageW(field, WM_CHAR, c, 1);
+  app.ProcessMessages();
+}
+
+void LessonListTest::Click(HWND button) {
+  ::SendMessageW(button, BM_CLICK, 0, 0);
+  app.ProcessMessages();
+}
+
+void LessonListTest::Import(const Settings& record) {
+  const std::wstring file = folder + L"\\Импорт.INI";
+  SaveSettings(record, file);
+  testsupport::DialogBoxWatch answer([&](HWND box) { testsupport::AnswerFileDialog(box, file); });
+  Click(dialog->btnOpenData.Handle());
+}
+
+void LessonListTest::Choose(const toolkit::ListBox& list, int index) {
+  ::SendMessageW(list.Handle(), LB_SETCURSEL, index, 0);
+  ::SendMessageW(::GetParent(list.Handle()), WM_COMMAND,
+                 MAKEWPARAM(::GetDlgCtrlID(list.Handle()), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list.Handle()));
+  app.ProcessMessages();
+}
+
+void LessonListTest::Choose(const toolkit::ComboBox& box, int index) {
+  ::SendMessageW(box.Handle(), CB_SETCURSEL, index, 0);
+  ::SendMessageW(::GetParent(box.Handle()), WM_COMMAND,
+                 MAKEWPARAM(::GetDlgCtrlID(box.Handle()), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(box.Handle()));
+  app.ProcessMessages();
+}
+
+std::vector<std::wstring> LessonListTest::ShownBells() const {
+  std::vector<std::wstring> shown;
+  for (const auto& row : dialog->BellRows) {
+    if (!row->start.Visible()) continue;
+    std::wstring times = row->start.Text() + L"-" + row->end.Text();
+    std::replace(times.begin(), times.end(), L' ', L'_');
+    const std::wstring& number = row->number.Caption();
+    shown.push_back((number.empty() ? L"·" : number) + L" " + times);
+  }
+  return shown;
+}
+
+std::vector<std::wstring> LessonListTest::ShownDay() const {
+  std::vector<std::wstring> shown;
+  for (const auto& row : dialog->TaughtRows) {
+    if (!row->taught.Visible()) continue;
+    shown.push_back((row->taught.Checked() ? L"+" : L"") + row->taught.Caption() + L" " +
+                    row->times.Caption());
+  }
+  return shown;
+}
+
 namespace {
 
 using testsupport::ShownText;
@@ -37,67 +117,18 @@ std::uint64_t Bits(TimeOfDay time) {
   return std::bit_cast<std::uint64_t>(time);
 }
 
-// A dialog on the settings record of the test, with the file's defaults in
-// it as the timer window loads them before showing the dialog.
-class LessonListTest : public WorkFormTest {
- protected:
-  void SetUp() override {
-    WorkFormTest::SetUp();
-    settings = test_support::SettingsFileDefaults();
-  }
-  void TearDown() override {
-    dialog.reset();
-    WorkFormTest::TearDown();
-  }
-
-  TLessonListF& NewDialog() {
-    dialog = std::make_unique<TLessonListF>(settings, services, app.Handle());
-    return *dialog;
-  }
-  // Created, shown and active, as the user sees it.
-  TLessonListF& ShowDialog() {
-    NewDialog().SetVisible(true);
-    ::SetForegroundWindow(dialog->Handle());
-    ::SetActiveWindow(dialog->Handle());
-    app.ProcessMessages();
-    return *dialog;
-  }
-  // The user types into a field: it takes the focus, its text is selected
-  // and typed over.
-  void TypeInto(HWND field, const std::wstring& text) {
-    ::SetFocus(field);
-    ::SendMessageW(field, EM_SETSEL, 0, -1);
-    for (wchar_t c : text) ::PostMessageW(field, WM_CHAR, c, 1);
-    app.ProcessMessages();
-  }
-  void Click(HWND button) {
-    ::SendMessageW(button, BM_CLICK, 0, 0);
-    app.ProcessMessages();
-  }
-  // The record saved as a file, then opened with "Открыть настройки...".
-  void Import(const Settings& record) {
-    const std::wstring file = folder + L"\\Импорт.INI";
-    SaveSettings(record, file);
-    testsupport::DialogBoxWatch answer(
-        [&](HWND box) { testsupport::AnswerFileDialog(box, file); });
-    Click(dialog->btnOpenData.Handle());
-  }
-  std::vector<std::wstring> EndLabels() const {
-    return {dialog->end1.Caption(), dialog->end2.Caption(), dialog->end3.Caption(),
-            dialog->end4.Caption(), dialog->end5.Caption(), dialog->end6.Caption(),
-            dialog->end7.Caption()};
-  }
-
-  std::unique_ptr<TLessonListF> dialog;
-};
+const std::vector<std::wstring> kBuiltInBells = {
+    L"1 08:30-09:15", L"2 09:30-10:15", L"3 10:30-11:15", L"4 11:30-12:15",
+    L"5 12:25-13:10", L"6 13:20-14:05", L"7 14:15-15:00", L"· __:__-__:__"};
 
 TEST_F(LessonListTest, TheDialogHasItsCaptionSizeAndFiveTabsAndOpensOnTheGeneralTab) {
   TLessonListF& d = NewDialog();
   EXPECT_EQ(d.Caption(), L"Настройки");
   RECT client{};
   ::GetClientRect(d.Handle(), &client);
-  EXPECT_EQ(client.right, 441);
-  EXPECT_EQ(client.bottom, 325);
+  // Grown from 441 x 301 for the school's timetable of up to sixteen lessons.
+  EXPECT_EQ(client.right, 556);
+  EXPECT_EQ(client.bottom, 509);
   const LONG style = ::GetWindowLongW(d.Handle(), GWL_STYLE);
   EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   ASSERT_EQ(d.PageControl1.PageCount(), 5);
@@ -121,8 +152,7 @@ TEST_F(LessonListTest, ShowingTheFilesDefaultsChangesNothing) {
   const Settings before = settings;
   ShowDialog();
   EXPECT_EQ(settings, before);
-  EXPECT_EQ(EndLabels(), (std::vector<std::wstring>{L"09:15", L"10:15", L"11:15", L"12:15",
-                                                    L"13:10", L"14:05", L"15:00"}));
+  EXPECT_EQ(ShownBells(), kBuiltInBells) << "the first version's timetable as one schedule";
   EXPECT_EQ(dialog->DaysList.ItemIndex(), 0);
   EXPECT_EQ(dialog->edBlendVal.Text(), L"49") << "127 shows as 49 %";
   EXPECT_EQ(services.autoRunQueries,
@@ -147,14 +177,18 @@ TEST_F(LessonListTest, ShowingARecordShowsWhatItsControlsCanAndChangesNothingInI
 
   EXPECT_EQ(settings, shown);
   EXPECT_EQ(Bits(settings.StartTime(1)), Bits(EncodeTimeOfDay(8, 30, 15, 0)));
-  EXPECT_TRUE(d.cb2.Checked());
+  EXPECT_FALSE(settings.Timetable.InUse());
+  EXPECT_TRUE(Taught(1).Checked());
   EXPECT_TRUE(d.cbAutoStart.Checked());
-  EXPECT_EQ(d.MaskEdit1.Text(), L"08:30");
-  EXPECT_EQ(d.MaskEdit3.Text(), L"10:40");
+  EXPECT_EQ(Start(0).Text(), L"08:30");
+  EXPECT_EQ(Start(2).Text(), L"10:40");
   EXPECT_EQ(d.edLessLen.Text(), L"60");
   EXPECT_EQ(d.edIntroTime.Text(), L"30");
-  EXPECT_EQ(EndLabels(), (std::vector<std::wstring>{L"09:30", L"10:30", L"11:40", L"12:30",
-                                                    L"13:25", L"14:20", L"15:15"}));
+  EXPECT_EQ(ShownBells(),
+            (std::vector<std::wstring>{L"1 08:30-09:30", L"2 09:30-10:30", L"3 10:40-11:30",
+                                       L"4 11:30-12:25", L"5 12:25-13:20", L"6 13:20-14:15",
+                                       L"7 14:15-15:15", L"· __:__-__:__"}))
+      << "60-minute lessons, each ending by the next start at the latest";
   EXPECT_EQ(d.rgFinishPartSnd.ItemIndex(), 1);
   EXPECT_TRUE(d.cbCountDown.Checked());
   EXPECT_TRUE(d.edWarnVal.Enabled());
@@ -229,30 +263,31 @@ TEST_F(LessonListTest, AnImportedFileIsWhatTheDialogShowsAndKeeps) {
   EXPECT_TRUE(reports.empty());
 }
 
-TEST_F(LessonListTest, TheSlotBoxesShowAndEditTheDaySelectedByTheUser) {
+TEST_F(LessonListTest, TheLessonBoxesShowAndEditTheDaySelectedByTheUser) {
   settings.Lesson(2, 5) = true;
   TLessonListF& d = ShowDialog();
-  EXPECT_FALSE(d.cb5.Checked()) << "Monday";
-  ::SendMessageW(d.DaysList.Handle(), LB_SETCURSEL, 1, 0);
-  ::SendMessageW(d.TabSheet1.Handle(), WM_COMMAND,
-                 MAKEWPARAM(::GetDlgCtrlID(d.DaysList.Handle()), LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(d.DaysList.Handle()));
-  EXPECT_TRUE(d.cb5.Checked()) << "Tuesday";
-  Click(d.cb7.Handle());
-  Click(d.cb5.Handle());
+  EXPECT_FALSE(Taught(4).Checked()) << "Monday";
+  Choose(d.DaysList, 1);
+  EXPECT_TRUE(Taught(4).Checked()) << "Tuesday";
+  Click(Taught(6).Handle());
+  Click(Taught(4).Handle());
   EXPECT_TRUE(settings.Lesson(2, 7));
   EXPECT_FALSE(settings.Lesson(2, 5));
   EXPECT_FALSE(settings.Lesson(1, 7));
 }
 
-TEST_F(LessonListTest, ALengthChangeMovesEveryEndLabelAtOnce) {
+TEST_F(LessonListTest, ALengthChangeMovesEveryEndOfTheFirstVersionsTimetableAtOnce) {
   TLessonListF& d = ShowDialog();
   TypeInto(d.edLessLen.Handle(), L"50");
   EXPECT_EQ(settings.LessLen, 500);
-  EXPECT_EQ(EndLabels(), (std::vector<std::wstring>{L"09:20", L"10:20", L"11:20", L"12:20",
-                                                    L"13:15", L"14:10", L"15:05"}));
+  EXPECT_EQ(ShownBells(),
+            (std::vector<std::wstring>{L"1 08:30-09:20", L"2 09:30-10:20", L"3 10:30-11:20",
+                                       L"4 11:30-12:20", L"5 12:25-13:15", L"6 13:20-14:10",
+                                       L"7 14:15-15:05", L"· __:__-__:__"}));
   TypeInto(d.edLessLen.Handle(), L"80");
-  EXPECT_EQ(d.end1.Caption(), L"09:50");
+  EXPECT_EQ(End(0).Text(), L"09:30") << "a lesson ends by the next bell at the latest";
+  EXPECT_EQ(End(6).Text(), L"15:35");
+  EXPECT_FALSE(settings.Timetable.InUse()) << "still the first version's timetable";
 }
 
 struct TypedTime {
@@ -261,17 +296,16 @@ struct TypedTime {
 };
 
 TEST_F(LessonListTest, AStartTimeIsStoredOnlyWhenItIsATimeOfDay) {
-  TLessonListF& d = ShowDialog();
-  const TypedTime cases[] = {{L"2400", false}, {L"1260", false}, {L"2359", true}};
+  ShowDialog();
+  const TypedTime cases[] = {{L"2400", false}, {L"1260", false}, {L"0940", true}};
   for (const TypedTime& c : cases) {
-    const TimeOfDay before = settings.StartTime(2);
-    TypeInto(d.MaskEdit2.Handle(), c.typed);
+    TypeInto(Start(1).Handle(), c.typed);
     if (c.stored) {
-      EXPECT_EQ(Bits(settings.StartTime(2)), Bits(EncodeTimeOfDay(23, 59, 0, 0)));
-      EXPECT_EQ(d.end2.Caption(), L"00:44");
+      EXPECT_EQ(Bits(settings.StartTime(2)), Bits(EncodeTimeOfDay(9, 40, 0, 0)));
+      EXPECT_EQ(settings.Timetable.schedules[0].lessons[1], test_support::LessonAt(9, 40, 35));
     } else {
-      EXPECT_EQ(Bits(settings.StartTime(2)), Bits(before)) << c.typed;
-      EXPECT_EQ(d.end2.Caption(), L"10:15") << c.typed;
+      EXPECT_FALSE(settings.Timetable.InUse()) << c.typed;
+      EXPECT_EQ(Bits(settings.StartTime(2)), Bits(EncodeTimeOfDay(9, 30, 0, 0))) << c.typed;
     }
   }
   EXPECT_TRUE(reports.empty());
@@ -481,12 +515,12 @@ TEST_F(ConfirmTest, AnImportKeepsTheAutostartBoxAsTheTeacherHasIt) {
 TEST_F(ConfirmTest, EnterWithAnIncompleteStartTimeReportsItAndTheDialogStaysOpen) {
   TLessonListF& d = ShowDialog();
   d.PageControl1.SetActivePage(d.TabSheet1);
-  HWND field = d.MaskEdit1.Handle();
+  HWND field = Start(0).Handle();
   ::SetFocus(field);
   ::SendMessageW(field, EM_SETSEL, 5, 5);
   ::PostMessageW(field, WM_CHAR, L'\b', 1);
   app.ProcessMessages();
-  ASSERT_EQ(d.MaskEdit1.Text(), L"08:3 ");
+  ASSERT_EQ(Start(0).Text(), L"08:3 ");
   ::PostMessageW(field, WM_KEYDOWN, VK_RETURN, 1);
   app.ProcessMessages();
   ASSERT_EQ(reports.size(), 1u);
@@ -497,7 +531,7 @@ TEST_F(ConfirmTest, EnterWithAnIncompleteStartTimeReportsItAndTheDialogStaysOpen
 
   ::PostMessageW(field, WM_KEYDOWN, VK_ESCAPE, 1);
   app.ProcessMessages();
-  EXPECT_EQ(d.MaskEdit1.Text(), L"08:30");
+  EXPECT_EQ(Start(0).Text(), L"08:30");
   EXPECT_EQ(d.ModalResult(), 0) << "the first Escape abandons the edit";
   ::PostMessageW(field, WM_KEYDOWN, VK_RETURN, 1);
   app.ProcessMessages();
@@ -534,9 +568,11 @@ TEST_F(ConfirmTest, AnOpacityTypedThenEnterIsStoredAndThenEscapeIsNot) {
 TEST_F(LessonListTest, ExportThenImportBringsBackTheExportedSettings) {
   TLessonListF& d = ShowDialog();
   TypeInto(d.edLessLen.Handle(), L"40");
-  Click(d.cb3.Handle());
+  Click(Taught(2).Handle());
+  ASSERT_TRUE(settings.Timetable.InUse()) << "the timetable is bell schedules now";
   const Settings exported = settings;
   const std::wstring file = folder + L"\\Экспорт";
+  StartUnicodeFile(file + L".INI");
   auto answer = std::make_unique<testsupport::DialogBoxWatch>(
       [&](HWND box) { testsupport::AnswerFileDialog(box, file); });
   Click(d.btnSaveDataAs.Handle());
@@ -546,7 +582,7 @@ TEST_F(LessonListTest, ExportThenImportBringsBackTheExportedSettings) {
   EXPECT_EQ(inFile, exported);
 
   TypeInto(d.edLessLen.Handle(), L"70");
-  Click(d.cb3.Handle());
+  Click(Taught(2).Handle());
   ASSERT_NE(settings, exported);
   answer = std::make_unique<testsupport::DialogBoxWatch>(
       [&](HWND box) { testsupport::AnswerFileDialog(box, file + L".INI"); });
@@ -554,7 +590,7 @@ TEST_F(LessonListTest, ExportThenImportBringsBackTheExportedSettings) {
   answer.reset();
   EXPECT_EQ(settings, exported);
   EXPECT_EQ(d.edLessLen.Text(), L"40") << "the controls bound again";
-  EXPECT_TRUE(d.cb3.Checked());
+  EXPECT_TRUE(Taught(2).Checked());
   EXPECT_TRUE(d.Visible()) << "the dialog stays open";
 }
 
@@ -592,7 +628,7 @@ class FileThenBox {
 TEST_F(LessonListTest, ImportRefusesWhatIsNoSettingsFileWithAMessageAndChangesNothing) {
   TLessonListF& d = ShowDialog();
   TypeInto(d.edLessLen.Handle(), L"40");
-  Click(d.cb3.Handle());
+  Click(Taught(2).Handle());
   const Settings before = settings;
   struct Case {
     const wchar_t* name;
@@ -621,7 +657,7 @@ TEST_F(LessonListTest, ImportRefusesWhatIsNoSettingsFileWithAMessageAndChangesNo
         << testing::PrintToString(answer.boxes[0].texts);
     EXPECT_EQ(settings, before);
     EXPECT_EQ(d.edLessLen.Text(), L"40");
-    EXPECT_TRUE(d.cb3.Checked());
+    EXPECT_TRUE(Taught(2).Checked());
   }
 }
 

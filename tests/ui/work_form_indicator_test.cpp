@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "components/tray_icon_handler.h"
+#include "support/passed_lessons_printer.h"
 #include "work_form_test.h"
 
 namespace ostrevin::uitest {
@@ -19,6 +20,13 @@ const char kNoExitOffer[] = "[Common]\r\nbOfferExit=0\r\n";
 
 constexpr wchar_t kNotBegun[] = L"Уроки ещё не начались";
 constexpr wchar_t kOver[] = L"Уроки закончились! ))";
+
+const PassedLessons kNotBegunYet{PassedLessons::Stage::NotBegun};
+const PassedLessons kLessonsOver{PassedLessons::Stage::Over};
+
+PassedLessons After(int lesson) {
+  return PassedLessons::After(lesson);
+}
 
 class WorkFormIndicatorTest : public WorkFormTest {
  protected:
@@ -88,7 +96,7 @@ struct StartCase {
   int minute;
   const wchar_t* text;
   const wchar_t* hint;
-  int prevLesson;
+  PassedLessons prevLesson;
 };
 
 void PrintTo(const StartCase& c, std::ostream* out) {
@@ -110,16 +118,16 @@ TEST_P(IndicatorAtStartTest, ShowsTheDaysStateAtOnce) {
 // 11:30, 12:25, 13:20 and 14:15, on every day alike.
 INSTANTIATE_TEST_SUITE_P(
     Day, IndicatorAtStartTest,
-    testing::Values(StartCase{"BeforeTheLessons", 1, 7, 0, L"--", kNotBegun, 0},
-                    StartCase{"DuringLessonOne", 1, 8, 40, L"1", L"Сейчас идёт 1-й урок", 1},
+    testing::Values(StartCase{"BeforeTheLessons", 1, 7, 0, L"--", kNotBegun, kNotBegunYet},
+                    StartCase{"DuringLessonOne", 1, 8, 40, L"1", L"Сейчас идёт 1-й урок", After(1)},
                     StartCase{"BreakBeforeLessonFour", 1, 11, 20, L"II",
-                              L"Сейчас перемена перед 4-м уроком", 3},
-                    StartCase{"DuringLessonSeven", 5, 14, 59, L"7", L"Сейчас идёт 7-й урок", 7},
-                    StartCase{"AfterTheLessons", 4, 15, 10, L"--", kOver, 7},
+                              L"Сейчас перемена перед 4-м уроком", After(3)},
+                    StartCase{"DuringLessonSeven", 5, 14, 59, L"7", L"Сейчас идёт 7-й урок", After(7)},
+                    StartCase{"AfterTheLessons", 4, 15, 10, L"--", kOver, kLessonsOver},
                     StartCase{"SaturdayDuringLessonThree", 6, 10, 40, L"3", L"Сейчас идёт 3-й урок",
-                              3},
+                              After(3)},
                     StartCase{"SundayBreakBeforeLessonTwo", 0, 9, 20, L"II",
-                              L"Сейчас перемена перед 2-м уроком", 1}),
+                              L"Сейчас перемена перед 2-м уроком", After(1)}),
     [](const testing::TestParamInfo<StartCase>& info) { return info.param.name; });
 
 TEST_F(WorkFormIndicatorTest, ABreakIsShownOnEveryTickAndTheNextLessonAtItsStart) {
@@ -130,7 +138,7 @@ TEST_F(WorkFormIndicatorTest, ABreakIsShownOnEveryTickAndTheNextLessonAtItsStart
 
   EXPECT_EQ(TickAt(11, 30), kTextAndHint);
   ExpectShows(L"4", L"Сейчас идёт 4-й урок");
-  EXPECT_EQ(workF.Clock.PrevLesson, 4);
+  EXPECT_EQ(workF.Clock.PrevLesson, After(4));
   EXPECT_EQ(TickAt(11, 30, 30), kNothing);
   EXPECT_EQ(TickAt(12, 15), kNothing);
 
@@ -150,7 +158,7 @@ TEST_F(WorkFormIndicatorTest, LessonsThatTouchGoFromNumberToNumber) {
   EXPECT_EQ(TickAt(9, 15), kNothing);
   EXPECT_EQ(TickAt(9, 15, 30), kTextAndHint);
   ExpectShows(L"2", L"Сейчас идёт 2-й урок");
-  EXPECT_EQ(workF.Clock.PrevLesson, 2);
+  EXPECT_EQ(workF.Clock.PrevLesson, After(2));
 }
 
 TEST_F(WorkFormIndicatorTest, AfterTheLastLessonTheNextMorningStillSaysTheyAreOver) {

@@ -286,7 +286,7 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayOfferWaitsForALessonEnteredInTheDialog) {
   EXPECT_EQ(EndOfDayQuestions::asked, 0) << "no timetable entered yet";
 
   WhenDialogShows([&](TLessonListF& dialog) {
-    ::SendMessageW(dialog.cb1.Handle(), BM_CLICK, 0, 0);  // Monday, lesson 1
+    ::SendMessageW(dialog.TaughtRows[0]->taught.Handle(), BM_CLICK, 0, 0);  // Monday, lesson 1
     ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
   });
   workF.acOptions.Execute();
@@ -311,7 +311,7 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayQuestionNeverComesOverTheSettingsDialog) 
   TWorkF& workF = CreateForm();
   int askedWhileOpen = -1;
   WhenDialogShows([&](TLessonListF& dialog) {
-    ::SendMessageW(dialog.cb1.Handle(), BM_CLICK, 0, 0);  // Monday, lesson 1
+    ::SendMessageW(dialog.TaughtRows[0]->taught.Handle(), BM_CLICK, 0, 0);  // Monday, lesson 1
     clock.Set(3, 7, 50, 30);
     Tick();
     clock.Set(3, 7, 51);

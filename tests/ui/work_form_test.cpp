@@ -125,6 +125,11 @@ void WorkFormTest::WriteSettingsFile(const std::string& text) const {
   file << text;
 }
 
+void WorkFormTest::StartUnicodeFile(const std::wstring& path) {
+  std::ofstream file(std::filesystem::path(path), std::ios::binary);
+  file << "\xFF\xFE";
+}
+
 TWorkF& WorkFormTest::CreateForm() {
   form = std::make_unique<TWorkF>(settings, clock, services, tray, settingsPath);
   return *form;

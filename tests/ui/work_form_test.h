@@ -107,6 +107,10 @@ class WorkFormTest : public testing::Test {
 
   // Writes the settings file before the window is created (it loads it).
   void WriteSettingsFile(const std::string& text) const;
+  // An empty file in UTF-16 with its byte-order mark: the profile functions
+  // keep it so, with every character of a schedule's name, whatever the
+  // system's code page.
+  static void StartUnicodeFile(const std::wstring& path);
   TWorkF& CreateForm();
   void DestroyForm() { form.reset(); }
 

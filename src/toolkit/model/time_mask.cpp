@@ -65,6 +65,10 @@ bool TimeMask::Complete() const {
   return true;
 }
 
+bool TimeMask::Empty() const {
+  return std::none_of(places_.begin(), places_.end(), IsDigit);
+}
+
 void TimeMask::Clear(std::size_t start, std::size_t end) {
   for (std::size_t place = start; place < std::min(end, kLength); ++place) {
     if (IsEditable(place)) places_[place] = kUnfilled;

@@ -28,6 +28,8 @@ class TimeMask {
   std::wstring DisplayText() const;  // unfilled places as "_"
   // Every required place (all but the first hour digit) is filled.
   bool Complete() const;
+  // No place is filled.
+  bool Empty() const;
 
   // The outcome of an edit: whether it was accepted, and where the caret
   // stands after it.

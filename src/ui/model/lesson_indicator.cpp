@@ -3,9 +3,6 @@
 namespace ostrevin {
 namespace {
 
-constexpr int kLessonsNotBegun = 0;
-constexpr int kLessonsOver = 7;
-
 constexpr wchar_t kNoLessonText[] = L"--";
 constexpr wchar_t kBreakText[] = L"II";
 
@@ -17,29 +14,42 @@ std::wstring BreakHint(int nextLesson) {
   return L"Сейчас перемена перед " + std::to_wstring(nextLesson) + L"-м уроком";
 }
 
-IndicatorRefresh OutsideLessons(int prevLesson) {
+std::wstring StageHint(PassedLessons::Stage stage) {
+  switch (stage) {
+    case PassedLessons::Stage::NotBegun:
+      return L"Уроки ещё не начались";
+    case PassedLessons::Stage::Over:
+      return L"Уроки закончились! ))";
+    case PassedLessons::Stage::NoneToday:
+    case PassedLessons::Stage::AfterLesson:
+      break;
+  }
+  return L"Сегодня уроков нет";
+}
+
+IndicatorRefresh OutsideLessons(const PassedLessons& prevLesson) {
   IndicatorRefresh refresh;
   refresh.writes.push_back({IndicatorProperty::Text, kNoLessonText});
-  if (prevLesson == kLessonsNotBegun) {
-    refresh.writes.push_back({IndicatorProperty::Hint, L"Уроки ещё не начались"});
-  } else if (prevLesson == kLessonsOver) {
-    refresh.writes.push_back({IndicatorProperty::Hint, L"Уроки закончились! ))"});
-  } else {
-    refresh.writes.push_back({IndicatorProperty::Hint, BreakHint(prevLesson + 1)});
-    refresh.writes.push_back({IndicatorProperty::Text, kBreakText});
+  if (prevLesson.stage != PassedLessons::Stage::AfterLesson) {
+    refresh.writes.push_back({IndicatorProperty::Hint, StageHint(prevLesson.stage)});
+    return refresh;
   }
+  // Lessons are numbered in order, so the next one is one on.
+  refresh.writes.push_back({IndicatorProperty::Hint, BreakHint(prevLesson.lesson + 1)});
+  refresh.writes.push_back({IndicatorProperty::Text, kBreakText});
   return refresh;
 }
 
 }  // namespace
 
-IndicatorRefresh RefreshLessonIndicator(int currentLesson, int prevLesson,
+IndicatorRefresh RefreshLessonIndicator(std::optional<int> currentLesson,
+                                        const PassedLessons& prevLesson,
                                         std::wstring_view shownText) {
-  if (currentLesson == 0) return OutsideLessons(prevLesson);
-  const std::wstring number = std::to_wstring(currentLesson);
+  if (!currentLesson) return OutsideLessons(prevLesson);
+  const std::wstring number = std::to_wstring(*currentLesson);
   if (number == shownText) return {};
   return {.writes = {{IndicatorProperty::Text, number},
-                     {IndicatorProperty::Hint, LessonHint(currentLesson)}},
+                     {IndicatorProperty::Hint, LessonHint(*currentLesson)}},
           .showsLessonNumber = true};
 }
 

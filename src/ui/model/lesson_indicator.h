@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "clock/passed_lessons.h"
 
 namespace ostrevin {
 
@@ -22,13 +25,14 @@ struct IndicatorRefresh {
   bool showsLessonNumber = false;
 };
 
-// What the icon shows from the locator's results (the lesson going on, 1..7,
-// or 0; the break after lesson 1..6, 0 before the lessons, 7 after them) and
-// the text it shows now. Outside lessons the text and tooltip are written on
-// every refresh, in a break first "--" and after the tooltip "II"; during a
-// lesson they are written only when the number differs from the text shown,
-// which keeps ticks within one lesson from redrawing the icon.
-IndicatorRefresh RefreshLessonIndicator(int currentLesson, int prevLesson,
+// What the icon shows from the locator's results (the number of the lesson
+// going on, or none; where the day stands outside its lessons) and the text
+// it shows now. Outside lessons the text and tooltip are written on every
+// refresh, in a break first "--" and after the tooltip "II"; during a lesson
+// they are written only when the number differs from the text shown, which
+// keeps ticks within one lesson from redrawing the icon.
+IndicatorRefresh RefreshLessonIndicator(std::optional<int> currentLesson,
+                                        const PassedLessons& prevLesson,
                                         std::wstring_view shownText);
 
 }  // namespace ostrevin

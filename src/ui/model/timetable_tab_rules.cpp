@@ -1,0 +1,218 @@
+#include "ui/model/timetable_tab_rules.h"
+
+#include <algorithm>
+#include <array>
+
+#include "settings/lesson_times_text.h"
+#include "settings/settings_file.h"
+#include "ui/model/lesson_list_rules.h"
+
+namespace ostrevin {
+namespace {
+
+constexpr int kMinutesPerHour = 60;
+constexpr int kMinimumMainMinutes = 1;
+
+// By the clock's day numbers: 0 Sunday .. 6 Saturday.
+constexpr std::array<const wchar_t*, kDaysInWeek> kDayNames = {
+    L"Воскресенье", L"Понедельник", L"Вторник", L"Среда", L"Четверг", L"Пятница", L"Суббота"};
+// "на понедельник", in the question before a schedule is deleted.
+constexpr std::array<const wchar_t*, kDaysInWeek> kDaysAccusative = {
+    L"воскресенье", L"понедельник", L"вторник", L"среду", L"четверг", L"пятницу", L"субботу"};
+
+bool HasDigit(const std::wstring& text) {
+  return std::any_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+}
+
+std::wstring Quoted(const std::wstring& name) {
+  return L"«" + name + L"»";
+}
+
+// "3-й урок расписания «Основное»"
+std::wstring LessonOfSchedule(int number, const BellSchedule& schedule) {
+  return TaughtLessonCaption(number) + L" расписания " + Quoted(schedule.name);
+}
+
+// "понедельник, вторник и субботу"
+std::wstring DaysList(const std::vector<int>& days) {
+  std::wstring text;
+  for (std::size_t index = 0; index < days.size(); ++index) {
+    if (index > 0) text += index + 1 == days.size() ? L" и " : L", ";
+    text += kDaysAccusative[static_cast<std::size_t>(days[index])];
+  }
+  return text;
+}
+
+}  // namespace
+
+std::optional<int> MinuteOfFieldText(const std::wstring& text) {
+  if (!IsValidTimeText(text)) return std::nullopt;
+  std::wstring minutes = text;
+  const std::wstring hours = SplitAt(L':', minutes);
+  return *ReadProfileInteger(hours) * kMinutesPerHour + *ReadProfileInteger(minutes);
+}
+
+bool IsEmptyRow(const BellRowText& row) {
+  return !HasDigit(row.start) && !HasDigit(row.end);
+}
+
+BellRowsReading ReadBellRows(const std::vector<BellRowText>& rows) {
+  BellRowsReading reading;
+  reading.lessonOfRow.resize(rows.size());
+  auto tell = [&](BellRowProblem problem, std::size_t row, BellLesson lesson) {
+    if (reading.problem) return;
+    reading.problem = problem;
+    reading.problemRow = row;
+    reading.problemLesson = lesson;
+  };
+  struct RowLesson {
+    std::size_t row;
+    BellLesson lesson;
+  };
+  std::vector<RowLesson> entered;
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    if (IsEmptyRow(rows[row])) continue;
+    const std::optional<int> start = MinuteOfFieldText(rows[row].start);
+    const std::optional<int> end = MinuteOfFieldText(rows[row].end);
+    if (!start || !end) {
+      tell(BellRowProblem::Incomplete, row, {});
+    } else if (*end <= *start) {
+      tell(BellRowProblem::EndNotAfterStart, row, {*start, *end});
+    } else {
+      entered.push_back({row, {*start, *end}});
+    }
+  }
+  std::stable_sort(entered.begin(), entered.end(), [](const RowLesson& a, const RowLesson& b) {
+    return a.lesson.start < b.lesson.start;
+  });
+  for (const RowLesson& next : entered) {
+    if (!reading.lessons.empty() && next.lesson.start < reading.lessons.back().end) {
+      if (!reading.problem) reading.earlierLesson = reading.lessons.back();
+      tell(BellRowProblem::StartsBeforeEarlierEnds, next.row, next.lesson);
+      continue;
+    }
+    reading.lessonOfRow[next.row] = reading.lessons.size();
+    reading.lessons.push_back(next.lesson);
+  }
+  return reading;
+}
+
+std::size_t ShownBellRows(const std::vector<BellRowText>& rows) {
+  const auto lastFilled = std::find_if(rows.rbegin(), rows.rend(),
+                                       [](const BellRowText& row) { return !IsEmptyRow(row); });
+  const std::size_t filled = static_cast<std::size_t>(rows.rend() - lastFilled);
+  return std::min<std::size_t>(filled + 1, kMaxScheduleLessons);
+}
+
+std::vector<BellRowText> RowsOfLessons(const std::vector<BellLesson>& lessons) {
+  std::vector<BellRowText> rows;
+  for (const BellLesson& lesson : lessons) {
+    rows.push_back({FormatMinuteOfDay(lesson.start), FormatMinuteOfDay(lesson.end)});
+  }
+  return rows;
+}
+
+std::optional<int> EndAfterStart(int start, int lessonMinutes) {
+  const int end = start + lessonMinutes;
+  if (lessonMinutes <= 0 || end >= kMinutesPerDay) return std::nullopt;
+  return end;
+}
+
+std::wstring BellRowProblemText(const BellRowsReading& reading, const BellSchedule& schedule) {
+  const std::wstring ofSchedule = L" расписания " + Quoted(schedule.name);
+  const std::wstring lesson = L"Урок " + LessonTimesCaption(reading.problemLesson) + ofSchedule;
+  switch (reading.problem.value_or(BellRowProblem::Incomplete)) {
+    case BellRowProblem::EndNotAfterStart:
+      return lesson + L" должен кончаться позже, чем начинается.";
+    case BellRowProblem::StartsBeforeEarlierEnds:
+      return lesson + L" начинается раньше, чем кончается урок " +
+             LessonTimesCaption(reading.earlierLesson) + L".";
+    case BellRowProblem::Incomplete:
+      break;
+  }
+  return L"Звонки" + ofSchedule + L": введите время начала и конца урока полностью.";
+}
+
+std::wstring DayName(int day) {
+  return kDayNames[static_cast<std::size_t>(day)];
+}
+
+std::vector<std::wstring> DayNamesOfWeek() {
+  std::vector<std::wstring> names;
+  for (const int day : kWeekOrder) names.push_back(DayName(day));
+  return names;
+}
+
+std::vector<std::wstring> ScheduleChoices(const SchoolTimetable& timetable) {
+  std::vector<std::wstring> choices{kNoLessonsChoice};
+  for (const BellSchedule& schedule : timetable.schedules) choices.push_back(schedule.name);
+  return choices;
+}
+
+int ChoiceOfSchedule(int schedule) {
+  return schedule + 1;
+}
+
+int ScheduleOfChoice(int choice) {
+  return choice < 1 ? kNoSchedule : choice - 1;
+}
+
+std::wstring TaughtLessonCaption(int number) {
+  return std::to_wstring(number) + L"-й урок";
+}
+
+std::wstring LessonTimesCaption(const BellLesson& lesson) {
+  return FormatMinuteOfDay(lesson.start) + L"–" + FormatMinuteOfDay(lesson.end);
+}
+
+std::wstring DayScheduleCaption(const SchoolTimetable& timetable, int day) {
+  const int schedule = timetable.week[static_cast<std::size_t>(day)].schedule;
+  if (schedule == kNoSchedule) return L"В этот день уроков нет.";
+  return L"Расписание " + Quoted(timetable.schedules[static_cast<std::size_t>(schedule)].name) + L":";
+}
+
+std::wstring DeleteScheduleQuestion(const SchoolTimetable& timetable, int index) {
+  const std::wstring name = Quoted(timetable.schedules[static_cast<std::size_t>(index)].name);
+  const std::vector<int> days = DaysUsingSchedule(timetable, index);
+  if (days.empty()) return L"Удалить расписание " + name + L"?";
+  return L"Расписание " + name + L" назначено на " + DaysList(days) +
+         L".\r\nПосле удаления в эти дни уроков не будет.\r\n\r\nУдалить расписание?";
+}
+
+std::optional<std::wstring> ScheduleNameProblem(const SchoolTimetable& timetable,
+                                                const std::wstring& cleanName, int index) {
+  if (cleanName.empty()) return L"Введите название расписания.";
+  if (!IsFreeScheduleName(timetable, cleanName, index)) {
+    return L"Расписание " + Quoted(cleanName) + L" уже есть: выберите другое название.";
+  }
+  return std::nullopt;
+}
+
+std::optional<std::wstring> ShortestLessonProblem(const SchoolTimetable& timetable,
+                                                  int introMinutes, int finishMinutes) {
+  const std::optional<ShortestLesson> shortest = ShortestLessonInUse(timetable);
+  if (!shortest) return std::nullopt;
+  if (LessonPartsFit(shortest->minutes, introMinutes, finishMinutes)) return std::nullopt;
+  const BellSchedule& schedule = timetable.schedules[static_cast<std::size_t>(shortest->schedule)];
+  return L"Продолжительность вступительной и заключительной частей в сумме должна быть меньше "
+         L"продолжительности самого короткого урока.\r\n\r\nСамый короткий урок — " +
+         LessonOfSchedule(shortest->lessonNumber, schedule) + L": " +
+         std::to_wstring(shortest->minutes) + L" мин.";
+}
+
+std::wstring NothingToPasteText() {
+  return L"В буфере обмена нет звонков.\r\n\r\nСкопируйте строки вида «1. 08:30 - 09:15» или "
+         L"«08:30-09:15», по одному уроку в строке.";
+}
+
+std::wstring TooManyPastedText() {
+  return L"В расписании может быть не больше " + std::to_wstring(kMaxScheduleLessons) +
+         L" уроков: вставлены первые " + std::to_wstring(kMaxScheduleLessons) + L".";
+}
+
+std::wstring ReplaceByPasteQuestion(const BellSchedule& schedule, std::size_t pastedLessons) {
+  return L"Заменить звонки расписания " + Quoted(schedule.name) +
+         L" звонками из буфера обмена (уроков: " + std::to_wstring(pastedLessons) + L")?";
+}
+
+}  // namespace ostrevin

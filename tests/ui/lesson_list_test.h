@@ -1,0 +1,48 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sample_settings.h"
+#include "ui/frm_lesson_list.h"
+#include "work_form_test.h"
+
+namespace ostrevin::uitest {
+
+// A dialog on the settings record of the test, with the file's defaults in
+// it as the timer window loads them before showing the dialog.
+class LessonListTest : public WorkFormTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  TLessonListF& NewDialog();
+  // Created, shown and active, as the user sees it.
+  TLessonListF& ShowDialog();
+  // The user types into a field: it takes the focus, its text is selected
+  // and typed over.
+  void TypeInto(HWND field, const std::wstring& text);
+  void Click(HWND button);
+  // The record saved as a file, then opened with "Открыть настройки...".
+  void Import(const Settings& record);
+  // The user chooses an item of a list or a drop-down list.
+  void Choose(const toolkit::ListBox& list, int index);
+  void Choose(const toolkit::ComboBox& box, int index);
+
+  // The timetable tab's rows, counted from 0.
+  toolkit::MaskedTimeField& Start(int row) const { return dialog->BellRows[row]->start; }
+  toolkit::MaskedTimeField& End(int row) const { return dialog->BellRows[row]->end; }
+  toolkit::CheckBox& Taught(int row) const { return dialog->TaughtRows[row]->taught; }
+  // "08:30-09:15" of each row shown, then its number ("1 08:30-09:15").
+  std::vector<std::wstring> ShownBells() const;
+  // "1-й урок 08:30–09:15" of each lesson of the selected day, "+" before
+  // the teacher's own.
+  std::vector<std::wstring> ShownDay() const;
+
+  std::unique_ptr<TLessonListF> dialog;
+};
+
+}  // namespace ostrevin::uitest

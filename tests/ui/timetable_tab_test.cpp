@@ -1,0 +1,426 @@
+// The settings dialog's timetable tab driven through its real controls: bell
+// schedules, the week, the bells of a schedule, the teacher's own lessons of
+// a day, a paste from a school's web page, and the checks on OK.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialog_boxes.h"
+#include "lesson_list_test.h"
+#include "settings/first_version_timetable.h"
+
+namespace ostrevin::uitest {
+namespace {
+
+using test_support::EvenLessons;
+using test_support::LessonAt;
+using toolkit::Form;
+
+constexpr int kMonday = 1;
+constexpr int kTuesday = 2;
+constexpr int kSaturday = 6;
+constexpr int kSunday = 0;
+// Rows of the days' list and of the week, Monday first.
+constexpr int kTuesdayRow = 1;
+constexpr int kSaturdayRow = 5;
+constexpr int kSundayRow = 6;
+
+void PutOnClipboard(const std::wstring& text) {
+  ASSERT_TRUE(::OpenClipboard(nullptr));
+  ::EmptyClipboard();
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  std::copy(text.c_str(), text.c_str() + text.size() + 1,
+            static_cast<wchar_t*>(::GlobalLock(memory)));
+  ::GlobalUnlock(memory);
+  ::SetClipboardData(CF_UNICODETEXT, memory);
+  ::CloseClipboard();
+}
+
+// A school's week: Monday begins with a lesson 0 and shifts the rest, Tuesday
+// to Friday ring the main schedule, Saturday has six 40-minute lessons with a
+// short fourth, Sunday none.
+class TimetableTabTest : public LessonListTest {
+ protected:
+  void SetUp() override {
+    LessonListTest::SetUp();
+    SchoolTimetable& timetable = settings.Timetable;
+    AddSchedule(timetable,
+                {.name = L"Основное", .firstNumber = 1, .lessons = EvenLessons(6, 8, 30, 45, 10)});
+    AddSchedule(timetable, {.name = L"Понедельник",
+                            .firstNumber = 0,
+                            .lessons = {LessonAt(8, 30, 30), LessonAt(9, 10, 40),
+                                        LessonAt(10, 0, 40)}});
+    std::vector<BellLesson> saturday = EvenLessons(6, 8, 30, 40, 10);
+    saturday[3] = LessonAt(11, 0, 35);
+    AddSchedule(timetable, {.name = L"Суббота", .firstNumber = 1, .lessons = saturday});
+    for (const int day : {2, 3, 4, 5}) Week(day).schedule = 0;
+    Week(kMonday) = {.schedule = 1, .taught = 0b1101};  // lessons 0, 2 and 3
+    Week(kTuesday).taught = 0b100110;                   // 1, 2 and 5
+    Week(kSaturday) = {.schedule = 2, .taught = 0b11000};  // 3 and 4
+    UpdateFirstVersionTimetable(settings);
+  }
+
+  SchoolDay& Week(int day) { return settings.Timetable.week[static_cast<std::size_t>(day)]; }
+
+  std::vector<std::wstring> ScheduleListItems() const {
+    std::vector<std::wstring> items;
+    for (int index = 0; index < dialog->ScheduleList.ItemCount(); ++index) {
+      items.push_back(dialog->ScheduleList.ItemText(index));
+    }
+    return items;
+  }
+  // Each day's chosen schedule, Monday first.
+  std::vector<std::wstring> ShownWeek() const {
+    std::vector<std::wstring> week;
+    for (const auto& row : dialog->WeekRows) {
+      week.push_back(row->schedule.ItemText(row->schedule.ItemIndex()));
+    }
+    return week;
+  }
+  // Answers every message box with a button, keeping their texts.
+  std::unique_ptr<testsupport::DialogBoxWatch> AnswerBoxes(int button) {
+    return std::make_unique<testsupport::DialogBoxWatch>([this, button](HWND box) {
+      boxTexts.push_back(testsupport::ReadDialogBox(box).texts);
+      ::PostMessageW(box, WM_COMMAND, button, 0);
+    });
+  }
+  bool BoxSaid(const std::wstring& text) const {
+    for (const auto& texts : boxTexts) {
+      for (const std::wstring& shown : texts) {
+        if (shown == text) return true;
+      }
+    }
+    return false;
+  }
+  void PressOk() {
+    ::SetFocus(dialog->cbOfferExit.Handle());
+    ::PostMessageW(dialog->cbOfferExit.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    app.ProcessMessages();
+  }
+  void Clear(toolkit::MaskedTimeField& field) {
+    field.SetFocus();
+    ::SendMessageW(field.Handle(), EM_SETSEL, 0, -1);
+    ::PostMessageW(field.Handle(), WM_KEYDOWN, VK_DELETE, 1);
+    app.ProcessMessages();
+  }
+
+  std::vector<std::vector<std::wstring>> boxTexts;
+};
+
+TEST_F(TimetableTabTest, OpensOnMondaysScheduleAndMondaysOwnLessons) {
+  const Settings before = settings;
+  TLessonListF& d = ShowDialog();
+
+  EXPECT_EQ(settings, before) << "showing changes nothing";
+  EXPECT_EQ(ScheduleListItems(), (std::vector<std::wstring>{L"Основное", L"Понедельник", L"Суббота"}));
+  EXPECT_EQ(d.ScheduleList.ItemIndex(), 1);
+  EXPECT_EQ(d.edScheduleName.Text(), L"Понедельник");
+  EXPECT_TRUE(d.cbCountFromZero.Checked());
+  EXPECT_EQ(ShownBells(), (std::vector<std::wstring>{L"0 08:30-09:00", L"1 09:10-09:50",
+                                                     L"2 10:00-10:40", L"· __:__-__:__"}));
+  EXPECT_EQ(ShownWeek(), (std::vector<std::wstring>{L"Понедельник", L"Основное", L"Основное",
+                                                    L"Основное", L"Основное", L"Суббота",
+                                                    L"нет уроков"}));
+  EXPECT_EQ(d.lbDaySchedule.Caption(), L"Расписание «Понедельник»:");
+  EXPECT_EQ(ShownDay(), (std::vector<std::wstring>{L"+0-й урок 08:30–09:00",
+                                                   L"1-й урок 09:10–09:50",
+                                                   L"+2-й урок 10:00–10:40"}))
+      << "Monday's lesson 3 is no lesson of its schedule";
+  EXPECT_TRUE(d.btnDeleteSchedule.Enabled());
+}
+
+TEST_F(TimetableTabTest, EachDayShowsItsOwnSchedulesLessons) {
+  TLessonListF& d = ShowDialog();
+  Choose(d.DaysList, kSaturdayRow);
+  EXPECT_EQ(d.lbDaySchedule.Caption(), L"Расписание «Суббота»:");
+  EXPECT_EQ(ShownDay(), (std::vector<std::wstring>{
+                            L"1-й урок 08:30–09:10", L"2-й урок 09:20–10:00",
+                            L"+3-й урок 10:10–10:50", L"+4-й урок 11:00–11:35",
+                            L"5-й урок 11:50–12:30", L"6-й урок 12:40–13:20"}));
+  Click(Taught(4).Handle());
+  EXPECT_TRUE(settings.Timetable.week[kSaturday].taught.test(5));
+
+  Choose(d.DaysList, kSundayRow);
+  EXPECT_EQ(d.lbDaySchedule.Caption(), L"В этот день уроков нет.");
+  EXPECT_TRUE(ShownDay().empty());
+}
+
+TEST_F(TimetableTabTest, TheWeeksChoicesMapEachDay) {
+  TLessonListF& d = ShowDialog();
+  Choose(d.DaysList, kSundayRow);
+  Choose(d.WeekRows[kSundayRow]->schedule, 3);  // "Суббота"
+  EXPECT_EQ(settings.Timetable.week[kSunday].schedule, 2);
+  EXPECT_EQ(ShownDay().size(), 6u) << "the selected day follows its new schedule";
+
+  Choose(d.WeekRows[kTuesdayRow]->schedule, 0);  // "нет уроков"
+  EXPECT_EQ(settings.Timetable.week[kTuesday].schedule, kNoSchedule);
+  EXPECT_FALSE(settings.Lesson(kTuesday, 2)) << "version 1.0 sees no Tuesday lessons";
+}
+
+TEST_F(TimetableTabTest, EditingABellChangesTheScheduleForEveryDayThatRingsIt) {
+  TLessonListF& d = ShowDialog();
+  Choose(d.ScheduleList, 0);
+  EXPECT_FALSE(d.cbCountFromZero.Checked());
+  TypeInto(End(1).Handle(), L"1005");
+  EXPECT_EQ(settings.Timetable.schedules[0].lessons[1], LessonAt(9, 25, 40));
+  Choose(d.DaysList, kTuesdayRow);
+  EXPECT_EQ(ShownDay()[1], L"+2-й урок 09:25–10:05");
+}
+
+TEST_F(TimetableTabTest, AStartTypedIntoTheEmptyRowGetsTheUsualLengthAndAnotherRowAppears) {
+  TLessonListF& d = ShowDialog();
+  Choose(d.ScheduleList, 0);
+  TypeInto(Start(6).Handle(), L"1400");
+  EXPECT_EQ(End(6).Text(), L"14:45");
+  EXPECT_EQ(ShownBells().back(), L"· __:__-__:__");
+  EXPECT_EQ(ShownBells()[6], L"7 14:00-14:45");
+  EXPECT_EQ(settings.Timetable.schedules[0].lessons.back(), LessonAt(14, 0, 45));
+}
+
+TEST_F(TimetableTabTest, ClearingARowTakesItsLessonAwayAndTheRowsCloseUpOnLeaving) {
+  TLessonListF& d = ShowDialog();
+  Choose(d.ScheduleList, 0);
+  Clear(Start(1));
+  Clear(End(1));
+  EXPECT_EQ(settings.Timetable.schedules[0].lessons.size(), 5u);
+  EXPECT_EQ(ShownBells()[1], L"· __:__-__:__");
+  EXPECT_EQ(ShownBells()[2], L"2 10:20-11:05");
+
+  Choose(d.ScheduleList, 2);
+  Choose(d.ScheduleList, 0);
+  EXPECT_EQ(ShownBells()[1], L"2 10:20-11:05");
+  EXPECT_EQ(ShownBells().size(), 6u);
+}
+
+TEST_F(TimetableTabTest, ALessonTypedBelowTheOthersTakesItsPlaceByTime) {
+  TLessonListF& d = ShowDialog();
+  Choose(d.ScheduleList, 0);
+  TypeInto(Start(6).Handle(), L"0745");
+  TypeInto(End(6).Handle(), L"0825");
+  EXPECT_EQ(ShownBells()[6], L"1 07:45-08:25") << "numbered by its time at once";
+  EXPECT_EQ(ShownBells()[0], L"2 08:30-09:15");
+  EXPECT_EQ(settings.Timetable.schedules[0].lessons.front(), LessonAt(7, 45, 40));
+
+  Choose(d.ScheduleList, 1);
+  Choose(d.ScheduleList, 0);
+  EXPECT_EQ(ShownBells()[0], L"1 07:45-08:25") << "and shown in its place when seen again";
+}
+
+TEST_F(TimetableTabTest, AWrongRowKeepsTheScheduleAsItWasAndIsToldOnOk) {
+  TLessonListF& d = ShowDialog();
+  Choose(d.ScheduleList, 0);
+  const std::vector<BellLesson> before = settings.Timetable.schedules[0].lessons;
+  TypeInto(End(2).Handle(), L"1015");  // ends before its 10:20 start
+  EXPECT_EQ(settings.Timetable.schedules[0].lessons, before);
+
+  const auto answer = AnswerBoxes(IDOK);
+  Choose(d.ScheduleList, 1);
+  EXPECT_EQ(d.ScheduleList.ItemIndex(), 0) << "the schedule is not left";
+  PressOk();
+  EXPECT_EQ(d.ModalResult(), 0);
+  ASSERT_EQ(boxTexts.size(), 2u);
+  EXPECT_TRUE(BoxSaid(L"Урок 10:20–10:15 расписания «Основное» должен кончаться позже, чем "
+                      L"начинается."));
+  EXPECT_TRUE(Start(2).Focused());
+
+  TypeInto(Start(2).Handle(), L"0920");  // 09:20-10:15 now, over lesson 2's 09:25
+  PressOk();
+  EXPECT_TRUE(BoxSaid(L"Урок 09:25–10:10 расписания «Основное» начинается раньше, чем кончается "
+                      L"урок 09:20–10:15."));
+  EXPECT_TRUE(Start(1).Focused());
+  EXPECT_EQ(d.ModalResult(), 0);
+  EXPECT_TRUE(services.autoRunSets.empty());
+}
+
+TEST_F(TimetableTabTest, TheLengthsCheckNamesTheShortestLessonOfTheSchedulesInUse) {
+  TLessonListF& d = ShowDialog();
+  d.edIntroTime.SetValue(15);
+  d.edFinishTime.SetValue(15);
+  const auto answer = AnswerBoxes(IDOK);
+  PressOk();
+  EXPECT_EQ(d.ModalResult(), 0);
+  EXPECT_TRUE(BoxSaid(L"Продолжительность вступительной и заключительной частей в сумме должна "
+                      L"быть меньше продолжительности самого короткого урока.\r\n\r\nСамый "
+                      L"короткий урок — 0-й урок расписания «Понедельник»: 30 мин."));
+  EXPECT_TRUE(services.autoRunSets.empty());
+
+  // Monday's lesson 0 moved to Saturday's 35-minute lesson's length: that one
+  // is named now.
+  Choose(d.ScheduleList, 1);
+  TypeInto(End(0).Handle(), L"0910");
+  d.edIntroTime.SetValue(20);
+  PressOk();
+  EXPECT_TRUE(BoxSaid(L"Продолжительность вступительной и заключительной частей в сумме должна "
+                      L"быть меньше продолжительности самого короткого урока.\r\n\r\nСамый "
+                      L"короткий урок — 4-й урок расписания «Суббота»: 35 мин."));
+  d.edIntroTime.SetValue(19);
+  PressOk();
+  EXPECT_EQ(d.ModalResult(), Form::kModalOk);
+}
+
+TEST_F(TimetableTabTest, SchedulesAreAddedRenamedCopiedAndDeletedWithTheWeek) {
+  TLessonListF& d = ShowDialog();
+  Click(d.btnAddSchedule.Handle());
+  EXPECT_EQ(d.ScheduleList.ItemIndex(), 3);
+  EXPECT_EQ(d.edScheduleName.Text(), L"Новое расписание");
+  EXPECT_TRUE(d.edScheduleName.Focused());
+  EXPECT_EQ(ShownBells(), std::vector<std::wstring>{L"· __:__-__:__"});
+  TypeInto(d.edScheduleName.Handle(), L"Вторая смена");
+  EXPECT_EQ(settings.Timetable.schedules[3].name, L"Вторая смена");
+  EXPECT_EQ(d.ScheduleList.ItemText(3), L"Вторая смена");
+  EXPECT_EQ(d.WeekRows[0]->schedule.ItemText(4), L"Вторая смена");
+
+  // A name is taken as it is typed while no other schedule has it; leaving
+  // the field with a name another has brings back the one from before.
+  d.ScheduleList.SetFocus();
+  const auto answer = AnswerBoxes(IDOK);
+  TypeInto(d.edScheduleName.Handle(), L"Суббота");
+  EXPECT_EQ(settings.Timetable.schedules[3].name, L"Суббот");
+  d.ScheduleList.SetFocus();
+  app.ProcessMessages();
+  EXPECT_EQ(settings.Timetable.schedules[3].name, L"Вторая смена");
+  EXPECT_EQ(d.ScheduleList.ItemText(3), L"Вторая смена");
+  EXPECT_TRUE(BoxSaid(L"Расписание «Суббота» уже есть: выберите другое название."));
+  EXPECT_EQ(d.edScheduleName.Text(), L"Вторая смена");
+
+  Choose(d.ScheduleList, 2);
+  Click(d.btnCopySchedule.Handle());
+  EXPECT_EQ(settings.Timetable.schedules[4].name, L"Суббота (копия)");
+  EXPECT_EQ(settings.Timetable.schedules[4].lessons, settings.Timetable.schedules[2].lessons);
+}
+
+TEST_F(TimetableTabTest, DeletingAScheduleInUseSaysWhereAndLeavesThoseDaysWithoutLessons) {
+  TLessonListF& d = ShowDialog();
+  Choose(d.ScheduleList, 0);
+  {
+    const auto answer = AnswerBoxes(IDNO);
+    Click(d.btnDeleteSchedule.Handle());
+  }
+  EXPECT_EQ(settings.Timetable.schedules.size(), 3u);
+  EXPECT_TRUE(BoxSaid(L"Расписание «Основное» назначено на вторник, среду, четверг и пятницу.\r\n"
+                      L"После удаления в эти дни уроков не будет.\r\n\r\nУдалить расписание?"));
+  {
+    const auto answer = AnswerBoxes(IDYES);
+    Click(d.btnDeleteSchedule.Handle());
+  }
+  ASSERT_EQ(settings.Timetable.schedules.size(), 2u);
+  EXPECT_EQ(settings.Timetable.week[kTuesday].schedule, kNoSchedule);
+  EXPECT_EQ(settings.Timetable.week[kSaturday].schedule, 1);
+  EXPECT_EQ(ShownWeek()[kTuesdayRow], L"нет уроков");
+  EXPECT_EQ(ShownWeek()[kSaturdayRow], L"Суббота");
+
+  {
+    const auto answer = AnswerBoxes(IDYES);
+    Click(d.btnDeleteSchedule.Handle());
+  }
+  EXPECT_EQ(settings.Timetable.schedules.size(), 1u);
+  EXPECT_FALSE(d.btnDeleteSchedule.Enabled()) << "the last schedule stays";
+}
+
+TEST_F(TimetableTabTest, CountingFromZeroRenumbersTheLessonsAndTheDaysLessonsGoByNumber) {
+  TLessonListF& d = ShowDialog();
+  Choose(d.ScheduleList, 0);
+  Click(d.cbCountFromZero.Handle());
+  EXPECT_EQ(settings.Timetable.schedules[0].firstNumber, 0);
+  EXPECT_EQ(ShownBells()[0], L"0 08:30-09:15");
+  Choose(d.DaysList, kTuesdayRow);
+  EXPECT_EQ(ShownDay()[0], L"0-й урок 08:30–09:15");
+  EXPECT_EQ(ShownDay()[1], L"+1-й урок 09:25–10:10");
+}
+
+TEST_F(TimetableTabTest, APasteFromASchoolsWebPageFillsTheSchedule) {
+  TLessonListF& d = ShowDialog();
+  Choose(d.ScheduleList, 2);
+  PutOnClipboard(
+      L"Расписание звонков\r\n0. 08:00 – 08:30\r\n1. 08:40 – 09:20\r\n2. 09:30 – 10:10\r\n");
+  {
+    const auto answer = AnswerBoxes(IDYES);
+    Click(d.btnPasteBells.Handle());
+  }
+  EXPECT_TRUE(BoxSaid(
+      L"Заменить звонки расписания «Суббота» звонками из буфера обмена (уроков: 3)?"));
+  EXPECT_EQ(ShownBells(), (std::vector<std::wstring>{L"0 08:00-08:30", L"1 08:40-09:20",
+                                                     L"2 09:30-10:10", L"· __:__-__:__"}));
+  EXPECT_TRUE(d.cbCountFromZero.Checked());
+  const BellSchedule& saturday = settings.Timetable.schedules[2];
+  EXPECT_EQ(saturday.firstNumber, 0);
+  EXPECT_EQ(saturday.lessons,
+            (std::vector<BellLesson>{LessonAt(8, 0, 30), LessonAt(8, 40, 40), LessonAt(9, 30, 40)}));
+}
+
+TEST_F(TimetableTabTest, APasteOfMoreThanSixteenLessonsKeepsTheFirstSixteenAndOfNoneChangesNothing) {
+  TLessonListF& d = ShowDialog();
+  std::wstring text;
+  for (const BellLesson& lesson : EvenLessons(20, 7, 0, 30, 5)) {
+    text += FormatLessonTimes(lesson) + L"\r\n";
+  }
+  PutOnClipboard(text);
+  {
+    const auto answer = AnswerBoxes(IDYES);
+    Click(d.btnPasteBells.Handle());
+  }
+  EXPECT_TRUE(BoxSaid(L"В расписании может быть не больше 16 уроков: вставлены первые 16."));
+  EXPECT_EQ(settings.Timetable.schedules[1].lessons, EvenLessons(16, 7, 0, 30, 5));
+  EXPECT_EQ(ShownBells().size(), 16u);
+
+  PutOnClipboard(L"Звонки будут позже");
+  boxTexts.clear();
+  {
+    const auto answer = AnswerBoxes(IDOK);
+    Click(d.btnPasteBells.Handle());
+  }
+  ASSERT_EQ(boxTexts.size(), 1u);
+  EXPECT_EQ(settings.Timetable.schedules[1].lessons.size(), 16u);
+}
+
+TEST_F(TimetableTabTest, TheTabKeyGoesThroughTheScheduleTheWeekTheBellsThenTheDay) {
+  TLessonListF& d = ShowDialog();
+  d.PageControl1.SetActivePage(d.TabSheet1);
+  const HWND expected[] = {d.ScheduleList.Handle(),      d.edScheduleName.Handle(),
+                           d.btnAddSchedule.Handle(),    d.btnCopySchedule.Handle(),
+                           d.btnDeleteSchedule.Handle(), d.WeekRows[0]->schedule.Handle()};
+  HWND control = d.ScheduleList.Handle();
+  for (std::size_t step = 1; step < std::size(expected); ++step) {
+    control = ::GetNextDlgTabItem(d.Handle(), control, FALSE);
+    EXPECT_EQ(control, expected[step]) << step;
+  }
+  control = d.WeekRows[6]->schedule.Handle();
+  EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), control, FALSE), Start(0).Handle());
+  EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), Start(0).Handle(), FALSE), End(0).Handle());
+  EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), End(2).Handle(), FALSE), Start(3).Handle());
+  EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), End(3).Handle(), FALSE), d.cbCountFromZero.Handle())
+      << "the hidden rows are passed over";
+}
+
+// A settings file of the first version: the tab shows its timetable as one
+// schedule on every day, and the first edit makes it that schedule.
+TEST_F(LessonListTest, TheFirstEditOfTheFirstVersionsTimetableMakesItBellSchedules) {
+  settings.Lesson(3, 4) = true;
+  TLessonListF& d = ShowDialog();
+  EXPECT_EQ(d.ScheduleList.ItemCount(), 1);
+  EXPECT_EQ(d.ScheduleList.ItemText(0), L"Основное");
+  EXPECT_FALSE(d.btnDeleteSchedule.Enabled());
+  for (const auto& row : d.WeekRows) {
+    EXPECT_EQ(row->schedule.ItemText(row->schedule.ItemIndex()), L"Основное");
+  }
+  Choose(d.DaysList, kSaturdayRow);
+  EXPECT_EQ(ShownDay().size(), 7u) << "Saturday rings the schedule; the teacher teaches nothing";
+  EXPECT_FALSE(settings.Timetable.InUse());
+
+  Choose(d.DaysList, 2);  // Wednesday
+  Click(Taught(0).Handle());
+  ASSERT_TRUE(settings.Timetable.InUse());
+  EXPECT_EQ(settings.Timetable.schedules[0].lessons,
+            (std::vector<BellLesson>{LessonAt(8, 30, 45), LessonAt(9, 30, 45), LessonAt(10, 30, 45),
+                                     LessonAt(11, 30, 45), LessonAt(12, 25, 45),
+                                     LessonAt(13, 20, 45), LessonAt(14, 15, 45)}));
+  EXPECT_EQ(settings.Timetable.week[3].taught.to_ulong(), 0b10010u);
+  EXPECT_TRUE(settings.Lesson(3, 1)) << "what version 1.0 reads follows";
+  EXPECT_TRUE(settings.Lesson(3, 4));
+}
+
+}  // namespace
+}  // namespace ostrevin::uitest
