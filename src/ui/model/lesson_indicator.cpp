@@ -17,29 +17,20 @@ std::wstring BreakHint(int nextLesson) {
   return L"Сейчас перемена перед " + std::to_wstring(nextLesson) + L"-м уроком";
 }
 
-IndicatorRefresh OutsideLessons(int prevLesson) {
-  IndicatorRefresh refresh;
-  refresh.writes.push_back({IndicatorProperty::Text, kNoLessonText});
-  if (prevLesson == kLessonsNotBegun) {
-    refresh.writes.push_back({IndicatorProperty::Hint, L"Уроки ещё не начались"});
-  } else if (prevLesson == kLessonsOver) {
-    refresh.writes.push_back({IndicatorProperty::Hint, L"Уроки закончились! ))"});
-  } else {
-    refresh.writes.push_back({IndicatorProperty::Hint, BreakHint(prevLesson + 1)});
-    refresh.writes.push_back({IndicatorProperty::Text, kBreakText});
-  }
-  return refresh;
+IndicatorView OutsideLessons(int prevLesson) {
+  if (prevLesson == kLessonsNotBegun) return {kNoLessonText, L"Уроки ещё не начались"};
+  if (prevLesson == kLessonsOver) return {kNoLessonText, L"Уроки закончились! ))"};
+  return {kBreakText, BreakHint(prevLesson + 1)};
 }
 
 }  // namespace
 
 IndicatorRefresh RefreshLessonIndicator(int currentLesson, int prevLesson,
                                         std::wstring_view shownText) {
-  if (currentLesson == 0) return OutsideLessons(prevLesson);
-  const std::wstring number = std::to_wstring(currentLesson);
+  if (currentLesson == 0) return {.view = OutsideLessons(prevLesson)};
+  std::wstring number = std::to_wstring(currentLesson);
   if (number == shownText) return {};
-  return {.writes = {{IndicatorProperty::Text, number},
-                     {IndicatorProperty::Hint, LessonHint(currentLesson)}},
+  return {.view = IndicatorView{std::move(number), LessonHint(currentLesson)},
           .showsLessonNumber = true};
 }
 

@@ -2,21 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
 namespace ostrevin {
-namespace {
+namespace {}  // namespace
 
-using Writes = std::vector<IndicatorWrite>;
-
-IndicatorWrite Text(const wchar_t* value) {
-  return {IndicatorProperty::Text, value};
+void PrintTo(const IndicatorView& view, std::ostream* out) {
+  *out << testing::PrintToString(view.text) << " " << testing::PrintToString(view.hint);
 }
 
-IndicatorWrite Hint(const wchar_t* value) {
-  return {IndicatorProperty::Hint, value};
+namespace {
+
+IndicatorView Shows(const wchar_t* text, const wchar_t* hint) {
+  return {text, hint};
 }
 
 struct IndicatorCase {
@@ -24,7 +24,7 @@ struct IndicatorCase {
   int currentLesson;
   int prevLesson;
   const wchar_t* shownText;
-  Writes writes;
+  std::optional<IndicatorView> view;
   bool showsLessonNumber;
 };
 
@@ -34,58 +34,33 @@ void PrintTo(const IndicatorCase& c, std::ostream* out) {
 
 class LessonIndicatorTest : public testing::TestWithParam<IndicatorCase> {};
 
-TEST_P(LessonIndicatorTest, WritesTheTextAndTooltipOfTheDaysState) {
+TEST_P(LessonIndicatorTest, ShowsTheTextAndTooltipOfTheDaysState) {
   const IndicatorCase& c = GetParam();
   const IndicatorRefresh refresh =
       RefreshLessonIndicator(c.currentLesson, c.prevLesson, c.shownText);
-  EXPECT_EQ(refresh.writes, c.writes);
+  EXPECT_EQ(refresh.view, c.view);
   EXPECT_EQ(refresh.showsLessonNumber, c.showsLessonNumber);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     States, LessonIndicatorTest,
-    testing::Values(
-        IndicatorCase{"FirstLessonOverTheDesignText",
-                      1,
-                      0,
-                      L"II",
-                      {Text(L"1"), Hint(L"Сейчас идёт 1-й урок")},
-                      true},
-        IndicatorCase{
-            "SeventhLesson", 7, 6, L"II", {Text(L"7"), Hint(L"Сейчас идёт 7-й урок")}, true},
-        IndicatorCase{"NextLessonStraightAfterTheLast",
-                      4,
-                      3,
-                      L"3",
-                      {Text(L"4"), Hint(L"Сейчас идёт 4-й урок")},
-                      true},
-        IndicatorCase{"SameLessonWritesNothing", 3, 3, L"3", {}, false},
-        IndicatorCase{"BreakBeforeLessonFour",
-                      0,
-                      3,
-                      L"3",
-                      {Text(L"--"), Hint(L"Сейчас перемена перед 4-м уроком"), Text(L"II")},
-                      false},
-        IndicatorCase{"BreakIsWrittenAgainOnEveryRefresh",
-                      0,
-                      1,
-                      L"II",
-                      {Text(L"--"), Hint(L"Сейчас перемена перед 2-м уроком"), Text(L"II")},
-                      false},
-        IndicatorCase{"BeforeTheFirstLesson",
-                      0,
-                      0,
-                      L"II",
-                      {Text(L"--"), Hint(L"Уроки ещё не начались")},
-                      false},
-        IndicatorCase{
-            "AfterTheLastLesson", 0, 7, L"7", {Text(L"--"), Hint(L"Уроки закончились! ))")}, false},
-        IndicatorCase{"AfterTheLastLessonAgain",
-                      0,
-                      7,
-                      L"--",
-                      {Text(L"--"), Hint(L"Уроки закончились! ))")},
-                      false}),
+    testing::Values(IndicatorCase{"FirstLessonOverTheDesignText", 1, 0, L"II",
+                                  Shows(L"1", L"Сейчас идёт 1-й урок"), true},
+                    IndicatorCase{"SeventhLesson", 7, 6, L"II",
+                                  Shows(L"7", L"Сейчас идёт 7-й урок"), true},
+                    IndicatorCase{"NextLessonStraightAfterTheLast", 4, 3, L"3",
+                                  Shows(L"4", L"Сейчас идёт 4-й урок"), true},
+                    IndicatorCase{"SameLessonShowsNothingNew", 3, 3, L"3", std::nullopt, false},
+                    IndicatorCase{"BreakBeforeLessonFour", 0, 3, L"3",
+                                  Shows(L"II", L"Сейчас перемена перед 4-м уроком"), false},
+                    IndicatorCase{"BreakIsGivenAgainOnEveryRefresh", 0, 1, L"II",
+                                  Shows(L"II", L"Сейчас перемена перед 2-м уроком"), false},
+                    IndicatorCase{"BeforeTheFirstLesson", 0, 0, L"II",
+                                  Shows(L"--", L"Уроки ещё не начались"), false},
+                    IndicatorCase{"AfterTheLastLesson", 0, 7, L"7",
+                                  Shows(L"--", L"Уроки закончились! ))"), false},
+                    IndicatorCase{"AfterTheLastLessonAgain", 0, 7, L"--",
+                                  Shows(L"--", L"Уроки закончились! ))"), false}),
     [](const testing::TestParamInfo<IndicatorCase>& info) { return info.param.name; });
 
 }  // namespace
