@@ -247,9 +247,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return EraseBackground(reinterpret_cast<HDC>(wParam));
     case WM_PRINTCLIENT: {
-      RECT client{};
-      ::GetClientRect(Handle(), &client);
-      PaintSurface(reinterpret_cast<HDC>(wParam), client);
+      const HDC dc = reinterpret_cast<HDC>(wParam);
+      PaintSurface(dc, PrintedArea(Handle(), dc));
       return 0;
     }
     case WM_ACTIVATE:

@@ -43,7 +43,9 @@ bool GraphicControl::Contains(POINT parentPoint) const {
 void GraphicControl::PaintClipped(HDC parentDc) {
   SavedDcState saved(parentDc);
   ::IntersectClipRect(parentDc, bounds_.left, bounds_.top, bounds_.right, bounds_.bottom);
-  ::SetViewportOrgEx(parentDc, bounds_.left, bounds_.top, nullptr);
+  // Relative to the DC's own origin: an off-screen picture of part of the
+  // parent, or a child's DC lent for its background, has moved it.
+  ::OffsetViewportOrgEx(parentDc, bounds_.left, bounds_.top, nullptr);
   Paint(parentDc);
 }
 

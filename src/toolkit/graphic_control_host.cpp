@@ -11,18 +11,28 @@ namespace ostrevin::toolkit {
 void PaintOffScreen(HWND window, const std::function<void(HDC dc, const RECT& area)>& paint) {
   PaintDc screen(window);
   const RECT& area = screen.area();
-  RECT client{};
-  ::GetClientRect(window, &client);
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return;
   UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-  UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+  UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), width, height));
   if (!memory || !bitmap) {
     paint(screen.get(), area);
     return;
   }
   SelectGuard selected(memory.get(), bitmap.get());
+  ::SetViewportOrgEx(memory.get(), -area.left, -area.top, nullptr);
   paint(memory.get(), area);
-  ::BitBlt(screen.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-           memory.get(), area.left, area.top, SRCCOPY);
+  ::BitBlt(screen.get(), area.left, area.top, width, height, memory.get(), area.left, area.top,
+           SRCCOPY);
+}
+
+RECT PrintedArea(HWND window, HDC dc) {
+  RECT client{};
+  ::GetClientRect(window, &client);
+  RECT clip{};
+  if (::GetClipBox(dc, &clip) == ERROR || !::IntersectRect(&clip, &clip, &client)) return client;
+  return clip;
 }
 
 GraphicControlHost::~GraphicControlHost() {

@@ -12,8 +12,16 @@
 namespace ostrevin::toolkit {
 
 // Paints a window's update area off screen first and then copies it, so that
-// its windowless controls never flicker over the background it paints.
+// its windowless controls never flicker over the background it paints. The
+// off-screen picture is as large as the update area; `paint` works in client
+// coordinates.
 void PaintOffScreen(HWND window, const std::function<void(HDC dc, const RECT& area)>& paint);
+
+// The part of a window's client area that a WM_PRINTCLIENT asks for, in the
+// DC's coordinates: a themed control that wants its parent's background
+// under it lends its own DC, clipped to itself, so only that much is
+// painted, however many controls the window holds.
+RECT PrintedArea(HWND window, HDC dc);
 
 // The part of a window (a form, a tab page) that holds windowless controls:
 // it paints them into the window's surface, gives them the mouse presses and

@@ -94,6 +94,28 @@ void TabControl::RemovePage(TabPage& page) {
   std::erase(pages_, &page);
 }
 
+HBRUSH TabControl::BodyBrush(const TabPage& page) {
+  if (bodyBrush_ || !ThemeActive()) return bodyBrush_.get();
+  RECT client{};
+  ::GetClientRect(page.Handle(), &client);
+  WindowDc screen(page.Handle());
+  UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  UniqueBitmap texture(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+  if (!memory || !texture) return nullptr;
+  {
+    SelectGuard selected(memory.get(), texture.get());
+    if (!PaintTabBody(Handle(), page.Handle(), memory.get(), client)) return nullptr;
+  }
+  bodyBrush_.reset(::CreatePatternBrush(texture.get()));
+  bodyTexture_ = std::move(texture);
+  return bodyBrush_.get();
+}
+
+void TabControl::ForgetBodyTexture() {
+  bodyBrush_.reset();
+  bodyTexture_.reset();
+}
+
 bool TabControl::HandleNotify(NMHDR& header, LRESULT& result) {
   if (header.hwndFrom != Handle() || header.code != TCN_SELCHANGE) return false;
   ShowActivePage();
@@ -143,8 +165,7 @@ LRESULT TabPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                              reinterpret_cast<HWND>(lParam));
     case WM_THEMECHANGED:
     case WM_SIZE:
-      textureBrush_.reset();
-      texture_.reset();
+      if (tabs_) tabs_->ForgetBodyTexture();
       break;
     case WM_ERASEBKGND:
       return TRUE;  // painted whole by WM_PAINT
@@ -152,9 +173,8 @@ LRESULT TabPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PaintOffScreen(Handle(), [this](HDC dc, const RECT& area) { PaintSurface(dc, area); });
       return 0;
     case WM_PRINTCLIENT: {
-      RECT client{};
-      ::GetClientRect(Handle(), &client);
-      PaintSurface(reinterpret_cast<HDC>(wParam), client);
+      const HDC dc = reinterpret_cast<HDC>(wParam);
+      PaintSurface(dc, PrintedArea(Handle(), dc));
       return 0;
     }
     case WM_NCDESTROY:
@@ -184,26 +204,28 @@ LRESULT TabPage::ChildBackground(UINT message, HDC dc, HWND child) {
 }
 
 HBRUSH TabPage::TextureBrush() {
-  if (textureBrush_ || !tabs_ || !ThemeActive()) return textureBrush_.get();
-  RECT client{};
-  ::GetClientRect(Handle(), &client);
-  WindowDc screen(Handle());
-  UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-  UniqueBitmap texture(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
-  if (!memory || !texture) return nullptr;
-  {
-    SelectGuard selected(memory.get(), texture.get());
-    if (!PaintTabBody(tabs_->Handle(), Handle(), memory.get(), client)) return nullptr;
-  }
-  textureBrush_.reset(::CreatePatternBrush(texture.get()));
-  texture_ = std::move(texture);
-  return textureBrush_.get();
+  return tabs_ ? tabs_->BodyBrush(*this) : nullptr;
 }
 
 void TabPage::PaintSurface(HDC dc, const RECT& area) {
-  if (!tabs_ || !PaintTabBody(tabs_->Handle(), Handle(), dc, area))
-    ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_BTNFACE));
+  PaintBackground(dc, area);
   graphics_.PaintControls(dc, area);
+}
+
+// The texture starts at the page's top-left corner, wherever the DC's origin
+// lies (an off-screen picture of part of the page, a child's DC).
+void TabPage::PaintBackground(HDC dc, const RECT& area) {
+  HBRUSH texture = TextureBrush();
+  if (!texture) {
+    ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_BTNFACE));
+    return;
+  }
+  POINT corner{0, 0};
+  ::LPtoDP(dc, &corner, 1);
+  POINT previous{};
+  ::SetBrushOrgEx(dc, corner.x, corner.y, &previous);
+  ::FillRect(dc, &area, texture);
+  ::SetBrushOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
 }  // namespace ostrevin::toolkit
