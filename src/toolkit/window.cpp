@@ -46,7 +46,7 @@ Window::~Window() {
 // have an object in their extra bytes.
 Window* Window::FromHandle(HWND window) {
   if (!window ||
-      ::GetClassLongPtrW(window, GCLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Window::Procedure)) {
+      ::GetClassLongPtrW(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Window::Procedure)) {
     return nullptr;
   }
   return ObjectOf(window);

@@ -274,12 +274,14 @@ TEST_F(FileDialogTest, TheSaveDialogAddsTheDefaultExtensionAndAsksNothingOfAnExi
 TEST_F(FileDialogTest, TheOpenDialogTakesAMissingFileAndCancelChoosesNothing) {
   const std::wstring missing =
       (std::filesystem::temp_directory_path() / L"ostrevin-нет-такого.INI").wstring();
+  ASSERT_EQ(::GetModuleHandleW(L"comdlg32.dll"), nullptr) << "imported or loaded too early";
   Answer(missing);
   const std::optional<std::wstring> chosen = AskFileToOpen(design);
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(std::filesystem::path(*chosen).filename().wstring(), L"ostrevin-нет-такого.INI");
   Answer(L"");
   EXPECT_FALSE(AskFileToOpen(design).has_value());
+  EXPECT_NE(::GetModuleHandleW(L"comdlg32.dll"), nullptr) << "kept for the next dialog";
 }
 
 }  // namespace
