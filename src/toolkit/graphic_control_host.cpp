@@ -8,6 +8,18 @@
 
 namespace ostrevin::toolkit {
 
+UniqueBitmap CreateOffScreenBitmap(int width, int height) {
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(format.bmiHeader);
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = -height;  // top-down
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* pixels = nullptr;
+  return UniqueBitmap(::CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &pixels, nullptr, 0));
+}
+
 void PaintOffScreen(HWND window, const std::function<void(HDC dc, const RECT& area)>& paint) {
   PaintDc screen(window);
   const RECT& area = screen.area();
@@ -15,7 +27,7 @@ void PaintOffScreen(HWND window, const std::function<void(HDC dc, const RECT& ar
   const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return;
   UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-  UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), width, height));
+  UniqueBitmap bitmap = CreateOffScreenBitmap(width, height);
   if (!memory || !bitmap) {
     paint(screen.get(), area);
     return;

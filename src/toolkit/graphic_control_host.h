@@ -7,9 +7,16 @@
 #include <vector>
 
 #include "toolkit/graphic_control.h"
+#include "toolkit/handles.h"
 #include "toolkit/window.h"
 
 namespace ostrevin::toolkit {
+
+// A picture of the screen's colours to paint on off screen: 32-bit pixels in
+// memory of its own, which the system takes back whole when the bitmap is
+// deleted (a compatible bitmap's pixels come from a heap that a program
+// painting pictures of many sizes leaves ragged and never shrinks).
+UniqueBitmap CreateOffScreenBitmap(int width, int height);
 
 // Paints a window's update area off screen first and then copies it, so that
 // its windowless controls never flicker over the background it paints. The

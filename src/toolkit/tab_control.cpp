@@ -7,6 +7,10 @@
 #include <vssym32.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
 
 #include "toolkit/form.h"
 
@@ -58,6 +62,25 @@ bool PaintTabBody(HWND tabs, HWND page, HDC dc, const RECT& area) {
   return SUCCEEDED(draw(theme, dc, TABP_BODY, 0, &body, &area));
 }
 
+// The colour of every pixel of a 32-bit off-screen picture when they are
+// all alike.
+std::optional<COLORREF> SingleColour(HBITMAP picture) {
+  ::GdiFlush();
+  DIBSECTION section{};
+  if (::GetObjectW(picture, sizeof(section), &section) != sizeof(section) || !section.dsBm.bmBits ||
+      section.dsBm.bmBitsPixel != 32) {
+    return std::nullopt;
+  }
+  const auto* pixels = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
+  const std::size_t count = static_cast<std::size_t>(section.dsBm.bmWidth) *
+                            static_cast<std::size_t>(std::abs(section.dsBm.bmHeight));
+  if (count == 0 || !std::all_of(pixels, pixels + count,
+                                 [&](std::uint32_t pixel) { return pixel == pixels[0]; })) {
+    return std::nullopt;
+  }
+  return RGB((pixels[0] >> 16) & 0xFF, (pixels[0] >> 8) & 0xFF, pixels[0] & 0xFF);
+}
+
 }  // namespace
 
 TabControl::TabControl(Form& form, const TabControlDesign& design) : WindowedControl(form) {
@@ -100,11 +123,17 @@ HBRUSH TabControl::BodyBrush(const TabPage& page) {
   ::GetClientRect(page.Handle(), &client);
   WindowDc screen(page.Handle());
   UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-  UniqueBitmap texture(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+  UniqueBitmap texture = CreateOffScreenBitmap(client.right, client.bottom);
   if (!memory || !texture) return nullptr;
   {
     SelectGuard selected(memory.get(), texture.get());
     if (!PaintTabBody(Handle(), page.Handle(), memory.get(), client)) return nullptr;
+  }
+  if (const std::optional<COLORREF> plain = SingleColour(texture.get())) {
+    // Most visual styles have a plain body: no picture to keep, and no copy
+    // of one inside a pattern brush.
+    bodyBrush_.reset(::CreateSolidBrush(*plain));
+    return bodyBrush_.get();
   }
   bodyBrush_.reset(::CreatePatternBrush(texture.get()));
   bodyTexture_ = std::move(texture);

@@ -38,9 +38,10 @@ class TabControl : public WindowedControl {
   friend class TabPage;
 
   // The tab body's texture under a visual style as a brush, from a page's
-  // top-left corner; null without a visual style. Every page is the size of
-  // the body, so one texture serves them all: made at the first need, made
-  // again after a change of the theme or of a page's size.
+  // top-left corner (a plain colour when the body is plain); null without a
+  // visual style. Every page is the size of the body, so one texture serves
+  // them all: made at the first need, made again after a change of the theme
+  // or of a page's size.
   HBRUSH BodyBrush(const TabPage& page);
   void ForgetBodyTexture();
 
