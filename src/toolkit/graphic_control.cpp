@@ -27,8 +27,11 @@ void GraphicControl::Repaint() {
   if (dc) PaintClipped(dc.get());
 }
 
+// A hidden window is painted whole when it is shown: until then there is
+// nothing to ask of the system (a dialog sets up dozens of controls on its
+// hidden pages each time it opens).
 void GraphicControl::Invalidate() {
-  if (parent_) ::InvalidateRect(parent_, &bounds_, FALSE);
+  if (parent_ && ::IsWindowVisible(parent_)) ::InvalidateRect(parent_, &bounds_, FALSE);
 }
 
 void GraphicControl::PaintOnParent(HDC parentDc, const RECT& updateArea) {

@@ -288,6 +288,28 @@ TEST_F(LabelTest, ALabelThatIsGoneGetsNothing) {
   EXPECT_EQ(events, (std::vector<std::wstring>{L"first press", L"first click"}));
 }
 
+// A label changed while its form is hidden asks for no paint; showing the
+// form paints all of it, the label's new place included.
+TEST_F(LabelTest, AChangeWhileTheFormIsHiddenWaitsForTheFormToShow) {
+  ASSERT_FALSE(form->Visible());
+  second->SetCaption(L"другой текст");
+  second->SetBounds(120, 60, 80, 20);
+  RECT pending{};
+  EXPECT_FALSE(::GetUpdateRect(form->Handle(), &pending, FALSE));
+
+  ::ShowWindow(form->Handle(), SW_SHOWNOACTIVATE);
+  ASSERT_TRUE(::GetUpdateRect(form->Handle(), &pending, FALSE));
+  RECT client{};
+  ::GetClientRect(form->Handle(), &client);
+  EXPECT_TRUE(::EqualRect(&pending, &client));
+
+  ::ValidateRect(form->Handle(), nullptr);
+  second->SetCaption(L"ещё текст");
+  ASSERT_TRUE(::GetUpdateRect(form->Handle(), &pending, FALSE));
+  EXPECT_TRUE(::EqualRect(&pending, &second->Bounds()));
+  ::ShowWindow(form->Handle(), SW_HIDE);
+}
+
 TEST_F(LabelTest, TheFormFindsItsLabelsByName) {
   EXPECT_EQ(form->FindControl(L"second"), second.get());
   EXPECT_EQ(form->FindControl(L"third"), nullptr);
