@@ -242,7 +242,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (graphics_.HandleMouseMessage(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_PAINT:
-      PaintOffScreen(Handle(), [this](HDC dc, const RECT& area) { PaintSurface(dc, area); });
+      graphics_.PaintWindow([this](HDC dc, const RECT& area) { PaintSurface(dc, area); });
       return 0;
     case WM_ERASEBKGND:
       return EraseBackground(reinterpret_cast<HDC>(wParam));

@@ -199,7 +199,7 @@ LRESULT TabPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return TRUE;  // painted whole by WM_PAINT
     case WM_PAINT:
-      PaintOffScreen(Handle(), [this](HDC dc, const RECT& area) { PaintSurface(dc, area); });
+      graphics_.PaintWindow([this](HDC dc, const RECT& area) { PaintSurface(dc, area); });
       return 0;
     case WM_PRINTCLIENT: {
       const HDC dc = reinterpret_cast<HDC>(wParam);
