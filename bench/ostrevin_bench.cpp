@@ -10,11 +10,18 @@
 //   weeks     a week of ticks on the first version's timetable of seven
 //             lessons, then one on the largest school timetable (seven days
 //             of sixteen lessons from several bell schedules), round after
-//             round.
-// Each prints the GDI and USER objects before and after, and its time.
+//             round;
+//   tickcost  the same school days ticked with the lesson number icon on and
+//             off, in alternating rounds: the median time of a tick of each
+//             and their ratio;
+//   dialogmemory  the program's memory before the settings dialog was first
+//             opened, after it was closed, and after many more openings.
+// Each of the first six prints the GDI and USER objects before and after, and
+// its time.
 #include <windows.h>
-// After windows.h, which it needs.
+// After windows.h, which they need.
 #include <commctrl.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <chrono>
@@ -29,6 +36,7 @@
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "gdi_handle_count.h"
 #include "settings/settings.h"
@@ -530,6 +538,84 @@ int RunDialog(int cycles) {
   return 0;
 }
 
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+std::string NumberIconSettings(bool on) {
+  std::string text = EveryLessonEveryWeekday();
+  const std::string key = "ShowCurrNo=1";
+  text.replace(text.find(key), key.size(), on ? key : "ShowCurrNo=0");
+  return text;
+}
+
+// Milliseconds a tick over the same run of school days, the number icon on or
+// off; the first day warms every path up and is not counted.
+double MillisecondsATick(bool numberIcon, int ticks) {
+  const TempSettingsFile file(NumberIconSettings(numberIcon));
+  Settings settings;
+  TickingClock clock;
+  FastServices services;
+  TWorkF workF(settings, clock, services, SystemTrayShell(), file.Path());
+  for (int tick = 0; tick < 2880; ++tick) Tick(workF, clock, tick);
+  const auto start = Clock::now();
+  for (int tick = 0; tick < ticks; ++tick) Tick(workF, clock, tick);
+  return Milliseconds(Clock::now() - start) / ticks;
+}
+
+int RunTickCost(int ticks) {
+  constexpr int kRounds = 7;
+  std::vector<double> on;
+  std::vector<double> off;
+  for (int round = 0; round < kRounds; ++round) {
+    on.push_back(MillisecondsATick(true, ticks));
+    off.push_back(MillisecondsATick(false, ticks));
+  }
+  const double onMedian = Median(on);
+  const double offMedian = Median(off);
+  std::printf(
+      "tickcost: a tick, number icon on %.4f ms, off %.4f ms (medians of %d alternating rounds"
+      " of %d ticks): ratio %.2f\n",
+      onMedian, offMedian, kRounds, ticks, onMedian / offMedian);
+  return 0;
+}
+
+// The process's working set, as Windows counts it (under Wine, its resident
+// memory).
+double WorkingSetMegabytes() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof(counters);
+  ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof(counters));
+  return counters.WorkingSetSize / (1024.0 * 1024.0);
+}
+
+int RunDialogMemory(int cycles) {
+  const TempSettingsFile file("[Common]\r\nIsBlend=0\r\nbOfferExit=0\r\n");
+  Settings settings;
+  const SystemLocalClock clock;
+  FastServices services;
+  toolkit::Application& application = toolkit::Application::Instance();
+  TWorkF workF(settings, clock, services, SystemTrayShell(), file.Path());
+  dialogOwner = &workF;
+  application.ProcessMessages();
+  const double before = WorkingSetMegabytes();
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 1, &WorkTheDialog);
+  workF.acOptionsExecute();
+  application.ProcessMessages();
+  const double afterOne = WorkingSetMegabytes();
+  for (int cycle = 0; cycle < cycles; ++cycle) workF.acOptionsExecute();
+  application.ProcessMessages();
+  const double afterMany = WorkingSetMegabytes();
+  ::KillTimer(nullptr, timer);
+  dialogOwner = nullptr;
+  std::printf(
+      "dialogmemory: %.1f MB before the settings dialog, %.1f MB after it was opened and closed"
+      " (%+.1f MB kept), %.1f MB after %d more openings (%+.1f MB)\n",
+      before, afterOne, afterOne - before, afterMany, cycles, afterMany - afterOne);
+  return 0;
+}
+
 }  // namespace
 }  // namespace ostrevin::bench
 
@@ -546,7 +632,10 @@ int main(int argc, char** argv) {
   if (mode == "rebuilds") return RunRebuilds(count > 0 ? count : 100000);
   if (mode == "dialog") return RunDialog(count > 0 ? count : 1000);
   if (mode == "weeks") return RunWeeks(count > 0 ? count : 3);
+  if (mode == "tickcost") return RunTickCost(count > 0 ? count : 20000);
+  if (mode == "dialogmemory") return RunDialogMemory(count > 0 ? count : 20);
   std::fprintf(stderr,
-               "usage: ostrevin_bench ticks|showhide|idle|rebuilds|dialog|weeks [count]\n");
+               "usage: ostrevin_bench ticks|showhide|idle|rebuilds|dialog|weeks|tickcost|"
+               "dialogmemory [count]\n");
   return 2;
 }

@@ -129,7 +129,12 @@ void TNotifyIcon::SetShowHint(bool show) {
 }
 
 void TNotifyIcon::SetIcon(HICON icon) {
-  ReplaceIcon(toolkit::UniqueIcon(icon ? ::CopyIcon(icon) : nullptr));
+  StoreIcon(icon);
+  RefreshInTray();
+}
+
+void TNotifyIcon::StoreIcon(HICON icon) {
+  icon_.reset(icon ? ::CopyIcon(icon) : nullptr);
 }
 
 void TNotifyIcon::SetIconVisible(bool visible) {

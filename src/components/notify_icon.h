@@ -158,6 +158,11 @@ class TNotifyIcon {
   // Hides the main form and its taskbar button and puts the icon in the tray.
   virtual void MinimizeIntoTray();
 
+  // Take a copy of the picture, or the tooltip, without a word to the shell:
+  // a derived icon that changes both sends them in one RefreshInTray.
+  void StoreIcon(HICON icon);
+  void StoreHint(std::wstring hint) { hint_ = std::move(hint); }
+
   // Makes a 16 x 16 icon of a bitmap whose pixels of maskColor become
   // transparent; with clNone every pixel stays opaque. Throws AppError when
   // the image list cannot make it.

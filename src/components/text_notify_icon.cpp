@@ -82,12 +82,18 @@ TTextNotifyIcon::TTextNotifyIcon(HWND owner, TrayShell& shell)
 
 void TTextNotifyIcon::SetBackgroundIcon(HICON icon) {
   backgroundIcon_.reset(icon ? ::CopyIcon(icon) : nullptr);
+  ForgetPictures();
   RebuildIcon();
 }
 
 void TTextNotifyIcon::SetText(std::wstring text) {
   text_ = std::move(text);
   RebuildIcon();
+}
+
+void TTextNotifyIcon::SetTextAndHint(std::wstring text, std::wstring hint) {
+  text_ = std::move(text);
+  ShowPicture(std::move(hint));
 }
 
 void TTextNotifyIcon::SetFont(const toolkit::FontDesign& design) {
@@ -130,19 +136,53 @@ ostrevin::Color TTextNotifyIcon::ComputeKeyColor() const {
   return TextImageKeyColor(color_, fontColor, ToColorRef(fontColor));
 }
 
+void TTextNotifyIcon::RebuildIcon() {
+  ShowPicture(Hint());
+}
+
+TTextNotifyIcon::PictureKey TTextNotifyIcon::CurrentPictureKey() const {
+  const toolkit::FontDesign& font = font_.Design();
+  return {.text = text_,
+          .font = font,
+          .color = color_,
+          .border = border_,
+          .borderColor = borderColor_,
+          .offsetX = options_.OffsetX(),
+          .offsetY = options_.OffsetY(),
+          .lineDistance = options_.LineDistance(),
+          .background = ToColorRef(color_),
+          .ink = ToColorRef(font.color),
+          .frame = ToColorRef(borderColor_)};
+}
+
 // The picture is made whole before the tray sees it; when making it fails,
 // the tray keeps the picture it has.
-void TTextNotifyIcon::RebuildIcon() {
-  SetCycleIcons(false);
+toolkit::UniqueIcon TTextNotifyIcon::BuildPicture() {
   DrawTextImage();
-  toolkit::UniqueIcon icon;
-  if (backgroundIcon_) {
-    icon = ComposeWithBackground();
-  } else {
-    keyColor_ = TextImageMaskColor(color_, keyColor_);
-    icon = MaskBitmapIntoIcon(textImage_.get(), keyColor_);
+  if (backgroundIcon_) return ComposeWithBackground();
+  keyColor_ = TextImageMaskColor(color_, keyColor_);
+  return MaskBitmapIntoIcon(textImage_.get(), keyColor_);
+}
+
+// The base icon's copy is compared too: whoever set another icon on the base
+// (an icon list, a plain SetIcon) replaced the picture.
+void TTextNotifyIcon::ShowPicture(std::wstring hint) {
+  SetCycleIcons(false);
+  const PictureKey key = CurrentPictureKey();
+  const bool pictureShown = shownKey_ == key && Icon() == shownIcon_;
+  if (pictureShown && hint == Hint()) return;
+  if (!pictureShown) {
+    StoreIcon(pictures_.FindOrMake(key, [this] { return BuildPicture(); }).get());
+    shownKey_ = key;
+    shownIcon_ = Icon();
   }
-  SetIcon(icon.get());
+  StoreHint(std::move(hint));
+  RefreshInTray();
+}
+
+void TTextNotifyIcon::ForgetPictures() {
+  pictures_.Clear();
+  shownKey_.reset();
 }
 
 // Every line is drawn on the key colour, not on the picture: where lines

@@ -2,10 +2,14 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "base/color.h"
+#include "components/model/recent_cache.h"
 #include "components/model/text_icon_layout.h"
 #include "components/notify_icon.h"
 #include "components/tray_shell.h"
@@ -19,11 +23,12 @@ namespace ostrevin {
 // image: in its font and font colour, on a background colour or see-through,
 // with an optional one-pixel frame, optionally over a background icon.
 //
-// Every change of the text or of its look draws the picture again and hands
-// it to the tray, one modify per change: Text, Color, Border and BorderColor
-// redraw also for an equal value (compare first when setting on every tick),
-// the font's attributes and the offsets only for a different one. A text icon
-// never cycles: every redraw switches cycling off.
+// The tray hears of the icon only when its picture or its tooltip changes,
+// one modify per change; setting what is shown already costs nothing, so the
+// text may be set on every tick. Each picture is drawn once for its text and
+// look and kept, a few of them, for as long as the icon lives: going back to
+// a text shown before draws nothing. A text icon never cycles: every change
+// of the text or of its look switches cycling off.
 //
 // The picture's background is one key colour (see TextImageKeyColor) and its
 // see-through parts are the pixels of exactly that colour, so the font is
@@ -41,6 +46,8 @@ class TTextNotifyIcon : public TNotifyIcon {
   // A carriage return starts a new line; line feeds are drawn as characters.
   const std::wstring& Text() const { return text_; }
   void SetText(std::wstring text);
+  // The text and the tooltip together, in one modify when either changed.
+  void SetTextAndHint(std::wstring text, std::wstring hint);
 
   // The font and the text's colour. Its attributes may be set one by one;
   // each that changes redraws.
@@ -73,7 +80,8 @@ class TTextNotifyIcon : public TNotifyIcon {
   // differently.
   virtual void DrawTextImage();
 
-  // Draws the picture and makes it the tray's icon.
+  // Makes the picture of the current text and look the tray's icon, drawing
+  // it only when none of them is kept.
   void RebuildIcon();
 
   HBITMAP TextImage() const { return textImage_.get(); }
@@ -84,6 +92,35 @@ class TTextNotifyIcon : public TNotifyIcon {
   HFONT FontHandle();
 
  private:
+  // Everything a picture is drawn from, system colours as they are now
+  // included; the kept pictures are found by it.
+  struct PictureKey {
+    std::wstring text;
+    toolkit::FontDesign font;
+    ostrevin::Color color;
+    bool border;
+    ostrevin::Color borderColor;
+    std::int32_t offsetX;
+    std::int32_t offsetY;
+    std::int32_t lineDistance;
+    COLORREF background;
+    COLORREF ink;
+    COLORREF frame;
+    friend bool operator==(const PictureKey&, const PictureKey&) = default;
+  };
+  // The number icon shows "--", "II" and seven numbers; room is left for a
+  // second look of each.
+  static constexpr std::size_t kKeptPictures = 18;
+
+  PictureKey CurrentPictureKey() const;
+  // Draws the picture of the current text and look.
+  toolkit::UniqueIcon BuildPicture();
+  // Gives the tray the current picture and the tooltip, when either differs
+  // from what it has.
+  void ShowPicture(std::wstring hint);
+  // The background icon changed: no kept picture has it.
+  void ForgetPictures();
+
   // The key colour by the rule of the picture: the background, or the
   // inverse of the font colour where the background would hide the text.
   ostrevin::Color ComputeKeyColor() const;
@@ -103,6 +140,11 @@ class TTextNotifyIcon : public TNotifyIcon {
 
   toolkit::UniqueBitmap textImage_;
   ostrevin::Color keyColor_ = clNone;
+
+  RecentCache<PictureKey, toolkit::UniqueIcon> pictures_{kKeptPictures};
+  // What the tray was last given: the picture's key and the base icon's copy.
+  std::optional<PictureKey> shownKey_;
+  HICON shownIcon_ = nullptr;
 };
 
 }  // namespace ostrevin

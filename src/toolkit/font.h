@@ -23,6 +23,7 @@ struct FontDesign {
   // needs it: an edge pixel blended with the key colour is no longer the key
   // and would fringe every letter with it.
   bool smooth = true;
+  friend bool operator==(const FontDesign&, const FontDesign&) = default;
 };
 
 // The face that is used for a wanted face: the face itself when the system

@@ -243,14 +243,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (graphics_.HandleMouseMessage(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_PAINT:
-      PaintOffScreen(Handle(), [this](HDC dc, const RECT& area) { PaintSurface(dc, area); });
+      graphics_.PaintWindow([this](HDC dc, const RECT& area) { PaintSurface(dc, area); });
       return 0;
     case WM_ERASEBKGND:
       return EraseBackground(reinterpret_cast<HDC>(wParam));
     case WM_PRINTCLIENT: {
-      RECT client{};
-      ::GetClientRect(Handle(), &client);
-      PaintSurface(reinterpret_cast<HDC>(wParam), client);
+      const HDC dc = reinterpret_cast<HDC>(wParam);
+      PaintSurface(dc, PrintedArea(Handle(), dc));
       return 0;
     }
     case WM_ACTIVATE:

@@ -27,8 +27,11 @@ void GraphicControl::Repaint() {
   if (dc) PaintClipped(dc.get());
 }
 
+// A hidden window is painted whole when it is shown: until then there is
+// nothing to ask of the system (a dialog sets up dozens of controls on its
+// hidden pages each time it opens).
 void GraphicControl::Invalidate() {
-  if (parent_) ::InvalidateRect(parent_, &bounds_, FALSE);
+  if (parent_ && ::IsWindowVisible(parent_)) ::InvalidateRect(parent_, &bounds_, FALSE);
 }
 
 void GraphicControl::PaintOnParent(HDC parentDc, const RECT& updateArea) {
@@ -43,7 +46,9 @@ bool GraphicControl::Contains(POINT parentPoint) const {
 void GraphicControl::PaintClipped(HDC parentDc) {
   SavedDcState saved(parentDc);
   ::IntersectClipRect(parentDc, bounds_.left, bounds_.top, bounds_.right, bounds_.bottom);
-  ::SetViewportOrgEx(parentDc, bounds_.left, bounds_.top, nullptr);
+  // Relative to the DC's own origin: an off-screen picture of part of the
+  // parent, or a child's DC lent for its background, has moved it.
+  ::OffsetViewportOrgEx(parentDc, bounds_.left, bounds_.top, nullptr);
   Paint(parentDc);
 }
 

@@ -8,21 +8,47 @@
 
 namespace ostrevin::toolkit {
 
-void PaintOffScreen(HWND window, const std::function<void(HDC dc, const RECT& area)>& paint) {
-  PaintDc screen(window);
-  const RECT& area = screen.area();
-  RECT client{};
-  ::GetClientRect(window, &client);
-  UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-  UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+UniqueBitmap CreateOffScreenBitmap(int width, int height) {
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(format.bmiHeader);
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = -height;  // top-down
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* pixels = nullptr;
+  return UniqueBitmap(::CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &pixels, nullptr, 0));
+}
+
+namespace {
+
+// The update area painted off screen, in a picture as large as the area, and
+// copied onto the screen.
+void PaintOffScreen(HDC screen, const RECT& area,
+                    const std::function<void(HDC dc, const RECT& area)>& paint) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return;
+  UniqueMemoryDc memory(::CreateCompatibleDC(screen));
+  UniqueBitmap bitmap = CreateOffScreenBitmap(width, height);
   if (!memory || !bitmap) {
-    paint(screen.get(), area);
+    paint(screen, area);
     return;
   }
   SelectGuard selected(memory.get(), bitmap.get());
+  ::SetViewportOrgEx(memory.get(), -area.left, -area.top, nullptr);
   paint(memory.get(), area);
-  ::BitBlt(screen.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-           memory.get(), area.left, area.top, SRCCOPY);
+  ::BitBlt(screen, area.left, area.top, width, height, memory.get(), area.left, area.top, SRCCOPY);
+}
+
+}  // namespace
+
+RECT PrintedArea(HWND window, HDC dc) {
+  RECT client{};
+  ::GetClientRect(window, &client);
+  RECT clip{};
+  if (::GetClipBox(dc, &clip) == ERROR || !::IntersectRect(&clip, &clip, &client)) return client;
+  return clip;
 }
 
 GraphicControlHost::~GraphicControlHost() {
@@ -59,6 +85,23 @@ GraphicControl* GraphicControlHost::Find(std::wstring_view name) const {
 
 void GraphicControlHost::PaintControls(HDC dc, const RECT& area) const {
   for (GraphicControl* control : controls_) control->PaintOnParent(dc, area);
+}
+
+void GraphicControlHost::PaintWindow(
+    const std::function<void(HDC dc, const RECT& area)>& paint) const {
+  PaintDc screen(window_.Handle());
+  if (AnyControlMeets(screen.area())) {
+    PaintOffScreen(screen.get(), screen.area(), paint);
+  } else {
+    paint(screen.get(), screen.area());
+  }
+}
+
+bool GraphicControlHost::AnyControlMeets(const RECT& area) const {
+  return std::any_of(controls_.begin(), controls_.end(), [&](const GraphicControl* control) {
+    RECT overlap{};
+    return control->Visible() && ::IntersectRect(&overlap, &control->Bounds(), &area);
+  });
 }
 
 GraphicControl* GraphicControlHost::ControlAt(POINT point) const {

@@ -7,13 +7,22 @@
 #include <vector>
 
 #include "toolkit/graphic_control.h"
+#include "toolkit/handles.h"
 #include "toolkit/window.h"
 
 namespace ostrevin::toolkit {
 
-// Paints a window's update area off screen first and then copies it, so that
-// its windowless controls never flicker over the background it paints.
-void PaintOffScreen(HWND window, const std::function<void(HDC dc, const RECT& area)>& paint);
+// A picture of the screen's colours to paint on off screen: 32-bit pixels in
+// memory of its own, which the system takes back whole when the bitmap is
+// deleted (a compatible bitmap's pixels come from a heap that a program
+// painting pictures of many sizes leaves ragged and never shrinks).
+UniqueBitmap CreateOffScreenBitmap(int width, int height);
+
+// The part of a window's client area that a WM_PRINTCLIENT asks for, in the
+// DC's coordinates: a themed control that wants its parent's background
+// under it lends its own DC, clipped to itself, so only that much is
+// painted, however many controls the window holds.
+RECT PrintedArea(HWND window, HDC dc);
 
 // The part of a window (a form, a tab page) that holds windowless controls:
 // it paints them into the window's surface, gives them the mouse presses and
@@ -32,6 +41,11 @@ class GraphicControlHost {
   GraphicControl* Find(std::wstring_view name) const;
 
   void PaintControls(HDC dc, const RECT& area) const;
+  // Paints the window's update area (its WM_PAINT) with `paint`, which works
+  // in client coordinates: off screen first and then copied when windowless
+  // controls lie in it, so that they never flicker over the background;
+  // straight onto the screen when there is only background to paint.
+  void PaintWindow(const std::function<void(HDC dc, const RECT& area)>& paint) const;
 
   // The window's mouse and cursor messages; true when handled, with the
   // message's result. A press of the left button captures the mouse: its
@@ -43,6 +57,7 @@ class GraphicControlHost {
   std::function<void()> onSurfaceClick;
 
  private:
+  bool AnyControlMeets(const RECT& area) const;
   GraphicControl* ControlAt(POINT point) const;
   void MouseDown(MouseButton button, POINT point);
   void LeftMouseUp(POINT point);

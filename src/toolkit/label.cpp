@@ -56,10 +56,12 @@ UINT Label::Format() const {
 
 void Label::FitCaption() {
   if (!autoSize_) return;
-  WindowDc screen(nullptr);
-  SelectGuard font(screen.get(), CurrentFont());
+  // A memory DC measures as the screen does, without a word to the window
+  // system.
+  const UniqueMemoryDc measuring(::CreateCompatibleDC(nullptr));
+  SelectGuard font(measuring.get(), CurrentFont());
   RECT size{0, 0, 0, 0};
-  ::DrawTextW(screen.get(), caption_.c_str(), static_cast<int>(caption_.size()), &size,
+  ::DrawTextW(measuring.get(), caption_.c_str(), static_cast<int>(caption_.size()), &size,
               Format() | DT_CALCRECT);
   SetBounds(Bounds().left, Bounds().top, size.right, size.bottom);
 }

@@ -7,6 +7,10 @@
 #include <vssym32.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
 
 #include "toolkit/form.h"
 
@@ -58,6 +62,25 @@ bool PaintTabBody(HWND tabs, HWND page, HDC dc, const RECT& area) {
   return SUCCEEDED(draw(theme, dc, TABP_BODY, 0, &body, &area));
 }
 
+// The colour of every pixel of a 32-bit off-screen picture when they are
+// all alike.
+std::optional<COLORREF> SingleColour(HBITMAP picture) {
+  ::GdiFlush();
+  DIBSECTION section{};
+  if (::GetObjectW(picture, sizeof(section), &section) != sizeof(section) || !section.dsBm.bmBits ||
+      section.dsBm.bmBitsPixel != 32) {
+    return std::nullopt;
+  }
+  const auto* pixels = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
+  const std::size_t count = static_cast<std::size_t>(section.dsBm.bmWidth) *
+                            static_cast<std::size_t>(std::abs(section.dsBm.bmHeight));
+  if (count == 0 || !std::all_of(pixels, pixels + count,
+                                 [&](std::uint32_t pixel) { return pixel == pixels[0]; })) {
+    return std::nullopt;
+  }
+  return RGB((pixels[0] >> 16) & 0xFF, (pixels[0] >> 8) & 0xFF, pixels[0] & 0xFF);
+}
+
 }  // namespace
 
 TabControl::TabControl(Form& form, const TabControlDesign& design) : WindowedControl(form) {
@@ -94,6 +117,34 @@ RECT TabControl::AddPage(TabPage& page, const std::wstring& caption, const TabPa
 
 void TabControl::RemovePage(TabPage& page) {
   std::erase(pages_, &page);
+}
+
+HBRUSH TabControl::BodyBrush(const TabPage& page) {
+  if (bodyBrush_ || !ThemeActive()) return bodyBrush_.get();
+  RECT client{};
+  ::GetClientRect(page.Handle(), &client);
+  WindowDc screen(page.Handle());
+  UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  UniqueBitmap texture = CreateOffScreenBitmap(client.right, client.bottom);
+  if (!memory || !texture) return nullptr;
+  {
+    SelectGuard selected(memory.get(), texture.get());
+    if (!PaintTabBody(Handle(), page.Handle(), memory.get(), client)) return nullptr;
+  }
+  if (const std::optional<COLORREF> plain = SingleColour(texture.get())) {
+    // Most visual styles have a plain body: no picture to keep, and no copy
+    // of one inside a pattern brush.
+    bodyBrush_.reset(::CreateSolidBrush(*plain));
+    return bodyBrush_.get();
+  }
+  bodyBrush_.reset(::CreatePatternBrush(texture.get()));
+  bodyTexture_ = std::move(texture);
+  return bodyBrush_.get();
+}
+
+void TabControl::ForgetBodyTexture() {
+  bodyBrush_.reset();
+  bodyTexture_.reset();
 }
 
 bool TabControl::HandleNotify(NMHDR& header, LRESULT& result) {
@@ -145,18 +196,16 @@ LRESULT TabPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                              reinterpret_cast<HWND>(lParam));
     case WM_THEMECHANGED:
     case WM_SIZE:
-      textureBrush_.reset();
-      texture_.reset();
+      if (tabs_) tabs_->ForgetBodyTexture();
       break;
     case WM_ERASEBKGND:
       return TRUE;  // painted whole by WM_PAINT
     case WM_PAINT:
-      PaintOffScreen(Handle(), [this](HDC dc, const RECT& area) { PaintSurface(dc, area); });
+      graphics_.PaintWindow([this](HDC dc, const RECT& area) { PaintSurface(dc, area); });
       return 0;
     case WM_PRINTCLIENT: {
-      RECT client{};
-      ::GetClientRect(Handle(), &client);
-      PaintSurface(reinterpret_cast<HDC>(wParam), client);
+      const HDC dc = reinterpret_cast<HDC>(wParam);
+      PaintSurface(dc, PrintedArea(Handle(), dc));
       return 0;
     }
     case WM_NCDESTROY:
@@ -186,26 +235,28 @@ LRESULT TabPage::ChildBackground(UINT message, HDC dc, HWND child) {
 }
 
 HBRUSH TabPage::TextureBrush() {
-  if (textureBrush_ || !tabs_ || !ThemeActive()) return textureBrush_.get();
-  RECT client{};
-  ::GetClientRect(Handle(), &client);
-  WindowDc screen(Handle());
-  UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-  UniqueBitmap texture(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
-  if (!memory || !texture) return nullptr;
-  {
-    SelectGuard selected(memory.get(), texture.get());
-    if (!PaintTabBody(tabs_->Handle(), Handle(), memory.get(), client)) return nullptr;
-  }
-  textureBrush_.reset(::CreatePatternBrush(texture.get()));
-  texture_ = std::move(texture);
-  return textureBrush_.get();
+  return tabs_ ? tabs_->BodyBrush(*this) : nullptr;
 }
 
 void TabPage::PaintSurface(HDC dc, const RECT& area) {
-  if (!tabs_ || !PaintTabBody(tabs_->Handle(), Handle(), dc, area))
-    ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_BTNFACE));
+  PaintBackground(dc, area);
   graphics_.PaintControls(dc, area);
+}
+
+// The texture starts at the page's top-left corner, wherever the DC's origin
+// lies (an off-screen picture of part of the page, a child's DC).
+void TabPage::PaintBackground(HDC dc, const RECT& area) {
+  HBRUSH texture = TextureBrush();
+  if (!texture) {
+    ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_BTNFACE));
+    return;
+  }
+  POINT corner{0, 0};
+  ::LPtoDP(dc, &corner, 1);
+  POINT previous{};
+  ::SetBrushOrgEx(dc, corner.x, corner.y, &previous);
+  ::FillRect(dc, &area, texture);
+  ::SetBrushOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
 }  // namespace ostrevin::toolkit

@@ -7,6 +7,7 @@
 
 #include "toolkit/control.h"
 #include "toolkit/graphic_control_host.h"
+#include "toolkit/handles.h"
 #include "toolkit/window.h"
 #include "toolkit/windowed_control.h"
 
@@ -36,6 +37,14 @@ class TabControl : public WindowedControl {
  private:
   friend class TabPage;
 
+  // The tab body's texture under a visual style as a brush, from a page's
+  // top-left corner (a plain colour when the body is plain); null without a
+  // visual style. Every page is the size of the body, so one texture serves
+  // them all: made at the first need, made again after a change of the theme
+  // or of a page's size.
+  HBRUSH BodyBrush(const TabPage& page);
+  void ForgetBodyTexture();
+
   // Adds the page's tab; returns the rectangle the page fills, in the tab
   // control's client coordinates.
   RECT AddPage(TabPage& page, const std::wstring& caption, const TabPage* before);
@@ -44,6 +53,8 @@ class TabControl : public WindowedControl {
   void ShowActivePage();
 
   std::vector<TabPage*> pages_;
+  UniqueBitmap bodyTexture_;
+  UniqueBrush bodyBrush_;
 };
 
 struct TabPageDesign {
@@ -72,16 +83,14 @@ class TabPage : public Window, public Control {
 
  private:
   void PaintSurface(HDC dc, const RECT& area);
+  // The tab body's texture, or the button face without a visual style.
+  void PaintBackground(HDC dc, const RECT& area);
   LRESULT ChildBackground(UINT message, HDC dc, HWND child);
   HBRUSH TextureBrush();
 
   Form& form_;
   TabControl* tabs_;
   GraphicControlHost graphics_{*this};
-  // The tab body's texture under a visual style, made at the first need and
-  // kept for the page's life.
-  UniqueBitmap texture_;
-  UniqueBrush textureBrush_;
 };
 
 }  // namespace ostrevin::toolkit

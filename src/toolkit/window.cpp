@@ -6,10 +6,11 @@
 namespace ostrevin::toolkit {
 namespace {
 
-// The window property that links a window to its object. A property rather
-// than GWLP_USERDATA, so that asking any window (a message box, a common
-// control) is safe.
-constexpr wchar_t kObjectProperty[] = L"Ostrevin.Window";
+// The windows of the toolkit's classes keep their object in their extra
+// bytes, which their own thread reads without asking the system: every
+// message looks it up. (A window property would cost a round trip to the
+// window server under Wine, hundreds of them for each opening of a dialog.)
+constexpr int kObjectSlot = 0;
 
 // A handler that failed in WM_PAINT may have left the area invalid; the next
 // paint would fail again and stack error reports without end.
@@ -27,6 +28,7 @@ void RegisterWindowClass(const wchar_t* className, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = procedure;
+  windowClass.cbWndExtra = sizeof(Window*);
   windowClass.hInstance = instance;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = className;
@@ -39,8 +41,19 @@ Window::~Window() {
   DestroyHandle();
 }
 
+// Any window may be asked about (a message box, a common control, another
+// program's window): only those whose class runs the toolkit's procedure
+// have an object in their extra bytes.
 Window* Window::FromHandle(HWND window) {
-  return window ? static_cast<Window*>(::GetPropW(window, kObjectProperty)) : nullptr;
+  if (!window ||
+      ::GetClassLongPtrW(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Window::Procedure)) {
+    return nullptr;
+  }
+  return ObjectOf(window);
+}
+
+Window* Window::ObjectOf(HWND window) {
+  return reinterpret_cast<Window*>(::GetWindowLongPtrW(window, kObjectSlot));
 }
 
 void Window::CreateHandle(const CreateParams& params) {
@@ -72,7 +85,8 @@ LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
 
 Window* Window::Attach(HWND window, LPARAM createStruct) {
   auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(createStruct)->lpCreateParams);
-  if (!self || !::SetPropW(window, kObjectProperty, self)) return nullptr;
+  if (!self) return nullptr;
+  ::SetWindowLongPtrW(window, kObjectSlot, reinterpret_cast<LONG_PTR>(self));
   // CreateWindowExW has not returned yet: the messages of the creation need
   // the handle already.
   self->window_.reset(window);
@@ -80,14 +94,14 @@ Window* Window::Attach(HWND window, LPARAM createStruct) {
 }
 
 void Window::Detach(HWND window, Window* self) {
-  ::RemovePropW(window, kObjectProperty);
+  ::SetWindowLongPtrW(window, kObjectSlot, 0);
   // The window is gone (also when the system destroyed it with its owner):
   // the object must never destroy that handle again.
   if (self->window_.get() == window) self->window_.release();
 }
 
 LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Window* self = message == WM_NCCREATE ? Attach(window, lParam) : FromHandle(window);
+  Window* self = message == WM_NCCREATE ? Attach(window, lParam) : ObjectOf(window);
   if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
 
   if (message == WM_ACTIVATEAPP) Application::Instance().ApplicationActivated(wParam != FALSE);

@@ -56,6 +56,9 @@ class Window {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The object of a window of the toolkit's classes; null before WM_NCCREATE
+  // and after WM_NCDESTROY.
+  static Window* ObjectOf(HWND window);
   static Window* Attach(HWND window, LPARAM createStruct);
   static void Detach(HWND window, Window* self);
 

@@ -1,4 +1,6 @@
 // The timer window's lesson number icon: its look, and what it shows.
+#include <utility>
+
 #include "ui/frm_work.h"
 #include "ui/model/lesson_indicator.h"
 
@@ -28,14 +30,10 @@ void TWorkF::ApplyShowCurrNo() {
 
 void TWorkF::UpdateLessonIndicator() {
   Clock.LocateCurrentLesson();
-  const IndicatorRefresh refresh =
+  IndicatorRefresh refresh =
       RefreshLessonIndicator(Clock.CurrentLesson, Clock.PrevLesson, NumberTrayIcon.Text());
-  for (const IndicatorWrite& write : refresh.writes) {
-    if (write.property == IndicatorProperty::Text) {
-      NumberTrayIcon.SetText(write.value);
-    } else {
-      NumberTrayIcon.SetHint(write.value);
-    }
+  if (refresh.view) {
+    NumberTrayIcon.SetTextAndHint(std::move(refresh.view->text), std::move(refresh.view->hint));
   }
   if (refresh.showsLessonNumber) Clock.PrevLesson = PassedLessons::After(*Clock.CurrentLesson);
 }

@@ -382,9 +382,9 @@ void PrintTo(const RebuildCase& c, std::ostream* out) {
 class TextIconRebuildTest : public TextNotifyIconTest,
                             public testing::WithParamInterface<RebuildCase> {};
 
-// Each rebuild hands the tray one new picture; the writes that skip equal
-// values send nothing for them.
-TEST_P(TextIconRebuildTest, EveryRebuildReachesTheShellOnce) {
+// Each new picture reaches the tray in one modify; a write that leaves the
+// picture as it is sends nothing.
+TEST_P(TextIconRebuildTest, EveryNewPictureReachesTheShellOnce) {
   icon.SetFont(kNumberFont);
   icon.SetText(L"II");
   icon.SetColor(clBlue);
@@ -409,17 +409,18 @@ INSTANTIATE_TEST_SUITE_P(
     Writes, TextIconRebuildTest,
     testing::Values(
         RebuildCase{"NewText", [](TTextNotifyIcon& i) { i.SetText(L"4"); }, 1},
-        RebuildCase{"SameText", [](TTextNotifyIcon& i) { i.SetText(L"II"); }, 1},
-        RebuildCase{"SameColour", [](TTextNotifyIcon& i) { i.SetColor(clBlue); }, 1},
-        RebuildCase{"SameBorder", [](TTextNotifyIcon& i) { i.SetBorder(true); }, 1},
-        RebuildCase{"SameBorderColour", [](TTextNotifyIcon& i) { i.SetBorderColor(clWhite); }, 1},
+        RebuildCase{"SameText", [](TTextNotifyIcon& i) { i.SetText(L"II"); }, 0},
+        RebuildCase{"SameColour", [](TTextNotifyIcon& i) { i.SetColor(clBlue); }, 0},
+        RebuildCase{"SameBorder", [](TTextNotifyIcon& i) { i.SetBorder(true); }, 0},
+        RebuildCase{"SameBorderColour", [](TTextNotifyIcon& i) { i.SetBorderColor(clWhite); }, 0},
         RebuildCase{"NewOffsetX", [](TTextNotifyIcon& i) { i.Options().SetOffsetX(2); }, 1},
         RebuildCase{"SameOffsetX", [](TTextNotifyIcon& i) { i.Options().SetOffsetX(1); }, 0},
         RebuildCase{"NewLineDistance", [](TTextNotifyIcon& i) { i.Options().SetLineDistance(-1); },
                     1},
         RebuildCase{"SameFontColour", [](TTextNotifyIcon& i) { i.Font().SetColor(clWhite); }, 0},
         RebuildCase{"NewFontHeight", [](TTextNotifyIcon& i) { i.Font().SetHeight(11); }, 1},
-        // Two attributes differ: each reports, then the assignment redraws.
+        // Two attributes differ: each reports with a new picture; the
+        // assignment's own redraw finds the picture shown.
         RebuildCase{"AssignedFont",
                     [](TTextNotifyIcon& i) {
                       toolkit::FontDesign font = kNumberFont;
@@ -427,10 +428,10 @@ INSTANTIATE_TEST_SUITE_P(
                       font.color = clRed;
                       i.SetFont(font);
                     },
-                    3},
-        RebuildCase{"AssignedSameFont", [](TTextNotifyIcon& i) { i.SetFont(kNumberFont); }, 1},
+                    2},
+        RebuildCase{"AssignedSameFont", [](TTextNotifyIcon& i) { i.SetFont(kNumberFont); }, 0},
         RebuildCase{"AssignedOptions",
-                    [](TTextNotifyIcon& i) { i.SetOptions(TOffsetOptions(1, 2, 3)); }, 3},
+                    [](TTextNotifyIcon& i) { i.SetOptions(TOffsetOptions(1, 2, 3)); }, 2},
         RebuildCase{"BackgroundIcon",
                     [](TTextNotifyIcon& i) { i.SetBackgroundIcon(HalfRedIcon(16).get()); }, 1}),
     [](const testing::TestParamInfo<RebuildCase>& info) { return info.param.name; });
@@ -464,7 +465,8 @@ TEST_F(TextNotifyIconTest, AnyRedrawSwitchesCyclingOff) {
 TEST_F(TextNotifyIconTest, RedrawingLeavesNoIconOrGdiObjectBehind) {
   icon.SetIconVisible(true);
   icon.SetFont(kNumberFont);
-  icon.SetText(L"0");
+  // The pictures of the nine texts are kept from their first showing on.
+  for (int i = 0; i < 9; ++i) icon.SetText(std::to_wstring(i));
   const int before = testsupport::GdiHandleCount();
   ASSERT_GT(before, 0);
   std::vector<HICON> sent;
@@ -482,6 +484,93 @@ TEST_F(TextNotifyIconTest, RedrawingLeavesNoIconOrGdiObjectBehind) {
     toolkit::UniqueBitmap color(parts.hbmColor);
   }
   EXPECT_EQ(alive, 1);
+}
+
+// The text icon, counting the pictures it draws.
+class CountingTextIcon : public TTextNotifyIcon {
+ public:
+  using TTextNotifyIcon::TTextNotifyIcon;
+  int drawn = 0;
+
+ protected:
+  void DrawTextImage() override {
+    ++drawn;
+    TTextNotifyIcon::DrawTextImage();
+  }
+};
+
+TEST_F(TextNotifyIconTest, EachTextAndLookIsDrawnOnceAndItsPictureShownAgain) {
+  CountingTextIcon counted(nullptr, shell);
+  counted.SetFont(kNumberFont);
+  counted.SetColor(clBlue);
+  counted.SetText(L"1");
+  const IconPixels one(counted.Icon());
+  counted.SetText(L"II");
+  const IconPixels breakSign(counted.Icon());
+  const int drawn = counted.drawn;
+  for (int day = 0; day < 3; ++day) {
+    counted.SetText(L"1");
+    EXPECT_EQ(IconPixels(counted.Icon()), one);
+    counted.SetText(L"II");
+    EXPECT_EQ(IconPixels(counted.Icon()), breakSign);
+  }
+  EXPECT_EQ(counted.drawn, drawn);
+  counted.SetColor(clRed);
+  EXPECT_EQ(counted.drawn, drawn + 1);
+  EXPECT_NE(IconPixels(counted.Icon()), breakSign);
+  counted.SetColor(clBlue);
+  EXPECT_EQ(counted.drawn, drawn + 1);
+  EXPECT_EQ(IconPixels(counted.Icon()), breakSign);
+}
+
+TEST_F(TextNotifyIconTest, TextAndHintReachTheTrayTogetherAndOnlyWhenChanged) {
+  icon.SetFont(kNumberFont);
+  icon.SetText(L"II");
+  icon.SetIconVisible(true);
+  const std::size_t before = shell.calls.size();
+
+  icon.SetTextAndHint(L"3", L"Сейчас идёт 3-й урок");
+  ASSERT_EQ(shell.calls.size(), before + 1);
+  EXPECT_EQ(shell.Last().message, static_cast<DWORD>(NIM_MODIFY));
+  EXPECT_EQ(shell.Last().data.hIcon, icon.Icon());
+  EXPECT_EQ(std::wstring(shell.Last().data.szTip), L"Сейчас идёт 3-й урок");
+  const HICON three = icon.Icon();
+
+  icon.SetTextAndHint(L"3", L"Сейчас идёт 3-й урок");
+  EXPECT_EQ(shell.calls.size(), before + 1);
+
+  // Only the tooltip changes: the picture stays the one the tray has.
+  icon.SetTextAndHint(L"3", L"Урок");
+  ASSERT_EQ(shell.calls.size(), before + 2);
+  EXPECT_EQ(shell.Last().data.hIcon, three);
+  EXPECT_EQ(std::wstring(shell.Last().data.szTip), L"Урок");
+  EXPECT_EQ(icon.Text(), L"3");
+  EXPECT_EQ(icon.Hint(), L"Урок");
+}
+
+TEST_F(TextNotifyIconTest, AnIconSetOnTheBaseGivesWayToTheTextAgain) {
+  icon.SetFont(kNumberFont);
+  icon.SetText(L"5");
+  const IconPixels five(icon.Icon());
+  icon.SetIcon(HalfRedIcon(16).get());
+  icon.SetText(L"5");
+  EXPECT_EQ(IconPixels(icon.Icon()), five);
+}
+
+TEST_F(TextNotifyIconTest, KeptPicturesAreFewAndGoWithTheIcon) {
+  // What the system makes once a run, at the first picture, is made now.
+  Draw(L"0");
+  const int before = testsupport::GdiHandleCount();
+  ASSERT_GT(before, 0);
+  {
+    TTextNotifyIcon drawn(nullptr, shell);
+    drawn.SetFont(kNumberFont);
+    for (int i = 0; i < 40; ++i) drawn.SetText(std::to_wstring(i));
+    const int afterForty = testsupport::GdiHandleCount();
+    for (int i = 40; i < 200; ++i) drawn.SetText(std::to_wstring(i));
+    EXPECT_LE(testsupport::GdiHandleCount(), afterForty + 1);
+  }
+  EXPECT_LE(testsupport::GdiHandleCount(), before + 1);
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
 #include "toolkit/file_dialog.h"
+#include "toolkit/graphic_control.h"
+#include "toolkit/handles.h"
 #include "toolkit/label.h"
 #include "toolkit/masked_time_field.h"
 #include "toolkit/numeric_field.h"
@@ -242,6 +244,51 @@ TEST_F(TabPageTest, ThePagesFillTheTabBodyBelowTheTabs) {
   EXPECT_TRUE(::GetWindowLongW(pages[0]->Handle(), GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
 }
 
+// A windowless control that fills itself black and counts its paints.
+class BlackSquare : public GraphicControl {
+ public:
+  int paints = 0;
+
+ protected:
+  void Paint(HDC dc) override {
+    ++paints;
+    const RECT whole{0, 0, Width(), Height()};
+    ::FillRect(dc, &whole, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+  }
+};
+
+// A themed control asks for its parent's background with its own DC, its
+// origin moved to the control's corner and clipped to the control: only the
+// windowless controls under it are painted, each in its place.
+TEST_F(TabPageTest, AChildsBackgroundHoldsOnlyTheWindowlessControlsUnderIt) {
+  BlackSquare under;
+  under.SetBounds(10, 10, 20, 20);
+  BlackSquare elsewhere;
+  elsewhere.SetBounds(200, 100, 20, 20);
+  pages[0]->Graphics().Add(under);
+  pages[0]->Graphics().Add(elsewhere);
+
+  const HWND page = pages[0]->Handle();
+  const WindowDc screen(nullptr);
+  const UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
+  const UniqueBitmap picture(::CreateCompatibleBitmap(screen.get(), 30, 30));
+  {
+    const SelectGuard selection(dc.get(), picture.get());
+    // The child's corner is the page's point (5, 5).
+    ::SetViewportOrgEx(dc.get(), -5, -5, nullptr);
+    ::SendMessageW(page, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+    ::SetViewportOrgEx(dc.get(), 0, 0, nullptr);
+    EXPECT_EQ(::GetPixel(dc.get(), 5, 5), RGB(0, 0, 0));
+    EXPECT_EQ(::GetPixel(dc.get(), 24, 24), RGB(0, 0, 0));
+    EXPECT_NE(::GetPixel(dc.get(), 4, 4), RGB(0, 0, 0));
+    EXPECT_NE(::GetPixel(dc.get(), 25, 25), RGB(0, 0, 0));
+  }
+  EXPECT_EQ(under.paints, 1);
+  EXPECT_EQ(elsewhere.paints, 0);
+  pages[0]->Graphics().Remove(under);
+  pages[0]->Graphics().Remove(elsewhere);
+}
+
 TEST_F(TabPageTest, ALinkLabelOnAPageHasAHandCursorATooltipAndAClick) {
   int clicks = 0;
   Label link(*dialog, {.name = L"lbURL",
@@ -318,12 +365,14 @@ TEST_F(FileDialogTest, TheSaveDialogAddsTheDefaultExtensionAndAsksNothingOfAnExi
 TEST_F(FileDialogTest, TheOpenDialogTakesAMissingFileAndCancelChoosesNothing) {
   const std::wstring missing =
       (std::filesystem::temp_directory_path() / L"ostrevin-нет-такого.INI").wstring();
+  ASSERT_EQ(::GetModuleHandleW(L"comdlg32.dll"), nullptr) << "imported or loaded too early";
   Answer(missing);
   const std::optional<std::wstring> chosen = AskFileToOpen(design);
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(std::filesystem::path(*chosen).filename().wstring(), L"ostrevin-нет-такого.INI");
   Answer(L"");
   EXPECT_FALSE(AskFileToOpen(design).has_value());
+  EXPECT_NE(::GetModuleHandleW(L"comdlg32.dll"), nullptr) << "kept for the next dialog";
 }
 
 }  // namespace

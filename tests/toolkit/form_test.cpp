@@ -165,6 +165,39 @@ TEST_F(FormTest, ClosingTheMainFormEndsTheProgramAndAnotherFormIsHidden) {
   app.Run();  // ends at once and clears the request
 }
 
+// A window of another class whose first extra bytes hold what looks like an
+// object.
+LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(FormTest, OnlyTheToolkitsOwnWindowsLeadToTheirObjects) {
+  EXPECT_EQ(Window::FromHandle(form->Handle()), form.get());
+  EXPECT_EQ(Window::FromHandle(nullptr), nullptr);
+
+  const UniqueWindow button(::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 0, 0, 10, 10,
+                                              form->Handle(), nullptr, nullptr, nullptr));
+  ::SetWindowLongPtrW(button.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form.get()));
+  EXPECT_EQ(Window::FromHandle(button.get()), nullptr);
+
+  WNDCLASSEXW plainClass{};
+  plainClass.cbSize = sizeof(plainClass);
+  plainClass.lpfnWndProc = &PlainWindowProc;
+  plainClass.cbWndExtra = sizeof(Window*);
+  plainClass.hInstance = ::GetModuleHandleW(nullptr);
+  plainClass.lpszClassName = L"OstrevinTestPlainWindow";
+  ::RegisterClassExW(&plainClass);
+  const UniqueWindow plain(::CreateWindowExW(0, L"OstrevinTestPlainWindow", L"", WS_POPUP, 0, 0, 10,
+                                             10, nullptr, nullptr, nullptr, nullptr));
+  ASSERT_TRUE(plain);
+  ::SetWindowLongPtrW(plain.get(), 0, reinterpret_cast<LONG_PTR>(form.get()));
+  EXPECT_EQ(Window::FromHandle(plain.get()), nullptr);
+
+  const HWND gone = form->Handle();
+  form.reset();
+  EXPECT_EQ(Window::FromHandle(gone), nullptr);
+}
+
 TEST_F(FormTest, OnCloseMayKeepTheFormOpen) {
   form->OnClose = [](CloseAction& action) { action = CloseAction::None; };
   form->SetVisible(true);
@@ -253,6 +286,28 @@ TEST_F(LabelTest, ALabelThatIsGoneGetsNothing) {
   over.reset();
   ClickAt(10, 10);
   EXPECT_EQ(events, (std::vector<std::wstring>{L"first press", L"first click"}));
+}
+
+// A label changed while its form is hidden asks for no paint; showing the
+// form paints all of it, the label's new place included.
+TEST_F(LabelTest, AChangeWhileTheFormIsHiddenWaitsForTheFormToShow) {
+  ASSERT_FALSE(form->Visible());
+  second->SetCaption(L"другой текст");
+  second->SetBounds(120, 60, 80, 20);
+  RECT pending{};
+  EXPECT_FALSE(::GetUpdateRect(form->Handle(), &pending, FALSE));
+
+  ::ShowWindow(form->Handle(), SW_SHOWNOACTIVATE);
+  ASSERT_TRUE(::GetUpdateRect(form->Handle(), &pending, FALSE));
+  RECT client{};
+  ::GetClientRect(form->Handle(), &client);
+  EXPECT_TRUE(::EqualRect(&pending, &client));
+
+  ::ValidateRect(form->Handle(), nullptr);
+  second->SetCaption(L"ещё текст");
+  ASSERT_TRUE(::GetUpdateRect(form->Handle(), &pending, FALSE));
+  EXPECT_TRUE(::EqualRect(&pending, &second->Bounds()));
+  ::ShowWindow(form->Handle(), SW_HIDE);
 }
 
 TEST_F(LabelTest, TheFormFindsItsLabelsByName) {

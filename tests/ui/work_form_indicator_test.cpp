@@ -66,8 +66,8 @@ class WorkFormIndicatorTest : public WorkFormTest {
 };
 
 const std::vector<DWORD> kNothing;
-const std::vector<DWORD> kTextAndHint{NIM_MODIFY, NIM_MODIFY};
-const std::vector<DWORD> kBreakRefresh{NIM_MODIFY, NIM_MODIFY, NIM_MODIFY};
+// The picture and the tooltip reach the tray together.
+const std::vector<DWORD> kOneChange{NIM_MODIFY};
 
 TEST_F(WorkFormIndicatorTest, HasTheTimerWindowsLookAndMenu) {
   TWorkF& workF = StartAt(1, 7, 0);
@@ -130,20 +130,48 @@ INSTANTIATE_TEST_SUITE_P(
                               L"Сейчас перемена перед 2-м уроком", After(1)}),
     [](const testing::TestParamInfo<StartCase>& info) { return info.param.name; });
 
-TEST_F(WorkFormIndicatorTest, ABreakIsShownOnEveryTickAndTheNextLessonAtItsStart) {
+TEST_F(WorkFormIndicatorTest, ABreaksTicksLeaveTheTrayAloneAndTheNextLessonShowsAtItsStart) {
   TWorkF& workF = StartAt(1, 11, 20);
-  EXPECT_EQ(TickAt(11, 20, 30), kBreakRefresh);
-  EXPECT_EQ(TickAt(11, 29, 30), kBreakRefresh);
+  EXPECT_EQ(TickAt(11, 20, 30), kNothing);
+  EXPECT_EQ(TickAt(11, 29, 30), kNothing);
   ExpectShows(L"II", L"Сейчас перемена перед 4-м уроком");
 
-  EXPECT_EQ(TickAt(11, 30), kTextAndHint);
+  EXPECT_EQ(TickAt(11, 30), kOneChange);
   ExpectShows(L"4", L"Сейчас идёт 4-й урок");
   EXPECT_EQ(workF.Clock.PrevLesson, After(4));
   EXPECT_EQ(TickAt(11, 30, 30), kNothing);
   EXPECT_EQ(TickAt(12, 15), kNothing);
 
-  EXPECT_EQ(TickAt(12, 15, 30), kBreakRefresh);
+  // Straight from the number to the break sign, never "--" on the way.
+  EXPECT_EQ(TickAt(12, 15, 30), kOneChange);
   ExpectShows(L"II", L"Сейчас перемена перед 5-м уроком");
+}
+
+// A school day of ticks, 07:00 to 16:00: the tray hears of the number icon
+// once for every change of what it shows, and of nothing else.
+TEST_F(WorkFormIndicatorTest, ADayOfTicksModifiesTheTrayOnlyForEachChange) {
+  TWorkF& workF = StartAt(1, 7, 0);
+  const TTextNotifyIcon& icon = workF.NumberTrayIcon;
+  std::vector<std::wstring> texts{icon.Text()};
+  std::size_t changes = 0;
+  std::size_t modifies = 0;
+  std::wstring shown = icon.Text() + L"|" + icon.Hint();
+  for (int halfMinute = 1; halfMinute <= 9 * 120; ++halfMinute) {
+    const int minute = 7 * 60 + halfMinute / 2;
+    const auto sent = TickAt(minute / 60, minute % 60, halfMinute % 2 * 30);
+    for (DWORD message : sent) EXPECT_EQ(message, static_cast<DWORD>(NIM_MODIFY));
+    modifies += sent.size();
+    const std::wstring now = icon.Text() + L"|" + icon.Hint();
+    if (now == shown) continue;
+    ++changes;
+    shown = now;
+    if (icon.Text() != texts.back()) texts.push_back(icon.Text());
+  }
+  EXPECT_EQ(texts, (std::vector<std::wstring>{L"--", L"1", L"II", L"2", L"II", L"3", L"II", L"4",
+                                              L"II", L"5", L"II", L"6", L"II", L"7", L"--"}));
+  EXPECT_EQ(changes, texts.size() - 1);
+  EXPECT_EQ(modifies, changes);
+  ExpectShows(L"--", kOver);
 }
 
 TEST_F(WorkFormIndicatorTest, LessonsThatTouchGoFromNumberToNumber) {
@@ -156,15 +184,15 @@ TEST_F(WorkFormIndicatorTest, LessonsThatTouchGoFromNumberToNumber) {
   EXPECT_EQ(TickAt(9, 14, 30), kNothing);
   // Both lessons take the instant; the first keeps it.
   EXPECT_EQ(TickAt(9, 15), kNothing);
-  EXPECT_EQ(TickAt(9, 15, 30), kTextAndHint);
+  EXPECT_EQ(TickAt(9, 15, 30), kOneChange);
   ExpectShows(L"2", L"Сейчас идёт 2-й урок");
   EXPECT_EQ(workF.Clock.PrevLesson, After(2));
 }
 
 TEST_F(WorkFormIndicatorTest, AfterTheLastLessonTheNextMorningStillSaysTheyAreOver) {
   StartAt(1, 15, 10);
-  EXPECT_EQ(TickAt(23, 59, 30), kTextAndHint);
-  EXPECT_EQ(TickAt(7, 0), kTextAndHint);
+  EXPECT_EQ(TickAt(23, 59, 30), kNothing);
+  EXPECT_EQ(TickAt(7, 0), kNothing);
   ExpectShows(L"--", kOver);
 }
 

@@ -27,17 +27,12 @@ std::wstring StageHint(PassedLessons::Stage stage) {
   return L"Сегодня уроков нет";
 }
 
-IndicatorRefresh OutsideLessons(const PassedLessons& prevLesson) {
-  IndicatorRefresh refresh;
-  refresh.writes.push_back({IndicatorProperty::Text, kNoLessonText});
+IndicatorView OutsideLessons(const PassedLessons& prevLesson) {
   if (prevLesson.stage != PassedLessons::Stage::AfterLesson) {
-    refresh.writes.push_back({IndicatorProperty::Hint, StageHint(prevLesson.stage)});
-    return refresh;
+    return {kNoLessonText, StageHint(prevLesson.stage)};
   }
   // Lessons are numbered in order, so the next one is one on.
-  refresh.writes.push_back({IndicatorProperty::Hint, BreakHint(prevLesson.lesson + 1)});
-  refresh.writes.push_back({IndicatorProperty::Text, kBreakText});
-  return refresh;
+  return {kBreakText, BreakHint(prevLesson.lesson + 1)};
 }
 
 }  // namespace
@@ -45,11 +40,10 @@ IndicatorRefresh OutsideLessons(const PassedLessons& prevLesson) {
 IndicatorRefresh RefreshLessonIndicator(std::optional<int> currentLesson,
                                         const PassedLessons& prevLesson,
                                         std::wstring_view shownText) {
-  if (!currentLesson) return OutsideLessons(prevLesson);
-  const std::wstring number = std::to_wstring(*currentLesson);
+  if (!currentLesson) return {.view = OutsideLessons(prevLesson)};
+  std::wstring number = std::to_wstring(*currentLesson);
   if (number == shownText) return {};
-  return {.writes = {{IndicatorProperty::Text, number},
-                     {IndicatorProperty::Hint, LessonHint(*currentLesson)}},
+  return {.view = IndicatorView{std::move(number), LessonHint(*currentLesson)},
           .showsLessonNumber = true};
 }
 
