@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "base/app_error.h"
 #include "components/model/tray_icon_cycle.h"
@@ -30,15 +31,19 @@ DWORD BalloonInfoFlags(BalloonIconKind kind) {
   return index < std::size(kFlags) ? kFlags[index] : NIIF_NONE;
 }
 
-constexpr int kMaskedIconSize = 16;
-
-// A mask without a set bit: every pixel of the picture it goes with is shown.
-toolkit::UniqueBitmap OpaqueMask() {
+// A mask without a set bit: every pixel of a picture of that size is shown.
+toolkit::UniqueBitmap OpaqueMask(int size) {
   // Monochrome rows are padded to whole 16-bit words.
-  static constexpr WORD kClearRows[kMaskedIconSize] = {};
-  toolkit::UniqueBitmap mask(::CreateBitmap(kMaskedIconSize, kMaskedIconSize, 1, 1, kClearRows));
+  const std::vector<WORD> clearRows(static_cast<std::size_t>(size) * ((size + 15) / 16), 0);
+  toolkit::UniqueBitmap mask(::CreateBitmap(size, size, 1, 1, clearRows.data()));
   if (!mask) throw AppError(L"Unable to create an icon mask");
   return mask;
+}
+
+int BitmapWidth(HBITMAP bitmap) {
+  BITMAP bits{};
+  if (!::GetObjectW(bitmap, sizeof(bits), &bits)) throw AppError(L"Unable to read the image");
+  return bits.bmWidth;
 }
 
 // Writes a text into a fixed shell field: cut to the field's limit, the rest
@@ -227,9 +232,10 @@ void TNotifyIcon::FireMouseExit() {
 }
 
 toolkit::UniqueIcon TNotifyIcon::MaskBitmapIntoIcon(HBITMAP bitmap, Color maskColor) {
-  toolkit::ImageList list(kMaskedIconSize, kMaskedIconSize);
+  const int size = BitmapWidth(bitmap);
+  toolkit::ImageList list(size, size);
   if (maskColor == clNone) {
-    list.Add(bitmap, OpaqueMask().get());
+    list.Add(bitmap, OpaqueMask(size).get());
   } else {
     list.AddMasked(bitmap, toolkit::ToColorRef(maskColor));
   }

@@ -48,9 +48,9 @@ std::wstring AvailableFontFace(const std::wstring& face) {
   return found.emplace(face, FindAvailableFontFace(face)).first->second;
 }
 
-UniqueFont CreateDesignedFont(const FontDesign& design) {
+UniqueFont CreateDesignedFont(const FontDesign& design, const DpiScale& scale) {
   LOGFONTW font{};
-  font.lfHeight = -design.height;
+  font.lfHeight = -scale.Scaled(design.height);
   font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
   font.lfItalic = design.italic;
   font.lfUnderline = design.underline;

@@ -6,6 +6,7 @@
 #include "base/app_error.h"
 #include "toolkit/application.h"
 #include "toolkit/colors.h"
+#include "toolkit/dpi.h"
 #include "toolkit/error_guard.h"
 #include "toolkit/windowed_control.h"
 
@@ -26,11 +27,29 @@ DWORD ExStyleOf(const FormDesign& design) {
   return style;
 }
 
-RECT WindowBoundsOf(const FormDesign& design) {
-  RECT bounds{0, 0, design.clientWidth, design.clientHeight};
-  ::AdjustWindowRectEx(&bounds, StyleOf(design), FALSE, ExStyleOf(design));
+RECT WindowBoundsOf(const FormDesign& design, const DpiScale& scaling) {
+  const RECT client{0, 0, scaling.Scaled(design.clientWidth), scaling.Scaled(design.clientHeight)};
+  RECT bounds = WindowRectAround(client, StyleOf(design), ExStyleOf(design), scaling);
   ::OffsetRect(&bounds, design.left - bounds.left, design.top - bounds.top);
   return bounds;
+}
+
+// The screen a form is centred on when it first shows: the one its owner is
+// shown on, or else the one the mouse is on (where the user is looking).
+RECT ScreenToCentreOn(HWND form) {
+  HWND owner = ::GetWindow(form, GW_OWNER);
+  HMONITOR monitor = nullptr;
+  if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
+    monitor = ::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST);
+  } else {
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    monitor = ::MonitorFromPoint(cursor, MONITOR_DEFAULTTOPRIMARY);
+  }
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (monitor && ::GetMonitorInfoW(monitor, &info)) return info.rcMonitor;
+  return RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
 void FillWithColor(HDC dc, const RECT& area, Color color) {
@@ -95,10 +114,7 @@ class OtherWindowsDisabled {
 }  // namespace
 
 Form::Form(const FormDesign& design, HWND owner)
-    : design_(design),
-      font_(CreateDesignedFont(design.font)),
-      alphaBlendValue_(design.alphaBlendValue),
-      tag_(design.tag) {
+    : design_(design), alphaBlendValue_(design.alphaBlendValue), tag_(design.tag) {
   graphics_.onSurfaceClick = [this] {
     if (OnClick) OnClick();
   };
@@ -106,8 +122,15 @@ Form::Form(const FormDesign& design, HWND owner)
                 .style = StyleOf(design),
                 .exStyle = ExStyleOf(design),
                 .text = design.caption,
-                .bounds = WindowBoundsOf(design),
+                .bounds = WindowBoundsOf(design, DpiScale()),
                 .parent = owner ? owner : Application::Instance().Handle()});
+  // Only the window knows the screen it is on: it takes that screen's size.
+  TakeScaling(DpiScale(WindowDpi(Handle())));
+  if (!scaling_.IsDesign()) {
+    const SIZE size = WindowSizeAt(scaling_);
+    ::SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   ApplyLayeredAttributes();
 }
 
@@ -241,6 +264,17 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (graphics_.HandleMouseMessage(message, wParam, lParam, result)) return result;
   switch (message) {
+    case WM_NCCREATE:
+      EnableNonClientScaling(Handle());
+      break;
+    case kDpiChangedMessage:
+      ChangeDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case kGetDpiScaledSizeMessage:
+      // The exact size at the new scale, so that the place Windows suggests
+      // with WM_DPICHANGED fits it.
+      *reinterpret_cast<SIZE*>(lParam) = WindowSizeAt(DpiScale(static_cast<int>(wParam)));
+      return TRUE;
     case WM_PAINT:
       PaintOffScreen(Handle(), [this](HDC dc, const RECT& area) { PaintSurface(dc, area); });
       return 0;
@@ -355,13 +389,51 @@ void Form::Shown(bool byShowWindow) {
 }
 
 void Form::CentreOnScreen() {
+  const RECT screen = ScreenToCentreOn(Handle());
+  const DpiScale before = scaling_;
+  MoveToCentreOf(screen);
+  // Moved onto a screen of another scaling, the form took another size there.
+  if (scaling_ != before) MoveToCentreOf(screen);
+}
+
+void Form::MoveToCentreOf(const RECT& screen) {
   RECT window{};
   ::GetWindowRect(Handle(), &window);
   const int width = window.right - window.left;
   const int height = window.bottom - window.top;
-  ::SetWindowPos(Handle(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+  ::SetWindowPos(Handle(), nullptr, screen.left + (screen.right - screen.left - width) / 2,
+                 screen.top + (screen.bottom - screen.top - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::TakeScaling(const DpiScale& scaling) {
+  scaling_ = scaling;
+  font_ = CreateDesignedFont(design_.font, scaling_);
+  graphics_.SetLook(scaling_, font_.get());
+}
+
+SIZE Form::WindowSizeAt(const DpiScale& scaling) const {
+  const RECT bounds = WindowBoundsOf(design_, scaling);
+  return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+// The form takes the new scale and the place Windows suggests for it (near
+// where it was, on the new screen), with its own size at that scale. The
+// controls get the new font before the old one is deleted.
+void Form::ChangeDpi(int dpi, const RECT* suggested) {
+  if (dpi != scaling_.Dpi()) {
+    const UniqueFont previousFont = std::move(font_);
+    TakeScaling(DpiScale(dpi));
+    for (WindowedControl* control : windowedControls_) control->Rescale();
+  }
+  RECT place{};
+  ::GetWindowRect(Handle(), &place);
+  if (suggested) place = *suggested;
+  const SIZE size = WindowSizeAt(scaling_);
+  ::SetWindowPos(Handle(), nullptr, place.left, place.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  ::RedrawWindow(Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Form::SnapToWorkArea(WINDOWPOS& position) const {
@@ -382,8 +454,9 @@ void Form::SnapToWorkArea(RECT& dragged) const {
   const RECT work = WorkAreaAround(dragged);
   const int width = dragged.right - dragged.left;
   const int height = dragged.bottom - dragged.top;
-  const int left = SnappedStart(dragged.left, width, work.left, work.right, design_.snapBuffer);
-  const int top = SnappedStart(dragged.top, height, work.top, work.bottom, design_.snapBuffer);
+  const int buffer = scaling_.Scaled(design_.snapBuffer);
+  const int left = SnappedStart(dragged.left, width, work.left, work.right, buffer);
+  const int top = SnappedStart(dragged.top, height, work.top, work.bottom, buffer);
   dragged = RECT{left, top, left + width, top + height};
 }
 

@@ -45,6 +45,7 @@ class NumericField : public WindowedControl {
   HWND ArrowsHandle() const { return arrows_.get(); }
 
   void SetEnabled(bool enabled) override;
+  void Rescale() override;
 
   ControlEvent OnChange;
   ControlEvent OnExit;
@@ -56,6 +57,9 @@ class NumericField : public WindowedControl {
   void TextChanged();
   void Exited();
   void Step(int delta);
+  // The arrows along the edit's right side, at least as wide as the design
+  // width scaled; the edit gives up the width they take.
+  void AlignArrows();
   LRESULT HandleWindowMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) override;
 
   NumericLimits limits_;

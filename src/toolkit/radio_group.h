@@ -39,6 +39,7 @@ class RadioGroup : public WindowedControl {
   HWND ItemHandle(int index) const { return items_[static_cast<size_t>(index)].get(); }
 
   void SetEnabled(bool enabled) override;
+  void Rescale() override;
 
   ControlEvent OnClick;
 
@@ -47,6 +48,9 @@ class RadioGroup : public WindowedControl {
   bool HandleCommand(HWND child, WORD notifyCode, WORD id) override;
   void WindowsDestroyed() override;
   void CreateItems(const RadioGroupDesign& design);
+  // Where an item lies in the group's place, at the form's scale and in its
+  // font.
+  ControlPlace ItemPlace(int index, int count) const;
   void ShowSelection();
 
   std::vector<UniqueWindow> items_;

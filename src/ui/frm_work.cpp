@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "app/artwork.h"
 #include "base/attribution.h"
@@ -49,11 +50,16 @@ toolkit::FormDesign WorkFormDesign() {
           .tag = TWorkF::kFadedTag};
 }
 
-toolkit::ImageList ToolbarPictures() {
-  toolkit::ImageList pictures(kToolbarPictureSize, kToolbarPictureSize);
-  pictures.AddMaskedResource(Application::Instance().InstanceHandle(), kToolbarPicturesResource,
-                             kToolbarPicturesMask);
-  return pictures;
+// The toolbar's pictures at each size they are drawn at.
+toolkit::ScaledImageList ToolbarPictures() {
+  std::vector<toolkit::ImageList> sizes;
+  for (int size : kToolbarPictureSizes) {
+    toolkit::ImageList pictures(size, size);
+    pictures.AddMaskedResource(Application::Instance().InstanceHandle(),
+                               ToolbarPicturesResource(size).c_str(), kToolbarPicturesMask);
+    sizes.push_back(std::move(pictures));
+  }
+  return toolkit::ScaledImageList(std::move(sizes));
 }
 
 toolkit::ControlPlace FullWidth(int top, int height) {
@@ -169,7 +175,7 @@ std::function<void(toolkit::MouseButton, POINT)> TWorkF::MouseDownHandler(
 }
 
 void TWorkF::SetUpTrayIcon() {
-  AppTrayIcon.SetIcon(Application::Instance().SmallIcon());
+  AppTrayIcon.SetIcon(Application::Instance().ProgramIcon(AppTrayIcon.TrayIconSize()).get());
   AppTrayIcon.SetHint(L"Ostrevin");
   AppTrayIcon.SetPopupMenu(&TrayPopup);
   AppTrayIcon.SetMinimizeToTray(true);

@@ -51,7 +51,7 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   ~TWorkF() override;
 
   // The components, in form order.
-  toolkit::ImageList ImgList;
+  toolkit::ScaledImageList ImgList;  // the toolbar's pictures at each size
   toolkit::Action acStart;
   toolkit::Action acStop;
   toolkit::Action acOptions;
