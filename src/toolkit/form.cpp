@@ -127,9 +127,9 @@ Form::Form(const FormDesign& design, HWND owner)
   // Only the window knows the screen it is on: it takes that screen's size.
   TakeScaling(DpiScale(WindowDpi(Handle())));
   if (!scaling_.IsDesign()) {
-    const SIZE size = WindowSizeAt(scaling_);
-    ::SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT place{};
+    ::GetWindowRect(Handle(), &place);
+    ResizeTo(place);
   }
   ApplyLayeredAttributes();
 }
@@ -412,6 +412,22 @@ void Form::TakeScaling(const DpiScale& scaling) {
   graphics_.SetLook(scaling_, font_.get());
 }
 
+// Where the system does not scale a window's frame with its screen (Windows
+// 8.1, Wine), the frame keeps the system DPI's size: the window grows or
+// shrinks by what the client area lacks or has too much.
+void Form::ResizeTo(const RECT& place) {
+  const SIZE size = WindowSizeAt(scaling_);
+  ::SetWindowPos(Handle(), nullptr, place.left, place.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  const int missingWidth = scaling_.Scaled(design_.clientWidth) - client.right;
+  const int missingHeight = scaling_.Scaled(design_.clientHeight) - client.bottom;
+  if (missingWidth == 0 && missingHeight == 0) return;
+  ::SetWindowPos(Handle(), nullptr, 0, 0, size.cx + missingWidth, size.cy + missingHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 SIZE Form::WindowSizeAt(const DpiScale& scaling) const {
   const RECT bounds = WindowBoundsOf(design_, scaling);
   return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
@@ -429,9 +445,7 @@ void Form::ChangeDpi(int dpi, const RECT* suggested) {
   RECT place{};
   ::GetWindowRect(Handle(), &place);
   if (suggested) place = *suggested;
-  const SIZE size = WindowSizeAt(scaling_);
-  ::SetWindowPos(Handle(), nullptr, place.left, place.top, size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  ResizeTo(place);
   ::RedrawWindow(Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }

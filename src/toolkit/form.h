@@ -166,6 +166,9 @@ class Form : public Window {
   void MoveToCentreOf(const RECT& screen);
   void TakeScaling(const DpiScale& scaling);
   SIZE WindowSizeAt(const DpiScale& scaling) const;
+  // Moves the window to the top-left corner of place with the size of its
+  // design at its scale.
+  void ResizeTo(const RECT& place);
   void ChangeDpi(int dpi, const RECT* suggested);
   void SnapToWorkArea(WINDOWPOS& position) const;
   void SnapToWorkArea(RECT& dragged) const;

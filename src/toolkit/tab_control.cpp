@@ -63,9 +63,10 @@ TabControl::TabControl(Form& form, const TabControlDesign& design) : WindowedCon
   ScalePadding();
 }
 
+// The padding first: the tabs take their size when the font comes.
 void TabControl::Rescale() {
-  WindowedControl::Rescale();
   ScalePadding();
+  WindowedControl::Rescale();
   const RECT body = PageBounds();
   for (TabPage* page : pages_) {
     ::SetWindowPos(page->Handle(), nullptr, body.left, body.top, body.right - body.left,

@@ -53,16 +53,19 @@ int ToolBar::PictureSize() const {
 }
 
 // The buttons are made again at the new scale: a separator's width is fixed
-// when it is inserted.
+// when it is inserted, and the button size can be set only while the toolbar
+// has no buttons.
 void ToolBar::Rescale() {
   WindowedControl::Rescale();
-  ApplyScaling();
   for (int index = ButtonCount() - 1; index >= 0; --index) {
     ::SendMessageW(Handle(), TB_DELETEBUTTON, static_cast<WPARAM>(index), 0);
   }
+  ApplyScaling();
   InsertButtonItems();
 }
 
+// The width limits first: setting them makes some toolbars size their
+// buttons afresh from the pictures, which would undo the height.
 void ToolBar::ApplyScaling() {
   HWND toolBar = Handle();
   const DpiScale scaling = Scaling();
@@ -72,8 +75,8 @@ void ToolBar::ApplyScaling() {
     ::SendMessageW(toolBar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pictures.get()));
   }
   const int width = scaling.Scaled(buttonWidth_);
-  ::SendMessageW(toolBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(width, scaling.Scaled(buttonHeight_)));
   ::SendMessageW(toolBar, TB_SETBUTTONWIDTH, 0, MAKELPARAM(width, width));
+  ::SendMessageW(toolBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(width, scaling.Scaled(buttonHeight_)));
 }
 
 int ToolBar::ButtonCount() const {
