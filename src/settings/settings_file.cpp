@@ -4,6 +4,8 @@
 #include <string_view>
 #include <variant>
 
+#include "settings/window_section.h"
+
 namespace ostrevin {
 
 namespace {
@@ -207,6 +209,7 @@ void LoadSettings(Settings& settings, ProfileFile& file, const RegionalTimeForma
     // holds no usable timetable, whatever the other slots say.
     if (settings.StartTime(1) == 0.0) ResetStartTimes(settings);
     for (const OptionKey& option : kOptionKeys) ReadOption(settings, file, option);
+    LoadWindowSection(settings, file);
   });
 }
 
@@ -220,6 +223,7 @@ void SaveSettings(const Settings& settings, ProfileFile& file, const RegionalTim
     for (const OptionKey& option : kOptionKeys) {
       file.WriteString(option.section, option.key, OptionText(settings, option));
     }
+    SaveWindowSection(settings, file);
   });
 }
 
