@@ -18,4 +18,13 @@ struct ScreenRect {
   friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
 };
 
+// One screen (monitor) of the desktop: its whole rectangle and its work area,
+// what the taskbar and other docked bars leave of it.
+struct Screen {
+  ScreenRect monitor;
+  ScreenRect work;
+
+  friend bool operator==(const Screen&, const Screen&) = default;
+};
+
 }  // namespace ostrevin
