@@ -167,6 +167,21 @@ void Form::SetVisible(bool visible) {
   ::ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
 }
 
+// Not ShowWindow: its WM_SHOWWINDOW tells the tray icon the window is shown
+// to be used, and the icon brings it to the front. What that message does
+// for the form itself is done here.
+void Form::ShowWithoutActivating() {
+  if (Visible()) return;
+  ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  Shown(false);
+}
+
+void Form::MoveTo(int left, int top) {
+  positioned_ = true;
+  ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Form::SetAlphaBlendValue(BYTE value) {
   if (alphaBlendValue_ == value) return;
   alphaBlendValue_ = value;
@@ -376,8 +391,8 @@ void Form::ApplyLayeredAttributes() {
 }
 
 void Form::Shown(bool byShowWindow) {
-  if (!shownBefore_) {
-    shownBefore_ = true;
+  if (!positioned_) {
+    positioned_ = true;
     if (design_.position == FormPosition::ScreenCenter) CentreOnScreen();
   }
   // The main form on screen means the program's taskbar entry is there too.

@@ -85,6 +85,14 @@ class Form : public Window {
 
   bool Visible() const;
   void SetVisible(bool visible);
+  // Shows the form without taking the activation from the program in front.
+  void ShowWithoutActivating();
+
+  // Moves the form's top-left corner to a place on the desktop. A form that
+  // has been placed is not centred when it first shows.
+  void MoveTo(int left, int top);
+  // Whether the form has been placed or shown: its place means something.
+  bool Positioned() const { return positioned_; }
 
   BYTE AlphaBlendValue() const { return alphaBlendValue_; }
   void SetAlphaBlendValue(BYTE value);
@@ -182,7 +190,8 @@ class Form : public Window {
   UniqueFont font_;
   BYTE alphaBlendValue_;
   int tag_;
-  bool shownBefore_ = false;
+  // Placed by MoveTo or shown once: no longer centred.
+  bool positioned_ = false;
   bool modal_ = false;
   int modalResult_ = 0;
   GraphicControlHost graphics_{*this};

@@ -95,6 +95,12 @@ struct HookTraits {
   static void Release(Handle h) { ::UnhookWindowsHookEx(h); }
 };
 
+struct WinEventHookTraits {
+  using Handle = HWINEVENTHOOK;
+  static Handle Empty() { return nullptr; }
+  static void Release(Handle h) { ::UnhookWinEvent(h); }
+};
+
 struct ModuleTraits {
   using Handle = HMODULE;
   static Handle Empty() { return nullptr; }
@@ -115,6 +121,7 @@ using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueHook = UniqueHandle<HookTraits>;
+using UniqueWinEventHook = UniqueHandle<WinEventHookTraits>;
 
 // A window's device context from GetDC, released with ReleaseDC.
 class WindowDc {

@@ -65,7 +65,7 @@ toolkit::FormDesign LessonListDesign() {
   return {.caption = L"Настройки",
           .border = toolkit::FormBorder::Dialog,
           .clientWidth = 441,
-          .clientHeight = 301,
+          .clientHeight = 349,
           .position = toolkit::FormPosition::ScreenCenter,
           .font = {.face = L"MS Sans Serif", .height = kFormFontHeight}};
 }
@@ -86,7 +86,7 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
     : Form(LessonListDesign(), owner),
       settings_(settings),
       services_(services),
-      PageControl1(*this, {.name = L"PageControl1", .place = {8, 8, 425, 249}}),
+      PageControl1(*this, {.name = L"PageControl1", .place = {8, 8, 425, 297}}),
       TabSheet1(PageControl1, {.name = L"TabSheet1", .caption = L"Расписание уроков и звонков"}),
       TabSheet2(PageControl1, {.name = L"TabSheet2", .caption = L"Общие"}),
       TabSheet4(PageControl1, {.name = L"TabSheet4", .caption = L"Звуки"}),
@@ -326,24 +326,29 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
                     .hint = L"Сайт разработчика",
                     .onClick = [this] { lbURLClick(); }}),
       btnSaveDataAs(*this, {.name = L"btnSaveDataAs",
-                            .place = {8, 264, 97, 33},
+                            .place = {8, 312, 97, 33},
                             .caption = L"Сохранить\r\nнастройки как...",
                             .onClick = On(&TLessonListF::btnSaveDataAsClick)}),
       btnOpenData(*this, {.name = L"btnOpenData",
-                          .place = {112, 264, 97, 33},
+                          .place = {112, 312, 97, 33},
                           .caption = L"Открыть\r\nнастройки...",
                           .onClick = On(&TLessonListF::btnOpenDataClick)}),
       btnOK(*this, {.name = L"btnOK",
-                    .place = {256, 268, 75, 25},
+                    .place = {256, 316, 75, 25},
                     .caption = L"OK",
                     .isDefault = true,
                     .modalResult = kModalOk,
                     .onClick = On(&TLessonListF::btnOKClick)}),
       Button2(*this, {.name = L"Button2",
-                      .place = {336, 268, 75, 25},
+                      .place = {336, 316, 75, 25},
                       .caption = L"Отмена",
                       .isCancel = true,
-                      .modalResult = kModalCancel}) {
+                      .modalResult = kModalCancel}),
+      cbYieldToFullScreen(*this, {.name = L"cbYieldToFullScreen",
+                                  .page = &TabSheet2,
+                                  .place = {88, 240, 241, 17},
+                                  .caption = L"не закрывать полноэкранные показы",
+                                  .onClick = On(&TLessonListF::cbYieldToFullScreenClick)}) {
   PageControl1.SetActivePage(TabSheet2);
   OnShow = [this] { FormShow(); };
   Created();
@@ -444,6 +449,7 @@ void TLessonListF::FormShow() {
   cbBlend.SetChecked(settings_.IsBlend);
   edBlendVal.SetEnabled(settings_.IsBlend);
   edBlendVal.SetValue(BlendPercent(settings_.BlendVal));
+  cbYieldToFullScreen.SetChecked(settings_.bYieldToFullScreen);
 }
 
 void TLessonListF::DaysListClick(Control&) {
@@ -581,6 +587,10 @@ void TLessonListF::btnOpenDataClick(Control&) {
 
 void TLessonListF::lbURLClick() {
   services_.OpenURL(lbURL.Caption());
+}
+
+void TLessonListF::cbYieldToFullScreenClick(Control&) {
+  settings_.bYieldToFullScreen = cbYieldToFullScreen.Checked();
 }
 
 }  // namespace ostrevin

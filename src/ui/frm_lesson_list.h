@@ -89,6 +89,9 @@ class TLessonListF final : public toolkit::Form {
   toolkit::Button btnOK;
   toolkit::Button Button2;
 
+  // The classroom's screens: stepping aside for full-screen shows ("Общие").
+  toolkit::CheckBox cbYieldToFullScreen;
+
   // Handlers.
   void FormShow();
   void DaysListClick(toolkit::Control& sender);
@@ -113,6 +116,7 @@ class TLessonListF final : public toolkit::Form {
   void btnSaveDataAsClick(toolkit::Control& sender);
   void btnOpenDataClick(toolkit::Control& sender);
   void lbURLClick();
+  void cbYieldToFullScreenClick(toolkit::Control& sender);
 
  private:
   using ControlHandler = void (TLessonListF::*)(toolkit::Control&);

@@ -69,11 +69,12 @@ toolkit::ControlPlace FullWidth(int top, int height) {
 }  // namespace
 
 TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& services,
-               TrayShell& trayShell, std::wstring settingsPath)
+               TrayShell& trayShell, std::wstring settingsPath, FullScreenProbe& fullScreen)
     : Form(WorkFormDesign()),
       settings_(settings),
       services_(services),
       settingsPath_(std::move(settingsPath)),
+      fullScreen_(fullScreen),
       ImgList(ToolbarPictures()),
       acStart(*this, {.hint = L"Ручной старт",
                       .imageIndex = kPictureStart,
@@ -188,6 +189,8 @@ void TWorkF::FormCreate() {
   const bool firstStart = !SettingsFileExists(settingsPath_);
   LoadSettings(settings_, settingsPath_);
   ApplyShowCurrNo();
+  PlaceOnScreensAtStart();
+  WatchForFullScreenShows();
   // Only the tray icons show at start.
   Application& application = Application::Instance();
   application.SetShowMainForm(false);
@@ -210,12 +213,23 @@ void TWorkF::FormDestroy() {
 }
 
 LRESULT TWorkF::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // The user logs off or Windows shuts down: the process ends as soon as this
-  // message is answered and the loop never runs again, so the settings are
-  // saved now.
-  if (message == WM_ENDSESSION && wParam) {
-    StopReacting();
-    SaveSettingsAtEnd();
+  switch (message) {
+    case WM_ENDSESSION:
+      // The user logs off or Windows shuts down: the process ends as soon as
+      // this message is answered and the loop never runs again, so the
+      // settings are saved now.
+      if (wParam) {
+        StopReacting();
+        SaveSettingsAtEnd();
+      }
+      break;
+    case WM_EXITSIZEMOVE:
+      RememberPlace();
+      break;
+    case WM_DISPLAYCHANGE:
+      KeepOnScreens();
+      LookForFullScreenShow();
+      break;
   }
   return Form::HandleMessage(message, wParam, lParam);
 }
@@ -228,11 +242,20 @@ void TWorkF::StopReacting() {
   AppTrayIcon.SetEnabled(false);
   NumberTrayIcon.SetEnabled(false);
   showRequestHook_.reset();
+  fullScreen_.WatchForeground(nullptr);
 }
 
 void TWorkF::SaveSettingsAtEnd() {
   // Marked first: a save that fails is reported once, not tried again.
   if (std::exchange(savedAtEnd_, true)) return;
+  SaveSettingsFile();
+}
+
+// The settings record may have been read from the file again since the user
+// moved the window (the settings dialog does that): the place goes with every
+// save.
+void TWorkF::SaveSettingsFile() {
+  if (movedTo_) settings_.TimerWindowPlace = movedTo_;
   SaveSettings(settings_, settingsPath_);
 }
 
@@ -245,6 +268,7 @@ void TWorkF::Label1Click() {
 }
 
 void TWorkF::N1Click() {
+  stepAside_.UserShowed();
   AppTrayIcon.RestoreMainWindow();
   // The window is visible by now, so the system may well refuse to animate
   // it; that does not matter.
@@ -257,6 +281,7 @@ void TWorkF::N3Click() {
 }
 
 void TWorkF::btnHideMainFormClick() {
+  stepAside_.UserHid();
   AppTrayIcon.ConcealMainWindow();
 }
 
@@ -287,19 +312,25 @@ void TWorkF::acOptionsExecute() {
   // The settings as the file holds them: a change made in memory and not
   // saved is dropped.
   LoadSettings(settings_, settingsPath_);
-  if (dialog.ShowModal() != kModalOk) return;
-  SaveSettings(settings_, settingsPath_);
+  const int result = dialog.ShowModal();
+  // Like every option, stepping aside for shows follows the dialog at once.
+  WatchForFullScreenShows();
+  if (result != kModalOk) return;
+  SaveSettingsFile();
   ApplyShowCurrNo();
 }
 
 void TWorkF::acShowCurrNoExecute() {
   acShowCurrNo.SetChecked(!acShowCurrNo.Checked());
   settings_.ShowCurrNo = acShowCurrNo.Checked();
-  SaveSettings(settings_, settingsPath_);
+  SaveSettingsFile();
   ApplyShowCurrNo();
 }
 
+// A show that began without another window coming in front (a video put into
+// full screen) is seen at the latest here, before a lesson may begin.
 void TWorkF::TimerTimer() {
+  LookForFullScreenShow();
   Clock.TimerTimer();
 }
 

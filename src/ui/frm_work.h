@@ -22,6 +22,8 @@
 #include "toolkit/tool_bar.h"
 #include "toolkit/window_timer.h"
 #include "ui/form_gauge.h"
+#include "ui/full_screen_probe.h"
+#include "ui/model/step_aside.h"
 #include "ui/work_services.h"
 
 namespace ostrevin {
@@ -40,6 +42,7 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   Settings& settings_;
   WorkServices& services_;
   std::wstring settingsPath_;
+  FullScreenProbe& fullScreen_;
   bool savedAtEnd_ = false;
 
  public:
@@ -47,7 +50,8 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // settingsPath names the settings file; empty means the default file beside
   // the program.
   TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& services,
-         TrayShell& trayShell = SystemTrayShell(), std::wstring settingsPath = {});
+         TrayShell& trayShell = SystemTrayShell(), std::wstring settingsPath = {},
+         FullScreenProbe& fullScreen = SystemFullScreenProbe());
   ~TWorkF() override;
 
   // The components, in form order.
@@ -133,10 +137,24 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   void StopReacting();
   // Once per ending, whichever way the program ends.
   void SaveSettingsAtEnd();
+  // Saves the settings with the place the user moved the window to.
+  void SaveSettingsFile();
+
+  // The window on the screens (frm_work_screens.cpp): back at its place at
+  // start, kept on the screens when they change, out of the way of
+  // full-screen shows while the option asks for it.
+  void PlaceOnScreensAtStart();
+  void KeepOnScreens();
+  void RememberPlace();
+  void WatchForFullScreenShows();
+  void LookForFullScreenShow();
 
   // A later start of the program asks this copy to show its window.
   std::optional<toolkit::ScopedMessageHook> showRequestHook_;
   TLessonListF* lessonListF_ = nullptr;
+  // Where the user moved the window to during this run: the place saved.
+  std::optional<WindowPlace> movedTo_;
+  StepAside stepAside_;
 };
 
 }  // namespace ostrevin

@@ -49,7 +49,7 @@ xdotool mousemove $((mx + mw / 3)) $((my + 3 + (mh - 15) * 5 / 8)) click 1
 wait_for 20 settings_window >/dev/null || fail "\"Настройки\" in the tray menu opened no dialog"
 dialog=$(settings_window)
 read -r _ _ dw dh < <(geometry "$dialog")
-[ "$dw" -ge 441 ] && [ "$dh" -ge 301 ] || fail "the dialog is $dw x $dh, smaller than its client area"
+[ "$dw" -ge 441 ] && [ "$dh" -ge 349 ] || fail "the dialog is $dw x $dh, smaller than its client area"
 xdotool windowfocus "$dialog"
 sleep 0.5
 shot 2-general

@@ -10,21 +10,21 @@
 #include "base/app_error.h"
 #include "settings/settings_file.h"
 #include "settings/time_of_day.h"
+#include "support/sample_settings.h"
 #include "system/private_profile_file.h"
 #include "system/program_path.h"
-#include "support/sample_settings.h"
 #include "temp_folder.h"
 #include "user_locale_override.h"
 
 namespace ostrevin {
 namespace {
 
+using test_support::SettingsFileDefaults;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using testing::FileExists;
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
-using test_support::SettingsFileDefaults;
 
 // Every field away from its default; times before and after noon, at noon,
 // at midnight and with seconds, so that every regional form is exercised.
@@ -116,7 +116,7 @@ TEST_F(SettingsStorageTest, LoadingAMissingFileGivesTheDefaultsAndCreatesNothing
 TEST_F(SettingsStorageTest, TheFirstSaveCreatesTheFileWithEveryKeyInOrder) {
   SaveSettings(SettingsFileDefaults(), path_);
   EXPECT_THAT(SectionsOf(path_),
-              ElementsAre(L"1", L"Times", L"2", L"3", L"4", L"5", L"Common", L"Sounds"));
+              ElementsAre(L"1", L"Times", L"2", L"3", L"4", L"5", L"Common", L"Sounds", L"Window"));
   for (const wchar_t* section : {L"1", L"Times", L"2", L"3", L"4", L"5"}) {
     EXPECT_THAT(KeysOf(path_, section), ElementsAreArray(kSlotKeys)) << section;
   }
@@ -127,6 +127,7 @@ TEST_F(SettingsStorageTest, TheFirstSaveCreatesTheFileWithEveryKeyInOrder) {
   EXPECT_THAT(KeysOf(path_, L"Sounds"),
               ElementsAre(L"StartStopSnd", L"IntroPartSnd", L"FinishPartSounds", L"CountDown",
                           L"AllSndsOFF"));
+  EXPECT_THAT(KeysOf(path_, L"Window"), ElementsAre(L"bYieldToFullScreen"));
 }
 
 TEST_F(SettingsStorageTest, ASavedRecordLoadsBackUnchanged) {
@@ -161,8 +162,8 @@ TEST_F(SettingsStorageTest, SavingKeepsWhatAnotherProgramWroteInTheFile) {
                 "; kept\r\n[Other]\r\nkey=value\r\n[Common]\r\nForeign=yes\r\nLessLen=455\r\n", 0),
             0u)
       << content;
-  EXPECT_THAT(SectionsOf(path_),
-              ElementsAre(L"Other", L"Common", L"1", L"Times", L"2", L"3", L"4", L"5", L"Sounds"));
+  EXPECT_THAT(SectionsOf(path_), ElementsAre(L"Other", L"Common", L"1", L"Times", L"2", L"3", L"4",
+                                             L"5", L"Sounds", L"Window"));
 }
 
 TEST_F(SettingsStorageTest, ASaveToALockedFileFailsNamingItAndWritesNothing) {

@@ -85,7 +85,7 @@ TEST_F(LessonListTest, TheDialogHasItsCaptionSizeAndFourTabsAndOpensOnTheGeneral
   RECT client{};
   ::GetClientRect(d.Handle(), &client);
   EXPECT_EQ(client.right, 441);
-  EXPECT_EQ(client.bottom, 301);
+  EXPECT_EQ(client.bottom, 349);
   const LONG style = ::GetWindowLongW(d.Handle(), GWL_STYLE);
   EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   ASSERT_EQ(d.PageControl1.PageCount(), 4);
@@ -278,6 +278,35 @@ TEST_F(LessonListTest, TheLinkOpensItsAddress) {
   ::SendMessageW(d.TabSheet3.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
   ::SendMessageW(d.TabSheet3.Handle(), WM_LBUTTONUP, 0, middle);
   EXPECT_EQ(services.openedUrls, std::vector<std::wstring>{d.lbURL.Caption()});
+}
+
+// On "Общие" two rows below the opacity: the row between belongs to the
+// bell's time; the dialog has grown by both.
+TEST_F(LessonListTest, TheFullScreenOptionIsTheGeneralTabsLastRowOffByDefault) {
+  TLessonListF& d = ShowDialog();
+  EXPECT_EQ(::GetParent(d.cbYieldToFullScreen.Handle()), d.TabSheet2.Handle());
+  EXPECT_EQ(ShownText(d.cbYieldToFullScreen.Handle()), L"не закрывать полноэкранные показы");
+  EXPECT_EQ(d.cbYieldToFullScreen.DesignPlace().left, d.cbBlend.DesignPlace().left);
+  EXPECT_EQ(d.cbYieldToFullScreen.DesignPlace().top, d.cbBlend.DesignPlace().top + 2 * 24);
+  RECT box{};
+  ::GetWindowRect(d.cbYieldToFullScreen.Handle(), &box);
+  RECT page{};
+  ::GetWindowRect(d.TabSheet2.Handle(), &page);
+  EXPECT_LE(box.bottom, page.bottom) << "the tab page holds the row";
+  RECT buttons{};
+  ::GetWindowRect(d.btnOK.Handle(), &buttons);
+  EXPECT_GT(buttons.top, page.bottom) << "the buttons lie below the tabs";
+  EXPECT_FALSE(d.cbYieldToFullScreen.Checked());
+  Click(d.cbYieldToFullScreen.Handle());
+  EXPECT_TRUE(settings.bYieldToFullScreen);
+  Click(d.cbYieldToFullScreen.Handle());
+  EXPECT_FALSE(settings.bYieldToFullScreen);
+}
+
+TEST_F(LessonListTest, TheFullScreenOptionShowsTheSettings) {
+  settings.bYieldToFullScreen = true;
+  TLessonListF& d = ShowDialog();
+  EXPECT_TRUE(d.cbYieldToFullScreen.Checked());
 }
 
 TEST_F(LessonListTest, AFailedAutostartQueryIsReportedAndStopsTheBindingThere) {

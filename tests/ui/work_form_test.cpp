@@ -119,7 +119,7 @@ void WorkFormTest::WriteSettingsFile(const std::string& text) const {
 }
 
 TWorkF& WorkFormTest::CreateForm() {
-  form = std::make_unique<TWorkF>(settings, clock, services, tray, settingsPath);
+  form = std::make_unique<TWorkF>(settings, clock, services, tray, settingsPath, fullScreen);
   return *form;
 }
 
