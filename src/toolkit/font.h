@@ -32,8 +32,13 @@ struct FontDesign {
 // "MS Shell Dlg" (which the system always maps to its dialog font).
 std::wstring AvailableFontFace(const std::wstring& face);
 
-// Creates the font at a scale: its height is the design's height scaled.
-// Throws AppError when the system refuses.
+// The face drawn for a wanted face at a scale: the available face, but at a
+// scale other than the design's a scalable face for a raster one (Windows'
+// own "MS Sans Serif" is one), which would be drawn blocky.
+std::wstring FaceAtScale(const std::wstring& face, const DpiScale& scale);
+
+// Creates the font at a scale: its height is the design's height scaled, its
+// face FaceAtScale. Throws AppError when the system refuses.
 UniqueFont CreateDesignedFont(const FontDesign& design, const DpiScale& scale = {});
 
 }  // namespace ostrevin::toolkit
