@@ -206,9 +206,7 @@ toolkit::UniqueIcon TTextNotifyIcon::ComposeWithBackground() {
     ::GdiTransparentBlt(composed.dc(), 0, 0, size, size, textDc.get(), 0, 0, size, size, key);
   }
   const UniqueBitmap image = composed.TakeBitmap();
-  toolkit::UniqueIcon icon = list.GetIcon(list.AddMasked(image.get(), key));
-  if (!icon) throw AppError(L"Unable to make an icon of the image");
-  return icon;
+  return MaskBitmapIntoIcon(image.get(), ComputeKeyColor());
 }
 
 }  // namespace ostrevin
