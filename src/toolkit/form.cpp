@@ -1,13 +1,14 @@
 #include "toolkit/form.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "base/app_error.h"
 #include "toolkit/application.h"
 #include "toolkit/colors.h"
 #include "toolkit/dpi.h"
 #include "toolkit/error_guard.h"
+#include "toolkit/model/work_area_snap.h"
+#include "toolkit/screens.h"
 #include "toolkit/windowed_control.h"
 
 namespace ostrevin::toolkit {
@@ -67,14 +68,6 @@ RECT WorkAreaAround(const RECT& window) {
   RECT workArea{};
   ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
   return workArea;
-}
-
-// The start of a window's span on one axis, moved onto the low or high edge
-// of the work area when it lies within the snapping distance of it.
-int SnappedStart(int start, int length, int low, int high, int buffer) {
-  if (std::abs(start - low) <= buffer) return low;
-  if (std::abs(start + length - high) <= buffer) return high - length;
-  return start;
 }
 
 // The program's other windows while a modal form is shown: disabled, and
@@ -478,15 +471,13 @@ void Form::SnapToWorkArea(WINDOWPOS& position) const {
   position.y = proposed.top;
 }
 
+// The work area of the screen the window is on, whichever screen that is.
 void Form::SnapToWorkArea(RECT& dragged) const {
   if (design_.snapBuffer <= 0) return;
-  const RECT work = WorkAreaAround(dragged);
-  const int width = dragged.right - dragged.left;
-  const int height = dragged.bottom - dragged.top;
-  const int buffer = scaling_.Scaled(design_.snapBuffer);
-  const int left = SnappedStart(dragged.left, width, work.left, work.right, buffer);
-  const int top = SnappedStart(dragged.top, height, work.top, work.bottom, buffer);
-  dragged = RECT{left, top, left + width, top + height};
+  const ScreenRect snapped =
+      SnappedToWorkArea(ToScreenRect(dragged), ToScreenRect(WorkAreaAround(dragged)),
+                        scaling_.Scaled(design_.snapBuffer));
+  dragged = RECT{snapped.left, snapped.top, snapped.right, snapped.bottom};
 }
 
 void Form::PaintSurface(HDC dc, const RECT& area) {
