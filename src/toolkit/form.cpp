@@ -173,6 +173,14 @@ void Form::ShowWithoutActivating() {
 void Form::MoveTo(int left, int top) {
   positioned_ = true;
   ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FollowScreenDpi();
+}
+
+// Windows need not tell a hidden window that it has come onto a screen of
+// another scaling: the form asks.
+void Form::FollowScreenDpi() {
+  const int dpi = WindowDpi(Handle());
+  if (dpi != scaling_.Dpi()) ChangeDpi(dpi, nullptr);
 }
 
 void Form::SetAlphaBlendValue(BYTE value) {
@@ -384,6 +392,7 @@ void Form::ApplyLayeredAttributes() {
 }
 
 void Form::Shown(bool byShowWindow) {
+  FollowScreenDpi();
   if (!positioned_) {
     positioned_ = true;
     if (design_.position == FormPosition::ScreenCenter) CentreOnScreen();

@@ -178,6 +178,7 @@ class Form : public Window {
   // design at its scale.
   void ResizeTo(const RECT& place);
   void ChangeDpi(int dpi, const RECT* suggested);
+  void FollowScreenDpi();
   void SnapToWorkArea(WINDOWPOS& position) const;
   void SnapToWorkArea(RECT& dragged) const;
   void PaintSurface(HDC dc, const RECT& area);
