@@ -108,7 +108,8 @@ void PrintObjects(const char* what, const Objects& before, const Objects& after)
               before.user, after.user, after.user - before.user);
 }
 
-// A settings file of the run's own in the temp folder, removed with the object.
+// A settings file of the run's own in the temp folder, removed with the object
+// together with the backup the program keeps beside it.
 class TempSettingsFile {
  public:
   explicit TempSettingsFile(const std::string& text)
@@ -119,6 +120,7 @@ class TempSettingsFile {
   ~TempSettingsFile() {
     std::error_code ignored;
     std::filesystem::remove(path_, ignored);
+    std::filesystem::remove(path_.string() + ".bak", ignored);
   }
   TempSettingsFile(const TempSettingsFile&) = delete;
   TempSettingsFile& operator=(const TempSettingsFile&) = delete;

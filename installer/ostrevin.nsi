@@ -34,7 +34,11 @@ SetCompressor /SOLID lzma
 !define APP_SETTINGS "ostrevin.INI"
 !define APP_WINDOW_CLASS "OstrevinApplication"
 !define PUBLISHER "The Ostrevin team"
-!define UNINSTALLER "uninstall.exe"
+; The uninstaller's name is the program's own: a folder chosen by /D= may
+; hold another program's uninstall.exe, which must never be overwritten or
+; removed. Ostrevin 1.0.0.0 still used that name.
+!define UNINSTALLER "ostrevin-uninstall.exe"
+!define OLD_UNINSTALLER "uninstall.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APP_NAME}"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 
@@ -48,6 +52,13 @@ SetCompressor /SOLID lzma
 ; until it has started up and for its end.
 !define PROCESS_QUERY_AND_WAIT 0x100400
 !define WAIT_OBJECT_0 0
+!define WAIT_ABANDONED 0x80
+!define ERROR_ALREADY_EXISTS 183
+; One installer or uninstaller at a time in the user's session: two at once
+; would both close, replace and register the same files. A silent one waits
+; this long for the other to finish; the wizard asks.
+!define SETUP_LOCK "Local\Ostrevin.Setup"
+!define SETUP_LOCK_WAIT_MS 180000
 
 Name "${APP_NAME}"
 OutFile "${OSTREVIN_SETUP}"
@@ -134,6 +145,7 @@ Section "${APP_NAME}" SectionProgram
     Abort "$(ProgramNotReplaced)"
   ${EndIf}
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+  Call RemoveOldUninstaller
   CreateShortCut "$SMPROGRAMS\${APP_NAME}.lnk" "$INSTDIR\${APP_EXE}" "" \
     "$INSTDIR\${APP_EXE}" 0 SW_SHOWNORMAL "" "$(ShortcutComment)"
   SetDetailsPrint both
@@ -180,6 +192,24 @@ FunctionEnd
 Function StartInstalledCopy
   SetOutPath "$INSTDIR"
   Exec '"$INSTDIR\${APP_EXE}"'
+FunctionEnd
+
+; An upgrade that fails after it closed the running copy (its program file
+; could not be replaced) gives the teacher back the timer it closed.
+Function .onInstFailed
+  ${If} $EndedRunningCopy = 1
+    Call StartInstalledCopy
+  ${EndIf}
+FunctionEnd
+
+; Ostrevin 1.0.0.0 wrote its uninstaller as uninstall.exe. The file goes only
+; when the list entry, not yet rewritten by this installation, names it in
+; this very folder: then it is that uninstaller, not another program's.
+Function RemoveOldUninstaller
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "UninstallString"
+  ${If} $0 == '"$INSTDIR\${OLD_UNINSTALLER}"'
+    Delete "$INSTDIR\${OLD_UNINSTALLER}"
+  ${EndIf}
 FunctionEnd
 
 ; Sets $R9 to 1 when $INSTDIR is the folder popped from the stack or lies
@@ -254,6 +284,7 @@ FunctionEnd
 
 Function .onInit
   StrCpy $EndedRunningCopy 0
+  Call TakeSetupLock
   !insertmacro MUI_LANGDLL_DISPLAY
   ; The wizard checks the folder on its folder page; a silent installation
   ; given one by /D= has no page to do it on.
@@ -270,6 +301,37 @@ FunctionEnd
 ; Shared by the installer and the uninstaller (NSIS needs an "un." copy).
 
 !macro RUNNING_COPY_FUNCTIONS PREFIX
+
+; Makes this the one installer or uninstaller of the session, for as long as
+; it runs (the lock is released when its process ends). While another one
+; runs, a silent one waits for it and the wizard asks to wait; neither goes on
+; beside it.
+Function ${PREFIX}TakeSetupLock
+  System::Call "kernel32::CreateMutexW(p 0, i 1, w '${SETUP_LOCK}') p .R0 ?e"
+  Pop $R1
+  ${If} $R0 = 0
+  ${OrIf} $R1 <> ${ERROR_ALREADY_EXISTS}
+    Return
+  ${EndIf}
+  ${If} ${Silent}
+    System::Call "kernel32::WaitForSingleObject(p R0, i ${SETUP_LOCK_WAIT_MS}) i .R2"
+    ${If} $R2 <> ${WAIT_OBJECT_0}
+    ${AndIf} $R2 <> ${WAIT_ABANDONED}
+      SetErrorLevel 2
+      Quit
+    ${EndIf}
+    Return
+  ${EndIf}
+  ${Do}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(AnotherSetupRuns)" IDRETRY +2
+    Quit
+    System::Call "kernel32::WaitForSingleObject(p R0, i 0) i .R2"
+    ${If} $R2 = ${WAIT_OBJECT_0}
+    ${OrIf} $R2 = ${WAIT_ABANDONED}
+      ${Break}
+    ${EndIf}
+  ${Loop}
+FunctionEnd
 
 ; Finds the hidden application window of a copy of the program that runs
 ; from this folder: $R0 is the window and $R1 an open handle of its process,
@@ -383,8 +445,9 @@ Section "Uninstall"
   ${EndIf}
   ; The timetable is the teacher's: it goes only when they say so.
   ${If} ${FileExists} "$INSTDIR\${APP_SETTINGS}"
-    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "$(RemoveSettingsQuestion)" /SD IDNO IDNO +2
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "$(RemoveSettingsQuestion)" /SD IDNO IDNO +3
     Delete "$INSTDIR\${APP_SETTINGS}"
+    Delete "$INSTDIR\${APP_SETTINGS}.bak"
   ${EndIf}
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"
@@ -393,4 +456,5 @@ SectionEnd
 
 Function un.onInit
   !insertmacro MUI_UNGETLANGUAGE
+  Call un.TakeSetupLock
 FunctionEnd

@@ -17,3 +17,4 @@ LangString ProgramNotReplaced ${LANG_ENGLISH} "Stopped: $INSTDIR\${APP_EXE} coul
 LangString InstallingProgram ${LANG_ENGLISH} "Installing Ostrevin..."
 LangString RemovingProgram ${LANG_ENGLISH} "Removing Ostrevin..."
 LangString UninstallFinishText ${LANG_ENGLISH} "Ostrevin has been removed from your computer.$\r$\n$\r$\nClick Finish to close this wizard."
+LangString AnotherSetupRuns ${LANG_ENGLISH} "Ostrevin is already being installed or removed.$\r$\n$\r$\nWait until that finishes or close its window, then click Retry."

@@ -16,3 +16,4 @@ LangString ProgramNotReplaced ${LANG_RUSSIAN} "Остановлено: не уд
 LangString InstallingProgram ${LANG_RUSSIAN} "Установка Ostrevin..."
 LangString RemovingProgram ${LANG_RUSSIAN} "Удаление Ostrevin..."
 LangString UninstallFinishText ${LANG_RUSSIAN} "Ostrevin удалён с вашего компьютера.$\r$\n$\r$\nНажмите кнопку $\"Готово$\" для выхода из программы удаления."
+LangString AnotherSetupRuns ${LANG_RUSSIAN} "Сейчас уже идёт установка или удаление Ostrevin.$\r$\n$\r$\nДождитесь её окончания или закройте её окно, затем нажмите $\"Повтор$\"."

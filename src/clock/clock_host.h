@@ -32,6 +32,8 @@ class ClockHost {
   virtual void BringForward() = 0;
   virtual void FadeIn() = 0;
 
+  // Whether the settings dialog is open, its timetable perhaps half entered.
+  virtual bool SettingsDialogOpen() const = 0;
   // The modal end-of-day question; true when the user answers Yes.
   virtual bool ConfirmCloseProgram(const std::wstring& question) = 0;
   // The program's orderly close, taking effect back in the message loop.

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
+#include <optional>
+#include <vector>
 
 #include "clock/clock_host.h"
+#include "clock/day_plan.h"
 #include "clock/local_clock.h"
 #include "settings/settings.h"
 
@@ -39,12 +43,31 @@ class LessonClock {
   void CheckLessonStart();
   bool IsLessonStartDue();
   int TodayIndex() const;
-  // Start-up: the end of today's last enabled lesson. On a timetable with no
-  // lesson at all, left until the first idle tick that finds one.
+  // Start-up: the end of today's last lesson the teacher teaches; the start
+  // of the day when there is none.
   void ComputeDayEndTime();
 
   // The locator: which lesson is going on now, or which break it is.
   void LocateCurrentLesson();
+
+  // The school bell's time. What moved the school's time other than its
+  // ticking: the computer slept, its clock was set, or the program corrected
+  // it (the bell offset, the time server).
+  enum class TimeJump { kSleep, kClockSet, kCorrection };
+  // After a jump: a lesson begun by the timetable takes its place by the new
+  // time (it ends if that time is past its end); one begun by hand moves on
+  // by the time slept. Then, if no lesson runs, one going on now is joined.
+  // A new day gets its own end of the day.
+  void FollowTimeJump(TimeJump jump);
+  // Begins one of the teacher's lessons that is going on now by the
+  // timetable, with the time already gone; the cues already due are not
+  // played late. Nothing when a lesson runs, the option is off, or that
+  // lesson was begun today already.
+  void JoinLessonInProgress();
+  // "Звонок прозвенел": the nearest bell of today's timetable within ten
+  // minutes is taken as now, by a new bell offset; at a lesson's start that
+  // lesson begins, once a day. A balloon says what was done.
+  void BellRang();
 
  private:
   // One branch of AdvanceLesson each, by the part the lesson is in.
@@ -55,22 +78,58 @@ class LessonClock {
   // they are now.
   std::int32_t MinutesToLessonEnd() const;
 
-  // Scans today's slots for a start this minute and warns of starts ahead;
-  // true when an enabled lesson starts this minute.
-  bool ScanTodaysSlots(int today, TimeOfDay nowMin, TimeOfDay warnAt);
+  // Scans today's lessons for a start this minute and warns of starts ahead;
+  // true when a lesson the teacher teaches starts this minute.
+  bool ScanTodaysLessons(const DayPlan& today, const LocalDateTime& now, TimeOfDay nowMin,
+                         TimeOfDay warnAt);
   void GiveStartWarning();
   // Whether the end-of-day offer is due at this minute.
-  bool IsDayOver(TimeOfDay nowMin);
+  bool IsDayOver(const DayPlan& today, TimeOfDay nowMin) const;
   void OfferExit(const LocalDateTime& now);
 
   Settings& settings_;
   const LocalClock& clock_;
   ClockHost& host_;
-  // Counts every lesson begun, by the start watch or by hand; only compared
-  // for equality, so its wrapping does not matter.
-  std::uint32_t lessonsBegun_ = 0;
-  // Set while DayEndTime waits for a timetable with a lesson in it.
-  bool dayEndAwaitsLessons_ = false;
+
+  // The school bell's time.
+  // A lesson of the timetable, once begun on a day, is not begun again that
+  // day by the start watch, by joining or by the bell.
+  struct BegunLesson {
+    std::int64_t midnight;  // of the day it was begun on
+    int number;
+    std::int64_t start;  // milliseconds of that day
+  };
+  bool IsBegunToday(const PlannedLesson& lesson, const LocalDateTime& now) const;
+  void MarkBegun(const PlannedLesson& lesson, const LocalDateTime& now);
+  // BeginLesson's first step: where the new lesson's time counts from.
+  void AnchorNewLesson();
+  void BeginLessonWithTimeGone(const PlannedLesson& lesson, const LocalDateTime& now,
+                               std::int32_t elapsed);
+  // The school's time of this tick, and the jump it made since the last one.
+  struct TickTime {
+    LocalDateTime now;
+    std::optional<TimeJump> jump;
+  };
+  TickTime ReadTickTime();
+  // Places a running lesson after a jump; false when it is left to its ticks.
+  bool FollowJump(TimeJump jump, const LocalDateTime& now);
+  void PlaceLessonAt(std::int64_t elapsedMs);
+  void MoveLessonTo(std::int32_t elapsed);
+  void EndLessonQuietly();
+  LessonStateKind PartAt(std::int32_t elapsed) const;
+  // Whether the lesson's time is past every point it reached before: only
+  // there are its cues played, so a clock set back never repeats one.
+  bool IsNewGround() const { return Elapsed > cuedUpTo_; }
+  void RememberTime(const LocalDateTime& now);
+
+  std::int64_t anchorMoment_ = 0;  // the running lesson's bell, when anchoredToBell_
+  bool anchoredToBell_ = false;
+  std::int32_t cuedUpTo_ = 0;                 // the furthest Elapsed of the running lesson
+  std::optional<PlannedLesson> dueLesson_;    // found starting now by the start watch
+  std::vector<BegunLesson> begunToday_;
+  std::optional<LocalDateTime> lastSeen_;     // the school's time at the last tick or jump
+  std::int64_t latestMoment_ = std::numeric_limits<std::int64_t>::min();
+  bool warningsHeld_ = false;  // this tick's time was passed before: its warnings were given
 };
 
 }  // namespace ostrevin

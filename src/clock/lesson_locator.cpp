@@ -1,5 +1,6 @@
 #include <cstdint>
 
+#include "clock/day_plan.h"
 #include "clock/lesson_clock.h"
 #include "clock/whole_milliseconds.h"
 
@@ -7,40 +8,42 @@ namespace ostrevin {
 
 namespace {
 
-std::int64_t SlotStart(const Settings& settings, int slot) {
-  return WholeMilliseconds(settings.StartTime(slot));
+std::int64_t StartOf(const PlannedLesson& lesson) {
+  return WholeMilliseconds(lesson.start);
 }
 
-std::int64_t SlotEnd(const Settings& settings, int slot) {
-  return WholeMilliseconds(SlotEndTime(settings, slot));
+std::int64_t EndOf(const PlannedLesson& lesson) {
+  return WholeMilliseconds(lesson.end);
 }
 
-// The slot whose lesson covers the moment, both ends included; the lower slot
-// wins where lessons touch or overlap. Zero in a break.
-int LessonCovering(const Settings& settings, std::int64_t moment) {
-  for (int slot = 1; slot <= kSlotCount; ++slot) {
-    if (SlotStart(settings, slot) <= moment && moment <= SlotEnd(settings, slot)) return slot;
+// The lesson that covers the moment, both ends included; the earlier one in
+// the timetable's order wins where lessons touch or overlap. None in a break.
+const PlannedLesson* LessonCovering(const DayPlan& day, std::int64_t moment) {
+  for (const PlannedLesson& lesson : day) {
+    if (StartOf(lesson) <= moment && moment <= EndOf(lesson)) return &lesson;
   }
-  return 0;
+  return nullptr;
 }
 
 }  // namespace
 
-// The indicator's answer comes from the timetable's times alone, on every day
-// and for disabled slots too, whatever the lesson clock is doing.
+// The indicator's answer comes from the timetable's times alone, for lessons
+// the teacher does not teach too, whatever the lesson clock is doing.
 void LessonClock::LocateCurrentLesson() {
   const LocalDateTime now = clock_.Now();
+  const DayPlan today = PlanOfDay(settings_, now);
   const std::int64_t moment =
       WholeMilliseconds(EncodeTimeOfDay(now.hour, now.minute, now.second, now.millisecond));
-  CurrentLesson = LessonCovering(settings_, moment);
-  if (CurrentLesson != 0) return;
-  if (moment >= SlotStart(settings_, kSlotCount)) {
-    PrevLesson = kSlotCount;
+  const PlannedLesson* covering = LessonCovering(today, moment);
+  CurrentLesson = covering ? covering->number : 0;
+  if (covering || today.empty()) return;
+  if (moment >= StartOf(today.back())) {
+    PrevLesson = today.back().number;
     return;
   }
-  for (int slot = 1; slot < kSlotCount; ++slot) {
-    if (SlotEnd(settings_, slot) <= moment && moment <= SlotStart(settings_, slot + 1)) {
-      PrevLesson = slot;
+  for (std::size_t i = 0; i + 1 < today.size(); ++i) {
+    if (EndOf(today[i]) <= moment && moment <= StartOf(today[i + 1])) {
+      PrevLesson = today[i].number;
       return;
     }
   }

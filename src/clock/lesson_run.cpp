@@ -4,15 +4,11 @@
 
 #include "base/attribution.h"
 #include "clock/lesson_clock.h"
+#include "clock/lesson_units.h"
 
 namespace ostrevin {
 
 namespace {
-
-// The clock counts ticks, not wall-clock time: each tick of a running lesson
-// is half a minute, in tenths of a minute.
-constexpr std::int32_t kTenthsPerTick = 5;
-constexpr int kTenthsPerMinute = 10;
 
 constexpr int kLessonOverSeconds = 10;
 constexpr int kPauseAfterBeepMs = 1000;
@@ -27,10 +23,6 @@ constexpr int kPauseAfterBeepMs = 1000;
 // interval, and the timer's one waiting tick comes a few seconds late rather
 // than being lost.
 constexpr std::int64_t kLongestBeepSeries = 32;
-
-std::wstring MinuteLabel(std::int32_t elapsed) {
-  return std::to_wstring(elapsed / kTenthsPerMinute) + L" мин.";
-}
 
 }  // namespace
 
@@ -51,6 +43,7 @@ void LessonClock::AdvanceLesson() {
     case lsIdle:
       break;
   }
+  cuedUpTo_ = std::max(cuedUpTo_, Elapsed);
 }
 
 // Every transition waits for a tick of its own, so even overlapping lengths
@@ -59,7 +52,7 @@ void LessonClock::AdvanceIntroPart() {
   if (Elapsed < settings_.IntroTime) return;
   host_.SetGaugeColor(clBlack);
   LessonState = lsMain;
-  if (settings_.IntroPartSnd) host_.PlaySystemSound(kSoundBeep);
+  if (settings_.IntroPartSnd && IsNewGround()) host_.PlaySystemSound(kSoundBeep);
 }
 
 void LessonClock::AdvanceMainPart() {
@@ -72,13 +65,15 @@ void LessonClock::AdvanceMainPart() {
   // The last minutes matter even to a user who keeps the window out of the
   // way at the start, so this does not follow bShowOnStartLesson.
   host_.BringForward();
-  if (settings_.FinishPartSounds != fpsNone) host_.PlaySystemSound(kSoundFinalPart);
+  if (settings_.FinishPartSounds != fpsNone && IsNewGround()) {
+    host_.PlaySystemSound(kSoundFinalPart);
+  }
 }
 
 void LessonClock::AdvanceFinalPart() {
   if (Elapsed >= settings_.LessLen) {
     EndLesson();
-  } else if (MinutesToLessonEnd() != MinutesLeft) {
+  } else if (MinutesToLessonEnd() != MinutesLeft && IsNewGround()) {
     // The series is sized from the minutes left before this tick.
     PlayFinalPartBeeps();
   }
@@ -91,12 +86,12 @@ std::int32_t LessonClock::MinutesToLessonEnd() const {
 }
 
 void LessonClock::BeginLesson() {
+  AnchorNewLesson();
   host_.ClearBalloon();
   // The state comes before anything that may handle messages (the fade-in): a
   // tick handled meanwhile must find the lesson running.
   Elapsed = 0;
   LessonState = lsIntro;
-  ++lessonsBegun_;
   host_.SetGaugeColor(clGreen);
   host_.SetStartEnabled(false);
   host_.SetStopEnabled(true);

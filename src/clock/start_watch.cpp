@@ -1,8 +1,8 @@
-#include <algorithm>
 #include <cstdint>
 #include <string>
 
 #include "base/attribution.h"
+#include "clock/day_plan.h"
 #include "clock/lesson_clock.h"
 #include "clock/whole_milliseconds.h"
 
@@ -19,31 +19,17 @@ constexpr int kOfferRepeatMinutes = 120;
 // as on a day whose lessons are done.
 constexpr TimeOfDay kStartOfDay = 0.0;
 
-// The timetable has rows for Monday (1) to Friday (5) only.
-bool IsSchoolDay(int today) {
-  return today >= 1 && today <= kWeekdayCount;
-}
-
-bool IsEnabledOn(const Settings& settings, int today, int slot) {
-  return IsSchoolDay(today) && settings.Lesson(today, slot);
-}
-
 bool SameMoment(TimeOfDay a, TimeOfDay b) {
   return WholeMilliseconds(a) == WholeMilliseconds(b);
 }
 
-// False for a timetable not entered yet, as on a fresh install.
-bool HasAnyLesson(const Settings& settings) {
-  return std::any_of(settings.LessonOn.begin(), settings.LessonOn.end(),
-                     [](bool taught) { return taught; });
-}
-
-// Zero when no slot is taught on that day.
-int LastEnabledSlot(const Settings& settings, int today) {
-  for (int slot = kSlotCount; slot >= 1; --slot) {
-    if (IsEnabledOn(settings, today, slot)) return slot;
+// The end of the last lesson the teacher teaches that day, in the timetable's
+// order rather than the latest start time.
+TimeOfDay EndOfTeaching(const DayPlan& day) {
+  for (auto lesson = day.rbegin(); lesson != day.rend(); ++lesson) {
+    if (lesson->taught) return lesson->end;
   }
-  return 0;
+  return kStartOfDay;
 }
 
 std::wstring WarningTitle(int minutes) {
@@ -53,50 +39,58 @@ std::wstring WarningTitle(int minutes) {
 }  // namespace
 
 void LessonClock::CheckLessonStart() {
-  // The end-of-day question inside IsLessonStartDue runs a modal loop, and
-  // ticks go on in it: they can begin the very lesson found due here, and even
-  // see it end while the question stays open. The clock being idle again says
-  // nothing then; only a lesson that nothing has begun since it was found due
-  // may begin.
-  const std::uint32_t lessonsBegunBefore = lessonsBegun_;
-  if (IsLessonStartDue() && lessonsBegun_ == lessonsBegunBefore) BeginLesson();
+  if (IsLessonStartDue()) BeginLesson();
 }
 
 bool LessonClock::IsLessonStartDue() {
   // One reading of the clock serves the whole decision.
   const LocalDateTime now = clock_.Now();
+  const DayPlan today = PlanOfDay(settings_, now);
   const TimeOfDay nowMin = EncodeTimeOfDay(now.hour, now.minute, 0, 0);
   // Not wrapped at midnight: past it, warnAt matches no start time.
   const TimeOfDay warnAt = AddMinutes(nowMin, settings_.WarnVal);
-  const bool due = ScanTodaysSlots(now.dayOfWeek, nowMin, warnAt);
-  if (settings_.bOfferExit && IsDayOver(nowMin)) OfferExit(now);
-  return due;
+  // A lesson beginning now says that the day is not over, so the end-of-day
+  // question, whose modal loop goes on ticking, never meets a lesson that
+  // this tick is about to begin.
+  if (ScanTodaysLessons(today, now, nowMin, warnAt)) return true;
+  // While the settings dialog is open the timetable may be half entered: it
+  // decides nothing until the teacher is done with it.
+  if (settings_.bOfferExit && !host_.SettingsDialogOpen() && IsDayOver(today, nowMin)) {
+    OfferExit(now);
+  }
+  return false;
 }
 
-bool LessonClock::IsDayOver(TimeOfDay nowMin) {
+bool LessonClock::IsDayOver(const DayPlan& today, TimeOfDay nowMin) const {
   // With no lesson in the whole timetable, "no more lessons today" is no news:
   // the teacher has not entered the timetable yet, and would be asked to close
   // the program just installed, and again every two hours.
-  if (!HasAnyLesson(settings_)) return false;
-  // Started on such a timetable, the program takes the day's end from the
-  // first timetable with a lesson, as if it had been started then. The start
-  // of the day, the end of a day without lessons, would ask at once even when
-  // the teacher has just enabled a lesson later today.
-  if (dayEndAwaitsLessons_) ComputeDayEndTime();
-  return WholeMilliseconds(nowMin) > WholeMilliseconds(DayEndTime);
+  if (!HasAnyTaughtLesson(settings_)) return false;
+  // DayEndTime was taken from the timetable at start-up or moved on by a No;
+  // the timetable as it stands now may since have a lesson later today, or a
+  // longer one, and the question must not come before it is over.
+  const std::int64_t now = WholeMilliseconds(nowMin);
+  return now > WholeMilliseconds(DayEndTime) && now > WholeMilliseconds(EndOfTeaching(today));
 }
 
-bool LessonClock::ScanTodaysSlots(int today, TimeOfDay nowMin, TimeOfDay warnAt) {
-  for (int slot = 1; slot <= kSlotCount; ++slot) {
-    const TimeOfDay start = settings_.StartTime(slot);
-    const bool enabled = IsEnabledOn(settings_, today, slot);
-    if (SameMoment(start, nowMin)) {
-      // A disabled slot starting now does not hide a later enabled one that
-      // starts at the same minute; an enabled one ends the scan.
-      if (enabled) return true;
+bool LessonClock::ScanTodaysLessons(const DayPlan& today, const LocalDateTime& now,
+                                    TimeOfDay nowMin, TimeOfDay warnAt) {
+  dueLesson_.reset();
+  for (const PlannedLesson& lesson : today) {
+    if (SameMoment(lesson.start, nowMin)) {
+      // A lesson not taught starting now, or one begun today already, does
+      // not hide a later taught one that starts at the same minute; a taught
+      // one ends the scan.
+      if (lesson.taught && !IsBegunToday(lesson, now)) {
+        dueLesson_ = lesson;
+        return true;
+      }
       continue;
     }
-    if (settings_.bWarnBeforeLesson && enabled && SameMoment(start, warnAt)) GiveStartWarning();
+    if (settings_.bWarnBeforeLesson && !warningsHeld_ && lesson.taught &&
+        SameMoment(lesson.start, warnAt)) {
+      GiveStartWarning();
+    }
   }
   return false;
 }
@@ -116,8 +110,6 @@ void LessonClock::OfferExit(const LocalDateTime& now) {
   const TimeOfDay nowExact = EncodeTimeOfDay(now.hour, now.minute, now.second, now.millisecond);
   DayEndTime = AddMinutes(nowExact, kOfferRepeatMinutes);
   if (host_.ConfirmCloseProgram(L"Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?")) {
-    // Takes effect back in the message loop, so a lesson due on this very
-    // tick still begins first.
     host_.RequestClose();
   }
 }
@@ -127,11 +119,7 @@ int LessonClock::TodayIndex() const {
 }
 
 void LessonClock::ComputeDayEndTime() {
-  dayEndAwaitsLessons_ = !HasAnyLesson(settings_);
-  if (dayEndAwaitsLessons_) return;
-  // The last enabled slot in slot order, not the latest start time.
-  const int lastSlot = LastEnabledSlot(settings_, TodayIndex());
-  DayEndTime = lastSlot == 0 ? kStartOfDay : SlotEndTime(settings_, lastSlot);
+  DayEndTime = EndOfTeaching(PlanOfDay(settings_, clock_.Now()));
 }
 
 }  // namespace ostrevin

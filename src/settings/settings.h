@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "base/screen_rect.h"
@@ -48,6 +49,12 @@ struct Settings {
   bool CountDown = false;
   bool AllSndsOFF = false;
   FinishPartMode FinishPartSounds = fpsEveryMinute;
+
+  // The school bell's time: the bell's offset from the computer's clock, a
+  // lesson joined in progress, the school's time server.
+  std::int32_t BellOffset = 0;  // seconds the bell is ahead of the clock (behind: negative)
+  bool JoinLesson = false;      // begin a lesson already going on, with its time gone
+  std::wstring TimeServer;      // "name" or "name:port"; empty for none
 
   // The timer window's remembered place and its stepping aside for
   // full-screen shows (the section "Window").

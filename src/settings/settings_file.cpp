@@ -4,6 +4,7 @@
 #include <string_view>
 #include <variant>
 
+#include "settings/bell_settings.h"
 #include "settings/window_section.h"
 
 namespace ostrevin {
@@ -209,6 +210,7 @@ void LoadSettings(Settings& settings, ProfileFile& file, const RegionalTimeForma
     // holds no usable timetable, whatever the other slots say.
     if (settings.StartTime(1) == 0.0) ResetStartTimes(settings);
     for (const OptionKey& option : kOptionKeys) ReadOption(settings, file, option);
+    LoadBellSettings(settings, file);
     LoadWindowSection(settings, file);
   });
 }
@@ -224,6 +226,7 @@ void SaveSettings(const Settings& settings, ProfileFile& file, const RegionalTim
       file.WriteString(option.section, option.key, OptionText(settings, option));
     }
     SaveWindowSection(settings, file);
+    SaveBellSettings(settings, file);
   });
 }
 

@@ -1,22 +1,28 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "settings/settings.h"
+#include "settings/settings_store.h"
 
 namespace ostrevin {
 
-// Fills settings from the INI file at path (the default file beside the
-// program when path is empty), reading times in the user's regional format.
-void LoadSettings(Settings& settings, const std::wstring& path);
+// The full path of the settings file at path, the default file beside the
+// program when path is empty.
+std::wstring SettingsFilePath(const std::wstring& path);
 
-// Whether the settings file at path (the default file when path is empty) is
-// there: it is not before the program's first ending.
-bool SettingsFileExists(const std::wstring& path);
-
-// Writes every setting to the INI file at path (the default file beside the
-// program when path is empty). Throws AppError "Unable to write to <full
-// path>" at the first key that cannot be written; the keys before it stay.
+// The program's own settings file at path (the default file beside the
+// program when path is empty), kept by the one settings store of the process
+// in the user's regional time format: see SettingsStore for what each does.
+SettingsFileState LoadSettings(Settings& settings, const std::wstring& path);
 void SaveSettings(const Settings& settings, const std::wstring& path);
+// The file could not be read in this run: saving it is refused.
+bool SettingsFileHeldBack(const std::wstring& path);
+
+// A file the teacher chose in the settings dialog.
+ImportResult ImportSettings(Settings& settings, const std::wstring& path);
+ExportResult ExportSettings(const Settings& settings, const std::wstring& path,
+                            const std::function<bool()>& replaceOtherFile);
 
 }  // namespace ostrevin

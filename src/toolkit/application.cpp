@@ -56,6 +56,8 @@ struct Application::State {
   std::vector<Hook> hooks;
   int nextHookId = 1;
   ErrorReportSink errorSink;
+  ProcessEnd processEnd;
+  bool sessionEnding = false;
 };
 
 namespace {
@@ -322,9 +324,7 @@ LRESULT Application::HandleApplicationMessage(HWND window, UINT message, WPARAM 
       }
       return 0;
     case WM_ENDSESSION:
-      // The session ends as soon as this returns: the main form is destroyed
-      // now, so that what it does at its destruction (saving) still happens.
-      if (wParam && s.mainForm) ::DestroyWindow(s.mainForm);
+      if (wParam) EndSession();
       return 0;
   }
   return ::DefWindowProcW(window, message, wParam, lParam);
@@ -350,6 +350,28 @@ void Application::WindowDestroyed(HWND window) {
   if (s.runDepth > 0) Terminate();
 }
 
+void Application::EndSession() {
+  State& s = state();
+  {
+    struct Ending {
+      bool& flag;
+      explicit Ending(bool& f) : flag(f) { flag = true; }
+      ~Ending() { flag = false; }
+    } ending(s.sessionEnding);
+    if (s.mainForm) ::DestroyWindow(s.mainForm);
+  }
+  const ProcessEnd end = s.processEnd;
+  if (end) {
+    end();
+  } else {
+    ::ExitProcess(0);
+  }
+}
+
+void Application::SetProcessEnd(ProcessEnd end) {
+  state().processEnd = std::move(end);
+}
+
 void Application::HandleCurrentException() {
   if (!std::current_exception()) return;
   try {
@@ -361,6 +383,7 @@ void Application::HandleCurrentException() {
 
 void Application::ShowErrorText(const std::wstring& text) {
   const State& s = state();
+  if (s.sessionEnding) return;
   HWND owner = ::GetActiveWindow();
   const ErrorReport report{owner ? owner : Handle(), s.title, ErrorReportText(text),
                            MB_ICONERROR | MB_OK};

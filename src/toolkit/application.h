@@ -64,6 +64,18 @@ class Application {
   // so that the outer loop sees it too). Modal loops use it.
   bool HandleMessage();
 
+  // The user's session ends (logoff, shutdown, or an installer closing the
+  // program as Windows does at logoff): the main form is destroyed, so that
+  // what it does at its destruction (saving) happens, and then the process
+  // ends at once, also from inside the modal loop of a box, dialog or menu
+  // that nobody will answer now. Errors meanwhile are not reported: a box
+  // would only hold the session's end up.
+  void EndSession();
+  // What ends the process after the session's end: ExitProcess unless set
+  // (tests record it instead). An empty function restores ExitProcess.
+  using ProcessEnd = std::function<void()>;
+  void SetProcessEnd(ProcessEnd end);
+
   void Restore();  // the application back from the minimized state
   void Minimize();
 

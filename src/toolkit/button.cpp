@@ -17,7 +17,8 @@ int CommandIdOf(const ButtonDesign& design, Form& form) {
 Button::Button(Form& form, const ButtonDesign& design)
     : WindowedControl(form, design.page),
       OnClick(design.onClick),
-      modalResult_(design.modalResult) {
+      modalResult_(design.modalResult),
+      isCancel_(design.isCancel) {
   SetName(design.name);
   DWORD style = WS_VISIBLE | WS_TABSTOP | WS_GROUP;
   style |= design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
@@ -32,9 +33,17 @@ void Button::Click() {
   if (OnClick) OnClick(*this);
 }
 
+// A click has already moved the focus to the button; Enter reaches the
+// default button with the focus still in a field.
+bool Button::TakeFocusForPress() {
+  if (isCancel_ || Focused() || !::IsWindowVisible(Handle())) return true;
+  SetFocus();
+  return Focused();
+}
+
 bool Button::HandleCommand(HWND, WORD notifyCode, WORD) {
   if (notifyCode != BN_CLICKED) return false;
-  Click();
+  if (TakeFocusForPress()) Click();
   return true;
 }
 

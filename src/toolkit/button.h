@@ -25,7 +25,11 @@ struct ButtonDesign {
   ControlEvent onClick{};
 };
 
-// A push button.
+// A push button. Pressed by the user, with the mouse or a key (Enter for
+// the default button), it first takes the focus, so that the field being
+// edited is left and stores what it holds; when that field refuses to be
+// left, the press is lost. The cancel button takes no focus from Escape:
+// cancelling leaves no field.
 class Button : public WindowedControl {
  public:
   Button(Form& form, const ButtonDesign& design);
@@ -37,8 +41,10 @@ class Button : public WindowedControl {
 
  private:
   bool HandleCommand(HWND child, WORD notifyCode, WORD id) override;
+  bool TakeFocusForPress();
 
   int modalResult_;
+  bool isCancel_;
 };
 
 }  // namespace ostrevin::toolkit

@@ -89,6 +89,13 @@ struct KernelHandleTraits {
   static void Release(Handle h) { ::CloseHandle(h); }
 };
 
+// CreateFile reports failure with INVALID_HANDLE_VALUE, not with null.
+struct FileHandleTraits {
+  using Handle = HANDLE;
+  static Handle Empty() { return INVALID_HANDLE_VALUE; }
+  static void Release(Handle h) { ::CloseHandle(h); }
+};
+
 struct HookTraits {
   using Handle = HHOOK;
   static Handle Empty() { return nullptr; }
@@ -119,6 +126,7 @@ using UniqueImageList = UniqueHandle<ImageListTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueHook = UniqueHandle<HookTraits>;
 using UniqueWinEventHook = UniqueHandle<WinEventHookTraits>;

@@ -5,6 +5,7 @@
 #include "toolkit/application.h"
 #include "toolkit/error_guard.h"
 #include "toolkit/form.h"
+#include "toolkit/model/clipboard_text.h"
 
 namespace ostrevin::toolkit {
 namespace {
@@ -17,7 +18,8 @@ constexpr wchar_t kCopyKey = 0x03;
 constexpr wchar_t kPasteKey = 0x16;
 constexpr wchar_t kCutKey = 0x18;
 
-// The clipboard's text, empty when it holds none.
+// The clipboard's text, empty when it holds none. Another program put the
+// block there: it is read no further than its size.
 std::wstring ClipboardText(HWND owner) {
   if (!::OpenClipboard(owner)) return {};
   struct Closer {
@@ -25,11 +27,13 @@ std::wstring ClipboardText(HWND owner) {
   } closer;
   HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
   if (!data) return {};
-  const auto* text = static_cast<const wchar_t*>(::GlobalLock(data));
-  if (!text) return {};
-  std::wstring copy(text);
-  ::GlobalUnlock(data);
-  return copy;
+  const auto* block = static_cast<const wchar_t*>(::GlobalLock(data));
+  if (!block) return {};
+  struct Unlocker {
+    HANDLE data;
+    ~Unlocker() { ::GlobalUnlock(data); }
+  } unlocker{data};
+  return TextOfClipboardBlock(block, ::GlobalSize(data));
 }
 
 }  // namespace
@@ -188,7 +192,7 @@ LRESULT MaskedTimeField::HandleWindowMessage(HWND edit, UINT message, WPARAM wPa
       break;
     case WM_KILLFOCUS: {
       const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
-      CheckExit();
+      if (FocusMovesWithinForm(reinterpret_cast<HWND>(wParam))) CheckExit();
       return result;
     }
   }

@@ -23,10 +23,12 @@ struct MaskedTimeFieldDesign {
 
 // A one-line edit of a time of day through a mask (TimeMask): two hour
 // digits, the first optional, a fixed ":" and two minute digits, "_" on
-// screen for the places not filled. Leaving the field after the user edited
-// it while a required place is unfilled is refused: a beep, the error report
-// "Invalid input value.  Use escape key to abandon changes", and the focus
-// stays; Escape brings back the text the field had when it took the focus.
+// screen for the places not filled. Leaving the field for another control of
+// its form after the user edited it while a required place is unfilled is
+// refused: a beep, the error report "Invalid input value.  Use escape key to
+// abandon changes", and the focus stays; Escape brings back the text the
+// field had when it took the focus. Closing or cancelling the form, or
+// switching to another program, is no leaving and checks nothing.
 // OnChange runs whenever the text changes, by the user or by code, and never
 // when it is set to the text it has.
 class MaskedTimeField : public WindowedControl {

@@ -98,9 +98,6 @@ bool NumericField::HandleCommand(HWND, WORD notifyCode, WORD) {
     case EN_CHANGE:
       TextChanged();
       return true;
-    case EN_KILLFOCUS:
-      Exited();
-      return true;
   }
   return false;
 }
@@ -138,9 +135,18 @@ void NumericField::Step(int delta) {
 }
 
 LRESULT NumericField::HandleWindowMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CHAR && !IsNumericFieldChar(static_cast<wchar_t>(wParam), decimalSeparator_)) {
-    ::MessageBeep(MB_OK);
-    return 0;
+  switch (message) {
+    case WM_CHAR:
+      if (!IsNumericFieldChar(static_cast<wchar_t>(wParam), decimalSeparator_)) {
+        ::MessageBeep(MB_OK);
+        return 0;
+      }
+      break;
+    case WM_KILLFOCUS: {
+      const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
+      if (FocusMovesWithinForm(reinterpret_cast<HWND>(wParam))) Exited();
+      return result;
+    }
   }
   return ::DefSubclassProc(edit, message, wParam, lParam);
 }

@@ -22,7 +22,7 @@ struct NumericFieldDesign {
   int value = 0;
   bool enabled = true;
   ControlEvent onChange{};  // the text changed
-  ControlEvent onExit{};    // the field lost the focus
+  ControlEvent onExit{};    // the user left the field for another control
 };
 
 // A one-line edit of a whole number with an up/down pair of arrows. Typing
@@ -30,7 +30,9 @@ struct NumericFieldDesign {
 // characters with a beep. The arrows and the Up and Down keys step the value
 // by 1 within the limits. While the user types, the value is the text read as
 // a number (the minimum when it is none) and is not held to the limits; when
-// the field loses the focus a value outside them becomes the nearest limit.
+// the user leaves the field for another control of its form, a value outside
+// them becomes the nearest limit and OnExit runs. Closing or cancelling the
+// form, or switching to another program, is no leaving.
 // A value set from code is always within the limits. OnChange runs whenever
 // the text changes, by the user or by code, and never when it is set to the
 // text it has.

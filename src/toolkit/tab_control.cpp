@@ -100,12 +100,14 @@ void TabControl::SetActivePage(const TabPage& page) {
   ShowActivePage();
 }
 
-RECT TabControl::AddPage(TabPage& page, const std::wstring& caption) {
+RECT TabControl::AddPage(TabPage& page, const std::wstring& caption, const TabPage* before) {
+  const auto place = std::find(pages_.begin(), pages_.end(), before);
+  const auto index = static_cast<WPARAM>(place - pages_.begin());
   TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = const_cast<wchar_t*>(caption.c_str());
-  ::SendMessageW(Handle(), TCM_INSERTITEMW, pages_.size(), reinterpret_cast<LPARAM>(&item));
-  pages_.push_back(&page);
+  ::SendMessageW(Handle(), TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
+  pages_.insert(place, &page);
   return PageBounds();
 }
 
@@ -130,7 +132,7 @@ void TabControl::ShowActivePage() {
 TabPage::TabPage(TabControl& tabs, const TabPageDesign& design)
     : form_(*tabs.OwnerForm()), tabs_(&tabs) {
   SetName(design.name);
-  const RECT body = tabs.AddPage(*this, design.caption);
+  const RECT body = tabs.AddPage(*this, design.caption, design.before);
   const bool first = tabs.PageCount() == 1;
   CreateHandle({.className = L"OstrevinTabPage",
                 .style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (first ? WS_VISIBLE : 0u),

@@ -46,7 +46,7 @@ class TabControl : public WindowedControl {
   RECT PageBounds() const;
   // Adds the page's tab; returns the rectangle the page fills, in the tab
   // control's client coordinates.
-  RECT AddPage(TabPage& page, const std::wstring& caption);
+  RECT AddPage(TabPage& page, const std::wstring& caption, const TabPage* before);
   void RemovePage(TabPage& page);
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
   void ShowActivePage();
@@ -57,6 +57,7 @@ class TabControl : public WindowedControl {
 struct TabPageDesign {
   std::wstring name{};
   std::wstring caption{};
+  const TabPage* before = nullptr;  // its tab goes before this page's; none: last
 };
 
 // One page of a tab control: a child window of the form lying over the tab

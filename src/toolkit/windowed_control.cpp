@@ -50,6 +50,12 @@ LRESULT CALLBACK WindowedControl::SubclassProcedure(HWND window, UINT message, W
       LRESULT{0});
 }
 
+bool WindowedControl::FocusMovesWithinForm(HWND window) const {
+  if (!window || !Handle()) return false;
+  if (::GetAncestor(window, GA_ROOT) != ::GetAncestor(Handle(), GA_ROOT)) return false;
+  return ::GetDlgCtrlID(window) != IDCANCEL;
+}
+
 bool WindowedControl::Enabled() const {
   return ::IsWindowEnabled(Handle()) != FALSE;
 }

@@ -76,6 +76,13 @@ class WindowedControl : public Control {
   // The control's windows were destroyed with their parent.
   virtual void WindowsDestroyed() { window_.release(); }
 
+  // Whether the focus, as it goes from this control to window, moves on to
+  // another control of the same form: only that is leaving a field. Closing
+  // or cancelling the form, a box that comes over it or another program
+  // taking the focus is not, and neither is the form's cancel button (the
+  // one Escape presses): cancelling takes no field's value.
+  bool FocusMovesWithinForm(HWND window) const;
+
   // Puts HandleWindowMessage in front of the main window's own procedure,
   // for as long as the control lives.
   void InterceptWindowMessages();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/version.h"
+#include "settings/bell_settings.h"
 #include "settings/time_of_day.h"
 #include "system/program_path.h"
 #include "system/regional_time_format_win32.h"
@@ -11,6 +12,7 @@
 #include "toolkit/application.h"
 #include "toolkit/file_dialog.h"
 #include "toolkit/message_box.h"
+#include "ui/model/bell_offset_choice.h"
 #include "ui/model/lesson_list_rules.h"
 
 namespace ostrevin {
@@ -24,6 +26,15 @@ constexpr int kAboutFontHeight = 13;
 constexpr int kTitleFontHeight = 32;
 constexpr int kTenthsPerMinute = 10;
 constexpr int kMonday = 0;
+// A host name is at most 253 characters; a port follows it.
+constexpr int kTimeServerNameLimit = 260;
+
+// Blanks typed around a name are no part of it.
+std::wstring TrimmedServerName(const std::wstring& text) {
+  const auto first = text.find_first_not_of(L" \t");
+  if (first == std::wstring::npos) return {};
+  return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
+}
 
 // The timetable's rows: the slot box, the "С" label, the start field, the
 // "по" label and the end label of each slot, with the names and texts they
@@ -78,6 +89,25 @@ toolkit::FileDialogDesign SettingsFileDialog(const wchar_t* title) {
   return {.title = title,
           .filter = L"Файлы настроек (*.INI)|*.INI|Все файлы (*.*)|*.*",
           .defaultExtension = L"INI"};
+}
+
+// Why an import was refused, and what the teacher can do.
+std::wstring ImportRefusalText(ImportResult refusal, const std::wstring& path) {
+  const std::wstring file = L"Файл «" + path + L"»";
+  const std::wstring unchanged = L"\n\nНастройки не изменены.";
+  if (refusal == ImportResult::kMissing) return file + L" не найден." + unchanged;
+  if (refusal == ImportResult::kUnreadable) {
+    return file + L" не удалось прочитать: его занимает другая программа, или к нему нет доступа." +
+           unchanged + L" Попробуйте ещё раз позже.";
+  }
+  return file + L" — не файл настроек Ostrevin." + unchanged +
+         L" Выберите файл, сохранённый кнопкой «Сохранить настройки как...».";
+}
+
+std::wstring ReplaceOtherFileQuestion(const std::wstring& path) {
+  return L"Файл «" + path +
+         L"» — не файл настроек Ostrevin.\n\nЗаменить его файлом настроек? Всё, что в нём "
+         L"сейчас, будет потеряно.";
 }
 
 }  // namespace
@@ -140,7 +170,8 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
                           .page = &TabSheet2,
                           .place = {88, 4, 185, 17},
                           .caption = L"запускать вместе с Windows",
-                          .checked = true}),
+                          .checked = true,
+                          .onClick = On(&TLessonListF::cbAutoStartClick)}),
       cbOfferExit(*this, {.name = L"cbOfferExit",
                           .page = &TabSheet2,
                           .place = {88, 28, 217, 17},
@@ -344,6 +375,51 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
                       .caption = L"Отмена",
                       .isCancel = true,
                       .modalResult = kModalCancel}),
+      cbJoinLesson(*this, {.name = L"cbJoinLesson",
+                           .page = &TabSheet2,
+                           .place = {88, 216, 233, 17},
+                           .caption = L"подхватывать начавшийся урок",
+                           .checked = true,
+                           .onClick = On(&TLessonListF::cbJoinLessonClick)}),
+      TabSheet5(PageControl1, {.name = L"TabSheet5", .caption = L"Звонки", .before = &TabSheet3}),
+      rgBellDirection(*this, {.name = L"rgBellDirection",
+                              .page = &TabSheet5,
+                              .place = {16, 8, 169, 65},
+                              .caption = L"Звонок по часам компьютера",
+                              .items = {L"спешит на", L"отстаёт на"},
+                              .itemIndex = kBellAhead,
+                              .onClick = On(&TLessonListF::edBellOffsetChange)}),
+      edBellOffset(*this, {.name = L"edBellOffset",
+                           .page = &TabSheet5,
+                           .place = {192, 30, 57, 22},
+                           .limits = {0, kBellOffsetLimitSeconds},
+                           .value = 0,
+                           .onChange = On(&TLessonListF::edBellOffsetChange)}),
+      lbBellSeconds(*this, {.name = L"lbBellSeconds",
+                            .page = &TabSheet5,
+                            .place = {256, 34},
+                            .caption = L"с",
+                            .autoSize = true}),
+      lbBellHint(*this, {.name = L"lbBellHint",
+                         .page = &TabSheet5,
+                         .place = {16, 80, 385, 30},
+                         .caption = L"В момент звонка можно выбрать «Звонок прозвенел» в меню "
+                                    L"значка программы: поправка установится сама.",
+                         .wordWrap = true}),
+      lbTimeServer(*this, {.name = L"lbTimeServer",
+                           .page = &TabSheet5,
+                           .place = {16, 120},
+                           .caption = L"Сервер времени школы (имя или адрес, порт через «:»):",
+                           .autoSize = true}),
+      edTimeServer(*this, {.name = L"edTimeServer",
+                           .page = &TabSheet5,
+                           .place = {16, 138, 233, 21},
+                           .maxLength = kTimeServerNameLimit,
+                           .onChange = On(&TLessonListF::edTimeServerChange)}),
+      lbTimeServerResult(*this, {.name = L"lbTimeServerResult",
+                                 .page = &TabSheet5,
+                                 .place = {16, 168, 385, 44},
+                                 .wordWrap = true}),
       cbYieldToFullScreen(*this, {.name = L"cbYieldToFullScreen",
                                   .page = &TabSheet2,
                                   .place = {88, 240, 241, 17},
@@ -359,7 +435,9 @@ TLessonListF::~TLessonListF() {
 }
 
 toolkit::ControlEvent TLessonListF::On(ControlHandler handler) {
-  return [this, handler](Control& sender) { (this->*handler)(sender); };
+  return [this, handler](Control& sender) {
+    if (!binding_) (this->*handler)(sender);
+  };
 }
 
 toolkit::CheckBoxDesign TLessonListF::SlotBox(int slot) {
@@ -419,18 +497,32 @@ int TLessonListF::SelectedDay() const {
   return DaysList.ItemIndex() + 1;
 }
 
-// Each control set to a value other than the one it shows runs its own
-// handler on the way, so showing can change the settings: a start time read
-// with seconds loses them, the lengths become whole minutes within the
-// fields' limits, and on a freshly created dialog a final-part mode other
-// than every minute clears the count-down, as all sounds off clears the
-// other sounds.
+// Autostart is no setting of the file: it is asked once, as the dialog
+// shows; an imported file leaves the box as the teacher has it.
 void TLessonListF::FormShow() {
+  ShowSettings();
+  // Last, so that every setting is shown even when the check fails.
+  ShowAutoStart();
+}
+
+// Shows the settings as they are and changes none of them, so that the
+// dialog opened on a file shows, and OK stores, exactly the file's values. No
+// handler runs while its control is set from the record: several write other
+// settings (all sounds off turns three sounds off, a final-part mode clears
+// the count-down, the length stores every start time again). A value that
+// its control cannot show (a start time with seconds, a length beyond the
+// field's limits) stays in the settings until the teacher changes it.
+void TLessonListF::ShowSettings() {
+  binding_ = true;
+  struct Bound {
+    bool& binding;
+    ~Bound() { binding = false; }
+  } bound{binding_};
   DaysList.SetItemIndex(kMonday);
   DaysListClick(DaysList);
-  cbAutoStart.SetChecked(services_.IsAutoRun(Application::Instance().Title(), ProgramPath()));
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     StartFieldOf(slot).SetText(FormatHourMinute(settings_.StartTime(slot)));
+    ShowSlotEnd(slot);
   }
   edLessLen.SetValue(settings_.LessLen / kTenthsPerMinute);
   edIntroTime.SetValue(settings_.IntroTime / kTenthsPerMinute);
@@ -446,10 +538,44 @@ void TLessonListF::FormShow() {
   cbCountDown.SetChecked(settings_.CountDown);
   rgFinishPartSnd.SetItemIndex(settings_.FinishPartSounds);
   cbAllSndsOFF.SetChecked(settings_.AllSndsOFF);
+  EnableSoundChoices(!settings_.AllSndsOFF);
   cbBlend.SetChecked(settings_.IsBlend);
   edBlendVal.SetEnabled(settings_.IsBlend);
   edBlendVal.SetValue(BlendPercent(settings_.BlendVal));
+  BindBellControls();
   cbYieldToFullScreen.SetChecked(settings_.bYieldToFullScreen);
+}
+
+void TLessonListF::BindBellControls() {
+  cbJoinLesson.SetChecked(settings_.JoinLesson);
+  const BellOffsetChoice offset = ChoiceOfBellOffset(settings_.BellOffset);
+  rgBellDirection.SetItemIndex(offset.direction);
+  edBellOffset.SetValue(offset.seconds);
+  edTimeServer.SetText(settings_.TimeServer);
+}
+
+// A check that fails (a value of another type under the Run key) is
+// reported; the box then shows unchecked, and OK leaves autostart as it is
+// unless the teacher changes the box.
+void TLessonListF::ShowAutoStart() {
+  try {
+    cbAutoStart.SetChecked(services_.IsAutoRun(Application::Instance().Title(), ProgramPath()));
+    autoStartDecided_ = true;
+  } catch (...) {
+    cbAutoStart.SetChecked(false);
+    autoStartDecided_ = false;
+    Application::Instance().HandleCurrentException();
+  }
+}
+
+void TLessonListF::ShowSlotEnd(int slot) {
+  EndLabelOf(slot).SetCaption(FormatHourMinute(SlotEndTime(settings_, slot)));
+}
+
+void TLessonListF::EnableSoundChoices(bool enabled) {
+  cbStartStopSnd.SetEnabled(enabled);
+  cbIntroPartSnd.SetEnabled(enabled);
+  rgFinishPartSnd.SetEnabled(enabled);
 }
 
 void TLessonListF::DaysListClick(Control&) {
@@ -475,7 +601,7 @@ void TLessonListF::MaskEdit1Change(Control& sender) {
   if (!start) return;
   const int slot = NumberOf(sender);
   settings_.StartTime(slot) = *start;
-  EndLabelOf(slot).SetCaption(FormatHourMinute(SlotEndTime(settings_, slot)));
+  ShowSlotEnd(slot);
 }
 
 void TLessonListF::edLessLenChange(Control&) {
@@ -493,6 +619,10 @@ void TLessonListF::edFinishTimeChange(Control&) {
 
 void TLessonListF::edWarnValChange(Control&) {
   settings_.WarnVal = edWarnVal.Value();
+}
+
+void TLessonListF::cbAutoStartClick(Control&) {
+  autoStartDecided_ = true;
 }
 
 void TLessonListF::cbOfferExitClick(Control&) {
@@ -527,9 +657,7 @@ void TLessonListF::edBlendValExit(Control&) {
 // settings.
 void TLessonListF::cbAllSndsOFFClick(Control&) {
   const bool allOff = cbAllSndsOFF.Checked();
-  cbStartStopSnd.SetEnabled(!allOff);
-  cbIntroPartSnd.SetEnabled(!allOff);
-  rgFinishPartSnd.SetEnabled(!allOff);
+  EnableSoundChoices(!allOff);
   cbStartStopSnd.SetChecked(!allOff);
   cbIntroPartSnd.SetChecked(!allOff);
   rgFinishPartSnd.SetItemIndex(allOff ? fpsNone : fpsEveryMinute);
@@ -558,7 +686,8 @@ void TLessonListF::cbCountDownClick(Control&) {
   settings_.CountDown = cbCountDown.Checked();
 }
 
-// The button has already given the dialog the result OK.
+// The button has already given the dialog the result OK, and the field being
+// edited has been left for it.
 void TLessonListF::btnOKClick(Control&) {
   if (!LessonPartsFit(edLessLen.Value(), edIntroTime.Value(), edFinishTime.Value())) {
     toolkit::ShowMessage(
@@ -568,25 +697,57 @@ void TLessonListF::btnOKClick(Control&) {
     SetModalResult(0);
     return;
   }
-  services_.SetAutoRun(Application::Instance().Title(), ProgramPath(), cbAutoStart.Checked());
+  if (autoStartDecided_) {
+    services_.SetAutoRun(Application::Instance().Title(), ProgramPath(), cbAutoStart.Checked());
+  }
 }
 
+// A file there that is no settings file is the teacher's own (a document, a
+// file of another program): it is replaced only when the teacher says so.
 void TLessonListF::btnSaveDataAsClick(Control&) {
   const std::optional<std::wstring> path =
       toolkit::AskFileToSave(SettingsFileDialog(L"Сохранить настройки как"));
-  if (path) SaveSettings(settings_, *path);
+  if (!path) return;
+  ExportSettings(settings_, *path, [&] {
+    return toolkit::ShowMessage(ReplaceOtherFileQuestion(*path),
+                                MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+  });
 }
 
+// Only a settings file is taken: anything else would load every default.
 void TLessonListF::btnOpenDataClick(Control&) {
   const std::optional<std::wstring> path =
       toolkit::AskFileToOpen(SettingsFileDialog(L"Открыть настройки"));
   if (!path) return;
-  LoadSettings(settings_, *path);
-  FormShow();
+  const ImportResult imported = ImportSettings(settings_, *path);
+  if (imported != ImportResult::kImported) {
+    toolkit::ShowMessage(ImportRefusalText(imported, *path), MB_ICONERROR | MB_OK);
+    return;
+  }
+  ShowSettings();
 }
 
+// The caption is the bare address; the shell gets it with its scheme, so that
+// it opens the web browser and never a file of that name.
 void TLessonListF::lbURLClick() {
-  services_.OpenURL(lbURL.Caption());
+  services_.OpenURL(L"https://" + lbURL.Caption());
+}
+
+void TLessonListF::cbJoinLessonClick(Control&) {
+  settings_.JoinLesson = cbJoinLesson.Checked();
+}
+
+// The way and the seconds make one offset: either control's change writes it.
+void TLessonListF::edBellOffsetChange(Control&) {
+  settings_.BellOffset = BellOffsetOfChoice(rgBellDirection.ItemIndex(), edBellOffset.Value());
+}
+
+void TLessonListF::edTimeServerChange(Control&) {
+  settings_.TimeServer = TrimmedServerName(edTimeServer.Text());
+}
+
+void TLessonListF::ShowTimeServerResult(const std::wstring& text) {
+  lbTimeServerResult.SetCaption(text);
 }
 
 void TLessonListF::cbYieldToFullScreenClick(Control&) {

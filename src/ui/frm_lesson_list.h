@@ -12,16 +12,19 @@
 #include "toolkit/numeric_field.h"
 #include "toolkit/radio_group.h"
 #include "toolkit/tab_control.h"
+#include "toolkit/text_field.h"
 #include "ui/work_services.h"
 
 namespace ostrevin {
 
 // The settings dialog: the week's timetable, the general options, the sounds
-// and the About tab. It keeps no copy of the settings: every change of a
-// control is written into the settings record at once, so the running clock
-// follows the edits as they are made. OK checks the lesson lengths and
-// registers or removes autostart; the caller saves. Cancel only closes. The
-// two buttons at the bottom export and import a settings file.
+// and the About tab. It keeps no copy of the settings: every change the
+// teacher makes to a control is written into the settings record at once, so
+// the running clock follows the edits as they are made; showing the settings
+// changes none of them. OK checks the lesson lengths and registers or removes
+// autostart; the caller saves. On Cancel the caller puts back the settings it
+// opened the dialog with. The two buttons at the bottom export and import a
+// settings file.
 class TLessonListF final : public toolkit::Form {
  private:
   // First, so that they exist before any control bound to them.
@@ -89,6 +92,18 @@ class TLessonListF final : public toolkit::Form {
   toolkit::Button btnOK;
   toolkit::Button Button2;
 
+  // The school bell's time: joining a lesson going on, on "Общие"; the bell
+  // offset and the school's time server on their own tab "Звонки".
+  toolkit::CheckBox cbJoinLesson;
+  toolkit::TabPage TabSheet5;  // "Звонки", before "О программе"
+  toolkit::RadioGroup rgBellDirection;
+  toolkit::NumericField edBellOffset;
+  toolkit::Label lbBellSeconds;
+  toolkit::Label lbBellHint;
+  toolkit::Label lbTimeServer;
+  toolkit::TextField edTimeServer;
+  toolkit::Label lbTimeServerResult;
+
   // The classroom's screens: stepping aside for full-screen shows ("Общие").
   toolkit::CheckBox cbYieldToFullScreen;
 
@@ -101,6 +116,7 @@ class TLessonListF final : public toolkit::Form {
   void edIntroTimeChange(toolkit::Control& sender);
   void edFinishTimeChange(toolkit::Control& sender);
   void edWarnValChange(toolkit::Control& sender);
+  void cbAutoStartClick(toolkit::Control& sender);
   void cbOfferExitClick(toolkit::Control& sender);
   void cbWarnBeforeLessonClick(toolkit::Control& sender);
   void cbShowOnStartLessonClick(toolkit::Control& sender);
@@ -116,6 +132,13 @@ class TLessonListF final : public toolkit::Form {
   void btnSaveDataAsClick(toolkit::Control& sender);
   void btnOpenDataClick(toolkit::Control& sender);
   void lbURLClick();
+  void cbJoinLessonClick(toolkit::Control& sender);
+  void edBellOffsetChange(toolkit::Control& sender);
+  void edTimeServerChange(toolkit::Control& sender);
+
+  // The time server's last answer, in words, below its name.
+  void ShowTimeServerResult(const std::wstring& text);
+
   void cbYieldToFullScreenClick(toolkit::Control& sender);
 
  private:
@@ -129,12 +152,26 @@ class TLessonListF final : public toolkit::Form {
   toolkit::LabelDesign ToLabel(int slot);
   toolkit::LabelDesign EndLabel(int slot);
 
+  void ShowSettings();
+  void ShowAutoStart();
+  void ShowSlotEnd(int slot);
+  void EnableSoundChoices(bool enabled);
+
   // The members of the numbered families, found by name as "cb%D",
   // "MaskEdit%D" and "end%D".
   toolkit::CheckBox& SlotBoxOf(int slot) const;
   toolkit::MaskedTimeField& StartFieldOf(int slot) const;
   toolkit::Label& EndLabelOf(int slot) const;
   int SelectedDay() const;
+  void BindBellControls();
+
+  // While ShowSettings sets the controls from the settings, their handlers do
+  // not run.
+  bool binding_ = false;
+  // OK registers or removes autostart only when the box says what the
+  // teacher wants: it showed what the Run key holds, or the teacher changed
+  // it.
+  bool autoStartDecided_ = false;
 };
 
 }  // namespace ostrevin

@@ -32,6 +32,20 @@ constexpr const wchar_t* kGreetingText =
     L"открывают настройки, где вводится расписание.";
 constexpr std::uint8_t kGreetingSeconds = 30;
 
+std::wstring UnreadableSettingsFileText(const std::wstring& path) {
+  return L"Не удалось прочитать файл настроек\n" + path +
+         L"\n(его занимает другая программа, или к нему нет доступа).\n\n"
+         L"Ostrevin работает с настройками по умолчанию и не изменит этот файл. Чтобы вернуть "
+         L"своё расписание, перезапустите Ostrevin, когда файл освободится.";
+}
+
+std::wstring RestoredSettingsFileText(const std::wstring& path) {
+  return L"Файл настроек\n" + path +
+         L"\nоказался пустым или испорченным. Расписание и настройки восстановлены из "
+         L"резервной копии " +
+         BackupPath(path) + L".";
+}
+
 toolkit::FormDesign WorkFormDesign() {
   return {.caption = L"Ostrevin",
           .border = toolkit::FormBorder::None,
@@ -75,6 +89,7 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       services_(services),
       settingsPath_(std::move(settingsPath)),
       fullScreen_(fullScreen),
+      schoolClock_(localClock, settings),
       ImgList(ToolbarPictures()),
       acStart(*this, {.hint = L"Ручной старт",
                       .imageIndex = kPictureStart,
@@ -142,19 +157,24 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       TrayPopup({{.caption = L"Показать", .onClick = Handler(&TWorkF::N1Click), .isDefault = true},
                  {.action = &acShowCurrNo},
                  {.action = &acOptions},
+                 {.caption = L"Звонок прозвенел", .onClick = Handler(&TWorkF::BellRangClick)},
                  {.separator = true},
                  {.caption = L"Выход", .onClick = Handler(&TWorkF::N3Click)}}),
       AppTrayIcon(Handle(), trayShell),
       NumberTrayIcon(Handle(), trayShell),
       Timer(Handle(), kTickTimerId, kTickMs, Handler(&TWorkF::TimerTimer)),
-      Clock(settings, localClock, *this) {
+      Clock(settings, schoolClock_, *this),
+      timeServer_(
+          [this](std::optional<std::int64_t> difference) { TimeServerAnswered(difference); }) {
   OnCreate = Handler(&TWorkF::FormCreate);
   OnDestroy = Handler(&TWorkF::FormDestroy);
   OnClick = Handler(&TWorkF::FormClick);
   SetUpTrayIcon();
   SetUpNumberTrayIcon();
   showRequestHook_.emplace([this](UINT message, WPARAM, LPARAM) {
-    if (message != 0 && message == ShowRunningCopyMessage()) N1Click();
+    if (message == 0 || message != ShowRunningCopyMessage()) return;
+    AnswerShowRequest();
+    N1Click();
   });
   Application::Instance().SetMainFormHandle(Handle());
   Created();
@@ -186,8 +206,7 @@ void TWorkF::SetUpTrayIcon() {
 }
 
 void TWorkF::FormCreate() {
-  const bool firstStart = !SettingsFileExists(settingsPath_);
-  LoadSettings(settings_, settingsPath_);
+  const SettingsFileState settingsFile = LoadSettings(settings_, settingsPath_);
   ApplyShowCurrNo();
   PlaceOnScreensAtStart();
   WatchForFullScreenShows();
@@ -197,7 +216,29 @@ void TWorkF::FormCreate() {
   application.OnActivate = [this] { FadeIn(); };
   application.OnDeactivate = [this] { FadeOut(); };
   Clock.ComputeDayEndTime();
-  if (firstStart) GreetNewUser();
+  // Started at the bell or late, the program still counts the lesson going on.
+  Clock.JoinLessonInProgress();
+  AskTimeServerWhenDue();
+  TellAboutSettingsFile(settingsFile);
+}
+
+// Last at start, when the clock is ready for the ticks that a message box
+// lets through.
+void TWorkF::TellAboutSettingsFile(SettingsFileState found) {
+  const std::wstring path = SettingsFilePath(settingsPath_);
+  switch (found) {
+    case SettingsFileState::kMissing:
+      GreetNewUser();
+      break;
+    case SettingsFileState::kUnreadable:
+      Application::Instance().ShowErrorText(UnreadableSettingsFileText(path));
+      break;
+    case SettingsFileState::kRestoredFromBackup:
+      Application::Instance().ShowErrorText(RestoredSettingsFileText(path));
+      break;
+    case SettingsFileState::kRead:
+      break;
+  }
 }
 
 // A program that starts with only a tray icon (which newer Windows puts out of
@@ -209,18 +250,29 @@ void TWorkF::GreetNewUser() {
 
 void TWorkF::FormDestroy() {
   StopReacting();
+  // At the session's end the process ends right after this, with nothing else
+  // destroyed: the icons leave the notification area here, also when the
+  // save fails.
+  struct LeaveNotificationArea {
+    TWorkF& form;
+    ~LeaveNotificationArea() {
+      form.AppTrayIcon.SetIconVisible(false);
+      form.NumberTrayIcon.SetIconVisible(false);
+    }
+  } leave{*this};
   SaveSettingsAtEnd();
 }
 
 LRESULT TWorkF::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ENDSESSION:
-      // The user logs off or Windows shuts down: the process ends as soon as
-      // this message is answered and the loop never runs again, so the
-      // settings are saved now.
+      // The user logs off, Windows shuts down or an installer closes the
+      // program as at logoff: whichever window hears of it first, the
+      // settings are saved and the process ends, whatever box of the program
+      // is open meanwhile.
       if (wParam) {
-        StopReacting();
-        SaveSettingsAtEnd();
+        Application::Instance().EndSession();
+        return 0;
       }
       break;
     case WM_EXITSIZEMOVE:
@@ -231,6 +283,7 @@ LRESULT TWorkF::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       LookForFullScreenShow();
       break;
   }
+  FollowSystemTimeMessage(message, wParam);
   return Form::HandleMessage(message, wParam, lParam);
 }
 
@@ -248,15 +301,28 @@ void TWorkF::StopReacting() {
 void TWorkF::SaveSettingsAtEnd() {
   // Marked first: a save that fails is reported once, not tried again.
   if (std::exchange(savedAtEnd_, true)) return;
-  SaveSettingsFile();
+  // The teacher heard at start that the file could not be read and that the
+  // program would not write it; the end of the day, and a logoff above all,
+  // is no time to say it again.
+  if (SettingsFileHeldBack(settingsPath_)) return;
+  SaveSettingsWithPlace(SettingsToSave());
+}
+
+const Settings& TWorkF::SettingsToSave() const {
+  return settingsBeforeDialog_ ? *settingsBeforeDialog_ : settings_;
 }
 
 // The settings record may have been read from the file again since the user
 // moved the window (the settings dialog does that): the place goes with every
 // save.
-void TWorkF::SaveSettingsFile() {
-  if (movedTo_) settings_.TimerWindowPlace = movedTo_;
-  SaveSettings(settings_, settingsPath_);
+void TWorkF::SaveSettingsWithPlace(const Settings& settings) {
+  if (!movedTo_) {
+    SaveSettings(settings, settingsPath_);
+    return;
+  }
+  Settings withPlace = settings;
+  withPlace.TimerWindowPlace = movedTo_;
+  SaveSettings(withPlace, settingsPath_);
 }
 
 void TWorkF::FormClick() {
@@ -293,37 +359,59 @@ void TWorkF::acStopExecute() {
   Clock.EndLesson();
 }
 
-// The dialog edits the settings record in place; after OK they are saved and
-// applied, after Cancel the edits stay in force until the next opening reads
-// the file again.
+// The dialog edits the settings record in place, so the clock follows its
+// edits at once; after OK they are saved and applied. Whatever else ends it
+// (Cancel, Escape, the close box, the end of the program, an error) puts back
+// the settings it opened with, a file imported in it included, and saves
+// nothing.
 void TWorkF::acOptionsExecute() {
   // One dialog at a time: the tray menu still reaches this while it is open.
   if (lessonListF_) {
     ::SetForegroundWindow(lessonListF_->Handle());
     return;
   }
+  EditSettings();
+  // Like every option, stepping aside for shows follows what the dialog left
+  // at once, OK or not.
+  WatchForFullScreenShows();
+}
+
+void TWorkF::EditSettings() {
   TLessonListF dialog(settings_, services_, Handle());
-  lessonListF_ = &dialog;
-  // However the dialog ends, an error included, the fading is free again.
-  struct OpenDialogReference {
-    TLessonListF*& reference;
-    ~OpenDialogReference() { reference = nullptr; }
-  } openDialog{lessonListF_};
+  dialog.ShowTimeServerResult(TimeServerResultText(timeServerState_));
   // The settings as the file holds them: a change made in memory and not
   // saved is dropped.
   LoadSettings(settings_, settingsPath_);
-  const int result = dialog.ShowModal();
-  // Like every option, stepping aside for shows follows the dialog at once.
-  WatchForFullScreenShows();
-  if (result != kModalOk) return;
-  SaveSettingsFile();
+  struct OpenDialog {
+    TWorkF& form;
+    bool confirmed = false;
+    OpenDialog(TWorkF& workF, TLessonListF& dialog) : form(workF) {
+      form.settingsBeforeDialog_ = form.settings_;
+      form.lessonListF_ = &dialog;
+    }
+    // However the dialog ends, the fading is free again.
+    ~OpenDialog() {
+      form.lessonListF_ = nullptr;
+      if (!confirmed) form.settings_ = *form.settingsBeforeDialog_;
+      form.settingsBeforeDialog_.reset();
+    }
+  } openDialog(*this, dialog);
+  if (dialog.ShowModal() != kModalOk) return;
+  openDialog.confirmed = true;
+  SaveSettingsWithPlace(settings_);
   ApplyShowCurrNo();
 }
 
+// The switch is saved at once, also while the settings dialog is open: then
+// its box follows, and the switch stays whether the dialog ends with OK or
+// Cancel, while the dialog's other edits are not saved before OK.
 void TWorkF::acShowCurrNoExecute() {
   acShowCurrNo.SetChecked(!acShowCurrNo.Checked());
-  settings_.ShowCurrNo = acShowCurrNo.Checked();
-  SaveSettingsFile();
+  const bool show = acShowCurrNo.Checked();
+  settings_.ShowCurrNo = show;
+  if (settingsBeforeDialog_) settingsBeforeDialog_->ShowCurrNo = show;
+  if (lessonListF_) lessonListF_->cbShowCurrNo.SetChecked(show);
+  SaveSettingsWithPlace(SettingsToSave());
   ApplyShowCurrNo();
 }
 
@@ -332,6 +420,7 @@ void TWorkF::acShowCurrNoExecute() {
 void TWorkF::TimerTimer() {
   LookForFullScreenShow();
   Clock.TimerTimer();
+  AskTimeServerWhenDue();
 }
 
 }  // namespace ostrevin

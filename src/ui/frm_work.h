@@ -9,10 +9,13 @@
 #include "clock/clock_host.h"
 #include "clock/lesson_clock.h"
 #include "clock/local_clock.h"
+#include "clock/school_clock.h"
 #include "components/notify_icon.h"
 #include "components/text_notify_icon.h"
 #include "components/tray_shell.h"
 #include "settings/settings.h"
+#include "settings/settings_store.h"
+#include "system/time_server_client.h"
 #include "toolkit/action.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
@@ -24,6 +27,7 @@
 #include "ui/form_gauge.h"
 #include "ui/full_screen_probe.h"
 #include "ui/model/step_aside.h"
+#include "ui/model/time_server_text.h"
 #include "ui/work_services.h"
 
 namespace ostrevin {
@@ -44,11 +48,14 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   std::wstring settingsPath_;
   FullScreenProbe& fullScreen_;
   bool savedAtEnd_ = false;
+  // The computer's clock corrected to the school's time: the only clock the
+  // lesson clock reads.
+  SchoolClock schoolClock_;
 
  public:
   // Creates the window hidden, with its components, and runs FormCreate.
-  // settingsPath names the settings file; empty means the default file beside
-  // the program.
+  // localClock is the computer's clock; settingsPath names the settings file,
+  // empty for the default file beside the program.
   TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& services,
          TrayShell& trayShell = SystemTrayShell(), std::wstring settingsPath = {},
          FullScreenProbe& fullScreen = SystemFullScreenProbe());
@@ -92,6 +99,8 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   void acOptionsExecute();
   void acShowCurrNoExecute();
   void TimerTimer();
+  // The school bell's time: "Звонок прозвенел" in the tray menu.
+  void BellRangClick();
 
   // The window fades to fully opaque while the program is the active one and
   // back to the configured opacity when another program is. Its Tag tells
@@ -112,6 +121,7 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   void ClearBalloon() override;
   void RestoreMainWindow() override;
   void BringForward() override;
+  bool SettingsDialogOpen() const override { return lessonListF_ != nullptr; }
   bool ConfirmCloseProgram(const std::wstring& question) override;
   void RequestClose() override;
   void UpdateLessonIndicator() override;
@@ -131,14 +141,30 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // up to date when shown.
   void ApplyShowCurrNo();
   void GreetNewUser();
+  // What the start found of the settings file, when the teacher must know.
+  void TellAboutSettingsFile(SettingsFileState found);
+  // The school bell's time: sleep and clock changes reported by the system.
+  void FollowSystemTimeMessage(UINT message, WPARAM wParam);
+  // The school's time server: asked at start, after waking and every hour
+  // (five minutes after a question it did not answer), and at once when its
+  // name changes.
+  void AskTimeServer();
+  void AskTimeServerWhenDue();
+  void TimeServerAnswered(std::optional<std::int64_t> differenceMs);
+  void ShowTimeServerState();
   void FadeStep(int opacity, int pauseMs);
   // The program is ending: no tick, activation or tray click may reach the
   // window any more, also not from the message loop of an error report.
   void StopReacting();
   // Once per ending, whichever way the program ends.
   void SaveSettingsAtEnd();
-  // Saves the settings with the place the user moved the window to.
-  void SaveSettingsFile();
+  // What a save writes: while the settings dialog is open, the settings it
+  // opened with, never its edits that OK has not confirmed.
+  const Settings& SettingsToSave() const;
+  // Saves settings with the place the user moved the window to.
+  void SaveSettingsWithPlace(const Settings& settings);
+  // The settings dialog, from its opening to its end.
+  void EditSettings();
 
   // The window on the screens (frm_work_screens.cpp): back at its place at
   // start, kept on the screens when they change, out of the way of
@@ -152,6 +178,17 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // A later start of the program asks this copy to show its window.
   std::optional<toolkit::ScopedMessageHook> showRequestHook_;
   TLessonListF* lessonListF_ = nullptr;
+  // While the settings dialog is open: the settings it opened with, which
+  // Cancel puts back. A change made elsewhere meanwhile that is to stay (the
+  // tray menu's lesson number switch) is made here too.
+  std::optional<Settings> settingsBeforeDialog_;
+
+  // The school's time server.
+  TimeServerClient timeServer_;
+  TimeServerState timeServerState_;
+  std::wstring askedServer_;
+  ULONGLONG nextServerQuestion_ = 0;  // by GetTickCount64
+
   // Where the user moved the window to during this run: the place saved.
   std::optional<WindowPlace> movedTo_;
   StepAside stepAside_;

@@ -100,6 +100,11 @@ void RecordingHost::TrimWorkingSet() {
 }
 
 void SettableClock::Set(int dayOfWeek, int hour, int minute, int second, int millisecond) {
+  // The week from Sunday 6 September 2026, so that the date and the weekday
+  // agree and a later weekday is a later day.
+  now.year = 2026;
+  now.month = 9;
+  now.day = 6 + dayOfWeek;
   now.dayOfWeek = dayOfWeek;
   now.hour = hour;
   now.minute = minute;

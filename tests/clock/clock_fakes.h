@@ -20,6 +20,8 @@ class RecordingHost : public ClockHost {
   std::vector<std::wstring> events;
   // Called from inside FadeIn, as a tick handled during the fade would be.
   std::function<void()> onFadeIn;
+  // Whether the settings dialog is open, as the clock asks it.
+  bool settingsDialogOpen = false;
   // Answers the end-of-day question; may tick the clock as its modal loop would.
   std::function<bool()> onConfirm = [] { return false; };
 
@@ -37,6 +39,7 @@ class RecordingHost : public ClockHost {
   void RestoreMainWindow() override;
   void BringForward() override;
   void FadeIn() override;
+  bool SettingsDialogOpen() const override { return settingsDialogOpen; }
   bool ConfirmCloseProgram(const std::wstring& question) override;
   void RequestClose() override;
   void UpdateLessonIndicator() override;
@@ -45,7 +48,8 @@ class RecordingHost : public ClockHost {
   void TrimWorkingSet() override;
 };
 
-// A clock that shows whatever the test set last.
+// A clock that shows whatever the test set last; Set puts it in the week from
+// Sunday 6 September 2026.
 class SettableClock : public LocalClock {
  public:
   LocalDateTime now;

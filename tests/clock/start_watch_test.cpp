@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -306,44 +307,38 @@ TEST_F(StartWatchTest, NoAfter2200IsNeverAskedAgain) {
   EXPECT_THAT(TickThrough(kTuesday, 0, 24 * 3600), IsEmpty());
 }
 
-TEST_F(StartWatchTest, YesClosesTheProgramButALessonDueOnTheSameTickStillBegins) {
+TEST_F(StartWatchTest, YesClosesTheProgram) {
   settings.bOfferExit = true;
-  lessonClock.DayEndTime = At(8, 0);
+  clock.Set(kMonday, 7, 0);
+  lessonClock.ComputeDayEndTime();
   host.onConfirm = [] { return true; };
 
-  const auto events = TickAt(kMonday, 8, 30);
+  EXPECT_THAT(TickAt(kMonday, 15, 1), ElementsAre(kQuestion, L"close"));
+}
 
-  ASSERT_GE(events.size(), 3u);
-  EXPECT_THAT(std::vector<std::wstring>(events.begin(), events.begin() + 3),
-              ElementsAre(kQuestion, L"close", L"clear balloon"));
-  EXPECT_EQ(events.back(), L"sound 1");
+// Started on a Sunday, whose day is over from its start, and left running
+// into Monday: the first lesson begins at its minute, without the question
+// that Sunday's end would have asked over it.
+TEST_F(StartWatchTest, LessonBeginningOnATickIsNeverMetByTheQuestion) {
+  settings.bOfferExit = true;
+  clock.Set(kSunday, 20, 0);
+  lessonClock.ComputeDayEndTime();
+  host.onConfirm = [] { return true; };
+
+  EXPECT_EQ(TickAt(kMonday, 8, 30), kLessonBegins);
   EXPECT_EQ(lessonClock.LessonState, lsIntro);
 }
 
-TEST_F(StartWatchTest, LessonBegunByATickInsideTheQuestionIsNotBegunAgain) {
+// The question asked on a Sunday evening stays open overnight; its modal
+// loop ticks on through Monday's first lesson, from its start minute to past
+// its end, and only then does the user answer No.
+TEST_F(StartWatchTest, LessonBegunAndEndedInsideTheQuestionIsBegunOnce) {
   settings.bOfferExit = true;
-  lessonClock.DayEndTime = At(8, 0);
-  host.onConfirm = [&] {
-    clock.Set(kMonday, 8, 30, 30);
-    lessonClock.TimerTimer();
-    return false;
-  };
-
-  const auto events = TickAt(kMonday, 8, 30, 0);
-
-  EXPECT_EQ(Count(events, L"clear balloon"), 1);
-  EXPECT_EQ(Count(events, L"sound 1"), 1);
-  EXPECT_EQ(lessonClock.LessonState, lsIntro);
-}
-
-// The box's modal loop ticks on from the lesson's start minute to past its
-// end; only then does the user answer No.
-TEST_F(StartWatchTest, LessonBegunAndEndedInsideTheQuestionIsNotBegunAgainAfterIt) {
-  settings.bOfferExit = true;
-  lessonClock.DayEndTime = At(8, 0);
+  clock.Set(kSunday, 20, 0);
+  lessonClock.ComputeDayEndTime();
   size_t eventsWhenAnswered = 0;
   host.onConfirm = [&] {
-    for (int second = 8 * 3600 + 30 * 60 + 30; second < 9 * 3600 + 20 * 60; second += 30) {
+    for (int second = 8 * 3600 + 29 * 60 + 30; second < 9 * 3600 + 20 * 60; second += 30) {
       clock.Set(kMonday, second / 3600, second / 60 % 60, second % 60);
       lessonClock.TimerTimer();
     }
@@ -351,7 +346,7 @@ TEST_F(StartWatchTest, LessonBegunAndEndedInsideTheQuestionIsNotBegunAgainAfterI
     return false;
   };
 
-  const auto events = TickAt(kMonday, 8, 30, 0);
+  const auto events = TickAt(kSunday, 20, 0, 30);
 
   ASSERT_FALSE(events.empty());
   EXPECT_EQ(events.front(), kQuestion);
@@ -545,6 +540,85 @@ INSTANTIATE_TEST_SUITE_P(
                            15 * 3600 + 60},
         EmptyTimetableCase{"EmptiedBeforeTheDaysEnd", kMondayAfternoon, kNoLessons, -1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The timetable changed in the settings dialog during the day: the question
+// waits for the end of the last lesson taught today in the timetable as it
+// stands when it would be asked, and never comes earlier than the day's end
+// found at start-up. The program starts at 07:00 on a Monday with lessons 1 to
+// 3 (the last ends at 11:15); the change comes at 10:00.
+struct ChangedTimetableCase {
+  const char* name;
+  std::function<void(Settings&)> changeAt10;
+  int firstQuestion;  // second of the day
+};
+
+void PrintTo(const ChangedTimetableCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class ChangedTimetableTest : public StartWatchTest,
+                             public ::testing::WithParamInterface<ChangedTimetableCase> {};
+
+TEST_P(ChangedTimetableTest, OfferWaitsForTheLastLessonOfTheTimetableAsItStands) {
+  const ChangedTimetableCase& c = GetParam();
+  settings.bOfferExit = true;
+  DisableAllSlots();
+  for (const int slot : {1, 2, 3}) settings.Lesson(kMonday, slot) = true;
+  clock.Set(kMonday, 7, 0);
+  lessonClock.ComputeDayEndTime();
+
+  int firstQuestion = -1;
+  for (int second = 7 * 3600 + 30; second < 24 * 3600 && firstQuestion < 0; second += 30) {
+    if (second == 10 * 3600) c.changeAt10(settings);
+    clock.Set(kMonday, second / 3600, second / 60 % 60, second % 60);
+    lessonClock.TimerTimer();
+    if (Count(host.TakeEvents(), kQuestion) > 0) firstQuestion = second;
+  }
+
+  EXPECT_EQ(firstQuestion, c.firstQuestion);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChangedTimetableTest,
+    ::testing::Values(
+        ChangedTimetableCase{"Unchanged", [](Settings&) {}, 11 * 3600 + 16 * 60},
+        ChangedTimetableCase{"LaterLessonTaught",
+                             [](Settings& s) { s.Lesson(kMonday, 7) = true; },
+                             15 * 3600 + 60},
+        ChangedTimetableCase{"LessonsMadeLonger", [](Settings& s) { s.LessLen = 900; },
+                             12 * 3600 + 60},
+        ChangedTimetableCase{"LastLessonMovedLater",
+                             [](Settings& s) { s.StartTime(3) = At(13, 0); },
+                             13 * 3600 + 46 * 60},
+        ChangedTimetableCase{"LastLessonDropped",
+                             [](Settings& s) { s.Lesson(kMonday, 3) = false; },
+                             11 * 3600 + 16 * 60},
+        ChangedTimetableCase{"TodaysLessonsDropped",
+                             [](Settings& s) {
+                               for (const int slot : {1, 2, 3}) s.Lesson(kMonday, slot) = false;
+                               s.Lesson(kTuesday, 1) = true;
+                             },
+                             11 * 3600 + 16 * 60}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The teacher enters a timetable on a Wednesday morning in the settings
+// dialog, beginning with Monday's first lesson: a timetable half entered asks
+// nothing while the dialog stays open, and the question comes at the first
+// idle tick after it has closed.
+TEST_F(StartWatchTest, NoOfferWhileTheSettingsDialogIsOpen) {
+  settings.bOfferExit = true;
+  DisableAllSlots();
+  clock.Set(kWednesday, 7, 50);
+  lessonClock.ComputeDayEndTime();
+
+  host.settingsDialogOpen = true;
+  settings.Lesson(kMonday, 1) = true;
+  EXPECT_THAT(TickThrough(kWednesday, 7 * 3600 + 50 * 60 + 30, 9 * 3600), IsEmpty());
+  EXPECT_DOUBLE_EQ(lessonClock.DayEndTime, 0.0);
+
+  host.settingsDialogOpen = false;
+  EXPECT_THAT(TickAt(kWednesday, 9, 0, 0), ElementsAre(kQuestion));
+}
 
 }  // namespace
 }  // namespace ostrevin::clocktest

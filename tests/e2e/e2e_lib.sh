@@ -19,6 +19,7 @@ shot_prefix=e2e
 
 cleanup() {
   if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null || true; fi
+  stop_time_server || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -108,6 +109,7 @@ open_tray_menu() {
   before=$(visible_windows)
   xdotool mousemove "$icon_x" "$icon_y" click 3
   menu=
+  local clicked=$SECONDS
   new_menu() {
     local window _x _y _w h
     for window in $(comm -13 <(echo "$before") <(visible_windows)); do
@@ -117,10 +119,40 @@ open_tray_menu() {
         return 0
       fi
     done
+    # A click the busy tray let pass is given once more.
+    if [ $((SECONDS - clicked)) -ge 5 ] && [ "$clicked" -ge 0 ]; then
+      clicked=-100
+      xdotool mousemove "$icon_x" "$icon_y" click 3
+    fi
     return 1
   }
-  wait_for 10 new_menu || fail "a right click on the tray icon opened no menu"
+  # A click that comes while the tray is busy with another icon of the
+  # program (the lesson number's just switched off) can be lost: it is
+  # given twice more.
+  local tries=1
+  until wait_for 5 new_menu; do
+    [ "$tries" -lt 3 ] || fail "a right click on the tray icon opened no menu"
+    tries=$((tries + 1))
+    xdotool mousemove "$icon_x" "$icon_y" click 3
+  done
   read -r mx my mw mh < <(geometry "$menu")
+}
+
+# The tray menu: "Показать", "Показывать номер текущего урока", "Настройки",
+# "Звонок прозвенел", a separator, "Выход". Wine draws it with a 3-pixel frame
+# and a separator 9 pixels high; the items share the rest.
+tray_menu_items=5
+# menu_item_y <index>: the middle of an item above the separator (0 the first).
+menu_item_y() {
+  local item_height=$(((mh - 6 - 9) / tray_menu_items))
+  echo $((my + 3 + item_height * $1 + item_height / 2))
+}
+
+# choose_menu_item <index>: a click on an item above the separator. Waits for
+# the menu to close, so that the next menu is a window seen anew.
+choose_menu_item() {
+  xdotool mousemove $((mx + mw / 3)) "$(menu_item_y "$1")" click 1
+  wait_for 10 menu_closed || fail "the tray menu stayed open"
 }
 
 # choose_exit: "Выход", the last item of the open menu; waits for the end.
@@ -144,4 +176,199 @@ expect_value() {
   local got
   got=$(value_of "$1" "$2")
   [ "$got" = "$3" ] || fail "[$1] $2 is \"$got\", not \"$3\""
+}
+
+# The settings dialog, shown.
+settings_window() {
+  xdotool search --onlyvisible --name '^Настройки$' 2>/dev/null | head -n 1
+}
+
+dialog_closed() {
+  [ -z "$(settings_window)" ]
+}
+
+# keys <key...>: pressed one by one in the active window, each given time to act.
+keys() {
+  local key
+  for key in "$@"; do
+    xdotool key --clearmodifiers "$key"
+    sleep 0.3
+  done
+}
+
+menu_closed() {
+  ! visible_windows | grep -qx "$menu"
+}
+
+# open_settings_dialog: "Настройки" in the tray menu; waits for the dialog
+# and gives it the focus, which starts on its first control. The dialog's
+# X window is in `dialog`.
+open_settings_dialog() {
+  open_tray_menu
+  choose_menu_item 2
+  wait_for 20 settings_window >/dev/null || fail "\"Настройки\" in the tray menu opened no dialog"
+  dialog=$(settings_window)
+  xdotool windowfocus "$dialog"
+  sleep 0.5
+}
+
+# controls_of <title>: the controls of the program's visible windows with that
+# title, read with the probe (its path in `probe`):
+# a line "window <class> <width> <height>" for each window, then one line for
+# each control: class, visible, enabled, check (0, 1 or -), left, top,
+# right, bottom on the screen, and text, tab-separated.
+controls_of() {
+  wine "$probe" controls "$1" 2>/dev/null | tr -d '\r' || true
+}
+
+# control_line <title> <class> <text>: the line of the first visible control
+# of that class (any letter case) and text.
+control_line() {
+  # Through the environment: awk's -v would turn the "\n" of a text into a
+  # line break.
+  controls_of "$1" | class=$2 text=$3 awk -F'\t' '
+    tolower($1) == tolower(ENVIRON["class"]) && $2 == 1 && $9 == ENVIRON["text"] { print; exit }'
+}
+
+# click_control <title> <class> <text>: a click in the middle of that control.
+click_control() {
+  local line left top right bottom
+  line=$(control_line "$@")
+  [ -n "$line" ] || fail "\"$1\" shows no $2 \"$3\""
+  read -r left top right bottom < <(awk -F'\t' '{ print $5, $6, $7, $8 }' <<<"$line")
+  xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2)) click 1
+  sleep 0.3
+}
+
+# check_state <title> <text>: 1 or 0, whether the check box or radio button
+# with that text is checked (on any tab).
+check_state() {
+  controls_of "$1" |
+    text=$2 awk -F'\t' 'tolower($1) == "button" && $9 == ENVIRON["text"] { print $4; exit }'
+}
+
+expect_checked() {
+  local got
+  got=$(check_state Настройки "$1")
+  [ "$got" = "$2" ] || fail "\"$1\" shows checked=\"$got\", not $2"
+}
+
+# The program's own message box (the error report, a question), titled
+# "Ostrevin" like the hidden timer window but of the system's dialog class.
+message_box_shown() {
+  controls_of Ostrevin | grep -q $'^window\t#32770'
+}
+
+no_message_box() {
+  ! message_box_shown
+}
+
+# The text of the program's message box now shown.
+message_box_text() {
+  controls_of Ostrevin | awk -F'\t' '
+    $1 == "window" { box = $2 == "#32770"; next }
+    box && tolower($1) == "static" && $9 != "" { print $9 }'
+}
+
+# choose_in_file_dialog <title> <file>: waits for the system's file dialog of
+# that title and gives it the file's Windows name.
+choose_in_file_dialog() {
+  local title=$1 name
+  name=$(winepath -w "$2" 2>/dev/null)
+  file_dialog() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1; }
+  wait_for 20 file_dialog >/dev/null || fail "no file dialog \"$title\""
+  xdotool windowfocus "$(file_dialog)"
+  sleep 0.5
+  xdotool type --delay 20 "$name"
+  xdotool key Return
+  file_dialog_closed() { [ -z "$(file_dialog)" ]; }
+  wait_for 20 file_dialog_closed || fail "the file dialog \"$title\" stayed open"
+}
+
+# import_settings <file>: "Открыть настройки..." in the dialog, the file
+# chosen in the system's open dialog.
+import_settings() {
+  click_control Настройки Button 'Открыть\nнастройки...'
+  choose_in_file_dialog "Открыть настройки" "$1"
+  sleep 0.5
+}
+
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+
+# keep_run_value: the test prefix's own autostart entry is taken away for the
+# test and put back as it was at the end.
+keep_run_value() {
+  saved_run=$(wine reg query "$run_key" /v Ostrevin 2>/dev/null | tr -d '\r' | grep -F REG_ || true)
+  trap 'restore_run; cleanup' EXIT
+  wine reg delete "$run_key" /v Ostrevin /f >/dev/null 2>&1 || true
+}
+
+restore_run() {
+  wine reg delete "$run_key" /v Ostrevin /f >/dev/null 2>&1 || true
+  if [ -n "$saved_run" ]; then
+    wine reg add "$run_key" /v Ostrevin /t REG_SZ /d "$(sed -E 's/.*REG_[A-Z_]+ +//' <<<"$saved_run")" \
+      /f >/dev/null 2>&1 || true
+  fi
+}
+
+# The school bell's time on the real clock. The lessons these tests need are
+# ones the teacher teaches, and the timetable teaches on Monday to Friday
+# only: on Saturday and Sunday the school's date is moved on to Monday by a
+# time server shifted by days, whose difference the program takes within a
+# second of its start. prepare_school_day sets school_weekday (1..5) and
+# school_server_line (the settings line naming that server, or empty).
+prepare_school_day() {
+  school_weekday=$(date +%u)
+  school_server_line=
+  if [ "$school_weekday" -ge 6 ]; then
+    start_time_server "+$((8 - school_weekday))d" "$work" || fail "no time server to reach Monday"
+    school_weekday=1
+    school_server_line="TimeServer=127.0.0.1:$time_server_port"
+  fi
+}
+
+# wait_away_from_midnight <minutes>: waits while midnight is less than that
+# many minutes away either way, so that a timetable built round the time the
+# test runs lies within one day.
+wait_away_from_midnight() {
+  local minutes
+  while :; do
+    minutes=$((10#$(date +%H) * 60 + 10#$(date +%M)))
+    [ "$minutes" -lt "$1" ] || [ "$minutes" -ge $((1440 - $1)) ] || return 0
+    sleep 5
+  done
+}
+
+# wait_for_second_of_minute <from> <to>: until the clock's seconds are in
+# that range.
+wait_for_second_of_minute() {
+  local second
+  while :; do
+    second=$((10#$(date +%S)))
+    [ "$second" -lt "$1" ] || [ "$second" -gt "$2" ] || return 0
+    sleep 0.5
+  done
+}
+
+# The timer window's place: wx wy.
+read_timer_window_place() {
+  read -r wx wy _ _ < <(geometry "$(timer_window)")
+}
+
+# pie_green_per_mille: the green wedge's share of the pie's disc, in
+# thousandths, from a screenshot.
+pie_green_per_mille() {
+  import -window root "$work/pie.png" 2>/dev/null
+  convert "$work/pie.png" -crop "225x225+$wx+$((wy + 24))" +repage -format %c histogram:info:- |
+    awk '/\( *0, *128, *0\)/ { green = $1 } /\( *255, *255, *255\)/ { white = $1 }
+      END { gsub(":", "", green); gsub(":", "", white); print int(1000 * green / (green + white)) }'
+}
+
+# The sounds the program played: run it with start_program_hearing, then
+# sounds_played lists the system sound aliases, one a line.
+start_program_hearing() {
+  WINEDEBUG=-all,trace+winmm start_program
+}
+sounds_played() {
+  grep -o 'SoundName=L"[A-Za-z]*"' "$work/wine.log" 2>/dev/null | sed 's/SoundName=L"//; s/"$//' || true
 }

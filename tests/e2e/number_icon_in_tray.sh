@@ -76,10 +76,10 @@ if [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ]; then
     "$repo_root/build/screenshots/$shot_prefix-icon-enlarged.png"
 fi
 
-# The second item of the menu, a third of the way down past the default item.
+# The second item of the menu, below the default item.
 open_tray_menu
 shot menu
-xdotool mousemove $((mx + mw / 3)) $((my + mh / 3)) click 1
+choose_menu_item 1
 switched_off() { [ "$(value_of Common ShowCurrNo)" = 0 ]; }
 wait_for 10 switched_off || fail "ShowCurrNo is \"$(value_of Common ShowCurrNo)\" after switching the number off"
 no_blue_square() { [ "$(read_blue_square)" = none ]; }

@@ -114,14 +114,6 @@ window_of_size() {
   return 1
 }
 
-keys() {
-  local key
-  for key in "$@"; do
-    xdotool key --clearmodifiers "$key"
-    sleep 0.3
-  done
-}
-
 # shot_window <name> <window>: the screen cut to one window.
 shot_window() {
   [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ] || return 0
@@ -180,7 +172,9 @@ for dpi in 96 120 144 192; do
   keys Right Right
   shot_window "$dpi-3-sounds" "$dialog"
   keys Right
-  shot_window "$dpi-4-about" "$dialog"
+  shot_window "$dpi-4-bells" "$dialog"
+  keys Right
+  shot_window "$dpi-5-about" "$dialog"
   keys Escape
   dialog_closed() { ! dialog_at_scale >/dev/null; }
   wait_for 20 dialog_closed || fail "at $dpi DPI Escape did not close the settings dialog"

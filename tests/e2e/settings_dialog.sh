@@ -10,48 +10,15 @@ exe=$1
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 shot_prefix=e2e-settings
 
-run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
-# The test prefix's own autostart entry, put back as it was at the end.
-saved_run=$(wine reg query "$run_key" /v Ostrevin 2>/dev/null | tr -d '\r' | grep -F REG_ || true)
-restore_run() {
-  wine reg delete "$run_key" /v Ostrevin /f >/dev/null 2>&1 || true
-  if [ -n "$saved_run" ]; then
-    wine reg add "$run_key" /v Ostrevin /t REG_SZ /d "$(sed -E 's/.*REG_[A-Z_]+ +//' <<<"$saved_run")" \
-      /f >/dev/null 2>&1 || true
-  fi
-}
-trap 'restore_run; cleanup' EXIT
-wine reg delete "$run_key" /v Ostrevin /f >/dev/null 2>&1 || true
-
-settings_window() {
-  xdotool search --onlyvisible --name '^Настройки$' 2>/dev/null | head -n 1
-}
-dialog_closed() {
-  [ -z "$(settings_window)" ]
-}
-# keys <key...>: pressed one by one in the dialog, each given time to act.
-keys() {
-  local key
-  for key in "$@"; do
-    xdotool key --clearmodifiers "$key"
-    sleep 0.3
-  done
-}
+keep_run_value
 
 write_settings '[Common]' 'LessLen=450' 'bOfferExit=0'
 start_program
 find_tray
 
-open_tray_menu
-# "Настройки" is the menu's third item, of four and a separator between
-# borders of three pixels.
-xdotool mousemove $((mx + mw / 3)) $((my + 3 + (mh - 15) * 5 / 8)) click 1
-wait_for 20 settings_window >/dev/null || fail "\"Настройки\" in the tray menu opened no dialog"
-dialog=$(settings_window)
+open_settings_dialog
 read -r _ _ dw dh < <(geometry "$dialog")
 [ "$dw" -ge 441 ] && [ "$dh" -ge 349 ] || fail "the dialog is $dw x $dh, smaller than its client area"
-xdotool windowfocus "$dialog"
-sleep 0.5
 shot 2-general
 
 if [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ]; then
@@ -62,8 +29,10 @@ if [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ]; then
   keys Right Right
   shot 3-sounds
   keys Right
+  shot 4-bells
+  keys Right
   shot 4-about
-  keys Left Left Tab Tab Tab Tab Tab
+  keys Left Left Left Tab Tab Tab Tab Tab
 fi
 
 # The focus starts on "запускать вместе с Windows"; four Tabs on it is the

@@ -41,7 +41,7 @@ install_dir=${install_dir%/}
 shortcut=$(winepath -u "$shortcut_win" 2>/dev/null)
 readonly install_dir shortcut
 readonly installed_exe="$install_dir/ostrevin.exe"
-readonly uninstaller="$install_dir/uninstall.exe"
+readonly uninstaller="$install_dir/ostrevin-uninstall.exe"
 readonly settings_file="$install_dir/ostrevin.INI"
 
 # reg_value <key> <name>: the data of a registry value; fails when it is missing.

@@ -27,8 +27,8 @@ expected_entry=(
   "Publisher=The Ostrevin team"
   "DisplayIcon=$installed_exe_win,0"
   "InstallLocation=$install_dir_win"
-  "UninstallString=\"$install_dir_win\\uninstall.exe\""
-  "QuietUninstallString=\"$install_dir_win\\uninstall.exe\" /S"
+  "UninstallString=\"$install_dir_win\\ostrevin-uninstall.exe\""
+  "QuietUninstallString=\"$install_dir_win\\ostrevin-uninstall.exe\" /S"
   "NoModify=0x1"
   "NoRepair=0x1"
 )

@@ -33,7 +33,11 @@ uninstall_round() {
   [ -f "$settings_file" ] || fail "the silent uninstaller removed the settings file"
   [ ! -e "$installed_exe" ] || fail "the program is still there"
   [ ! -e "$shortcut" ] || fail "the shortcut is still there"
-  [ "$(ls -A "$install_dir")" = ostrevin.INI ] || fail "left behind: $(ls -A "$install_dir")"
+  # The settings file stays, and with it the backup the program keeps of it
+  # once a save has changed it.
+  local kept=ostrevin.INI
+  [ "$state" = running ] && kept=$'ostrevin.INI\nostrevin.INI.bak'
+  [ "$(ls -A "$install_dir")" = "$kept" ] || fail "left behind: $(ls -A "$install_dir" | tr '\n' ' ')"
   local run_value
   if [ -z "$run_after" ]; then
     ! reg_value "$run_key" Ostrevin >/dev/null || fail "the logon start of this copy stayed"

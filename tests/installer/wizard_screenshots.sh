@@ -106,7 +106,7 @@ walk() {
   # The uninstaller, from the list entry, over a running copy with its
   # settings file.
   start_installed_copy
-  wine "$install_dir/uninstall.exe" </dev/null >/dev/null 2>&1 &
+  wine "$install_dir/ostrevin-uninstall.exe" </dev/null >/dev/null 2>&1 &
   sleep 1
   shot "$language-10-uninstall-confirm"
   key Return

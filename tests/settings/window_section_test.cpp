@@ -41,15 +41,16 @@ TEST(WindowSection, AFileOfAnEarlierVersionGivesNoPlaceAndTheWindowOverShows) {
   EXPECT_EQ(settings, SettingsFileDefaults());
 }
 
-TEST(WindowSection, IsWrittenAfterTheEarlierSectionsWithTheOptionFirst) {
+TEST(WindowSection, IsWrittenInASectionOfItsOwnWithTheOptionFirst) {
   Settings settings = SettingsFileDefaults();
   settings.bYieldToFullScreen = true;
   settings.TimerWindowPlace = WindowPlace{.left = -800, .top = 35, .screens = kLaptopAndProjector};
   MemoryProfileFile file(kPath);
   SaveSettings(settings, file, test_support::RussianTime());
-  EXPECT_EQ(file.SectionNames().back(), L"Window");
   const std::wstring text = file.Text();
-  EXPECT_EQ(text.substr(text.find(L"[Window]")),
+  const std::size_t section = text.find(L"[Window]");
+  ASSERT_NE(section, std::wstring::npos);
+  EXPECT_EQ(text.substr(section, text.find(L"[", section + 1) - section),
             L"[Window]\n"
             L"bYieldToFullScreen=1\n"
             L"Left=-800\n"

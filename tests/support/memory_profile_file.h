@@ -1,9 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "settings/ini_document.h"
 #include "settings/profile_file.h"
 
 namespace ostrevin::test_support {
@@ -23,17 +23,12 @@ inline ProfileEvent FlushEvent() {
   return {ProfileEvent::Kind::kFlush, {}, {}, {}};
 }
 
-// An INI file held in memory that matches the way the platform's
-// private-profile functions read and change a file: section and key names
-// without regard to letter case, the first of equal sections and keys wins,
-// blanks around names and values are dropped and so is one enclosing pair of
-// quotes of a value, a value is read up to 2047 characters, a line without
-// "=" is no key, a new key goes to the end of its section and a new section
-// to the end of the file. It records every write and flush and can be told
-// to refuse a write.
+// A profile file held in an INI document, as the program's store holds one,
+// that records every write and flush, knows whether it was ever written and
+// can be told to refuse a write.
 class MemoryProfileFile : public ProfileFile {
  public:
-  static constexpr std::size_t kMaxValueLength = 2047;
+  static constexpr std::size_t kMaxValueLength = IniDocument::kMaxValueLength;
 
   // A file that does not exist yet.
   explicit MemoryProfileFile(std::wstring path = L"C:\\Ostrevin\\Ostrevin.INI");
@@ -53,31 +48,18 @@ class MemoryProfileFile : public ProfileFile {
   // The file's lines, each ended by "\n".
   std::wstring Text() const;
   // Section names in file order, as written in the file.
-  std::vector<std::wstring> SectionNames() const;
+  std::vector<std::wstring> SectionNames() const { return document_.SectionNames(); }
   // Key names of the first section of that name, in file order.
-  std::vector<std::wstring> KeyNames(const std::wstring& section) const;
+  std::vector<std::wstring> KeyNames(const std::wstring& section) const {
+    return document_.KeyNames(section);
+  }
   const std::vector<ProfileEvent>& Events() const { return events_; }
   int FlushCount() const;
 
  private:
-  std::optional<std::size_t> FindSection(const std::wstring& section) const;
-  // The line index past the last line of the section that starts at header.
-  std::size_t SectionEnd(std::size_t header) const;
-  std::optional<std::size_t> FindKey(std::size_t header, const std::wstring& key) const;
-
-  // A line of the file with what it is to the profile functions, worked out
-  // once: a file is searched on every read and write.
-  struct Line {
-    enum class Kind { kOther, kSection, kKey };
-    std::wstring text;
-    Kind kind = Kind::kOther;
-    std::wstring name;  // of the section or key
-  };
-  static Line MakeLine(std::wstring text);
-
   std::wstring path_;
   bool exists_ = false;
-  std::vector<Line> lines_;
+  IniDocument document_;
   std::vector<ProfileEvent> events_;
   int writesUntilFailure_ = 0;  // 0: no failure planned
 };

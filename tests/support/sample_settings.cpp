@@ -23,6 +23,9 @@ Settings SettingsFileDefaults() {
   settings.CountDown = false;
   settings.AllSndsOFF = false;
   settings.FinishPartSounds = fpsEveryMinute;
+  settings.BellOffset = 0;
+  settings.JoinLesson = true;
+  settings.TimeServer.clear();
   return settings;
 }
 

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "base/app_error.h"
+#include "profile_functions_file.h"
 #include "settings/settings_file.h"
 #include "settings/time_of_day.h"
 #include "support/sample_settings.h"
-#include "system/private_profile_file.h"
 #include "system/program_path.h"
+#include "system/regional_time_format_win32.h"
 #include "temp_folder.h"
 #include "user_locale_override.h"
 
@@ -23,6 +24,7 @@ using test_support::SettingsFileDefaults;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using testing::FileExists;
+using testing::ProfileFunctionsFile;
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
 
@@ -78,7 +80,10 @@ std::vector<std::wstring> SplitNameList(const std::wstring& list) {
   return names;
 }
 
+// The sections and keys as the profile functions list them, as version
+// 1.0.0.0 of the program and other INI tools see the file.
 std::vector<std::wstring> SectionsOf(const std::wstring& path) {
+  ProfileFunctionsFile(path).Flush();
   std::wstring buffer(4096, L'\0');
   DWORD length = ::GetPrivateProfileSectionNamesW(buffer.data(), 4096, path.c_str());
   buffer.resize(length);
@@ -86,6 +91,7 @@ std::vector<std::wstring> SectionsOf(const std::wstring& path) {
 }
 
 std::vector<std::wstring> KeysOf(const std::wstring& path, const std::wstring& section) {
+  ProfileFunctionsFile(path).Flush();
   std::wstring buffer(4096, L'\0');
   DWORD length =
       ::GetPrivateProfileStringW(section.c_str(), nullptr, L"", buffer.data(), 4096, path.c_str());
@@ -95,7 +101,16 @@ std::vector<std::wstring> KeysOf(const std::wstring& path, const std::wstring& s
 
 std::wstring ValueOf(const std::wstring& path, const std::wstring& section,
                      const std::wstring& key) {
-  return PrivateProfileFile(path).ReadString(section, key);
+  return ProfileFunctionsFile(path).ReadString(section, key);
+}
+
+// A time as the settings record holds it, a double in memory. Straight from
+// the function that computes it, the x87 unit of the 32-bit build may still
+// hold it with more precision than a double has, and a comparison with the
+// stored value then fails.
+TimeOfDay AsStored(TimeOfDay time) {
+  const volatile TimeOfDay stored = time;
+  return stored;
 }
 
 const std::vector<std::wstring> kSlotKeys = {L"1", L"2", L"3", L"4", L"5", L"6", L"7"};
@@ -115,8 +130,8 @@ TEST_F(SettingsStorageTest, LoadingAMissingFileGivesTheDefaultsAndCreatesNothing
 
 TEST_F(SettingsStorageTest, TheFirstSaveCreatesTheFileWithEveryKeyInOrder) {
   SaveSettings(SettingsFileDefaults(), path_);
-  EXPECT_THAT(SectionsOf(path_),
-              ElementsAre(L"1", L"Times", L"2", L"3", L"4", L"5", L"Common", L"Sounds", L"Window"));
+  EXPECT_THAT(SectionsOf(path_), ElementsAre(L"1", L"Times", L"2", L"3", L"4", L"5", L"Common",
+                                             L"Sounds", L"Window", L"Bell"));
   for (const wchar_t* section : {L"1", L"Times", L"2", L"3", L"4", L"5"}) {
     EXPECT_THAT(KeysOf(path_, section), ElementsAreArray(kSlotKeys)) << section;
   }
@@ -127,6 +142,7 @@ TEST_F(SettingsStorageTest, TheFirstSaveCreatesTheFileWithEveryKeyInOrder) {
   EXPECT_THAT(KeysOf(path_, L"Sounds"),
               ElementsAre(L"StartStopSnd", L"IntroPartSnd", L"FinishPartSounds", L"CountDown",
                           L"AllSndsOFF"));
+  EXPECT_THAT(KeysOf(path_, L"Bell"), ElementsAre(L"BellOffset", L"JoinLesson", L"TimeServer"));
   EXPECT_THAT(KeysOf(path_, L"Window"), ElementsAre(L"bYieldToFullScreen"));
 }
 
@@ -144,8 +160,8 @@ TEST_F(SettingsStorageTest, ReadsAFileWrittenByHand) {
   Settings settings;
   settings.FinishPartSounds = fpsFinalStart;
   LoadSettings(settings, path_);
-  EXPECT_EQ(settings.StartTime(1), EncodeTimeOfDay(9, 5, 0, 0));
-  EXPECT_EQ(settings.StartTime(2), EncodeTimeOfDay(8, 30, 15, 0));
+  EXPECT_EQ(settings.StartTime(1), AsStored(EncodeTimeOfDay(9, 5, 0, 0)));
+  EXPECT_EQ(settings.StartTime(2), AsStored(EncodeTimeOfDay(8, 30, 15, 0)));
   EXPECT_EQ(settings.StartTime(3), 0.0);
   EXPECT_EQ(settings.LessLen, 455);
   EXPECT_TRUE(settings.ShowCurrNo);
@@ -163,7 +179,7 @@ TEST_F(SettingsStorageTest, SavingKeepsWhatAnotherProgramWroteInTheFile) {
             0u)
       << content;
   EXPECT_THAT(SectionsOf(path_), ElementsAre(L"Other", L"Common", L"1", L"Times", L"2", L"3", L"4",
-                                             L"5", L"Sounds", L"Window"));
+                                             L"5", L"Sounds", L"Window", L"Bell"));
 }
 
 TEST_F(SettingsStorageTest, ASaveToALockedFileFailsNamingItAndWritesNothing) {
@@ -181,60 +197,122 @@ TEST_F(SettingsStorageTest, ASaveToALockedFileFailsNamingItAndWritesNothing) {
   EXPECT_EQ(ReadFileBytes(path_), before);
 }
 
-// A real settings file that becomes locked just before its nth write.
-class FileLockedAtWrite final : public ProfileFile {
- public:
-  FileLockedAtWrite(const std::wstring& path, int failingWrite)
-      : file_(path), failingWrite_(failingWrite) {}
+TEST_F(SettingsStorageTest, AnOlderCopyReadsEveryValueThisOneWrites) {
+  SaveSettings(UnusualSettings(), path_);
+  ProfileFunctionsFile olderCopy(path_);
+  Settings loaded;
+  LoadSettings(loaded, olderCopy, ReadRegionalTimeFormat());
+  ExpectSameSettings(loaded, UnusualSettings());
+}
 
-  std::wstring ReadString(const std::wstring& section, const std::wstring& key) override {
-    return file_.ReadString(section, key);
+// Keeps the process's current folder for one test.
+class CurrentFolder {
+ public:
+  explicit CurrentFolder(const std::wstring& folder) {
+    wchar_t previous[MAX_PATH] = {};
+    ::GetCurrentDirectoryW(MAX_PATH, previous);
+    previous_ = previous;
+    ::SetCurrentDirectoryW(folder.c_str());
   }
-  void WriteString(const std::wstring& section, const std::wstring& key,
-                   const std::wstring& value) override {
-    if (++writes_ == failingWrite_) lock_ = testing::OpenWithoutSharing(file_.Path());
-    file_.WriteString(section, key, value);
-  }
-  void Flush() override { file_.Flush(); }
-  void Unlock() { lock_.reset(); }
+  ~CurrentFolder() { ::SetCurrentDirectoryW(previous_.c_str()); }
 
  private:
-  PrivateProfileFile file_;
-  int failingWrite_;
-  int writes_ = 0;
-  toolkit::UniqueKernelHandle lock_;
+  std::wstring previous_;
 };
 
-struct FailingWriteCase {
+TEST_F(SettingsStorageTest, TakesARelativeNameFromTheCurrentFolder) {
+  CurrentFolder current(folder_.Path());
+  EXPECT_EQ(SettingsFilePath(L"relative.ini"), folder_.File(L"relative.ini"));
+  SaveSettings(UnusualSettings(), L"relative.ini");
+  EXPECT_EQ(ValueOf(folder_.File(L"relative.ini"), L"Common", L"LessLen"), L"455");
+}
+
+// Another program has the file open: one that shares nothing (a backup
+// program), and one that lets no one rename or delete it.
+struct HolderCase {
   const char* label;
-  int failingWrite;
-  std::vector<std::wstring> sectionsWritten;
+  DWORD sharing;
 };
 
-void PrintTo(const FailingWriteCase& failing, std::ostream* out) {
-  *out << failing.label;
+void PrintTo(const HolderCase& holder, std::ostream* out) {
+  *out << holder.label;
 }
 
-class SaveStopTest : public SettingsStorageTest,
-                     public ::testing::WithParamInterface<FailingWriteCase> {};
+class FailedSaveTest : public SettingsStorageTest,
+                       public ::testing::WithParamInterface<HolderCase> {};
 
-TEST_P(SaveStopTest, StopsAtTheKeyThatCannotBeWritten) {
-  FileLockedAtWrite file(path_, GetParam().failingWrite);
-  EXPECT_THROW(SaveSettings(UnusualSettings(), file, RegionalTimeFormat{}), AppError);
-  file.Unlock();
-  EXPECT_THAT(SectionsOf(path_), ElementsAreArray(GetParam().sectionsWritten));
-  for (const std::wstring& section : GetParam().sectionsWritten) {
-    EXPECT_THAT(KeysOf(path_, section), ::testing::SizeIs(section == L"Common" ? 10u : 7u));
+TEST_P(FailedSaveTest, NamesTheFullPathAndLeavesTheFileAsItWas) {
+  CurrentFolder current(folder_.Path());
+  const std::string before = "[Other]\r\nkey=value\r\n[Common]\r\nLessLen=400\r\n";
+  WriteFileBytes(path_, before);
+  {
+    const toolkit::UniqueFileHandle held(::CreateFileW(path_.c_str(), GENERIC_READ,
+                                                       GetParam().sharing, nullptr, OPEN_EXISTING,
+                                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    try {
+      SaveSettings(UnusualSettings(), L"Ostrevin.INI");
+      FAIL() << "the save to a held file succeeded";
+    } catch (const AppError& error) {
+      EXPECT_EQ(error.message(), L"Unable to write to " + path_);
+    }
   }
+  EXPECT_EQ(ReadFileBytes(path_), before);
+  EXPECT_FALSE(FileExists(path_ + L".tmp"));
 }
 
-// Each weekday pass writes its seven slots and the seven start times: 70
-// writes, then ten "Common" keys, then the "Sounds" keys.
-INSTANTIATE_TEST_SUITE_P(
-    Writes, SaveStopTest,
-    ::testing::Values(
-        FailingWriteCase{"LessLen", 71, {L"1", L"Times", L"2", L"3", L"4", L"5"}},
-        FailingWriteCase{"StartStopSnd", 81, {L"1", L"Times", L"2", L"3", L"4", L"5", L"Common"}}));
+INSTANTIATE_TEST_SUITE_P(Holders, FailedSaveTest,
+                         ::testing::Values(HolderCase{"SharingNothing", 0},
+                                           HolderCase{"SharingReadAndWrite",
+                                                      FILE_SHARE_READ | FILE_SHARE_WRITE}));
+
+TEST_F(SettingsStorageTest, KeepsTheFileBeforeTheLastChangeAsTheBackup) {
+  Settings first = UnusualSettings();
+  SaveSettings(first, path_);
+  EXPECT_FALSE(FileExists(path_ + L".bak"));
+  const std::string firstFile = ReadFileBytes(path_);
+  Settings second = first;
+  second.LessLen = 300;
+  SaveSettings(second, path_);
+  SaveSettings(second, path_);
+  EXPECT_EQ(ReadFileBytes(path_ + L".bak"), firstFile);
+  EXPECT_EQ(ValueOf(path_, L"Common", L"LessLen"), L"300");
+}
+
+TEST_F(SettingsStorageTest, AFileFoundEmptyIsRestoredFromTheBackup) {
+  SaveSettings(UnusualSettings(), path_);
+  Settings changed = UnusualSettings();
+  changed.LessLen = 300;
+  SaveSettings(changed, path_);
+  const std::string backup = ReadFileBytes(path_ + L".bak");
+  WriteFileBytes(path_, std::string(1024, '\0'));
+
+  Settings loaded;
+  EXPECT_EQ(LoadSettings(loaded, path_), SettingsFileState::kRestoredFromBackup);
+  ExpectSameSettings(loaded, UnusualSettings());
+  EXPECT_EQ(ReadFileBytes(path_), backup);
+}
+
+// The teacher's loss as it was seen: the file locked at start, the defaults
+// run, and the save that meets the file free again wrote them over it.
+TEST_F(SettingsStorageTest, AFileThatCouldNotBeReadIsNeverWrittenInThisRun) {
+  SaveSettings(UnusualSettings(), path_);
+  const std::string teachers = ReadFileBytes(path_);
+  Settings loaded;
+  {
+    auto lock = testing::OpenWithoutSharing(path_);
+    EXPECT_EQ(LoadSettings(loaded, path_), SettingsFileState::kUnreadable);
+  }
+  ExpectSameSettings(loaded, SettingsFileDefaults());
+  EXPECT_TRUE(SettingsFileHeldBack(path_));
+  try {
+    SaveSettings(loaded, path_);
+    FAIL() << "the defaults were saved over the file";
+  } catch (const AppError& error) {
+    EXPECT_NE(error.message().find(path_), std::wstring::npos);
+  }
+  EXPECT_EQ(ReadFileBytes(path_), teachers);
+}
 
 // Keeps the program's default settings file out of the way of one test:
 // removed before it (a run that crashed may have left one) and after it.
@@ -245,8 +323,8 @@ class DefaultFileRemover {
 
  private:
   void Remove() {
-    ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, path_.c_str());
     ::DeleteFileW(path_.c_str());
+    ::DeleteFileW((path_ + L".bak").c_str());
   }
 
   std::wstring path_;
@@ -279,6 +357,14 @@ TEST_P(UserFormatTest, ASavedRecordLoadsBackUnchanged) {
   SaveSettings(UnusualSettings(), path_);
   Settings loaded;
   LoadSettings(loaded, path_);
+  ExpectSameSettings(loaded, UnusualSettings());
+}
+
+TEST_P(UserFormatTest, AnOlderCopyReadsItBackUnchanged) {
+  SaveSettings(UnusualSettings(), path_);
+  ProfileFunctionsFile olderCopy(path_);
+  Settings loaded;
+  LoadSettings(loaded, olderCopy, ReadRegionalTimeFormat());
   ExpectSameSettings(loaded, UnusualSettings());
 }
 

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <thread>
 
+#include "base/app_error.h"
+#include "toolkit/message_box.h"
 #include "toolkit_test.h"
 
 namespace ostrevin::toolkit {
@@ -148,15 +150,61 @@ TEST_F(ApplicationTest, TheApplicationWindowPassesTheFocusToTheMainForm) {
   ::ShowWindow(app.Handle(), SW_HIDE);
 }
 
-TEST_F(ApplicationTest, AtTheEndOfTheSessionTheMainFormIsDestroyedAtOnce) {
+TEST_F(ApplicationTest, AtTheEndOfTheSessionTheMainFormIsDestroyedAtOnceThenTheProcessEnds) {
   TestForm form;
   int destroyed = 0;
-  form.OnDestroy = [&] { ++destroyed; };
+  int endsBeforeTheForm = -1;
+  form.OnDestroy = [&] {
+    ++destroyed;
+    endsBeforeTheForm = processEnds;
+  };
   app.SetMainFormHandle(form.Handle());
   ::SendMessageW(app.Handle(), WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(destroyed, 1);
   EXPECT_EQ(form.Handle(), nullptr);
   EXPECT_EQ(app.MainFormHandle(), nullptr);
+  EXPECT_EQ(endsBeforeTheForm, 0);
+  EXPECT_EQ(processEnds, 1);
+}
+
+TEST_F(ApplicationTest, ASessionEndThatIsCancelledChangesNothing) {
+  TestForm form;
+  app.SetMainFormHandle(form.Handle());
+  ::SendMessageW(app.Handle(), WM_ENDSESSION, FALSE, 0);
+  EXPECT_NE(form.Handle(), nullptr);
+  EXPECT_EQ(processEnds, 0);
+}
+
+// The session ends while a box of the program waits for an answer that will
+// not come (the end-of-day question, an error report, a lengths message):
+// the installer or Windows asks from another process. The main form is
+// destroyed (it saves), and the process ends from inside the box's own loop;
+// an error while the form ends shows no box that would hold the end up.
+TEST_F(ApplicationTest, TheSessionsEndEndsTheProcessWhileABoxIsOpen) {
+  TestForm form;
+  form.OnDestroy = [] { throw AppError(L"Unable to write to the settings file"); };
+  app.SetMainFormHandle(form.Handle());
+  HWND boxAtTheEnd = nullptr;
+  app.SetProcessEnd([&] {
+    ++processEnds;
+    boxAtTheEnd = ::FindWindowW(L"#32770", kTitle);
+    // The test program goes on: the box is answered for it.
+    if (boxAtTheEnd) ::PostMessageW(boxAtTheEnd, WM_COMMAND, IDOK, 0);
+  });
+  std::thread windows([this] {
+    while (!::FindWindowW(L"#32770", kTitle)) std::this_thread::yield();
+    DWORD_PTR answer = 0;
+    ::SendMessageTimeoutW(app.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_NORMAL,
+                          5000, &answer);
+    ::SendMessageTimeoutW(app.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_NORMAL, 5000,
+                          &answer);
+  });
+  ShowMessage(L"Nobody answers this", MB_OK);
+  windows.join();
+  EXPECT_EQ(processEnds, 1);
+  EXPECT_NE(boxAtTheEnd, nullptr) << "the process ended with the box still open";
+  EXPECT_EQ(form.Handle(), nullptr);
+  EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(ApplicationTest, ClosingTheApplicationWindowClosesTheMainForm) {

@@ -13,6 +13,8 @@
 #include "toolkit/check_box.h"
 #include "toolkit/file_dialog.h"
 #include "toolkit/label.h"
+#include "toolkit/masked_time_field.h"
+#include "toolkit/numeric_field.h"
 #include "toolkit/tab_control.h"
 
 namespace ostrevin::toolkit {
@@ -101,6 +103,64 @@ TEST_F(DialogFormTest, TheMainFormsShortcutKeysDoNothingWhileTheDialogIsActive) 
   EXPECT_EQ(runs, 1) << "the main form's own keys while it is active";
 }
 
+// A field last in the Tab order, after the two boxes and the two buttons:
+// four Tabs reach it.
+constexpr UINT kTabsToTheField[] = {VK_TAB, VK_TAB, VK_TAB, VK_TAB};
+
+std::vector<UINT> TabToTheFieldThen(std::initializer_list<UINT> keys) {
+  std::vector<UINT> all(std::begin(kTabsToTheField), std::end(kTabsToTheField));
+  all.insert(all.end(), keys);
+  return all;
+}
+
+struct ClosingKey {
+  UINT key;
+  int modalResult;
+  std::vector<std::wstring> events;
+  const wchar_t* text;
+};
+
+// Enter presses OK, which takes the focus as a click would: the field is
+// left first (brought within its limits, its exit raised), then OK acts.
+// Escape cancels and leaves no field.
+TEST_F(DialogFormTest, EnterLeavesTheFieldBeingEditedBeforeOkActsAndEscapeLeavesNone) {
+  const ClosingKey keys[] = {
+      {VK_RETURN, Form::kModalOk, {L"change edLessLen", L"exit edLessLen", L"click btnOK"}, L"100"},
+      {VK_ESCAPE, Form::kModalCancel, {}, L"500"},
+  };
+  for (const ClosingKey& c : keys) {
+    NumericField field(*dialog, NumericFieldDesign{.name = L"edLessLen",
+                                                   .place = {176, 96, 49, 22},
+                                                   .limits = {3, 100},
+                                                   .value = 45,
+                                                   .onChange = Record(L"change"),
+                                                   .onExit = Record(L"exit")});
+    ::SetWindowTextW(field.Handle(), L"500");
+    events.clear();
+    EXPECT_EQ(ShowModalAndPress(TabToTheFieldThen({c.key})), c.modalResult) << c.key;
+    EXPECT_EQ(focusBefore.back(), field.Handle());
+    EXPECT_EQ(events, c.events) << c.key;
+    EXPECT_EQ(field.Text(), c.text) << c.key;
+    dialog->SetVisible(false);
+    focusBefore.clear();
+  }
+}
+
+TEST_F(DialogFormTest, EnterInAnIncompleteTimeFieldIsRefusedThereAndTheDialogStaysOpen) {
+  MaskedTimeField field(*dialog, MaskedTimeFieldDesign{.name = L"MaskEdit1",
+                                                       .place = {288, 24, 41, 21},
+                                                       .text = L"08:30"});
+  // Backspace takes the last digit; Enter is refused in the field; Escape
+  // brings the time back, and the next Escape cancels.
+  EXPECT_EQ(ShowModalAndPress(TabToTheFieldThen({VK_END, VK_BACK, VK_RETURN, VK_ESCAPE, VK_ESCAPE})),
+            Form::kModalCancel);
+  EXPECT_TRUE(events.empty()) << "OK was never pressed";
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].text, L"Invalid input value.  Use escape key to abandon changes.");
+  EXPECT_EQ(focusBefore.back(), field.Handle()) << "the focus stayed in the field";
+  EXPECT_EQ(field.Text(), L"08:30");
+}
+
 class TabPageTest : public DialogTest {
  protected:
   void SetUp() override {
@@ -138,6 +198,37 @@ TEST_F(TabPageTest, ChoosingATabShowsItsPageAloneAndControlsOnPagesReachTheirFor
   ::SendMessageW(box->Handle(), BM_CLICK, 0, 0);
   EXPECT_TRUE(box->Checked());
   EXPECT_EQ(events, std::vector<std::wstring>{L"click cbAllSndsOFF"});
+}
+
+std::wstring TabCaption(HWND tabs, int index) {
+  wchar_t text[64] = {};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = static_cast<int>(std::size(text));
+  ::SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+// A page made later can take its tab before an earlier one's; choosing a tab
+// still shows that tab's own page.
+TEST_F(TabPageTest, APageGoesBeforeTheOneItNames) {
+  TabPage inserted(*tabs, {.caption = L"Звонки", .before = pages[2].get()});
+  ASSERT_EQ(tabs->PageCount(), 4);
+  EXPECT_EQ(&tabs->Page(2), &inserted);
+  EXPECT_EQ(&tabs->Page(3), pages[2].get());
+  EXPECT_EQ(TabCaption(tabs->Handle(), 2), L"Звонки");
+  EXPECT_EQ(TabCaption(tabs->Handle(), 3), L"Звуки");
+
+  ShowDialog();
+  ::SendMessageW(tabs->Handle(), TCM_SETCURFOCUS, 2, 0);
+  app.ProcessMessages();
+  EXPECT_TRUE(::IsWindowVisible(inserted.Handle()));
+  EXPECT_FALSE(::IsWindowVisible(pages[2]->Handle()));
+  ::SendMessageW(tabs->Handle(), TCM_SETCURFOCUS, 3, 0);
+  app.ProcessMessages();
+  EXPECT_TRUE(::IsWindowVisible(pages[2]->Handle()));
+  EXPECT_FALSE(::IsWindowVisible(inserted.Handle()));
 }
 
 TEST_F(TabPageTest, ThePagesFillTheTabBodyBelowTheTabs) {

@@ -6,14 +6,29 @@
 #include <gtest/gtest.h>
 
 #include "dialog_test.h"
+#include "toolkit/button.h"
 #include "toolkit/check_box.h"
 #include "toolkit/masked_time_field.h"
 #include "toolkit/numeric_field.h"
+#include "toolkit/text_field.h"
 
 namespace ostrevin::toolkit {
 namespace {
 
 using testsupport::ShownText;
+
+// Where the focus goes from the field being edited; only another control of
+// its form is leaving it.
+struct FocusMove {
+  const char* where;
+  bool leaves;
+};
+const FocusMove kFocusMoves[] = {
+    {"another control", true},
+    {"the cancel button", false},
+    {"another program", false},
+    {"away with the form hidden", false},
+};
 
 class NumericFieldTest : public DialogTest {
  protected:
@@ -33,6 +48,47 @@ class NumericFieldTest : public DialogTest {
   std::unique_ptr<NumericField> field;
   std::unique_ptr<CheckBox> other;
 };
+
+// The focus taken from the field the way the case says.
+void MoveFocus(const FocusMove& move, Form& dialog, WindowedControl& other,
+               WindowedControl& cancel) {
+  const std::string where = move.where;
+  if (where == "another control") {
+    other.SetFocus();
+  } else if (where == "the cancel button") {
+    cancel.SetFocus();
+  } else if (where == "another program") {
+    ::SetFocus(nullptr);
+  } else {
+    dialog.SetVisible(false);
+  }
+}
+
+TEST_F(NumericFieldTest, OnlyAMoveToAnotherControlOfTheFormLeavesTheField) {
+  Button cancel(*dialog, ButtonDesign{.name = L"Button2",
+                                      .place = {336, 268, 75, 25},
+                                      .caption = L"Отмена",
+                                      .isCancel = true,
+                                      .modalResult = Form::kModalCancel});
+  for (const FocusMove& move : kFocusMoves) {
+    ShowDialog();
+    field->SetFocus();
+    ::SetWindowTextW(field->Handle(), L"500");
+    events.clear();
+    MoveFocus(move, *dialog, *other, cancel);
+    app.ProcessMessages();
+    EXPECT_NE(::GetFocus(), field->Handle()) << move.where;
+    if (move.leaves) {
+      EXPECT_EQ(events, (std::vector<std::wstring>{L"change edLessLen", L"exit edLessLen"}))
+          << move.where;
+      EXPECT_EQ(field->Text(), L"100") << move.where;
+    } else {
+      EXPECT_TRUE(events.empty()) << move.where;
+      EXPECT_EQ(field->Text(), L"500") << move.where;
+    }
+    field->SetValue(45);
+  }
+}
 
 TEST_F(NumericFieldTest, TypingTakesDigitsAndSignsAndRefusesOtherCharacters) {
   ShowDialog();
@@ -168,6 +224,29 @@ TEST_F(MaskedTimeFieldTest, LeavingAnEditedIncompleteFieldIsRefusedAndEscapeAban
   EXPECT_EQ(reports.size(), 1u);
 }
 
+TEST_F(MaskedTimeFieldTest, OnlyAMoveToAnotherControlOfTheFormChecksTheField) {
+  Button cancel(*dialog, ButtonDesign{.name = L"Button2",
+                                      .place = {336, 268, 75, 25},
+                                      .caption = L"Отмена",
+                                      .isCancel = true,
+                                      .modalResult = Form::kModalCancel});
+  for (const FocusMove& move : kFocusMoves) {
+    reports.clear();
+    ShowDialog();
+    field->SetFocus();
+    ::SendMessageW(field->Handle(), EM_SETSEL, 4, 5);
+    Type(L"\b");
+    ASSERT_EQ(field->Text(), L"08:3 ") << move.where;
+    MoveFocus(move, *dialog, *other, cancel);
+    app.ProcessMessages();
+    EXPECT_EQ(reports.size(), move.leaves ? 1u : 0u) << move.where;
+    if (move.leaves) {
+      EXPECT_EQ(::GetFocus(), field->Handle()) << move.where << ": refused";
+    }
+    field->SetText(L"08:30");
+  }
+}
+
 TEST_F(MaskedTimeFieldTest, AnIncompleteFieldTheUserDidNotEditMayBeLeft) {
   field->SetText(L"");
   ShowDialog();
@@ -183,6 +262,72 @@ TEST_F(MaskedTimeFieldTest, APasteOrAReplacedSelectionIsTypedThroughTheMask) {
   ::SendMessageW(field->Handle(), EM_SETSEL, 0, 5);
   ::SendMessageW(field->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"7:4-5"));
   EXPECT_EQ(field->Text(), L"7 :45") << "typed from the first place, the colon jumps";
+}
+
+// Taken as far as it fits, it is an edit of the field: Escape abandons it.
+TEST_F(MaskedTimeFieldTest, APasteEndingInARefusedCharacterIsAnEdit) {
+  ShowDialog();
+  field->SetFocus();
+  ::SendMessageW(field->Handle(), EM_SETSEL, 0, 5);
+  ::SendMessageW(field->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"9:45 "));
+  EXPECT_EQ(field->Text(), L"9 :45");
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(field->Text(), L"08:30");
+}
+
+// The real clipboard: the block's own reading is tested with the mask's
+// rules (Wine ends every text block it hands out with a zero of its own).
+TEST_F(MaskedTimeFieldTest, APasteTakesTheClipboardsTextThroughTheMask) {
+  ShowDialog();
+  ASSERT_TRUE(::OpenClipboard(dialog->Handle()));
+  ::EmptyClipboard();
+  const wchar_t text[] = L"7:45";
+  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(text));
+  ASSERT_NE(block, nullptr);
+  ::memcpy(::GlobalLock(block), text, sizeof(text));
+  ::GlobalUnlock(block);
+  ASSERT_NE(::SetClipboardData(CF_UNICODETEXT, block), nullptr);
+  ::CloseClipboard();
+  field->SetFocus();
+  ::SendMessageW(field->Handle(), EM_SETSEL, 0, 5);
+  ::SendMessageW(field->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(field->Text(), L"7 :45");
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(field->Text(), L"08:30") << "a paste is an edit";
+}
+
+class TextFieldTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    field = std::make_unique<TextField>(*dialog, TextFieldDesign{.name = L"edTimeServer",
+                                                                 .place = {16, 138, 233, 21},
+                                                                 .text = L"ntp.local",
+                                                                 .maxLength = 12,
+                                                                 .onChange = Record(L"change")});
+  }
+
+  std::unique_ptr<TextField> field;
+};
+
+TEST_F(TextFieldTest, TypingChangesTheTextUpToItsLengthAndRaisesAChangeForEachNewText) {
+  EXPECT_EQ(ShownText(field->Handle()), L"ntp.local");
+  ShowDialog();
+  field->SetFocus();
+  ::SendMessageW(field->Handle(), EM_SETSEL, 0, -1);
+  Type(L"10.0.0.5:11123");
+  EXPECT_EQ(field->Text(), L"10.0.0.5:111");
+  EXPECT_EQ(ShownText(field->Handle()), L"10.0.0.5:111");
+  EXPECT_EQ(events.size(), 12u);
+  EXPECT_EQ(events.back(), L"change edTimeServer");
+}
+
+TEST_F(TextFieldTest, CodeSettingTheTextItHasRaisesNothing) {
+  field->SetText(L"ntp.local");
+  EXPECT_TRUE(events.empty());
+  field->SetText(L"");
+  EXPECT_EQ(field->Text(), L"");
+  EXPECT_EQ(events, std::vector<std::wstring>{L"change edTimeServer"});
 }
 
 }  // namespace

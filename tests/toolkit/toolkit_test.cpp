@@ -13,11 +13,13 @@ void ToolkitTest::SetUp() {
   app.SetTitle(kTitle);
   app.SetErrorReportSink(
       [this](const Application::ErrorReport& report) { reports.push_back(report); });
+  app.SetProcessEnd([this] { ++processEnds; });
 }
 
 void ToolkitTest::TearDown() {
   app.ProcessMessages();
   app.SetErrorReportSink({});
+  app.SetProcessEnd({});
   app.OnActivate = nullptr;
   app.OnDeactivate = nullptr;
   app.SetMainFormHandle(nullptr);

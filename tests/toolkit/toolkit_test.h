@@ -15,8 +15,9 @@
 
 namespace ostrevin::toolkit {
 
-// Every toolkit test runs with the application initialized, its title set
-// and its error report captured in `reports`.
+// Every toolkit test runs with the application initialized, its title set,
+// its error report captured in `reports` and the process end at the session's
+// end counted in `processEnds` instead of ending the test program.
 class ToolkitTest : public testing::Test {
  protected:
   static constexpr const wchar_t* kTitle = L"Ostrevin test";
@@ -26,6 +27,7 @@ class ToolkitTest : public testing::Test {
 
   Application& app = Application::Instance();
   std::vector<Application::ErrorReport> reports;
+  int processEnds = 0;
 };
 
 // Handles messages until the condition holds or the time runs out; true when

@@ -7,7 +7,11 @@
 
 #include <bit>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +74,13 @@ class LessonListTest : public WorkFormTest {
     ::SendMessageW(button, BM_CLICK, 0, 0);
     app.ProcessMessages();
   }
+  // The record saved as a file, then opened with "Открыть настройки...".
+  void Import(const Settings& record) {
+    const std::wstring file = folder + L"\\Импорт.INI";
+    SaveSettings(record, file);
+    testsupport::DialogBoxWatch answer([&](HWND box) { testsupport::AnswerFileDialog(box, file); });
+    Click(dialog->btnOpenData.Handle());
+  }
   std::vector<std::wstring> EndLabels() const {
     return {dialog->end1.Caption(), dialog->end2.Caption(), dialog->end3.Caption(),
             dialog->end4.Caption(), dialog->end5.Caption(), dialog->end6.Caption(),
@@ -79,7 +90,7 @@ class LessonListTest : public WorkFormTest {
   std::unique_ptr<TLessonListF> dialog;
 };
 
-TEST_F(LessonListTest, TheDialogHasItsCaptionSizeAndFourTabsAndOpensOnTheGeneralTab) {
+TEST_F(LessonListTest, TheDialogHasItsCaptionSizeAndFiveTabsAndOpensOnTheGeneralTab) {
   TLessonListF& d = NewDialog();
   EXPECT_EQ(d.Caption(), L"Настройки");
   RECT client{};
@@ -88,9 +99,10 @@ TEST_F(LessonListTest, TheDialogHasItsCaptionSizeAndFourTabsAndOpensOnTheGeneral
   EXPECT_EQ(client.bottom, 349);
   const LONG style = ::GetWindowLongW(d.Handle(), GWL_STYLE);
   EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-  ASSERT_EQ(d.PageControl1.PageCount(), 4);
-  const wchar_t* captions[] = {L"Расписание уроков и звонков", L"Общие", L"Звуки", L"О программе"};
-  for (int index = 0; index < 4; ++index) {
+  ASSERT_EQ(d.PageControl1.PageCount(), 5);
+  const wchar_t* captions[] = {L"Расписание уроков и звонков", L"Общие", L"Звуки", L"Звонки",
+                               L"О программе"};
+  for (int index = 0; index < 5; ++index) {
     wchar_t text[64] = {};
     TCITEMW item{};
     item.mask = TCIF_TEXT;
@@ -108,9 +120,8 @@ TEST_F(LessonListTest, ShowingTheFilesDefaultsChangesNothing) {
   const Settings before = settings;
   ShowDialog();
   EXPECT_EQ(settings, before);
-  EXPECT_EQ(EndLabels(), (std::vector<std::wstring>{L"9:15", L"10:15", L"11:15", L"12:15", L"13:10",
-                                                    L"14:05", L"15:00"}))
-      << "the end labels keep their first captions";
+  EXPECT_EQ(EndLabels(), (std::vector<std::wstring>{L"09:15", L"10:15", L"11:15", L"12:15",
+                                                    L"13:10", L"14:05", L"15:00"}));
   EXPECT_EQ(dialog->DaysList.ItemIndex(), 0);
   EXPECT_EQ(dialog->edBlendVal.Text(), L"49") << "127 shows as 49 %";
   EXPECT_EQ(services.autoRunQueries,
@@ -118,7 +129,7 @@ TEST_F(LessonListTest, ShowingTheFilesDefaultsChangesNothing) {
   EXPECT_FALSE(dialog->cbAutoStart.Checked());
 }
 
-TEST_F(LessonListTest, ShowingARecordThatDiffersFromTheControlsRunsTheirHandlers) {
+TEST_F(LessonListTest, ShowingARecordShowsWhatItsControlsCanAndChangesNothingInIt) {
   settings.Lesson(1, 2) = true;
   settings.StartTime(1) = EncodeTimeOfDay(8, 30, 15, 0);  // seconds from a hand-edited file
   settings.StartTime(3) = EncodeTimeOfDay(10, 40, 0, 0);
@@ -127,37 +138,94 @@ TEST_F(LessonListTest, ShowingARecordThatDiffersFromTheControlsRunsTheirHandlers
   settings.FinishPartSounds = fpsFinalStart;
   settings.CountDown = true;
   settings.bWarnBeforeLesson = true;
-  settings.WarnVal = 7;
+  settings.WarnVal = 70;  // above the field's limit of 60 minutes
   settings.IsBlend = false;
   services.autoRun = true;
+  const Settings shown = settings;
   TLessonListF& d = ShowDialog();
 
+  EXPECT_EQ(settings, shown);
+  EXPECT_EQ(Bits(settings.StartTime(1)), Bits(EncodeTimeOfDay(8, 30, 15, 0)));
   EXPECT_TRUE(d.cb2.Checked());
   EXPECT_TRUE(d.cbAutoStart.Checked());
+  EXPECT_EQ(d.MaskEdit1.Text(), L"08:30");
   EXPECT_EQ(d.MaskEdit3.Text(), L"10:40");
   EXPECT_EQ(d.edLessLen.Text(), L"60");
-  EXPECT_EQ(settings.LessLen, 600) << "whole minutes";
-  EXPECT_EQ(settings.IntroTime, 300) << "within the field's limits";
-  EXPECT_EQ(Bits(settings.StartTime(1)), Bits(EncodeTimeOfDay(8, 30, 0, 0)))
-      << "stored again without its seconds when the length changed";
+  EXPECT_EQ(d.edIntroTime.Text(), L"30");
   EXPECT_EQ(EndLabels(), (std::vector<std::wstring>{L"09:30", L"10:30", L"11:40", L"12:30",
                                                     L"13:25", L"14:20", L"15:15"}));
   EXPECT_EQ(d.rgFinishPartSnd.ItemIndex(), 1);
-  EXPECT_FALSE(settings.CountDown) << "a fresh dialog's radio group starts on every minute";
-  EXPECT_FALSE(d.cbCountDown.Checked());
+  EXPECT_TRUE(d.cbCountDown.Checked());
   EXPECT_TRUE(d.edWarnVal.Enabled());
-  EXPECT_EQ(d.edWarnVal.Text(), L"7");
+  EXPECT_EQ(d.edWarnVal.Text(), L"60");
   EXPECT_FALSE(d.edBlendVal.Enabled());
 }
 
-TEST_F(LessonListTest, AllSoundsOffOnAFreshDialogTurnsTheOtherSoundsOff) {
-  settings.AllSndsOFF = true;
+// Records whose controls' handlers, were they run while the controls are
+// set, would write other settings (or their own again, brought within a
+// field).
+struct ShownRecord {
+  const char* what;
+  void (*change)(Settings& settings);
+};
+const ShownRecord kShownRecords[] = {
+    {"all sounds off with the sounds themselves on", [](Settings& s) { s.AllSndsOFF = true; }},
+    {"all sounds on with the sounds themselves off",
+     [](Settings& s) {
+       s.StartStopSnd = false;
+       s.IntroPartSnd = false;
+       s.FinishPartSounds = fpsNone;
+     }},
+    {"all sounds off, a final-part start sound and the count-down",
+     [](Settings& s) {
+       s.AllSndsOFF = true;
+       s.FinishPartSounds = fpsFinalStart;
+       s.CountDown = true;
+     }},
+    {"a warning beyond its field's limit",
+     [](Settings& s) {
+       s.bWarnBeforeLesson = true;
+       s.WarnVal = 90;
+     }},
+    {"lengths that are no whole minutes or beyond their fields",
+     [](Settings& s) {
+       s.LessLen = 455;
+       s.IntroTime = 400;
+       s.FinishTime = 5;
+     }},
+    {"the file's defaults", [](Settings&) {}},
+};
+
+TEST_F(LessonListTest, AFreshDialogShowsEachRecordAndKeepsItAsItIs) {
+  for (const ShownRecord& record : kShownRecords) {
+    settings = test_support::SettingsFileDefaults();
+    record.change(settings);
+    const Settings shown = settings;
+    ShowDialog();
+    EXPECT_EQ(settings, shown) << record.what;
+    dialog.reset();
+  }
+}
+
+// One after the other into the same dialog: each file meets the controls as
+// the file before left them (all sounds off checked, then a file with all
+// sounds on, ...).
+TEST_F(LessonListTest, AnImportedFileIsWhatTheDialogShowsAndKeeps) {
   TLessonListF& d = ShowDialog();
-  EXPECT_FALSE(settings.StartStopSnd);
-  EXPECT_FALSE(settings.IntroPartSnd);
-  EXPECT_EQ(settings.FinishPartSounds, fpsNone);
-  EXPECT_FALSE(d.cbStartStopSnd.Enabled());
-  EXPECT_FALSE(d.rgFinishPartSnd.Enabled());
+  for (const ShownRecord& record : kShownRecords) {
+    Settings inFile = test_support::SettingsFileDefaults();
+    record.change(inFile);
+    Import(inFile);
+    EXPECT_EQ(settings, inFile) << record.what;
+    EXPECT_EQ(d.cbAllSndsOFF.Checked(), inFile.AllSndsOFF) << record.what;
+    EXPECT_EQ(d.cbStartStopSnd.Checked(), inFile.StartStopSnd) << record.what;
+    EXPECT_EQ(d.cbStartStopSnd.Enabled(), !inFile.AllSndsOFF) << record.what;
+    EXPECT_EQ(d.cbIntroPartSnd.Checked(), inFile.IntroPartSnd) << record.what;
+    EXPECT_EQ(d.rgFinishPartSnd.ItemIndex(), inFile.FinishPartSounds) << record.what;
+    EXPECT_EQ(d.rgFinishPartSnd.Enabled(), !inFile.AllSndsOFF) << record.what;
+    EXPECT_EQ(d.cbCountDown.Checked(), inFile.CountDown) << record.what;
+  }
+  EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(LessonListTest, TheSlotBoxesShowAndEditTheDaySelectedByTheUser) {
@@ -277,7 +345,9 @@ TEST_F(LessonListTest, TheLinkOpensItsAddress) {
   const LPARAM middle = MAKELPARAM((link.left + link.right) / 2, (link.top + link.bottom) / 2);
   ::SendMessageW(d.TabSheet3.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
   ::SendMessageW(d.TabSheet3.Handle(), WM_LBUTTONUP, 0, middle);
-  EXPECT_EQ(services.openedUrls, std::vector<std::wstring>{d.lbURL.Caption()});
+  EXPECT_EQ(d.lbURL.Caption(), L"www.ostrevin.org");
+  EXPECT_EQ(services.openedUrls, std::vector<std::wstring>{L"https://www.ostrevin.org"})
+      << "with its scheme, never a file of that name";
 }
 
 // On "Общие" two rows below the opacity: the row between belongs to the
@@ -309,16 +379,41 @@ TEST_F(LessonListTest, TheFullScreenOptionShowsTheSettings) {
   EXPECT_TRUE(d.cbYieldToFullScreen.Checked());
 }
 
-TEST_F(LessonListTest, AFailedAutostartQueryIsReportedAndStopsTheBindingThere) {
-  settings.LessLen = 600;
-  services.autoRunFails = true;
+TEST_F(LessonListTest, TheBellsTabShowsTheOffsetInWordsAndTheServersName) {
+  settings.BellOffset = -40;
+  settings.JoinLesson = false;
+  settings.TimeServer = L"ntp.school.local:11123";
   TLessonListF& d = ShowDialog();
-  ASSERT_EQ(reports.size(), 1u);
-  EXPECT_EQ(reports[0].text, L"Invalid data type for 'Ostrevin'")
-      << "a quotation mark is below the full stop: none is added";
-  EXPECT_TRUE(d.Visible());
-  EXPECT_EQ(d.edLessLen.Text(), L"45");
-  EXPECT_EQ(settings.LessLen, 600);
+  EXPECT_EQ(d.rgBellDirection.ItemIndex(), 1);  // "отстаёт на"
+  EXPECT_EQ(d.edBellOffset.Text(), L"40");
+  EXPECT_FALSE(d.cbJoinLesson.Checked());
+  EXPECT_EQ(ShownText(d.edTimeServer.Handle()), L"ntp.school.local:11123");
+  EXPECT_EQ(settings.BellOffset, -40) << "showing the dialog keeps the offset";
+  EXPECT_EQ(::GetParent(d.edBellOffset.Handle()), d.TabSheet5.Handle());
+  EXPECT_EQ(::GetParent(d.cbJoinLesson.Handle()), d.TabSheet2.Handle());
+}
+
+TEST_F(LessonListTest, TheWayAndTheSecondsOfTheBellMakeTheOffset) {
+  TLessonListF& d = ShowDialog();
+  TypeInto(d.edBellOffset.Handle(), L"25");
+  EXPECT_EQ(settings.BellOffset, 25) << "ahead by default";
+  d.rgBellDirection.SetItemIndex(1);
+  EXPECT_EQ(settings.BellOffset, -25);
+  TypeInto(d.edBellOffset.Handle(), L"4000");
+  EXPECT_EQ(settings.BellOffset, -3600) << "an hour at most";
+  d.rgBellDirection.SetItemIndex(0);
+  EXPECT_EQ(settings.BellOffset, 3600);
+}
+
+TEST_F(LessonListTest, TheJoiningBoxAndTheServersNameGoIntoTheSettings) {
+  TLessonListF& d = ShowDialog();
+  ASSERT_TRUE(d.cbJoinLesson.Checked());
+  Click(d.cbJoinLesson.Handle());
+  EXPECT_FALSE(settings.JoinLesson);
+  TypeInto(d.edTimeServer.Handle(), L"  10.0.0.5:123 ");
+  EXPECT_EQ(settings.TimeServer, L"10.0.0.5:123");
+  ::SetWindowTextW(d.edTimeServer.Handle(), L"");
+  EXPECT_EQ(settings.TimeServer, L"");
 }
 
 // OK pressed with the keyboard: Enter on the dialog, as the user does.
@@ -367,6 +462,104 @@ TEST_F(ConfirmTest, OkRegistersAutostartAsTheBoxSays) {
             (std::vector<RecordingServices::AutoRunCall>{{L"Ostrevin", ProgramPath(), true}}));
 }
 
+TEST_F(ConfirmTest, AFailedAutostartCheckIsReportedTheRestIsShownAndOkLeavesAutostartAlone) {
+  settings.LessLen = 600;
+  services.autoRunFails = true;
+  TLessonListF& d = ShowDialog();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].text, L"Invalid data type for 'Ostrevin'")
+      << "a quotation mark is below the full stop: none is added";
+  EXPECT_TRUE(d.Visible());
+  EXPECT_FALSE(d.cbAutoStart.Checked());
+  EXPECT_EQ(d.edLessLen.Text(), L"60") << "the binding went on";
+  PressOk();
+  EXPECT_EQ(d.ModalResult(), Form::kModalOk);
+  EXPECT_TRUE(services.autoRunSets.empty()) << "nobody asked";
+}
+
+TEST_F(ConfirmTest, AfterAFailedCheckTheBoxChangedByTheTeacherDecides) {
+  const bool wanted[] = {true, false};
+  for (bool want : wanted) {
+    services.autoRunFails = true;
+    services.autoRunSets.clear();
+    TLessonListF& d = ShowDialog();
+    Click(d.cbAutoStart.Handle());
+    if (!want) Click(d.cbAutoStart.Handle());
+    PressOk();
+    EXPECT_EQ(services.autoRunSets,
+              (std::vector<RecordingServices::AutoRunCall>{{L"Ostrevin", ProgramPath(), want}}));
+    dialog.reset();
+  }
+}
+
+TEST_F(ConfirmTest, AnImportKeepsTheAutostartBoxAsTheTeacherHasIt) {
+  TLessonListF& d = ShowDialog();
+  Click(d.cbAutoStart.Handle());
+  Import(test_support::SettingsFileDefaults());
+  EXPECT_TRUE(d.cbAutoStart.Checked());
+  EXPECT_EQ(services.autoRunQueries.size(), 1u) << "asked once, as the dialog showed";
+  PressOk();
+  EXPECT_EQ(services.autoRunSets,
+            (std::vector<RecordingServices::AutoRunCall>{{L"Ostrevin", ProgramPath(), true}}));
+}
+
+// Enter in a field is a press on OK, which leaves the field first: an
+// incomplete start time is reported over the open dialog, which stays open
+// until the time is whole again or its edit abandoned.
+TEST_F(ConfirmTest, EnterWithAnIncompleteStartTimeReportsItAndTheDialogStaysOpen) {
+  TLessonListF& d = ShowDialog();
+  d.PageControl1.SetActivePage(d.TabSheet1);
+  HWND field = d.MaskEdit1.Handle();
+  ::SetFocus(field);
+  ::SendMessageW(field, EM_SETSEL, 5, 5);
+  ::PostMessageW(field, WM_CHAR, L'\b', 1);
+  app.ProcessMessages();
+  ASSERT_EQ(d.MaskEdit1.Text(), L"08:3 ");
+  ::PostMessageW(field, WM_KEYDOWN, VK_RETURN, 1);
+  app.ProcessMessages();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].text, L"Invalid input value.  Use escape key to abandon changes.");
+  EXPECT_EQ(d.ModalResult(), 0) << "the dialog stays open";
+  EXPECT_EQ(::GetFocus(), field);
+  EXPECT_TRUE(services.autoRunSets.empty());
+
+  ::PostMessageW(field, WM_KEYDOWN, VK_ESCAPE, 1);
+  app.ProcessMessages();
+  EXPECT_EQ(d.MaskEdit1.Text(), L"08:30");
+  EXPECT_EQ(d.ModalResult(), 0) << "the first Escape abandons the edit";
+  ::PostMessageW(field, WM_KEYDOWN, VK_RETURN, 1);
+  app.ProcessMessages();
+  EXPECT_EQ(d.ModalResult(), Form::kModalOk);
+  EXPECT_EQ(reports.size(), 1u);
+}
+
+struct ClosingKey {
+  UINT key;
+  int modalResult;
+  std::int32_t blendVal;
+};
+
+// The opacity is stored when its field is left for another control: Enter
+// leaves it for OK; Escape cancels and leaves no field, and neither does the
+// dialog going away.
+TEST_F(ConfirmTest, AnOpacityTypedThenEnterIsStoredAndThenEscapeIsNot) {
+  const ClosingKey keys[] = {{VK_ESCAPE, Form::kModalCancel, 127},
+                             {VK_RETURN, Form::kModalOk, 230}};
+  for (const ClosingKey& c : keys) {
+    settings = test_support::SettingsFileDefaults();
+    TLessonListF& d = ShowDialog();
+    TypeInto(d.edBlendVal.Handle(), L"90");
+    ::PostMessageW(d.edBlendVal.Handle(), WM_KEYDOWN, c.key, 1);
+    app.ProcessMessages();
+    EXPECT_EQ(d.ModalResult(), c.modalResult) << c.key;
+    d.SetVisible(false);  // as the modal loop ends
+    app.ProcessMessages();
+    EXPECT_EQ(settings.BlendVal, c.blendVal) << c.key;
+    dialog.reset();
+  }
+  EXPECT_TRUE(reports.empty());
+}
+
 TEST_F(LessonListTest, ExportThenImportBringsBackTheExportedSettings) {
   TLessonListF& d = ShowDialog();
   TypeInto(d.edLessLen.Handle(), L"40");
@@ -392,6 +585,100 @@ TEST_F(LessonListTest, ExportThenImportBringsBackTheExportedSettings) {
   EXPECT_EQ(d.edLessLen.Text(), L"40") << "the controls bound again";
   EXPECT_TRUE(d.cb3.Checked());
   EXPECT_TRUE(d.Visible()) << "the dialog stays open";
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+  std::ofstream file(std::filesystem::path(path), std::ios::binary);
+  file << bytes;
+}
+
+std::string ReadBytes(const std::wstring& path) {
+  std::ifstream file(std::filesystem::path(path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Answers the file dialog with a name, then keeps the message box that
+// follows and presses a button in it.
+class FileThenBox {
+ public:
+  FileThenBox(std::wstring name, WPARAM button)
+      : watch_([this, name = std::move(name), button](HWND box) {
+          if (answered_++ == 0) {
+            testsupport::AnswerFileDialog(box, name);
+            return;
+          }
+          boxes.push_back(testsupport::ReadDialogBox(box));
+          ::PostMessageW(box, WM_COMMAND, button, 0);
+        }) {}
+
+  std::vector<testsupport::DialogBoxContents> boxes;
+
+ private:
+  int answered_ = 0;
+  testsupport::DialogBoxWatch watch_;
+};
+
+TEST_F(LessonListTest, ImportRefusesWhatIsNoSettingsFileWithAMessageAndChangesNothing) {
+  TLessonListF& d = ShowDialog();
+  TypeInto(d.edLessLen.Handle(), L"40");
+  Click(d.cb3.Handle());
+  const Settings before = settings;
+  struct Case {
+    const wchar_t* name;
+    std::optional<std::string> bytes;  // none: no such file
+    std::wstring says;
+  };
+  const Case cases[] = {
+      {L"missing.INI", std::nullopt, L" не найден."},
+      {L"report.doc", std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0\0\0report", 18),
+       L" — не файл настроек Ostrevin."},
+      {L"other.ini", "[Other]\r\nLessLen=300\r\n", L" — не файл настроек Ostrevin."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.name)));
+    const std::wstring path = folder + L"\\" + c.name;
+    if (c.bytes) WriteBytes(path, *c.bytes);
+    FileThenBox answer(path, IDOK);
+    Click(d.btnOpenData.Handle());
+    ASSERT_EQ(answer.boxes.size(), 1u);
+    EXPECT_EQ(answer.boxes[0].title, L"Ostrevin");
+    EXPECT_TRUE(answer.boxes[0].HasIcon(::LoadIconW(nullptr, IDI_HAND)));
+    const std::wstring more =
+        c.bytes ? L" Выберите файл, сохранённый кнопкой «Сохранить настройки как...»." : L"";
+    EXPECT_TRUE(answer.boxes[0].HasText(L"Файл «" + path + L"»" + c.says +
+                                        L"\n\nНастройки не изменены." + more))
+        << testing::PrintToString(answer.boxes[0].texts);
+    EXPECT_EQ(settings, before);
+    EXPECT_EQ(d.edLessLen.Text(), L"40");
+    EXPECT_TRUE(d.cb3.Checked());
+  }
+}
+
+TEST_F(LessonListTest, ExportOntoAnotherProgramsFileAsksBeforeReplacingItWithAWholeSettingsFile) {
+  TLessonListF& d = ShowDialog();
+  TypeInto(d.edLessLen.Handle(), L"40");
+  const std::wstring path = folder + L"\\other.ini";
+  const std::string other = "[Other]\r\nkey=value\r\n";
+  WriteBytes(path, other);
+  const std::wstring question = L"Файл «" + path +
+                                L"» — не файл настроек Ostrevin.\n\nЗаменить его файлом "
+                                L"настроек? Всё, что в нём сейчас, будет потеряно.";
+  {
+    FileThenBox answer(path, IDNO);
+    Click(d.btnSaveDataAs.Handle());
+    ASSERT_EQ(answer.boxes.size(), 1u);
+    EXPECT_TRUE(answer.boxes[0].HasText(question));
+    EXPECT_TRUE(answer.boxes[0].HasIcon(::LoadIconW(nullptr, IDI_EXCLAMATION)));
+    EXPECT_EQ(ReadBytes(path), other);
+  }
+  FileThenBox answer(path, IDYES);
+  Click(d.btnSaveDataAs.Handle());
+  ASSERT_EQ(answer.boxes.size(), 1u);
+  EXPECT_EQ(ReadBytes(path).rfind("[1]\r\n1=0\r\n", 0), 0u) << "a whole settings file";
+  EXPECT_EQ(ReadBytes(path).find("[Other]"), std::string::npos);
+  Settings inFile;
+  EXPECT_EQ(ImportSettings(inFile, path), ImportResult::kImported);
+  EXPECT_EQ(inFile, settings);
 }
 
 }  // namespace

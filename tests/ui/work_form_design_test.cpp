@@ -235,12 +235,13 @@ bool MenuItemChecked(HMENU menu, UINT position) {
 TEST_F(WorkFormDesignTest, TrayMenuListsItsItemsWithShowAsTheBoldDefault) {
   TWorkF& workF = CreateForm();
   HMENU menu = workF.TrayPopup.Handle();
-  ASSERT_EQ(::GetMenuItemCount(menu), 5);
+  ASSERT_EQ(::GetMenuItemCount(menu), 6);
   EXPECT_EQ(MenuText(menu, 0), L"Показать");
   EXPECT_EQ(MenuText(menu, 1), L"Показывать номер текущего урока");
   EXPECT_EQ(MenuText(menu, 2), L"Настройки\tF12");
-  EXPECT_TRUE(::GetMenuState(menu, 3, MF_BYPOSITION) & MF_SEPARATOR);
-  EXPECT_EQ(MenuText(menu, 4), L"Выход");
+  EXPECT_EQ(MenuText(menu, 3), L"Звонок прозвенел");
+  EXPECT_TRUE(::GetMenuState(menu, 4, MF_BYPOSITION) & MF_SEPARATOR);
+  EXPECT_EQ(MenuText(menu, 5), L"Выход");
   EXPECT_EQ(::GetMenuDefaultItem(menu, TRUE, 0), 0u);
 }
 

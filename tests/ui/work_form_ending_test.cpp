@@ -89,8 +89,9 @@ void ClickExitButton(WorkFormTest&, TWorkF& workF) {
                  reinterpret_cast<LPARAM>(workF.ToolBar1.Handle()));
 }
 
+// "Выход" is the menu's last item.
 void ChooseExitInTrayMenu(WorkFormTest&, TWorkF& workF) {
-  workF.TrayPopup.Choose(4);
+  workF.TrayPopup.Choose(::GetMenuItemCount(workF.TrayPopup.Handle()) - 1);
 }
 
 void SendCloseMessage(WorkFormTest&, TWorkF& workF) {
@@ -139,6 +140,10 @@ TEST_P(SessionEndTest, SavesBeforeTheSessionEndsAndOnlyOnce) {
   if (!GetParam().formFirst) std::swap(told[0], told[1]);
   ::SendMessageW(told[0], WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
   EXPECT_EQ(SettingsInFile(), settings);
+  EXPECT_EQ(processEnds, 1);
+  EXPECT_FALSE(::IsWindow(window));
+  EXPECT_FALSE(tray.Shows(workF.AppTrayIcon.IconId())) << "the process ends: no icon stays behind";
+  EXPECT_FALSE(tray.Shows(workF.NumberTrayIcon.IconId()));
   ::DeleteFileW(settingsPath.c_str());
   if (::IsWindow(told[1])) ::SendMessageW(told[1], WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
   DestroyForm();
@@ -159,6 +164,53 @@ TEST_F(WorkFormEndingTest, ACancelledSessionEndSavesNothing) {
   ::SendMessageW(app.Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
   EXPECT_TRUE(::IsWindow(workF.Handle()));
   EXPECT_FALSE(SettingsFileExists());
+  EXPECT_EQ(processEnds, 0);
+}
+
+// Inside the end-of-day question's loop: the installer closes the program as
+// at logoff, and nobody answers the question.
+struct SessionEndDuringTheQuestion {
+  static void CALLBACK EndTheSession(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (!::FindWindowW(L"#32770", L"Confirm")) return;
+    ::KillTimer(nullptr, timer);
+    ::SendMessageW(toolkit::Application::Instance().Handle(), WM_ENDSESSION, TRUE,
+                   ENDSESSION_CLOSEAPP);
+  }
+};
+
+TEST_F(WorkFormEndingTest, TheSessionsEndSavesAndEndsTheProcessWhileTheEndOfDayQuestionIsOpen) {
+  TWorkF& workF = CreateForm();
+  ChangeSettings(settings);
+  bool questionOpenAtTheEnd = false;
+  Settings savedAtTheEnd;
+  app.SetProcessEnd([&] {
+    ++processEnds;
+    savedAtTheEnd = SettingsInFile();
+    HWND question = ::FindWindowW(L"#32770", L"Confirm");
+    questionOpenAtTheEnd = question != nullptr;
+    // The test program goes on: the question is answered No for it.
+    if (question) ::PostMessageW(question, WM_COMMAND, IDNO, 0);
+  });
+  ::SetTimer(nullptr, 0, 10, &SessionEndDuringTheQuestion::EndTheSession);
+  workF.Timer.OnTimer();
+  EXPECT_EQ(processEnds, 1);
+  EXPECT_TRUE(questionOpenAtTheEnd);
+  EXPECT_EQ(savedAtTheEnd, settings);
+  EXPECT_TRUE(reports.empty());
+}
+
+// The save at the session's end fails: a report would wait for an answer
+// that nobody gives, and hold the end up; the process ends all the same.
+TEST_F(WorkFormEndingTest, AFailedSaveAtTheSessionsEndShowsNoBoxAndTheProcessEnds) {
+  WriteSettingsFile("[Common]\r\nLessLen=400\r\n");
+  TWorkF& workF = CreateForm();
+  const toolkit::UniqueKernelHandle lock(::CreateFileW(
+      settingsPath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
+  ::SendMessageW(app.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_EQ(processEnds, 1);
+  EXPECT_TRUE(reports.empty());
+  EXPECT_FALSE(::IsWindow(workF.Handle()));
 }
 
 // Inside the tray menu's own loop: picks its second item, the lesson number

@@ -111,9 +111,13 @@ TEST_P(StartWatchTest, AnIdleTickStartsOnlyAnEnabledSlotOfTodayAtItsMinute) {
   }
 }
 
-// Without the end-of-day question, which days without lessons would ask.
-const char kMondaySlot1[] = "[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n";
-const char kMondaySlot3[] = "[1]\r\n3=1\r\n[Common]\r\nbOfferExit=0\r\n";
+// Without the end-of-day question, which days without lessons would ask, and
+// without joining at start-up the lesson going on, so that only the tick's
+// start watch decides.
+const char kMondaySlot1[] =
+    "[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nJoinLesson=0\r\n";
+const char kMondaySlot3[] =
+    "[1]\r\n3=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nJoinLesson=0\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Slots, StartWatchTest,

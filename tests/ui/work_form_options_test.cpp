@@ -1,5 +1,6 @@
 // The timer window opens its settings dialog: reload, modal dialog, what OK
-// and Cancel leave, the open-dialog reference and the fading it holds off.
+// and Cancel leave, what is saved while it is open, the open-dialog reference
+// and the fading it holds off.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "dialog_boxes.h"
+#include "system/settings_storage.h"
 #include "toolkit/error_guard.h"
 #include "ui/frm_lesson_list.h"
 #include "work_form_test.h"
@@ -51,25 +54,96 @@ class WorkFormOptionsTest : public WorkFormTest {
   static inline WorkFormOptionsTest* current = nullptr;
 };
 
-TEST_F(WorkFormOptionsTest, TheDialogStartsFromTheFileAndAfterCancelItsEditsDriveTheClock) {
+TEST_F(WorkFormOptionsTest, TheDialogsEditsDriveTheClockAtOnceAndCancelPutsBackWhatItOpenedWith) {
   WriteSettingsFile("[Common]\r\nLessLen=450\r\nIsBlend=0\r\n");
   TWorkF& workF = CreateForm();
   settings.LessLen = 900;  // changed in memory, never saved
+  workF.acStartExecute();
   WhenDialogShows([&](TLessonListF& dialog) {
     EXPECT_EQ(dialog.edLessLen.Text(), L"45") << "read again from the file";
     TypeInto(dialog.edLessLen.Handle(), L"50");
+    for (int tick = 0; tick < 95; ++tick) Tick();
+    EXPECT_NE(workF.Clock.LessonState, lsIdle) << "47.5 minutes into a 50-minute lesson";
     ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
   });
   workF.acOptions.Execute();
   EXPECT_EQ(workF.LessonListF(), nullptr);
-  EXPECT_EQ(settings.LessLen, 500);
+  EXPECT_EQ(settings.LessLen, 450);
   EXPECT_EQ(SettingsInFile().LessLen, 450) << "Cancel saves nothing";
-
-  workF.acStartExecute();
-  for (int tick = 0; tick < 99; ++tick) Tick();
-  EXPECT_NE(workF.Clock.LessonState, lsIdle) << "49.5 minutes into a 50-minute lesson";
   Tick();
-  EXPECT_EQ(workF.Clock.LessonState, lsIdle);
+  EXPECT_EQ(workF.Clock.LessonState, lsIdle) << "48 minutes: past the 45 the lesson has again";
+}
+
+struct CancelWay {
+  const char* name;
+  void (*cancel)(TLessonListF& dialog);
+};
+
+// An imported file and an edit, then the dialog ended without OK, each way
+// the teacher (or the program's end) can: the settings are back to what the
+// dialog opened with, and the file is untouched.
+TEST_F(WorkFormOptionsTest, EveryWayOfCancellingPutsBackTheSettingsTheDialogOpenedWith) {
+  const CancelWay ways[] = {
+      {"Отмена", [](TLessonListF& d) { ::SendMessageW(d.Button2.Handle(), BM_CLICK, 0, 0); }},
+      {"Escape",
+       [](TLessonListF& d) {
+         ::PostMessageW(d.edIntroTime.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+       }},
+      {"the close box", [](TLessonListF& d) { ::PostMessageW(d.Handle(), WM_CLOSE, 0, 0); }},
+      {"the program's end", [](TLessonListF&) { toolkit::Application::Instance().Terminate(); }},
+  };
+  WriteSettingsFile("[Common]\r\nLessLen=450\r\nIntroTime=50\r\n[1]\r\n3=1\r\n");
+  Settings other = SettingsInFile();
+  other.LessLen = 600;
+  other.Lesson(2, 4) = true;
+  other.AllSndsOFF = true;
+  const std::wstring otherFile = folder + L"\\другой.INI";
+  SaveSettings(other, otherFile);
+  TWorkF& workF = CreateForm();
+  const Settings opened = SettingsInFile();
+  for (const CancelWay& way : ways) {
+    WhenDialogShows([&](TLessonListF& dialog) {
+      testsupport::DialogBoxWatch answer(
+          [&](HWND box) { testsupport::AnswerFileDialog(box, otherFile); });
+      ::SendMessageW(dialog.btnOpenData.Handle(), BM_CLICK, 0, 0);
+      EXPECT_EQ(settings, other) << way.name << ": the imported file drives the clock";
+      TypeInto(dialog.edIntroTime.Handle(), L"7");
+      way.cancel(dialog);
+    });
+    workF.acOptions.Execute();
+    EXPECT_EQ(settings, opened) << way.name;
+    EXPECT_EQ(SettingsInFile(), opened) << way.name;
+    EXPECT_EQ(workF.LessonListF(), nullptr) << way.name;
+  }
+  EXPECT_TRUE(reports.empty());
+}
+
+// The lesson number switch in the tray menu saves at once, also while the
+// dialog is open: the switch, never the dialog's edits before OK. The dialog's
+// box follows it, and it stays after Cancel.
+TEST_F(WorkFormOptionsTest, TheTraySwitchWhileTheDialogIsOpenSavesItselfButNoEditOfTheDialog) {
+  const bool oks[] = {false, true};
+  for (bool ok : oks) {
+    WriteSettingsFile("[Common]\r\nLessLen=450\r\nShowCurrNo=1\r\n");
+    TWorkF& workF = CreateForm();
+    WhenDialogShows([&](TLessonListF& dialog) {
+      TypeInto(dialog.edLessLen.Handle(), L"50");
+      workF.TrayPopup.Choose(1);  // "Показывать номер текущего урока"
+      EXPECT_FALSE(dialog.cbShowCurrNo.Checked());
+      EXPECT_FALSE(SettingsInFile().ShowCurrNo);
+      EXPECT_EQ(SettingsInFile().LessLen, 450) << "the length is not confirmed yet";
+      HWND button = ok ? dialog.btnOK.Handle() : dialog.Button2.Handle();
+      ::SendMessageW(button, BM_CLICK, 0, 0);
+    });
+    workF.acOptions.Execute();
+    EXPECT_FALSE(settings.ShowCurrNo) << ok;
+    EXPECT_FALSE(workF.NumberTrayIcon.IconVisible()) << ok;
+    EXPECT_FALSE(workF.acShowCurrNo.Checked()) << ok;
+    EXPECT_FALSE(SettingsInFile().ShowCurrNo) << ok;
+    EXPECT_EQ(SettingsInFile().LessLen, ok ? 500 : 450) << ok;
+    DestroyForm();
+  }
+  EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(WorkFormOptionsTest, F12OpensTheDialogOnTheFilesSettingsDroppingUnsavedChanges) {
@@ -106,6 +180,35 @@ TEST_F(WorkFormOptionsTest, OkSavesTheSettingsAndAppliesTheLessonNumberSwitch) {
   EXPECT_FALSE(stored.ShowCurrNo);
   EXPECT_EQ(stored.IntroTime, 70);
   EXPECT_EQ(services.autoRunSets.size(), 1u);
+}
+
+// Logoff, or an installer closing the program, while the dialog is open: the
+// settings are saved once, as the dialog found them, without its unconfirmed
+// edits, and the process ends with the dialog still open.
+TEST_F(WorkFormOptionsTest, TheSessionsEndWithTheDialogOpenSavesTheSettingsAsBeforeTheDialog) {
+  WriteSettingsFile("[Common]\r\nLessLen=450\r\nWarnVal=7\r\n");
+  TWorkF& workF = CreateForm();
+  bool dialogOpenAtTheEnd = false;
+  app.SetProcessEnd([&] {
+    ++processEnds;
+    dialogOpenAtTheEnd = workF.LessonListF() != nullptr;
+  });
+  WhenDialogShows([&](TLessonListF& dialog) {
+    ::SendMessageW(dialog.cbShowCurrNo.Handle(), BM_CLICK, 0, 0);
+    TypeInto(dialog.edLessLen.Handle(), L"50");
+    ::SetFocus(dialog.cbShowCurrNo.Handle());
+    EXPECT_FALSE(settings.ShowCurrNo) << "the edit is in force in memory";
+    ::SendMessageW(app.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  });
+  workF.acOptions.Execute();
+  EXPECT_EQ(processEnds, 1);
+  EXPECT_TRUE(dialogOpenAtTheEnd);
+  EXPECT_EQ(KeysInFile(L"Common").size(), 10u) << "saved at the end";
+  const Settings stored = SettingsInFile();
+  EXPECT_EQ(stored.LessLen, 450);
+  EXPECT_EQ(stored.WarnVal, 7);
+  EXPECT_TRUE(stored.ShowCurrNo);
+  EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(WorkFormOptionsTest, WhileTheDialogIsOpenNeitherFadeRunsAndTheFlagStays) {
@@ -194,6 +297,36 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayOfferWaitsForALessonEnteredInTheDialog) {
   Tick();
   ::KillTimer(nullptr, answering);
   EXPECT_EQ(EndOfDayQuestions::asked, 1) << "Monday's lesson is over";
+  EXPECT_TRUE(reports.empty());
+}
+
+// With no settings file, on a Wednesday morning, the teacher begins the
+// timetable with Monday's first lesson: the ticks while the dialog is open ask
+// nothing over it, and Wednesday, which has no lesson, gets the question at
+// the first tick after OK.
+TEST_F(WorkFormOptionsTest, TheEndOfDayQuestionNeverComesOverTheSettingsDialog) {
+  EndOfDayQuestions::asked = 0;
+  const UINT_PTR answering = ::SetTimer(nullptr, 0, 10, &EndOfDayQuestions::AnswerNo);
+  clock.Set(3, 7, 50);
+  TWorkF& workF = CreateForm();
+  int askedWhileOpen = -1;
+  WhenDialogShows([&](TLessonListF& dialog) {
+    ::SendMessageW(dialog.cb1.Handle(), BM_CLICK, 0, 0);  // Monday, lesson 1
+    clock.Set(3, 7, 50, 30);
+    Tick();
+    clock.Set(3, 7, 51);
+    Tick();
+    askedWhileOpen = EndOfDayQuestions::asked;
+    ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
+  });
+  workF.acOptions.Execute();
+  ASSERT_TRUE(SettingsInFile().Lesson(1, 1));
+  EXPECT_EQ(askedWhileOpen, 0);
+
+  clock.Set(3, 7, 51, 30);
+  Tick();
+  ::KillTimer(nullptr, answering);
+  EXPECT_EQ(EndOfDayQuestions::asked, 1);
   EXPECT_TRUE(reports.empty());
 }
 

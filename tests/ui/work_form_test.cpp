@@ -4,7 +4,10 @@
 #include <fstream>
 
 #include "base/app_error.h"
-#include "system/settings_storage.h"
+#include "settings/settings_store.h"
+#include "system/ansi_code_page_win32.h"
+#include "system/regional_time_format_win32.h"
+#include "system/settings_disk_win32.h"
 
 namespace ostrevin::uitest {
 namespace {
@@ -44,6 +47,8 @@ void RemoveFolder(const std::wstring& folder) {
 }  // namespace
 
 void SettableClock::Set(int dayOfWeek, int hour, int minute, int second) {
+  // In the week from Sunday 6 September 2026: the date follows the weekday.
+  now_.day = 6 + dayOfWeek;
   now_.dayOfWeek = dayOfWeek;
   now_.hour = hour;
   now_.minute = minute;
@@ -103,6 +108,7 @@ void WorkFormTest::SetUp() {
   }
   app.SetErrorReportSink(
       [this](const toolkit::Application::ErrorReport& report) { reports.push_back(report); });
+  app.SetProcessEnd([this] { ++processEnds; });
   folder = NewFolder();
   settingsPath = folder + L"\\Ostrevin.INI";
 }
@@ -110,6 +116,7 @@ void WorkFormTest::SetUp() {
 void WorkFormTest::TearDown() {
   DestroyForm();
   app.SetErrorReportSink(nullptr);
+  app.SetProcessEnd(nullptr);
   RemoveFolder(folder);
 }
 
@@ -159,9 +166,14 @@ std::vector<std::wstring> WorkFormTest::KeysInFile(const wchar_t* section) const
   return keys;
 }
 
+// Read apart from the program's own settings store, which would count the
+// read as the program's.
 Settings WorkFormTest::SettingsInFile() const {
+  SystemSettingsDisk disk;
+  const SystemAnsiCodePage codePage;
+  SettingsStore store(disk, codePage);
   Settings stored;
-  LoadSettings(stored, settingsPath);
+  store.Load(stored, settingsPath, ReadRegionalTimeFormat());
   return stored;
 }
 

@@ -152,6 +152,8 @@ class WorkFormTest : public testing::Test {
 
   toolkit::Application& app = toolkit::Application::Instance();
   std::vector<toolkit::Application::ErrorReport> reports;
+  // The process ends at the session's end: counted here instead.
+  int processEnds = 0;
   Settings settings;
   SettableClock clock;
   RecordingServices services;

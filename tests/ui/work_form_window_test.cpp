@@ -3,8 +3,10 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <atomic>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "components/tray_icon_handler.h"
@@ -50,12 +52,40 @@ TEST_F(WorkFormWindowTest, AClickOnTheTrayIconShowsTheWindowAndFadesItInToOpaque
   EXPECT_EQ(StepOpacities(services.pauses, 2), Ascending(127, 255));
 }
 
+// A later start asks from its own process, here from another thread, while
+// this copy runs its message loop.
+RunningCopyAnswer AskFromALaterStart(toolkit::Application& app, int patienceMs) {
+  const std::wstring lockName = L"Ostrevin.Test." + std::to_wstring(::GetCurrentProcessId());
+  const SingleInstance runningCopy(lockName);
+  RunningCopyAnswer answer{};
+  std::atomic<bool> asked = false;
+  std::thread laterStart([&] {
+    SingleInstance lock(lockName);
+    answer =
+        AskRunningCopyToShow(lock, toolkit::Application::kWindowClass, app.Title(), patienceMs);
+    asked = true;
+    ::PostMessageW(app.Handle(), WM_NULL, 0, 0);
+  });
+  while (!asked) app.HandleMessage();
+  laterStart.join();
+  app.ProcessMessages();
+  return answer;
+}
+
 TEST_F(WorkFormWindowTest, ALaterStartOfTheProgramShowsTheWindowOfTheRunningCopy) {
   TWorkF& workF = CreateForm();
-  ASSERT_TRUE(AskRunningCopyToShow(toolkit::Application::kWindowClass, app.Title(), 0));
-  app.ProcessMessages();
+  EXPECT_EQ(AskFromALaterStart(app, 5000), RunningCopyAnswer::Showing);
   EXPECT_TRUE(::IsWindowVisible(workF.Handle()));
   EXPECT_EQ(LayeredOpacity(workF.Handle()), 255);
+}
+
+// Ending, the copy no longer answers: a later start hears nothing from it and
+// says so instead of leaving the teacher with no timer.
+TEST_F(WorkFormWindowTest, ACopyThatIsEndingDoesNotAnswerALaterStart) {
+  TWorkF& workF = CreateForm();
+  workF.FormDestroy();
+  EXPECT_EQ(AskFromALaterStart(app, 300), RunningCopyAnswer::Silent);
+  EXPECT_FALSE(::IsWindowVisible(workF.Handle()));
 }
 
 TEST_F(WorkFormWindowTest, WithFadingOffTheWindowKeepsItsOpacity) {

@@ -88,13 +88,16 @@ TimeMask::Edit TimeMask::Type(std::size_t start, std::size_t end, wchar_t c) {
   return {true, caret};
 }
 
+// A paste with nothing the mask takes is refused whole: the selection stays.
 TimeMask::Edit TimeMask::TypeText(std::size_t start, std::size_t end, std::wstring_view text) {
+  const TimeMask before = *this;
   Clear(start, end);
   Edit edit{false, std::min(start, kLength)};
   for (wchar_t c : text) {
     const Edit typed = Type(edit.caret, edit.caret, c);
     if (typed.accepted) edit = typed;
   }
+  if (!edit.accepted) *this = before;
   return edit;
 }
 

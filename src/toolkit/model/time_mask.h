@@ -41,7 +41,8 @@ class TimeMask {
   // other than a digit is refused, and so is typing at the end.
   Edit Type(std::size_t start, std::size_t end, wchar_t c);
   // Types each character of text in turn from the selection (a paste); the
-  // characters that are refused are skipped.
+  // characters that are refused are skipped. Accepted when any character was
+  // taken; a paste of nothing the mask takes changes nothing.
   Edit TypeText(std::size_t start, std::size_t end, std::wstring_view text);
   // Backspace: clears the selection, or the editable place before the caret.
   Edit Backspace(std::size_t start, std::size_t end);

@@ -25,6 +25,8 @@ TEST(ReadDecimalIntegerTest, ReadsSignedDecimalNumbersWithin32Bits) {
   const ReadCase cases[] = {
       {L"45", 45},
       {L"  7", 7},
+      {L"\t45", 45},
+      {L" \t-3", -3},
       {L"+3", 3},
       {L"-12", -12},
       {L"2147483647", 2147483647},
@@ -44,6 +46,7 @@ TEST(NumericFieldValueTest, ANonNumberReadsAsTheMinimumAndANumberIsNotHeldToTheL
   EXPECT_EQ(NumericFieldValue(L"", limits), 3);
   EXPECT_EQ(NumericFieldValue(L"4,5", limits), 3);
   EXPECT_EQ(NumericFieldValue(L"500", limits), 500);
+  EXPECT_EQ(NumericFieldValue(L"\t45", limits), 45) << "a pasted leading tab";
   EXPECT_EQ(NumericFieldValue(L"-1", limits), -1);
   EXPECT_EQ(limits.Clamp(500), 100);
   EXPECT_EQ(limits.Clamp(-1), 3);

@@ -1,0 +1,87 @@
+#include "clock/bell_rang.h"
+
+#include <cstdlib>
+
+#include "clock/lesson_clock.h"
+#include "clock/local_moment.h"
+#include "clock/whole_milliseconds.h"
+#include "settings/bell_settings.h"
+
+namespace ostrevin {
+namespace {
+
+constexpr const wchar_t* kBellTitle = L"Звонок прозвенел";
+constexpr int kBellBalloonSeconds = 10;
+
+std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor) {
+  const std::int64_t quotient = value / divisor;
+  return quotient * divisor > value ? quotient - 1 : quotient;
+}
+
+}  // namespace
+
+std::optional<Bell> NearestBell(const DayPlan& day, std::int64_t millisecondOfDay) {
+  std::optional<Bell> nearest;
+  std::int64_t nearestDistance = kBellSearchMs;
+  auto consider = [&](const PlannedLesson& lesson, bool isStart, TimeOfDay time) {
+    const std::int64_t at = WholeMilliseconds(time);
+    const std::int64_t distance = std::llabs(at - millisecondOfDay);
+    if (distance > nearestDistance || (nearest && distance == nearestDistance)) return;
+    nearest = Bell{.lesson = lesson, .isStart = isStart, .millisecondOfDay = at};
+    nearestDistance = distance;
+  };
+  for (const PlannedLesson& lesson : day) {
+    consider(lesson, true, lesson.start);
+    consider(lesson, false, lesson.end);
+  }
+  return nearest;
+}
+
+std::int64_t SecondsOntoBell(std::int64_t bellMillisecond, std::int64_t millisecondOfDay) {
+  // Rounded up: the moment lands within the second after the bell.
+  return -FloorDivide(millisecondOfDay - bellMillisecond, kMillisecondsPerSecond);
+}
+
+std::wstring BellTakenText(const Bell& bell, std::int32_t bellOffsetSeconds) {
+  const TimeOfDay at = bell.isStart ? bell.lesson.start : bell.lesson.end;
+  const std::wstring time = L"Время звонка: " + FormatHourMinute(at) + L".";
+  if (bellOffsetSeconds == 0) return time + L" Звонок идёт точно по часам.";
+  const std::wstring seconds = std::to_wstring(std::abs(bellOffsetSeconds)) + L" с.";
+  return time + (bellOffsetSeconds > 0 ? L" Звонок спешит на " : L" Звонок отстаёт на ") + seconds;
+}
+
+void LessonClock::BellRang() {
+  const LocalDateTime now = clock_.Now();
+  const std::int64_t moment = MillisecondOfDay(now);
+  const std::optional<Bell> bell = NearestBell(PlanOfDay(settings_, now), moment);
+  if (!bell) {
+    host_.DisplayBalloon(kBellTitle, L"Звонка по расписанию ближе 10 минут нет. Время не изменено.",
+                         bikWarning, kBellBalloonSeconds);
+    return;
+  }
+  const std::int64_t offset =
+      settings_.BellOffset + SecondsOntoBell(bell->millisecondOfDay, moment);
+  if (std::llabs(offset) > kBellOffsetLimitSeconds) {
+    host_.DisplayBalloon(kBellTitle,
+                         L"Звонок разошёлся бы с часами больше чем на час. Время не изменено.",
+                         bikWarning, kBellBalloonSeconds);
+    return;
+  }
+  settings_.BellOffset = static_cast<std::int32_t>(offset);
+  const LocalDateTime schoolNow = clock_.Now();
+  FollowJump(TimeJump::kCorrection, schoolNow);
+  // The bell of a lesson's start begins it, as its minute would; one the
+  // start watch began already has just taken its place at the bell.
+  if (bell->isStart && bell->lesson.taught && LessonState == lsIdle &&
+      !IsBegunToday(bell->lesson, schoolNow)) {
+    dueLesson_ = bell->lesson;
+    BeginLesson();
+  }
+  JoinLessonInProgress();
+  // After the lesson's start, which takes down any balloon.
+  host_.DisplayBalloon(kBellTitle, BellTakenText(*bell, settings_.BellOffset), bikInfo,
+                       kBellBalloonSeconds);
+  if (settings_.ShowCurrNo) host_.UpdateLessonIndicator();
+}
+
+}  // namespace ostrevin

@@ -1,0 +1,88 @@
+// Lessons of the timetable begun once a day, by their bell or joined while
+// they are going on.
+#include <algorithm>
+
+#include "clock/day_plan.h"
+#include "clock/lesson_clock.h"
+#include "clock/lesson_units.h"
+#include "clock/local_moment.h"
+#include "clock/whole_milliseconds.h"
+
+namespace ostrevin {
+namespace {
+
+std::int64_t MidnightOf(const LocalDateTime& time) {
+  return MomentOf(time) - MillisecondOfDay(time);
+}
+
+}  // namespace
+
+bool LessonClock::IsBegunToday(const PlannedLesson& lesson, const LocalDateTime& now) const {
+  const std::int64_t midnight = MidnightOf(now);
+  const std::int64_t start = WholeMilliseconds(lesson.start);
+  return std::any_of(begunToday_.begin(), begunToday_.end(), [&](const BegunLesson& begun) {
+    return begun.midnight == midnight && begun.number == lesson.number && begun.start == start;
+  });
+}
+
+void LessonClock::MarkBegun(const PlannedLesson& lesson, const LocalDateTime& now) {
+  const std::int64_t midnight = MidnightOf(now);
+  std::erase_if(begunToday_, [&](const BegunLesson& begun) { return begun.midnight != midnight; });
+  begunToday_.push_back({midnight, lesson.number, WholeMilliseconds(lesson.start)});
+}
+
+// A lesson the start watch found counts from its bell, so that it follows the
+// school's time when that moves; one begun by hand counts its ticks.
+void LessonClock::AnchorNewLesson() {
+  cuedUpTo_ = 0;
+  anchoredToBell_ = dueLesson_.has_value();
+  if (!dueLesson_) return;
+  const LocalDateTime now = clock_.Now();
+  anchorMoment_ = MomentOf(now) - MillisecondOfDay(now) + WholeMilliseconds(dueLesson_->start);
+  MarkBegun(*dueLesson_, now);
+  dueLesson_.reset();
+}
+
+void LessonClock::JoinLessonInProgress() {
+  if (!settings_.JoinLesson || LessonState != lsIdle) return;
+  const LocalDateTime now = clock_.Now();
+  const std::int64_t moment = MillisecondOfDay(now);
+  for (const PlannedLesson& lesson : PlanOfDay(settings_, now)) {
+    const std::int64_t start = WholeMilliseconds(lesson.start);
+    const bool goingOn = start <= moment && moment < WholeMilliseconds(lesson.end);
+    if (!lesson.taught || !goingOn || IsBegunToday(lesson, now)) continue;
+    BeginLessonWithTimeGone(lesson, now,
+                            static_cast<std::int32_t>((moment - start) / kMillisecondsPerTenth));
+    return;
+  }
+}
+
+// As BeginLesson, from a later point of the lesson: the pie and the minutes
+// show the time gone, the lesson is in the part it has reached, and no cue is
+// played, the start's included, since all of them fell due before now.
+void LessonClock::BeginLessonWithTimeGone(const PlannedLesson& lesson, const LocalDateTime& now,
+                                          std::int32_t elapsed) {
+  MarkBegun(lesson, now);
+  anchoredToBell_ = true;
+  anchorMoment_ = MomentOf(now) - MillisecondOfDay(now) + WholeMilliseconds(lesson.start);
+  host_.ClearBalloon();
+  // The state comes before anything that may handle messages (the fade-in).
+  cuedUpTo_ = elapsed;
+  MoveLessonTo(elapsed);
+  host_.SetStartEnabled(false);
+  host_.SetStopEnabled(true);
+  if (settings_.bShowOnStartLesson) {
+    host_.RestoreMainWindow();
+    host_.BringForward();
+    host_.FadeIn();
+  }
+}
+
+LessonStateKind LessonClock::PartAt(std::int32_t elapsed) const {
+  if (elapsed < settings_.IntroTime) return lsIntro;
+  // Widened: lengths read from the settings file are not range-checked.
+  if (elapsed < std::int64_t{settings_.LessLen} - settings_.FinishTime) return lsMain;
+  return lsFinal;
+}
+
+}  // namespace ostrevin

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace ostrevin {
+
+// A time of day to the minute, as the program shows when it checked.
+struct HourMinute {
+  int hour = 0;
+  int minute = 0;
+};
+
+// What the program knows of the school's time server in this run.
+struct TimeServerState {
+  bool named = false;                        // a server is set in the settings
+  std::optional<std::int64_t> differenceMs;  // the last good answer: the computer's clock is behind by this
+  HourMinute checkedAt;                      // of that answer
+  bool lastFailed = false;                   // the last question got no answer
+  HourMinute failedAt;
+};
+
+// The settings dialog's line under the server's name, e.g. "Часы компьютера
+// отстают на 12 с, проверено в 08:05."
+std::wstring TimeServerResultText(const TimeServerState& state);
+
+// The program icon's tooltip: its name, and a line when the server is silent.
+std::wstring ProgramTooltip(const TimeServerState& state);
+
+}  // namespace ostrevin

@@ -1,0 +1,229 @@
+// Jumps of the school's time (sleep, the computer's clock set, the program's
+// own corrections) against the lesson clock, by the injected clock and
+// direct ticks.
+#include <algorithm>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "clock_fakes.h"
+
+namespace ostrevin::clocktest {
+namespace {
+
+using TimeJump = LessonClock::TimeJump;
+
+constexpr int kMonday = 1;
+constexpr int kTuesday = 2;
+
+int Count(const std::vector<std::wstring>& events, const std::wstring& event) {
+  return static_cast<int>(std::count(events.begin(), events.end(), event));
+}
+
+struct DayTime {
+  int day;
+  int second;  // of the day
+};
+
+constexpr DayTime Mon(int hour, int minute, int second = 0) {
+  return {kMonday, (hour * 60 + minute) * 60 + second};
+}
+constexpr DayTime Tue(int hour, int minute, int second = 0) {
+  return {kTuesday, (hour * 60 + minute) * 60 + second};
+}
+
+class TimeJumpTest : public ClockTest {
+ protected:
+  TimeJumpTest() {
+    settings.ShowCurrNo = false;
+    settings.bOfferExit = false;
+  }
+
+  void SetClock(DayTime at) {
+    clock.Set(at.day, at.second / 3600, at.second / 60 % 60, at.second % 60);
+  }
+
+  // Ticks every 30 seconds from one moment to another of the same day, both
+  // included; everything they did goes into the record.
+  void TickFromTo(DayTime from, DayTime to) {
+    for (int second = from.second; second <= to.second; second += 30) {
+      SetClock({from.day, second});
+      lessonClock.TimerTimer();
+    }
+  }
+
+  // The clock moves to a moment, and the program is told how (nullopt: it is
+  // not told, and finds out at its next tick).
+  void JumpTo(DayTime to, std::optional<TimeJump> told) {
+    SetClock(to);
+    if (told) {
+      lessonClock.FollowTimeJump(*told);
+    } else {
+      lessonClock.TimerTimer();
+    }
+  }
+
+  std::vector<std::wstring> Record() { return host.TakeEvents(); }
+};
+
+struct JumpCase {
+  const char* name;
+  DayTime before;  // ticking from 08:29:30 Monday to here; lesson 1 begins at 08:30
+  DayTime after;
+  std::optional<TimeJump> told;
+  LessonStateKind state;   // right after the jump
+  std::int32_t elapsed;    // when a lesson runs
+  bool endCue;             // the jump itself ended the lesson with its cue
+  // Over the whole day to 16:00: lessons begun (by their bell or joined),
+  // start cues, final-part cues and end cues.
+  int begun;
+  int starts;
+  int finals;
+  int ends;
+};
+
+void PrintTo(const JumpCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class JumpTableTest : public TimeJumpTest, public ::testing::WithParamInterface<JumpCase> {};
+
+// A lesson begun by the timetable at its bell, then the jump, then the rest of
+// the day ticked through to 16:00: the lesson is where the new time says; no
+// lesson begins twice and no cue sounds twice.
+TEST_P(JumpTableTest, PlacesTheLessonByTheNewTimeAndRepeatsNothing) {
+  const JumpCase& c = GetParam();
+  TickFromTo(Mon(8, 29, 30), c.before);
+  const std::vector<std::wstring> beforeJump = Record();
+
+  JumpTo(c.after, c.told);
+  const std::vector<std::wstring> atJump = Record();
+  EXPECT_EQ(lessonClock.LessonState, c.state);
+  if (c.state != lsIdle) {
+    EXPECT_EQ(lessonClock.Elapsed, c.elapsed);
+  }
+  EXPECT_EQ(Count(atJump, L"sound 2"), c.endCue ? 1 : 0);
+  EXPECT_EQ(Count(atJump, L"sound 1"), 0) << "a lesson was begun by the jump with its cue";
+
+  const DayTime later = {c.after.day, c.after.second + 30};
+  TickFromTo(later, {c.after.day, 16 * 3600});
+  std::vector<std::wstring> all = beforeJump;
+  all.insert(all.end(), atJump.begin(), atJump.end());
+  const auto rest = Record();
+  all.insert(all.end(), rest.begin(), rest.end());
+  EXPECT_EQ(Count(all, L"clear balloon"), c.begun);
+  EXPECT_EQ(Count(all, L"sound 1"), c.starts);
+  EXPECT_EQ(Count(all, L"sound 4"), c.finals);
+  EXPECT_EQ(Count(all, L"sound 2"), c.ends);
+  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Jumps, JumpTableTest,
+    ::testing::Values(
+        // Forward ten minutes past the intro part's end: no late cue.
+        JumpCase{"ForwardInsideTheLesson", Mon(8, 33), Mon(8, 43), TimeJump::kClockSet, lsMain,
+                 130, false, 7, 7, 7, 7},
+        JumpCase{"BackwardInsideTheLesson", Mon(8, 43), Mon(8, 33), TimeJump::kClockSet, lsIntro,
+                 30, false, 7, 7, 7, 7},
+        JumpCase{"ForwardFarPastTheEnd", Mon(8, 40), Mon(9, 20), TimeJump::kClockSet, lsIdle, 0,
+                 false, 7, 7, 6, 6},
+        JumpCase{"ForwardOntoTheEnd", Mon(8, 40), Mon(9, 15, 10), TimeJump::kClockSet, lsIdle, 0,
+                 true, 7, 7, 6, 7},
+        JumpCase{"BackwardBeforeTheStart", Mon(8, 40), Mon(8, 20), TimeJump::kClockSet, lsIdle, 0,
+                 false, 7, 7, 6, 6},
+        JumpCase{"BackwardIntoTheEndedLesson", Mon(9, 20), Mon(9, 0), TimeJump::kClockSet,
+                 lsIdle, 0, false, 7, 7, 7, 7},
+        JumpCase{"ForwardIntoTheNextLesson", Mon(9, 20), Mon(9, 34), TimeJump::kClockSet, lsIntro,
+                 40, false, 7, 6, 7, 7},
+        JumpCase{"ResumeAfterHours", Mon(8, 40), Mon(12, 0), TimeJump::kSleep, lsMain, 300,
+                 false, 5, 4, 4, 4},
+        JumpCase{"SleepFoundByTheTick", Mon(8, 40), Mon(12, 0), std::nullopt, lsMain, 300, false, 5, 4, 4, 4},
+        JumpCase{"ClockSetBackFoundByTheTick", Mon(8, 43), Mon(8, 33), std::nullopt, lsIntro, 30,
+                 false, 7, 7, 7, 7},
+        JumpCase{"MidnightWhileAsleep", Mon(8, 40), Tue(8, 40), TimeJump::kSleep, lsMain, 100,
+                 false, 8, 7, 7, 7},
+        JumpCase{"ProgramsOwnCorrection", Mon(8, 33), Mon(8, 32, 20), TimeJump::kCorrection,
+                 lsIntro, 23, false, 7, 7, 7, 7}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Set back over the intro part's end, the lesson runs through it again
+// without its cue, and only the final part's cue and beeps beyond the point
+// reached before are new.
+TEST_F(TimeJumpTest, ACueIsNeverPlayedTwiceAfterTheClockGoesBack) {
+  TickFromTo(Mon(8, 29, 30), Mon(9, 12, 0));  // final part, three minutes left
+  std::vector<std::wstring> before = Record();
+  ASSERT_EQ(Count(before, L"sound 4"), 1);
+
+  JumpTo(Mon(8, 32), TimeJump::kClockSet);
+  TickFromTo(Mon(8, 32, 30), Mon(9, 16));
+  const std::vector<std::wstring> after = Record();
+  EXPECT_EQ(Count(after, L"sound 4"), 0);
+  EXPECT_EQ(Count(after, L"sound 1"), 0);
+  EXPECT_EQ(Count(after, L"sound 2"), 1);
+  // Before the jump: the intro's end and the series of two and three beeps
+  // (09:10:30 and 09:11:30); after it only the three series still to come
+  // (4, 5 and 6 beeps).
+  EXPECT_EQ(Count(before, L"sound 10"), 1 + 2 + 3);
+  EXPECT_EQ(Count(after, L"sound 10"), 4 + 5 + 6);
+}
+
+TEST_F(TimeJumpTest, ALessonBegunByHandMovesOnByTheTimeSleptOnly) {
+  SetClock(Mon(7, 0));
+  lessonClock.BeginLesson();
+  TickFromTo(Mon(7, 0, 30), Mon(7, 5));  // ten ticks
+  ASSERT_EQ(lessonClock.Elapsed, 50);
+
+  JumpTo(Mon(7, 15), TimeJump::kClockSet);
+  EXPECT_EQ(lessonClock.Elapsed, 50);
+  TickFromTo(Mon(7, 15, 30), Mon(7, 15, 30));
+  EXPECT_EQ(lessonClock.Elapsed, 55);
+
+  JumpTo(Mon(7, 25, 30), TimeJump::kSleep);
+  EXPECT_EQ(lessonClock.Elapsed, 155);
+  EXPECT_EQ(lessonClock.LessonState, lsMain);
+
+  JumpTo(Mon(16, 0), TimeJump::kSleep);
+  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(Count(Record(), L"sound 2"), 0);
+}
+
+TEST_F(TimeJumpTest, AWarningIsNotGivenAgainWhenTheClockGoesBackOverIt) {
+  settings.bWarnBeforeLesson = true;
+  TickFromTo(Mon(9, 20), Mon(9, 27, 30));
+  const auto before = Record();
+  ASSERT_EQ(Count(before, L"sound 1"), 4);  // two warnings of two sounds
+
+  JumpTo(Mon(9, 26, 30), TimeJump::kClockSet);
+  TickFromTo(Mon(9, 27), Mon(9, 29, 30));
+  EXPECT_EQ(Count(Record(), L"sound 1"), 0);
+  TickFromTo(Mon(9, 30), Mon(9, 30));
+  EXPECT_EQ(Count(Record(), L"sound 1"), 1);  // lesson 2 begins
+}
+
+// Asleep from Monday evening, after a No to the end-of-day question, to
+// Tuesday morning: Tuesday's day ends at its own last lesson.
+TEST_F(TimeJumpTest, ANewDayAfterSleepGetsItsOwnEndOfTheDay) {
+  settings.bOfferExit = true;
+  settings.LessonOn.fill(false);
+  settings.Lesson(kMonday, 7) = true;
+  settings.Lesson(kTuesday, 2) = true;
+  SetClock(Mon(7, 0));
+  lessonClock.ComputeDayEndTime();
+  TickFromTo(Mon(22, 30), Mon(22, 30));
+  ASSERT_EQ(Count(Record(), L"ask Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?"), 1);
+
+  JumpTo(Tue(9, 0), TimeJump::kSleep);
+  EXPECT_DOUBLE_EQ(lessonClock.DayEndTime, At(10, 15));
+  TickFromTo(Tue(10, 15), Tue(10, 15, 30));
+  EXPECT_EQ(Count(Record(), L"ask Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?"), 0);
+  TickFromTo(Tue(10, 16), Tue(10, 16));
+  EXPECT_EQ(Count(Record(), L"ask Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?"), 1);
+}
+
+}  // namespace
+}  // namespace ostrevin::clocktest

@@ -1,0 +1,118 @@
+#include "settings/ini_text_encoding.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/latin1_code_page.h"
+
+namespace ostrevin {
+namespace {
+
+using test_support::Latin1CodePage;
+
+const Latin1CodePage kWestern;
+
+std::string Bytes(std::initializer_list<int> values) {
+  std::string bytes;
+  for (int value : values) bytes += static_cast<char>(value);
+  return bytes;
+}
+
+TEST(DecodeIniText, TellsTheEncodingByTheByteOrderMark) {
+  struct Case {
+    const char* label;
+    std::string bytes;
+    std::wstring text;
+    TextEncoding encoding;
+  };
+  const Case cases[] = {
+      {"ansi", Bytes({'[', 'A', ']', 0xE9}), L"[A]\u00e9", TextEncoding::kAnsi},
+      {"utf16", Bytes({0xFF, 0xFE, '[', 0, 0x1F, 0x04, ']', 0}), L"[\u041f]", TextEncoding::kUtf16},
+      {"utf16 odd byte", Bytes({0xFF, 0xFE, 'x', 0, 'y'}), L"x", TextEncoding::kUtf16},
+      {"utf8", Bytes({0xEF, 0xBB, 0xBF, 0xD0, 0x9F, 'x'}), L"\u041fx", TextEncoding::kUtf8},
+      {"utf8 beyond the basic plane", Bytes({0xEF, 0xBB, 0xBF, 0xF0, 0x9F, 0x94, 0x94}),
+       L"\xD83D\xDD14", TextEncoding::kUtf8},
+      {"only a utf8 mark", Bytes({0xEF, 0xBB, 0xBF}), L"", TextEncoding::kUtf8},
+      {"a mark cut short", Bytes({0xEF, 0xBB}), L"\u00ef\u00bb", TextEncoding::kAnsi},
+      {"big-endian is no mark", Bytes({0xFE, 0xFF, 0, 'x'}), std::wstring(L"\u00fe\u00ff\0x", 4),
+       TextEncoding::kAnsi},
+      {"empty", "", L"", TextEncoding::kAnsi},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const DecodedText decoded = DecodeIniText(c.bytes, kWestern);
+    EXPECT_EQ(decoded.text, c.text);
+    EXPECT_EQ(decoded.encoding, c.encoding);
+  }
+}
+
+TEST(DecodeIniText, ReadsBrokenUtf8AsReplacementCharacters) {
+  struct Case {
+    const char* label;
+    std::string bytes;
+    std::wstring text;
+  };
+  const Case cases[] = {
+      {"lone continuation", Bytes({0x80, 'a'}), L"\uFFFDa"},
+      {"cut sequence", Bytes({0xD0, 'a'}), L"\uFFFDa"},
+      {"cut at the end", Bytes({'a', 0xE2, 0x82}), L"a\uFFFD"},
+      {"overlong slash", Bytes({0xC0, 0xAF}), L"\uFFFD\uFFFD"},
+      {"overlong three bytes", Bytes({0xE0, 0x80, 0xAF}), L"\uFFFD"},
+      {"surrogate", Bytes({0xED, 0xA0, 0x80}), L"\uFFFD"},
+      {"past U+10FFFF", Bytes({0xF4, 0x90, 0x80, 0x80}), L"\uFFFD"},
+      {"no lead byte", Bytes({0xF8, 'a'}), L"\uFFFDa"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(DecodeIniText(Bytes({0xEF, 0xBB, 0xBF}) + c.bytes, kWestern).text, c.text);
+  }
+}
+
+TEST(EncodeIniText, WritesAnsiWhenEveryCharacterFitsAndTheFileWasAnsi) {
+  EXPECT_EQ(EncodeIniText(L"[A]\r\nx=caf\u00e9\r\n", TextEncoding::kAnsi, kWestern),
+            "[A]\r\nx=caf\xe9\r\n");
+}
+
+TEST(EncodeIniText, WritesUtf16WithItsMarkOtherwise) {
+  const std::string cyrillic = Bytes({0xFF, 0xFE, 'x', 0, '=', 0, 0x1F, 0x04, 0x40, 0x04});
+  struct Case {
+    const char* label;
+    std::wstring text;
+    TextEncoding found;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"a character the code page lacks", L"x=\u041f\u0440", TextEncoding::kAnsi, cyrillic},
+      {"a Unicode file stays Unicode", L"x=1", TextEncoding::kUtf16,
+       Bytes({0xFF, 0xFE, 'x', 0, '=', 0, '1', 0})},
+      {"a UTF-8 file becomes UTF-16", L"x=\u041f\u0440", TextEncoding::kUtf8, cyrillic},
+      {"an empty Unicode file", L"", TextEncoding::kUtf16, Bytes({0xFF, 0xFE})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(EncodeIniText(c.text, c.found, kWestern), c.bytes);
+  }
+}
+
+TEST(EncodeIniText, ReadsBackAsWrittenFromEveryEncoding) {
+  const std::wstring texts[] = {
+      L"[1]\r\n1=1\r\n",
+      L"[Schedule Осень]\r\nName=Сокращённые уроки\r\n",
+      L"[Times]\r\n1=오후 2:15:00\r\n",
+      L"[Times]\r\n1=2:15:00 p.m.\u00a0\r\n",
+      L"[Bell]\r\nName=\xD83D\xDD14\r\n",
+      L"",
+  };
+  for (const std::wstring& text : texts) {
+    for (const TextEncoding found :
+         {TextEncoding::kAnsi, TextEncoding::kUtf8, TextEncoding::kUtf16}) {
+      SCOPED_TRACE(testing::Message()
+                   << testing::PrintToString(text) << " found as " << static_cast<int>(found));
+      EXPECT_EQ(DecodeIniText(EncodeIniText(text, found, kWestern), kWestern).text, text);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ostrevin

@@ -1,0 +1,524 @@
+#include "settings/settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "base/app_error.h"
+#include "settings/settings_file.h"
+#include "support/latin1_code_page.h"
+#include "support/sample_settings.h"
+#include "support/sample_time_formats.h"
+
+namespace ostrevin {
+namespace {
+
+using test_support::SettingsFileDefaults;
+
+constexpr wchar_t kPath[] = L"C:\\School\\Ostrevin.INI";
+constexpr wchar_t kBackup[] = L"C:\\School\\Ostrevin.INI.bak";
+constexpr wchar_t kChosen[] = L"C:\\Users\\Teacher\\Documents\\Export.INI";
+
+// A disk of files in memory that can be told to have a file busy for some
+// attempts, or failing for good, and records what was done to it.
+class FakeDisk final : public SettingsDisk {
+ public:
+  static constexpr int kForever = -1;
+
+  FileContents Read(const std::wstring& path) override {
+    reads.push_back(path);
+    if (const FileAccess trouble = NextTrouble(readTrouble, path); trouble != FileAccess::kDone) {
+      return {trouble, {}};
+    }
+    const auto file = files.find(path);
+    if (file == files.end()) return {FileAccess::kMissing, {}};
+    return {FileAccess::kDone, file->second};
+  }
+
+  FileAccess Replace(const std::wstring& path, const std::string& bytes) override {
+    if (const FileAccess trouble = NextTrouble(replaceTrouble, path);
+        trouble != FileAccess::kDone) {
+      return trouble;
+    }
+    files[path] = bytes;
+    replaced.push_back(path);
+    return FileAccess::kDone;
+  }
+
+  void Pause(int milliseconds) override { pauses.push_back(milliseconds); }
+
+  // The next `times` accesses of the path give `access` (kForever: all).
+  struct Trouble {
+    FileAccess access;
+    int times;
+  };
+  void ReadsGive(const std::wstring& path, FileAccess access, int times) {
+    readTrouble[path] = {access, times};
+  }
+  void ReplacesGive(const std::wstring& path, FileAccess access, int times) {
+    replaceTrouble[path] = {access, times};
+  }
+
+  int ReadsOf(const std::wstring& path) const {
+    return static_cast<int>(std::ranges::count(reads, path));
+  }
+
+  std::map<std::wstring, std::string> files;
+  std::vector<std::wstring> reads;
+  std::vector<std::wstring> replaced;
+  std::vector<int> pauses;
+
+ private:
+  static FileAccess NextTrouble(std::map<std::wstring, Trouble>& troubles,
+                                const std::wstring& path) {
+    const auto trouble = troubles.find(path);
+    if (trouble == troubles.end() || trouble->second.times == 0) return FileAccess::kDone;
+    if (trouble->second.times > 0) --trouble->second.times;
+    return trouble->second.access;
+  }
+
+  std::map<std::wstring, Trouble> readTrouble;
+  std::map<std::wstring, Trouble> replaceTrouble;
+};
+
+// A teacher's settings, away from the defaults.
+Settings TeachersSettings() {
+  Settings settings = SettingsFileDefaults();
+  settings.Lesson(1, 1) = true;
+  settings.Lesson(3, 4) = true;
+  settings.StartTime(1) = EncodeTimeOfDay(8, 5, 0, 0);
+  settings.LessLen = 400;
+  settings.ShowCurrNo = false;
+  return settings;
+}
+
+// The teacher's settings file, with a section and a comment of its own.
+const std::string kTeachersFile =
+    "; the class journal keeps its own section here\r\n"
+    "[Journal]\r\n"
+    "Class=7B\r\n"
+    "[1]\r\n"
+    "1=1\r\n"
+    "[3]\r\n"
+    "4=1\r\n"
+    "[Times]\r\n"
+    "1=8:05:00\r\n"
+    "2=9:30:00\r\n"
+    "3=10:30:00\r\n"
+    "4=11:30:00\r\n"
+    "5=12:25:00\r\n"
+    "6=13:20:00\r\n"
+    "7=14:15:00\r\n"
+    "[Common]\r\n"
+    "LessLen=400\r\n"
+    "ShowCurrNo=0\r\n";
+
+const test_support::Latin1CodePage kWestern;
+
+IniDocument DocumentIn(const FakeDisk& disk, const std::wstring& path) {
+  return IniDocument(DecodeIniText(disk.files.at(path), kWestern).text);
+}
+
+std::wstring ValueIn(const FakeDisk& disk, const std::wstring& path, const std::wstring& section,
+                     const std::wstring& key) {
+  return DocumentIn(disk, path).Value(section, key);
+}
+
+Settings SettingsIn(const FakeDisk& disk, const std::wstring& path) {
+  IniDocument document = DocumentIn(disk, path);
+  Settings settings;
+  LoadSettings(settings, document, test_support::RussianTime());
+  return settings;
+}
+
+class SettingsStoreTest : public testing::Test {
+ protected:
+  // The error a call raises; empty when it raises none.
+  template <class Call>
+  std::wstring ErrorOf(Call call) {
+    try {
+      call();
+    } catch (const AppError& error) {
+      return error.message();
+    }
+    return {};
+  }
+
+  FakeDisk disk;
+  SettingsStore store{disk, kWestern};
+  RegionalTimeFormat format = test_support::RussianTime();
+  Settings settings;
+};
+
+TEST_F(SettingsStoreTest, LoadsTheFileAndWritesNothing) {
+  disk.files[kPath] = kTeachersFile;
+  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRead);
+  EXPECT_EQ(settings, TeachersSettings());
+  EXPECT_TRUE(disk.replaced.empty());
+  EXPECT_FALSE(store.IsHeldBack(kPath));
+}
+
+TEST_F(SettingsStoreTest, AMissingFileGivesTheDefaultsAndCreatesNothing) {
+  settings = TeachersSettings();
+  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kMissing);
+  EXPECT_EQ(settings, SettingsFileDefaults());
+  EXPECT_TRUE(disk.files.empty());
+}
+
+TEST_F(SettingsStoreTest, ABusyFileIsTriedAgainForAFewHundredMilliseconds) {
+  disk.files[kPath] = kTeachersFile;
+  disk.ReadsGive(kPath, FileAccess::kBusy, 3);
+  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRead);
+  EXPECT_EQ(settings, TeachersSettings());
+  EXPECT_EQ(disk.pauses, (std::vector<int>{80, 80, 80}));
+}
+
+TEST_F(SettingsStoreTest, AFileBusyThroughoutIsUnreadableAndTheDefaultsRun) {
+  disk.files[kPath] = kTeachersFile;
+  disk.ReadsGive(kPath, FileAccess::kBusy, FakeDisk::kForever);
+  settings = TeachersSettings();
+  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kUnreadable);
+  EXPECT_EQ(settings, SettingsFileDefaults());
+  EXPECT_EQ(disk.ReadsOf(kPath), SettingsStore::kAttempts);
+  EXPECT_EQ(disk.pauses, std::vector<int>(SettingsStore::kAttempts - 1, 80));
+  EXPECT_TRUE(store.IsHeldBack(kPath));
+}
+
+TEST_F(SettingsStoreTest, AFileThatFailsOtherwiseIsNotTriedAgain) {
+  disk.files[kPath] = kTeachersFile;
+  disk.ReadsGive(kPath, FileAccess::kFailed, FakeDisk::kForever);
+  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kUnreadable);
+  EXPECT_EQ(disk.ReadsOf(kPath), 1);
+  EXPECT_TRUE(disk.pauses.empty());
+  EXPECT_TRUE(store.IsHeldBack(kPath));
+}
+
+// The reproduction of the teacher's loss: the file locked at start, the
+// defaults run, then every way of saving meets the file free again.
+TEST_F(SettingsStoreTest, NothingIsWrittenOverAFileThatCouldNotBeRead) {
+  disk.files[kPath] = kTeachersFile;
+  disk.ReadsGive(kPath, FileAccess::kBusy, SettingsStore::kAttempts);
+  ASSERT_EQ(store.Load(settings, kPath, format), SettingsFileState::kUnreadable);
+
+  const std::wstring refusal = ErrorOf([&] { store.Save(settings, kPath, format); });
+  EXPECT_NE(refusal.find(L"Настройки не сохранены"), std::wstring::npos) << refusal;
+  EXPECT_NE(refusal.find(kPath), std::wstring::npos) << refusal;
+  // The same file by another spelling of its name.
+  const std::wstring exportRefusal = ErrorOf(
+      [&] { store.Export(settings, L"c:\\school\\OSTREVIN.ini", format, [] { return true; }); });
+  EXPECT_NE(exportRefusal.find(L"Настройки не сохранены"), std::wstring::npos) << exportRefusal;
+  EXPECT_EQ(disk.files[kPath], kTeachersFile);
+  EXPECT_TRUE(disk.replaced.empty());
+
+  EXPECT_EQ(store.Export(settings, kChosen, format, [] { return true; }), ExportResult::kExported);
+  EXPECT_EQ(SettingsIn(disk, kChosen), SettingsFileDefaults());
+}
+
+TEST_F(SettingsStoreTest, AFileReadLaterInTheRunIsWrittenAgain) {
+  disk.files[kPath] = kTeachersFile;
+  disk.ReadsGive(kPath, FileAccess::kBusy, SettingsStore::kAttempts);
+  ASSERT_EQ(store.Load(settings, kPath, format), SettingsFileState::kUnreadable);
+  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRead);
+  EXPECT_FALSE(store.IsHeldBack(kPath));
+  settings.LessLen = 350;
+  store.Save(settings, kPath, format);
+  EXPECT_EQ(ValueIn(disk, kPath, L"Common", L"LessLen"), L"350");
+}
+
+TEST_F(SettingsStoreTest, AFileReadBeforeKeepsTheSettingsInMemoryWhenItTurnsUnreadable) {
+  disk.files[kPath] = kTeachersFile;
+  ASSERT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRead);
+  settings.LessLen = 350;
+  disk.ReadsGive(kPath, FileAccess::kBusy, SettingsStore::kAttempts);
+  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kUnreadable);
+  EXPECT_EQ(settings.LessLen, 350);
+  EXPECT_FALSE(store.IsHeldBack(kPath));
+  store.Save(settings, kPath, format);
+  EXPECT_EQ(ValueIn(disk, kPath, L"Common", L"LessLen"), L"350");
+}
+
+TEST_F(SettingsStoreTest, SavesEveryKeyAndKeepsTheLinesItDoesNotKnow) {
+  disk.files[kPath] = kTeachersFile;
+  store.Load(settings, kPath, format);
+  settings.Lesson(5, 7) = true;
+  store.Save(settings, kPath, format);
+  const std::string& saved = disk.files[kPath];
+  EXPECT_EQ(saved.rfind(
+                "; the class journal keeps its own section here\r\n[Journal]\r\nClass=7B\r\n[1]\r\n"
+                "1=1\r\n2=0\r\n",
+                0),
+            0u)
+      << saved;
+  EXPECT_EQ(SettingsIn(disk, kPath), settings);
+  IniDocument document(DecodeIniText(saved, kWestern).text);
+  EXPECT_EQ(document.SectionNames(),
+            (std::vector<std::wstring>{L"Journal", L"1", L"3", L"Times", L"Common", L"2", L"4",
+                                       L"5", L"Sounds", L"Window", L"Bell"}));
+  EXPECT_EQ(document.KeyNames(L"Common").size(), 10u);
+}
+
+TEST_F(SettingsStoreTest, KeepsTheFileAsItWasAsTheBackup) {
+  disk.files[kPath] = kTeachersFile;
+  store.Load(settings, kPath, format);
+  settings.LessLen = 350;
+  store.Save(settings, kPath, format);
+  EXPECT_EQ(disk.replaced, (std::vector<std::wstring>{kBackup, kPath}));
+  EXPECT_EQ(disk.files[kBackup], kTeachersFile);
+  EXPECT_EQ(ValueIn(disk, kPath, L"Common", L"LessLen"), L"350");
+}
+
+TEST_F(SettingsStoreTest, WritesNothingWhenTheFileWouldStayAsItIs) {
+  disk.files[kPath] = kTeachersFile;
+  store.Load(settings, kPath, format);
+  store.Save(settings, kPath, format);
+  const std::string whole = disk.files[kPath];
+  const std::string backup = disk.files[kBackup];
+  disk.replaced.clear();
+  store.Save(settings, kPath, format);
+  EXPECT_TRUE(disk.replaced.empty());
+  EXPECT_EQ(disk.files[kBackup], backup) << "the backup still holds the file before the change";
+}
+
+TEST_F(SettingsStoreTest, KeepsNoBackupOfAFileWithoutSettings) {
+  disk.files[kPath] = "";
+  disk.files[kBackup] = "[Other]\r\nx=1\r\n";
+  store.Load(settings, kPath, format);
+  store.Save(TeachersSettings(), kPath, format);
+  EXPECT_EQ(disk.replaced, std::vector<std::wstring>{kPath});
+  EXPECT_EQ(disk.files[kBackup], "[Other]\r\nx=1\r\n");
+}
+
+TEST_F(SettingsStoreTest, CreatesAMissingFileWithEveryKeyAndNoBackup) {
+  store.Load(settings, kPath, format);
+  store.Save(TeachersSettings(), kPath, format);
+  EXPECT_EQ(disk.replaced, std::vector<std::wstring>{kPath});
+  EXPECT_EQ(disk.files[kPath].rfind("[1]\r\n1=1\r\n", 0), 0u);
+  EXPECT_EQ(SettingsIn(disk, kPath), TeachersSettings());
+}
+
+TEST_F(SettingsStoreTest, ASaveThatCannotReadOrReplaceTheFileLeavesItAsItWas) {
+  struct Case {
+    const char* label;
+    bool readBusy;
+    FileAccess replace;
+  };
+  const Case cases[] = {
+      {"read busy", true, FileAccess::kDone},
+      {"replace busy", false, FileAccess::kBusy},
+      {"replace failed", false, FileAccess::kFailed},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    disk.files[kPath] = kTeachersFile;
+    store.Load(settings, kPath, format);
+    if (c.readBusy) disk.ReadsGive(kPath, FileAccess::kBusy, FakeDisk::kForever);
+    disk.ReplacesGive(kPath, c.replace, FakeDisk::kForever);
+    settings.LessLen = 350;
+    EXPECT_EQ(ErrorOf([&] { store.Save(settings, kPath, format); }),
+              L"Unable to write to C:\\School\\Ostrevin.INI");
+    EXPECT_EQ(disk.files[kPath], kTeachersFile);
+  }
+}
+
+TEST_F(SettingsStoreTest, ABackupThatCannotBeWrittenDoesNotStopTheSave) {
+  disk.files[kPath] = kTeachersFile;
+  disk.ReplacesGive(kBackup, FileAccess::kFailed, FakeDisk::kForever);
+  store.Load(settings, kPath, format);
+  settings.LessLen = 350;
+  store.Save(settings, kPath, format);
+  EXPECT_EQ(ValueIn(disk, kPath, L"Common", L"LessLen"), L"350");
+}
+
+TEST_F(SettingsStoreTest, AFileWithoutSettingsIsRestoredFromTheBackup) {
+  const std::string broken[] = {
+      "", std::string(4096, '\0'), " \r\n\r\n", "[Journal]\r\nClass=7B\r\n", "\x89PNG\r\n\x1a\n",
+  };
+  for (const std::string& found : broken) {
+    SCOPED_TRACE(testing::PrintToString(found.substr(0, 16)));
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    disk.files[kPath] = found;
+    disk.files[kBackup] = kTeachersFile;
+    EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRestoredFromBackup);
+    EXPECT_EQ(settings, TeachersSettings());
+    EXPECT_EQ(disk.files[kPath], kTeachersFile);
+    EXPECT_EQ(disk.files[kBackup], kTeachersFile);
+  }
+}
+
+TEST_F(SettingsStoreTest, TheBackupsSettingsServeEvenWhenTheFileCannotBeRestoredAtOnce) {
+  disk.files[kPath] = "";
+  disk.files[kBackup] = kTeachersFile;
+  disk.ReplacesGive(kPath, FileAccess::kFailed, 1);
+  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRestoredFromBackup);
+  EXPECT_EQ(settings, TeachersSettings());
+  EXPECT_EQ(disk.files[kPath], "");
+  store.Save(settings, kPath, format);
+  EXPECT_EQ(SettingsIn(disk, kPath), TeachersSettings());
+  EXPECT_EQ(disk.files[kBackup], kTeachersFile);
+}
+
+TEST_F(SettingsStoreTest, NoBackupOrABackupWithoutSettingsRestoresNothing) {
+  const std::optional<std::string> backups[] = {std::nullopt, "", "[Journal]\r\nClass=7B\r\n"};
+  for (const std::optional<std::string>& backup : backups) {
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    disk.files[kPath] = "";
+    if (backup) disk.files[kBackup] = *backup;
+    settings = TeachersSettings();
+    EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRead);
+    EXPECT_EQ(settings, SettingsFileDefaults());
+    EXPECT_TRUE(disk.replaced.empty());
+  }
+}
+
+TEST_F(SettingsStoreTest, KeepsAUnicodeFileUnicodeAndWritesAnsiWhereItCan) {
+  struct Case {
+    const char* label;
+    std::optional<std::string> found;
+    RegionalTimeFormat format;
+    bool unicode;
+  };
+  const Case cases[] = {
+      {"new, plain", std::nullopt, test_support::RussianTime(), false},
+      {"ANSI, plain", "[Common]\r\nLessLen=400\r\n", test_support::RussianTime(), false},
+      {"UTF-16, plain", std::string("\xFF\xFE[\0C\0o\0m\0m\0o\0n\0]\0", 18),
+       test_support::RussianTime(), true},
+      {"UTF-8, plain", "\xEF\xBB\xBF[Common]\r\nLessLen=400\r\n", test_support::RussianTime(),
+       true},
+      {"new, Korean afternoon", std::nullopt, test_support::KoreanTime(), true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    if (c.found) disk.files[kPath] = *c.found;
+    store.Load(settings, kPath, c.format);
+    settings.StartTime(1) = EncodeTimeOfDay(14, 15, 0, 0);
+    store.Save(settings, kPath, c.format);
+    EXPECT_EQ(DecodeIniText(disk.files[kPath], kWestern).encoding == TextEncoding::kUtf16,
+              c.unicode);
+    Settings loaded;
+    store.Load(loaded, kPath, c.format);
+    EXPECT_EQ(loaded, settings);
+  }
+}
+
+TEST_F(SettingsStoreTest, ImportsASettingsFile) {
+  disk.files[kChosen] = kTeachersFile;
+  EXPECT_EQ(store.Import(settings, kChosen, format), ImportResult::kImported);
+  EXPECT_EQ(settings, TeachersSettings());
+}
+
+TEST_F(SettingsStoreTest, TheFileHeldBackImportedOnceItIsFreeIsSavedAgain) {
+  disk.files[kPath] = kTeachersFile;
+  disk.ReadsGive(kPath, FileAccess::kBusy, SettingsStore::kAttempts);
+  ASSERT_EQ(store.Load(settings, kPath, format), SettingsFileState::kUnreadable);
+  EXPECT_EQ(store.Import(settings, kPath, format), ImportResult::kImported);
+  EXPECT_FALSE(store.IsHeldBack(kPath));
+  settings.LessLen = 350;
+  store.Save(settings, kPath, format);
+  EXPECT_EQ(ValueIn(disk, kPath, L"Common", L"LessLen"), L"350");
+}
+
+TEST_F(SettingsStoreTest, RefusesToImportWhatIsNoReadableSettingsFile) {
+  struct Case {
+    const char* label;
+    std::optional<std::string> file;
+    FileAccess read;
+    ImportResult result;
+  };
+  const Case cases[] = {
+      {"missing", std::nullopt, FileAccess::kDone, ImportResult::kMissing},
+      {"busy", kTeachersFile, FileAccess::kBusy, ImportResult::kUnreadable},
+      {"failed", kTeachersFile, FileAccess::kFailed, ImportResult::kUnreadable},
+      {"empty", "", FileAccess::kDone, ImportResult::kNotASettingsFile},
+      {"Word document", std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0[1]", 13),
+       FileAccess::kDone, ImportResult::kNotASettingsFile},
+      {"another program's", "[Other]\r\nLessLen=300\r\n", FileAccess::kDone,
+       ImportResult::kNotASettingsFile},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    if (c.file) disk.files[kChosen] = *c.file;
+    disk.ReadsGive(kChosen, c.read, FakeDisk::kForever);
+    settings = TeachersSettings();
+    EXPECT_EQ(store.Import(settings, kChosen, format), c.result);
+    EXPECT_EQ(settings, TeachersSettings());
+    EXPECT_TRUE(disk.replaced.empty());
+  }
+}
+
+TEST_F(SettingsStoreTest, ExportsIntoANewOrBlankFileWithoutAsking) {
+  const std::optional<std::string> found[] = {std::nullopt, "", "\r\n \r\n"};
+  for (const std::optional<std::string>& file : found) {
+    SCOPED_TRACE(testing::PrintToString(file));
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    if (file) disk.files[kChosen] = *file;
+    bool asked = false;
+    EXPECT_EQ(store.Export(TeachersSettings(), kChosen, format, [&] { return asked = true; }),
+              ExportResult::kExported);
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(SettingsIn(disk, kChosen), TeachersSettings());
+    EXPECT_EQ(disk.replaced, std::vector<std::wstring>{kChosen}) << "no backup of an export";
+  }
+}
+
+TEST_F(SettingsStoreTest, ExportsIntoASettingsFileKeepingItsOtherLinesWithoutAsking) {
+  disk.files[kChosen] = "[Common]\r\nColour=blue\r\nLessLen=300\r\n";
+  bool asked = false;
+  EXPECT_EQ(store.Export(TeachersSettings(), kChosen, format, [&] { return asked = true; }),
+            ExportResult::kExported);
+  EXPECT_FALSE(asked);
+  EXPECT_EQ(SettingsIn(disk, kChosen), TeachersSettings());
+  EXPECT_EQ(ValueIn(disk, kChosen, L"Common", L"Colour"), L"blue");
+  EXPECT_EQ(disk.replaced, std::vector<std::wstring>{kChosen}) << "no backup of an export";
+}
+
+TEST_F(SettingsStoreTest, AsksBeforeReplacingAnotherFileWithAWholeSettingsFile) {
+  const std::string other = "[Other]\r\nkey=value\r\n";
+  disk.files[kChosen] = other;
+  int asked = 0;
+  EXPECT_EQ(store.Export(TeachersSettings(), kChosen, format,
+                         [&] {
+                           ++asked;
+                           return false;
+                         }),
+            ExportResult::kDeclined);
+  EXPECT_EQ(disk.files[kChosen], other);
+  EXPECT_TRUE(disk.replaced.empty());
+
+  EXPECT_EQ(store.Export(TeachersSettings(), kChosen, format,
+                         [&] {
+                           ++asked;
+                           return true;
+                         }),
+            ExportResult::kExported);
+  EXPECT_EQ(asked, 2);
+  IniDocument document = DocumentIn(disk, kChosen);
+  EXPECT_EQ(document.SectionNames(),
+            (std::vector<std::wstring>{L"1", L"Times", L"2", L"3", L"4", L"5", L"Common", L"Sounds",
+                                       L"Window", L"Bell"}));
+  EXPECT_EQ(SettingsIn(disk, kChosen), TeachersSettings());
+}
+
+TEST_F(SettingsStoreTest, AnExportThatCannotReadTheFileThereWritesNothing) {
+  disk.files[kChosen] = kTeachersFile;
+  disk.ReadsGive(kChosen, FileAccess::kBusy, FakeDisk::kForever);
+  EXPECT_EQ(ErrorOf([&] { store.Export(settings, kChosen, format, [] { return true; }); }),
+            L"Unable to write to " + std::wstring(kChosen));
+  EXPECT_TRUE(disk.replaced.empty());
+}
+
+}  // namespace
+}  // namespace ostrevin

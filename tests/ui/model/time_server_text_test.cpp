@@ -1,0 +1,81 @@
+#include <ostream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "ui/model/time_server_text.h"
+
+namespace ostrevin {
+namespace {
+
+struct TextCase {
+  const char* name;
+  TimeServerState state;
+  std::wstring text;
+  std::wstring tooltip;
+};
+
+void PrintTo(const TextCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class TimeServerTextTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(TimeServerTextTest, SaysWhatTheProgramKnowsOfTheServer) {
+  const TextCase& c = GetParam();
+  EXPECT_EQ(TimeServerResultText(c.state), c.text);
+  EXPECT_EQ(ProgramTooltip(c.state), c.tooltip);
+}
+
+constexpr HourMinute k0805{8, 5};
+constexpr HourMinute k0905{9, 5};
+const std::wstring kName = L"Ostrevin";
+const std::wstring kSilent = L"Ostrevin\nСервер времени не отвечает";
+
+TimeServerState Named() {
+  TimeServerState state;
+  state.named = true;
+  return state;
+}
+
+TimeServerState Answered(std::int64_t differenceMs) {
+  TimeServerState state = Named();
+  state.differenceMs = differenceMs;
+  state.checkedAt = k0805;
+  return state;
+}
+
+TimeServerState SilentSince(TimeServerState state) {
+  state.lastFailed = true;
+  state.failedAt = k0905;
+  return state;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, TimeServerTextTest,
+    ::testing::Values(
+        TextCase{"NoServer", TimeServerState(), L"Сервер времени не задан.", kName},
+        TextCase{"NoServerButAnOldFailure", SilentSince(TimeServerState()),
+                 L"Сервер времени не задан.", kName},
+        TextCase{"NotAnsweredYet", Named(), L"Сервер времени ещё не ответил.", kName},
+        TextCase{"ComputerBehind", Answered(12'300),
+                 L"Часы компьютера отстают на 12 с, проверено в 08:05.", kName},
+        TextCase{"ComputerAhead", Answered(-90'000),
+                 L"Часы компьютера спешат на 90 с, проверено в 08:05.", kName},
+        TextCase{"OnTime", Answered(499), L"Часы компьютера идут точно, проверено в 08:05.", kName},
+        TextCase{"Minutes", Answered(5'400'000),
+                 L"Часы компьютера отстают на 90 мин, проверено в 08:05.", kName},
+        TextCase{"HoursOfAResetClock", Answered(26 * 3'600'000LL),
+                 L"Часы компьютера отстают на 26 ч, проверено в 08:05.", kName},
+        TextCase{"YearsOfAResetClock", Answered(800 * 86'400'000LL),
+                 L"Часы компьютера отстают на 800 дн., проверено в 08:05.", kName},
+        TextCase{"SilentSinceAGoodAnswer", SilentSince(Answered(12'000)),
+                 L"Сервер времени не ответил в 09:05. Часы компьютера отстают на 12 с, "
+                 L"проверено в 08:05.",
+                 kSilent},
+        TextCase{"NeverAnswered", SilentSince(Named()), L"Сервер времени не ответил в 09:05.",
+                 kSilent}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace ostrevin
