@@ -172,7 +172,8 @@ class ScaledDialogTest : public ScaleTest {
     return children;
   }
   std::vector<const toolkit::TabPage*> Pages() const {
-    return {&dialog->TabSheet1, &dialog->TabSheet2, &dialog->TabSheet4, &dialog->TabSheet3};
+    return {&dialog->TabSheet1, &dialog->TabSheet2, &dialog->TabSheet4, &dialog->TabSheet5,
+            &dialog->TabSheet3};
   }
 
   std::unique_ptr<TLessonListF> dialog;
@@ -232,12 +233,14 @@ TEST_F(ScaledDialogTest, EveryControlLiesWhollyOnItsPageApartFromTheOthersInTheD
 
 TEST_F(ScaledDialogTest, EveryTextLiesWhollyOnItsPage) {
   const std::vector<std::pair<const toolkit::Label*, const toolkit::TabPage*>> labels = {
-      {&dialog->Label1, &dialog->TabSheet1},  {&dialog->end7, &dialog->TabSheet1},
-      {&dialog->Label21, &dialog->TabSheet1}, {&dialog->Label22, &dialog->TabSheet2},
-      {&dialog->Label25, &dialog->TabSheet2}, {&dialog->Label28, &dialog->TabSheet2},
-      {&dialog->Label19, &dialog->TabSheet2}, {&dialog->Label4, &dialog->TabSheet3},
-      {&dialog->Label29, &dialog->TabSheet3}, {&dialog->Label10, &dialog->TabSheet3},
-      {&dialog->Label13, &dialog->TabSheet3}, {&dialog->lbURL, &dialog->TabSheet3},
+      {&dialog->Label1, &dialog->TabSheet1},        {&dialog->end7, &dialog->TabSheet1},
+      {&dialog->Label21, &dialog->TabSheet1},       {&dialog->Label22, &dialog->TabSheet2},
+      {&dialog->Label25, &dialog->TabSheet2},       {&dialog->Label28, &dialog->TabSheet2},
+      {&dialog->Label19, &dialog->TabSheet2},       {&dialog->Label4, &dialog->TabSheet3},
+      {&dialog->Label29, &dialog->TabSheet3},       {&dialog->Label10, &dialog->TabSheet3},
+      {&dialog->Label13, &dialog->TabSheet3},       {&dialog->lbURL, &dialog->TabSheet3},
+      {&dialog->lbBellSeconds, &dialog->TabSheet5}, {&dialog->lbBellHint, &dialog->TabSheet5},
+      {&dialog->lbTimeServer, &dialog->TabSheet5},
   };
   for (const auto& [label, page] : labels) {
     RECT body{};
