@@ -3,14 +3,19 @@
 # src/app/res/, where the build takes them from (the build itself never needs
 # ImageMagick):
 #   ostrevin.ico  the program icon: a clock face with a green pie wedge that
-#                 ends in a red one, in 16, 32 and 48 pixels;
-#   toolbar.bmp   the toolbar's four 16x16 pictures in one strip, magenta
+#                 ends in a red one, in 16, 20, 24, 32 and 48 pixels (the
+#                 small-icon sizes of 100, 125, 150 and 200 % screen scaling,
+#                 and the large icon);
+#   toolbar16.bmp, toolbar24.bmp, toolbar32.bmp
+#                 the toolbar's four pictures in one strip, at 16, 24 and 32
+#                 pixels (for 100 %, 150 % and 200 % scaling), magenta
 #                 (255, 0, 255) where they are transparent: 0 an exit door with
 #                 an arrow, 1 a green triangle pointing right, 2 a grey gear
 #                 wheel, 3 a red disc.
-# Each picture is drawn eight times larger and scaled down, so that its edges
-# are smooth; the strip's edge pixels are then either fully the picture or
-# fully the mask colour, never a pink blend of both.
+# Every size is drawn from the same shapes at that size, never scaled from
+# another picture. Each picture is drawn eight times larger and scaled down,
+# so that its edges are smooth; the strip's edge pixels are then either fully
+# the picture or fully the mask colour, never a pink blend of both.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -53,13 +58,18 @@ icon_image() {
     -filter Box -resize "${size}x${size}" "$work/icon$size.png"
 }
 
-# One 16x16 toolbar picture from ImageMagick drawing options in 128x128
-# coordinates.
+# One toolbar picture of size x size pixels from ImageMagick drawing options
+# in 128x128 coordinates (those of the 16-pixel picture drawn eight times
+# larger), which the affine setting scales to the size's own canvas.
 picture() {
-  local name=$1
-  shift
-  convert -size 128x128 xc:none "$@" -filter Box -resize 16x16 \
-    -channel A -threshold 50% +channel -background magenta -flatten "$work/$name.png"
+  local name=$1 size=$2
+  shift 2
+  local big=$((size * scale))
+  local factor
+  factor=$(awk -v b="$big" 'BEGIN { printf "%.4f", b / 128 }')
+  convert -size "${big}x${big}" xc:none -affine "$factor,0,0,$factor,0,0" "$@" \
+    -filter Box -resize "${size}x${size}" \
+    -channel A -threshold 50% +channel -background magenta -flatten "$work/$name$size.png"
 }
 
 gear_outline() {
@@ -71,22 +81,28 @@ gear_outline() {
   echo "polygon ${points[*]}"
 }
 
-for size in 16 32 48; do icon_image "$size"; done
-convert "$work/icon16.png" "$work/icon32.png" "$work/icon48.png" "$out/ostrevin.ico"
+icon_files=()
+for size in 16 20 24 32 48; do
+  icon_image "$size"
+  icon_files+=("$work/icon$size.png")
+done
+convert "${icon_files[@]}" "$out/ostrevin.ico"
 
-picture exit \
-  -fill '#a86c32' -stroke '#4a2e12' -strokewidth 8 -draw "rectangle 12,6 76,122" \
-  -fill '#f0d070' -stroke '#4a2e12' -strokewidth 4 -draw "circle 28,68 28,60" \
-  -fill '#1fa32b' -stroke '#0e5c15' -strokewidth 6 \
-  -draw "polygon 54,52 90,52 90,28 124,64 90,100 90,76 54,76"
-picture start \
-  -fill '#1fa32b' -stroke '#0e5c15' -strokewidth 8 -draw "polygon 30,10 114,64 30,118"
-picture options \
-  -fill '#8c8c8c' -stroke '#454545' -strokewidth 7 -draw "$(gear_outline)" \
-  -fill magenta -draw "circle 64,64 64,46"
-picture stop \
-  -fill '#e0241b' -stroke '#7a0f0a' -strokewidth 8 -draw "circle 64,64 64,14"
-convert "$work/exit.png" "$work/start.png" "$work/options.png" "$work/stop.png" +append \
-  -alpha off -type TrueColor "BMP3:$out/toolbar.bmp"
+for size in 16 24 32; do
+  picture exit "$size" \
+    -fill '#a86c32' -stroke '#4a2e12' -strokewidth 8 -draw "rectangle 12,6 76,122" \
+    -fill '#f0d070' -stroke '#4a2e12' -strokewidth 4 -draw "circle 28,68 28,60" \
+    -fill '#1fa32b' -stroke '#0e5c15' -strokewidth 6 \
+    -draw "polygon 54,52 90,52 90,28 124,64 90,100 90,76 54,76"
+  picture start "$size" \
+    -fill '#1fa32b' -stroke '#0e5c15' -strokewidth 8 -draw "polygon 30,10 114,64 30,118"
+  picture options "$size" \
+    -fill '#8c8c8c' -stroke '#454545' -strokewidth 7 -draw "$(gear_outline)" \
+    -fill magenta -draw "circle 64,64 64,46"
+  picture stop "$size" \
+    -fill '#e0241b' -stroke '#7a0f0a' -strokewidth 8 -draw "circle 64,64 64,14"
+  convert "$work/exit$size.png" "$work/start$size.png" "$work/options$size.png" \
+    "$work/stop$size.png" +append -alpha off -type TrueColor "BMP3:$out/toolbar$size.bmp"
+done
 
-echo "wrote $out/ostrevin.ico and $out/toolbar.bmp"
+echo "wrote $out/ostrevin.ico and $out/toolbar16.bmp, toolbar24.bmp, toolbar32.bmp"

@@ -2,17 +2,23 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace ostrevin {
 
 // The program's pictures in the exe's resources (artwork.rc). The program
 // icon is the one the application object loads (Application::
-// kProgramIconResource, "MAINICON").
+// kProgramIconResource, "MAINICON"), in 16, 20, 24, 32 and 48 pixels.
 
-// The toolbar's pictures: one strip of four 16x16 images, magenta where
-// transparent.
-inline constexpr const wchar_t* kToolbarPicturesResource = L"TOOLBARPICTURES";
+// The toolbar's pictures: one strip of four square images at each size,
+// magenta where transparent. 16 is the size the toolbar is designed at.
+inline constexpr int kToolbarPictureSizes[] = {16, 24, 32};
 inline constexpr COLORREF kToolbarPicturesMask = RGB(255, 0, 255);
-inline constexpr int kToolbarPictureSize = 16;
+
+// The resource name of the strip at one size: "TOOLBARPICTURES16", ...
+inline std::wstring ToolbarPicturesResource(int size) {
+  return L"TOOLBARPICTURES" + std::to_wstring(size);
+}
 
 inline constexpr int kPictureExit = 0;     // an exit door with an arrow
 inline constexpr int kPictureStart = 1;    // a green triangle pointing right

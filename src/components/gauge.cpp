@@ -85,9 +85,13 @@ TGauge::TGauge() : font_(toolkit::CreateDesignedFont(fontDesign_)) {
 }
 
 void TGauge::SetFont(const toolkit::FontDesign& design) {
-  font_ = toolkit::CreateDesignedFont(design);
+  font_ = toolkit::CreateDesignedFont(design, Scaling());
   fontDesign_ = design;
   Invalidate();
+}
+
+void TGauge::ScalingChanged() {
+  font_ = toolkit::CreateDesignedFont(fontDesign_, Scaling());
 }
 
 template <typename Value>

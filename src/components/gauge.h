@@ -39,8 +39,8 @@ class TGauge : public toolkit::GraphicControl {
   ostrevin::Color Color() const { return color_; }
   void SetColor(ostrevin::Color color);
 
-  // The font of the percentage (MS Sans Serif, 11 pixels, unless set); its
-  // colour is not used, the text is always drawn white and XORed.
+  // The font of the percentage (MS Sans Serif, 11 pixels at 96 DPI, unless
+  // set); its colour is not used, the text is always drawn white and XORed.
   const toolkit::FontDesign& Font() const { return fontDesign_; }
   void SetFont(const toolkit::FontDesign& design);
 
@@ -65,6 +65,7 @@ class TGauge : public toolkit::GraphicControl {
 
  protected:
   void Paint(HDC dc) override { PaintTo(dc); }
+  void ScalingChanged() override;
 
  private:
   class Image;

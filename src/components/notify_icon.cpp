@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "base/app_error.h"
 #include "components/model/tray_icon_cycle.h"
@@ -30,15 +31,43 @@ DWORD BalloonInfoFlags(BalloonIconKind kind) {
   return index < std::size(kFlags) ? kFlags[index] : NIIF_NONE;
 }
 
-constexpr int kMaskedIconSize = 16;
+int BitmapWidth(HBITMAP bitmap) {
+  BITMAP bits{};
+  if (!::GetObjectW(bitmap, sizeof(bits), &bits)) throw AppError(L"Unable to read the image");
+  return bits.bmWidth;
+}
 
-// A mask without a set bit: every pixel of the picture it goes with is shown.
-toolkit::UniqueBitmap OpaqueMask() {
-  // Monochrome rows are padded to whole 16-bit words.
-  static constexpr WORD kClearRows[kMaskedIconSize] = {};
-  toolkit::UniqueBitmap mask(::CreateBitmap(kMaskedIconSize, kMaskedIconSize, 1, 1, kClearRows));
-  if (!mask) throw AppError(L"Unable to create an icon mask");
-  return mask;
+// The pixels of a square bitmap, top row first, as 0x00RRGGBB.
+std::vector<DWORD> PixelsOf(HBITMAP bitmap, int size) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = size;
+  info.bmiHeader.biHeight = -size;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<DWORD> pixels(static_cast<std::size_t>(size) * size);
+  const toolkit::WindowDc screen(nullptr);
+  if (::GetDIBits(screen.get(), bitmap, 0, size, pixels.data(), &info, DIB_RGB_COLORS) != size) {
+    throw AppError(L"Unable to read the image");
+  }
+  for (DWORD& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
+
+// A colour as a bitmap of that one's pixel format stores it: a screen of
+// fewer colours keeps fewer bits of it.
+DWORD StoredLike(HBITMAP bitmap, COLORREF color) {
+  const toolkit::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+  const toolkit::SelectGuard selected(dc.get(), bitmap);
+  const toolkit::UniqueBitmap probe(::CreateCompatibleBitmap(dc.get(), 1, 1));
+  if (!probe) throw AppError(L"Unable to create an icon mask");
+  {
+    const toolkit::UniqueMemoryDc probeDc(::CreateCompatibleDC(dc.get()));
+    const toolkit::SelectGuard probeSelected(probeDc.get(), probe.get());
+    ::SetPixel(probeDc.get(), 0, 0, color);
+  }
+  return PixelsOf(probe.get(), 1).front();
 }
 
 // Writes a text into a fixed shell field: cut to the field's limit, the rest
@@ -231,14 +260,49 @@ void TNotifyIcon::FireMouseExit() {
   if (OnMouseExit) OnMouseExit(*this);
 }
 
+// The icon carries an alpha channel besides its mask: a notification area
+// that copies the icon between processes (Wine's) may take the mask of a
+// width other than 16 or 32 pixels only in part, and draws by the alpha
+// where there is one. See-through pixels are black in the colour image, as
+// in an image list's.
 toolkit::UniqueIcon TNotifyIcon::MaskBitmapIntoIcon(HBITMAP bitmap, Color maskColor) {
-  toolkit::ImageList list(kMaskedIconSize, kMaskedIconSize);
-  if (maskColor == clNone) {
-    list.Add(bitmap, OpaqueMask().get());
-  } else {
-    list.AddMasked(bitmap, toolkit::ToColorRef(maskColor));
+  const int size = BitmapWidth(bitmap);
+  std::vector<DWORD> pixels = PixelsOf(bitmap, size);
+  const bool keyed = maskColor != clNone;
+  const DWORD key = keyed ? StoredLike(bitmap, toolkit::ToColorRef(maskColor)) : 0;
+  // Monochrome rows are padded to whole 16-bit words; a set bit is see-through.
+  const int maskRowBytes = (size + 15) / 16 * 2;
+  std::vector<BYTE> maskBits(static_cast<std::size_t>(maskRowBytes) * size, 0);
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      DWORD& pixel = pixels[static_cast<std::size_t>(y) * size + x];
+      if (keyed && pixel == key) {
+        pixel = 0;
+        maskBits[static_cast<std::size_t>(y) * maskRowBytes + x / 8] |=
+            static_cast<BYTE>(0x80 >> (x % 8));
+      } else {
+        pixel |= 0xFF000000;
+      }
+    }
   }
-  toolkit::UniqueIcon icon = list.GetIcon(0);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = size;
+  info.bmiHeader.biHeight = -size;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const toolkit::UniqueBitmap color(
+      ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const toolkit::UniqueBitmap mask(::CreateBitmap(size, size, 1, 1, maskBits.data()));
+  if (!color || !bits || !mask) throw AppError(L"Unable to make an icon of the image");
+  std::copy(pixels.begin(), pixels.end(), static_cast<DWORD*>(bits));
+  ICONINFO parts{};
+  parts.fIcon = TRUE;
+  parts.hbmMask = mask.get();
+  parts.hbmColor = color.get();
+  toolkit::UniqueIcon icon(::CreateIconIndirect(&parts));
   if (!icon) throw AppError(L"Unable to make an icon of the image");
   return icon;
 }

@@ -125,6 +125,9 @@ class TNotifyIcon {
 
   // The identifier under which the shell names this icon.
   UINT IconId() const { return handler_.IconId(); }
+  // The side in pixels of the pictures the notification area shows: an icon
+  // of that size is shown as it is, one of another size is stretched.
+  int TrayIconSize() const { return shell_.IconSize(); }
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
@@ -163,9 +166,9 @@ class TNotifyIcon {
   void StoreIcon(HICON icon);
   void StoreHint(std::wstring hint) { hint_ = std::move(hint); }
 
-  // Makes a 16 x 16 icon of a bitmap whose pixels of maskColor become
-  // transparent; with clNone every pixel stays opaque. Throws AppError when
-  // the image list cannot make it.
+  // Makes an icon of a square bitmap, of the bitmap's size, whose pixels of
+  // maskColor become transparent; with clNone every pixel stays opaque.
+  // Throws AppError when the image list cannot make it.
   static toolkit::UniqueIcon MaskBitmapIntoIcon(HBITMAP bitmap, Color maskColor);
 
   // The timers behind click recognition, cycling and cursor tracking; their

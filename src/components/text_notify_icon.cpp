@@ -17,25 +17,36 @@ using toolkit::UniqueBitmap;
 using toolkit::UniqueBrush;
 using toolkit::UniqueMemoryDc;
 
-constexpr RECT kPictureRect{0, 0, kTextIconSize, kTextIconSize};
-
-// A square picture of the icon's size in the screen's pixel format, with a
-// memory DC that has it selected for as long as it is drawn on.
+// A square picture in the screen's pixel format, with a memory DC that has it
+// selected for as long as it is drawn on.
 class Picture {
  public:
-  Picture() {
+  explicit Picture(int size) : size_(size) {
     const toolkit::WindowDc screen(nullptr);
     dc_.reset(::CreateCompatibleDC(screen.get()));
-    bitmap_.reset(::CreateCompatibleBitmap(screen.get(), kTextIconSize, kTextIconSize));
+    bitmap_.reset(::CreateCompatibleBitmap(screen.get(), size, size));
     if (!dc_ || !bitmap_) throw AppError(L"Unable to create the text icon's picture");
     selection_.emplace(dc_.get(), bitmap_.get());
   }
 
+  int size() const { return size_; }
   HDC dc() const { return dc_.get(); }
   HBITMAP bitmap() const { return bitmap_.get(); }
 
-  void Fill(COLORREF color) const { PaintRect(color, &::FillRect); }
-  void Frame(COLORREF color) const { PaintRect(color, &::FrameRect); }
+  void Fill(COLORREF color) const {
+    const UniqueBrush brush(::CreateSolidBrush(color));
+    const RECT whole{0, 0, size_, size_};
+    ::FillRect(dc_.get(), &whole, brush.get());
+  }
+
+  // A frame of width pixels along the picture's outermost pixels.
+  void Frame(COLORREF color, int width) const {
+    const UniqueBrush brush(::CreateSolidBrush(color));
+    for (int ring = 0; ring < width; ++ring) {
+      const RECT edge{ring, ring, size_ - ring, size_ - ring};
+      ::FrameRect(dc_.get(), &edge, brush.get());
+    }
+  }
 
   // The finished picture, no longer selected anywhere.
   UniqueBitmap TakeBitmap() {
@@ -44,11 +55,7 @@ class Picture {
   }
 
  private:
-  void PaintRect(COLORREF color, int(WINAPI* paint)(HDC, const RECT*, HBRUSH)) const {
-    const UniqueBrush brush(::CreateSolidBrush(color));
-    paint(dc_.get(), &kPictureRect, brush.get());
-  }
-
+  int size_;
   UniqueMemoryDc dc_;
   UniqueBitmap bitmap_;
   std::optional<SelectGuard> selection_;
@@ -70,6 +77,13 @@ SIZE IconSize(HICON icon) {
   BITMAP bits{};
   ::GetObjectW(color ? color.get() : mask.get(), sizeof(bits), &bits);
   return {bits.bmWidth, color ? bits.bmHeight : bits.bmHeight / 2};
+}
+
+// The side of a square picture.
+int BitmapSize(HBITMAP bitmap) {
+  BITMAP bits{};
+  ::GetObjectW(bitmap, sizeof(bits), &bits);
+  return bits.bmWidth;
 }
 
 }  // namespace
@@ -121,8 +135,14 @@ void TTextNotifyIcon::SetOptions(const TOffsetOptions& options) {
   RebuildIcon();
 }
 
-HFONT TTextNotifyIcon::FontHandle() {
-  if (!fontHandle_) fontHandle_ = toolkit::CreateDesignedFont(font_.Design());
+// The font's height is designed for a 16-pixel picture.
+HFONT TTextNotifyIcon::FontHandle(int pictureSize) {
+  if (!fontHandle_ || fontPictureSize_ != pictureSize) {
+    toolkit::FontDesign design = font_.Design();
+    design.height = ScaledToPicture(design.height, pictureSize);
+    fontHandle_ = toolkit::CreateDesignedFont(design);
+    fontPictureSize_ = pictureSize;
+  }
   return fontHandle_.get();
 }
 
@@ -188,49 +208,45 @@ void TTextNotifyIcon::ForgetPictures() {
 // Every line is drawn on the key colour, not on the picture: where lines
 // overlap, the later one covers the one above.
 void TTextNotifyIcon::DrawTextImage() {
-  Picture picture;
+  Picture picture(TrayIconSize());
   keyColor_ = ComputeKeyColor();
   const COLORREF key = ToColorRef(keyColor_);
   picture.Fill(key);
   {
-    const SelectGuard font(picture.dc(), FontHandle());
+    const SelectGuard font(picture.dc(), FontHandle(picture.size()));
     ::SetBkMode(picture.dc(), OPAQUE);
     ::SetBkColor(picture.dc(), key);
     ::SetTextColor(picture.dc(), ToColorRef(font_.Design().color));
     const auto measure = [&](std::wstring_view text) { return MeasureText(picture.dc(), text); };
-    for (const PlacedTextLine& line : PlaceTextLines(text_, options_, measure)) {
+    for (const PlacedTextLine& line : PlaceTextLines(text_, options_, measure, picture.size())) {
       ::TextOutW(picture.dc(), line.x, line.y, line.text.c_str(),
                  static_cast<int>(line.text.size()));
     }
   }
   // Last, so that no text covers it.
-  if (border_) picture.Frame(ToColorRef(borderColor_));
+  if (border_) picture.Frame(ToColorRef(borderColor_), TextIconFrameWidth(picture.size()));
   textImage_ = picture.TakeBitmap();
 }
 
 toolkit::UniqueIcon TTextNotifyIcon::ComposeWithBackground() {
-  const SIZE size = IconSize(backgroundIcon_.get());
-  if (size.cx < kTextIconSize || size.cy < kTextIconSize) {
-    throw AppError(L"Invalid image size");
-  }
-  toolkit::ImageList list(kTextIconSize, kTextIconSize);
-  const int background = list.AddIcon(backgroundIcon_.get());
+  const int size = BitmapSize(textImage_.get());
+  const SIZE background = IconSize(backgroundIcon_.get());
+  if (background.cx < size || background.cy < size) throw AppError(L"Invalid image size");
+  toolkit::ImageList list(size, size);
+  const int backgroundIndex = list.AddIcon(backgroundIcon_.get());
   const COLORREF key = ToColorRef(ComputeKeyColor());
 
-  Picture composed;
+  Picture composed(size);
   composed.Fill(key);
   // The icon's own see-through pixels keep the key colour.
-  ::ImageList_Draw(list.get(), background, composed.dc(), 0, 0, ILD_TRANSPARENT);
+  ::ImageList_Draw(list.get(), backgroundIndex, composed.dc(), 0, 0, ILD_TRANSPARENT);
   {
     const UniqueMemoryDc textDc(::CreateCompatibleDC(composed.dc()));
     const SelectGuard text(textDc.get(), textImage_.get());
-    ::GdiTransparentBlt(composed.dc(), 0, 0, kTextIconSize, kTextIconSize, textDc.get(), 0, 0,
-                        kTextIconSize, kTextIconSize, key);
+    ::GdiTransparentBlt(composed.dc(), 0, 0, size, size, textDc.get(), 0, 0, size, size, key);
   }
   const UniqueBitmap image = composed.TakeBitmap();
-  toolkit::UniqueIcon icon = list.GetIcon(list.AddMasked(image.get(), key));
-  if (!icon) throw AppError(L"Unable to make an icon of the image");
-  return icon;
+  return MaskBitmapIntoIcon(image.get(), ComputeKeyColor());
 }
 
 }  // namespace ostrevin

@@ -19,9 +19,12 @@
 
 namespace ostrevin {
 
-// A tray icon whose picture is a short text drawn at run time into a 16 x 16
-// image: in its font and font colour, on a background colour or see-through,
-// with an optional one-pixel frame, optionally over a background icon.
+// A tray icon whose picture is a short text drawn at run time into a square
+// image of the size the notification area shows (16 x 16 at 100 % scaling):
+// in its font and font colour, on a background colour or see-through, with an
+// optional frame, optionally over a background icon. The font's height, the
+// offsets, the line distance and the frame's one pixel are designed for a
+// 16-pixel picture and drawn scaled at the size shown.
 //
 // The tray hears of the icon only when its picture or its tooltip changes,
 // one modify per change; setting what is shown already costs nothing, so the
@@ -38,8 +41,8 @@ class TTextNotifyIcon : public TNotifyIcon {
   explicit TTextNotifyIcon(HWND owner, TrayShell& shell = SystemTrayShell());
 
   // Drawn under the text; null for none. Copied. A background smaller than
-  // 16 x 16 makes this and every later redraw fail with "Invalid image size",
-  // and the tray keeps the picture it had.
+  // the picture makes this and every later redraw fail with "Invalid image
+  // size", and the tray keeps the picture it had.
   HICON BackgroundIcon() const { return backgroundIcon_.get(); }
   void SetBackgroundIcon(HICON icon);
 
@@ -74,10 +77,10 @@ class TTextNotifyIcon : public TNotifyIcon {
   void SetOptions(const TOffsetOptions& options);
 
  protected:
-  // Draws the picture: a new 16 x 16 image filled with the key colour, the
-  // text lines over it with the key colour behind every glyph, the frame
-  // last. It sets the key colour and the text image. A descendant may draw
-  // differently.
+  // Draws the picture: a new image of the tray's icon size filled with the
+  // key colour, the text lines over it with the key colour behind every
+  // glyph, the frame last. It sets the key colour and the text image. A
+  // descendant may draw differently.
   virtual void DrawTextImage();
 
   // Makes the picture of the current text and look the tray's icon, drawing
@@ -88,8 +91,9 @@ class TTextNotifyIcon : public TNotifyIcon {
   void SetTextImage(toolkit::UniqueBitmap image) { textImage_ = std::move(image); }
   ostrevin::Color KeyColor() const { return keyColor_; }
   void SetKeyColor(ostrevin::Color color) { keyColor_ = color; }
-  // The font as a GDI object; made again after a change of the font.
-  HFONT FontHandle();
+  // The font as a GDI object for a picture size; made again after a change
+  // of the font or of the size.
+  HFONT FontHandle(int pictureSize);
 
  private:
   // Everything a picture is drawn from, system colours as they are now
@@ -133,6 +137,7 @@ class TTextNotifyIcon : public TNotifyIcon {
   std::wstring text_;
   toolkit::NotifyingFont font_;
   toolkit::UniqueFont fontHandle_;
+  int fontPictureSize_ = 0;
   ostrevin::Color color_ = clBtnFace;
   bool border_ = false;
   ostrevin::Color borderColor_ = clBlack;

@@ -63,6 +63,10 @@ std::uint32_t ComctlFileVersion() {
 
 }  // namespace
 
+int TrayShell::IconSize() const {
+  return ::GetSystemMetrics(SM_CXSMICON);
+}
+
 TrayShell& SystemTrayShell() {
   static ShellNotifyIcon shell;
   return shell;

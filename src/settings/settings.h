@@ -2,8 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "base/screen_rect.h"
 #include "settings/school_timetable.h"
 #include "settings/time_of_day.h"
 
@@ -13,6 +16,16 @@ enum FinishPartMode : std::uint8_t { fpsNone = 0, fpsFinalStart = 1, fpsEveryMin
 
 inline constexpr int kWeekdayCount = 5;  // Monday (1) .. Friday (5)
 inline constexpr int kSlotCount = 7;     // lesson slots 1..7
+
+// Where the timer window was: its top-left corner on the desktop and the
+// screens the desktop had then (the rectangle of each).
+struct WindowPlace {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::vector<ScreenRect> screens;
+
+  bool operator==(const WindowPlace&) const = default;
+};
 
 // The program's one settings record: the weekly timetable and every option.
 // Before the first load every boolean is false, every number 0 and
@@ -51,6 +64,11 @@ struct Settings {
   std::int32_t BellOffset = 0;  // seconds the bell is ahead of the clock (behind: negative)
   bool JoinLesson = false;      // begin a lesson already going on, with its time gone
   std::wstring TimeServer;      // "name" or "name:port"; empty for none
+
+  // The timer window's remembered place and its stepping aside for
+  // full-screen shows (the section "Window").
+  std::optional<WindowPlace> TimerWindowPlace;
+  bool bYieldToFullScreen = false;
 
   bool operator==(const Settings&) const = default;
 

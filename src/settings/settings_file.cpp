@@ -6,6 +6,7 @@
 
 #include "settings/school_timetable_file.h"
 #include "settings/bell_settings.h"
+#include "settings/window_section.h"
 
 namespace ostrevin {
 
@@ -212,6 +213,7 @@ void LoadSettings(Settings& settings, ProfileFile& file, const RegionalTimeForma
     for (const OptionKey& option : kOptionKeys) ReadOption(settings, file, option);
     LoadSchoolTimetable(settings, file);
     LoadBellSettings(settings, file);
+    LoadWindowSection(settings, file);
   });
 }
 
@@ -226,6 +228,7 @@ void SaveSettings(const Settings& settings, ProfileFile& file, const RegionalTim
       file.WriteString(option.section, option.key, OptionText(settings, option));
     }
     SaveSchoolTimetable(settings, file);
+    SaveWindowSection(settings, file);
     SaveBellSettings(settings, file);
   });
 }

@@ -62,8 +62,7 @@ struct Application::State {
 
 namespace {
 
-UniqueIcon LoadProgramIcon(HINSTANCE instance, int sizeMetric) {
-  const int size = ::GetSystemMetrics(sizeMetric);
+UniqueIcon LoadProgramIcon(HINSTANCE instance, int size) {
   HANDLE own = ::LoadImageW(instance, Application::kProgramIconResource, IMAGE_ICON, size, size, 0);
   if (own) return UniqueIcon(static_cast<HICON>(own));
   // The shared system icon must not be destroyed: keep a copy of our own.
@@ -119,8 +118,8 @@ void Application::Initialize(HINSTANCE instance) {
   controls.dwSize = sizeof(controls);
   controls.dwICC = ICC_WIN95_CLASSES;
   ::InitCommonControlsEx(&controls);
-  s.icon = LoadProgramIcon(instance, SM_CXICON);
-  s.smallIcon = LoadProgramIcon(instance, SM_CXSMICON);
+  s.icon = LoadProgramIcon(instance, ::GetSystemMetrics(SM_CXICON));
+  s.smallIcon = LoadProgramIcon(instance, ::GetSystemMetrics(SM_CXSMICON));
   s.window = std::make_unique<ApplicationWindow>(s.title);
   ::SendMessageW(s.window->Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(s.icon.get()));
   ::SendMessageW(s.window->Handle(), WM_SETICON, ICON_SMALL,
@@ -135,6 +134,9 @@ HICON Application::Icon() const {
 }
 HICON Application::SmallIcon() const {
   return state().smallIcon.get();
+}
+UniqueIcon Application::ProgramIcon(int size) const {
+  return LoadProgramIcon(state().instance, size);
 }
 
 void Application::SetTitle(const std::wstring& title) {

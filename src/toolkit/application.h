@@ -30,9 +30,13 @@ class Application {
   void Initialize(HINSTANCE instance);
   HINSTANCE InstanceHandle() const;
 
-  // The program icon: 32-pixel and 16-pixel images.
+  // The program icon: the large and the small icon's images at the system's
+  // scaling (32 and 16 pixels at 100 %).
   HICON Icon() const;
   HICON SmallIcon() const;
+  // A new image of the program icon of size x size pixels: the one drawn at
+  // that size when the icon has it.
+  UniqueIcon ProgramIcon(int size) const;
 
   void SetTitle(const std::wstring& title);  // also the taskbar entry's text
   const std::wstring& Title() const;

@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "toolkit/model/control_place.h"
+
 namespace ostrevin::toolkit {
 
 // A control on a form. Its name is how the form finds it, and how numbered
@@ -27,13 +29,5 @@ class Control {
 // An event of a control, given the control that raised it: handlers shared
 // by a numbered family tell the member by its name.
 using ControlEvent = std::function<void(Control& sender)>;
-
-// A control's rectangle on its form, in client coordinates.
-struct ControlPlace {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
 
 }  // namespace ostrevin::toolkit

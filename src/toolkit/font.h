@@ -7,11 +7,12 @@
 #include "base/color.h"
 #include "toolkit/colors.h"
 #include "toolkit/handles.h"
+#include "toolkit/model/dpi_scale.h"
 
 namespace ostrevin::toolkit {
 
 // A font as a form or control describes it. The height is the character
-// height in pixels (the cell height less the internal leading).
+// height in pixels (the cell height less the internal leading) at 96 DPI.
 struct FontDesign {
   std::wstring face = L"MS Sans Serif";
   int height = 11;
@@ -32,7 +33,13 @@ struct FontDesign {
 // "MS Shell Dlg" (which the system always maps to its dialog font).
 std::wstring AvailableFontFace(const std::wstring& face);
 
-// Creates the font; throws AppError when the system refuses.
-UniqueFont CreateDesignedFont(const FontDesign& design);
+// The face drawn for a wanted face at a scale: the available face, but at a
+// scale other than the design's a scalable face for a raster one (Windows'
+// own "MS Sans Serif" is one), which would be drawn blocky.
+std::wstring FaceAtScale(const std::wstring& face, const DpiScale& scale);
+
+// Creates the font at a scale: its height is the design's height scaled, its
+// face FaceAtScale. Throws AppError when the system refuses.
+UniqueFont CreateDesignedFont(const FontDesign& design, const DpiScale& scale = {});
 
 }  // namespace ostrevin::toolkit

@@ -1,12 +1,14 @@
 #include "toolkit/form.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "base/app_error.h"
 #include "toolkit/application.h"
 #include "toolkit/colors.h"
+#include "toolkit/dpi.h"
 #include "toolkit/error_guard.h"
+#include "toolkit/model/work_area_snap.h"
+#include "toolkit/screens.h"
 #include "toolkit/window_timer.h"
 #include "toolkit/windowed_control.h"
 
@@ -27,11 +29,29 @@ DWORD ExStyleOf(const FormDesign& design) {
   return style;
 }
 
-RECT WindowBoundsOf(const FormDesign& design) {
-  RECT bounds{0, 0, design.clientWidth, design.clientHeight};
-  ::AdjustWindowRectEx(&bounds, StyleOf(design), FALSE, ExStyleOf(design));
+RECT WindowBoundsOf(const FormDesign& design, const DpiScale& scaling) {
+  const RECT client{0, 0, scaling.Scaled(design.clientWidth), scaling.Scaled(design.clientHeight)};
+  RECT bounds = WindowRectAround(client, StyleOf(design), ExStyleOf(design), scaling);
   ::OffsetRect(&bounds, design.left - bounds.left, design.top - bounds.top);
   return bounds;
+}
+
+// The screen a form is centred on when it first shows: the one its owner is
+// shown on, or else the one the mouse is on (where the user is looking).
+RECT ScreenToCentreOn(HWND form) {
+  HWND owner = ::GetWindow(form, GW_OWNER);
+  HMONITOR monitor = nullptr;
+  if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
+    monitor = ::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST);
+  } else {
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    monitor = ::MonitorFromPoint(cursor, MONITOR_DEFAULTTOPRIMARY);
+  }
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (monitor && ::GetMonitorInfoW(monitor, &info)) return info.rcMonitor;
+  return RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
 void FillWithColor(HDC dc, const RECT& area, Color color) {
@@ -49,14 +69,6 @@ RECT WorkAreaAround(const RECT& window) {
   RECT workArea{};
   ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
   return workArea;
-}
-
-// The start of a window's span on one axis, moved onto the low or high edge
-// of the work area when it lies within the snapping distance of it.
-int SnappedStart(int start, int length, int low, int high, int buffer) {
-  if (std::abs(start - low) <= buffer) return low;
-  if (std::abs(start + length - high) <= buffer) return high - length;
-  return start;
 }
 
 // The program's other windows while a modal form is shown: disabled, and
@@ -96,10 +108,7 @@ class OtherWindowsDisabled {
 }  // namespace
 
 Form::Form(const FormDesign& design, HWND owner)
-    : design_(design),
-      font_(CreateDesignedFont(design.font)),
-      alphaBlendValue_(design.alphaBlendValue),
-      tag_(design.tag) {
+    : design_(design), alphaBlendValue_(design.alphaBlendValue), tag_(design.tag) {
   graphics_.onSurfaceClick = [this] {
     if (OnClick) OnClick();
   };
@@ -107,8 +116,15 @@ Form::Form(const FormDesign& design, HWND owner)
                 .style = StyleOf(design),
                 .exStyle = ExStyleOf(design),
                 .text = design.caption,
-                .bounds = WindowBoundsOf(design),
+                .bounds = WindowBoundsOf(design, DpiScale()),
                 .parent = owner ? owner : Application::Instance().Handle()});
+  // Only the window knows the screen it is on: it takes that screen's size.
+  TakeScaling(DpiScale(WindowDpi(Handle())));
+  if (!scaling_.IsDesign()) {
+    RECT place{};
+    ::GetWindowRect(Handle(), &place);
+    ResizeTo(place);
+  }
   ApplyLayeredAttributes();
 }
 
@@ -143,6 +159,29 @@ bool Form::Visible() const {
 
 void Form::SetVisible(bool visible) {
   ::ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
+}
+
+// Not ShowWindow: its WM_SHOWWINDOW tells the tray icon the window is shown
+// to be used, and the icon brings it to the front. What that message does
+// for the form itself is done here.
+void Form::ShowWithoutActivating() {
+  if (Visible()) return;
+  ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  Shown(false);
+}
+
+void Form::MoveTo(int left, int top) {
+  positioned_ = true;
+  ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FollowScreenDpi();
+}
+
+// Windows need not tell a hidden window that it has come onto a screen of
+// another scaling: the form asks.
+void Form::FollowScreenDpi() {
+  const int dpi = WindowDpi(Handle());
+  if (dpi != scaling_.Dpi()) ChangeDpi(dpi, nullptr);
 }
 
 void Form::SetAlphaBlendValue(BYTE value) {
@@ -242,6 +281,17 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (graphics_.HandleMouseMessage(message, wParam, lParam, result)) return result;
   switch (message) {
+    case WM_NCCREATE:
+      EnableNonClientScaling(Handle());
+      break;
+    case kDpiChangedMessage:
+      ChangeDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case kGetDpiScaledSizeMessage:
+      // The exact size at the new scale, so that the place Windows suggests
+      // with WM_DPICHANGED fits it.
+      *reinterpret_cast<SIZE*>(lParam) = WindowSizeAt(DpiScale(static_cast<int>(wParam)));
+      return TRUE;
     case WM_PAINT:
       graphics_.PaintWindow([this](HDC dc, const RECT& area) { PaintSurface(dc, area); });
       return 0;
@@ -348,8 +398,9 @@ void Form::ApplyLayeredAttributes() {
 }
 
 void Form::Shown(bool byShowWindow) {
-  if (!shownBefore_) {
-    shownBefore_ = true;
+  FollowScreenDpi();
+  if (!positioned_) {
+    positioned_ = true;
     if (design_.position == FormPosition::ScreenCenter) CentreOnScreen();
   }
   // The main form on screen means the program's taskbar entry is there too.
@@ -361,13 +412,65 @@ void Form::Shown(bool byShowWindow) {
 }
 
 void Form::CentreOnScreen() {
+  const RECT screen = ScreenToCentreOn(Handle());
+  const DpiScale before = scaling_;
+  MoveToCentreOf(screen);
+  // Moved onto a screen of another scaling, the form took another size there.
+  if (scaling_ != before) MoveToCentreOf(screen);
+}
+
+void Form::MoveToCentreOf(const RECT& screen) {
   RECT window{};
   ::GetWindowRect(Handle(), &window);
   const int width = window.right - window.left;
   const int height = window.bottom - window.top;
-  ::SetWindowPos(Handle(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+  ::SetWindowPos(Handle(), nullptr, screen.left + (screen.right - screen.left - width) / 2,
+                 screen.top + (screen.bottom - screen.top - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::TakeScaling(const DpiScale& scaling) {
+  scaling_ = scaling;
+  font_ = CreateDesignedFont(design_.font, scaling_);
+  graphics_.SetLook(scaling_, font_.get());
+}
+
+// Where the system does not scale a window's frame with its screen (Windows
+// 8.1, Wine), the frame keeps the system DPI's size: the window grows or
+// shrinks by what the client area lacks or has too much.
+void Form::ResizeTo(const RECT& place) {
+  const SIZE size = WindowSizeAt(scaling_);
+  ::SetWindowPos(Handle(), nullptr, place.left, place.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  const int missingWidth = scaling_.Scaled(design_.clientWidth) - client.right;
+  const int missingHeight = scaling_.Scaled(design_.clientHeight) - client.bottom;
+  if (missingWidth == 0 && missingHeight == 0) return;
+  ::SetWindowPos(Handle(), nullptr, 0, 0, size.cx + missingWidth, size.cy + missingHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE Form::WindowSizeAt(const DpiScale& scaling) const {
+  const RECT bounds = WindowBoundsOf(design_, scaling);
+  return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+// The form takes the new scale and the place Windows suggests for it (near
+// where it was, on the new screen), with its own size at that scale. The
+// controls get the new font before the old one is deleted.
+void Form::ChangeDpi(int dpi, const RECT* suggested) {
+  if (dpi != scaling_.Dpi()) {
+    const UniqueFont previousFont = std::move(font_);
+    TakeScaling(DpiScale(dpi));
+    for (WindowedControl* control : windowedControls_) control->Rescale();
+  }
+  RECT place{};
+  ::GetWindowRect(Handle(), &place);
+  if (suggested) place = *suggested;
+  ResizeTo(place);
+  ::RedrawWindow(Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Form::SnapToWorkArea(WINDOWPOS& position) const {
@@ -383,14 +486,13 @@ void Form::SnapToWorkArea(WINDOWPOS& position) const {
   position.y = proposed.top;
 }
 
+// The work area of the screen the window is on, whichever screen that is.
 void Form::SnapToWorkArea(RECT& dragged) const {
   if (design_.snapBuffer <= 0) return;
-  const RECT work = WorkAreaAround(dragged);
-  const int width = dragged.right - dragged.left;
-  const int height = dragged.bottom - dragged.top;
-  const int left = SnappedStart(dragged.left, width, work.left, work.right, design_.snapBuffer);
-  const int top = SnappedStart(dragged.top, height, work.top, work.bottom, design_.snapBuffer);
-  dragged = RECT{left, top, left + width, top + height};
+  const ScreenRect snapped =
+      SnappedToWorkArea(ToScreenRect(dragged), ToScreenRect(WorkAreaAround(dragged)),
+                        scaling_.Scaled(design_.snapBuffer));
+  dragged = RECT{snapped.left, snapped.top, snapped.right, snapped.bottom};
 }
 
 void Form::PaintSurface(HDC dc, const RECT& area) {

@@ -12,6 +12,7 @@
 #include "toolkit/font.h"
 #include "toolkit/graphic_control.h"
 #include "toolkit/graphic_control_host.h"
+#include "toolkit/model/dpi_scale.h"
 #include "toolkit/window.h"
 
 namespace ostrevin::toolkit {
@@ -32,6 +33,9 @@ enum class FormPosition {
 enum class CloseAction { None, Hide, Terminate };
 
 // The design of a top-level window: fixed values set when it is created.
+// Sizes, fonts and the snapping distance are in pixels at 96 DPI and are
+// scaled to the DPI of the screen the window is on; left and top are a place
+// on the screen and are not.
 struct FormDesign {
   std::wstring caption{};
   FormBorder border = FormBorder::Dialog;
@@ -63,6 +67,10 @@ struct FormDesign {
 // A derived form calls Created() at the end of its constructor, once its
 // controls exist, and DestroyHandle() first in its destructor, so that
 // OnDestroy runs while its members are still there.
+//
+// The form and every control on it are drawn at the DPI of the screen the
+// form is on: the design scaled. Moved to a screen of another scaling
+// (WM_DPICHANGED), the form lays itself and its controls out again.
 class Form : public Window {
  public:
   static constexpr int kModalOk = 1;
@@ -77,6 +85,14 @@ class Form : public Window {
 
   bool Visible() const;
   void SetVisible(bool visible);
+  // Shows the form without taking the activation from the program in front.
+  void ShowWithoutActivating();
+
+  // Moves the form's top-left corner to a place on the desktop. A form that
+  // has been placed is not centred when it first shows.
+  void MoveTo(int left, int top);
+  // Whether the form has been placed or shown: its place means something.
+  bool Positioned() const { return positioned_; }
 
   BYTE AlphaBlendValue() const { return alphaBlendValue_; }
   void SetAlphaBlendValue(BYTE value);
@@ -84,7 +100,10 @@ class Form : public Window {
   int Tag() const { return tag_; }
   void SetTag(int tag) { tag_ = tag; }
 
+  // The form's font at its scale.
   HFONT Font() const { return font_.get(); }
+  // The scale of the screen the form is on.
+  const DpiScale& Scaling() const { return scaling_; }
   Color TextColor() const { return design_.font.color; }
   Color BackgroundColor() const { return design_.color; }
 
@@ -152,6 +171,14 @@ class Form : public Window {
   void ApplyLayeredAttributes();
   void Shown(bool byShowWindow);
   void CentreOnScreen();
+  void MoveToCentreOf(const RECT& screen);
+  void TakeScaling(const DpiScale& scaling);
+  SIZE WindowSizeAt(const DpiScale& scaling) const;
+  // Moves the window to the top-left corner of place with the size of its
+  // design at its scale.
+  void ResizeTo(const RECT& place);
+  void ChangeDpi(int dpi, const RECT* suggested);
+  void FollowScreenDpi();
   void SnapToWorkArea(WINDOWPOS& position) const;
   void SnapToWorkArea(RECT& dragged) const;
   void PaintSurface(HDC dc, const RECT& area);
@@ -160,10 +187,12 @@ class Form : public Window {
   void ChildrenDestroyed();
 
   FormDesign design_;
+  DpiScale scaling_{};
   UniqueFont font_;
   BYTE alphaBlendValue_;
   int tag_;
-  bool shownBefore_ = false;
+  // Placed by MoveTo or shown once: no longer centred.
+  bool positioned_ = false;
   bool modal_ = false;
   int modalResult_ = 0;
   GraphicControlHost graphics_{*this};

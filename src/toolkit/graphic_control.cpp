@@ -10,9 +10,32 @@ GraphicControl::~GraphicControl() {
 }
 
 void GraphicControl::SetBounds(int left, int top, int width, int height) {
+  design_ = ControlPlace{.left = left, .top = top, .width = width, .height = height};
+  UpdateBounds();
+}
+
+void GraphicControl::SetScaling(const DpiScale& scaling) {
+  scaling_ = scaling;
+  ScalingChanged();
+  UpdateBounds();
+}
+
+RECT GraphicControl::ScaledBounds() const {
+  const ControlPlace place = scaling_.Scaled(design_);
+  return RECT{place.left, place.top, place.left + place.width, place.top + place.height};
+}
+
+void GraphicControl::UpdateBounds() {
+  const RECT bounds = ScaledBounds();
+  if (::EqualRect(&bounds, &bounds_)) return;
   Invalidate();
-  bounds_ = RECT{left, top, left + width, top + height};
+  bounds_ = bounds;
   Invalidate();
+  BoundsChanged();
+}
+
+HFONT GraphicControl::HostFont() const {
+  return host_ ? host_->Font() : nullptr;
 }
 
 void GraphicControl::SetVisible(bool visible) {

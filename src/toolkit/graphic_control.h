@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "toolkit/control.h"
+#include "toolkit/model/dpi_scale.h"
 
 namespace ostrevin::toolkit {
 
@@ -15,6 +16,9 @@ enum class MouseButton { Left, Right, Middle };
 // A windowless control: it has a place on its parent window and paints into
 // the parent's surface. The parent paints it on WM_PAINT and passes it the
 // mouse presses and clicks that fall on it (GraphicControlHost).
+//
+// Its place is given as designed, in pixels at 96 DPI; its bounds are that
+// place at the scale of the window it lies on, which its host gives it.
 class GraphicControl : public Control {
  public:
   GraphicControl() = default;
@@ -24,10 +28,17 @@ class GraphicControl : public Control {
   void SetParentWindow(HWND parent) { parent_ = parent; }
   HWND ParentWindow() const { return parent_; }
 
+  // The designed place, at 96 DPI.
   void SetBounds(int left, int top, int width, int height);
+  const ControlPlace& DesignPlace() const { return design_; }
+  // Where the control is now, in the parent's client pixels.
   const RECT& Bounds() const { return bounds_; }
   int Width() const { return bounds_.right - bounds_.left; }
   int Height() const { return bounds_.bottom - bounds_.top; }
+
+  const DpiScale& Scaling() const { return scaling_; }
+  // Lays the control out again at a scale (its host's, when it changes).
+  void SetScaling(const DpiScale& scaling);
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
@@ -52,6 +63,18 @@ class GraphicControl : public Control {
   // dc's origin is the control's top-left corner and it is clipped to the
   // control's rectangle.
   virtual void Paint(HDC dc) = 0;
+  // The bounds at the current scale: the designed place scaled, unless the
+  // control sizes itself to its contents.
+  virtual RECT ScaledBounds() const;
+  // The scale changed: the control makes what it draws with (its fonts)
+  // again; its bounds follow.
+  virtual void ScalingChanged() {}
+  // Takes the bounds the control has at its scale now.
+  void UpdateBounds();
+  // The bounds changed (after the parent was asked to paint both places).
+  virtual void BoundsChanged() {}
+  // The font of the window the control lies on; none while it lies on none.
+  HFONT HostFont() const;
 
  private:
   friend class GraphicControlHost;
@@ -60,6 +83,8 @@ class GraphicControl : public Control {
   GraphicControlHost* host_ = nullptr;
   HWND parent_ = nullptr;
   HCURSOR cursor_ = nullptr;
+  ControlPlace design_{};
+  DpiScale scaling_{};
   RECT bounds_{};
   bool visible_ = true;
 };

@@ -58,12 +58,19 @@ GraphicControlHost::~GraphicControlHost() {
   }
 }
 
+void GraphicControlHost::SetLook(const DpiScale& scaling, HFONT font) {
+  scaling_ = scaling;
+  font_ = font;
+  for (GraphicControl* control : controls_) control->SetScaling(scaling_);
+}
+
 void GraphicControlHost::Add(GraphicControl& control) {
   if (control.host_ == this) return;
   if (control.host_) control.host_->Remove(control);
   control.host_ = this;
   control.SetParentWindow(window_.Handle());
   controls_.push_back(&control);
+  control.SetScaling(scaling_);
   control.Invalidate();
 }
 

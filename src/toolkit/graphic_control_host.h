@@ -26,7 +26,7 @@ RECT PrintedArea(HWND window, HDC dc);
 
 // The part of a window (a form, a tab page) that holds windowless controls:
 // it paints them into the window's surface, gives them the mouse presses and
-// clicks that fall on them, and their cursors.
+// clicks that fall on them, their cursors, and the window's scale and font.
 class GraphicControlHost {
  public:
   explicit GraphicControlHost(const Window& window) : window_(window) {}
@@ -34,6 +34,12 @@ class GraphicControlHost {
   ~GraphicControlHost();
   GraphicControlHost(const GraphicControlHost&) = delete;
   GraphicControlHost& operator=(const GraphicControlHost&) = delete;
+
+  // The window's scale and font, which its controls take; the controls are
+  // laid out again at a new scale.
+  void SetLook(const DpiScale& scaling, HFONT font);
+  const DpiScale& Scaling() const { return scaling_; }
+  HFONT Font() const { return font_; }
 
   // Controls added later lie on top.
   void Add(GraphicControl& control);
@@ -65,6 +71,8 @@ class GraphicControlHost {
   bool SetControlCursor() const;
 
   const Window& window_;
+  DpiScale scaling_{};
+  HFONT font_ = nullptr;
   std::vector<GraphicControl*> controls_;
   GraphicControl* pressedControl_ = nullptr;
   bool surfacePressed_ = false;

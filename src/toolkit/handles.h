@@ -102,6 +102,12 @@ struct HookTraits {
   static void Release(Handle h) { ::UnhookWindowsHookEx(h); }
 };
 
+struct WinEventHookTraits {
+  using Handle = HWINEVENTHOOK;
+  static Handle Empty() { return nullptr; }
+  static void Release(Handle h) { ::UnhookWinEvent(h); }
+};
+
 struct ModuleTraits {
   using Handle = HMODULE;
   static Handle Empty() { return nullptr; }
@@ -123,6 +129,7 @@ using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueHook = UniqueHandle<HookTraits>;
+using UniqueWinEventHook = UniqueHandle<WinEventHookTraits>;
 
 // A window's device context from GetDC, released with ReleaseDC.
 class WindowDc {

@@ -1,5 +1,8 @@
 #include "toolkit/image_list.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "base/app_error.h"
 
 namespace ostrevin::toolkit {
@@ -11,6 +14,13 @@ ImageList::ImageList(int width, int height)
 
 int ImageList::Count() const {
   return ::ImageList_GetImageCount(list_.get());
+}
+
+int ImageList::Size() const {
+  int width = 0;
+  int height = 0;
+  ::ImageList_GetIconSize(list_.get(), &width, &height);
+  return width;
 }
 
 int ImageList::AddMasked(HBITMAP bitmap, COLORREF maskColor) {
@@ -42,6 +52,26 @@ int ImageList::AddMaskedResource(HINSTANCE instance, const wchar_t* bitmapName,
 UniqueIcon ImageList::GetIcon(int index) const {
   if (index < 0 || index >= Count()) return UniqueIcon();
   return UniqueIcon(::ImageList_GetIcon(list_.get(), index, ILD_NORMAL));
+}
+
+ScaledImageList::ScaledImageList(std::vector<ImageList> sizes) : lists_(std::move(sizes)) {
+  if (lists_.empty()) throw AppError(L"A scaled image list needs pictures of one size at least");
+}
+
+const ImageList& ScaledImageList::ForScale(const DpiScale& scaling) const {
+  std::vector<int> sizes;
+  for (const ImageList& list : lists_) sizes.push_back(list.Size());
+  const int size = PictureSizeFor(DesignSize(), scaling, sizes);
+  for (const ImageList& list : lists_) {
+    if (list.Size() == size) return list;
+  }
+  return lists_.front();
+}
+
+int ScaledImageList::DesignSize() const {
+  int smallest = lists_.front().Size();
+  for (const ImageList& list : lists_) smallest = std::min(smallest, list.Size());
+  return smallest;
 }
 
 }  // namespace ostrevin::toolkit

@@ -4,7 +4,10 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <vector>
+
 #include "toolkit/handles.h"
+#include "toolkit/model/dpi_scale.h"
 
 namespace ostrevin::toolkit {
 
@@ -15,6 +18,8 @@ class ImageList {
 
   HIMAGELIST get() const { return list_.get(); }
   int Count() const;
+  // The side of its (square) images.
+  int Size() const;
   // Adds a bitmap; pixels of the mask colour become transparent. Returns the
   // index of the first image added; a bitmap wider than one image adds a
   // strip of them. The system turns the masked pixels of the bitmap black.
@@ -30,6 +35,22 @@ class ImageList {
 
  private:
   UniqueImageList list_;
+};
+
+// The same pictures drawn at several sizes, one list per size, the smallest
+// being the size they are designed at: a control shows the size that suits
+// its scale (the largest not larger than the design size scaled), so that no
+// picture is ever stretched.
+class ScaledImageList {
+ public:
+  // Lists of equal counts, of square images of different sizes; at least one.
+  explicit ScaledImageList(std::vector<ImageList> sizes);
+
+  const ImageList& ForScale(const DpiScale& scaling) const;
+  int DesignSize() const;
+
+ private:
+  std::vector<ImageList> lists_;
 };
 
 }  // namespace ostrevin::toolkit

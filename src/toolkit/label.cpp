@@ -26,19 +26,18 @@ UINT AlignmentFormat(TextAlignment alignment) {
 
 Label::Label(Form& form, const LabelDesign& design)
     : caption_(design.caption),
-      font_(design.font ? CreateDesignedFont(*design.font) : UniqueFont()),
-      formFont_(form.Font()),
+      fontDesign_(design.font),
       textColor_(design.font ? design.font->color : form.TextColor()),
       alignment_(design.alignment),
       autoSize_(design.autoSize),
       wordWrap_(design.wordWrap) {
   SetName(design.name);
   SetBounds(design.place.left, design.place.top, design.place.width, design.place.height);
-  FitCaption();
   OnMouseDown = design.onMouseDown;
   OnClick = design.onClick;
   // The shared system cursor: nothing to release.
   if (design.handCursor) SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+  // The host gives the label its scale, and with it its font and size.
   (design.page ? design.page->Graphics() : form.Graphics()).Add(*this);
   if (!design.hint.empty()) CreateTooltip(design.hint);
 }
@@ -46,7 +45,7 @@ Label::Label(Form& form, const LabelDesign& design)
 void Label::SetCaption(const std::wstring& caption) {
   if (caption_ == caption) return;
   caption_ = caption;
-  FitCaption();
+  UpdateBounds();
   Invalidate();
 }
 
@@ -54,8 +53,15 @@ UINT Label::Format() const {
   return AlignmentFormat(alignment_) | DT_NOPREFIX | (wordWrap_ ? DT_WORDBREAK : 0u);
 }
 
-void Label::FitCaption() {
-  if (!autoSize_) return;
+void Label::ScalingChanged() {
+  font_ = fontDesign_ ? CreateDesignedFont(*fontDesign_, Scaling()) : UniqueFont();
+}
+
+// A label that takes the size of its caption keeps its designed top-left
+// corner, scaled, and measures the caption in its font at the scale.
+RECT Label::ScaledBounds() const {
+  const RECT designed = GraphicControl::ScaledBounds();
+  if (!autoSize_) return designed;
   // A memory DC measures as the screen does, without a word to the window
   // system.
   const UniqueMemoryDc measuring(::CreateCompatibleDC(nullptr));
@@ -63,7 +69,7 @@ void Label::FitCaption() {
   RECT size{0, 0, 0, 0};
   ::DrawTextW(measuring.get(), caption_.c_str(), static_cast<int>(caption_.size()), &size,
               Format() | DT_CALCRECT);
-  SetBounds(Bounds().left, Bounds().top, size.right, size.bottom);
+  return RECT{designed.left, designed.top, designed.left + size.right, designed.top + size.bottom};
 }
 
 // The tooltip watches the mouse over the label's rectangle of its parent
@@ -82,6 +88,16 @@ void Label::CreateTooltip(const std::wstring& hint) {
   tool.rect = Bounds();
   tool.lpszText = const_cast<wchar_t*>(hint.c_str());
   ::SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Label::PlaceTooltip() const {
+  if (!tooltip_) return;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = ParentWindow();
+  tool.uId = 1;
+  tool.rect = Bounds();
+  ::SendMessageW(tooltip_.get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Label::Paint(HDC dc) {

@@ -36,7 +36,7 @@ struct LabelDesign {
 };
 
 // A windowless text on a transparent background: only its letters cover
-// what lies beneath.
+// what lies beneath. Its font is scaled with the window it lies on.
 class Label : public GraphicControl {
  public:
   Label(Form& form, const LabelDesign& design);
@@ -44,19 +44,23 @@ class Label : public GraphicControl {
   const std::wstring& Caption() const { return caption_; }
   void SetCaption(const std::wstring& caption);
   HWND TooltipHandle() const { return tooltip_.get(); }
+  // The font the caption is drawn in now.
+  HFONT CurrentFont() const { return font_ ? font_.get() : HostFont(); }
 
  protected:
   void Paint(HDC dc) override;
+  RECT ScaledBounds() const override;
+  void ScalingChanged() override;
+  void BoundsChanged() override { PlaceTooltip(); }
 
  private:
-  HFONT CurrentFont() const { return font_ ? font_.get() : formFont_; }
   UINT Format() const;
-  void FitCaption();
   void CreateTooltip(const std::wstring& hint);
+  void PlaceTooltip() const;
 
   std::wstring caption_;
+  std::optional<FontDesign> fontDesign_;
   UniqueFont font_;
-  HFONT formFont_;
   Color textColor_;
   TextAlignment alignment_;
   bool autoSize_;

@@ -8,6 +8,19 @@
 namespace ostrevin::toolkit {
 namespace {
 
+// The arrows' width in pixels at 96 DPI.
+constexpr int kArrowsWidth = 16;
+
+ControlPlace PlaceOn(HWND window, HWND parent) {
+  RECT bounds{};
+  ::GetWindowRect(window, &bounds);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
+  return {.left = bounds.left,
+          .top = bounds.top,
+          .width = bounds.right - bounds.left,
+          .height = bounds.bottom - bounds.top};
+}
+
 std::wstring RegionalDecimalSeparator() {
   wchar_t separator[8] = {};
   if (::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator,
@@ -40,8 +53,8 @@ NumericField::NumericField(Form& form, const NumericFieldDesign& design)
   // edit. They step the value through this field, never on their own.
   arrows_ =
       CreatePartWindow(UPDOWN_CLASSW, WS_VISIBLE | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-                       {.width = 0, .height = design.place.height});
-  ::SendMessageW(arrows_.get(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
+                       {.width = 0, .height = Place().height});
+  AlignArrows();
   ::SendMessageW(arrows_.get(), UDM_SETRANGE32, static_cast<WPARAM>(limits_.minimum),
                  static_cast<LPARAM>(limits_.maximum));
   ::SendMessageW(arrows_.get(), UDM_SETPOS32, 0, Value());
@@ -53,6 +66,26 @@ void NumericField::SetValue(int value) {
   const std::wstring text = std::to_wstring(limits_.Clamp(value));
   // The edit reports the new text back (EN_CHANGE), which raises OnChange.
   if (text != text_) ::SetWindowTextW(Handle(), text.c_str());
+}
+
+void NumericField::Rescale() {
+  WindowedControl::Rescale();
+  AlignArrows();
+}
+
+// The system puts the arrows along the buddy's right side at a width of its
+// own, which need not follow the scale.
+void NumericField::AlignArrows() {
+  ::SendMessageW(arrows_.get(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
+  ControlPlace arrows = PlaceOn(arrows_.get(), ParentWindow());
+  const int grow = Scaling().Scaled(kArrowsWidth) - arrows.width;
+  if (grow <= 0) return;
+  ControlPlace edit = PlaceOn(Handle(), ParentWindow());
+  edit.width -= grow;
+  arrows.left -= grow;
+  arrows.width += grow;
+  MoveWindowTo(Handle(), edit);
+  MoveWindowTo(arrows_.get(), arrows);
 }
 
 void NumericField::SetEnabled(bool enabled) {

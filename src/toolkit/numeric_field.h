@@ -48,6 +48,7 @@ class NumericField : public WindowedControl {
 
   void SetEnabled(bool enabled) override;
   void SetVisible(bool visible) override;
+  void Rescale() override;
 
   ControlEvent OnChange;
   ControlEvent OnExit;
@@ -59,6 +60,9 @@ class NumericField : public WindowedControl {
   void TextChanged();
   void Exited();
   void Step(int delta);
+  // The arrows along the edit's right side, at least as wide as the design
+  // width scaled; the edit gives up the width they take.
+  void AlignArrows();
   LRESULT HandleWindowMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) override;
 
   NumericLimits limits_;

@@ -29,26 +29,39 @@ RadioGroup::RadioGroup(Form& form, const RadioGroupDesign& design)
   if (!design.enabled) SetEnabled(false);
 }
 
-// The items share the height under the caption evenly; what is left over
-// goes half above them.
 void RadioGroup::CreateItems(const RadioGroupDesign& design) {
-  if (design.items.empty()) return;
   const int count = static_cast<int>(design.items.size());
-  const int fontHeight = FontHeight(OwnerForm()->Font());
-  const int free = design.place.height - fontHeight - kFrameMargin;
-  const int itemHeight = free / count;
-  const int top = design.place.top + fontHeight + 1 + (free % count) / 2;
   for (int index = 0; index < count; ++index) {
     // Only the first item starts the group and takes the Tab key; the arrow
     // keys move within the group.
     DWORD style = WS_VISIBLE | BS_AUTORADIOBUTTON;
     if (index == 0) style |= WS_GROUP | WS_TABSTOP;
-    items_.push_back(CreatePartWindow(L"BUTTON", style,
-                                      {.left = design.place.left + kItemIndent,
-                                       .top = top + index * itemHeight,
-                                       .width = design.place.width - 2 * kItemIndent,
-                                       .height = itemHeight},
+    items_.push_back(CreatePartWindow(L"BUTTON", style, ItemPlace(index, count),
                                       design.items[static_cast<size_t>(index)]));
+  }
+}
+
+// The items share the height under the caption evenly; what is left over
+// goes half above them.
+ControlPlace RadioGroup::ItemPlace(int index, int count) const {
+  const ControlPlace group = Place();
+  const DpiScale scaling = Scaling();
+  const int fontHeight = FontHeight(OwnerForm()->Font());
+  const int free = group.height - fontHeight - scaling.Scaled(kFrameMargin);
+  const int itemHeight = free / count;
+  const int top = group.top + fontHeight + 1 + (free % count) / 2;
+  const int indent = scaling.Scaled(kItemIndent);
+  return {.left = group.left + indent,
+          .top = top + index * itemHeight,
+          .width = group.width - 2 * indent,
+          .height = itemHeight};
+}
+
+void RadioGroup::Rescale() {
+  WindowedControl::Rescale();
+  for (int index = 0; index < ItemCount(); ++index) {
+    MoveWindowTo(ItemHandle(index), ItemPlace(index, ItemCount()));
+    TakeFormFont(ItemHandle(index));
   }
 }
 

@@ -40,6 +40,7 @@ class RadioGroup : public WindowedControl {
 
   void SetEnabled(bool enabled) override;
   void SetVisible(bool visible) override;
+  void Rescale() override;
 
   ControlEvent OnClick;
 
@@ -48,6 +49,9 @@ class RadioGroup : public WindowedControl {
   bool HandleCommand(HWND child, WORD notifyCode, WORD id) override;
   void WindowsDestroyed() override;
   void CreateItems(const RadioGroupDesign& design);
+  // Where an item lies in the group's place, at the form's scale and in its
+  // font.
+  ControlPlace ItemPlace(int index, int count) const;
   void ShowSelection();
 
   std::vector<UniqueWindow> items_;

@@ -13,24 +13,16 @@
 #include <optional>
 
 #include "toolkit/form.h"
+#include "toolkit/system_function.h"
 
 namespace ostrevin::toolkit {
 namespace {
 
 // uxtheme is loaded with common controls 6 (they draw the visual styles);
 // without them there is no style to follow and the page is plain button face.
-HMODULE ThemeLibrary() {
-  return ::GetModuleHandleW(L"uxtheme.dll");
-}
-
 template <typename Function>
 Function ThemeFunction(const char* name) {
-  HMODULE library = ThemeLibrary();
-  // Through a plain function pointer type: FARPROC's own signature says
-  // nothing of the real one.
-  return library
-             ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(library, name)))
-             : nullptr;
+  return SystemFunction<Function>(L"uxtheme.dll", name);
 }
 
 bool ThemeActive() {
@@ -81,12 +73,43 @@ std::optional<COLORREF> SingleColour(HBITMAP picture) {
   return RGB((pixels[0] >> 16) & 0xFF, (pixels[0] >> 8) & 0xFF, pixels[0] & 0xFF);
 }
 
+// The system's space round a tab's caption, in pixels at 96 DPI.
+constexpr int kTabPaddingX = 6;
+constexpr int kTabPaddingY = 3;
+
 }  // namespace
 
 TabControl::TabControl(Form& form, const TabControlDesign& design) : WindowedControl(form) {
   SetName(design.name);
   // The pages lie over it as its siblings: it must not paint over them.
   CreateHandle(WC_TABCONTROLW, WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS, design.place);
+  ScalePadding();
+}
+
+// The padding first: the tabs take their size when the font comes.
+void TabControl::Rescale() {
+  ScalePadding();
+  WindowedControl::Rescale();
+  const RECT body = PageBounds();
+  for (TabPage* page : pages_) {
+    ::SetWindowPos(page->Handle(), nullptr, body.left, body.top, body.right - body.left,
+                   body.bottom - body.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    page->Graphics().SetLook(Scaling(), OwnerForm()->Font());
+  }
+}
+
+void TabControl::ScalePadding() {
+  const DpiScale scaling = Scaling();
+  ::SendMessageW(Handle(), TCM_SETPADDING, 0,
+                 MAKELPARAM(scaling.Scaled(kTabPaddingX), scaling.Scaled(kTabPaddingY)));
+}
+
+RECT TabControl::PageBounds() const {
+  RECT body{};
+  ::GetClientRect(Handle(), &body);
+  ::SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
+  ::MapWindowPoints(Handle(), ParentWindow(), reinterpret_cast<POINT*>(&body), 2);
+  return body;
 }
 
 int TabControl::ActivePageIndex() const {
@@ -108,11 +131,7 @@ RECT TabControl::AddPage(TabPage& page, const std::wstring& caption, const TabPa
   item.pszText = const_cast<wchar_t*>(caption.c_str());
   ::SendMessageW(Handle(), TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
   pages_.insert(place, &page);
-  RECT body{};
-  ::GetClientRect(Handle(), &body);
-  ::SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
-  ::MapWindowPoints(Handle(), ParentWindow(), reinterpret_cast<POINT*>(&body), 2);
-  return body;
+  return PageBounds();
 }
 
 void TabControl::RemovePage(TabPage& page) {
@@ -175,6 +194,7 @@ TabPage::TabPage(TabControl& tabs, const TabPageDesign& design)
   // Above the tab control, as a property sheet's pages are. The Tab key goes
   // through the shown page's controls first, then to the tabs and on.
   ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  graphics_.SetLook(form_.Scaling(), form_.Font());
 }
 
 TabPage::~TabPage() {

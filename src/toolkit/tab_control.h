@@ -34,6 +34,9 @@ class TabControl : public WindowedControl {
   // Shows the page and selects its tab.
   void SetActivePage(const TabPage& page);
 
+  // The tabs, in the form's new font, and the pages over the new body.
+  void Rescale() override;
+
  private:
   friend class TabPage;
 
@@ -45,6 +48,11 @@ class TabControl : public WindowedControl {
   HBRUSH BodyBrush(const TabPage& page);
   void ForgetBodyTexture();
 
+  // The space round a tab's caption, at the form's scale.
+  void ScalePadding();
+  // The tab control's body, which the pages fill, in the coordinates of the
+  // window both lie on.
+  RECT PageBounds() const;
   // Adds the page's tab; returns the rectangle the page fills, in the tab
   // control's client coordinates.
   RECT AddPage(TabPage& page, const std::wstring& caption, const TabPage* before);

@@ -21,7 +21,11 @@ BYTE StateOf(const Action* action) {
 }  // namespace
 
 ToolBar::ToolBar(Form& form, const ToolBarDesign& design)
-    : WindowedControl(form), edges_(design.edges) {
+    : WindowedControl(form),
+      images_(design.images),
+      buttonWidth_(design.buttonWidth),
+      buttonHeight_(design.buttonHeight),
+      edges_(design.edges) {
   SetName(design.name);
   // Transparent: the form's background shows between the buttons, so that
   // its colour key makes that background see-through too.
@@ -31,21 +35,48 @@ ToolBar::ToolBar(Form& form, const ToolBarDesign& design)
   CreateHandle(TOOLBARCLASSNAMEW, style, design.place);
   HWND toolBar = Handle();
   ::SendMessageW(toolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  if (design.images) {
-    int width = 0;
-    int height = 0;
-    ::ImageList_GetIconSize(design.images->get(), &width, &height);
-    ::SendMessageW(toolBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
-    ::SendMessageW(toolBar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(design.images->get()));
-  }
-  ::SendMessageW(toolBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(design.buttonWidth, design.buttonHeight));
-  ::SendMessageW(toolBar, TB_SETBUTTONWIDTH, 0, MAKELPARAM(design.buttonWidth, design.buttonWidth));
+  ApplyScaling();
   AddButtons(design.buttons);
   if (AnyEdge(edges_)) {
     InterceptWindowMessages();
     ::SetWindowPos(toolBar, nullptr, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+}
+
+int ToolBar::PictureSize() const {
+  const auto list = reinterpret_cast<HIMAGELIST>(::SendMessageW(Handle(), TB_GETIMAGELIST, 0, 0));
+  int width = 0;
+  int height = 0;
+  if (list) ::ImageList_GetIconSize(list, &width, &height);
+  return width;
+}
+
+// The buttons are made again at the new scale: a separator's width is fixed
+// when it is inserted, and the button size can be set only while the toolbar
+// has no buttons.
+void ToolBar::Rescale() {
+  WindowedControl::Rescale();
+  for (int index = ButtonCount() - 1; index >= 0; --index) {
+    ::SendMessageW(Handle(), TB_DELETEBUTTON, static_cast<WPARAM>(index), 0);
+  }
+  ApplyScaling();
+  InsertButtonItems();
+}
+
+// The width limits first: setting them makes some toolbars size their
+// buttons afresh from the pictures, which would undo the height.
+void ToolBar::ApplyScaling() {
+  HWND toolBar = Handle();
+  const DpiScale scaling = Scaling();
+  if (images_) {
+    const ImageList& pictures = images_->ForScale(scaling);
+    ::SendMessageW(toolBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(pictures.Size(), pictures.Size()));
+    ::SendMessageW(toolBar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pictures.get()));
+  }
+  const int width = scaling.Scaled(buttonWidth_);
+  ::SendMessageW(toolBar, TB_SETBUTTONWIDTH, 0, MAKELPARAM(width, width));
+  ::SendMessageW(toolBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(width, scaling.Scaled(buttonHeight_)));
 }
 
 int ToolBar::ButtonCount() const {
@@ -68,27 +99,37 @@ RECT ToolBar::ButtonRect(int index) const {
 }
 
 void ToolBar::AddButtons(const std::vector<ToolButtonDesign>& designs) {
-  std::vector<TBBUTTON> items;
   for (const ToolButtonDesign& design : designs) {
-    TBBUTTON item{};
-    // Command ids follow the buttons' order: id - 1 is the index.
-    item.idCommand = static_cast<int>(items.size()) + 1;
-    item.iString = -1;
-    Button button{design.action, design.imageIndex, design.hint, design.onClick};
-    if (design.separatorWidth > 0) {
-      item.iBitmap = design.separatorWidth;
-      item.fsStyle = BTNS_SEP;
-    } else {
-      if (button.imageIndex < 0 && button.action) button.imageIndex = button.action->ImageIndex();
-      item.iBitmap = button.imageIndex >= 0 ? button.imageIndex : I_IMAGENONE;
-      item.fsStyle = BTNS_BUTTON;
-      item.fsState = StateOf(button.action);
-      if (button.action) Follow(*button.action);
-    }
-    items.push_back(item);
+    Button button{design.action, design.imageIndex, design.hint, design.onClick,
+                  design.separatorWidth};
+    if (button.imageIndex < 0 && button.action) button.imageIndex = button.action->ImageIndex();
+    if (button.separatorWidth <= 0 && button.action) Follow(*button.action);
     buttons_.push_back(std::move(button));
   }
+  InsertButtonItems();
+}
+
+void ToolBar::InsertButtonItems() {
+  std::vector<TBBUTTON> items;
+  for (size_t index = 0; index < buttons_.size(); ++index) items.push_back(ButtonItem(index));
   ::SendMessageW(Handle(), TB_ADDBUTTONSW, items.size(), reinterpret_cast<LPARAM>(items.data()));
+}
+
+TBBUTTON ToolBar::ButtonItem(size_t index) const {
+  const Button& button = buttons_[index];
+  TBBUTTON item{};
+  // Command ids follow the buttons' order: id - 1 is the index.
+  item.idCommand = static_cast<int>(index) + 1;
+  item.iString = -1;
+  if (button.separatorWidth > 0) {
+    item.iBitmap = Scaling().Scaled(button.separatorWidth);
+    item.fsStyle = BTNS_SEP;
+  } else {
+    item.iBitmap = button.imageIndex >= 0 ? button.imageIndex : I_IMAGENONE;
+    item.fsStyle = BTNS_BUTTON;
+    item.fsState = StateOf(button.action);
+  }
+  return item;
 }
 
 ToolBar::Button* ToolBar::ButtonOfCommand(UINT_PTR command) {

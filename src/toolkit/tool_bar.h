@@ -37,7 +37,8 @@ struct EdgeSides {
 struct ToolBarDesign {
   std::wstring name{};
   ControlPlace place{};
-  const ImageList* images = nullptr;  // must outlive the toolbar
+  // Must outlive the toolbar; it shows the size that suits its scale.
+  const ScaledImageList* images = nullptr;
   int buttonWidth = 23;
   int buttonHeight = 22;
   EdgeSides edges{};
@@ -45,10 +46,15 @@ struct ToolBarDesign {
   std::vector<ToolButtonDesign> buttons{};
 };
 
-// A flat toolbar (comctl32) over the form's background.
+// A flat toolbar (comctl32) over the form's background. Its buttons,
+// separators and pictures follow the form's scale.
 class ToolBar : public WindowedControl, private ActionClient {
  public:
   ToolBar(Form& form, const ToolBarDesign& design);
+
+  // The pictures' size the buttons show now.
+  int PictureSize() const;
+  void Rescale() override;
 
   int ButtonCount() const;
   // The state the toolbar control shows now.
@@ -63,6 +69,7 @@ class ToolBar : public WindowedControl, private ActionClient {
     int imageIndex;
     std::wstring hint;
     std::function<void()> onClick;
+    int separatorWidth;  // at 96 DPI; above 0 for a separator
   };
 
   bool HandleCommand(HWND child, WORD notifyCode, WORD id) override;
@@ -71,12 +78,20 @@ class ToolBar : public WindowedControl, private ActionClient {
   void ActionDestroyed(const Action& action) override;
 
   void AddButtons(const std::vector<ToolButtonDesign>& designs);
+  // The pictures and the button size for the form's scale.
+  void ApplyScaling();
+  // The system's buttons, made from the buttons' designs at the form's scale.
+  void InsertButtonItems();
+  TBBUTTON ButtonItem(size_t index) const;
   Button* ButtonOfCommand(UINT_PTR command);
   const std::wstring& HintOf(const Button& button) const;
   // The edges: a frame of its own around the client area.
   LRESULT HandleWindowMessage(HWND toolBar, UINT message, WPARAM wParam, LPARAM lParam) override;
 
   std::vector<Button> buttons_;  // by command id - 1; separators have none
+  const ScaledImageList* images_;
+  int buttonWidth_;
+  int buttonHeight_;
   EdgeSides edges_;
 };
 

@@ -80,10 +80,34 @@ void WindowedControl::SetFocus() {
   ::SetFocus(Handle());
 }
 
-void WindowedControl::CreateHandle(const wchar_t* className, DWORD style, const ControlPlace& place,
-                                   const std::wstring& text, int commandId, DWORD exStyle) {
-  window_ = CreateChildWindow(className, style, exStyle, place, text, parentWindow_,
+void WindowedControl::CreateHandle(const wchar_t* className, DWORD style,
+                                   const ControlPlace& designPlace, const std::wstring& text,
+                                   int commandId, DWORD exStyle) {
+  designPlace_ = designPlace;
+  window_ = CreateChildWindow(className, style, exStyle, Place(), text, parentWindow_,
                               commandId ? commandId : form_->NextControlId(), form_->Font());
+}
+
+DpiScale WindowedControl::Scaling() const {
+  return form_ ? form_->Scaling() : DpiScale();
+}
+
+ControlPlace WindowedControl::Place() const {
+  return Scaling().Scaled(designPlace_);
+}
+
+void WindowedControl::Rescale() {
+  MoveWindowTo(Handle(), Place());
+  TakeFormFont(Handle());
+}
+
+void WindowedControl::MoveWindowTo(HWND window, const ControlPlace& place) {
+  ::SetWindowPos(window, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WindowedControl::TakeFormFont(HWND window) const {
+  if (form_) ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(form_->Font()), TRUE);
 }
 
 UniqueWindow WindowedControl::CreatePartWindow(const wchar_t* className, DWORD style,

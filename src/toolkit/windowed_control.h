@@ -8,6 +8,7 @@
 
 #include "toolkit/control.h"
 #include "toolkit/handles.h"
+#include "toolkit/model/dpi_scale.h"
 
 namespace ostrevin::toolkit {
 
@@ -18,6 +19,10 @@ class TabPage;
 // control), on its form or on one of the form's tab pages. Its form passes it
 // the WM_COMMAND and WM_NOTIFY messages the child sends. It must not outlive
 // its form.
+//
+// Its place is designed at 96 DPI; its window lies at that place scaled to
+// the form's DPI, in the form's font, and is laid out again (Rescale) when
+// the form moves to a screen of another scaling.
 class WindowedControl : public Control {
  public:
   ~WindowedControl() override;
@@ -34,21 +39,35 @@ class WindowedControl : public Control {
   bool Focused() const;
   void SetFocus();
 
+  // The designed place, and where the control lies at the form's scale.
+  const ControlPlace& DesignPlace() const { return designPlace_; }
+  ControlPlace Place() const;
+
+  // Lays the control out at the form's new scale and gives it the form's
+  // new font. A control made of several windows lays them all out.
+  virtual void Rescale();
+
  protected:
   // On the page when one is given, else on the form itself.
   explicit WindowedControl(Form& form, TabPage* page = nullptr);
 
-  // Creates the child window with the form's font, with the next command id
-  // of the form unless one is given; throws AppError when the system refuses.
-  void CreateHandle(const wchar_t* className, DWORD style, const ControlPlace& place,
+  // Creates the child window at the designed place scaled, with the form's
+  // font, with the next command id of the form unless one is given; throws
+  // AppError when the system refuses.
+  void CreateHandle(const wchar_t* className, DWORD style, const ControlPlace& designPlace,
                     const std::wstring& text = {}, int commandId = 0, DWORD exStyle = 0);
   // Creates one more child window of the control (the buttons of a radio
-  // group, the arrows of a numeric field) beside the main one. The control
-  // owns it.
+  // group, the arrows of a numeric field) beside the main one, at a place in
+  // pixels that the control works out at its scale. The control owns it.
   UniqueWindow CreatePartWindow(const wchar_t* className, DWORD style, const ControlPlace& place,
                                 const std::wstring& text = {}) const;
+  // Moves and sizes one of the control's windows to a place in pixels.
+  static void MoveWindowTo(HWND window, const ControlPlace& place);
+  // Gives one of the control's windows the form's font and redraws it.
+  void TakeFormFont(HWND window) const;
 
   Form* OwnerForm() const { return form_; }
+  DpiScale Scaling() const;
   HWND ParentWindow() const { return parentWindow_; }
 
   // Whether a window that sends WM_COMMAND is one of the control's own.
@@ -85,6 +104,7 @@ class WindowedControl : public Control {
 
   Form* form_;
   HWND parentWindow_;
+  ControlPlace designPlace_{};
   UniqueWindow window_;
   bool subclassed_ = false;
 };

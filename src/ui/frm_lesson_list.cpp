@@ -455,7 +455,12 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
       lbTimeServerResult(*this, {.name = L"lbTimeServerResult",
                                  .page = &TabSheet5,
                                  .place = {16, 168, 385, 44},
-                                 .wordWrap = true}) {
+                                 .wordWrap = true}),
+      cbYieldToFullScreen(*this, {.name = L"cbYieldToFullScreen",
+                                  .page = &TabSheet2,
+                                  .place = {88, 240, 241, 17},
+                                  .caption = L"не закрывать полноэкранные показы",
+                                  .onClick = On(&TLessonListF::cbYieldToFullScreenClick)}) {
   PageControl1.SetActivePage(TabSheet2);
   OnShow = [this] { FormShow(); };
   Created();
@@ -591,6 +596,7 @@ void TLessonListF::ShowOptions() {
   edBlendVal.SetEnabled(settings_.IsBlend);
   edBlendVal.SetValue(BlendPercent(settings_.BlendVal));
   BindBellControls();
+  cbYieldToFullScreen.SetChecked(settings_.bYieldToFullScreen);
 }
 
 void TLessonListF::BindBellControls() {
@@ -1076,6 +1082,10 @@ void TLessonListF::edTimeServerChange(Control&) {
 
 void TLessonListF::ShowTimeServerResult(const std::wstring& text) {
   lbTimeServerResult.SetCaption(text);
+}
+
+void TLessonListF::cbYieldToFullScreenClick(Control&) {
+  settings_.bYieldToFullScreen = cbYieldToFullScreen.Checked();
 }
 
 }  // namespace ostrevin

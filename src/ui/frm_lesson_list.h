@@ -148,6 +148,9 @@ class TLessonListF final : public toolkit::Form {
   toolkit::TextField edTimeServer;
   toolkit::Label lbTimeServerResult;
 
+  // The classroom's screens: stepping aside for full-screen shows ("Общие").
+  toolkit::CheckBox cbYieldToFullScreen;
+
   // Handlers.
   void FormShow();
   void ScheduleListClick(toolkit::Control& sender);
@@ -190,6 +193,8 @@ class TLessonListF final : public toolkit::Form {
 
   // The time server's last answer, in words, below its name.
   void ShowTimeServerResult(const std::wstring& text);
+
+  void cbYieldToFullScreenClick(toolkit::Control& sender);
 
  private:
   using ControlHandler = void (TLessonListF::*)(toolkit::Control&);

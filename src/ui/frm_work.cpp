@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "app/artwork.h"
 #include "base/attribution.h"
@@ -63,11 +64,16 @@ toolkit::FormDesign WorkFormDesign() {
           .tag = TWorkF::kFadedTag};
 }
 
-toolkit::ImageList ToolbarPictures() {
-  toolkit::ImageList pictures(kToolbarPictureSize, kToolbarPictureSize);
-  pictures.AddMaskedResource(Application::Instance().InstanceHandle(), kToolbarPicturesResource,
-                             kToolbarPicturesMask);
-  return pictures;
+// The toolbar's pictures at each size they are drawn at.
+toolkit::ScaledImageList ToolbarPictures() {
+  std::vector<toolkit::ImageList> sizes;
+  for (int size : kToolbarPictureSizes) {
+    toolkit::ImageList pictures(size, size);
+    pictures.AddMaskedResource(Application::Instance().InstanceHandle(),
+                               ToolbarPicturesResource(size).c_str(), kToolbarPicturesMask);
+    sizes.push_back(std::move(pictures));
+  }
+  return toolkit::ScaledImageList(std::move(sizes));
 }
 
 toolkit::ControlPlace FullWidth(int top, int height) {
@@ -77,11 +83,12 @@ toolkit::ControlPlace FullWidth(int top, int height) {
 }  // namespace
 
 TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& services,
-               TrayShell& trayShell, std::wstring settingsPath)
+               TrayShell& trayShell, std::wstring settingsPath, FullScreenProbe& fullScreen)
     : Form(WorkFormDesign()),
       settings_(settings),
       services_(services),
       settingsPath_(std::move(settingsPath)),
+      fullScreen_(fullScreen),
       schoolClock_(localClock, settings),
       ImgList(ToolbarPictures()),
       acStart(*this, {.hint = L"Ручной старт",
@@ -157,9 +164,8 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       NumberTrayIcon(Handle(), trayShell),
       Timer(Handle(), kTickTimerId, kTickMs, Handler(&TWorkF::TimerTimer)),
       Clock(settings, schoolClock_, *this),
-      timeServer_([this](std::optional<std::int64_t> difference) {
-        TimeServerAnswered(difference);
-      }) {
+      timeServer_(
+          [this](std::optional<std::int64_t> difference) { TimeServerAnswered(difference); }) {
   OnCreate = Handler(&TWorkF::FormCreate);
   OnDestroy = Handler(&TWorkF::FormDestroy);
   OnClick = Handler(&TWorkF::FormClick);
@@ -190,7 +196,7 @@ std::function<void(toolkit::MouseButton, POINT)> TWorkF::MouseDownHandler(
 }
 
 void TWorkF::SetUpTrayIcon() {
-  AppTrayIcon.SetIcon(Application::Instance().SmallIcon());
+  AppTrayIcon.SetIcon(Application::Instance().ProgramIcon(AppTrayIcon.TrayIconSize()).get());
   AppTrayIcon.SetHint(L"Ostrevin");
   AppTrayIcon.SetPopupMenu(&TrayPopup);
   AppTrayIcon.SetMinimizeToTray(true);
@@ -202,6 +208,8 @@ void TWorkF::SetUpTrayIcon() {
 void TWorkF::FormCreate() {
   const SettingsFileState settingsFile = LoadSettings(settings_, settingsPath_);
   ApplyShowCurrNo();
+  PlaceOnScreensAtStart();
+  WatchForFullScreenShows();
   // Only the tray icons show at start.
   Application& application = Application::Instance();
   application.SetShowMainForm(false);
@@ -256,12 +264,24 @@ void TWorkF::FormDestroy() {
 }
 
 LRESULT TWorkF::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // The user logs off, Windows shuts down or an installer closes the program
-  // as at logoff: whichever window hears of it first, the settings are saved
-  // and the process ends, whatever box of the program is open meanwhile.
-  if (message == WM_ENDSESSION && wParam) {
-    Application::Instance().EndSession();
-    return 0;
+  switch (message) {
+    case WM_ENDSESSION:
+      // The user logs off, Windows shuts down or an installer closes the
+      // program as at logoff: whichever window hears of it first, the
+      // settings are saved and the process ends, whatever box of the program
+      // is open meanwhile.
+      if (wParam) {
+        Application::Instance().EndSession();
+        return 0;
+      }
+      break;
+    case WM_EXITSIZEMOVE:
+      RememberPlace();
+      break;
+    case WM_DISPLAYCHANGE:
+      KeepOnScreens();
+      LookForFullScreenShow();
+      break;
   }
   FollowSystemTimeMessage(message, wParam);
   return Form::HandleMessage(message, wParam, lParam);
@@ -275,6 +295,7 @@ void TWorkF::StopReacting() {
   AppTrayIcon.SetEnabled(false);
   NumberTrayIcon.SetEnabled(false);
   showRequestHook_.reset();
+  fullScreen_.WatchForeground(nullptr);
 }
 
 void TWorkF::SaveSettingsAtEnd() {
@@ -284,11 +305,24 @@ void TWorkF::SaveSettingsAtEnd() {
   // program would not write it; the end of the day, and a logoff above all,
   // is no time to say it again.
   if (SettingsFileHeldBack(settingsPath_)) return;
-  SaveSettings(SettingsToSave(), settingsPath_);
+  SaveSettingsWithPlace(SettingsToSave());
 }
 
 const Settings& TWorkF::SettingsToSave() const {
   return settingsBeforeDialog_ ? *settingsBeforeDialog_ : settings_;
+}
+
+// The settings record may have been read from the file again since the user
+// moved the window (the settings dialog does that): the place goes with every
+// save.
+void TWorkF::SaveSettingsWithPlace(const Settings& settings) {
+  if (!movedTo_) {
+    SaveSettings(settings, settingsPath_);
+    return;
+  }
+  Settings withPlace = settings;
+  withPlace.TimerWindowPlace = movedTo_;
+  SaveSettings(withPlace, settingsPath_);
 }
 
 void TWorkF::FormClick() {
@@ -300,6 +334,7 @@ void TWorkF::Label1Click() {
 }
 
 void TWorkF::N1Click() {
+  stepAside_.UserShowed();
   AppTrayIcon.RestoreMainWindow();
   // The window is visible by now, so the system may well refuse to animate
   // it; that does not matter.
@@ -312,6 +347,7 @@ void TWorkF::N3Click() {
 }
 
 void TWorkF::btnHideMainFormClick() {
+  stepAside_.UserHid();
   AppTrayIcon.ConcealMainWindow();
 }
 
@@ -334,6 +370,13 @@ void TWorkF::acOptionsExecute() {
     ::SetForegroundWindow(lessonListF_->Handle());
     return;
   }
+  EditSettings();
+  // Like every option, stepping aside for shows follows what the dialog left
+  // at once, OK or not.
+  WatchForFullScreenShows();
+}
+
+void TWorkF::EditSettings() {
   TLessonListF dialog(settings_, services_, Handle());
   dialog.ShowTimeServerResult(TimeServerResultText(timeServerState_));
   // The settings as the file holds them: a change made in memory and not
@@ -355,7 +398,7 @@ void TWorkF::acOptionsExecute() {
   } openDialog(*this, dialog);
   if (dialog.ShowModal() != kModalOk) return;
   openDialog.confirmed = true;
-  SaveSettings(settings_, settingsPath_);
+  SaveSettingsWithPlace(settings_);
   ApplyShowCurrNo();
 }
 
@@ -368,11 +411,14 @@ void TWorkF::acShowCurrNoExecute() {
   settings_.ShowCurrNo = show;
   if (settingsBeforeDialog_) settingsBeforeDialog_->ShowCurrNo = show;
   if (lessonListF_) lessonListF_->cbShowCurrNo.SetChecked(show);
-  SaveSettings(SettingsToSave(), settingsPath_);
+  SaveSettingsWithPlace(SettingsToSave());
   ApplyShowCurrNo();
 }
 
+// A show that began without another window coming in front (a video put into
+// full screen) is seen at the latest here, before a lesson may begin.
 void TWorkF::TimerTimer() {
+  LookForFullScreenShow();
   Clock.TimerTimer();
   AskTimeServerWhenDue();
 }

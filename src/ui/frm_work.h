@@ -25,6 +25,8 @@
 #include "toolkit/tool_bar.h"
 #include "toolkit/window_timer.h"
 #include "ui/form_gauge.h"
+#include "ui/full_screen_probe.h"
+#include "ui/model/step_aside.h"
 #include "ui/model/time_server_text.h"
 #include "ui/work_services.h"
 
@@ -44,6 +46,7 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   Settings& settings_;
   WorkServices& services_;
   std::wstring settingsPath_;
+  FullScreenProbe& fullScreen_;
   bool savedAtEnd_ = false;
   // The computer's clock corrected to the school's time: the only clock the
   // lesson clock reads.
@@ -54,11 +57,12 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // localClock is the computer's clock; settingsPath names the settings file,
   // empty for the default file beside the program.
   TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& services,
-         TrayShell& trayShell = SystemTrayShell(), std::wstring settingsPath = {});
+         TrayShell& trayShell = SystemTrayShell(), std::wstring settingsPath = {},
+         FullScreenProbe& fullScreen = SystemFullScreenProbe());
   ~TWorkF() override;
 
   // The components, in form order.
-  toolkit::ImageList ImgList;
+  toolkit::ScaledImageList ImgList;  // the toolbar's pictures at each size
   toolkit::Action acStart;
   toolkit::Action acStop;
   toolkit::Action acOptions;
@@ -157,6 +161,19 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // What a save writes: while the settings dialog is open, the settings it
   // opened with, never its edits that OK has not confirmed.
   const Settings& SettingsToSave() const;
+  // Saves settings with the place the user moved the window to.
+  void SaveSettingsWithPlace(const Settings& settings);
+  // The settings dialog, from its opening to its end.
+  void EditSettings();
+
+  // The window on the screens (frm_work_screens.cpp): back at its place at
+  // start, kept on the screens when they change, out of the way of
+  // full-screen shows while the option asks for it.
+  void PlaceOnScreensAtStart();
+  void KeepOnScreens();
+  void RememberPlace();
+  void WatchForFullScreenShows();
+  void LookForFullScreenShow();
 
   // A later start of the program asks this copy to show its window.
   std::optional<toolkit::ScopedMessageHook> showRequestHook_;
@@ -171,6 +188,10 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   TimeServerState timeServerState_;
   std::wstring askedServer_;
   ULONGLONG nextServerQuestion_ = 0;  // by GetTickCount64
+
+  // Where the user moved the window to during this run: the place saved.
+  std::optional<WindowPlace> movedTo_;
+  StepAside stepAside_;
 };
 
 }  // namespace ostrevin

@@ -24,7 +24,7 @@ constexpr std::int64_t kNoticeableChangeMs = 1000;
 void TWorkF::BellRangClick() {
   Clock.BellRang();
   if (settingsBeforeDialog_) settingsBeforeDialog_->BellOffset = settings_.BellOffset;
-  SaveSettings(SettingsToSave(), settingsPath_);
+  SaveSettingsWithPlace(SettingsToSave());
 }
 
 void TWorkF::FollowSystemTimeMessage(UINT message, WPARAM wParam) {

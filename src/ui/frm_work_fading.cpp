@@ -20,9 +20,10 @@ constexpr WPARAM kDragMove = SC_MOVE | HTCAPTION;
 
 // The flag alternates with activation even while fading is off, so that
 // turning it on later starts from the right side. While the settings dialog
-// is open neither fade runs and the flag stays.
+// is open neither fade runs and the flag stays; nor does a fade-in while the
+// window keeps out of a full-screen show's way.
 void TWorkF::FadeIn() {
-  if (Tag() == kFadedInTag || lessonListF_) return;
+  if (Tag() == kFadedInTag || lessonListF_ || stepAside_.KeepsOutOfSight()) return;
   SetTag(kFadedInTag);
   if (!settings_.IsBlend) return;
   for (int opacity = AlphaBlendValue(); opacity <= kOpaque; ++opacity) {

@@ -45,7 +45,9 @@ void TWorkF::ClearBalloon() {
   AppTrayIcon.ClearBalloon();
 }
 
+// During a full-screen show the window waits for the show's end.
 void TWorkF::RestoreMainWindow() {
+  if (stepAside_.Defer()) return;
   AppTrayIcon.RestoreMainWindow();
 }
 
@@ -53,6 +55,7 @@ void TWorkF::RestoreMainWindow() {
 // over the timer window) comes forward first, so that it is not left behind
 // the timer window.
 void TWorkF::BringForward() {
+  if (stepAside_.KeepsOutOfSight()) return;
   const HWND application = toolkit::Application::Instance().Handle();
   const HWND lastActive = ::GetLastActivePopup(application);
   if (lastActive != application && ::IsWindowVisible(lastActive) && ::IsWindowEnabled(lastActive)) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <ostream>
 #include <set>
@@ -460,6 +461,108 @@ TEST_F(TextNotifyIconTest, AnyRedrawSwitchesCyclingOff) {
   icon.SetCycleIcons(true);
   icon.Options().SetOffsetY(1);
   EXPECT_FALSE(icon.CycleIcons());
+}
+
+// The lesson number at the sizes the notification area shows at 100, 125,
+// 150 and 200 %: drawn for that size, the frame and the text's offset scaled
+// with it.
+struct SizeCase {
+  int size;
+  int frameWidth;
+  int offsetX;  // the timer window's 1 pixel at 16, scaled
+};
+
+void PrintTo(const SizeCase& c, std::ostream* out) {
+  *out << c.size << " pixels";
+}
+
+class TextIconSizeTest : public TextNotifyIconTest, public testing::WithParamInterface<SizeCase> {
+ protected:
+  // The timer window's number icon with a text, drawn for the tray's size.
+  IconPixels DrawAtSize(const std::wstring& text, int size) {
+    FakeTrayShell sizedShell;
+    sizedShell.iconSize = size;
+    TTextNotifyIcon drawn(nullptr, sizedShell);
+    drawn.SetFont(kNumberFont);
+    drawn.SetColor(clBlue);
+    drawn.SetBorder(true);
+    drawn.SetBorderColor(clWhite);
+    drawn.Options().SetOffsetX(1);
+    drawn.SetText(text);
+    return IconPixels(drawn.Icon());
+  }
+};
+
+TEST_P(TextIconSizeTest, TheNumberIsDrawnForTheSizeTheTrayShows) {
+  const SizeCase& c = GetParam();
+  const IconPixels picture = DrawAtSize(L"7", c.size);
+  ASSERT_EQ(picture.Width(), c.size);
+  ASSERT_EQ(picture.Height(), c.size);
+  int left = c.size;
+  int right = -1;
+  int top = c.size;
+  int bottom = -1;
+  int ink = 0;
+  for (int y = 0; y < c.size; ++y) {
+    for (int x = 0; x < c.size; ++x) {
+      const std::string at = Position(x, y);
+      ASSERT_FALSE(picture.SeeThrough(x, y)) << at;
+      const int ring = std::min(std::min(x, y), std::min(c.size - 1 - x, c.size - 1 - y));
+      if (ring < c.frameWidth) {
+        EXPECT_EQ(picture.At(x, y), kWhite) << "frame " << at;
+      } else if (picture.At(x, y) == kWhite) {
+        ++ink;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      } else {
+        EXPECT_EQ(picture.At(x, y), kBlue) << at;
+      }
+    }
+  }
+  // A digit of the size: as high as about 7 in 16 of the picture, centred on
+  // one pixel less than the picture and moved right by the offset.
+  const SIZE extent = Extent(
+      {.face = kNumberFont.face, .height = kNumberFont.height * c.size / 16, .bold = true}, L"7");
+  const int cellLeft = (c.size - 1 - extent.cx) / 2 + c.offsetX;
+  EXPECT_GE(left, cellLeft);
+  EXPECT_LT(right, cellLeft + extent.cx);
+  EXPECT_GE(bottom - top + 1, c.size * 7 / 16);
+  EXPECT_LE(bottom - top + 1, c.size * 13 / 16);
+  EXPECT_GE(ink, c.size * c.size / 16) << "a bold digit, not a hairline";
+}
+
+INSTANTIATE_TEST_SUITE_P(TraySizes, TextIconSizeTest,
+                         testing::Values(SizeCase{16, 1, 1}, SizeCase{20, 1, 1}, SizeCase{24, 2, 2},
+                                         SizeCase{32, 2, 2}),
+                         [](const testing::TestParamInfo<SizeCase>& info) {
+                           return "Size" + std::to_string(info.param.size);
+                         });
+
+// A picture made for 32 pixels is not the 16-pixel one doubled, whose pixels
+// would come in 2 x 2 blocks of one colour.
+TEST_F(TextIconSizeTest, TheLargerNumberIsNotTheSmallOneStretched) {
+  const IconPixels large = DrawAtSize(L"7", 32);
+  int blocksBroken = 0;
+  for (int y = 0; y < 32; y += 2) {
+    for (int x = 0; x < 32; x += 2) {
+      if (large.At(x + 1, y) != large.At(x, y) || large.At(x, y + 1) != large.At(x, y)) {
+        ++blocksBroken;
+      }
+    }
+  }
+  EXPECT_GT(blocksBroken, 4);
+}
+
+TEST_F(TextNotifyIconTest, ANewTraySizeIsTakenAtTheNextRedraw) {
+  icon.SetFont(kNumberFont);
+  icon.SetText(L"3");
+  EXPECT_EQ(IconPixels(icon.Icon()).Width(), 16);
+  shell.iconSize = 24;
+  icon.SetText(L"3");
+  EXPECT_EQ(IconPixels(icon.Icon()).Width(), 24);
+  EXPECT_EQ(shell.Last().data.hIcon, icon.Icon());
 }
 
 TEST_F(TextNotifyIconTest, RedrawingLeavesNoIconOrGdiObjectBehind) {

@@ -32,6 +32,8 @@ class FakeTrayShell : public TrayShell {
     return accepted;
   }
 
+  int IconSize() const override { return iconSize; }
+
   bool Shows(UINT iconId) const { return shown_.contains(iconId); }
   std::vector<DWORD> Messages() const {
     std::vector<DWORD> messages;
@@ -41,6 +43,7 @@ class FakeTrayShell : public TrayShell {
   const Call& Last() const { return calls.back(); }
 
   std::vector<Call> calls;
+  int iconSize = 16;
 
  private:
   bool Apply(DWORD message, UINT iconId) {

@@ -138,8 +138,9 @@ TEST(SchoolTimetableFileTest, AFileOfTheFirstVersionHasNoSchoolTimetableAndGetsN
 
   SaveSettings(settings, file, test_support::RussianTime());
   EXPECT_EQ(file.SectionNames(), (std::vector<std::wstring>{L"1", L"Times", L"Common", L"2", L"3",
-                                                            L"4", L"5", L"Sounds", L"Bell"}))
-      << "the bell's own section, and none of the timetable";
+                                                            L"4", L"5", L"Sounds", L"Window",
+                                                            L"Bell"}))
+      << "the window's and the bell's own sections, and none of the timetable";
 }
 
 TEST(SchoolTimetableFileTest, WritesTheWeekThenEachScheduleAndKeepsTheFirstVersionsKeys) {
@@ -149,7 +150,7 @@ TEST(SchoolTimetableFileTest, WritesTheWeekThenEachScheduleAndKeepsTheFirstVersi
   EXPECT_EQ(file.SectionNames(),
             (std::vector<std::wstring>{L"1", L"Times", L"2", L"3", L"4", L"5", L"Common", L"Sounds",
                                        L"Week", L"Schedule1", L"Schedule2", L"Schedule3",
-                                       L"Bell"}));
+                                       L"Window", L"Bell"}));
   EXPECT_EQ(file.KeyNames(L"Week"),
             (std::vector<std::wstring>{L"Monday", L"MondayLessons", L"Tuesday", L"TuesdayLessons",
                                        L"Wednesday", L"WednesdayLessons", L"Thursday",

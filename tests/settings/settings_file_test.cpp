@@ -43,6 +43,9 @@ Settings UnusualSettings() {
   settings.CountDown = true;
   settings.AllSndsOFF = true;
   settings.FinishPartSounds = fpsFinalStart;
+  settings.bYieldToFullScreen = true;
+  settings.TimerWindowPlace =
+      WindowPlace{.left = -1180, .top = 40, .screens = {{-1280, 0, 0, 1024}, {0, 0, 1920, 1080}}};
   return settings;
 }
 
@@ -300,8 +303,9 @@ TEST(SaveSettings, CreatesTheFileInTheFileOrder) {
   MemoryProfileFile file(kPath);
   SaveSettings(SettingsFileDefaults(), file, test_support::RussianTime());
 
-  EXPECT_EQ(file.SectionNames(), (std::vector<std::wstring>{L"1", L"Times", L"2", L"3", L"4", L"5",
-                                                            L"Common", L"Sounds", L"Bell"}));
+  EXPECT_EQ(file.SectionNames(),
+            (std::vector<std::wstring>{L"1", L"Times", L"2", L"3", L"4", L"5", L"Common", L"Sounds",
+                                       L"Window", L"Bell"}));
   for (const wchar_t* section : {L"1", L"2", L"3", L"4", L"5", L"Times"}) {
     EXPECT_EQ(file.KeyNames(section), SlotKeys()) << section;
   }
@@ -318,7 +322,7 @@ TEST(SaveSettings, WritesEachLessonFlagThenItsStartTime) {
   MemoryProfileFile file(kPath);
   SaveSettings(SettingsFileDefaults(), file, test_support::RussianTime());
   const std::vector<ProfileEvent>& events = file.Events();
-  ASSERT_EQ(events.size(), 5u * 7u * 2u + 10u + 5u + 3u + 1u);
+  ASSERT_EQ(events.size(), 5u * 7u * 2u + 10u + 5u + 3u + 1u + 1u);
   for (std::size_t i = 0; i < 70; i += 2) {
     const std::wstring day = std::to_wstring(i / 14 + 1);
     const std::wstring slot = std::to_wstring(i / 2 % 7 + 1);
@@ -427,7 +431,7 @@ TEST(SaveSettings, KeepsWhatOtherProgramsKeepInTheFile) {
             L"WarnVal=3\n");
   EXPECT_EQ(file.SectionNames(),
             (std::vector<std::wstring>{L"Other", L"common", L"Tail", L"1", L"Times", L"2", L"3",
-                                       L"4", L"5", L"Sounds", L"Bell"}));
+                                       L"4", L"5", L"Sounds", L"Window", L"Bell"}));
   EXPECT_EQ(file.ReadString(L"Tail", L"x"), L"y");
 }
 

@@ -258,7 +258,7 @@ TEST_F(SettingsStoreTest, SavesEveryKeyAndKeepsTheLinesItDoesNotKnow) {
   IniDocument document(DecodeIniText(saved, kWestern).text);
   EXPECT_EQ(document.SectionNames(),
             (std::vector<std::wstring>{L"Journal", L"1", L"3", L"Times", L"Common", L"2", L"4",
-                                       L"5", L"Sounds", L"Bell"}));
+                                       L"5", L"Sounds", L"Window", L"Bell"}));
   EXPECT_EQ(document.KeyNames(L"Common").size(), 10u);
 }
 
@@ -506,9 +506,9 @@ TEST_F(SettingsStoreTest, AsksBeforeReplacingAnotherFileWithAWholeSettingsFile) 
             ExportResult::kExported);
   EXPECT_EQ(asked, 2);
   IniDocument document = DocumentIn(disk, kChosen);
-  EXPECT_EQ(document.SectionNames(), (std::vector<std::wstring>{L"1", L"Times", L"2", L"3", L"4",
-                                                                L"5", L"Common", L"Sounds",
-                                                                L"Bell"}));
+  EXPECT_EQ(document.SectionNames(),
+            (std::vector<std::wstring>{L"1", L"Times", L"2", L"3", L"4", L"5", L"Common", L"Sounds",
+                                       L"Window", L"Bell"}));
   EXPECT_EQ(SettingsIn(disk, kChosen), TeachersSettings());
 }
 

@@ -130,8 +130,8 @@ TEST_F(SettingsStorageTest, LoadingAMissingFileGivesTheDefaultsAndCreatesNothing
 
 TEST_F(SettingsStorageTest, TheFirstSaveCreatesTheFileWithEveryKeyInOrder) {
   SaveSettings(SettingsFileDefaults(), path_);
-  EXPECT_THAT(SectionsOf(path_),
-              ElementsAre(L"1", L"Times", L"2", L"3", L"4", L"5", L"Common", L"Sounds", L"Bell"));
+  EXPECT_THAT(SectionsOf(path_), ElementsAre(L"1", L"Times", L"2", L"3", L"4", L"5", L"Common",
+                                             L"Sounds", L"Window", L"Bell"));
   for (const wchar_t* section : {L"1", L"Times", L"2", L"3", L"4", L"5"}) {
     EXPECT_THAT(KeysOf(path_, section), ElementsAreArray(kSlotKeys)) << section;
   }
@@ -143,6 +143,7 @@ TEST_F(SettingsStorageTest, TheFirstSaveCreatesTheFileWithEveryKeyInOrder) {
               ElementsAre(L"StartStopSnd", L"IntroPartSnd", L"FinishPartSounds", L"CountDown",
                           L"AllSndsOFF"));
   EXPECT_THAT(KeysOf(path_, L"Bell"), ElementsAre(L"BellOffset", L"JoinLesson", L"TimeServer"));
+  EXPECT_THAT(KeysOf(path_, L"Window"), ElementsAre(L"bYieldToFullScreen"));
 }
 
 TEST_F(SettingsStorageTest, ASavedRecordLoadsBackUnchanged) {
@@ -177,9 +178,8 @@ TEST_F(SettingsStorageTest, SavingKeepsWhatAnotherProgramWroteInTheFile) {
                 "; kept\r\n[Other]\r\nkey=value\r\n[Common]\r\nForeign=yes\r\nLessLen=455\r\n", 0),
             0u)
       << content;
-  EXPECT_THAT(SectionsOf(path_),
-              ElementsAre(L"Other", L"Common", L"1", L"Times", L"2", L"3", L"4", L"5", L"Sounds",
-                          L"Bell"));
+  EXPECT_THAT(SectionsOf(path_), ElementsAre(L"Other", L"Common", L"1", L"Times", L"2", L"3", L"4",
+                                             L"5", L"Sounds", L"Window", L"Bell"));
 }
 
 TEST_F(SettingsStorageTest, ASaveToALockedFileFailsNamingItAndWritesNothing) {

@@ -42,7 +42,20 @@ TEST_F(AppResourcesTest, TheManifestAsksForCommonControls6AndNoElevation) {
   }
 }
 
-TEST_F(AppResourcesTest, TheProgramIconHas16And32And48PixelImages) {
+// Aware of each monitor's scaling, the second way first, and of the system's
+// scaling where Windows knows no more.
+TEST_F(AppResourcesTest, TheManifestDeclaresTheProgramAwareOfEachScreensScaling) {
+  const std::string manifest = Resource(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  EXPECT_NE(manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/"
+                          "WindowsSettings\">true/pm</dpiAware>"),
+            std::string::npos);
+  EXPECT_NE(manifest.find("<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/"
+                          "WindowsSettings\">PerMonitorV2, PerMonitor</dpiAwareness>"),
+            std::string::npos);
+}
+
+// The small icon's sizes at 100, 125, 150 and 200 %, and the large icon's.
+TEST_F(AppResourcesTest, TheProgramIconHasItsImagesAtEverySmallIconSize) {
   const std::string group =
       Resource(toolkit::Application::kProgramIconResource, MAKEINTRESOURCEW(14));
   ASSERT_GE(group.size(), 6u);
@@ -52,17 +65,19 @@ TEST_F(AppResourcesTest, TheProgramIconHas16And32And48PixelImages) {
   std::vector<int> sizes;
   for (int i = 0; i < count; ++i) sizes.push_back(bytes[6 + 14 * i]);
   std::sort(sizes.begin(), sizes.end());
-  EXPECT_EQ(sizes, (std::vector<int>{16, 32, 48}));
+  EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 48}));
 }
 
-TEST_F(AppResourcesTest, TheToolbarPicturesAreAStripOfFour16PixelImages) {
-  toolkit::UniqueBitmap strip(static_cast<HBITMAP>(
-      ::LoadImageW(exe.get(), kToolbarPicturesResource, IMAGE_BITMAP, 0, 0, 0)));
-  ASSERT_TRUE(strip);
-  BITMAP info{};
-  ::GetObjectW(strip.get(), sizeof(info), &info);
-  EXPECT_EQ(info.bmWidth, 4 * kToolbarPictureSize);
-  EXPECT_EQ(info.bmHeight, kToolbarPictureSize);
+TEST_F(AppResourcesTest, TheToolbarPicturesAreAStripOfFourImagesAtEachSize) {
+  for (int size : kToolbarPictureSizes) {
+    toolkit::UniqueBitmap strip(static_cast<HBITMAP>(
+        ::LoadImageW(exe.get(), ToolbarPicturesResource(size).c_str(), IMAGE_BITMAP, 0, 0, 0)));
+    ASSERT_TRUE(strip) << size;
+    BITMAP info{};
+    ::GetObjectW(strip.get(), sizeof(info), &info);
+    EXPECT_EQ(info.bmWidth, 4 * size);
+    EXPECT_EQ(info.bmHeight, size);
+  }
 }
 
 TEST_F(AppResourcesTest, TheVersionNamesTheProgramAndItsMakers) {

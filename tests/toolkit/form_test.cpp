@@ -99,6 +99,19 @@ TEST(FontFaceTest, AnInstalledFaceIsKeptAndAMissingOneFallsBackToANarrowSansFace
       << fallback;
 }
 
+// The test prefix has no raster font to stand in for Windows' "MS Sans
+// Serif": a scalable face is drawn at every scale, a missing one falls back
+// alike.
+TEST(FontFaceTest, AScalableFaceIsDrawnAtEveryScale) {
+  const std::wstring installed = SomeInstalledFace();
+  for (int dpi : {96, 120, 144, 192}) {
+    EXPECT_EQ(FaceAtScale(installed, DpiScale(dpi)), installed) << dpi;
+    EXPECT_EQ(FaceAtScale(L"No Such Face Anywhere", DpiScale(dpi)),
+              AvailableFontFace(L"No Such Face Anywhere"))
+        << dpi;
+  }
+}
+
 TEST_F(FormTest, ItIsCentredOnTheScreenTheFirstTimeItIsShownOnly) {
   form->SetVisible(true);
   const RECT shown = WindowRect();

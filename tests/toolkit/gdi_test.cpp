@@ -34,9 +34,7 @@ class GdiTest : public ToolkitTest {
   void SetUp() override {
     ToolkitTest::SetUp();
     form = std::make_unique<TestForm>();
-    images = std::make_unique<ImageList>(16, 16);
-    images->AddMaskedResource(::GetModuleHandleW(nullptr), kToolbarPicturesResource,
-                              kToolbarPicturesMask);
+    images = std::make_unique<ScaledImageList>(ToolbarPictures());
     action =
         std::make_unique<Action>(*form, ActionDesign{.hint = L"Ручной старт", .imageIndex = 1});
     toolBar = std::make_unique<ToolBar>(
@@ -58,7 +56,7 @@ class GdiTest : public ToolkitTest {
   }
 
   std::unique_ptr<TestForm> form;
-  std::unique_ptr<ImageList> images;
+  std::unique_ptr<ScaledImageList> images;
   std::unique_ptr<Action> action;
   std::unique_ptr<ToolBar> toolBar;
   std::unique_ptr<Label> minutes;

@@ -19,9 +19,7 @@ class ToolBarTest : public ToolkitTest {
   void SetUp() override {
     ToolkitTest::SetUp();
     form = std::make_unique<TestForm>();
-    images = std::make_unique<ImageList>(16, 16);
-    images->AddMaskedResource(::GetModuleHandleW(nullptr), kToolbarPicturesResource,
-                              kToolbarPicturesMask);
+    images = std::make_unique<ScaledImageList>(ToolbarPictures());
     start = MakeAction(L"Ручной старт", kPictureStart, true);
     stop = MakeAction(L"Ручной стоп", kPictureStop, false);
     options = MakeAction(L"Настройки", kPictureOptions, true);
@@ -73,7 +71,7 @@ class ToolBarTest : public ToolkitTest {
   }
 
   std::unique_ptr<TestForm> form;
-  std::unique_ptr<ImageList> images;
+  std::unique_ptr<ScaledImageList> images;
   std::unique_ptr<Action> start, stop, options;
   std::unique_ptr<ToolBar> toolBar;
   std::vector<std::wstring> clicked;

@@ -1,6 +1,10 @@
 #include "toolkit_test.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "app/artwork.h"
 
 namespace ostrevin::toolkit {
 
@@ -50,6 +54,17 @@ FormDesign TimerWindowDesign() {
       .snapBuffer = 20,
       .tag = 1,
   };
+}
+
+ScaledImageList ToolbarPictures() {
+  std::vector<ImageList> sizes;
+  for (int size : kToolbarPictureSizes) {
+    ImageList pictures(size, size);
+    pictures.AddMaskedResource(::GetModuleHandleW(nullptr), ToolbarPicturesResource(size).c_str(),
+                               kToolbarPicturesMask);
+    sizes.push_back(std::move(pictures));
+  }
+  return ScaledImageList(std::move(sizes));
 }
 
 int TestForm::Count(UINT message) const {

@@ -11,6 +11,7 @@
 #include "dialog_boxes.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
+#include "toolkit/image_list.h"
 
 namespace ostrevin::toolkit {
 
@@ -41,6 +42,9 @@ using testsupport::ReadDialogBox;
 // The borderless design of the program's timer window, the form most tests
 // use.
 FormDesign TimerWindowDesign();
+
+// The timer window's toolbar pictures, at each size the program has them.
+ScaledImageList ToolbarPictures();
 
 // A form that records the messages it gets and can answer some of them
 // itself first (a handler that returns true has handled the message).

@@ -385,6 +385,35 @@ TEST_F(LessonListTest, TheLinkOpensItsAddress) {
       << "with its scheme, never a file of that name";
 }
 
+// On "Общие" two rows below the opacity: the row between belongs to the
+// bell's time; the dialog has grown by both.
+TEST_F(LessonListTest, TheFullScreenOptionIsTheGeneralTabsLastRowOffByDefault) {
+  TLessonListF& d = ShowDialog();
+  EXPECT_EQ(::GetParent(d.cbYieldToFullScreen.Handle()), d.TabSheet2.Handle());
+  EXPECT_EQ(ShownText(d.cbYieldToFullScreen.Handle()), L"не закрывать полноэкранные показы");
+  EXPECT_EQ(d.cbYieldToFullScreen.DesignPlace().left, d.cbBlend.DesignPlace().left);
+  EXPECT_EQ(d.cbYieldToFullScreen.DesignPlace().top, d.cbBlend.DesignPlace().top + 2 * 24);
+  RECT box{};
+  ::GetWindowRect(d.cbYieldToFullScreen.Handle(), &box);
+  RECT page{};
+  ::GetWindowRect(d.TabSheet2.Handle(), &page);
+  EXPECT_LE(box.bottom, page.bottom) << "the tab page holds the row";
+  RECT buttons{};
+  ::GetWindowRect(d.btnOK.Handle(), &buttons);
+  EXPECT_GT(buttons.top, page.bottom) << "the buttons lie below the tabs";
+  EXPECT_FALSE(d.cbYieldToFullScreen.Checked());
+  Click(d.cbYieldToFullScreen.Handle());
+  EXPECT_TRUE(settings.bYieldToFullScreen);
+  Click(d.cbYieldToFullScreen.Handle());
+  EXPECT_FALSE(settings.bYieldToFullScreen);
+}
+
+TEST_F(LessonListTest, TheFullScreenOptionShowsTheSettings) {
+  settings.bYieldToFullScreen = true;
+  TLessonListF& d = ShowDialog();
+  EXPECT_TRUE(d.cbYieldToFullScreen.Checked());
+}
+
 TEST_F(LessonListTest, TheBellsTabShowsTheOffsetInWordsAndTheServersName) {
   settings.BellOffset = -40;
   settings.JoinLesson = false;
@@ -549,7 +578,8 @@ struct ClosingKey {
 // leaves it for OK; Escape cancels and leaves no field, and neither does the
 // dialog going away.
 TEST_F(ConfirmTest, AnOpacityTypedThenEnterIsStoredAndThenEscapeIsNot) {
-  const ClosingKey keys[] = {{VK_ESCAPE, Form::kModalCancel, 127}, {VK_RETURN, Form::kModalOk, 230}};
+  const ClosingKey keys[] = {{VK_ESCAPE, Form::kModalCancel, 127},
+                             {VK_RETURN, Form::kModalOk, 230}};
   for (const ClosingKey& c : keys) {
     settings = test_support::SettingsFileDefaults();
     TLessonListF& d = ShowDialog();

@@ -131,7 +131,7 @@ void WorkFormTest::StartUnicodeFile(const std::wstring& path) {
 }
 
 TWorkF& WorkFormTest::CreateForm() {
-  form = std::make_unique<TWorkF>(settings, clock, services, tray, settingsPath);
+  form = std::make_unique<TWorkF>(settings, clock, services, tray, settingsPath, fullScreen);
   return *form;
 }
 

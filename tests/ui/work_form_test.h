@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "clock/local_clock.h"
@@ -16,6 +18,7 @@
 #include "settings/settings.h"
 #include "toolkit/application.h"
 #include "ui/frm_work.h"
+#include "ui/full_screen_probe.h"
 #include "ui/work_services.h"
 
 namespace ostrevin::uitest {
@@ -94,6 +97,28 @@ class RecordingTrayShell final : public TrayShell {
   std::set<UINT> shown_;
 };
 
+// A desktop whose full-screen shows the test makes up: what Windows says and
+// what lies on the timer window's screen are set, and the test brings a
+// window in front by calling what the timer window watches with.
+class FakeFullScreenProbe final : public FullScreenProbe {
+ public:
+  NotificationState State() override { return state; }
+  ScreenShowFacts FactsAbout(HWND) override { return facts; }
+  void WatchForeground(std::function<void()> onChange) override {
+    onForegroundChange = std::move(onChange);
+  }
+
+  // A show covering the timer window's screen starts (true) or ends.
+  void ShowCoversTheScreen(bool covers) {
+    facts.showCoversScreen = covers;
+    if (onForegroundChange) onForegroundChange();
+  }
+
+  NotificationState state = NotificationState::AcceptsNotifications;
+  ScreenShowFacts facts;
+  std::function<void()> onForegroundChange;
+};
+
 // The opacity of a layered window as the system has it.
 int LayeredOpacity(HWND window);
 
@@ -137,6 +162,7 @@ class WorkFormTest : public testing::Test {
   SettableClock clock;
   RecordingServices services;
   RecordingTrayShell tray;
+  FakeFullScreenProbe fullScreen;
   std::wstring folder;
   std::wstring settingsPath;
   std::unique_ptr<TWorkF> form;

@@ -49,9 +49,19 @@ class TOffsetOptions {
   std::int32_t lineDistance_ = 0;
 };
 
-// The side of the text icon's square picture, in pixels, whatever the
-// system's small-icon size.
-inline constexpr int kTextIconSize = 16;
+// The side of the square picture the text icon's look is designed for: its
+// font height, offsets, line distance and frame are pixels of a picture this
+// size. The picture itself is drawn at the size the notification area shows
+// (16, 20, 24, 32 pixels), with that look scaled.
+inline constexpr int kTextIconDesignSize = 16;
+
+// A length of the design at a picture size, rounded to the nearest pixel,
+// halves away from zero.
+int ScaledToPicture(int designPixels, int pictureSize);
+
+// The frame's width at a picture size: the design's one pixel scaled, at
+// least one.
+int TextIconFrameWidth(int pictureSize);
 
 // The lines of a text: the pieces between carriage returns, the piece after
 // the last one included even when empty. Line feeds are no separators: they
@@ -70,14 +80,17 @@ struct PlacedTextLine {
   friend bool operator==(const PlacedTextLine&, const PlacedTextLine&) = default;
 };
 
-// Where each line of the text starts in the picture: every line centred on
-// its own width and the block on the line height, both on 15 pixels, then
-// moved by the offsets. A text with carriage returns takes its line height
-// from the part after the first one, plus LineDistance. Halves are truncated
-// toward zero, so a text larger than the picture is cut on both sides.
+// Where each line of the text starts in a picture of pictureSize pixels:
+// every line centred on its own width and the block on the line height, both
+// on one pixel less than the picture (15 of 16), then moved by the offsets
+// scaled to the picture. A text with carriage returns takes its line height
+// from the part after the first one, plus LineDistance scaled. Halves are
+// truncated toward zero, so a text larger than the picture is cut on both
+// sides. measure gives extents in the font of that picture size.
 std::vector<PlacedTextLine> PlaceTextLines(
     std::wstring_view text, const TOffsetOptions& options,
-    const std::function<TextExtent(std::wstring_view)>& measure);
+    const std::function<TextExtent(std::wstring_view)>& measure,
+    int pictureSize = kTextIconDesignSize);
 
 // The colour that fills the picture behind the glyphs. It is the background
 // colour, unless that is clNone or the very font colour (compared as stored,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -84,6 +85,62 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   {{L"1", 3, -10}, {L"2", 3, 3}, {L"3", 3, 16}}}),
     [](const testing::TestParamInfo<PlaceCase>& info) { return info.param.name; });
+
+struct PictureSizeCase {
+  int size;
+  int glyphWidth;
+  int glyphHeight;
+  int offsetX;
+  int lineDistance;
+  std::vector<PlacedTextLine> placed;
+};
+
+// The timer window's look (offset 1, no line distance, 13-pixel digits at 16
+// pixels) at the sizes of 100, 125, 150 and 200 %: the glyphs measured in the
+// font of the size, centred on the size less one, the offset scaled with it.
+TEST(PlaceTextLinesTest, CentresOnThePictureSizeWithTheOffsetsScaled) {
+  const PictureSizeCase cases[] = {
+      // (15 - 6) / 2 + 1 and (15 - 13) / 2.
+      {16, 6, 13, 1, 0, {{L"7", 5, 1}}},
+      // (19 - 8) / 2 + 1.25 and (19 - 16) / 2.
+      {20, 8, 16, 1, 0, {{L"7", 6, 1}}},
+      // (23 - 9) / 2 + 1.5 and (23 - 20) / 2.
+      {24, 9, 20, 1, 0, {{L"7", 9, 1}}},
+      // (31 - 12) / 2 + 2 and (31 - 26) / 2.
+      {32, 12, 26, 1, 0, {{L"7", 11, 2}}},
+      // Two lines 26 + 2 * (-3) = 20 apart at 32: the block is 40 high and
+      // (31 - 40) / 2 is -4.
+      {32, 12, 26, 0, -3, {{L"1", 9, -4}, {L"2", 9, 16}}},
+  };
+  for (const PictureSizeCase& c : cases) {
+    // Every glyph but the carriage return is glyphWidth wide.
+    const auto measure = [&](std::wstring_view text) {
+      const auto glyphs =
+          text.size() - static_cast<std::size_t>(std::count(text.begin(), text.end(), L'\r'));
+      return TextExtent{c.glyphWidth * static_cast<int>(glyphs), c.glyphHeight};
+    };
+    const std::wstring text = c.placed.size() == 1 ? L"7" : L"1\r2";
+    EXPECT_EQ(PlaceTextLines(text, TOffsetOptions(c.offsetX, 0, c.lineDistance), measure, c.size),
+              c.placed)
+        << c.size;
+  }
+}
+
+TEST(ScaledToPictureTest, ScalesTheDesignBySizeOverSixteen) {
+  EXPECT_EQ(ScaledToPicture(13, 16), 13);
+  EXPECT_EQ(ScaledToPicture(13, 20), 16);  // 16.25
+  EXPECT_EQ(ScaledToPicture(13, 24), 20);  // 19.5
+  EXPECT_EQ(ScaledToPicture(13, 32), 26);
+  EXPECT_EQ(ScaledToPicture(-1, 24), -2);
+}
+
+TEST(TextIconFrameWidthTest, GrowsWithThePictureFromOnePixel) {
+  EXPECT_EQ(TextIconFrameWidth(16), 1);
+  EXPECT_EQ(TextIconFrameWidth(20), 1);
+  EXPECT_EQ(TextIconFrameWidth(24), 2);
+  EXPECT_EQ(TextIconFrameWidth(32), 2);
+  EXPECT_EQ(TextIconFrameWidth(8), 1);
+}
 
 TEST(PlaceTextLinesTest, TakesTheLineHeightFromTheFirstReturnOn) {
   FakeMeasure measure;

@@ -1,0 +1,188 @@
+#!/usr/bin/env bash
+# End to end under Wine at 100, 125, 150 and 200 % screen scaling (Wine's
+# LogPixels 96, 120, 144, 192): the real ostrevin.exe, started during lesson 1
+# of its settings file, on a Wine desktop of its own with a taskbar, started
+# after the scaling was set so that its notification area follows it too, on
+# a virtual display of its own large enough for the 200 % desktop. At each
+# scaling:
+# - the lesson number in the notification area is a blue square of the tray's
+#   icon size (16, 20, 24, 32) less its frame (one pixel up to 20, two from 24);
+# - a second start shows the timer window at its scaled size, and F9 begins a
+#   lesson in it;
+# - F12 opens the settings dialog, at least as large as its scaled client area.
+# The scaling the Wine prefix had is put back at the end. With
+# OSTREVIN_SCREENSHOTS=1 it keeps in build/screenshots/ for each scaling the
+# timer window, the tray enlarged, and every tab of the settings dialog.
+#
+# Usage: screens_at_every_scale.sh <path of ostrevin.exe>
+exe=$1
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
+source "$repo_root/tests/support/screen_scaling.sh"
+shot_prefix=scale
+
+# A display of its own: 2560 x 1600 holds the 200 % desktop.
+big_display_pid=
+start_big_display() {
+  local fifo num
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  big_display_pid=$!
+  read -r num <"$fifo"
+  rm -f "$fifo"
+  export DISPLAY=":$num"
+}
+
+# The program of this run, found by its folder: Wine gives a Windows process
+# the Unix working folder of its current directory.
+program_pid() {
+  local proc
+  for proc in /proc/[0-9]*; do
+    if [ "$(readlink "$proc/cwd" 2>/dev/null)" = "$work" ] &&
+      [ "$(cat "$proc/comm" 2>/dev/null)" = ostrevin.exe ]; then
+      echo "${proc#/proc/}"
+      return 0
+    fi
+  done
+  return 1
+}
+no_program() { ! program_pid >/dev/null; }
+end_program() {
+  local running
+  running=$(program_pid || true)
+  [ -n "$running" ] && kill "$running" 2>/dev/null || true
+}
+
+trap 'end_program; restore_screen_scaling; cleanup; [ -n "$big_display_pid" ] && kill "$big_display_pid" 2>/dev/null || true' EXIT
+start_big_display
+
+# Lesson 1 began a minute ago: the number icon shows "1". Wine's clock cannot
+# be set; in the first minute of a day that minute would be yesterday's.
+while [ "$(date +%H%M)" = 0000 ]; do sleep 1; done
+weekday=$(date +%u)
+{
+  [ "$weekday" -le 5 ] && printf '%s\r\n' "[$weekday]" '1=1'
+  printf '%s\r\n' '[Times]' "1=$(date -d '-1 min' +%H:%M:00)" \
+    '[Common]' 'ShowCurrNo=1' 'bOfferExit=0' 'bWarnBeforeLesson=0' '[Sounds]' 'AllSndsOFF=1'
+} >"$ini"
+cp "$exe" "$work/ostrevin.exe"
+
+scaled() { echo $((($1 * dpi * 2 + 96) / (96 * 2))); }
+
+# start_on_desktop: the program (or a second start of it) on this scaling's
+# Wine desktop, in the background.
+start_on_desktop() {
+  (cd "$work" && exec wine explorer "/desktop=ostrevin-$dpi,${desk_w}x${desk_h}" ostrevin.exe \
+    </dev/null >>"$work/wine.log" 2>&1) &
+}
+
+# The blue square of the lesson number in the notification area: "WxH" of
+# the pure blue pixels at the right end of the taskbar, or "none".
+screen="$work/screen.png"
+tray_square() {
+  import -window root "$screen" 2>/dev/null || { echo none; return; }
+  convert "$screen" -crop "$((desk_w / 4))x$((desk_h / 8))+$((desk_w * 3 / 4))+$((desk_h * 7 / 8))" \
+    +repage txt:- | tail -n +2 | awk -F'[,: ()]+' '
+      $3 == 0 && $4 == 0 && $5 == 255 {
+        if (n++ == 0) { l = r = $1; t = b = $2 }
+        if ($1 < l) l = $1; if ($1 > r) r = $1; if ($2 < t) t = $2; if ($2 > b) b = $2
+      }
+      END { if (n == 0) print "none"; else print (r - l + 1) "x" (b - t + 1) }'
+}
+square_is() { [ "$(tray_square)" = "$1" ]; }
+
+# x y width height of an X window on the screen. Wine's windows on its
+# desktop are X windows inside the desktop's, for which xdotool counts the
+# desktop's own place twice.
+placed() {
+  xwininfo -id "$1" 2>/dev/null | awk -F: '
+    /Absolute upper-left X/ { x = $2 } /Absolute upper-left Y/ { y = $2 }
+    /^ *Width/ { w = $2 } /^ *Height/ { h = $2 }
+    END { print x + 0, y + 0, w + 0, h + 0 }'
+}
+
+# A shown X window of a title and size.
+window_of_size() {
+  local window
+  for window in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+    read -r _ _ w h < <(placed "$window")
+    if [ "$w" -ge "$2" ] && [ "$h" -ge "$3" ] && [ "$w" -le "$4" ] && [ "$h" -le "$5" ]; then
+      echo "$window"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# shot_window <name> <window>: the screen cut to one window.
+shot_window() {
+  [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ] || return 0
+  local x y w h
+  read -r x y w h < <(placed "$2")
+  mkdir -p "$repo_root/build/screenshots"
+  import -window root "$work/whole.png" 2>/dev/null || return 0
+  convert "$work/whole.png" -crop "${w}x${h}+${x}+${y}" +repage \
+    "$repo_root/build/screenshots/$shot_prefix-$1.png" 2>/dev/null || true
+}
+
+for dpi in 96 120 144 192; do
+  set_screen_scaling "$dpi"
+  desk_w=$(scaled 1280)
+  desk_h=$(scaled 800)
+  icon=$(scaled 16)
+  frame=$(((icon * 2 + 16) / 32))
+  [ "$frame" -ge 1 ] || frame=1
+  inner=$((icon - 2 * frame))
+
+  start_on_desktop
+  wait_for 40 square_is "${inner}x${inner}" ||
+    fail "at $dpi DPI the lesson number is not a ${inner}-pixel blue square (found: $(tray_square))"
+  if [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ]; then
+    mkdir -p "$repo_root/build/screenshots"
+    convert "$screen" -crop "$((icon * 4))x$((icon * 2))+$((desk_w - icon * 4))+$((desk_h - icon * 2))" \
+      +repage -scale 800% "$repo_root/build/screenshots/$shot_prefix-$dpi-tray-enlarged.png"
+  fi
+
+  # A second start shows the running copy's timer window.
+  start_on_desktop
+  timer_w=$(scaled 225)
+  timer_h=$(scaled 299)
+  timer_at_scale() { window_of_size '^Ostrevin$' "$timer_w" "$timer_h" "$timer_w" "$timer_h"; }
+  wait_for 30 timer_at_scale >/dev/null ||
+    fail "at $dpi DPI no timer window of ${timer_w} x ${timer_h} showed"
+  timer=$(timer_at_scale)
+  read -r tx ty _ _ < <(placed "$timer")
+  xdotool mousemove $((tx + timer_w / 2)) $((ty + timer_h / 2))
+  keys F9
+  shot "$dpi-desktop"
+  shot_window "$dpi-timer" "$timer"
+
+  keys F12
+  dialog_w=$(scaled 441)
+  dialog_h=$(scaled 349)
+  dialog_at_scale() { window_of_size '^Настройки$' "$dialog_w" "$dialog_h" 9999 9999; }
+  wait_for 30 dialog_at_scale >/dev/null ||
+    fail "at $dpi DPI F12 opened no settings dialog of at least ${dialog_w} x ${dialog_h}"
+  dialog=$(dialog_at_scale)
+  sleep 0.5
+  shot_window "$dpi-2-general" "$dialog"
+  # From the first control back to the tabs, then through each tab.
+  keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Left
+  shot_window "$dpi-1-timetable" "$dialog"
+  keys Right Right
+  shot_window "$dpi-3-sounds" "$dialog"
+  keys Right
+  shot_window "$dpi-4-bells" "$dialog"
+  keys Right
+  shot_window "$dpi-5-about" "$dialog"
+  keys Escape
+  dialog_closed() { ! dialog_at_scale >/dev/null; }
+  wait_for 20 dialog_closed || fail "at $dpi DPI Escape did not close the settings dialog"
+
+  xdotool mousemove $((tx + timer_w / 2)) $((ty + timer_h / 2))
+  keys alt+F4
+  wait_for 30 no_program || fail "at $dpi DPI Alt+F4 on the timer window did not end the program"
+done
+
+echo "PASS: at 100, 125, 150 and 200 % the lesson number fills the tray's icon size and the" \
+  "timer window and the settings dialog show at their scaled sizes"
