@@ -162,7 +162,8 @@ void TTextNotifyIcon::RebuildIcon() {
 
 TTextNotifyIcon::PictureKey TTextNotifyIcon::CurrentPictureKey() const {
   const toolkit::FontDesign& font = font_.Design();
-  return {.text = text_,
+  return {.size = TrayIconSize(),
+          .text = text_,
           .font = font,
           .color = color_,
           .border = border_,

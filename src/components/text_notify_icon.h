@@ -99,6 +99,7 @@ class TTextNotifyIcon : public TNotifyIcon {
   // Everything a picture is drawn from, system colours as they are now
   // included; the kept pictures are found by it.
   struct PictureKey {
+    int size;  // the tray's icon size the picture is drawn for
     std::wstring text;
     toolkit::FontDesign font;
     ostrevin::Color color;

@@ -555,14 +555,17 @@ TEST_F(TextIconSizeTest, TheLargerNumberIsNotTheSmallOneStretched) {
   EXPECT_GT(blocksBroken, 4);
 }
 
+// A picture kept from before is not shown again at its old size.
 TEST_F(TextNotifyIconTest, ANewTraySizeIsTakenAtTheNextRedraw) {
   icon.SetFont(kNumberFont);
   icon.SetText(L"3");
   EXPECT_EQ(IconPixels(icon.Icon()).Width(), 16);
   shell.iconSize = 24;
-  icon.SetText(L"3");
+  icon.SetText(L"4");
   EXPECT_EQ(IconPixels(icon.Icon()).Width(), 24);
   EXPECT_EQ(shell.Last().data.hIcon, icon.Icon());
+  icon.SetText(L"3");
+  EXPECT_EQ(IconPixels(icon.Icon()).Width(), 24);
 }
 
 TEST_F(TextNotifyIconTest, RedrawingLeavesNoIconOrGdiObjectBehind) {

@@ -158,8 +158,8 @@ for dpi in 96 120 144 192; do
   shot_window "$dpi-timer" "$timer"
 
   keys F12
-  dialog_w=$(scaled 441)
-  dialog_h=$(scaled 349)
+  dialog_w=$(scaled 556)
+  dialog_h=$(scaled 509)
   dialog_at_scale() { window_of_size '^Настройки$' "$dialog_w" "$dialog_h" 9999 9999; }
   wait_for 30 dialog_at_scale >/dev/null ||
     fail "at $dpi DPI F12 opened no settings dialog of at least ${dialog_w} x ${dialog_h}"

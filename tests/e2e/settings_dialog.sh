@@ -18,7 +18,7 @@ find_tray
 
 open_settings_dialog
 read -r _ _ dw dh < <(geometry "$dialog")
-[ "$dw" -ge 441 ] && [ "$dh" -ge 349 ] || fail "the dialog is $dw x $dh, smaller than its client area"
+[ "$dw" -ge 556 ] && [ "$dh" -ge 509 ] || fail "the dialog is $dw x $dh, smaller than its client area"
 shot 2-general
 
 if [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ]; then
