@@ -102,7 +102,10 @@ for size in 16 24 32; do
   picture stop "$size" \
     -fill '#e0241b' -stroke '#7a0f0a' -strokewidth 8 -draw "circle 64,64 64,14"
   convert "$work/exit$size.png" "$work/start$size.png" "$work/options$size.png" \
-    "$work/stop$size.png" +append -alpha off -type TrueColor "BMP3:$out/toolbar$size.bmp"
+    "$work/stop$size.png" +append -alpha off -type TrueColor "BMP3:$work/toolbar$size.bmp"
+  # A strip has fewer than 256 colours once written: a palette keeps every one
+  # of them exactly, at a third of the size in the program file.
+  convert "$work/toolbar$size.bmp" +dither -colors 256 -compress None "BMP3:$out/toolbar$size.bmp"
 done
 
 echo "wrote $out/ostrevin.ico and $out/toolbar16.bmp, toolbar24.bmp, toolbar32.bmp"

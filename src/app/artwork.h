@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "base/decimal_text.h"
+
 namespace ostrevin {
 
 // The program's pictures in the exe's resources (artwork.rc). The program
@@ -17,7 +19,7 @@ inline constexpr COLORREF kToolbarPicturesMask = RGB(255, 0, 255);
 
 // The resource name of the strip at one size: "TOOLBARPICTURES16", ...
 inline std::wstring ToolbarPicturesResource(int size) {
-  return L"TOOLBARPICTURES" + std::to_wstring(size);
+  return L"TOOLBARPICTURES" + DecimalText(size);
 }
 
 inline constexpr int kPictureExit = 0;     // an exit door with an arrow

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "base/decimal_text.h"
 #include "clock/lesson_clock.h"
 #include "clock/local_moment.h"
 #include "clock/whole_milliseconds.h"
@@ -46,7 +47,7 @@ std::wstring BellTakenText(const Bell& bell, std::int32_t bellOffsetSeconds) {
   const TimeOfDay at = bell.isStart ? bell.lesson.start : bell.lesson.end;
   const std::wstring time = L"Время звонка: " + FormatHourMinute(at) + L".";
   if (bellOffsetSeconds == 0) return time + L" Звонок идёт точно по часам.";
-  const std::wstring seconds = std::to_wstring(std::abs(bellOffsetSeconds)) + L" с.";
+  const std::wstring seconds = DecimalText(std::abs(bellOffsetSeconds)) + L" с.";
   return time + (bellOffsetSeconds > 0 ? L" Звонок спешит на " : L" Звонок отстаёт на ") + seconds;
 }
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/decimal_text.h"
+
 namespace ostrevin {
 
 // The clock counts ticks, not wall-clock time: each tick of a running lesson
@@ -13,7 +15,7 @@ inline constexpr std::int64_t kMillisecondsPerTenth = 6000;
 
 // The minute label's text for an elapsed time in tenths of a minute.
 inline std::wstring MinuteLabel(std::int32_t elapsed) {
-  return std::to_wstring(elapsed / kTenthsPerMinute) + L" мин.";
+  return DecimalText(elapsed / kTenthsPerMinute) + L" мин.";
 }
 
 }  // namespace ostrevin

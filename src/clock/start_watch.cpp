@@ -2,6 +2,7 @@
 #include <string>
 
 #include "base/attribution.h"
+#include "base/decimal_text.h"
 #include "clock/day_plan.h"
 #include "clock/lesson_clock.h"
 #include "clock/whole_milliseconds.h"
@@ -33,7 +34,7 @@ TimeOfDay EndOfTeaching(const DayPlan& day) {
 }
 
 std::wstring WarningTitle(int minutes) {
-  return L"Ostrevin:   через " + std::to_wstring(minutes) + L" мин. начинается урок!";
+  return L"Ostrevin:   через " + DecimalText(minutes) + L" мин. начинается урок!";
 }
 
 }  // namespace

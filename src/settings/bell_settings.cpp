@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/decimal_text.h"
 #include "settings/settings_file.h"
 
 namespace ostrevin {
@@ -29,7 +30,7 @@ void LoadBellSettings(Settings& settings, ProfileFile& file) {
 }
 
 void SaveBellSettings(const Settings& settings, ProfileFile& file) {
-  file.WriteString(kBellSection, kBellOffsetKey, std::to_wstring(settings.BellOffset));
+  file.WriteString(kBellSection, kBellOffsetKey, DecimalText(settings.BellOffset));
   file.WriteString(kBellSection, kJoinLessonKey, settings.JoinLesson ? L"1" : L"0");
   file.WriteString(kBellSection, kTimeServerKey, settings.TimeServer);
 }

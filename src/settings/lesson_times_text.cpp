@@ -1,5 +1,7 @@
 #include "settings/lesson_times_text.h"
 
+#include "base/decimal_text.h"
+
 namespace ostrevin {
 namespace {
 
@@ -89,7 +91,7 @@ std::optional<int> LessonNumberIn(std::wstring_view prefix) {
 }
 
 std::wstring TwoDigits(int value) {
-  return std::wstring(value < 10 ? L"0" : L"") + std::to_wstring(value);
+  return DecimalText(value, 2);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/decimal_text.h"
+
 namespace ostrevin {
 namespace {
 
@@ -101,7 +103,7 @@ std::wstring UnusedScheduleName(const SchoolTimetable& timetable, const std::wst
   };
   std::wstring name = withSuffix({});
   for (int number = 2; FindSchedule(timetable, name); ++number) {
-    name = withSuffix(L" " + std::to_wstring(number));
+    name = withSuffix(L" " + DecimalText(number));
   }
   return name;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/decimal_text.h"
 #include "settings/first_version_timetable.h"
 #include "settings/lesson_times_text.h"
 #include "settings/settings_file.h"
@@ -21,11 +22,11 @@ constexpr std::array<const wchar_t*, kDaysInWeek> kDayKeys = {
     L"Sunday", L"Monday", L"Tuesday", L"Wednesday", L"Thursday", L"Friday", L"Saturday"};
 
 std::wstring ScheduleSection(int position) {
-  return L"Schedule" + std::to_wstring(position + 1);
+  return L"Schedule" + DecimalText(position + 1);
 }
 
 std::wstring NumberKey(int number) {
-  return std::to_wstring(number);
+  return DecimalText(number);
 }
 
 std::wstring DayKey(int day) {
@@ -61,7 +62,7 @@ std::wstring LessonNumbersText(const std::bitset<kLessonNumberLimit>& numbers) {
   for (std::size_t number = 0; number < numbers.size(); ++number) {
     if (!numbers.test(number)) continue;
     if (!text.empty()) text += L",";
-    text += std::to_wstring(number);
+    text += DecimalText(number);
   }
   return text;
 }

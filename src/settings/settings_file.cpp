@@ -4,6 +4,7 @@
 #include <string_view>
 #include <variant>
 
+#include "base/decimal_text.h"
 #include "settings/school_timetable_file.h"
 #include "settings/bell_settings.h"
 #include "settings/window_section.h"
@@ -77,10 +78,10 @@ bool IsPathSeparator(wchar_t c) {
 }
 
 std::wstring DaySection(int day) {
-  return std::to_wstring(day);
+  return DecimalText(day);
 }
 std::wstring SlotKey(int slot) {
-  return std::to_wstring(slot);
+  return DecimalText(slot);
 }
 
 std::int32_t ReadInteger(ProfileFile& file, const std::wstring& section, const std::wstring& key,
@@ -132,10 +133,10 @@ std::wstring BooleanText(bool value) {
 std::wstring OptionText(const Settings& settings, const OptionKey& option) {
   return std::visit(
       Overloaded{
-          [&](std::int32_t Settings::*field) { return std::to_wstring(settings.*field); },
+          [&](std::int32_t Settings::*field) { return DecimalText(settings.*field); },
           [&](bool Settings::*field) { return BooleanText(settings.*field); },
           [&](FinishPartMode Settings::*field) {
-            return std::to_wstring(static_cast<int>(settings.*field));
+            return DecimalText(static_cast<int>(settings.*field));
           },
       },
       option.field);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/app_error.h"
+#include "base/decimal_text.h"
 
 namespace ostrevin {
 
@@ -244,11 +245,6 @@ std::int64_t MillisecondsWithinDay(TimeOfDay time) {
   return static_cast<std::int64_t>(withinDay);
 }
 
-std::wstring Padded(int value, std::size_t width) {
-  std::wstring digits = std::to_wstring(value);
-  if (digits.size() < width) digits.insert(0, width - digits.size(), L'0');
-  return digits;
-}
 
 }  // namespace
 
@@ -294,14 +290,14 @@ std::wstring FormatTimeOfDay(TimeOfDay time, const RegionalTimeFormat& format) {
   const bool twelveHour = format.twelveHour && rules.HasRegionalDesignators();
   int shownHour = fields.hour;
   if (twelveHour) shownHour = fields.hour % 12 == 0 ? 12 : fields.hour % 12;
-  std::wstring text = Padded(shownHour, format.hourLeadingZero ? 2 : 1) + L":" +
-                      Padded(fields.minute, 2) + L":" + Padded(fields.second, 2);
+  std::wstring text = DecimalText(shownHour, format.hourLeadingZero ? 2 : 1) + L":" +
+                      DecimalText(fields.minute, 2) + L":" + DecimalText(fields.second, 2);
   // The program itself only keeps whole minutes; a fraction can come only
   // from a hand-edited file and is kept, so that saving and loading again
   // never changes a start time (dropping it could turn a first start time
   // into midnight, which replaces the whole timetable on the next load).
   if (fields.millisecond != 0) {
-    text += std::wstring(rules.decimalSeparator) + Padded(fields.millisecond, 3);
+    text += std::wstring(rules.decimalSeparator) + DecimalText(fields.millisecond, 3);
   }
   if (!twelveHour) return text;
   const std::wstring designator(fields.hour < 12 ? rules.amDesignator : rules.pmDesignator);
@@ -310,7 +306,7 @@ std::wstring FormatTimeOfDay(TimeOfDay time, const RegionalTimeFormat& format) {
 
 std::wstring FormatHourMinute(TimeOfDay time) {
   const TimeFields fields = FieldsOf(MillisecondsWithinDay(time));
-  return Padded(fields.hour, 2) + L":" + Padded(fields.minute, 2);
+  return DecimalText(fields.hour, 2) + L":" + DecimalText(fields.minute, 2);
 }
 
 TimeOfDay AddMinutes(TimeOfDay time, int minutes) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "base/decimal_text.h"
 #include "settings/settings_file.h"
 
 namespace ostrevin {
@@ -41,9 +42,9 @@ std::wstring ScreensText(const std::vector<ScreenRect>& screens) {
   std::wstring text;
   for (const ScreenRect& screen : screens) {
     if (!text.empty()) text += kScreenSeparator;
-    text += std::to_wstring(screen.left) + kEdgeSeparator + std::to_wstring(screen.top) +
-            kEdgeSeparator + std::to_wstring(screen.right) + kEdgeSeparator +
-            std::to_wstring(screen.bottom);
+    text += DecimalText(screen.left) + kEdgeSeparator + DecimalText(screen.top) +
+            kEdgeSeparator + DecimalText(screen.right) + kEdgeSeparator +
+            DecimalText(screen.bottom);
   }
   return text;
 }
@@ -82,8 +83,8 @@ void SaveWindowSection(const Settings& settings, ProfileFile& file) {
   file.WriteString(kWindowSection, kYieldKey, settings.bYieldToFullScreen ? L"1" : L"0");
   if (!settings.TimerWindowPlace) return;
   const WindowPlace& place = *settings.TimerWindowPlace;
-  file.WriteString(kWindowSection, kLeftKey, std::to_wstring(place.left));
-  file.WriteString(kWindowSection, kTopKey, std::to_wstring(place.top));
+  file.WriteString(kWindowSection, kLeftKey, DecimalText(place.left));
+  file.WriteString(kWindowSection, kTopKey, DecimalText(place.top));
   file.WriteString(kWindowSection, kScreensKey, ScreensText(place.screens));
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/decimal_text.h"
 #include "toolkit/form.h"
 
 namespace ostrevin::toolkit {
@@ -13,7 +14,7 @@ bool KeyHeld(int virtualKey) {
 
 std::wstring KeyName(UINT virtualKey) {
   if (virtualKey >= VK_F1 && virtualKey <= VK_F24) {
-    return L"F" + std::to_wstring(virtualKey - VK_F1 + 1);
+    return L"F" + DecimalText(virtualKey - VK_F1 + 1);
   }
   if ((virtualKey >= '0' && virtualKey <= '9') || (virtualKey >= 'A' && virtualKey <= 'Z')) {
     return std::wstring(1, static_cast<wchar_t>(virtualKey));
@@ -21,7 +22,7 @@ std::wstring KeyName(UINT virtualKey) {
   wchar_t name[64] = {};
   const LONG scanCode = static_cast<LONG>(::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
   if (::GetKeyNameTextW(scanCode << 16, name, static_cast<int>(std::size(name))) > 0) return name;
-  return L"#" + std::to_wstring(virtualKey);
+  return L"#" + DecimalText(virtualKey);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/decimal_text.h"
 #include "toolkit/error_guard.h"
 #include "toolkit/form.h"
 
@@ -44,7 +45,7 @@ NumericField::NumericField(Form& form, const NumericFieldDesign& design)
       OnChange(design.onChange),
       OnExit(design.onExit),
       limits_(design.limits),
-      text_(std::to_wstring(design.limits.Clamp(design.value))),
+      text_(DecimalText(design.limits.Clamp(design.value))),
       decimalSeparator_(RegionalDecimalSeparator()) {
   SetName(design.name);
   CreateHandle(L"EDIT", WS_VISIBLE | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL, design.place, text_, 0,
@@ -63,7 +64,7 @@ NumericField::NumericField(Form& form, const NumericFieldDesign& design)
 }
 
 void NumericField::SetValue(int value) {
-  const std::wstring text = std::to_wstring(limits_.Clamp(value));
+  const std::wstring text = DecimalText(limits_.Clamp(value));
   // The edit reports the new text back (EN_CHANGE), which raises OnChange.
   if (text != text_) ::SetWindowTextW(Handle(), text.c_str());
 }
@@ -131,7 +132,7 @@ void NumericField::TextChanged() {
 // A text that is no number shows the minimum it reads as.
 void NumericField::Exited() {
   const int value = Value();
-  if (limits_.Clamp(value) != value || text_ != std::to_wstring(value)) SetValue(value);
+  if (limits_.Clamp(value) != value || text_ != DecimalText(value)) SetValue(value);
   if (OnExit) OnExit(*this);
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/decimal_text.h"
 #include "base/version.h"
 #include "settings/bell_settings.h"
 #include "settings/first_version_timetable.h"
@@ -63,7 +64,7 @@ constexpr int kLabelDrop = 4;
 constexpr int kMaxScheduleNameChars = static_cast<int>(kMaxScheduleNameLength);
 
 std::wstring Numbered(const wchar_t* family, int number) {
-  return family + std::to_wstring(number);
+  return family + DecimalText(number);
 }
 
 // The number that ends the name of a member of a numbered family ("cb12").
@@ -731,7 +732,7 @@ void TLessonListF::BellRowsChanged() {
     bellRow.end.SetVisible(shown);
     const std::optional<std::size_t> lesson = reading.lessonOfRow[row];
     bellRow.number.SetCaption(
-        lesson ? std::to_wstring(firstNumber + static_cast<int>(*lesson)) : std::wstring());
+        lesson ? DecimalText(firstNumber + static_cast<int>(*lesson)) : std::wstring());
   }
   // While a row is half typed, or wrong, the schedule stays as it was.
   if (binding_ || reading.problem || reading.lessons == ShownSchedule().lessons) return;

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "base/app_error.h"
+#include "base/decimal_text.h"
 
 namespace ostrevin {
 namespace {
@@ -13,8 +14,8 @@ namespace {
 // The bounds are worked out in 64 bits: MaxValue - 1 and MinValue + 1 must
 // not wrap at the ends of the 32-bit range.
 AppError OutOfRange(std::int64_t low, std::int64_t high) {
-  return AppError(L"Value must be between " + std::to_wstring(low) + L" and " +
-                  std::to_wstring(high));
+  return AppError(L"Value must be between " + DecimalText(low) + L" and " +
+                  DecimalText(high));
 }
 
 constexpr std::int64_t kLowestOfferedMin = -2147483647;
@@ -145,7 +146,7 @@ NeedleLayout LayOutNeedle(const GaugeRect& paint, TGaugeBorderStyle border, int 
 }
 
 std::wstring PercentText(int filledPercent) {
-  return std::to_wstring(filledPercent) + L"%";
+  return DecimalText(filledPercent) + L"%";
 }
 
 GaugePoint PercentTextOrigin(const GaugeRect& paint, int textWidth, int textHeight) {

@@ -1,5 +1,7 @@
 #include "ui/model/lesson_indicator.h"
 
+#include "base/decimal_text.h"
+
 namespace ostrevin {
 namespace {
 
@@ -7,11 +9,11 @@ constexpr wchar_t kNoLessonText[] = L"--";
 constexpr wchar_t kBreakText[] = L"II";
 
 std::wstring LessonHint(int lesson) {
-  return L"Сейчас идёт " + std::to_wstring(lesson) + L"-й урок";
+  return L"Сейчас идёт " + DecimalText(lesson) + L"-й урок";
 }
 
 std::wstring BreakHint(int nextLesson) {
-  return L"Сейчас перемена перед " + std::to_wstring(nextLesson) + L"-м уроком";
+  return L"Сейчас перемена перед " + DecimalText(nextLesson) + L"-м уроком";
 }
 
 std::wstring StageHint(PassedLessons::Stage stage) {
@@ -41,7 +43,7 @@ IndicatorRefresh RefreshLessonIndicator(std::optional<int> currentLesson,
                                         const PassedLessons& prevLesson,
                                         std::wstring_view shownText) {
   if (!currentLesson) return {.view = OutsideLessons(prevLesson)};
-  std::wstring number = std::to_wstring(*currentLesson);
+  std::wstring number = DecimalText(*currentLesson);
   if (number == shownText) return {};
   return {.view = IndicatorView{std::move(number), LessonHint(*currentLesson)},
           .showsLessonNumber = true};

@@ -1,7 +1,8 @@
 #include "ui/model/time_server_text.h"
 
-#include <cstdio>
 #include <cstdlib>
+
+#include "base/decimal_text.h"
 
 namespace ostrevin {
 namespace {
@@ -11,20 +12,18 @@ constexpr std::int64_t kMillisecondsPerSecond = 1000;
 constexpr std::int64_t kOnTimeMs = 500;
 
 std::wstring Clock(HourMinute at) {
-  wchar_t text[8] = {};
-  std::swprintf(text, std::size(text), L"%02d:%02d", at.hour, at.minute);
-  return text;
+  return DecimalText(at.hour, 2) + L":" + DecimalText(at.minute, 2);
 }
 
 // Seconds while they are few, then minutes, hours, days.
 std::wstring Amount(std::int64_t milliseconds) {
   const std::int64_t seconds = (milliseconds + kMillisecondsPerSecond / 2) / kMillisecondsPerSecond;
-  if (seconds < 120) return std::to_wstring(seconds) + L" с";
+  if (seconds < 120) return DecimalText(seconds) + L" с";
   const std::int64_t minutes = (seconds + 30) / 60;
-  if (minutes < 120) return std::to_wstring(minutes) + L" мин";
+  if (minutes < 120) return DecimalText(minutes) + L" мин";
   const std::int64_t hours = (minutes + 30) / 60;
-  if (hours < 48) return std::to_wstring(hours) + L" ч";
-  return std::to_wstring((hours + 12) / 24) + L" дн.";
+  if (hours < 48) return DecimalText(hours) + L" ч";
+  return DecimalText((hours + 12) / 24) + L" дн.";
 }
 
 std::wstring AnswerText(std::int64_t differenceMs, HourMinute checkedAt) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/decimal_text.h"
 #include "settings/lesson_times_text.h"
 #include "settings/settings_file.h"
 #include "ui/model/lesson_list_rules.h"
@@ -158,7 +159,7 @@ int ScheduleOfChoice(int choice) {
 }
 
 std::wstring TaughtLessonCaption(int number) {
-  return std::to_wstring(number) + L"-й урок";
+  return DecimalText(number) + L"-й урок";
 }
 
 std::wstring LessonTimesCaption(const BellLesson& lesson) {
@@ -197,7 +198,7 @@ std::optional<std::wstring> ShortestLessonProblem(const SchoolTimetable& timetab
   return L"Продолжительность вступительной и заключительной частей в сумме должна быть меньше "
          L"продолжительности самого короткого урока.\r\n\r\nСамый короткий урок — " +
          LessonOfSchedule(shortest->lessonNumber, schedule) + L": " +
-         std::to_wstring(shortest->minutes) + L" мин.";
+         DecimalText(shortest->minutes) + L" мин.";
 }
 
 std::wstring NothingToPasteText() {
@@ -206,13 +207,13 @@ std::wstring NothingToPasteText() {
 }
 
 std::wstring TooManyPastedText() {
-  return L"В расписании может быть не больше " + std::to_wstring(kMaxScheduleLessons) +
-         L" уроков: вставлены первые " + std::to_wstring(kMaxScheduleLessons) + L".";
+  return L"В расписании может быть не больше " + DecimalText(kMaxScheduleLessons) +
+         L" уроков: вставлены первые " + DecimalText(kMaxScheduleLessons) + L".";
 }
 
 std::wstring ReplaceByPasteQuestion(const BellSchedule& schedule, std::size_t pastedLessons) {
   return L"Заменить звонки расписания " + Quoted(schedule.name) +
-         L" звонками из буфера обмена (уроков: " + std::to_wstring(pastedLessons) + L")?";
+         L" звонками из буфера обмена (уроков: " + DecimalText(pastedLessons) + L")?";
 }
 
 }  // namespace ostrevin
