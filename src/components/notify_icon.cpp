@@ -37,8 +37,8 @@ int BitmapWidth(HBITMAP bitmap) {
   return bits.bmWidth;
 }
 
-// The pixels of a square bitmap, top row first, as 0x00RRGGBB.
-std::vector<DWORD> PixelsOf(HBITMAP bitmap, int size) {
+// A square of 32-bit pixels, top row first.
+BITMAPINFO SquareTopDownPixels(int size) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = size;
@@ -46,6 +46,12 @@ std::vector<DWORD> PixelsOf(HBITMAP bitmap, int size) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// The pixels of a square bitmap, top row first, as 0x00RRGGBB.
+std::vector<DWORD> PixelsOf(HBITMAP bitmap, int size) {
+  BITMAPINFO info = SquareTopDownPixels(size);
   std::vector<DWORD> pixels(static_cast<std::size_t>(size) * size);
   const toolkit::WindowDc screen(nullptr);
   if (::GetDIBits(screen.get(), bitmap, 0, size, pixels.data(), &info, DIB_RGB_COLORS) != size) {
@@ -285,13 +291,7 @@ toolkit::UniqueIcon TNotifyIcon::MaskBitmapIntoIcon(HBITMAP bitmap, Color maskCo
       }
     }
   }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = size;
-  info.bmiHeader.biHeight = -size;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = SquareTopDownPixels(size);
   void* bits = nullptr;
   const toolkit::UniqueBitmap color(
       ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));

@@ -21,10 +21,7 @@ void CheckBox::SetChecked(bool checked) {
 }
 
 std::wstring CheckBox::Caption() const {
-  std::wstring caption(static_cast<size_t>(::GetWindowTextLengthW(Handle())) + 1, L'\0');
-  caption.resize(static_cast<size_t>(
-      ::GetWindowTextW(Handle(), caption.data(), static_cast<int>(caption.size()))));
-  return caption;
+  return WindowText(Handle());
 }
 
 void CheckBox::SetCaption(const std::wstring& caption) {

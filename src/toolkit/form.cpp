@@ -143,10 +143,7 @@ Form::~Form() {
 }
 
 std::wstring Form::Caption() const {
-  std::wstring caption(static_cast<size_t>(::GetWindowTextLengthW(Handle())) + 1, L'\0');
-  caption.resize(static_cast<size_t>(
-      ::GetWindowTextW(Handle(), caption.data(), static_cast<int>(caption.size()))));
-  return caption;
+  return WindowText(Handle());
 }
 
 void Form::SetCaption(const std::wstring& caption) {

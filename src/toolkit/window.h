@@ -65,4 +65,7 @@ class Window {
   UniqueWindow window_;
 };
 
+// The text a window keeps with itself: a form's caption, a control's text.
+std::wstring WindowText(HWND window);
+
 }  // namespace ostrevin::toolkit
