@@ -38,6 +38,7 @@
 #include <utility>
 #include <vector>
 
+#include "clock/local_moment.h"
 #include "gdi_handle_count.h"
 #include "settings/settings.h"
 #include "system/autostart.h"
@@ -54,25 +55,19 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // A clock that starts on a Monday at 07:00 and moves on by half a minute at
-// every tick, across midnights and weekends.
+// every tick, its date and weekday together across midnights and weekends.
 class TickingClock final : public LocalClock {
  public:
   LocalDateTime Now() const override {
-    const long long day = seconds_ / 86400;
-    const long long inDay = seconds_ % 86400;
-    LocalDateTime now;
-    now.dayOfWeek = static_cast<int>((1 + day) % 7);
-    now.hour = static_cast<int>(inDay / 3600);
-    now.minute = static_cast<int>(inDay / 60 % 60);
-    now.second = static_cast<int>(inDay % 60);
-    return now;
+    return AddMilliseconds(kStart, seconds_ * kMillisecondsPerSecond);
   }
   void Advance() { seconds_ += 30; }
-  long long Days() const { return (seconds_ - kStart) / 86400; }
+  long long Days() const { return seconds_ / 86400; }
 
  private:
-  static constexpr long long kStart = 7 * 3600;
-  long long seconds_ = kStart;
+  static constexpr LocalDateTime kStart{
+      .year = 2026, .month = 9, .day = 7, .dayOfWeek = 1, .hour = 7};
+  long long seconds_ = 0;
 };
 
 // Silent and without waits, so that a month of lessons runs in seconds; the
@@ -536,11 +531,6 @@ int RunDialog(int cycles) {
     PrintObjects("dialog", before, after);
   }
   return 0;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 std::string NumberIconSettings(bool on) {
