@@ -24,6 +24,9 @@ weekday=$(date +%u)
   [ "$weekday" -le 5 ] && printf '%s\r\n' "[$weekday]" '1=1'
   printf '%s\r\n' '[Times]' "1=$(date -d '-2 min' +%H:%M:00)" \
     '[Common]' 'ShowCurrNo=1' 'bOfferExit=0' 'bWarnBeforeLesson=0' '[Sounds]' 'AllSndsOFF=1'
+  # The lesson going on is not joined at start: the picture shows one begun
+  # from the toolbar.
+  printf '%s\r\n' '[Bell]' 'JoinLesson=0'
 } >"$ini"
 
 start_program
