@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/app_error.h"
 #include "base/decimal_text.h"
 #include "base/version.h"
 #include "settings/bell_settings.h"
@@ -80,6 +81,29 @@ std::vector<std::unique_ptr<Row>> Rows(TLessonListF& dialog, int count) {
   std::vector<std::unique_ptr<Row>> rows;
   for (int row = 0; row < count; ++row) rows.push_back(std::make_unique<Row>(dialog, row));
   return rows;
+}
+
+// A window made after the form stands last in the Tab order: it is moved to
+// just after previous in the Z order, which is the order Tab follows.
+HWND PlaceInTabOrderAfter(HWND window, HWND previous) {
+  if (!::SetWindowPos(window, previous, 0, 0, 0, 0,
+                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER)) {
+    throw AppError(L"Unable to place a row of the timetable in the Tab order");
+  }
+  return window;
+}
+
+// A new row goes below the last one made, in the Tab order too; the first
+// row follows the window given.
+template <class Row>
+void GrowRows(TLessonListF& dialog, std::vector<std::unique_ptr<Row>>& rows, std::size_t count,
+              HWND beforeFirst) {
+  count = std::min(count, static_cast<std::size_t>(kMaxScheduleLessons));
+  while (rows.size() < count) {
+    const HWND previous = rows.empty() ? beforeFirst : rows.back()->LastInTabOrder();
+    rows.push_back(std::make_unique<Row>(dialog, static_cast<int>(rows.size())));
+    rows.back()->FollowInTabOrder(previous);
+  }
 }
 
 toolkit::FormDesign LessonListDesign() {
@@ -178,7 +202,6 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
                       .place = {200, 6},
                       .caption = L"Звонки:",
                       .autoSize = true}),
-      BellRows(Rows<BellRow>(*this, kMaxScheduleLessons)),
       cbCountFromZero(*this, {.name = L"cbCountFromZero",
                               .page = &TabSheet1,
                               .place = {200, 380, 120, 17},
@@ -202,7 +225,6 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
       lbDaySchedule(*this, {.name = L"lbDaySchedule",
                             .page = &TabSheet1,
                             .place = {332, 124, 192, 13}}),
-      TaughtRows(Rows<TaughtRow>(*this, kMaxScheduleLessons)),
       cbAutoStart(*this, {.name = L"cbAutoStart",
                           .page = &TabSheet2,
                           .place = {88, 4, 185, 17},
@@ -509,6 +531,14 @@ TLessonListF::BellRow::BellRow(TLessonListF& dialog, int row)
                    .emptyAllowed = true,
                    .onChange = dialog.On(&TLessonListF::end1Change)}) {}
 
+void TLessonListF::BellRow::FollowInTabOrder(HWND previous) const {
+  PlaceInTabOrderAfter(end.Handle(), PlaceInTabOrderAfter(start.Handle(), previous));
+}
+
+HWND TLessonListF::BellRow::LastInTabOrder() const {
+  return end.Handle();
+}
+
 TLessonListF::TaughtRow::TaughtRow(TLessonListF& dialog, int row)
     : taught(dialog, {.name = Numbered(L"cb", row + 1),
                       .page = &dialog.TabSheet1,
@@ -518,6 +548,14 @@ TLessonListF::TaughtRow::TaughtRow(TLessonListF& dialog, int row)
                      .page = &dialog.TabSheet1,
                      .place = {412, kTaughtRows.Top(row) + 2},
                      .autoSize = true}) {}
+
+void TLessonListF::TaughtRow::FollowInTabOrder(HWND previous) const {
+  PlaceInTabOrderAfter(taught.Handle(), previous);
+}
+
+HWND TLessonListF::TaughtRow::LastInTabOrder() const {
+  return taught.Handle();
+}
 
 const SchoolTimetable& TLessonListF::ShownTimetable() const {
   return settings_.Timetable.InUse() ? settings_.Timetable : firstVersionTimetable_;
@@ -663,6 +701,7 @@ void TLessonListF::BindSchedule() {
 }
 
 void TLessonListF::BindBellRows(const std::vector<BellRowText>& rows) {
+  MakeBellRows(rows.size());
   WhileBinding([&] {
     for (std::size_t row = 0; row < BellRows.size(); ++row) {
       const BellRowText text = row < rows.size() ? rows[row] : BellRowText{};
@@ -695,6 +734,7 @@ void TLessonListF::BindDay() {
           ? nullptr
           : &timetable.schedules[static_cast<std::size_t>(schoolDay.schedule)];
   const std::size_t lessons = schedule ? schedule->lessons.size() : 0;
+  MakeTaughtRows(lessons);
   WhileBinding([&] {
     for (std::size_t row = 0; row < TaughtRows.size(); ++row) {
       TaughtRow& taughtRow = *TaughtRows[row];
@@ -718,7 +758,16 @@ std::vector<BellRowText> TLessonListF::BellRowTexts() const {
   return rows;
 }
 
+void TLessonListF::MakeBellRows(std::size_t count) {
+  WhileBinding([&] { GrowRows(*this, BellRows, count, WeekRows.back()->schedule.Handle()); });
+}
+
+void TLessonListF::MakeTaughtRows(std::size_t count) {
+  WhileBinding([&] { GrowRows(*this, TaughtRows, count, DaysList.Handle()); });
+}
+
 void TLessonListF::BellRowsChanged() {
+  MakeBellRows(ShownBellRows(BellRowTexts()));
   const std::vector<BellRowText> rows = BellRowTexts();
   const BellRowsReading reading = ReadBellRows(rows);
   const std::size_t shownRows = ShownBellRows(rows);

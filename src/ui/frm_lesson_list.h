@@ -66,6 +66,9 @@ class TLessonListF final : public toolkit::Form {
   // ("BellNumber%D"), its start ("MaskEdit%D") and end ("end%D") fields.
   struct BellRow {
     BellRow(TLessonListF& dialog, int row);
+    // The row's fields come right after previous in the Tab order.
+    void FollowInTabOrder(HWND previous) const;
+    HWND LastInTabOrder() const;
     toolkit::Label number;
     toolkit::MaskedTimeField start;
     toolkit::Label dash;
@@ -75,6 +78,8 @@ class TLessonListF final : public toolkit::Form {
   // and its times ("LessonTimes%D").
   struct TaughtRow {
     TaughtRow(TLessonListF& dialog, int row);
+    void FollowInTabOrder(HWND previous) const;
+    HWND LastInTabOrder() const;
     toolkit::CheckBox taught;
     toolkit::Label times;
   };
@@ -89,6 +94,10 @@ class TLessonListF final : public toolkit::Form {
   toolkit::Label lbWeek;
   std::vector<std::unique_ptr<WeekRow>> WeekRows;  // Monday first
   toolkit::Label lbBells;
+  // The bell rows and the day's rows are made as they are first shown (up to
+  // the 16 lessons a schedule holds) and kept until the dialog closes: a
+  // schedule seldom needs more than eight, and every window costs the
+  // dialog's opening its making, its drawing and its destruction.
   std::vector<std::unique_ptr<BellRow>> BellRows;
   toolkit::CheckBox cbCountFromZero;
   toolkit::Button btnPasteBells;
@@ -222,6 +231,10 @@ class TLessonListF final : public toolkit::Form {
   void BindWeek();
   void BindDay();
   std::vector<BellRowText> BellRowTexts() const;
+  // Makes rows up to count (at most 16), each in the Tab order right after
+  // the row above it.
+  void MakeBellRows(std::size_t count);
+  void MakeTaughtRows(std::size_t count);
   // The rows as read now: their numbers and the rows shown follow, and so
   // does the schedule.
   void BellRowsChanged();

@@ -33,9 +33,9 @@ class LessonListTest : public WorkFormTest {
   void Choose(const toolkit::ComboBox& box, int index);
 
   // The timetable tab's rows, counted from 0.
-  toolkit::MaskedTimeField& Start(int row) const { return dialog->BellRows[row]->start; }
-  toolkit::MaskedTimeField& End(int row) const { return dialog->BellRows[row]->end; }
-  toolkit::CheckBox& Taught(int row) const { return dialog->TaughtRows[row]->taught; }
+  toolkit::MaskedTimeField& Start(int row) const { return dialog->BellRows.at(row)->start; }
+  toolkit::MaskedTimeField& End(int row) const { return dialog->BellRows.at(row)->end; }
+  toolkit::CheckBox& Taught(int row) const { return dialog->TaughtRows.at(row)->taught; }
   // "08:30-09:15" of each row shown, then its number ("1 08:30-09:15").
   std::vector<std::wstring> ShownBells() const;
   // "1-й урок 08:30–09:15" of each lesson of the selected day, "+" before

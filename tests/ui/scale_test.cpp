@@ -156,7 +156,15 @@ class ScaledDialogTest : public ScaleTest {
   void SetUp() override {
     ScaleTest::SetUp();
     settings = test_support::SettingsFileDefaults();
+    // Sixteen lessons on Monday, so that the timetable tab shows every row it
+    // can hold.
+    AddSchedule(settings.Timetable, {.name = L"Длинный день",
+                                     .firstNumber = 1,
+                                     .lessons = test_support::EvenLessons(16, 7, 0, 40, 5)});
+    settings.Timetable.week[1].schedule = 0;
     dialog = std::make_unique<TLessonListF>(settings, services, app.Handle());
+    dialog->SetVisible(true);
+    app.ProcessMessages();
   }
   void TearDown() override {
     dialog.reset();
@@ -232,6 +240,8 @@ TEST_F(ScaledDialogTest, EveryControlLiesWhollyOnItsPageApartFromTheOthersInTheD
 }
 
 TEST_F(ScaledDialogTest, EveryTextLiesWhollyOnItsPage) {
+  ASSERT_EQ(dialog->BellRows.size(), 16u);
+  ASSERT_EQ(dialog->TaughtRows.size(), 16u);
   const std::vector<std::pair<const toolkit::Label*, const toolkit::TabPage*>> labels = {
       {&dialog->lbSchedules, &dialog->TabSheet1},   {&dialog->lbBells, &dialog->TabSheet1},
       {&dialog->lbMyLessons, &dialog->TabSheet1},   {&dialog->lbDaySchedule, &dialog->TabSheet1},

@@ -10,7 +10,11 @@
 
 #include "dialog_boxes.h"
 #include "lesson_list_test.h"
+#include "base/decimal_text.h"
 #include "settings/first_version_timetable.h"
+#include "settings/lesson_times_text.h"
+#include "toolkit/dpi.h"
+#include "toolkit/model/dpi_scale.h"
 
 namespace ostrevin::uitest {
 namespace {
@@ -393,6 +397,107 @@ TEST_F(TimetableTabTest, TheTabKeyGoesThroughTheScheduleTheWeekTheBellsThenTheDa
   EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), End(2).Handle(), FALSE), Start(3).Handle());
   EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), End(3).Handle(), FALSE), d.cbCountFromZero.Handle())
       << "the hidden rows are passed over";
+}
+
+// The rows a schedule of more lessons, or a lesson typed in, brings are made
+// then: named as their families are, in the Tab order between the rows above
+// and what follows, and kept when a shorter schedule is shown.
+TEST_F(TimetableTabTest, RowsAreMadeAsTheSchedulesAndTheDaysLessonsNeedThem) {
+  TLessonListF& d = ShowDialog();
+  EXPECT_EQ(d.BellRows.size(), 4u) << "Monday's three lessons and the row to add one";
+  EXPECT_EQ(d.TaughtRows.size(), 3u);
+
+  Choose(d.ScheduleList, 0);
+  ASSERT_EQ(d.BellRows.size(), 7u);
+  std::vector<std::wstring> main;
+  for (const BellLesson& lesson : settings.Timetable.schedules[0].lessons) {
+    main.push_back(DecimalText(static_cast<int>(main.size()) + 1) + L" " +
+                   FormatMinuteOfDay(lesson.start) + L"-" + FormatMinuteOfDay(lesson.end));
+  }
+  main.push_back(L"· __:__-__:__");
+  EXPECT_EQ(ShownBells(), main);
+  EXPECT_EQ(d.FindControl(L"MaskEdit7"), &Start(6));
+  EXPECT_EQ(d.FindControl(L"end7"), &End(6));
+
+  TypeInto(Start(6).Handle(), L"1400");
+  ASSERT_EQ(d.BellRows.size(), 8u) << "a lesson added brings the row for the next";
+  EXPECT_EQ(ShownBells().back(), L"· __:__-__:__");
+  EXPECT_EQ(d.FindControl(L"MaskEdit8"), &Start(7));
+
+  Choose(d.DaysList, kTuesdayRow);
+  ASSERT_EQ(d.TaughtRows.size(), 7u);
+  EXPECT_EQ(ShownDay().size(), 7u);
+  EXPECT_EQ(ShownDay().back(), L"7-й урок 14:00–14:45");
+  EXPECT_EQ(d.FindControl(L"cb7"), &Taught(6));
+
+  Choose(d.ScheduleList, 1);
+  Choose(d.DaysList, 0);
+  EXPECT_EQ(d.BellRows.size(), 8u) << "rows made stay until the dialog closes";
+  EXPECT_EQ(d.TaughtRows.size(), 7u);
+  EXPECT_EQ(ShownBells(), (std::vector<std::wstring>{L"0 08:30-09:00", L"1 09:10-09:50",
+                                                     L"2 10:00-10:40", L"· __:__-__:__"}));
+  EXPECT_EQ(ShownDay().size(), 3u);
+}
+
+TEST_F(TimetableTabTest, TheTabKeyGoesThroughRowsMadeLaterInTheirOrder) {
+  TLessonListF& d = ShowDialog();
+  d.PageControl1.SetActivePage(d.TabSheet1);
+  Choose(d.ScheduleList, 0);
+  TypeInto(Start(6).Handle(), L"1400");
+  ASSERT_EQ(d.BellRows.size(), 8u);
+  HWND control = d.WeekRows[6]->schedule.Handle();
+  for (int row = 0; row < 8; ++row) {
+    control = ::GetNextDlgTabItem(d.Handle(), control, FALSE);
+    EXPECT_EQ(control, Start(row).Handle()) << row;
+    control = ::GetNextDlgTabItem(d.Handle(), control, FALSE);
+    EXPECT_EQ(control, End(row).Handle()) << row;
+  }
+  EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), control, FALSE), d.cbCountFromZero.Handle());
+
+  Choose(d.DaysList, kTuesdayRow);
+  ASSERT_EQ(d.TaughtRows.size(), 7u);
+  control = d.DaysList.Handle();
+  for (int row = 0; row < 7; ++row) {
+    control = ::GetNextDlgTabItem(d.Handle(), control, FALSE);
+    EXPECT_EQ(control, Taught(row).Handle()) << row;
+  }
+  EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), Taught(6).Handle(), TRUE), Taught(5).Handle());
+}
+
+// Rows made after the dialog moved to a screen of 150 % are made at that
+// scale, and follow it back to 100 % with the others.
+TEST_F(TimetableTabTest, RowsMadeLaterTakeTheDialogsScaleAndFollowItsChanges) {
+  TLessonListF& d = ShowDialog();
+  const auto moveToScreenOf = [&](int dpi) {
+    RECT suggested{100, 50, 900, 750};
+    ::SendMessageW(d.Handle(), toolkit::kDpiChangedMessage, MAKEWPARAM(dpi, dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+    app.ProcessMessages();
+  };
+  const auto placeOf = [](const toolkit::WindowedControl& control) {
+    RECT r{};
+    ::GetWindowRect(control.Handle(), &r);
+    ::MapWindowPoints(nullptr, ::GetParent(control.Handle()), reinterpret_cast<POINT*>(&r), 2);
+    return std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top};
+  };
+  const auto designedAt = [](int dpi, const toolkit::WindowedControl& control) {
+    const toolkit::ControlPlace p = toolkit::DpiScale(dpi).Scaled(control.DesignPlace());
+    return std::vector<LONG>{p.left, p.top, p.width, p.height};
+  };
+
+  moveToScreenOf(144);
+  Choose(d.ScheduleList, 0);
+  Choose(d.DaysList, kTuesdayRow);
+  ASSERT_EQ(d.BellRows.size(), 7u);
+  ASSERT_EQ(d.TaughtRows.size(), 6u);
+  EXPECT_EQ(placeOf(End(6)), designedAt(144, End(6)));
+  EXPECT_EQ(placeOf(Taught(5)), designedAt(144, Taught(5)));
+  EXPECT_EQ(d.BellRows[6]->dash.Scaling().Dpi(), 144);
+
+  moveToScreenOf(96);
+  EXPECT_EQ(placeOf(End(6)), designedAt(96, End(6)));
+  EXPECT_EQ(placeOf(Taught(5)), designedAt(96, Taught(5)));
+  EXPECT_EQ(d.BellRows[6]->dash.Scaling().Dpi(), 96);
 }
 
 // A settings file of the first version: the tab shows its timetable as one
