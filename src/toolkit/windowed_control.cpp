@@ -80,6 +80,13 @@ void WindowedControl::SetFocus() {
   ::SetFocus(Handle());
 }
 
+void WindowedControl::FollowInTabOrder(HWND previous) {
+  if (!::SetWindowPos(Handle(), previous, 0, 0, 0, 0,
+                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER)) {
+    throw AppError(L"Unable to place a control in the Tab order");
+  }
+}
+
 void WindowedControl::CreateHandle(const wchar_t* className, DWORD style,
                                    const ControlPlace& designPlace, const std::wstring& text,
                                    int commandId, DWORD exStyle) {

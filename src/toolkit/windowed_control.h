@@ -38,6 +38,10 @@ class WindowedControl : public Control {
   virtual void SetVisible(bool visible);
   bool Focused() const;
   void SetFocus();
+  // A control made after its form's others stands last in the Tab order,
+  // which follows the Z order: this puts it right after previous. Throws
+  // AppError when the system refuses.
+  void FollowInTabOrder(HWND previous);
 
   // The designed place, and where the control lies at the form's scale.
   const ControlPlace& DesignPlace() const { return designPlace_; }

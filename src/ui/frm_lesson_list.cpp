@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "base/app_error.h"
 #include "base/decimal_text.h"
 #include "base/version.h"
 #include "settings/bell_settings.h"
@@ -81,16 +80,6 @@ std::vector<std::unique_ptr<Row>> Rows(TLessonListF& dialog, int count) {
   std::vector<std::unique_ptr<Row>> rows;
   for (int row = 0; row < count; ++row) rows.push_back(std::make_unique<Row>(dialog, row));
   return rows;
-}
-
-// A window made after the form stands last in the Tab order: it is moved to
-// just after previous in the Z order, which is the order Tab follows.
-HWND PlaceInTabOrderAfter(HWND window, HWND previous) {
-  if (!::SetWindowPos(window, previous, 0, 0, 0, 0,
-                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER)) {
-    throw AppError(L"Unable to place a row of the timetable in the Tab order");
-  }
-  return window;
 }
 
 // A new row goes below the last one made, in the Tab order too; the first
@@ -531,8 +520,9 @@ TLessonListF::BellRow::BellRow(TLessonListF& dialog, int row)
                    .emptyAllowed = true,
                    .onChange = dialog.On(&TLessonListF::end1Change)}) {}
 
-void TLessonListF::BellRow::FollowInTabOrder(HWND previous) const {
-  PlaceInTabOrderAfter(end.Handle(), PlaceInTabOrderAfter(start.Handle(), previous));
+void TLessonListF::BellRow::FollowInTabOrder(HWND previous) {
+  start.FollowInTabOrder(previous);
+  end.FollowInTabOrder(start.Handle());
 }
 
 HWND TLessonListF::BellRow::LastInTabOrder() const {
@@ -549,8 +539,8 @@ TLessonListF::TaughtRow::TaughtRow(TLessonListF& dialog, int row)
                      .place = {412, kTaughtRows.Top(row) + 2},
                      .autoSize = true}) {}
 
-void TLessonListF::TaughtRow::FollowInTabOrder(HWND previous) const {
-  PlaceInTabOrderAfter(taught.Handle(), previous);
+void TLessonListF::TaughtRow::FollowInTabOrder(HWND previous) {
+  taught.FollowInTabOrder(previous);
 }
 
 HWND TLessonListF::TaughtRow::LastInTabOrder() const {

@@ -67,7 +67,7 @@ class TLessonListF final : public toolkit::Form {
   struct BellRow {
     BellRow(TLessonListF& dialog, int row);
     // The row's fields come right after previous in the Tab order.
-    void FollowInTabOrder(HWND previous) const;
+    void FollowInTabOrder(HWND previous);
     HWND LastInTabOrder() const;
     toolkit::Label number;
     toolkit::MaskedTimeField start;
@@ -78,7 +78,7 @@ class TLessonListF final : public toolkit::Form {
   // and its times ("LessonTimes%D").
   struct TaughtRow {
     TaughtRow(TLessonListF& dialog, int row);
-    void FollowInTabOrder(HWND previous) const;
+    void FollowInTabOrder(HWND previous);
     HWND LastInTabOrder() const;
     toolkit::CheckBox taught;
     toolkit::Label times;

@@ -289,6 +289,37 @@ TEST_F(TabPageTest, AChildsBackgroundHoldsOnlyTheWindowlessControlsUnderIt) {
   pages[0]->Graphics().Remove(elsewhere);
 }
 
+// The colour on the screen at a point of a window's client area.
+COLORREF ScreenColourAt(HWND window, POINT point) {
+  ::ClientToScreen(window, &point);
+  const WindowDc screen(nullptr);
+  return ::GetPixel(screen.get(), point.x, point.y);
+}
+
+// A page is hidden without repainting what lay beneath it: the page shown
+// next must still cover every pixel of it.
+TEST_F(TabPageTest, ChangingTheTabLeavesNothingOfTheOldPageOnTheScreen) {
+  BlackSquare square;
+  square.SetBounds(10, 10, 20, 20);
+  pages[0]->Graphics().Add(square);
+  ShowDialog();
+  ::UpdateWindow(dialog->Handle());
+  const POINT inside{20, 20};
+  ASSERT_EQ(ScreenColourAt(pages[0]->Handle(), inside), RGB(0, 0, 0));
+
+  for (const int tab : {1, 2}) {
+    ::SendMessageW(tabs->Handle(), TCM_SETCURFOCUS, tab, 0);
+    app.ProcessMessages();
+    ::UpdateWindow(dialog->Handle());
+    EXPECT_NE(ScreenColourAt(pages[0]->Handle(), inside), RGB(0, 0, 0)) << "tab " << tab;
+  }
+  ::SendMessageW(tabs->Handle(), TCM_SETCURFOCUS, 0, 0);
+  app.ProcessMessages();
+  ::UpdateWindow(dialog->Handle());
+  EXPECT_EQ(ScreenColourAt(pages[0]->Handle(), inside), RGB(0, 0, 0));
+  pages[0]->Graphics().Remove(square);
+}
+
 TEST_F(TabPageTest, ALinkLabelOnAPageHasAHandCursorATooltipAndAClick) {
   int clicks = 0;
   Label link(*dialog, {.name = L"lbURL",
