@@ -5,7 +5,7 @@
 //   rebuilds  the lesson number icon drawn again with changing texts, many
 //             times, in the real notification area;
 //   idle      the real program's loop left alone: what wakes it up;
-//   dialog    the settings dialog opened, taken through its four tabs and
+//   dialog    the settings dialog opened, taken through its five tabs and
 //             closed, many times;
 //   weeks     a week of ticks on the first version's timetable of seven
 //             lessons, then one on the largest school timetable (seven days
@@ -489,7 +489,7 @@ int RunIdle(int seconds) {
   return 0;
 }
 
-// The open dialog is taken through its four tabs, each painted, and closed,
+// The open dialog is taken through its tabs, each painted, and closed,
 // from a timer of its modal loop.
 TWorkF* dialogOwner = nullptr;
 int dialogsClosed = 0;
@@ -526,7 +526,7 @@ int RunDialog(int cycles) {
     const Objects after = CountObjects();
     ::KillTimer(nullptr, timer);
     dialogOwner = nullptr;
-    std::printf("dialog: %d openings, %d closed after four tabs, %.1f ms (%.1f ms an opening)\n",
+    std::printf("dialog: %d openings, %d closed after its tabs, %.1f ms (%.1f ms an opening)\n",
                 cycles, dialogsClosed - 1, Milliseconds(elapsed), Milliseconds(elapsed) / cycles);
     PrintObjects("dialog", before, after);
   }
