@@ -173,18 +173,11 @@ bool TabControl::HandleNotify(NMHDR& header, LRESULT& result) {
   return true;
 }
 
-// Every page lies in the same place, so the page shown covers the one hidden:
-// that one goes without repainting what lay beneath it (the tab control and
-// the form), which would only be covered at once.
 void TabControl::ShowActivePage() {
   const int active = ActivePageIndex();
-  const UINT redraw = active >= 0 ? SWP_NOREDRAW : 0;
   for (int index = 0; index < PageCount(); ++index) {
-    if (index == active) continue;
-    ::SetWindowPos(Page(index).Handle(), nullptr, 0, 0, 0, 0,
-                   SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | redraw);
+    ::ShowWindow(Page(index).Handle(), index == active ? SW_SHOW : SW_HIDE);
   }
-  if (active >= 0) ::ShowWindow(Page(active).Handle(), SW_SHOW);
 }
 
 TabPage::TabPage(TabControl& tabs, const TabPageDesign& design)

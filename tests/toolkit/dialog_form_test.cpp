@@ -296,15 +296,20 @@ COLORREF ScreenColourAt(HWND window, POINT point) {
   return ::GetPixel(screen.get(), point.x, point.y);
 }
 
-// A page is hidden without repainting what lay beneath it: the page shown
-// next must still cover every pixel of it.
+// The page shown covers every pixel of the one hidden, also inside a group
+// box, which paints only its frame and caption.
 TEST_F(TabPageTest, ChangingTheTabLeavesNothingOfTheOldPageOnTheScreen) {
   BlackSquare square;
-  square.SetBounds(10, 10, 20, 20);
+  square.SetBounds(10, 10, 40, 40);
   pages[0]->Graphics().Add(square);
+  const UniqueWindow groupBox(::CreateWindowExW(0, L"BUTTON", L"Заключительная часть:",
+                                                WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 100,
+                                                100, pages[1]->Handle(), nullptr,
+                                                ::GetModuleHandleW(nullptr), nullptr));
+  ASSERT_TRUE(groupBox);
   ShowDialog();
   ::UpdateWindow(dialog->Handle());
-  const POINT inside{20, 20};
+  const POINT inside{30, 30};
   ASSERT_EQ(ScreenColourAt(pages[0]->Handle(), inside), RGB(0, 0, 0));
 
   for (const int tab : {1, 2}) {
@@ -312,11 +317,11 @@ TEST_F(TabPageTest, ChangingTheTabLeavesNothingOfTheOldPageOnTheScreen) {
     app.ProcessMessages();
     ::UpdateWindow(dialog->Handle());
     EXPECT_NE(ScreenColourAt(pages[0]->Handle(), inside), RGB(0, 0, 0)) << "tab " << tab;
+    ::SendMessageW(tabs->Handle(), TCM_SETCURFOCUS, 0, 0);
+    app.ProcessMessages();
+    ::UpdateWindow(dialog->Handle());
+    EXPECT_EQ(ScreenColourAt(pages[0]->Handle(), inside), RGB(0, 0, 0)) << "back from " << tab;
   }
-  ::SendMessageW(tabs->Handle(), TCM_SETCURFOCUS, 0, 0);
-  app.ProcessMessages();
-  ::UpdateWindow(dialog->Handle());
-  EXPECT_EQ(ScreenColourAt(pages[0]->Handle(), inside), RGB(0, 0, 0));
   pages[0]->Graphics().Remove(square);
 }
 
