@@ -6,14 +6,20 @@ ensure_display() {
     DISPLAY_KIND="your display $DISPLAY"
     return 0
   fi
+  start_virtual_display 1024x768x24
+  DISPLAY_KIND="a virtual display $DISPLAY (Xvfb)"
+  trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
+}
+
+# start_virtual_display <width>x<height>x<depth>: starts Xvfb of that screen on
+# a free display number (XVFB_PID) and makes it the caller's DISPLAY.
+start_virtual_display() {
   local fifo num
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   read -r num <"$fifo"
   rm -f "$fifo"
   export DISPLAY=":$num"
-  DISPLAY_KIND="a virtual display $DISPLAY (Xvfb)"
-  trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
 }

@@ -112,17 +112,22 @@ second_icon_pixels() {
     tail -n +2
 }
 
-# The blue square: its bounding box, the number of white pixels in it (the
-# digit) and whether the pixels round it are white (the frame; on Wine's white
-# tray it looks the same as the background, the Wine tests of the icon read
-# it from the picture itself).
-read_blue_square() {
-  second_icon_pixels | awk -F'[,: ()]+' '
+# The awk program's first part for the second icon's pixels: each pixel's
+# colour by "x,y", and the blue square's bounds l, r, t, b (n blue pixels).
+find_blue_square='
     { key = $1 "," $2; colour[key] = $3 "," $4 "," $5 }
     $3 == 0 && $4 == 0 && $5 == 255 {
       if (n++ == 0 || $1 < l) l = $1; if ($1 > r) r = $1
       if (n == 1 || $2 < t) t = $2; if ($2 > b) b = $2
     }
+'
+
+# The blue square: its bounding box, the number of white pixels in it (the
+# digit) and whether the pixels round it are white (the frame; on Wine's white
+# tray it looks the same as the background, the Wine tests of the icon read
+# it from the picture itself).
+read_blue_square() {
+  second_icon_pixels | awk -F'[,: ()]+' "$find_blue_square"'
     END {
       if (n == 0) { print "none"; exit }
       white = 0; frame = 1
@@ -140,12 +145,7 @@ read_blue_square() {
 # The white pixels of the blue square, the number the icon shows: a line of
 # "#" and "." for each row of the square, "none" without a square.
 number_icon_mask() {
-  second_icon_pixels | awk -F'[,: ()]+' '
-    { key = $1 "," $2; colour[key] = $3 "," $4 "," $5 }
-    $3 == 0 && $4 == 0 && $5 == 255 {
-      if (n++ == 0 || $1 < l) l = $1; if ($1 > r) r = $1
-      if (n == 1 || $2 < t) t = $2; if ($2 > b) b = $2
-    }
+  second_icon_pixels | awk -F'[,: ()]+' "$find_blue_square"'
     END {
       if (n == 0) { print "none"; exit }
       for (y = t; y <= b; y++) {

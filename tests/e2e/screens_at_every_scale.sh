@@ -23,14 +23,9 @@ shot_prefix=scale
 # A display of its own: 2560 x 1600 holds the 200 % desktop.
 big_display_pid=
 start_big_display() {
-  local fifo num
-  fifo=$(mktemp -u)
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-  big_display_pid=$!
-  read -r num <"$fifo"
-  rm -f "$fifo"
-  export DISPLAY=":$num"
+  source "$repo_root/scripts/display.sh"
+  start_virtual_display 2560x1600x24
+  big_display_pid=$XVFB_PID
 }
 
 # The program of this run, found by its folder: Wine gives a Windows process
