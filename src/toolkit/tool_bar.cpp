@@ -181,7 +181,7 @@ void ToolBar::ActionDestroyed(const Action& action) {
 }
 
 LRESULT ToolBar::HandleWindowMessage(HWND toolBar, UINT message, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = ::DefSubclassProc(toolBar, message, wParam, lParam);
+  const LRESULT result = PassOn(toolBar, message, wParam, lParam);
   const int edge = ::GetSystemMetrics(SM_CXEDGE);
   if (message == WM_NCCALCSIZE) {
     // Both forms of the message start with the proposed client rectangle.

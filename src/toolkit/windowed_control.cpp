@@ -31,23 +31,50 @@ WindowedControl::~WindowedControl() {
   // Off the form first: the child's last notifications must not reach a
   // control that is half destroyed.
   if (form_) form_->RemoveWindowedControl(*this);
-  if (subclassed_ && Handle()) ::RemoveWindowSubclass(Handle(), &SubclassProcedure, 0);
+  StopIntercepting();
   window_.reset();
 }
 
+// The control's object is kept in the window's user data and its own
+// procedure in the object: both are read without a word to the window
+// server, where a subclass of the common controls looks its chain up in a
+// window property at every message (a round trip to the server under Wine,
+// a thousand for each opening of the settings dialog).
 void WindowedControl::InterceptWindowMessages() {
-  subclassed_ = ::SetWindowSubclass(Handle(), &SubclassProcedure, 0,
-                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  if (ownProcedure_) return;
+  ::SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  ownProcedure_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+      Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InterceptingProcedure)));
+  if (!ownProcedure_) ::SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
 }
 
-LRESULT CALLBACK WindowedControl::SubclassProcedure(HWND window, UINT message, WPARAM wParam,
-                                                    LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+// A procedure put in front of ours later (a common control that watches the
+// window, a tooltip) stays there and keeps calling ours: it then finds no
+// control and goes on to the window's class procedure, as ours did.
+void WindowedControl::StopIntercepting() {
+  if (!ownProcedure_ || !Handle()) return;
+  ::SetWindowLongPtrW(Handle(), GWLP_USERDATA, 0);
+  if (::GetWindowLongPtrW(Handle(), GWLP_WNDPROC) ==
+      reinterpret_cast<LONG_PTR>(&InterceptingProcedure)) {
+    ::SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ownProcedure_));
+  }
+  ownProcedure_ = nullptr;
+}
+
+LRESULT CALLBACK WindowedControl::InterceptingProcedure(HWND window, UINT message, WPARAM wParam,
+                                                        LPARAM lParam) {
+  auto* self = reinterpret_cast<WindowedControl*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) {
+    const auto classProcedure =
+        reinterpret_cast<WNDPROC>(::GetClassLongPtrW(window, GCLP_WNDPROC));
+    return ::CallWindowProcW(classProcedure, window, message, wParam, lParam);
+  }
   return CallGuarded(
-      [&] {
-        return reinterpret_cast<WindowedControl*>(self)->HandleWindowMessage(window, message,
-                                                                             wParam, lParam);
-      },
-      LRESULT{0});
+      [&] { return self->HandleWindowMessage(window, message, wParam, lParam); }, LRESULT{0});
+}
+
+LRESULT WindowedControl::PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
+  return ::CallWindowProcW(ownProcedure_, window, message, wParam, lParam);
 }
 
 bool WindowedControl::FocusMovesWithinForm(HWND window) const {

@@ -94,23 +94,28 @@ class WindowedControl : public Control {
   // Puts HandleWindowMessage in front of the main window's own procedure,
   // for as long as the control lives.
   void InterceptWindowMessages();
-  // A message of the subclassed window, inside the error guard; what it does
-  // not handle goes on with DefSubclassProc.
+  // A message of the intercepted window, inside the error guard; what it
+  // does not handle goes on to the window's own procedure (PassOn).
   virtual LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::DefSubclassProc(window, message, wParam, lParam);
+    return PassOn(window, message, wParam, lParam);
   }
+  // The intercepted window's own handling of a message.
+  LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
 
  private:
   friend class Form;
 
-  static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK InterceptingProcedure(HWND window, UINT message, WPARAM wParam,
+                                                LPARAM lParam);
+  void StopIntercepting();
 
   Form* form_;
   HWND parentWindow_;
   ControlPlace designPlace_{};
   UniqueWindow window_;
-  bool subclassed_ = false;
+  // The main window's procedure before InterceptWindowMessages, which
+  // messages not handled go on to; none while not intercepted.
+  WNDPROC ownProcedure_ = nullptr;
 };
 
 }  // namespace ostrevin::toolkit

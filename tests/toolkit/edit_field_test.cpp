@@ -321,6 +321,56 @@ TEST_F(MaskedTimeFieldTest, APasteTakesTheClipboardsTextThroughTheMask) {
   EXPECT_EQ(field->Text(), L"08:30") << "a paste is an edit";
 }
 
+BOOL CALLBACK CountProperty(HWND, LPWSTR, HANDLE, ULONG_PTR count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+int PropertyCount(HWND window) {
+  int count = 0;
+  ::EnumPropsExW(window, &CountProperty, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// A field's handling sits in front of its edit without a window property,
+// which the window server would be asked for at every message the edit gets.
+TEST_F(MaskedTimeFieldTest, TheFieldsHandlingNeedsNoWindowPropertyOfItsEdit) {
+  TextField plain(*dialog, {.name = L"plain", .place = {8, 60, 100, 21}});
+  EXPECT_EQ(PropertyCount(field->Handle()), PropertyCount(plain.Handle()));
+  ShowDialog();
+  field->SetFocus();
+  ::SendMessageW(field->Handle(), EM_SETSEL, 0, 0);
+  Type(L"0945");
+  EXPECT_EQ(field->Text(), L"09:45") << "typed through the field's handling";
+}
+
+// Counts the messages of the window it is put in front of, and passes them on.
+struct WatchingProcedure {
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCDESTROY) ++destroyedWindows;
+    return ::CallWindowProcW(previous, window, message, wParam, lParam);
+  }
+  static inline WNDPROC previous = nullptr;
+  static inline int destroyedWindows = 0;
+};
+
+// Another procedure put in front of the field's edit later (as the arrows of
+// a numeric field watch their edit) stays in front until the window is gone,
+// and the field's handling goes on behind it.
+TEST_F(MaskedTimeFieldTest, AProcedurePutInFrontLaterKeepsItsPlaceAsTheFieldGoes) {
+  WatchingProcedure::destroyedWindows = 0;
+  WatchingProcedure::previous = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+      field->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchingProcedure::Procedure)));
+  ASSERT_NE(WatchingProcedure::previous, nullptr);
+  ShowDialog();
+  field->SetFocus();
+  ::SendMessageW(field->Handle(), EM_SETSEL, 0, 0);
+  Type(L"1x2");
+  EXPECT_EQ(field->Text(), L"12:30") << "the field still refuses what its mask refuses";
+  field.reset();
+  EXPECT_EQ(WatchingProcedure::destroyedWindows, 1) << "the window's last message reached it";
+}
+
 class TextFieldTest : public DialogTest {
  protected:
   void SetUp() override {
