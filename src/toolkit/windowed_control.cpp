@@ -95,7 +95,10 @@ bool WindowedControl::Visible() const {
   return (::GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
+// Showing a shown window still moves it in the window server: the rows of
+// the timetable tab are set shown at every reading of them.
 void WindowedControl::SetVisible(bool visible) {
+  if (Visible() == visible) return;
   ::ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE);
 }
 

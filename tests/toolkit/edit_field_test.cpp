@@ -414,6 +414,51 @@ TEST_F(TextFieldTest, CodeSettingTheTextItHasRaisesNothing) {
   EXPECT_EQ(events, std::vector<std::wstring>{L"change edScheduleName"});
 }
 
+// The window positions a control's window is told of on this thread.
+class WindowMoves {
+ public:
+  explicit WindowMoves(HWND window) {
+    watched_ = window;
+    count_ = 0;
+    hook_ = ::SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, ::GetCurrentThreadId());
+  }
+  ~WindowMoves() { ::UnhookWindowsHookEx(hook_); }
+  WindowMoves(const WindowMoves&) = delete;
+  WindowMoves& operator=(const WindowMoves&) = delete;
+  int Count() const { return count_; }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->hwnd == watched_ && message->message == WM_WINDOWPOSCHANGING) {
+      ++count_;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline HWND watched_ = nullptr;
+  static inline int count_ = 0;
+  HHOOK hook_;
+};
+
+// A dialog sets its rows shown or hidden at every reading of them: a control
+// already so is left alone, where the window server would move it anyway.
+TEST_F(TextFieldTest, ShowingAShownFieldOrHidingAHiddenOneMovesNothing) {
+  ShowDialog();
+  {
+    const WindowMoves moves(field->Handle());
+    field->SetVisible(true);
+    EXPECT_EQ(moves.Count(), 0);
+  }
+  field->SetVisible(false);
+  EXPECT_FALSE(field->Visible());
+  const WindowMoves moves(field->Handle());
+  field->SetVisible(false);
+  EXPECT_EQ(moves.Count(), 0);
+  field->SetVisible(true);
+  EXPECT_TRUE(field->Visible());
+  EXPECT_EQ(moves.Count(), 1) << "the watch sees a real change";
+}
+
 TEST_F(TextFieldTest, AHiddenFieldIsPassedOverByTheTabKey) {
   NumericField number(*dialog, {.name = L"edWarnVal", .place = {8, 60, 40, 22}, .limits = {0, 60}});
   ShowDialog();
