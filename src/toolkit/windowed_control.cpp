@@ -1,6 +1,7 @@
 #include "toolkit/windowed_control.h"
 
 #include "base/app_error.h"
+#include "toolkit/common_controls.h"
 #include "toolkit/error_guard.h"
 #include "toolkit/form.h"
 #include "toolkit/tab_control.h"
@@ -11,6 +12,9 @@ namespace {
 UniqueWindow CreateChildWindow(const wchar_t* className, DWORD style, DWORD exStyle,
                                const ControlPlace& place, const std::wstring& text, HWND parent,
                                int commandId, HFONT font) {
+  // The system's controls are those of the common controls library (version
+  // 6, by the manifest), whose classes must be registered first.
+  CommonControls::Get();
   HWND window = ::CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | style, place.left,
                                   place.top, place.width, place.height, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)),
@@ -31,13 +35,20 @@ WindowedControl::~WindowedControl() {
   // Off the form first: the child's last notifications must not reach a
   // control that is half destroyed.
   if (form_) form_->RemoveWindowedControl(*this);
-  if (subclassed_ && Handle()) ::RemoveWindowSubclass(Handle(), &SubclassProcedure, 0);
+  if (subclassed_ && Handle()) {
+    CommonControls::Get().RemoveWindowSubclass(Handle(), &SubclassProcedure, 0);
+  }
   window_.reset();
 }
 
 void WindowedControl::InterceptWindowMessages() {
-  subclassed_ = ::SetWindowSubclass(Handle(), &SubclassProcedure, 0,
-                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  subclassed_ = CommonControls::Get().SetWindowSubclass(Handle(), &SubclassProcedure, 0,
+                                                        reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+LRESULT WindowedControl::PassWindowMessage(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  return CommonControls::Get().DefSubclassProc(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK WindowedControl::SubclassProcedure(HWND window, UINT message, WPARAM wParam,

@@ -95,10 +95,12 @@ class WindowedControl : public Control {
   // for as long as the control lives.
   void InterceptWindowMessages();
   // A message of the subclassed window, inside the error guard; what it does
-  // not handle goes on with DefSubclassProc.
+  // not handle goes on with PassWindowMessage.
   virtual LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::DefSubclassProc(window, message, wParam, lParam);
+    return PassWindowMessage(window, message, wParam, lParam);
   }
+  // The subclassed window's own handling of a message.
+  static LRESULT PassWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   friend class Form;
