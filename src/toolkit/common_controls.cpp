@@ -63,8 +63,7 @@ CommonControls::CommonControls(UniqueModule library)
           library.get(), "ImageList_ReplaceIcon")),
       ImageList_GetIcon(
           RequiredFunction<decltype(::ImageList_GetIcon)>(library.get(), "ImageList_GetIcon")),
-      ImageList_Draw(
-          RequiredFunction<decltype(::ImageList_Draw)>(library.get(), "ImageList_Draw")),
+      ImageList_Draw(RequiredFunction<decltype(::ImageList_Draw)>(library.get(), "ImageList_Draw")),
       SetWindowSubclass(
           RequiredFunction<decltype(::SetWindowSubclass)>(library.get(), "SetWindowSubclass")),
       RemoveWindowSubclass(RequiredFunction<decltype(::RemoveWindowSubclass)>(

@@ -183,22 +183,21 @@ void TWorkF::MakeToolBar() {
   if (ToolBar1) return;
   if (!ImgList) ImgList.emplace(ToolbarPictures());
   ToolBar1.emplace(
-      *this,
-      toolkit::ToolBarDesign{
-          .name = L"ToolBar1",
-          .place = FullWidth(0, 24),
-          .images = &*ImgList,
-          .buttonWidth = kToolButtonWidth,
-          .edges = {.left = true, .top = true, .right = true},
-          .showHints = true,
-          .buttons = {{.action = &acStart},
-                      {.action = &acStop},
-                      {.action = &acOptions},
-                      {.separatorWidth = kToolSeparatorWidth},
-                      {.hint = L"Скрыть окно", .onClick = Handler(&TWorkF::btnHideMainFormClick)},
-                      {.imageIndex = kPictureExit,
-                       .hint = L"Выход",
-                       .onClick = Handler(&TWorkF::N3Click)}}});
+      *this, toolkit::ToolBarDesign{.name = L"ToolBar1",
+                                    .place = FullWidth(0, 24),
+                                    .images = &*ImgList,
+                                    .buttonWidth = kToolButtonWidth,
+                                    .edges = {.left = true, .top = true, .right = true},
+                                    .showHints = true,
+                                    .buttons = {{.action = &acStart},
+                                                {.action = &acStop},
+                                                {.action = &acOptions},
+                                                {.separatorWidth = kToolSeparatorWidth},
+                                                {.hint = L"Скрыть окно",
+                                                 .onClick = Handler(&TWorkF::btnHideMainFormClick)},
+                                                {.imageIndex = kPictureExit,
+                                                 .hint = L"Выход",
+                                                 .onClick = Handler(&TWorkF::N3Click)}}});
 }
 
 void TWorkF::SetUpTrayIcon() {

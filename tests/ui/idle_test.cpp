@@ -49,8 +49,7 @@ std::vector<std::wstring> LoadedModulesNamed(const wchar_t* fileName) {
 bool IsVersion6Path(const std::wstring& path) {
   const std::wstring lower = Lowercase(path);
   return lower.find(L"\\winsxs\\") != std::wstring::npos &&
-         lower.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6.") !=
-             std::wstring::npos;
+         lower.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6.") != std::wstring::npos;
 }
 
 // Monday, lessons by the built-in times and none of them the teacher's: the
