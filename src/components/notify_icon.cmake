@@ -8,4 +8,4 @@ target_sources(ostrevin_components PRIVATE
   tray_icon_handler.cpp
   tray_shell.cpp
 )
-target_link_libraries(ostrevin_components PUBLIC comctl32 shell32 user32)
+target_link_libraries(ostrevin_components PUBLIC shell32 user32)

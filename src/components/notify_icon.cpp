@@ -110,7 +110,7 @@ TNotifyIcon::TNotifyIcon(HWND owner, TrayShell& shell)
       clickWaitTicker_(1000, [this](TIntervalTimer&) { ClickWaitElapsed(); }),
       hoverTicker_(20, [this](TIntervalTimer&) { CheckCursorLeft(); }),
       applicationHook_(*this),
-      ownerSubclass_(*this, owner) {
+      ownerFilter_(*this, owner) {
   notifyData_.cbSize = NOTIFYICONDATAW_V2_SIZE;
   notifyData_.hWnd = TrayHandlerWindow();
   notifyData_.uID = handler_.IconId();

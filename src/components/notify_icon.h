@@ -206,19 +206,19 @@ class TNotifyIcon {
     int hookId_;
   };
 
-  // The icon's window procedure in front of the owner window's own. Icons of
-  // one owner chain: the one installed last sees the messages first.
-  class OwnerSubclass {
+  // The icon's filter in front of the owner window's own procedure, when
+  // the owner is a window of the toolkit. Icons of one owner chain: the one
+  // installed last sees the messages first.
+  class OwnerFilter {
    public:
-    OwnerSubclass(TNotifyIcon& icon, HWND owner);
-    ~OwnerSubclass();
-    OwnerSubclass(const OwnerSubclass&) = delete;
-    OwnerSubclass& operator=(const OwnerSubclass&) = delete;
+    OwnerFilter(TNotifyIcon& icon, HWND owner);
+    ~OwnerFilter();
+    OwnerFilter(const OwnerFilter&) = delete;
+    OwnerFilter& operator=(const OwnerFilter&) = delete;
 
    private:
     HWND owner_;
-    UINT_PTR subclassId_;
-    bool installed_;
+    int filterId_ = 0;
   };
 
   void HandleTrayNotification(UINT code);
@@ -241,8 +241,6 @@ class TNotifyIcon {
   bool OwnerIsWindow() const;
   void StartupDecision();
   void ApplicationHook(UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK OwnerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR subclassId, DWORD_PTR icon);
   bool OwnerMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool InterceptMinimize();
   void RemoveTaskbarEntry();
@@ -275,7 +273,7 @@ class TNotifyIcon {
 
   // Last, so that they go first: no message reaches a half-destroyed icon.
   ApplicationHookRegistration applicationHook_;
-  OwnerSubclass ownerSubclass_;
+  OwnerFilter ownerFilter_;
 };
 
 }  // namespace ostrevin

@@ -1,7 +1,7 @@
 #include "components/notify_icon.h"
 
 #include "toolkit/application.h"
-#include "toolkit/error_guard.h"
+#include "toolkit/window.h"
 
 namespace ostrevin {
 namespace {
@@ -21,28 +21,28 @@ TNotifyIcon::ApplicationHookRegistration::~ApplicationHookRegistration() {
   App().RemoveMessageHook(hookId_);
 }
 
-// comctl32's subclassing keeps the chain right whatever order icons of one
-// owner come and go in, and it lets the owner window be destroyed first.
-// Installing can fail under low memory; the icon then works without
-// intercepting the owner's minimize.
-TNotifyIcon::OwnerSubclass::OwnerSubclass(TNotifyIcon& icon, HWND owner)
-    : owner_(owner),
-      subclassId_(icon.IconId()),
-      installed_(owner && ::IsWindow(owner) &&
-                 ::SetWindowSubclass(owner, OwnerWindowProc, subclassId_,
-                                     reinterpret_cast<DWORD_PTR>(&icon))) {}
-
-TNotifyIcon::OwnerSubclass::~OwnerSubclass() {
-  if (installed_ && ::IsWindow(owner_))
-    ::RemoveWindowSubclass(owner_, OwnerWindowProc, subclassId_);
+// Through the toolkit's own window procedure: the program idles in the tray
+// without the common controls library, whose subclassing would load it. The
+// filters keep the chain right whatever order icons of one owner come and go
+// in, and the owner window may be destroyed first. An owner of another kind
+// is not intercepted: the icon then works without taking the owner's
+// minimize.
+TNotifyIcon::OwnerFilter::OwnerFilter(TNotifyIcon& icon, HWND owner) : owner_(owner) {
+  toolkit::Window* window = toolkit::Window::FromHandle(owner);
+  if (!window) return;
+  filterId_ = window->AddMessageFilter(
+      [&icon](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        if (!icon.OwnerMessage(message, wParam, lParam)) return false;
+        result = 1;
+        return true;
+      });
 }
 
-LRESULT CALLBACK TNotifyIcon::OwnerWindowProc(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam, UINT_PTR, DWORD_PTR icon) {
-  TNotifyIcon& self = *reinterpret_cast<TNotifyIcon*>(icon);
-  const bool consumed =
-      toolkit::CallGuarded([&] { return self.OwnerMessage(message, wParam, lParam); }, false);
-  return consumed ? 1 : ::DefSubclassProc(window, message, wParam, lParam);
+TNotifyIcon::OwnerFilter::~OwnerFilter() {
+  if (filterId_ == 0) return;
+  if (toolkit::Window* window = toolkit::Window::FromHandle(owner_)) {
+    window->RemoveMessageFilter(filterId_);
+  }
 }
 
 // True when the message is consumed: the owner form never sees it.

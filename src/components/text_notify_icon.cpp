@@ -240,7 +240,7 @@ toolkit::UniqueIcon TTextNotifyIcon::ComposeWithBackground() {
   Picture composed(size);
   composed.Fill(key);
   // The icon's own see-through pixels keep the key colour.
-  ::ImageList_Draw(list.get(), backgroundIndex, composed.dc(), 0, 0, ILD_TRANSPARENT);
+  list.DrawTransparent(backgroundIndex, composed.dc(), 0, 0);
   {
     const UniqueMemoryDc textDc(::CreateCompatibleDC(composed.dc()));
     const SelectGuard text(textDc.get(), textImage_.get());

@@ -1,7 +1,5 @@
 #include "toolkit/application.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -114,10 +112,6 @@ void Application::Initialize(HINSTANCE instance) {
   State& s = state();
   if (s.window) throw AppError(L"The application is already initialized");
   s.instance = instance;
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof(controls);
-  controls.dwICC = ICC_WIN95_CLASSES;
-  ::InitCommonControlsEx(&controls);
   s.icon = LoadProgramIcon(instance, ::GetSystemMetrics(SM_CXICON));
   s.smallIcon = LoadProgramIcon(instance, ::GetSystemMetrics(SM_CXSMICON));
   s.window = std::make_unique<ApplicationWindow>(s.title);

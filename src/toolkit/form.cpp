@@ -135,6 +135,7 @@ Form::~Form() {
   for (Action* action : actions_) action->form_ = nullptr;
   OnCreate = nullptr;
   OnShow = nullptr;
+  OnShowing = nullptr;
   OnDestroy = nullptr;
   OnClick = nullptr;
   OnClose = nullptr;
@@ -163,6 +164,7 @@ void Form::SetVisible(bool visible) {
 // for the form itself is done here.
 void Form::ShowWithoutActivating() {
   if (Visible()) return;
+  if (OnShowing) OnShowing();
   ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
   Shown(false);
@@ -322,7 +324,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     }
     case WM_SHOWWINDOW:
-      if (wParam) Shown(lParam == 0);
+      if (wParam) {
+        if (OnShowing) OnShowing();
+        Shown(lParam == 0);
+      }
       break;
     case WM_WINDOWPOSCHANGING:
       SnapToWorkArea(*reinterpret_cast<WINDOWPOS*>(lParam));

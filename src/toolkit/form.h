@@ -146,6 +146,9 @@ class Form : public Window {
 
   std::function<void()> OnCreate;
   std::function<void()> OnShow;
+  // Each time the form is about to show, shown by any means, while it is
+  // still hidden: what only a shown form needs is made here.
+  std::function<void()> OnShowing;
   std::function<void()> OnDestroy;
   std::function<void()> OnClick;
   std::function<void(CloseAction& action)> OnClose;

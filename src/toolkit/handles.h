@@ -1,8 +1,6 @@
 #pragma once
 
 #include <windows.h>
-// After windows.h, which it needs.
-#include <commctrl.h>
 
 #include <utility>
 
@@ -65,12 +63,6 @@ struct MenuTraits {
   static void Release(Handle h) { ::DestroyMenu(h); }
 };
 
-struct ImageListTraits {
-  using Handle = HIMAGELIST;
-  static Handle Empty() { return nullptr; }
-  static void Release(Handle h) { ::ImageList_Destroy(h); }
-};
-
 struct MemoryDcTraits {
   using Handle = HDC;
   static Handle Empty() { return nullptr; }
@@ -122,7 +114,6 @@ using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
-using UniqueImageList = UniqueHandle<ImageListTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;

@@ -6,12 +6,22 @@
 
 #include <vector>
 
+#include "toolkit/common_controls.h"
 #include "toolkit/handles.h"
 #include "toolkit/model/dpi_scale.h"
 
 namespace ostrevin::toolkit {
 
-// A list of equally sized images (an image list with a mask).
+// An image list exists only once the common controls are loaded.
+struct ImageListTraits {
+  using Handle = HIMAGELIST;
+  static Handle Empty() { return nullptr; }
+  static void Release(Handle h) { CommonControls::Get().ImageList_Destroy(h); }
+};
+using UniqueImageList = UniqueHandle<ImageListTraits>;
+
+// A list of equally sized images (an image list with a mask). The first
+// one made loads the common controls.
 class ImageList {
  public:
   ImageList(int width, int height);
@@ -32,6 +42,9 @@ class ImageList {
   int AddMaskedResource(HINSTANCE instance, const wchar_t* bitmapName, COLORREF maskColor);
   // A new icon made from the image at index, or empty for a bad index.
   UniqueIcon GetIcon(int index) const;
+  // Draws the image at index with its top-left corner at x, y; its masked
+  // pixels leave the DC's pixels as they are.
+  void DrawTransparent(int index, HDC dc, int x, int y) const;
 
  private:
   UniqueImageList list_;

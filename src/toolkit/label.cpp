@@ -4,6 +4,7 @@
 
 #include "base/app_error.h"
 #include "toolkit/colors.h"
+#include "toolkit/common_controls.h"
 #include "toolkit/form.h"
 #include "toolkit/tab_control.h"
 
@@ -75,6 +76,7 @@ RECT Label::ScaledBounds() const {
 // The tooltip watches the mouse over the label's rectangle of its parent
 // window (the tool is the parent, subclassed by the tooltip).
 void Label::CreateTooltip(const std::wstring& hint) {
+  CommonControls::Get();
   tooltip_.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, ParentWindow(),

@@ -114,7 +114,7 @@ LRESULT MaskedTimeField::HandleChar(HWND edit, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   if (c == kCopyKey || c == kPasteKey || c == kCutKey) {
-    return PassOn(edit, WM_CHAR, wParam, lParam);
+    return PassWindowMessage(edit, WM_CHAR, wParam, lParam);
   }
   if (c < L' ') return 0;
   const auto [start, end] = Selection();
@@ -142,7 +142,7 @@ LRESULT MaskedTimeField::HandleWindowMessage(HWND edit, UINT message, WPARAM wPa
       // Escape abandons the edit first; only an unedited field lets it
       // cancel the dialog.
       const auto* key = reinterpret_cast<const MSG*>(lParam);
-      LRESULT code = PassOn(edit, message, wParam, lParam);
+      LRESULT code = PassWindowMessage(edit, message, wParam, lParam);
       if (key && key->message == WM_KEYDOWN && key->wParam == VK_ESCAPE && modified_) {
         code |= DLGC_WANTMESSAGE;
       }
@@ -160,7 +160,7 @@ LRESULT MaskedTimeField::HandleWindowMessage(HWND edit, UINT message, WPARAM wPa
       TypeText(ClipboardText(edit));
       return 0;
     case WM_CUT:
-      PassOn(edit, WM_COPY, 0, 0);
+      PassWindowMessage(edit, WM_COPY, 0, 0);
       [[fallthrough]];
     case WM_CLEAR: {
       const auto [start, end] = Selection();
@@ -175,12 +175,12 @@ LRESULT MaskedTimeField::HandleWindowMessage(HWND edit, UINT message, WPARAM wPa
       if (!modified_) entered_ = mask_;
       break;
     case WM_KILLFOCUS: {
-      const LRESULT result = PassOn(edit, message, wParam, lParam);
+      const LRESULT result = PassWindowMessage(edit, message, wParam, lParam);
       if (FocusMovesWithinForm(reinterpret_cast<HWND>(wParam))) CheckExit();
       return result;
     }
   }
-  return PassOn(edit, message, wParam, lParam);
+  return PassWindowMessage(edit, message, wParam, lParam);
 }
 
 }  // namespace ostrevin::toolkit

@@ -142,12 +142,12 @@ LRESULT NumericField::HandleWindowMessage(HWND edit, UINT message, WPARAM wParam
       }
       break;
     case WM_KILLFOCUS: {
-      const LRESULT result = PassOn(edit, message, wParam, lParam);
+      const LRESULT result = PassWindowMessage(edit, message, wParam, lParam);
       if (FocusMovesWithinForm(reinterpret_cast<HWND>(wParam))) Exited();
       return result;
     }
   }
-  return PassOn(edit, message, wParam, lParam);
+  return PassWindowMessage(edit, message, wParam, lParam);
 }
 
 }  // namespace ostrevin::toolkit

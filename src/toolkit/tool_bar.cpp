@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "toolkit/common_controls.h"
 #include "toolkit/form.h"
 
 namespace ostrevin::toolkit {
@@ -48,7 +49,7 @@ int ToolBar::PictureSize() const {
   const auto list = reinterpret_cast<HIMAGELIST>(::SendMessageW(Handle(), TB_GETIMAGELIST, 0, 0));
   int width = 0;
   int height = 0;
-  if (list) ::ImageList_GetIconSize(list, &width, &height);
+  if (list) CommonControls::Get().ImageList_GetIconSize(list, &width, &height);
   return width;
 }
 
@@ -181,7 +182,7 @@ void ToolBar::ActionDestroyed(const Action& action) {
 }
 
 LRESULT ToolBar::HandleWindowMessage(HWND toolBar, UINT message, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = PassOn(toolBar, message, wParam, lParam);
+  const LRESULT result = PassWindowMessage(toolBar, message, wParam, lParam);
   const int edge = ::GetSystemMetrics(SM_CXEDGE);
   if (message == WM_NCCALCSIZE) {
     // Both forms of the message start with the proposed client rectangle.

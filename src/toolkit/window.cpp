@@ -1,7 +1,11 @@
 #include "toolkit/window.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "base/app_error.h"
 #include "toolkit/application.h"
+#include "toolkit/error_guard.h"
 
 namespace ostrevin::toolkit {
 namespace {
@@ -83,6 +87,37 @@ LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcW(Handle(), message, wParam, lParam);
 }
 
+int Window::AddMessageFilter(MessageFilter filter) {
+  const int id = nextFilterId_++;
+  filters_.push_back({id, std::move(filter)});
+  return id;
+}
+
+void Window::RemoveMessageFilter(int id) {
+  std::erase_if(filters_, [id](const Filter& filter) { return filter.id == id; });
+}
+
+// A filter may add or remove filters (a tray icon destroyed by its handler):
+// the filters present now are walked by id, latest first, skipping those
+// gone meanwhile.
+bool Window::FilterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (filters_.empty()) return false;
+  std::vector<int> ids;
+  for (const Filter& filter : filters_) ids.push_back(filter.id);
+  for (auto id = ids.rbegin(); id != ids.rend(); ++id) {
+    const auto found = std::find_if(filters_.begin(), filters_.end(),
+                                    [&](const Filter& filter) { return filter.id == *id; });
+    if (found == filters_.end()) continue;
+    MessageFilter filter = found->filter;
+    LRESULT filtered = 0;
+    if (CallGuarded([&] { return filter(message, wParam, lParam, filtered); }, false)) {
+      result = filtered;
+      return true;
+    }
+  }
+  return false;
+}
+
 Window* Window::Attach(HWND window, LPARAM createStruct) {
   auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(createStruct)->lpCreateParams);
   if (!self) return nullptr;
@@ -95,6 +130,7 @@ Window* Window::Attach(HWND window, LPARAM createStruct) {
 
 void Window::Detach(HWND window, Window* self) {
   ::SetWindowLongPtrW(window, kObjectSlot, 0);
+  self->filters_.clear();
   // The window is gone (also when the system destroyed it with its owner):
   // the object must never destroy that handle again.
   if (self->window_.get() == window) self->window_.release();
@@ -104,13 +140,15 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
   Window* self = message == WM_NCCREATE ? Attach(window, lParam) : ObjectOf(window);
   if (!self) return ::DefWindowProcW(window, message, wParam, lParam);
 
-  if (message == WM_ACTIVATEAPP) Application::Instance().ApplicationActivated(wParam != FALSE);
   LRESULT result = 0;
-  try {
-    result = self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    RecoverFromFailedMessage(window, message);
-    Application::Instance().HandleCurrentException();
+  if (!self->FilterMessage(message, wParam, lParam, result)) {
+    if (message == WM_ACTIVATEAPP) Application::Instance().ApplicationActivated(wParam != FALSE);
+    try {
+      result = self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+      RecoverFromFailedMessage(window, message);
+      Application::Instance().HandleCurrentException();
+    }
   }
   if (message == WM_NCDESTROY) {
     Detach(window, self);

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "toolkit/handles.h"
 
@@ -33,6 +35,17 @@ class Window {
   // when the window used it, and it goes no further.
   virtual bool PreviewKeyMessage(MSG& message) { return false; }
 
+  // Sees the window's messages before the window itself does; true when it
+  // consumed one, which then goes no further, with its result set.
+  using MessageFilter =
+      std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
+  // Filters of one window chain in any order they come and go in: the one
+  // added last sees a message first. An error in a filter is reported and
+  // the message goes on. The window's destruction drops its filters.
+  int AddMessageFilter(MessageFilter filter);
+  // Harmless for a filter already gone.
+  void RemoveMessageFilter(int id);
+
  protected:
   Window() = default;
 
@@ -61,8 +74,17 @@ class Window {
   static Window* ObjectOf(HWND window);
   static Window* Attach(HWND window, LPARAM createStruct);
   static void Detach(HWND window, Window* self);
+  // Runs the filters on a message; true when one consumed it.
+  bool FilterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  struct Filter {
+    int id;
+    MessageFilter filter;
+  };
 
   UniqueWindow window_;
+  std::vector<Filter> filters_;
+  int nextFilterId_ = 1;
 };
 
 // The text a window keeps with itself: a form's caption, a control's text.

@@ -1,6 +1,7 @@
 #include "toolkit/windowed_control.h"
 
 #include "base/app_error.h"
+#include "toolkit/common_controls.h"
 #include "toolkit/error_guard.h"
 #include "toolkit/form.h"
 #include "toolkit/tab_control.h"
@@ -11,6 +12,9 @@ namespace {
 UniqueWindow CreateChildWindow(const wchar_t* className, DWORD style, DWORD exStyle,
                                const ControlPlace& place, const std::wstring& text, HWND parent,
                                int commandId, HFONT font) {
+  // The system's controls are those of the common controls library (version
+  // 6, by the manifest), whose classes must be registered first.
+  CommonControls::Get();
   HWND window = ::CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | style, place.left,
                                   place.top, place.width, place.height, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)),
@@ -65,15 +69,15 @@ LRESULT CALLBACK WindowedControl::InterceptingProcedure(HWND window, UINT messag
                                                         LPARAM lParam) {
   auto* self = reinterpret_cast<WindowedControl*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!self) {
-    const auto classProcedure =
-        reinterpret_cast<WNDPROC>(::GetClassLongPtrW(window, GCLP_WNDPROC));
+    const auto classProcedure = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(window, GCLP_WNDPROC));
     return ::CallWindowProcW(classProcedure, window, message, wParam, lParam);
   }
-  return CallGuarded(
-      [&] { return self->HandleWindowMessage(window, message, wParam, lParam); }, LRESULT{0});
+  return CallGuarded([&] { return self->HandleWindowMessage(window, message, wParam, lParam); },
+                     LRESULT{0});
 }
 
-LRESULT WindowedControl::PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
+LRESULT WindowedControl::PassWindowMessage(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) const {
   return ::CallWindowProcW(ownProcedure_, window, message, wParam, lParam);
 }
 

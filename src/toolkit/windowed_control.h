@@ -95,12 +95,12 @@ class WindowedControl : public Control {
   // for as long as the control lives.
   void InterceptWindowMessages();
   // A message of the intercepted window, inside the error guard; what it
-  // does not handle goes on to the window's own procedure (PassOn).
+  // does not handle goes on to the window's own procedure (PassWindowMessage).
   virtual LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return PassOn(window, message, wParam, lParam);
+    return PassWindowMessage(window, message, wParam, lParam);
   }
   // The intercepted window's own handling of a message.
-  LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
+  LRESULT PassWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
 
  private:
   friend class Form;

@@ -90,7 +90,6 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       settingsPath_(std::move(settingsPath)),
       fullScreen_(fullScreen),
       schoolClock_(localClock, settings),
-      ImgList(ToolbarPictures()),
       acStart(*this, {.hint = L"Ручной старт",
                       .imageIndex = kPictureStart,
                       .shortcut = VK_F9,
@@ -108,22 +107,6 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       acShowCurrNo(*this, {.caption = L"Показывать номер текущего урока",
                            .checked = true,
                            .onExecute = Handler(&TWorkF::acShowCurrNoExecute)}),
-      ToolBar1(
-          *this,
-          {.name = L"ToolBar1",
-           .place = FullWidth(0, 24),
-           .images = &ImgList,
-           .buttonWidth = kToolButtonWidth,
-           .edges = {.left = true, .top = true, .right = true},
-           .showHints = true,
-           .buttons = {{.action = &acStart},
-                       {.action = &acStop},
-                       {.action = &acOptions},
-                       {.separatorWidth = kToolSeparatorWidth},
-                       {.hint = L"Скрыть окно", .onClick = Handler(&TWorkF::btnHideMainFormClick)},
-                       {.imageIndex = kPictureExit,
-                        .hint = L"Выход",
-                        .onClick = Handler(&TWorkF::N3Click)}}}),
       Gauge1(*this,
              {.name = L"Gauge1",
               .place = FullWidth(24, 225),
@@ -167,6 +150,7 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       timeServer_(
           [this](std::optional<std::int64_t> difference) { TimeServerAnswered(difference); }) {
   OnCreate = Handler(&TWorkF::FormCreate);
+  OnShowing = Handler(&TWorkF::MakeToolBar);
   OnDestroy = Handler(&TWorkF::FormDestroy);
   OnClick = Handler(&TWorkF::FormClick);
   SetUpTrayIcon();
@@ -193,6 +177,27 @@ std::function<void()> TWorkF::Handler(void (TWorkF::*handler)()) {
 std::function<void(toolkit::MouseButton, POINT)> TWorkF::MouseDownHandler(
     void (TWorkF::*handler)()) {
   return [this, handler](toolkit::MouseButton, POINT) { (this->*handler)(); };
+}
+
+void TWorkF::MakeToolBar() {
+  if (ToolBar1) return;
+  if (!ImgList) ImgList.emplace(ToolbarPictures());
+  ToolBar1.emplace(
+      *this, toolkit::ToolBarDesign{.name = L"ToolBar1",
+                                    .place = FullWidth(0, 24),
+                                    .images = &*ImgList,
+                                    .buttonWidth = kToolButtonWidth,
+                                    .edges = {.left = true, .top = true, .right = true},
+                                    .showHints = true,
+                                    .buttons = {{.action = &acStart},
+                                                {.action = &acStop},
+                                                {.action = &acOptions},
+                                                {.separatorWidth = kToolSeparatorWidth},
+                                                {.hint = L"Скрыть окно",
+                                                 .onClick = Handler(&TWorkF::btnHideMainFormClick)},
+                                                {.imageIndex = kPictureExit,
+                                                 .hint = L"Выход",
+                                                 .onClick = Handler(&TWorkF::N3Click)}}});
 }
 
 void TWorkF::SetUpTrayIcon() {

@@ -61,13 +61,15 @@ class TWorkF final : public toolkit::Form, public ClockHost {
          FullScreenProbe& fullScreen = SystemFullScreenProbe());
   ~TWorkF() override;
 
-  // The components, in form order.
-  toolkit::ScaledImageList ImgList;  // the toolbar's pictures at each size
+  // The components, in form order. The toolbar and its pictures are made
+  // when the window is first shown (MakeToolBar): the program idles in the
+  // tray with the window hidden, without the common controls they load.
+  std::optional<toolkit::ScaledImageList> ImgList;  // the toolbar's pictures at each size
   toolkit::Action acStart;
   toolkit::Action acStop;
   toolkit::Action acOptions;
   toolkit::Action acShowCurrNo;
-  toolkit::ToolBar ToolBar1;
+  std::optional<toolkit::ToolBar> ToolBar1;
   FormGauge Gauge1;
   toolkit::Label EmptyLabel;  // over the pie, only for dragging
   toolkit::Label lbAlready;
@@ -84,6 +86,10 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // The settings dialog while it is open, else none. While it is open the
   // window does not fade.
   TLessonListF* LessonListF() const { return lessonListF_; }
+
+  // Makes the toolbar with its pictures unless it is there; the window does
+  // it before it shows.
+  void MakeToolBar();
 
   // Handlers.
   void FormCreate();

@@ -12,7 +12,7 @@
 #include "base/app_error.h"
 #include "components/notify_icon.h"
 #include "toolkit/application.h"
-#include "toolkit/handles.h"
+#include "toolkit/window.h"
 #include "tray_test_doubles.h"
 
 namespace ostrevin {
@@ -34,12 +34,6 @@ struct ReceivedMessage {
 // The messages the main form's own window procedure received.
 std::vector<ReceivedMessage> formMessages;
 
-LRESULT CALLBACK FormWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  formMessages.push_back({message, wParam, lParam});
-  if (message == WM_SYSCOMMAND) return 0;
-  return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
 bool FormReceived(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return std::any_of(formMessages.begin(), formMessages.end(), [&](const ReceivedMessage& m) {
     return m.message == message && m.wParam == wParam && m.lParam == lParam;
@@ -51,20 +45,28 @@ void DispatchWaitingMessages() {
   while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
 }
 
-toolkit::UniqueWindow CreateMainForm() {
-  static const ATOM formClass = [] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = FormWndProc;
-    windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"OstrevinTrayTestForm";
-    return ::RegisterClassExW(&windowClass);
-  }();
-  if (formClass == 0) return {};
-  return toolkit::UniqueWindow(::CreateWindowExW(
-      0, L"OstrevinTrayTestForm", L"Ostrevin", WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX, 100, 100,
-      225, 299, Application::Instance().Handle(), nullptr, ::GetModuleHandleW(nullptr), nullptr));
-}
+// A main form of the toolkit whose own procedure records what it receives
+// and keeps system commands to itself.
+class RecordingForm : public toolkit::Window {
+ public:
+  RecordingForm() {
+    CreateHandle({.className = L"OstrevinTrayTestForm",
+                  .style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX,
+                  .text = L"Ostrevin",
+                  .bounds = {100, 100, 325, 399},
+                  .parent = Application::Instance().Handle()});
+  }
+  ~RecordingForm() override { DestroyHandle(); }
+
+  HWND get() const { return Handle(); }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    formMessages.push_back({message, wParam, lParam});
+    if (message == WM_SYSCOMMAND) return 0;
+    return DefaultHandling(message, wParam, lParam);
+  }
+};
 
 // The application window with a main form of a class that records what it
 // receives; the form is the tray icons' owner.
@@ -79,10 +81,9 @@ class TrayWindowTest : public testing::Test {
         FAIL() << "no application window: " << testing::PrintToString(error.message());
       }
     }
-    form = CreateMainForm();
-    ASSERT_TRUE(form);
+    form = std::make_unique<RecordingForm>();
     application.SetShowMainForm(true);
-    application.SetMainFormHandle(form.get());
+    application.SetMainFormHandle(form->get());
     formMessages.clear();
   }
 
@@ -92,7 +93,7 @@ class TrayWindowTest : public testing::Test {
     ::ShowWindow(ApplicationWindow(), SW_HIDE);
   }
 
-  void ShowForm() { ::ShowWindow(form.get(), SW_SHOW); }
+  void ShowForm() { ::ShowWindow(form->get(), SW_SHOW); }
 
   // Showing and hiding the application window (it has a caption) costs a
   // couple of seconds under Wine: only the tests of the taskbar entry do it.
@@ -103,12 +104,12 @@ class TrayWindowTest : public testing::Test {
 
   static HWND ApplicationWindow() { return Application::Instance().Handle(); }
 
-  toolkit::UniqueWindow form;
+  std::unique_ptr<RecordingForm> form;
   FakeTrayShell shell;
 };
 
 TEST_F(TrayWindowTest, ANewTaskbarGetsTheIconBackOnlyWhileItIsWanted) {
-  TNotifyIcon icon(form.get(), shell);
+  TNotifyIcon icon(form->get(), shell);
   icon.SetIconVisible(true);
   shell.calls.clear();
   ::PostMessageW(ApplicationWindow(), TaskbarCreatedMessage(), 0, 0);
@@ -124,10 +125,10 @@ TEST_F(TrayWindowTest, ANewTaskbarGetsTheIconBackOnlyWhileItIsWanted) {
 
 TEST_F(TrayWindowTest, MinimizingTheApplicationHidesTheMainFormIntoTheTray) {
   ShowApplicationAndForm();
-  TNotifyIcon icon(form.get(), shell);
+  TNotifyIcon icon(form->get(), shell);
   icon.SetMinimizeToTray(true);
   Application::Instance().Minimize();
-  EXPECT_FALSE(::IsWindowVisible(form.get()));
+  EXPECT_FALSE(::IsWindowVisible(form->get()));
   EXPECT_FALSE(::IsWindowVisible(ApplicationWindow()));
   EXPECT_TRUE(icon.IconVisible());
   EXPECT_TRUE(shell.Shows(icon.IconId()));
@@ -135,18 +136,17 @@ TEST_F(TrayWindowTest, MinimizingTheApplicationHidesTheMainFormIntoTheTray) {
 
 TEST_F(TrayWindowTest, WithoutMinimizeToTrayMinimizingLeavesTheTrayAlone) {
   ShowForm();
-  TNotifyIcon icon(form.get(), shell);
+  TNotifyIcon icon(form->get(), shell);
   Application::Instance().Minimize();
   EXPECT_FALSE(icon.IconVisible());
   EXPECT_TRUE(shell.calls.empty());
   Application::Instance().Restore();
 }
 
-TEST_F(TrayWindowTest, IconsOfOneOwnerChainTheLatestFirstAndPutBackItsProcedure) {
-  const LONG_PTR ownProcedure = ::GetWindowLongPtrW(form.get(), GWLP_WNDPROC);
+TEST_F(TrayWindowTest, IconsOfOneOwnerChainTheLatestFirstAndGiveTheOwnerItsMessagesBack) {
   std::vector<std::string> intercepted;
-  auto first = std::make_unique<TNotifyIcon>(form.get(), shell);
-  auto second = std::make_unique<TNotifyIcon>(form.get(), shell);
+  auto first = std::make_unique<TNotifyIcon>(form->get(), shell);
+  auto second = std::make_unique<TNotifyIcon>(form->get(), shell);
   for (auto* icon : {first.get(), second.get()}) {
     icon->SetMinimizeToTray(true);
     icon->OnMinimizeToTray = [&, icon](TNotifyIcon& sender) {
@@ -154,27 +154,41 @@ TEST_F(TrayWindowTest, IconsOfOneOwnerChainTheLatestFirstAndPutBackItsProcedure)
       intercepted.push_back(icon == first.get() ? "first" : "second");
     };
   }
-  EXPECT_NE(::GetWindowLongPtrW(form.get(), GWLP_WNDPROC), ownProcedure);
-  EXPECT_EQ(::SendMessageW(form.get(), WM_SYSCOMMAND, SC_MINIMIZE, 0), 1);
+  EXPECT_EQ(::SendMessageW(form->get(), WM_SYSCOMMAND, SC_MINIMIZE, 0), 1);
   EXPECT_EQ(intercepted, (std::vector<std::string>{"second"}));
+  EXPECT_FALSE(FormReceived(WM_SYSCOMMAND, SC_MINIMIZE));
 
   second.reset();
   first.reset();
-  EXPECT_EQ(::GetWindowLongPtrW(form.get(), GWLP_WNDPROC), ownProcedure);
+  EXPECT_EQ(::SendMessageW(form->get(), WM_SYSCOMMAND, SC_MINIMIZE, 0), 0);
+  EXPECT_TRUE(FormReceived(WM_SYSCOMMAND, SC_MINIMIZE));
+  EXPECT_EQ(intercepted, (std::vector<std::string>{"second"}));
 }
 
 TEST_F(TrayWindowTest, IconsOfOneOwnerMayGoInAnyOrder) {
-  const LONG_PTR ownProcedure = ::GetWindowLongPtrW(form.get(), GWLP_WNDPROC);
-  auto first = std::make_unique<TNotifyIcon>(form.get(), shell);
-  auto second = std::make_unique<TNotifyIcon>(form.get(), shell);
+  auto first = std::make_unique<TNotifyIcon>(form->get(), shell);
+  auto second = std::make_unique<TNotifyIcon>(form->get(), shell);
   second->SetMinimizeToTray(true);
   int intercepted = 0;
   second->OnMinimizeToTray = [&](TNotifyIcon&) { ++intercepted; };
   first.reset();
-  EXPECT_EQ(::SendMessageW(form.get(), WM_SYSCOMMAND, SC_MINIMIZE, 0), 1);
+  EXPECT_EQ(::SendMessageW(form->get(), WM_SYSCOMMAND, SC_MINIMIZE, 0), 1);
   EXPECT_EQ(intercepted, 1);
   second.reset();
-  EXPECT_EQ(::GetWindowLongPtrW(form.get(), GWLP_WNDPROC), ownProcedure);
+  EXPECT_EQ(::SendMessageW(form->get(), WM_SYSCOMMAND, SC_MINIMIZE, 0), 0);
+  EXPECT_EQ(intercepted, 1);
+  EXPECT_TRUE(FormReceived(WM_SYSCOMMAND, SC_MINIMIZE));
+}
+
+// The form, window and object, may go before its icons.
+TEST_F(TrayWindowTest, AnOwnerDestroyedFirstLeavesItsIconsWorking) {
+  auto icon = std::make_unique<TNotifyIcon>(form->get(), shell);
+  const UINT id = icon->IconId();
+  form.reset();
+  EXPECT_TRUE(icon->AddToTray());
+  EXPECT_TRUE(shell.Shows(id));
+  icon.reset();
+  EXPECT_FALSE(shell.Shows(id));
 }
 
 TEST_F(TrayWindowTest, TheOwnersMinimizeIsTakenOnlyWithMinimizeToTrayAndItsEvent) {
@@ -196,33 +210,33 @@ TEST_F(TrayWindowTest, TheOwnersMinimizeIsTakenOnlyWithMinimizeToTrayAndItsEvent
                                     << c.minimizeToTray << " event " << c.eventSet);
     ShowForm();
     FakeTrayShell ownShell;
-    TNotifyIcon icon(form.get(), ownShell);
+    TNotifyIcon icon(form->get(), ownShell);
     icon.SetMinimizeToTray(c.minimizeToTray);
     int events = 0;
     if (c.eventSet) icon.OnMinimizeToTray = [&](TNotifyIcon&) { ++events; };
     formMessages.clear();
 
-    const LRESULT result = ::SendMessageW(form.get(), c.message, c.wParam, c.lParam);
+    const LRESULT result = ::SendMessageW(form->get(), c.message, c.wParam, c.lParam);
     EXPECT_EQ(FormReceived(c.message, c.wParam, c.lParam), !c.intercepted);
     EXPECT_EQ(events, c.intercepted ? 1 : 0);
     EXPECT_EQ(icon.IconVisible(), c.intercepted);
     if (c.intercepted) {
       EXPECT_EQ(result, 1);
-      EXPECT_FALSE(::IsWindowVisible(form.get()));
+      EXPECT_FALSE(::IsWindowVisible(form->get()));
     }
   }
 }
 
 TEST_F(TrayWindowTest, RestoringBringsTheFormBackFromTheTrayAndTheMinimizedState) {
   ShowApplicationAndForm();
-  TNotifyIcon icon(form.get(), shell);
-  ::ShowWindow(form.get(), SW_MINIMIZE);
-  ::ShowWindow(form.get(), SW_HIDE);
+  TNotifyIcon icon(form->get(), shell);
+  ::ShowWindow(form->get(), SW_MINIMIZE);
+  ::ShowWindow(form->get(), SW_HIDE);
   Application::Instance().Minimize();
 
   icon.RestoreMainWindow();
-  EXPECT_TRUE(::IsWindowVisible(form.get()));
-  EXPECT_FALSE(::IsIconic(form.get()));
+  EXPECT_TRUE(::IsWindowVisible(form->get()));
+  EXPECT_FALSE(::IsIconic(form->get()));
   EXPECT_FALSE(::IsIconic(ApplicationWindow()));
   // The application comes to the front; its window hands the focus on to the form.
   EXPECT_EQ(::GetAncestor(::GetForegroundWindow(), GA_ROOTOWNER), ApplicationWindow());
@@ -230,14 +244,14 @@ TEST_F(TrayWindowTest, RestoringBringsTheFormBackFromTheTrayAndTheMinimizedState
 
 TEST_F(TrayWindowTest, ConcealingHidesTheFormAndTheTaskbarEntry) {
   ShowApplicationAndForm();
-  TNotifyIcon icon(form.get(), shell);
+  TNotifyIcon icon(form->get(), shell);
   icon.ConcealMainWindow();
-  EXPECT_FALSE(::IsWindowVisible(form.get()));
+  EXPECT_FALSE(::IsWindowVisible(form->get()));
   EXPECT_FALSE(::IsWindowVisible(ApplicationWindow()));
 
-  ::ShowWindow(form.get(), SW_SHOW);
+  ::ShowWindow(form->get(), SW_SHOW);
   icon.ConcealMainWindow();
-  EXPECT_FALSE(::IsWindowVisible(form.get()));
+  EXPECT_FALSE(::IsWindowVisible(form->get()));
   EXPECT_FALSE(::IsWindowVisible(ApplicationWindow()));
 }
 
@@ -245,15 +259,15 @@ TEST_F(TrayWindowTest, AnIconWithoutAnOwnerWindowLeavesTheMainFormAlone) {
   ShowForm();
   TNotifyIcon icon(nullptr, shell);
   icon.ConcealMainWindow();
-  EXPECT_TRUE(::IsWindowVisible(form.get()));
-  ::ShowWindow(form.get(), SW_HIDE);
+  EXPECT_TRUE(::IsWindowVisible(form->get()));
+  ::ShowWindow(form->get(), SW_HIDE);
   icon.RestoreMainWindow();
-  EXPECT_FALSE(::IsWindowVisible(form.get()));
+  EXPECT_FALSE(::IsWindowVisible(form->get()));
 }
 
 TEST_F(TrayWindowTest, TheStartupEventCanStartTheProgramHidden) {
   ShowApplicationAndForm();
-  TNotifyIcon icon(form.get(), shell);
+  TNotifyIcon icon(form->get(), shell);
   bool offered = false;
   icon.OnStartup = [&](TNotifyIcon&, bool& showMainForm) {
     offered = showMainForm;
@@ -262,30 +276,30 @@ TEST_F(TrayWindowTest, TheStartupEventCanStartTheProgramHidden) {
   icon.Loaded();
   EXPECT_TRUE(offered);
   EXPECT_FALSE(Application::Instance().ShowMainForm());
-  EXPECT_FALSE(::IsWindowVisible(form.get()));
+  EXPECT_FALSE(::IsWindowVisible(form->get()));
   EXPECT_FALSE(::IsWindowVisible(ApplicationWindow()));
 }
 
 TEST_F(TrayWindowTest, WithoutAStartupEventTheMainFormIsShownAsUsual) {
   ShowForm();
-  TNotifyIcon icon(form.get(), shell);
+  TNotifyIcon icon(form->get(), shell);
   icon.Loaded();
   EXPECT_TRUE(Application::Instance().ShowMainForm());
-  EXPECT_TRUE(::IsWindowVisible(form.get()));
+  EXPECT_TRUE(::IsWindowVisible(form->get()));
 }
 
 TEST_F(TrayWindowTest, TheMenuOpensAfterWaitingMessagesAndWakesTheOwnerAfterwards) {
-  TNotifyIcon icon(form.get(), shell);
+  TNotifyIcon icon(form->get(), shell);
   FakePopupMenu menu;
   bool markerHandledFirst = false;
   menu.onPopup = [&] { markerHandledFirst = FormReceived(kMarkerMessage); };
   icon.SetPopupMenu(&menu);
-  ::PostMessageW(form.get(), kMarkerMessage, 0, 0);
+  ::PostMessageW(form->get(), kMarkerMessage, 0, 0);
 
   ShellReports(icon, WM_RBUTTONDOWN);
   EXPECT_TRUE(markerHandledFirst);
   MSG wake{};
-  EXPECT_TRUE(::PeekMessageW(&wake, form.get(), WM_NULL, WM_NULL, PM_REMOVE));
+  EXPECT_TRUE(::PeekMessageW(&wake, form->get(), WM_NULL, WM_NULL, PM_REMOVE));
 }
 
 }  // namespace

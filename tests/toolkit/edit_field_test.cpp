@@ -430,7 +430,8 @@ class WindowMoves {
  private:
   static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && message->hwnd == watched_ && message->message == WM_WINDOWPOSCHANGING) {
+    if (code == HC_ACTION && message->hwnd == watched_ &&
+        message->message == WM_WINDOWPOSCHANGING) {
       ++count_;
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "toolkit/colors.h"
 #include "toolkit/label.h"
@@ -216,6 +217,49 @@ TEST_F(FormTest, OnCloseMayKeepTheFormOpen) {
   form->SetVisible(true);
   form->Close();
   EXPECT_TRUE(form->Visible());
+}
+
+// Whichever way the form is shown, OnShowing finds it still hidden, every
+// time; hiding it does not raise it.
+TEST_F(FormTest, OnShowingRunsBeforeEachShowingWhileTheFormIsHidden) {
+  std::vector<bool> visibleWhenShowing;
+  form->OnShowing = [&] { visibleWhenShowing.push_back(form->Visible()); };
+  form->SetVisible(true);
+  form->SetVisible(false);
+  form->ShowWithoutActivating();
+  form->ShowWithoutActivating();
+  form->SetVisible(false);
+  ::ShowWindow(form->Handle(), SW_SHOWNA);
+  EXPECT_EQ(visibleWhenShowing, (std::vector<bool>{false, false, false}));
+}
+
+// Filters of a window chain, the latest first, and come and go in any order.
+TEST_F(FormTest, MessageFiltersSeeMessagesLatestFirstAndMayConsumeThem) {
+  constexpr UINT kProbe = WM_APP + 11;
+  std::vector<int> seen;
+  const auto filter = [&](int name, bool consume) {
+    return [&seen, name, consume](UINT message, WPARAM, LPARAM, LRESULT& result) {
+      if (message != kProbe) return false;
+      seen.push_back(name);
+      result = name * 10;
+      return consume;
+    };
+  };
+  const int first = form->AddMessageFilter(filter(1, true));
+  const int second = form->AddMessageFilter(filter(2, false));
+  EXPECT_EQ(::SendMessageW(form->Handle(), kProbe, 0, 0), 10);
+  EXPECT_EQ(seen, (std::vector<int>{2, 1}));
+
+  form->RemoveMessageFilter(first);
+  seen.clear();
+  EXPECT_EQ(::SendMessageW(form->Handle(), kProbe, 0, 0), 0);
+  EXPECT_EQ(seen, std::vector<int>{2});
+
+  form->RemoveMessageFilter(second);
+  form->RemoveMessageFilter(second);
+  seen.clear();
+  ::SendMessageW(form->Handle(), kProbe, 0, 0);
+  EXPECT_TRUE(seen.empty());
 }
 
 TEST_F(FormTest, OnDestroyRunsWhenTheWindowIsDestroyed) {

@@ -1,6 +1,4 @@
 #include <windows.h>
-// After windows.h, which it needs.
-#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -25,7 +23,7 @@ class ImageListTest : public ToolkitTest {
     SelectGuard selected(dc.get(), bitmap.get());
     RECT all{0, 0, size, size};
     ::FillRect(dc.get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    ::ImageList_Draw(list.get(), index, dc.get(), 0, 0, ILD_TRANSPARENT);
+    list.DrawTransparent(index, dc.get(), 0, 0);
     return ::GetPixel(dc.get(), x, y);
   }
 };

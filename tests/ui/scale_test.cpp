@@ -102,14 +102,15 @@ class ScaleTest : public WorkFormTest {
 
 TEST_F(ScaleTest, TheTimerWindowIsDrawnAtTheScreensScale) {
   TWorkF& workF = CreateForm();
+  workF.MakeToolBar();
   EXPECT_EQ(workF.Scaling().Dpi(), dpi);
   const SIZE client = ClientSize(workF.Handle());
   EXPECT_EQ(client.cx, at.timerWindow.cx);
   EXPECT_EQ(client.cy, at.timerWindow.cy);
-  const RECT toolBar = PlaceIn(workF.ToolBar1.Handle(), workF.Handle());
+  const RECT toolBar = PlaceIn(workF.ToolBar1->Handle(), workF.Handle());
   EXPECT_EQ(toolBar.right - toolBar.left, at.timerWindow.cx);
   EXPECT_EQ(toolBar.bottom - toolBar.top, at.toolbarHeight);
-  EXPECT_EQ(workF.ToolBar1.PictureSize(), at.toolbarPicture);
+  EXPECT_EQ(workF.ToolBar1->PictureSize(), at.toolbarPicture);
   // The system's fonts may round a height by a pixel.
   EXPECT_NEAR(CharacterHeight(workF.Font()), at.formFont, 1);
   EXPECT_NEAR(CharacterHeight(workF.lbAlready.CurrentFont()), workF.Scaling().Scaled(32), 1);

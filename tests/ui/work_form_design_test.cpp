@@ -78,8 +78,9 @@ TEST_F(WorkFormDesignTest, ControlsLieInTheirPlacesTopToBottom) {
     EXPECT_EQ(bounds.top, place.top) << testing::PrintToString(place.name);
     EXPECT_EQ(bounds.bottom - bounds.top, place.height) << testing::PrintToString(place.name);
   }
+  workF.MakeToolBar();
   RECT toolBar{};
-  ::GetWindowRect(workF.ToolBar1.Handle(), &toolBar);
+  ::GetWindowRect(workF.ToolBar1->Handle(), &toolBar);
   ::MapWindowPoints(nullptr, workF.Handle(), reinterpret_cast<POINT*>(&toolBar), 2);
   EXPECT_EQ(toolBar.left, 0);
   EXPECT_EQ(toolBar.top, 0);
@@ -166,7 +167,8 @@ TEST_F(WorkFormDesignTest, ToolbarButtonsSitAtTheirEdgesWithTheirPicturesAndHint
       {82, 41, 2, L"Настройки", true},   {131, 41, I_IMAGENONE, L"Скрыть окно", true},
       {172, 41, 0, L"Выход", true},
   };
-  const toolkit::ToolBar& toolBar = workF.ToolBar1;
+  workF.MakeToolBar();
+  const toolkit::ToolBar& toolBar = *workF.ToolBar1;
   ASSERT_EQ(toolBar.ButtonCount(), 6);
   const RECT separator = toolBar.ButtonRect(3);
   EXPECT_EQ(separator.left, 123);

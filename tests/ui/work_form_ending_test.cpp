@@ -85,8 +85,9 @@ TEST_P(EveryEndingTest, SavesEveryKeyWithTheValuesInMemory) {
 
 void ClickExitButton(WorkFormTest&, TWorkF& workF) {
   constexpr WORD kExitButton = 6;
+  workF.MakeToolBar();
   ::PostMessageW(workF.Handle(), WM_COMMAND, MAKEWPARAM(kExitButton, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(workF.ToolBar1.Handle()));
+                 reinterpret_cast<LPARAM>(workF.ToolBar1->Handle()));
 }
 
 // "Выход" is the menu's last item.

@@ -27,8 +27,9 @@ void ExpectShows(const TWorkF& workF, const LessonPoint& point) {
   EXPECT_EQ(workF.lbAlready.Caption(), point.label) << at;
   EXPECT_EQ(workF.acStart.Enabled(), point.startEnabled) << at;
   EXPECT_EQ(workF.acStop.Enabled(), !point.startEnabled) << at;
-  EXPECT_EQ(workF.ToolBar1.ButtonEnabled(0), point.startEnabled) << at;
-  EXPECT_EQ(workF.ToolBar1.ButtonEnabled(1), !point.startEnabled) << at;
+  ASSERT_TRUE(workF.ToolBar1.has_value()) << at;
+  EXPECT_EQ(workF.ToolBar1->ButtonEnabled(0), point.startEnabled) << at;
+  EXPECT_EQ(workF.ToolBar1->ButtonEnabled(1), !point.startEnabled) << at;
 }
 
 TEST_F(WorkFormLessonTest, ADefaultLessonStartedByF9RunsThroughItsPartsOnTheWindow) {

@@ -158,7 +158,7 @@ TEST_F(WorkFormWindowTest, TheHideButtonHidesTheWindowAndItsTaskbarEntry) {
   ASSERT_TRUE(::IsWindowVisible(workF.Handle()));
   constexpr WORD kHideButton = 5;
   ::SendMessageW(workF.Handle(), WM_COMMAND, MAKEWPARAM(kHideButton, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(workF.ToolBar1.Handle()));
+                 reinterpret_cast<LPARAM>(workF.ToolBar1->Handle()));
   EXPECT_FALSE(::IsWindowVisible(workF.Handle()));
   EXPECT_FALSE(::IsWindowVisible(app.Handle()));
   EXPECT_TRUE(tray.Shows(workF.AppTrayIcon.IconId()));
