@@ -7,44 +7,36 @@
 
 namespace ostrevin::toolkit {
 
-namespace {
-
-const CommonControls& Library() {
-  return CommonControls::Get();
-}
-
-}  // namespace
-
 ImageList::ImageList(int width, int height)
-    : list_(Library().ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 4, 4)) {
+    : list_(CommonControls::Get().ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 4, 4)) {
   if (!list_) throw AppError(L"Unable to create an image list");
 }
 
 int ImageList::Count() const {
-  return Library().ImageList_GetImageCount(list_.get());
+  return CommonControls::Get().ImageList_GetImageCount(list_.get());
 }
 
 int ImageList::Size() const {
   int width = 0;
   int height = 0;
-  Library().ImageList_GetIconSize(list_.get(), &width, &height);
+  CommonControls::Get().ImageList_GetIconSize(list_.get(), &width, &height);
   return width;
 }
 
 int ImageList::AddMasked(HBITMAP bitmap, COLORREF maskColor) {
-  const int index = Library().ImageList_AddMasked(list_.get(), bitmap, maskColor);
+  const int index = CommonControls::Get().ImageList_AddMasked(list_.get(), bitmap, maskColor);
   if (index < 0) throw AppError(L"Unable to add a picture to an image list");
   return index;
 }
 
 int ImageList::Add(HBITMAP bitmap, HBITMAP mask) {
-  const int index = Library().ImageList_Add(list_.get(), bitmap, mask);
+  const int index = CommonControls::Get().ImageList_Add(list_.get(), bitmap, mask);
   if (index < 0) throw AppError(L"Unable to add a picture to an image list");
   return index;
 }
 
 int ImageList::AddIcon(HICON icon) {
-  const int index = Library().ImageList_ReplaceIcon(list_.get(), -1, icon);
+  const int index = CommonControls::Get().ImageList_ReplaceIcon(list_.get(), -1, icon);
   if (index < 0) throw AppError(L"Unable to add an icon to an image list");
   return index;
 }
@@ -59,11 +51,11 @@ int ImageList::AddMaskedResource(HINSTANCE instance, const wchar_t* bitmapName,
 
 UniqueIcon ImageList::GetIcon(int index) const {
   if (index < 0 || index >= Count()) return UniqueIcon();
-  return UniqueIcon(Library().ImageList_GetIcon(list_.get(), index, ILD_NORMAL));
+  return UniqueIcon(CommonControls::Get().ImageList_GetIcon(list_.get(), index, ILD_NORMAL));
 }
 
 void ImageList::DrawTransparent(int index, HDC dc, int x, int y) const {
-  Library().ImageList_Draw(list_.get(), index, dc, x, y, ILD_TRANSPARENT);
+  CommonControls::Get().ImageList_Draw(list_.get(), index, dc, x, y, ILD_TRANSPARENT);
 }
 
 ScaledImageList::ScaledImageList(std::vector<ImageList> sizes) : lists_(std::move(sizes)) {

@@ -181,7 +181,7 @@ std::function<void(toolkit::MouseButton, POINT)> TWorkF::MouseDownHandler(
 
 void TWorkF::MakeToolBar() {
   if (ToolBar1) return;
-  if (!ImgList) ImgList.emplace(ToolbarPictures());
+  ImgList.emplace(ToolbarPictures());
   ToolBar1.emplace(
       *this, toolkit::ToolBarDesign{.name = L"ToolBar1",
                                     .place = FullWidth(0, 24),
