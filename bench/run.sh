@@ -12,7 +12,8 @@
 #      1 000 times, GDI and USER objects before and after;
 #   6. the size of ostrevin.exe and the DLLs it imports;
 #   7. ratios to plain Win32 programs of the same kind (the floors: an empty
-#      window program and a window with the settings dialog's controls),
+#      window program, a window with the first settings dialog's controls,
+#      and ours, a window with the controls the dialog holds today),
 #      built here with the program's toolchain and flags and measured side by
 #      side, alternating, the median of several rounds: a tick with the
 #      number icon on against a tick with it off, the opening of the settings
@@ -47,7 +48,7 @@ fi
 
 bash scripts/build-windows.sh ostrevin ostrevin_bench >/dev/null
 cmake -S . -B "$build" -DOSTREVIN_FLOORS_DIR="$floors" >/dev/null
-bash scripts/build-windows.sh floor floor_dialog >/dev/null
+bash scripts/build-windows.sh floor floor_dialog floor_settings_dialog >/dev/null
 
 source scripts/wine-env.sh
 start_wine_on_virtual_display
@@ -56,6 +57,7 @@ bench=$build/bench/ostrevin_bench.exe
 exe=$build/src/app/ostrevin.exe
 floor=$build/bench/floors/floor.exe
 floor_dialog=$build/bench/floors/floor_dialog.exe
+floor_settings_dialog=$build/bench/floors/floor_settings_dialog.exe
 
 if [ "${OSTREVIN_BENCH_RATIOS_ONLY:-0}" != 1 ]; then
   echo "== 1. ticks"
@@ -110,15 +112,20 @@ wine "$bench" tickcost 5760 </dev/null
 openings=40
 ours=()
 plain=()
+alike=()
 for ((round = 0; round < rounds; ++round)); do
   plain+=("$(wine "$floor_dialog" "$openings" </dev/null | ms_an_opening)")
   ours+=("$(wine "$bench" dialog "$openings" </dev/null | ms_an_opening)")
+  alike+=("$(wine "$floor_settings_dialog" "$openings" </dev/null | ms_an_opening)")
 done
 dialog_ours=$(median "${ours[@]}")
 dialog_floor=$(median "${plain[@]}")
+dialog_alike=$(median "${alike[@]}")
 echo "dialog opening: ostrevin $dialog_ours ms, floor_dialog $dialog_floor ms" \
   "(medians of $openings openings a round): ratio $(ratio "$dialog_ours" "$dialog_floor")" \
   "(goal 1.2 at most)"
+echo "dialog opening against the same controls as the dialog's today:" \
+  "floor_settings_dialog $dialog_alike ms: ratio $(ratio "$dialog_ours" "$dialog_alike")"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"; end_wine_on_virtual_display' EXIT
@@ -138,6 +145,8 @@ echo "peak memory at idle: ostrevin.exe $idle_ours KiB, floor.exe $idle_floor Ki
   "ratio $(ratio "$idle_ours" "$idle_floor") (goal 1.2 at most)"
 
 wine "$bench" dialogmemory 20 </dev/null
+# What a plain program with the same controls keeps after its first dialog.
+wine "$floor_settings_dialog" 20 </dev/null | grep kept
 
 size_ours=$(stat -c %s "$exe")
 size_floor=$(stat -c %s "$floor")
