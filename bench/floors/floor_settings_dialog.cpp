@@ -9,9 +9,9 @@
 // RedrawWindow call, and closed, N times (argument, 50 by default), and prints
 // its time as floor_dialog does, and what its memory kept after the first
 // opening. Plain windows.h: none of the program's code.
-#include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <vector>
@@ -30,7 +30,6 @@ constexpr int kAboutLines = 7;
 HINSTANCE instance;
 HWND dialog;
 HWND tabs;
-HWND tooltip;
 HFONT font;
 std::vector<HWND> pages[kPages];
 
@@ -45,32 +44,30 @@ HWND Make(int page, const wchar_t* windowClass, const wchar_t* text, DWORD style
   return control;
 }
 
-HWND Label(int page, const wchar_t* text, int x, int y, int width) {
-  return Make(page, L"STATIC", text, 0, x, y, width, 13);
+void Label(int page, const wchar_t* text, int x, int y, int width) {
+  Make(page, L"STATIC", text, 0, x, y, width, 13);
 }
 
-HWND CheckBox(int page, const wchar_t* text, int x, int y, int width) {
-  return Make(page, L"BUTTON", text, BS_AUTOCHECKBOX | WS_TABSTOP, x, y, width, 17);
+void CheckBox(int page, const wchar_t* text, int x, int y, int width) {
+  Make(page, L"BUTTON", text, BS_AUTOCHECKBOX | WS_TABSTOP, x, y, width, 17);
 }
 
-HWND PushButton(int page, const wchar_t* text, int x, int y, int width, int height) {
-  return Make(page, L"BUTTON", text, BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, x, y, width,
-              height);
+void PushButton(int page, const wchar_t* text, int x, int y, int width, int height) {
+  Make(page, L"BUTTON", text, BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, x, y, width, height);
 }
 
-HWND Edit(int page, const wchar_t* text, int x, int y, int width) {
-  return Make(page, L"EDIT", text, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, x, y, width, 21);
+void Edit(int page, const wchar_t* text, int x, int y, int width) {
+  Make(page, L"EDIT", text, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, x, y, width, 21);
 }
 
 void NumberField(int page, const wchar_t* text, int x, int y, int width) {
   const HWND edit = Make(page, L"EDIT", text, WS_BORDER | WS_TABSTOP | ES_NUMBER, x, y, width, 22);
-  const HWND arrows = Make(page, UPDOWN_CLASSW, L"",
-                           UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, 0, 0, 0);
+  const HWND arrows =
+      Make(page, UPDOWN_CLASSW, L"", UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, 0, 0, 0);
   ::SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
 }
 
-void RadioGroup(int page, const wchar_t* caption, int x, int y, int width, int height,
-                int items) {
+void RadioGroup(int page, const wchar_t* caption, int x, int y, int width, int height, int items) {
   Make(page, L"BUTTON", caption, BS_GROUPBOX, x, y, width, height);
   for (int item = 0; item < items; ++item) {
     Make(page, L"BUTTON", L"Только в начале", BS_AUTORADIOBUTTON | WS_TABSTOP, x + 8,
@@ -79,16 +76,16 @@ void RadioGroup(int page, const wchar_t* caption, int x, int y, int width, int h
 }
 
 void ListBox(int page, int x, int y, int width, int height, int items) {
-  const HWND list = Make(page, L"LISTBOX", L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY | WS_TABSTOP,
-                         x, y, width, height);
+  const HWND list = Make(page, L"LISTBOX", L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY | WS_TABSTOP, x,
+                         y, width, height);
   for (int item = 0; item < items; ++item) {
     ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Понедельник"));
   }
 }
 
 void DropDownList(int page, int x, int y) {
-  const HWND list = Make(page, L"COMBOBOX", L"",
-                         CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, x, y, 100, 200);
+  const HWND list =
+      Make(page, L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, x, y, 100, 200);
   for (const wchar_t* name : {L"Основное", L"Сокращённое", L"Суббота"}) {
     ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
   }
@@ -151,8 +148,8 @@ void MakeBellPage() {
   RadioGroup(3, L"Звонок по часам компьютера", 32, 46, 169, 65, 2);
   NumberField(3, L"0", 208, 68, 57);
   Label(3, L"с", 272, 72, 10);
-  Label(3, L"В момент звонка можно выбрать «Звонок прозвенел» в меню значка программы.", 32,
-        118, 385);
+  Label(3, L"В момент звонка можно выбрать «Звонок прозвенел» в меню значка программы.", 32, 118,
+        385);
   Label(3, L"Сервер времени школы (имя или адрес, порт через «:»):", 32, 158, 300);
   Edit(3, L"", 32, 176, 233);
   Label(3, L"", 32, 206, 385);
@@ -162,10 +159,10 @@ void MakeAboutPage() {
   for (int line = 0; line < kAboutLines; ++line) {
     Label(4, L"Автоматический таймер школьных уроков", 40, 46 + line * 24, 300);
   }
-  // The link's hint.
-  tooltip = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog,
-                              nullptr, instance, nullptr);
+  // The link's hint, on the last line.
+  const HWND tooltip = ::CreateWindowExW(
+      WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr, instance, nullptr);
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -197,15 +194,14 @@ void Build() {
   RECT frame{0, 0, 556, 509};
   ::AdjustWindowRectEx(&frame, WS_CAPTION | WS_SYSMENU, FALSE, WS_EX_DLGMODALFRAME);
   dialog = ::CreateWindowExW(WS_EX_DLGMODALFRAME, L"FloorSettingsDialog", L"Настройки",
-                             WS_CAPTION | WS_SYSMENU | WS_POPUP, 100, 100,
-                             frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                             instance, nullptr);
+                             WS_CAPTION | WS_SYSMENU | WS_POPUP, 100, 100, frame.right - frame.left,
+                             frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
   for (auto& page : pages) page.clear();
   tabs = ::CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 8, 8,
                            540, 452, dialog, nullptr, instance, nullptr);
   ::SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-  const wchar_t* captions[kPages] = {L"Расписание уроков и звонков", L"Общие", L"Звуки",
-                                     L"Звонки", L"О программе"};
+  const wchar_t* captions[kPages] = {L"Расписание уроков и звонков", L"Общие", L"Звуки", L"Звонки",
+                                     L"О программе"};
   for (int page = 0; page < kPages; ++page) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
@@ -223,8 +219,6 @@ void Build() {
   PushButton(-1, L"Отмена", 451, 472, 75, 25);
 }
 
-int closed = 0;
-
 void CALLBACK TakeThroughTabs(HWND, UINT, UINT_PTR, DWORD) {
   if (!dialog || !::IsWindowVisible(dialog)) return;
   for (int page = 0; page < kPages; ++page) {
@@ -235,7 +229,6 @@ void CALLBACK TakeThroughTabs(HWND, UINT, UINT_PTR, DWORD) {
   }
   ::DestroyWindow(dialog);
   dialog = nullptr;
-  ++closed;
 }
 
 void Open() {
@@ -261,9 +254,8 @@ double WorkingSetMegabytes() {
 
 int WINAPI wWinMain(HINSTANCE program, HINSTANCE, PWSTR commandLine, int) {
   instance = program;
-  INITCOMMONCONTROLSEX classes{sizeof(classes),
-                               ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES |
-                                   ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX classes{
+      sizeof(classes), ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&classes);
   font = ::CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                        L"MS Sans Serif");
