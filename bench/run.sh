@@ -23,7 +23,8 @@
 #      lessons and a week on the largest school timetable (7 days of 16
 #      lessons from 4 bell schedules): the tick cost's ratio, each kind of
 #      tick's cost compared, objects before and after.
-# OSTREVIN_BUILD_DIR names the build folder (build/win32 by default);
+# OSTREVIN_BUILD_DIR names the build folder (build/win32 by default, build/win64
+# where the machine runs no 32-bit program: scripts/windows-target.sh);
 # OSTREVIN_FLOORS_DIR the floors' folder (by default shared/floors beside the
 # repository or beside the folder of its work trees); OSTREVIN_BENCH_ROUNDS
 # the rounds of each ratio (5 by default); OSTREVIN_BENCH_RATIOS_ONLY=1 runs
@@ -31,7 +32,6 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-build=${OSTREVIN_BUILD_DIR:-build/win32}
 rounds=${OSTREVIN_BENCH_ROUNDS:-5}
 
 floors=${OSTREVIN_FLOORS_DIR:-}
@@ -47,6 +47,10 @@ fi
   { echo "bench: the floor programs are not found; set OSTREVIN_FLOORS_DIR" >&2; exit 1; }
 
 bash scripts/build-windows.sh ostrevin ostrevin_bench >/dev/null
+# After the build's setup: the 32-bit loader is installed by then.
+source scripts/windows-target.sh
+echo "bench: $OSTREVIN_WINDOWS_WAY"
+build=${OSTREVIN_BUILD_DIR:-$OSTREVIN_WINDOWS_BUILD}
 cmake -S . -B "$build" -DOSTREVIN_FLOORS_DIR="$floors" >/dev/null
 bash scripts/build-windows.sh floor floor_dialog floor_settings_dialog >/dev/null
 
@@ -72,7 +76,7 @@ if [ "${OSTREVIN_BENCH_RATIOS_ONLY:-0}" != 1 ]; then
   wine "$bench" dialog 1000 </dev/null
   echo "== 6. the program file"
   echo "ostrevin.exe: $(stat -c %s "$exe") bytes"
-  i686-w64-mingw32-objdump -p "$exe" | grep "DLL Name"
+  "$OSTREVIN_MINGW-objdump" -p "$exe" | grep "DLL Name"
 fi
 
 # median <numbers...>

@@ -14,3 +14,11 @@ function(ostrevin_add_test name)
     DISCOVERY_TIMEOUT 120
     PROPERTIES TIMEOUT 120)
 endfunction()
+
+# ostrevin_add_skipped_test(<name> <reason>)
+# A test that this build cannot run: ctest reports it as skipped, never as
+# passed, and scripts/test.sh lists it by name with the reason printed here.
+function(ostrevin_add_skipped_test name reason)
+  add_test(NAME ${name} COMMAND sh -c "echo 'skipped: ${reason}'; exit 77")
+  set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77)
+endfunction()

@@ -10,8 +10,9 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 bash scripts/build-windows.sh ostrevin
 
 source scripts/wine-env.sh
+echo "Windows build: $OSTREVIN_WINDOWS_WAY."
 start_wine_on_virtual_display
-exe=$PWD/build/win32/src/app/ostrevin.exe
+exe=$PWD/$OSTREVIN_WINDOWS_BUILD/src/app/ostrevin.exe
 source tests/e2e/e2e_lib.sh
 trap 'cleanup; end_wine_on_virtual_display' EXIT
 

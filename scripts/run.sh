@@ -13,8 +13,9 @@ ensure_display
 ensure_wine_prefix
 set_window_management
 
-exe=build/win32/src/app/ostrevin.exe
-echo "Ostrevin runs on $DISPLAY_KIND; its settings file is build/win32/src/app/ostrevin.INI."
+exe=$OSTREVIN_WINDOWS_BUILD/src/app/ostrevin.exe
+echo "Windows build: $OSTREVIN_WINDOWS_WAY."
+echo "Ostrevin runs on $DISPLAY_KIND; its settings file is $OSTREVIN_WINDOWS_BUILD/src/app/ostrevin.INI."
 echo "It lives in the notification area: click its icon to show the timer window, \"Выход\" in its menu ends it."
 if [ "$DISPLAY_KIND" = "${DISPLAY_KIND#a virtual display}" ]; then
   wine "$exe"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build and test Ostrevin:
-# the i386 architecture, the mingw-w64 cross compiler, Wine with wine32,
+# the i386 architecture, the mingw-w64 cross compilers (i686 for the release
+# and for machines that run 32-bit programs, x86-64 for those that run none),
+# Wine with wine32 and wine64,
 # Xvfb and the X tools the end-to-end tests use, clang's libFuzzer, GoogleTest,
 # NSIS and zip for the release, and chrony and faketime, whose NTP server the
 # time server test starts on loopback (the package's own service is never
@@ -11,6 +13,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest libgtest-dev libgmock-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick x11-apps x11-xserver-utils xcompmgr
   clang-14 libclang-rt-14-dev

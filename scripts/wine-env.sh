@@ -1,10 +1,21 @@
 # Sourced by the scripts that run Ostrevin or its tests under Wine.
 # Wine lives in a prefix of the project's own (never the user's ~/.wine),
-# made once, quietly, and reused.
-repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# made once, quietly, and reused: a 32-bit one for the released exe, or a
+# 64-bit one where the machine runs no 32-bit program (windows-target.sh).
+source "$(dirname "${BASH_SOURCE[0]}")/windows-target.sh"
 
-export WINEPREFIX="${OSTREVIN_WINEPREFIX:-$repo_root/build/wineprefix}"
-export WINEARCH=win32
+if [ "$OSTREVIN_WINDOWS_ARCH" = x86_64 ]; then
+  export WINEPREFIX="${OSTREVIN_WINEPREFIX:-$repo_root/build/wineprefix64}"
+  export WINEARCH=win64
+  export WINELOADER=/usr/lib/wine/wine64
+  case ":$PATH:" in
+    *":$repo_root/scripts/wine64:"*) ;;
+    *) export PATH="$repo_root/scripts/wine64:$PATH" ;;
+  esac
+else
+  export WINEPREFIX="${OSTREVIN_WINEPREFIX:-$repo_root/build/wineprefix}"
+  export WINEARCH=win32
+fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono/Gecko installer prompts, no desktop entries written by winemenubuilder.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"

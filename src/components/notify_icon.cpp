@@ -1,6 +1,7 @@
 #include "components/notify_icon.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
 #include <string_view>
 #include <utility>
@@ -19,8 +20,11 @@ namespace {
 constexpr UINT kBasicFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
 // The record of the shell of Windows 2000 and later with balloons, and
-// nothing newer: every shell the program runs on reads it the same way.
-static_assert(NOTIFYICONDATAW_V2_SIZE == 936);
+// nothing newer: every shell the program runs on reads it the same way. It
+// ends where the next version's GUID begins (936 bytes in a 32-bit program,
+// 952 in a 64-bit one).
+static_assert(NOTIFYICONDATAW_V2_SIZE == offsetof(NOTIFYICONDATAW, guidItem));
+static_assert(NOTIFYICONDATAW_V2_SIZE == (sizeof(void*) == 4 ? 936 : 952));
 static_assert(std::size(NOTIFYICONDATAW{}.szTip) == kTrayTipLimit + 1);
 static_assert(std::size(NOTIFYICONDATAW{}.szInfo) == kBalloonTextLimit + 1);
 static_assert(std::size(NOTIFYICONDATAW{}.szInfoTitle) == kBalloonTitleLimit + 1);

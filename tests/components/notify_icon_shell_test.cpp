@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cctype>
 #include <memory>
 #include <string>
@@ -48,7 +49,7 @@ TEST_F(NotifyIconShellTest, EveryRecordHasTheBalloonEraLayoutAndTheCallback) {
   icon.SetIconVisible(false);
   ASSERT_EQ(shell.Messages(), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_DELETE}));
   for (const FakeTrayShell::Call& call : shell.calls) {
-    EXPECT_EQ(call.data.cbSize, 936u);
+    EXPECT_EQ(call.data.cbSize, offsetof(NOTIFYICONDATAW, guidItem));
     EXPECT_EQ(call.data.uFlags, kBasicFlags);
     EXPECT_EQ(call.data.uCallbackMessage, TrayCallbackMessage);
     EXPECT_EQ(call.data.hWnd, TrayHandlerWindow());

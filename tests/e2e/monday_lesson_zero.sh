@@ -19,7 +19,7 @@ shot_prefix=e2e-monday
 
 lesson0=$(next_lesson_minute)
 if [ "$lesson0" -gt 1354 ]; then
-  echo "SKIP: lesson 0 at $(clock_text "$lesson0") leaves no room for lesson 1 before midnight"
+  echo "skipped: lesson 0 at $(clock_text "$lesson0") leaves no room for lesson 1 before midnight"
   exit 77
 fi
 today=$(LC_ALL=C date +%A)

@@ -20,7 +20,7 @@ shot_prefix=e2e-saturday
 
 lesson3=$(next_lesson_minute)
 if [ "$lesson3" -lt 100 ] || [ "$lesson3" -gt 1249 ]; then
-  echo "SKIP: lesson 3 at $(clock_text "$lesson3") leaves no room for the day's six lessons"
+  echo "skipped: lesson 3 at $(clock_text "$lesson3") leaves no room for the day's six lessons"
   exit 77
 fi
 today=$(LC_ALL=C date +%A)

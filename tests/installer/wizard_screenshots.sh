@@ -5,7 +5,8 @@
 # build/screenshots/installer/. A tool for looking at the pages, not a test:
 # it waits for each page by time.
 #
-# Usage: wizard_screenshots.sh   (after a build of build/win32)
+# Usage: wizard_screenshots.sh   (after a build of build/win32, on a machine
+# that runs 32-bit programs: the installer is one)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 

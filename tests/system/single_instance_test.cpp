@@ -129,7 +129,9 @@ TEST_P(AskRunningCopyTest, OnlyACopyThatAnswersCountsAsShowing) {
 
   EXPECT_EQ(AskRunningCopyToShow(later, RunningCopyWindow::kClass, L"Running copy", 400),
             GetParam().answer);
-  if (GetParam().copy != Copy::Hangs) EXPECT_GE(copy.ShowRequests(), 1);
+  if (GetParam().copy != Copy::Hangs) {
+    EXPECT_GE(copy.ShowRequests(), 1);
+  }
   EXPECT_FALSE(later.IsFirst());
 }
 
