@@ -104,11 +104,11 @@ bool userCountIsWindows = false;
 
 Objects CountObjects() {
   const DWORD user = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
-  if (user != 0) return {testsupport::GdiHandleCount(), static_cast<int>(user)};
+  if (user != 0) return {test_support::GdiHandleCount(), static_cast<int>(user)};
   userCountIsWindows = true;
   int windows = 0;
   ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&windows));
-  return {testsupport::GdiHandleCount(), windows};
+  return {test_support::GdiHandleCount(), windows};
 }
 
 void PrintObjects(const char* what, const Objects& before, const Objects& after) {
@@ -207,7 +207,7 @@ std::string LargestWeek() {
                                 {"Monday", 0, 6 * 60 + 30, 40, 5},
                                 {"Saturday", 1, 7 * 60 + 30, 35, 5},
                                 {"Short", 1, 8 * 60, 30, 5}};
-  const char* const days[] = {"Monday", "Tuesday", "Wednesday", "Thursday",
+  const char* const days[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                               "Friday", "Saturday", "Sunday"};
   const char* const mapping[] = {"Monday", "Main", "Main", "Short", "Main", "Saturday", "Main"};
   std::ostringstream text;

@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "toolkit/form.h"
-#include "toolkit/system_function.h"
+#include "toolkit/system_library.h"
 
 namespace ostrevin::toolkit {
 namespace {
@@ -21,12 +21,12 @@ namespace {
 // uxtheme is loaded with common controls 6 (they draw the visual styles);
 // without them there is no style to follow and the page is plain button face.
 template <typename Function>
-Function ThemeFunction(const char* name) {
-  return SystemFunction<Function>(L"uxtheme.dll", name);
+Function* ThemeFunction(const char* name) {
+  return LoadedSystemFunction<Function>(L"uxtheme.dll", name);
 }
 
 bool ThemeActive() {
-  using IsAppThemedFunction = BOOL(WINAPI*)();
+  using IsAppThemedFunction = BOOL WINAPI();
   static const auto isAppThemed = ThemeFunction<IsAppThemedFunction>("IsAppThemed");
   return isAppThemed && isAppThemed();
 }
@@ -35,9 +35,9 @@ bool ThemeActive() {
 // the system's property sheets do; the themed controls on it draw their
 // backgrounds from it (WM_PRINTCLIENT).
 bool PaintTabBody(HWND tabs, HWND page, HDC dc, const RECT& area) {
-  using OpenFunction = HTHEME(WINAPI*)(HWND, LPCWSTR);
-  using CloseFunction = HRESULT(WINAPI*)(HTHEME);
-  using DrawFunction = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, const RECT*);
+  using OpenFunction = HTHEME WINAPI(HWND, LPCWSTR);
+  using CloseFunction = HRESULT WINAPI(HTHEME);
+  using DrawFunction = HRESULT WINAPI(HTHEME, HDC, int, int, const RECT*, const RECT*);
   static const auto open = ThemeFunction<OpenFunction>("OpenThemeData");
   static const auto close = ThemeFunction<CloseFunction>("CloseThemeData");
   static const auto draw = ThemeFunction<DrawFunction>("DrawThemeBackground");
@@ -46,7 +46,7 @@ bool PaintTabBody(HWND tabs, HWND page, HDC dc, const RECT& area) {
   if (!theme) return false;
   struct Closer {
     HTHEME theme;
-    CloseFunction close;
+    CloseFunction* close;
     ~Closer() { close(theme); }
   } closer{theme, close};
   RECT body{};

@@ -4,11 +4,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/artwork.h"
 #include "base/attribution.h"
 #include "system/settings_storage.h"
 #include "system/single_instance.h"
 #include "toolkit/application.h"
+#include "ui/artwork.h"
 #include "ui/frm_lesson_list.h"
 
 namespace ostrevin {
@@ -70,7 +70,7 @@ toolkit::ScaledImageList ToolbarPictures() {
   for (int size : kToolbarPictureSizes) {
     toolkit::ImageList pictures(size, size);
     pictures.AddMaskedResource(Application::Instance().InstanceHandle(),
-                               ToolbarPicturesResource(size).c_str(), kToolbarPicturesMask);
+                               ToolbarPicturesResource(size), kToolbarPicturesMask);
     sizes.push_back(std::move(pictures));
   }
   return toolkit::ScaledImageList(std::move(sizes));

@@ -18,9 +18,9 @@
 namespace ostrevin {
 namespace {
 
-using testing_support::FakePopupMenu;
-using testing_support::FakeTrayShell;
-using testing_support::ShellReports;
+using test_support::FakePopupMenu;
+using test_support::FakeTrayShell;
+using test_support::ShellReports;
 using toolkit::Application;
 
 constexpr UINT kMarkerMessage = WM_APP + 7;

@@ -149,13 +149,14 @@ TEST_F(DialogFormTest, EnterLeavesTheFieldBeingEditedBeforeOkActsAndEscapeLeaves
 }
 
 TEST_F(DialogFormTest, EnterInAnIncompleteTimeFieldIsRefusedThereAndTheDialogStaysOpen) {
-  MaskedTimeField field(*dialog, MaskedTimeFieldDesign{.name = L"MaskEdit1",
-                                                       .place = {288, 24, 41, 21},
-                                                       .text = L"08:30"});
+  MaskedTimeField field(
+      *dialog,
+      MaskedTimeFieldDesign{.name = L"MaskEdit1", .place = {288, 24, 41, 21}, .text = L"08:30"});
   // Backspace takes the last digit; Enter is refused in the field; Escape
   // brings the time back, and the next Escape cancels.
-  EXPECT_EQ(ShowModalAndPress(TabToTheFieldThen({VK_END, VK_BACK, VK_RETURN, VK_ESCAPE, VK_ESCAPE})),
-            Form::kModalCancel);
+  EXPECT_EQ(
+      ShowModalAndPress(TabToTheFieldThen({VK_END, VK_BACK, VK_RETURN, VK_ESCAPE, VK_ESCAPE})),
+      Form::kModalCancel);
   EXPECT_TRUE(events.empty()) << "OK was never pressed";
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(reports[0].text, L"Invalid input value.  Use escape key to abandon changes.");
@@ -302,10 +303,9 @@ TEST_F(TabPageTest, ChangingTheTabLeavesNothingOfTheOldPageOnTheScreen) {
   BlackSquare square;
   square.SetBounds(10, 10, 40, 40);
   pages[0]->Graphics().Add(square);
-  const UniqueWindow groupBox(::CreateWindowExW(0, L"BUTTON", L"Заключительная часть:",
-                                                WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 100,
-                                                100, pages[1]->Handle(), nullptr,
-                                                ::GetModuleHandleW(nullptr), nullptr));
+  const UniqueWindow groupBox(::CreateWindowExW(
+      0, L"BUTTON", L"Заключительная часть:", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 100, 100,
+      pages[1]->Handle(), nullptr, ::GetModuleHandleW(nullptr), nullptr));
   ASSERT_TRUE(groupBox);
   ShowDialog();
   ::UpdateWindow(dialog->Handle());
@@ -370,7 +370,7 @@ class FileDialogTest : public ToolkitTest {
         ::PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
         return;
       }
-      testsupport::AnswerFileDialog(box, name);
+      test_support::AnswerFileDialog(box, name);
     });
   }
 

@@ -283,12 +283,12 @@ TEST_F(DialogScalingTest, BackAtTheDesignDpiEveryControlIsWhereItWas) {
 TEST_F(DialogScalingTest, ChangingTheScaleLeavesNoGdiObjectBehind) {
   MoveToScreenOf(144, {100, 50, 800, 600});
   MoveToScreenOf(96, {100, 50, 600, 400});
-  const int before = testsupport::GdiHandleCount();
+  const int before = test_support::GdiHandleCount();
   for (int change = 0; change < 20; ++change) {
     MoveToScreenOf(change % 2 ? 120 : 192, {100, 50, 800, 600});
     MoveToScreenOf(96, {100, 50, 600, 400});
   }
-  EXPECT_LE(testsupport::GdiHandleCount(), before + 2);
+  EXPECT_LE(test_support::GdiHandleCount(), before + 2);
 }
 
 // The timer window's toolbar and surface.

@@ -62,7 +62,7 @@ void LessonListTest::Click(HWND button) {
 void LessonListTest::Import(const Settings& record) {
   const std::wstring file = folder + L"\\Импорт.INI";
   SaveSettings(record, file);
-  testsupport::DialogBoxWatch answer([&](HWND box) { testsupport::AnswerFileDialog(box, file); });
+  test_support::DialogBoxWatch answer([&](HWND box) { test_support::AnswerFileDialog(box, file); });
   Click(dialog->btnOpenData.Handle());
 }
 
@@ -106,7 +106,7 @@ std::vector<std::wstring> LessonListTest::ShownDay() const {
 
 namespace {
 
-using testsupport::ShownText;
+using test_support::ShownText;
 
 using toolkit::Form;
 
@@ -465,9 +465,9 @@ TEST_F(ConfirmTest, LengthsThatLeaveNoMainPartAreRefusedAndTheDialogStaysOpen) {
   TLessonListF& d = ShowDialog();
   d.edIntroTime.SetValue(23);
   d.edFinishTime.SetValue(22);
-  std::vector<testsupport::DialogBoxContents> boxes;
-  testsupport::DialogBoxWatch watch([&](HWND box) {
-    boxes.push_back(testsupport::ReadDialogBox(box));
+  std::vector<test_support::DialogBoxContents> boxes;
+  test_support::DialogBoxWatch watch([&](HWND box) {
+    boxes.push_back(test_support::ReadDialogBox(box));
     ::PostMessageW(box, WM_COMMAND, IDOK, 0);
   });
   PressOk();
@@ -603,8 +603,8 @@ TEST_F(LessonListTest, ExportThenImportBringsBackTheExportedSettings) {
   const Settings exported = settings;
   const std::wstring file = folder + L"\\Экспорт";
   StartUnicodeFile(file + L".INI");
-  auto answer = std::make_unique<testsupport::DialogBoxWatch>(
-      [&](HWND box) { testsupport::AnswerFileDialog(box, file); });
+  auto answer = std::make_unique<test_support::DialogBoxWatch>(
+      [&](HWND box) { test_support::AnswerFileDialog(box, file); });
   Click(d.btnSaveDataAs.Handle());
   answer.reset();
   Settings inFile;
@@ -614,8 +614,8 @@ TEST_F(LessonListTest, ExportThenImportBringsBackTheExportedSettings) {
   TypeInto(d.edLessLen.Handle(), L"70");
   Click(Taught(2).Handle());
   ASSERT_NE(settings, exported);
-  answer = std::make_unique<testsupport::DialogBoxWatch>(
-      [&](HWND box) { testsupport::AnswerFileDialog(box, file + L".INI"); });
+  answer = std::make_unique<test_support::DialogBoxWatch>(
+      [&](HWND box) { test_support::AnswerFileDialog(box, file + L".INI"); });
   Click(d.btnOpenData.Handle());
   answer.reset();
   EXPECT_EQ(settings, exported);
@@ -641,18 +641,18 @@ class FileThenBox {
   FileThenBox(std::wstring name, WPARAM button)
       : watch_([this, name = std::move(name), button](HWND box) {
           if (answered_++ == 0) {
-            testsupport::AnswerFileDialog(box, name);
+            test_support::AnswerFileDialog(box, name);
             return;
           }
-          boxes.push_back(testsupport::ReadDialogBox(box));
+          boxes.push_back(test_support::ReadDialogBox(box));
           ::PostMessageW(box, WM_COMMAND, button, 0);
         }) {}
 
-  std::vector<testsupport::DialogBoxContents> boxes;
+  std::vector<test_support::DialogBoxContents> boxes;
 
  private:
   int answered_ = 0;
-  testsupport::DialogBoxWatch watch_;
+  test_support::DialogBoxWatch watch_;
 };
 
 TEST_F(LessonListTest, ImportRefusesWhatIsNoSettingsFileWithAMessageAndChangesNothing) {

@@ -86,9 +86,7 @@ TEST_F(WorkFormOptionsTest, EveryWayOfCancellingPutsBackTheSettingsTheDialogOpen
   const CancelWay ways[] = {
       {"Отмена", [](TLessonListF& d) { ::SendMessageW(d.Button2.Handle(), BM_CLICK, 0, 0); }},
       {"Escape",
-       [](TLessonListF& d) {
-         ::PostMessageW(d.edIntroTime.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
-       }},
+       [](TLessonListF& d) { ::PostMessageW(d.edIntroTime.Handle(), WM_KEYDOWN, VK_ESCAPE, 1); }},
       {"the close box", [](TLessonListF& d) { ::PostMessageW(d.Handle(), WM_CLOSE, 0, 0); }},
       {"the program's end", [](TLessonListF&) { toolkit::Application::Instance().Terminate(); }},
   };
@@ -103,8 +101,8 @@ TEST_F(WorkFormOptionsTest, EveryWayOfCancellingPutsBackTheSettingsTheDialogOpen
   const Settings opened = SettingsInFile();
   for (const CancelWay& way : ways) {
     WhenDialogShows([&](TLessonListF& dialog) {
-      testsupport::DialogBoxWatch answer(
-          [&](HWND box) { testsupport::AnswerFileDialog(box, otherFile); });
+      test_support::DialogBoxWatch answer(
+          [&](HWND box) { test_support::AnswerFileDialog(box, otherFile); });
       ::SendMessageW(dialog.btnOpenData.Handle(), BM_CLICK, 0, 0);
       EXPECT_EQ(settings, other) << way.name << ": the imported file drives the clock";
       TypeInto(dialog.edIntroTime.Handle(), L"7");
