@@ -173,8 +173,10 @@ bool TabControl::HandleNotify(NMHDR& header, LRESULT& result) {
   return true;
 }
 
+// The page to show is made ready before it shows.
 void TabControl::ShowActivePage() {
   const int active = ActivePageIndex();
+  if (active >= 0 && active < PageCount()) Page(active).Showing();
   for (int index = 0; index < PageCount(); ++index) {
     ::ShowWindow(Page(index).Handle(), index == active ? SW_SHOW : SW_HIDE);
   }
@@ -195,6 +197,13 @@ TabPage::TabPage(TabControl& tabs, const TabPageDesign& design)
   // through the shown page's controls first, then to the tabs and on.
   ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   graphics_.SetLook(form_.Scaling(), form_.Font());
+}
+
+void TabPage::Showing() {
+  // The page's own style: the window is not visible while its form is
+  // hidden, shown or not.
+  const bool shown = (::GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+  if (!shown && OnShowing) OnShowing();
 }
 
 TabPage::~TabPage() {

@@ -10,6 +10,7 @@
 #include "toolkit/application.h"
 #include "ui/artwork.h"
 #include "ui/frm_lesson_list.h"
+#include "ui/general_page.h"
 
 namespace ostrevin {
 namespace {
@@ -415,7 +416,7 @@ void TWorkF::acShowCurrNoExecute() {
   const bool show = acShowCurrNo.Checked();
   settings_.ShowCurrNo = show;
   if (settingsBeforeDialog_) settingsBeforeDialog_->ShowCurrNo = show;
-  if (lessonListF_) lessonListF_->cbShowCurrNo.SetChecked(show);
+  if (lessonListF_) lessonListF_->General().cbShowCurrNo.SetChecked(show);
   SaveSettingsWithPlace(SettingsToSave());
   ApplyShowCurrNo();
 }

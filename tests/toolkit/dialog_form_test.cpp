@@ -203,6 +203,44 @@ TEST_F(TabPageTest, ChoosingATabShowsItsPageAloneAndControlsOnPagesReachTheirFor
   EXPECT_EQ(events, std::vector<std::wstring>{L"click cbAllSndsOFF"});
 }
 
+// What a page needs only when shown (the settings dialog makes a page's
+// controls there) is made before it shows, each time it comes out hidden, by
+// the user's choice of its tab or by the program's.
+TEST_F(TabPageTest, OnShowingRunsBeforeAHiddenPageShows) {
+  std::vector<std::wstring> shown;
+  std::unique_ptr<CheckBox> made;
+  for (std::size_t index = 1; index < pages.size(); ++index) {
+    TabPage& page = *pages[index];
+    page.OnShowing = [&, index] {
+      const bool visible = (::GetWindowLongW(page.Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+      shown.push_back(L"page " + std::to_wstring(index) + (visible ? L" shown" : L" hidden"));
+      if (!made) {
+        made = std::make_unique<CheckBox>(
+            *dialog,
+            CheckBoxDesign{.name = L"cbMadeLater", .page = &page, .place = {8, 40, 137, 17}});
+      }
+    };
+  }
+  tabs->SetActivePage(*pages[1]);
+  EXPECT_EQ(shown, std::vector<std::wstring>{L"page 1 hidden"});
+  tabs->SetActivePage(*pages[1]);
+  EXPECT_EQ(shown.size(), 1u) << "a page shown already is not shown again";
+  ASSERT_TRUE(made);
+  EXPECT_EQ(::GetParent(made->Handle()), pages[1]->Handle());
+
+  ShowDialog();
+  EXPECT_TRUE(::IsWindowVisible(made->Handle()));
+  ::SendMessageW(tabs->Handle(), TCM_SETCURFOCUS, 2, 0);
+  app.ProcessMessages();
+  ::SendMessageW(tabs->Handle(), TCM_SETCURFOCUS, 1, 0);
+  app.ProcessMessages();
+  EXPECT_EQ(shown,
+            (std::vector<std::wstring>{L"page 1 hidden", L"page 2 hidden", L"page 1 hidden"}));
+  EXPECT_TRUE(::IsWindowVisible(made->Handle()));
+  EXPECT_FALSE(::IsWindowVisible(box->Handle()));
+  EXPECT_EQ(dialog->FindControl(L"cbMadeLater"), made.get());
+}
+
 std::wstring TabCaption(HWND tabs, int index) {
   wchar_t text[64] = {};
   TCITEMW item{};

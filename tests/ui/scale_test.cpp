@@ -15,7 +15,11 @@
 #include "sample_settings.h"
 #include "toolkit/dpi.h"
 #include "toolkit/handles.h"
+#include "ui/about_page.h"
+#include "ui/bell_page.h"
 #include "ui/frm_lesson_list.h"
+#include "ui/general_page.h"
+#include "ui/timetable_page.h"
 #include "work_form_test.h"
 
 namespace ostrevin::uitest {
@@ -166,6 +170,11 @@ class ScaledDialogTest : public ScaleTest {
     dialog = std::make_unique<TLessonListF>(settings, services, app.Handle());
     dialog->SetVisible(true);
     app.ProcessMessages();
+    // Through every tab and back, as the teacher goes: a page is made when
+    // its tab is first shown.
+    for (const toolkit::TabPage* page : Pages()) dialog->PageControl1.SetActivePage(*page);
+    dialog->PageControl1.SetActivePage(dialog->TabSheet2);
+    app.ProcessMessages();
   }
   void TearDown() override {
     dialog.reset();
@@ -241,21 +250,32 @@ TEST_F(ScaledDialogTest, EveryControlLiesWhollyOnItsPageApartFromTheOthersInTheD
 }
 
 TEST_F(ScaledDialogTest, EveryTextLiesWhollyOnItsPage) {
-  ASSERT_EQ(dialog->BellRows.size(), 16u);
-  ASSERT_EQ(dialog->TaughtRows.size(), 16u);
+  const TimetablePage& timetable = *dialog->Timetable();
+  const GeneralPage& general = dialog->General();
+  const BellPage& bell = *dialog->Bell();
+  const AboutPage& about = *dialog->About();
+  ASSERT_EQ(timetable.BellRows.size(), 16u);
+  ASSERT_EQ(timetable.TaughtRows.size(), 16u);
   const std::vector<std::pair<const toolkit::Label*, const toolkit::TabPage*>> labels = {
-      {&dialog->lbSchedules, &dialog->TabSheet1},   {&dialog->lbBells, &dialog->TabSheet1},
-      {&dialog->lbMyLessons, &dialog->TabSheet1},   {&dialog->lbDaySchedule, &dialog->TabSheet1},
-      {&dialog->WeekRows.back()->day, &dialog->TabSheet1},
-      {&dialog->BellRows.back()->dash, &dialog->TabSheet1},
-      {&dialog->TaughtRows.back()->times, &dialog->TabSheet1},
-      {&dialog->Label22, &dialog->TabSheet2},
-      {&dialog->Label25, &dialog->TabSheet2},       {&dialog->Label28, &dialog->TabSheet2},
-      {&dialog->Label19, &dialog->TabSheet2},       {&dialog->Label4, &dialog->TabSheet3},
-      {&dialog->Label29, &dialog->TabSheet3},       {&dialog->Label10, &dialog->TabSheet3},
-      {&dialog->Label13, &dialog->TabSheet3},       {&dialog->lbURL, &dialog->TabSheet3},
-      {&dialog->lbBellSeconds, &dialog->TabSheet5}, {&dialog->lbBellHint, &dialog->TabSheet5},
-      {&dialog->lbTimeServer, &dialog->TabSheet5},
+      {&timetable.lbSchedules, &dialog->TabSheet1},
+      {&timetable.lbBells, &dialog->TabSheet1},
+      {&timetable.lbMyLessons, &dialog->TabSheet1},
+      {&timetable.lbDaySchedule, &dialog->TabSheet1},
+      {&timetable.WeekRows.back()->day, &dialog->TabSheet1},
+      {&timetable.BellRows.back()->dash, &dialog->TabSheet1},
+      {&timetable.TaughtRows.back()->times, &dialog->TabSheet1},
+      {&general.Label22, &dialog->TabSheet2},
+      {&general.Label25, &dialog->TabSheet2},
+      {&general.Label28, &dialog->TabSheet2},
+      {&general.Label19, &dialog->TabSheet2},
+      {&about.Label4, &dialog->TabSheet3},
+      {&about.Label29, &dialog->TabSheet3},
+      {&about.Label10, &dialog->TabSheet3},
+      {&about.Label13, &dialog->TabSheet3},
+      {&about.lbURL, &dialog->TabSheet3},
+      {&bell.lbBellSeconds, &dialog->TabSheet5},
+      {&bell.lbBellHint, &dialog->TabSheet5},
+      {&bell.lbTimeServer, &dialog->TabSheet5},
   };
   for (const auto& [label, page] : labels) {
     RECT body{};

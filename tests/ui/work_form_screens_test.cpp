@@ -10,6 +10,7 @@
 #include "system/settings_storage.h"
 #include "toolkit/screens.h"
 #include "ui/frm_lesson_list.h"
+#include "ui/general_page.h"
 #include "ui/model/window_place.h"
 #include "work_form_test.h"
 
@@ -255,7 +256,7 @@ void CALLBACK SwitchTheOptionOff(HWND, UINT, UINT_PTR id, DWORD) {
   auto* dialog = dynamic_cast<TLessonListF*>(toolkit::Window::FromHandle(window));
   if (!dialog || !dialog->Visible()) return;
   ::KillTimer(nullptr, id);
-  ::SendMessageW(dialog->cbYieldToFullScreen.Handle(), BM_CLICK, 0, 0);
+  ::SendMessageW(dialog->General().cbYieldToFullScreen.Handle(), BM_CLICK, 0, 0);
   ::SendMessageW(dialog->btnOK.Handle(), BM_CLICK, 0, 0);
 }
 
