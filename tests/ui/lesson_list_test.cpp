@@ -173,6 +173,48 @@ TEST_F(LessonListTest, TheDialogHasItsCaptionSizeAndFiveTabsAndOpensOnTheGeneral
   EXPECT_EQ(About().Label7.Caption().rfind(L"Версия ", 0), 0u);
 }
 
+// The dialog opens on "Общие" with only that page made; every other page is
+// made as its tab is first chosen, and shows the settings as they are then,
+// edits made on other pages and the time server's last answer included.
+TEST_F(LessonListTest, APageIsMadeWhenItsTabIsFirstChosenAndShowsTheSettingsAsTheyAreThen) {
+  settings.AllSndsOFF = true;
+  settings.BellOffset = -25;
+  TLessonListF& d = ShowDialog();
+  d.ShowTimeServerResult(L"Часы компьютера отстают на 12 с, проверено в 08:05.");
+  EXPECT_EQ(d.General().edLessLen.Text(), L"45");
+  EXPECT_EQ(d.Timetable(), nullptr);
+  EXPECT_EQ(d.Sounds(), nullptr);
+  EXPECT_EQ(d.Bell(), nullptr);
+  EXPECT_EQ(d.About(), nullptr);
+  EXPECT_EQ(d.FindControl(L"cbAllSndsOFF"), nullptr);
+
+  TypeInto(d.General().edLessLen.Handle(), L"50");
+  const Settings edited = settings;
+  const struct {
+    int tab;
+    bool (*made)(const TLessonListF& dialog);
+  } tabs[] = {{0, [](const TLessonListF& dialog) { return dialog.Timetable() != nullptr; }},
+              {2, [](const TLessonListF& dialog) { return dialog.Sounds() != nullptr; }},
+              {3, [](const TLessonListF& dialog) { return dialog.Bell() != nullptr; }},
+              {4, [](const TLessonListF& dialog) { return dialog.About() != nullptr; }}};
+  for (const auto& tab : tabs) {
+    ::SendMessageW(d.PageControl1.Handle(), TCM_SETCURFOCUS, tab.tab, 0);
+    app.ProcessMessages();
+    EXPECT_EQ(d.PageControl1.ActivePageIndex(), tab.tab);
+    EXPECT_TRUE(tab.made(d)) << tab.tab;
+  }
+  EXPECT_EQ(settings, edited) << "making a page changes no setting";
+  EXPECT_EQ(ShownBells().front(), L"1 08:30-09:20") << "the length typed on \"Общие\"";
+  EXPECT_TRUE(d.Sounds()->cbAllSndsOFF.Checked());
+  EXPECT_FALSE(d.Sounds()->cbStartStopSnd.Enabled());
+  EXPECT_EQ(d.FindControl(L"cbAllSndsOFF"), &d.Sounds()->cbAllSndsOFF);
+  EXPECT_EQ(d.Bell()->rgBellDirection.ItemIndex(), 1);
+  EXPECT_EQ(d.Bell()->edBellOffset.Text(), L"25");
+  EXPECT_EQ(d.Bell()->lbTimeServerResult.Caption(),
+            L"Часы компьютера отстают на 12 с, проверено в 08:05.");
+  EXPECT_TRUE(reports.empty());
+}
+
 TEST_F(LessonListTest, ShowingTheFilesDefaultsChangesNothing) {
   const Settings before = settings;
   ShowDialog();
