@@ -1,5 +1,7 @@
 #include "ui/general_page.h"
 
+#include "base/time_units.h"
+
 #include "system/program_path.h"
 #include "toolkit/application.h"
 #include "ui/frm_lesson_list.h"
@@ -11,7 +13,6 @@ namespace {
 using toolkit::Application;
 using toolkit::Control;
 
-constexpr int kTenthsPerMinute = 10;
 
 }  // namespace
 

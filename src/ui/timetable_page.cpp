@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/decimal_text.h"
+#include "base/time_units.h"
 #include "settings/first_version_timetable.h"
 #include "settings/lesson_times_text.h"
 #include "settings/time_of_day.h"
@@ -18,7 +19,6 @@ namespace {
 
 using toolkit::Control;
 
-constexpr int kMonday = 0;
 
 // The rows: each family's first row, and how far each next one lies below
 // it.
@@ -107,7 +107,7 @@ TimetablePage::TimetablePage(TLessonListF& dialog, toolkit::TabPage& page, Setti
                       .place = {8, 194},
                       .caption = L"Дни недели:",
                       .autoSize = true}),
-      WeekRows(Rows<WeekRow>(*this, kDaysInWeek)),
+      WeekRows(Rows<WeekRow>(*this, kDaysPerWeek)),
       lbBells(dialog, {.name = L"lbBells",
                        .page = &page,
                        .place = {200, 6},
@@ -140,7 +140,7 @@ TimetablePage::WeekRow::WeekRow(TimetablePage& page, std::size_t row)
     : day(page.dialog_, {.name = Numbered(L"DayName", row),
                          .page = &page.page_,
                          .place = {8, kWeekRows.Top(row) + kLabelDrop},
-                         .caption = DayName(kWeekOrder[row]),
+                         .caption = DayName(WeekdayAtRow(row)),
                          .autoSize = true}),
       schedule(page.dialog_, {.name = Numbered(L"DaySchedule", row),
                               .page = &page.page_,
@@ -216,20 +216,19 @@ BellSchedule& TimetablePage::EditedSchedule() {
   return EditedTimetable().schedules[static_cast<std::size_t>(selectedSchedule_)];
 }
 
-int TimetablePage::SelectedDay() const {
-  const int index = std::max(DaysList.ItemIndex(), 0);
-  return kWeekOrder[static_cast<std::size_t>(index)];
+Weekday TimetablePage::SelectedDay() const {
+  return WeekdayAtRow(std::max(DaysList.ItemIndex(), 0));
 }
 
 void TimetablePage::ShowSettings() {
   WhileBinding([&] {
     firstVersionTimetable_ = FirstVersionTimetable(settings_);
     const SchoolTimetable& timetable = ShownTimetable();
-    selectedSchedule_ = std::max(timetable.week[kWeekOrder.front()].schedule, 0);
+    selectedSchedule_ = std::max(timetable.Day(Weekday::Monday).schedule, 0);
     BindScheduleList();
     BindSchedule();
     BindWeek();
-    DaysList.SetItemIndex(kMonday);
+    DaysList.SetItemIndex(RowOf(Weekday::Monday));
     DaysListClick(DaysList);
   });
 }
@@ -282,7 +281,7 @@ void TimetablePage::BindWeek() {
   const std::vector<std::wstring> choices = ScheduleChoices(timetable);
   WhileBinding([&] {
     for (std::size_t row = 0; row < WeekRows.size(); ++row) {
-      const SchoolDay& day = timetable.week[static_cast<std::size_t>(kWeekOrder[row])];
+      const SchoolDay& day = timetable.Day(WeekdayAtRow(static_cast<int>(row)));
       WeekRows[row]->schedule.SetItems(choices, ChoiceOfSchedule(day.schedule));
     }
   });
@@ -291,9 +290,9 @@ void TimetablePage::BindWeek() {
 // The day's own lessons, by the numbers and times of the day's schedule.
 void TimetablePage::BindDay() {
   const SchoolTimetable& timetable = ShownTimetable();
-  const int day = SelectedDay();
+  const Weekday day = SelectedDay();
   lbDaySchedule.SetCaption(DayScheduleCaption(timetable, day));
-  const SchoolDay& schoolDay = timetable.week[static_cast<std::size_t>(day)];
+  const SchoolDay& schoolDay = timetable.Day(day);
   const BellSchedule* schedule =
       schoolDay.schedule == kNoSchedule
           ? nullptr
@@ -461,10 +460,10 @@ void TimetablePage::btnDeleteScheduleClick(Control&) {
 }
 
 void TimetablePage::DayScheduleChange(std::size_t row) {
-  const int day = kWeekOrder[row];
+  const Weekday day = WeekdayAtRow(static_cast<int>(row));
   const int schedule = ScheduleOfChoice(WeekRows[row]->schedule.ItemIndex());
-  if (ShownTimetable().week[static_cast<std::size_t>(day)].schedule == schedule) return;
-  EditedTimetable().week[static_cast<std::size_t>(day)].schedule = schedule;
+  if (ShownTimetable().Day(day).schedule == schedule) return;
+  EditedTimetable().Day(day).schedule = schedule;
   TimetableEdited();
   if (day == SelectedDay()) BindDay();
 }
@@ -473,10 +472,10 @@ void TimetablePage::DayScheduleChange(std::size_t row) {
 // that a schedule of equal lessons is typed start by start.
 void TimetablePage::MaskEditChange(std::size_t row) {
   BellRow& bellRow = *BellRows[row];
-  const std::optional<int> start = MinuteOfFieldText(bellRow.start.Text());
+  const std::optional<TimeOfDay> start = MinuteOfFieldText(bellRow.start.Text());
   if (start && IsEmptyRow({{}, bellRow.end.Text()})) {
-    if (const std::optional<int> end = EndAfterStart(*start, dialog_.UsualLessonMinutes())) {
-      bellRow.end.SetText(FormatMinuteOfDay(*end));
+    if (const std::optional<TimeOfDay> end = EndAfterStart(*start, dialog_.UsualLessonMinutes())) {
+      bellRow.end.SetText(FormatHourMinute(*end));
       return;  // the end's own change reads the rows
     }
   }
@@ -519,15 +518,15 @@ void TimetablePage::DaysListClick(Control&) {
 }
 
 void TimetablePage::cbClick(std::size_t row) {
-  const int day = SelectedDay();
-  const SchoolDay& schoolDay = ShownTimetable().week[static_cast<std::size_t>(day)];
+  const Weekday day = SelectedDay();
+  const SchoolDay& schoolDay = ShownTimetable().Day(day);
   if (schoolDay.schedule == kNoSchedule) return;
   const BellSchedule& schedule =
       ShownTimetable().schedules[static_cast<std::size_t>(schoolDay.schedule)];
   const auto number = static_cast<std::size_t>(schedule.NumberOf(row));
   const bool taught = TaughtRows[row]->taught.Checked();
   if (schoolDay.taught.test(number) == taught) return;
-  EditedTimetable().week[static_cast<std::size_t>(day)].taught.set(number, taught);
+  EditedTimetable().Day(day).taught.set(number, taught);
   TimetableEdited();
 }
 

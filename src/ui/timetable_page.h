@@ -115,7 +115,7 @@ class TimetablePage final : public SettingsPage {
   void TimetableEdited();
   const BellSchedule& ShownSchedule() const;
   BellSchedule& EditedSchedule();
-  int SelectedDay() const;  // 0 Sunday .. 6 Saturday
+  Weekday SelectedDay() const;
 
   void BindScheduleList();
   void BindSchedule();
