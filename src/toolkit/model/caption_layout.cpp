@@ -21,9 +21,19 @@ bool Follows(const CaptionedPlace& b, const CaptionedPlace& a) {
   return a.sizedByCaption || Right(a.place) <= b.place.left;
 }
 
-// How far b stands from a's right edge in the design.
-int DesignDistance(const CaptionedPlace& b, const CaptionedPlace& a, int captionGap) {
-  return a.sizedByCaption ? captionGap : b.place.left - Right(a.place);
+// The least left of b after a, which lies at fittedA now.
+int LeftAfter(const CaptionedPlace& b, const CaptionedPlace& a, const ControlPlace& fittedA,
+              int captionGap) {
+  if (a.sizedByCaption) return Right(fittedA) + captionGap;
+  const int distance = b.place.left - Right(a.place);
+  return std::max(fittedA.left + a.place.width + distance,
+                  Right(fittedA) + std::min(distance, captionGap));
+}
+
+// Narrowed to the window's right edge as far as the caption allows.
+void KeepWithinWindow(ControlPlace& place, const CaptionedPlace& control, int windowWidth) {
+  if (control.captionWidth <= 0 || Right(place) <= windowWidth) return;
+  place.width = std::max(control.captionWidth, windowWidth - place.left);
 }
 
 ControlPlace Grown(const CaptionedPlace& control) {
@@ -35,7 +45,8 @@ ControlPlace Grown(const CaptionedPlace& control) {
 
 }  // namespace
 
-std::vector<ControlPlace> FitCaptions(const std::vector<CaptionedPlace>& controls, int captionGap) {
+std::vector<ControlPlace> FitCaptions(const std::vector<CaptionedPlace>& controls, int captionGap,
+                                      int windowWidth) {
   std::vector<ControlPlace> fitted;
   fitted.reserve(controls.size());
   for (const CaptionedPlace& control : controls) fitted.push_back(Grown(control));
@@ -57,11 +68,13 @@ std::vector<ControlPlace> FitCaptions(const std::vector<CaptionedPlace>& control
       const CaptionedPlace& control = controls[*member];
       for (std::size_t other = 0; other < controls.size(); ++other) {
         if (!Follows(control, controls[other])) continue;
-        left = std::max(
-            left, Right(fitted[other]) + DesignDistance(control, controls[other], captionGap));
+        left = std::max(left, LeftAfter(control, controls[other], fitted[other], captionGap));
       }
     }
-    for (auto member = column; member != next; ++member) fitted[*member].left = left;
+    for (auto member = column; member != next; ++member) {
+      fitted[*member].left = left;
+      KeepWithinWindow(fitted[*member], controls[*member], windowWidth);
+    }
     column = next;
   }
   return fitted;

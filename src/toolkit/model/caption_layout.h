@@ -26,17 +26,25 @@ struct CaptionedPlace {
 // proportion (a font at 150 % is wider than 1.5 times itself at 100 %, and
 // every system draws its own fonts), so:
 // - a control whose caption needs more than its place grows to the right
-//   and down as far as the caption needs; none shrinks;
+//   and down as far as the caption needs; none shrinks but at the window's
+//   right edge (below);
 // - a control that the design puts to the right of another on the same row
 //   (their places overlap in height, the other's right edge at or before its
-//   left) keeps the distance the design gives it from the other's right edge,
-//   grown and moved, and at least captionGap from a control sized by its
-//   caption: a field after a label moves right as far as the label needs;
+//   left) keeps clear of it: it keeps the distance the design gives it from
+//   where the other's designed right edge moved to, and from the other's
+//   grown right edge at least captionGap, or the design's distance where
+//   that is less (a control may grow into the room the design left after
+//   it). After a control sized by its caption, whose design draws no right
+//   edge, it keeps captionGap from the caption: a field after a label moves
+//   right as far as the label needs;
 // - controls that the design puts at the same left stay in one column: they
 //   all move as far as the one that has to move furthest, so that a row of
 //   label and field pairs keeps its fields in line (the widest label
-//   decides), and whatever follows them on their rows moves with them.
+//   decides), and whatever follows them on their rows moves with them;
+// - a control with a caption that would now reach past the window's right
+//   edge (windowWidth) is narrowed to it, as far as its caption allows.
 // No control moves left or up. The places come back in the order given.
-std::vector<ControlPlace> FitCaptions(const std::vector<CaptionedPlace>& controls, int captionGap);
+std::vector<ControlPlace> FitCaptions(const std::vector<CaptionedPlace>& controls, int captionGap,
+                                      int windowWidth);
 
 }  // namespace ostrevin::toolkit
