@@ -7,6 +7,7 @@
 #include <winver.h>
 
 #include "components/model/tray_taskbar_version.h"
+#include "toolkit/dpi.h"
 #include "toolkit/handles.h"
 
 namespace ostrevin {
@@ -64,7 +65,7 @@ std::uint32_t ComctlFileVersion() {
 }  // namespace
 
 int TrayShell::IconSize() const {
-  return ::GetSystemMetrics(SM_CXSMICON);
+  return toolkit::SystemMetricAt(SM_CXSMICON, toolkit::DpiScale(toolkit::TaskbarDpi()));
 }
 
 TrayShell& SystemTrayShell() {
