@@ -7,6 +7,7 @@
 #include <winver.h>
 
 #include "components/model/tray_taskbar_version.h"
+#include "toolkit/dpi.h"
 #include "toolkit/handles.h"
 #include "toolkit/system_library.h"
 
@@ -50,7 +51,7 @@ std::uint32_t ComctlFileVersion() {
 }  // namespace
 
 int TrayShell::IconSize() const {
-  return ::GetSystemMetrics(SM_CXSMICON);
+  return toolkit::SystemMetricAt(SM_CXSMICON, toolkit::DpiScale(toolkit::TaskbarDpi()));
 }
 
 TrayShell& SystemTrayShell() {

@@ -197,6 +197,8 @@ TabPage::TabPage(TabControl& tabs, const TabPageDesign& design)
   // through the shown page's controls first, then to the tabs and on.
   ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   graphics_.SetLook(form_.Scaling(), form_.Font());
+  graphics_.onCaptionsChanged = [this] { form_.FitCaptionsLater(Handle()); };
+  form_.AddPageGraphics(graphics_);
 }
 
 void TabPage::Showing() {
@@ -207,6 +209,8 @@ void TabPage::Showing() {
 }
 
 TabPage::~TabPage() {
+  form_.RemovePageGraphics(graphics_);
+  graphics_.onCaptionsChanged = nullptr;
   if (tabs_) tabs_->RemovePage(*this);
   DestroyHandle();
 }

@@ -151,7 +151,7 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       timeServer_(
           [this](std::optional<std::int64_t> difference) { TimeServerAnswered(difference); }) {
   OnCreate = Handler(&TWorkF::FormCreate);
-  OnShowing = Handler(&TWorkF::MakeToolBar);
+  OnShowing = Handler(&TWorkF::FormShowing);
   OnDestroy = Handler(&TWorkF::FormDestroy);
   OnClick = Handler(&TWorkF::FormClick);
   SetUpTrayIcon();
@@ -201,8 +201,13 @@ void TWorkF::MakeToolBar() {
                                                  .onClick = Handler(&TWorkF::N3Click)}}});
 }
 
+void TWorkF::FormShowing() {
+  MakeToolBar();
+  KeepOnScreens();
+}
+
 void TWorkF::SetUpTrayIcon() {
-  AppTrayIcon.SetIcon(Application::Instance().ProgramIcon(AppTrayIcon.TrayIconSize()).get());
+  AppTrayIcon.SetIconSource([](int size) { return Application::Instance().ProgramIcon(size); });
   AppTrayIcon.SetHint(L"Ostrevin");
   AppTrayIcon.SetPopupMenu(&TrayPopup);
   AppTrayIcon.SetMinimizeToTray(true);
@@ -287,6 +292,10 @@ LRESULT TWorkF::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DISPLAYCHANGE:
       KeepOnScreens();
       LookForFullScreenShow();
+      break;
+    case WM_SETTINGCHANGE:
+      // The taskbar moved, docked to another side or grew.
+      if (wParam == SPI_SETWORKAREA) KeepOnScreens();
       break;
   }
   FollowSystemTimeMessage(message, wParam);

@@ -555,17 +555,23 @@ TEST_F(TextIconSizeTest, TheLargerNumberIsNotTheSmallOneStretched) {
   EXPECT_GT(blocksBroken, 4);
 }
 
-// A picture kept from before is not shown again at its old size.
-TEST_F(TextNotifyIconTest, ANewTraySizeIsTakenAtTheNextRedraw) {
+// The scaling changed: the text is drawn again at the tray's new size at
+// once, and a picture kept from before is not shown again at its old size.
+TEST_F(TextNotifyIconTest, ANewTraySizeRedrawsThePictureAtOnce) {
   icon.SetFont(kNumberFont);
   icon.SetText(L"3");
   EXPECT_EQ(IconPixels(icon.Icon()).Width(), 16);
   shell.iconSize = 24;
-  icon.SetText(L"4");
+  icon.FollowTrayIconSize();
   EXPECT_EQ(IconPixels(icon.Icon()).Width(), 24);
   EXPECT_EQ(shell.Last().data.hIcon, icon.Icon());
+  icon.SetText(L"4");
+  EXPECT_EQ(IconPixels(icon.Icon()).Width(), 24);
   icon.SetText(L"3");
   EXPECT_EQ(IconPixels(icon.Icon()).Width(), 24);
+  const std::size_t calls = shell.calls.size();
+  icon.FollowTrayIconSize();
+  EXPECT_EQ(shell.calls.size(), calls) << "the same size: nothing is drawn or sent";
 }
 
 TEST_F(TextNotifyIconTest, RedrawingLeavesNoIconOrGdiObjectBehind) {

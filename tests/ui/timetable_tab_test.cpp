@@ -475,8 +475,10 @@ TEST_F(TimetableTabTest, TheTabKeyGoesThroughRowsMadeLaterInTheirOrder) {
   EXPECT_EQ(::GetNextDlgTabItem(d.Handle(), Taught(6).Handle(), TRUE), Taught(5).Handle());
 }
 
-// Rows made after the dialog moved to a screen of 150 % are made at that
-// scale, and follow it back to 100 % with the others.
+// Rows made after the dialog moved to a screen of 150 % (where it is drawn
+// at the largest scale that fits the test display) lie in the columns of the
+// rows made before, at their designed tops at that scale, and follow the
+// dialog back to 100 %.
 TEST_F(TimetableTabTest, RowsMadeLaterTakeTheDialogsScaleAndFollowItsChanges) {
   TLessonListF& d = ShowDialog();
   const auto moveToScreenOf = [&](int dpi) {
@@ -491,23 +493,28 @@ TEST_F(TimetableTabTest, RowsMadeLaterTakeTheDialogsScaleAndFollowItsChanges) {
     ::MapWindowPoints(nullptr, ::GetParent(control.Handle()), reinterpret_cast<POINT*>(&r), 2);
     return std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top};
   };
-  const auto designedAt = [](int dpi, const toolkit::WindowedControl& control) {
-    const toolkit::ControlPlace p = toolkit::DpiScale(dpi).Scaled(control.DesignPlace());
-    return std::vector<LONG>{p.left, p.top, p.width, p.height};
+  // Where the control lies: in the column of the first row's, at its own
+  // designed top and size at the dialog's scale.
+  const auto inColumnOf = [&](const toolkit::WindowedControl& first,
+                              const toolkit::WindowedControl& control) {
+    const toolkit::ControlPlace p = d.Scaling().Scaled(control.DesignPlace());
+    return std::vector<LONG>{placeOf(first)[0], p.top, placeOf(first)[2], p.height};
   };
 
   moveToScreenOf(144);
+  ASSERT_GT(d.Scaling().Dpi(), 120);
   Choose(Timetable().ScheduleList, 0);
   Choose(Timetable().DaysList, kTuesdayRow);
   ASSERT_EQ(Timetable().BellRows.size(), 7u);
   ASSERT_EQ(Timetable().TaughtRows.size(), 6u);
-  EXPECT_EQ(placeOf(End(6)), designedAt(144, End(6)));
-  EXPECT_EQ(placeOf(Taught(5)), designedAt(144, Taught(5)));
-  EXPECT_EQ(Timetable().BellRows[6]->dash.Scaling().Dpi(), 144);
+  EXPECT_EQ(placeOf(End(6)), inColumnOf(End(0), End(6)));
+  EXPECT_EQ(placeOf(Taught(5)), inColumnOf(Taught(0), Taught(5)));
+  EXPECT_EQ(Timetable().BellRows[6]->dash.Scaling().Dpi(), d.Scaling().Dpi());
 
   moveToScreenOf(96);
-  EXPECT_EQ(placeOf(End(6)), designedAt(96, End(6)));
-  EXPECT_EQ(placeOf(Taught(5)), designedAt(96, Taught(5)));
+  EXPECT_EQ(d.Scaling().Dpi(), 96);
+  EXPECT_EQ(placeOf(End(6)), inColumnOf(End(0), End(6)));
+  EXPECT_EQ(placeOf(Taught(5)), inColumnOf(Taught(0), Taught(5)));
   EXPECT_EQ(Timetable().BellRows[6]->dash.Scaling().Dpi(), 96);
 }
 
