@@ -32,7 +32,7 @@ int WindowDpi(HWND window) {
 // The taskbar is a window of the shell's process: asking for its DPI is
 // asking for its screen's, which the shell follows as the scaling changes.
 int TaskbarDpi() {
-  using Function = UINT(WINAPI*)(HWND);
+  using Function = UINT WINAPI(HWND);
   static const auto getDpiForWindow = User32Function<Function>("GetDpiForWindow");
   HWND taskbar = getDpiForWindow ? ::FindWindowW(L"Shell_TrayWnd", nullptr) : nullptr;
   const int dpi = taskbar ? static_cast<int>(getDpiForWindow(taskbar)) : 0;
