@@ -57,6 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         LessonsCase{"EndBeforeStart", {kFirst, {10 * 60, 9 * 60 + 30}, kThird}, {kFirst, kThird}},
         LessonsCase{"NoLength", {{600, 600}, kThird}, {kThird}},
         LessonsCase{"PastMidnight", {LessonAt(23, 30, 45)}, {}},
+        // 24:00 is no time of one day: the day's last lesson ends by 23:59.
+        LessonsCase{"EndingAtMidnight", {{23 * 60 + 15, 24 * 60}}, {}},
         LessonsCase{"EndingAtTheDaysLastMinute", {{23 * 60, 23 * 60 + 59}},
                     {{23 * 60, 23 * 60 + 59}}},
         LessonsCase{"FromMidnight", {{0, 30}}, {{0, 30}}},
