@@ -19,7 +19,9 @@
 #include "toolkit/clipboard.h"
 #include "toolkit/file_dialog.h"
 #include "toolkit/message_box.h"
+#include "ui/frm_paste_choice.h"
 #include "ui/model/bell_offset_choice.h"
+#include "ui/model/bells_paste.h"
 #include "ui/model/lesson_list_rules.h"
 
 namespace ostrevin {
@@ -925,23 +927,52 @@ void TLessonListF::cbCountFromZeroClick(Control&) {
 }
 
 void TLessonListF::btnPasteBellsClick(Control&) {
-  PastedLessons pasted = ParsePastedLessons(toolkit::ClipboardText(Handle()));
-  if (pasted.lessons.empty()) {
+  const PastedBells bells = ReadPastedBells(toolkit::ClipboardText(Handle()));
+  if (bells.columns.empty()) {
     toolkit::ShowMessage(NothingToPasteText(), MB_ICONINFORMATION | MB_OK);
-    return;
+  } else if (bells.columns.size() == 1) {
+    PasteIntoSchedule(bells);
+  } else {
+    PasteSchedules(bells);
   }
+}
+
+void TLessonListF::PasteIntoSchedule(const PastedBells& bells) {
+  const PastedColumn& pasted = bells.columns.front();
   if (!ShownSchedule().lessons.empty() &&
-      toolkit::ShowMessage(ReplaceByPasteQuestion(ShownSchedule(), pasted.lessons.size()),
-                           MB_ICONQUESTION | MB_YESNO) != IDYES) {
+      toolkit::ShowMessage(
+          ReplaceByPasteQuestion(ShownSchedule(), pasted.lessons.size(), PassedOverText(bells)),
+          MB_ICONQUESTION | MB_YESNO) != IDYES) {
     return;
   }
-  const bool tooMany = pasted.lessons.size() > kMaxScheduleLessons;
-  if (tooMany) pasted.lessons.resize(kMaxScheduleLessons);
+  std::vector<BellLesson> lessons = pasted.lessons;
+  const bool tooMany = lessons.size() > kMaxScheduleLessons;
+  if (tooMany) lessons.resize(kMaxScheduleLessons);
   EditedSchedule().firstNumber = pasted.firstNumber;
   TimetableEdited();
   WhileBinding([&] { cbCountFromZero.SetChecked(pasted.firstNumber == 0); });
-  BindBellRows(RowsOfLessons(pasted.lessons));
+  BindBellRows(RowsOfLessons(lessons));
   if (tooMany) toolkit::ShowMessage(TooManyPastedText(), MB_ICONINFORMATION | MB_OK);
+}
+
+void TLessonListF::PasteSchedules(const PastedBells& bells) {
+  if (!BellRowsSettled()) return;
+  const std::vector<BellSchedule> pasted = SchedulesOfPaste(bells);
+  const PasteChoice choice = PasteChoiceFor(ShownTimetable(), pasted);
+  if (choice.items.empty()) {
+    toolkit::ShowMessage(NoRoomForPastedText(), MB_ICONINFORMATION | MB_OK);
+    return;
+  }
+  const std::wstring question =
+      AddPastedSchedulesQuestion(ShownTimetable(), pasted, PassedOverText(bells));
+  const std::optional<int> item = AskPasteChoice(question, choice.items, Handle());
+  if (!item) return;
+  const int first = TakePastedSchedules(EditedTimetable(), ChosenSchedules(choice, pasted, *item));
+  if (first < 0) return;
+  TimetableEdited();
+  SelectSchedule(first);
+  BindWeek();
+  BindDay();
 }
 
 void TLessonListF::DaysListClick(Control&) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "settings/pasted_bells.h"
 #include "settings/settings.h"
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
@@ -242,6 +243,10 @@ class TLessonListF final : public toolkit::Form {
   // puts the focus on the row. If so, shows them in the order of their times.
   bool BellRowsSettled();
   void SelectSchedule(int index);
+  // A paste of one schedule's bells fills the selected schedule's rows; one
+  // of several adds them as schedules, after a question.
+  void PasteIntoSchedule(const PastedBells& bells);
+  void PasteSchedules(const PastedBells& bells);
   // Runs a binding of controls to the timetable without their handlers
   // taking it for an edit.
   template <class Work>
