@@ -227,13 +227,23 @@ std::optional<std::size_t> FindLastWord(std::wstring_view text,
   return last;
 }
 
-// Whether the text leading to a time names a break after the last lesson
-// it names: "перемена 9.15-9.25" is a break's time, "перемена 10 минут, 2
-// урок 9.25" a lesson's.
-bool LeadsToBreak(std::wstring_view text) {
+// What the text between two times says of the time after it: a break's
+// ("перемена 9.15-9.25"), a lesson's ("перемена 10 минут, 2 урок 9.25"), or
+// nothing, and the time belongs where the one before it did.
+std::optional<bool> LeadsToBreak(std::wstring_view text) {
   const std::optional<std::size_t> breakWord = FindLastWord(text, kBreakWords);
   const std::optional<std::size_t> lessonWord = FindLastWord(text, kLessonWords);
+  if (!breakWord && !lessonWord) return std::nullopt;
   return breakWord && (!lessonWord || *breakWord > *lessonWord);
+}
+
+// How many breaks a row's times hold: each run of a break's times is one.
+int BreaksIn(const std::vector<bool>& breaksTimes) {
+  int breaks = 0;
+  for (std::size_t index = 0; index < breaksTimes.size(); ++index) {
+    if (breaksTimes[index] && (index == 0 || !breaksTimes[index - 1])) ++breaks;
+  }
+  return breaks;
 }
 
 // A row of times: its cells, its times, and what stands before them.
@@ -258,14 +268,26 @@ struct TimesRow {
     if (!HasCells()) return RowLabel();
     return RowLabel() + std::wstring(cells[First().cell].substr(0, First().time.begin));
   }
-  // What leads to a time within its stretch of the row: in a table its own
-  // cell, else the text after the row's first time.
-  std::wstring_view LeadTo(const FoundTime& time) const {
-    const std::size_t from = HasCells() ? 0 : First().time.end;
-    if (&time == &First() && !HasCells()) return {};
-    return cells[time.cell].substr(from, time.time.begin - from);
+  // Which times are a break's: those after a break named in their stretch
+  // of the row (in a table their cell, else what follows the row's first
+  // time) and before a lesson named there.
+  std::vector<bool> BreaksTimes() const {
+    std::vector<bool> breaks(times.size(), false);
+    bool inBreak = false;
+    for (std::size_t index = 0; index < times.size(); ++index) {
+      const FoundTime& time = times[index];
+      const bool stretchBegins =
+          HasCells() ? index == 0 || times[index - 1].cell != time.cell : index == 0;
+      if (stretchBegins) inBreak = false;
+      // Without cells the row's label leads to its first time: not looked at here.
+      if (!HasCells() && index == 0) continue;
+      const std::size_t from = stretchBegins ? 0 : times[index - 1].time.end;
+      const std::wstring_view lead = cells[time.cell].substr(from, time.time.begin - from);
+      inBreak = LeadsToBreak(lead).value_or(inBreak);
+      breaks[index] = inBreak;
+    }
+    return breaks;
   }
-  bool IsBreaksTime(const FoundTime& time) const { return LeadsToBreak(LeadTo(time)); }
   // Whether a break is named anywhere from the first time on.
   bool NamesBreakLater() const {
     for (std::size_t cell = First().cell; cell < cells.size(); ++cell) {
@@ -376,26 +398,59 @@ class PasteReader {
       return;
     }
     std::vector<FoundTime> kept;
-    for (const FoundTime& time : times) {
-      if (!row.IsBreaksTime(time)) kept.push_back(time);
+    const std::vector<bool> breaksTimes = row.BreaksTimes();
+    for (std::size_t index = 0; index < times.size(); ++index) {
+      if (!breaksTimes[index]) kept.push_back(times[index]);
     }
     const bool namesLesson = NamesLesson(label);
     if (kept.empty() || (!namesLesson && (kept.size() < times.size() || row.NamesBreakLater()))) {
       PassOverBreak(row, false);
       return;
     }
-    if (kept.size() < times.size()) ++bells_.breaks;
+    bells_.breaks += BreaksIn(breaksTimes);
     if (kept.size() == 1) {
       ReadSingleTime(cells, kept.front(), label);
       return;
     }
     DropHeldTime();
+    if (!row.HasCells() && NamesLessonsBetween(cells.front(), kept)) {
+      AddSuccessiveLessons(cells.front(), kept, label);
+      return;
+    }
     LessonRow lessons{.slots = {}, .number = LessonNumberIn(label)};
     for (std::size_t i = 0; i + 1 < kept.size(); i += 2) {
       const int key = row.HasCells() ? static_cast<int>(kept[i].cell) : static_cast<int>(i / 2);
       lessons.slots.push_back({key, {kept[i].time.minute, kept[i + 1].time.minute}});
     }
     AddLessonRow(std::move(lessons), row.HasCells());
+  }
+
+  // What stands between the lesson ending at kept[pair - 1] and the one
+  // starting at kept[pair].
+  static std::wstring_view LeadToPair(std::wstring_view line, const std::vector<FoundTime>& kept,
+                                      std::size_t pair) {
+    const std::size_t from = kept[pair - 1].time.end;
+    return line.substr(from, kept[pair].time.begin - from);
+  }
+
+  // Whether a line names a lesson between its lessons ("1 урок 8.30-9.15,
+  // 2 урок 9.25-10.10"): then they follow one another, not a column each.
+  static bool NamesLessonsBetween(std::wstring_view line, const std::vector<FoundTime>& kept) {
+    for (std::size_t pair = 2; pair + 1 < kept.size(); pair += 2) {
+      if (NamesLesson(LeadToPair(line, kept, pair))) return true;
+    }
+    return false;
+  }
+
+  void AddSuccessiveLessons(std::wstring_view line, const std::vector<FoundTime>& kept,
+                            const std::wstring& label) {
+    for (std::size_t pair = 0; pair + 1 < kept.size(); pair += 2) {
+      const std::wstring_view lead =
+          pair == 0 ? std::wstring_view(label) : LeadToPair(line, kept, pair);
+      AddLessonRow({.slots = {{0, {kept[pair].time.minute, kept[pair + 1].time.minute}}},
+                    .number = LessonNumberIn(lead)},
+                   false);
+    }
   }
 
   // A line of one time: the start of a lesson whose end is the next line,
@@ -503,13 +558,13 @@ class PasteReader {
   // the lesson in the column before it ends, in the same row.
   static bool IsColumnOfBreaks(const std::vector<ColumnLessons>& columns, std::size_t index) {
     if (index == 0) return false;
-    const ColumnLessons& before = columns[index - 1];
-    return std::all_of(
-        columns[index].lessons.begin(), columns[index].lessons.end(), [&](const auto& lesson) {
-          return std::any_of(before.lessons.begin(), before.lessons.end(), [&](const auto& other) {
-            return other.first == lesson.first && other.second.end == lesson.second.start;
-          });
-        });
+    std::map<std::size_t, int> endsBefore;  // by row
+    for (const auto& [row, lesson] : columns[index - 1].lessons) endsBefore[row] = lesson.end;
+    return std::all_of(columns[index].lessons.begin(), columns[index].lessons.end(),
+                       [&](const auto& lesson) {
+                         const auto end = endsBefore.find(lesson.first);
+                         return end != endsBefore.end() && end->second == lesson.second.start;
+                       });
   }
 
   static int FirstNumberOf(const Table& table, const ColumnLessons& column) {

@@ -14,7 +14,9 @@ namespace ostrevin {
 // A line with times is a row of lessons: its times pair up in order into
 // lessons (start and end, "8.30-9.15", "8:30 9:15", "с 8.30 до 9.15"), and
 // each lesson belongs to the column its start stands in (the cell, in a
-// table; else the order of the lesson in its line). Passed over are:
+// table; else the order of the lesson in its line, unless the line names a
+// lesson between them: "1 урок 8.30-9.15, 2 урок 9.25-10.10" is two lessons
+// of one column). Passed over are:
 // - a row that names a break ("перемена", "перерыв", "завтрак", "обед",
 //   "динамическая пауза", any case) before its times, or anywhere when no
 //   lesson is named in front of them ("1", "1 урок", "Урок 1"); in a lesson's

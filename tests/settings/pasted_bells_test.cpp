@@ -92,6 +92,11 @@ INSTANTIATE_TEST_SUITE_P(
                  L"1 урок 8.30-9.15, перемена 9.15-9.25\n2\t9.25-10.10\tперемена 20 минут\n"
                  L"3 урок 10.30-11.15 (перемена 10 минут)",
                  {One(kThree), Passed(1, 1, 0)}},
+        // An order's text in one paragraph: each break named is counted.
+        PageCase{"BreaksBetweenLessonsOfOneParagraph",
+                 L"1 урок 8.30-9.15, перемена 9.15-9.25, 2 урок 9.25-10.10, большая перемена "
+                 L"10.10-10.30, 3 урок 10.30-11.15",
+                 {One(kThree), Passed(1, 2, 0)}},
         PageCase{"ABreakAfterALesson",
                  L"Перемена после 1 урока 9.15-9.25\n1 урок 8.30-9.15",
                  {One(L" 08:30-09:15"), Passed(1, 1, 0)}},
