@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/time_units.h"
 #include "fuzz_input.h"
 #include "settings/lesson_times_text.h"
 #include "settings/pasted_bells.h"
@@ -13,12 +14,13 @@ namespace {
 using ostrevin::BellLesson;
 using ostrevin::PastedBells;
 using ostrevin::PastedColumn;
+using ostrevin::TimeOfDay;
 using ostrevin::fuzz::Require;
 
-constexpr int kMinutesPerDay = 24 * 60;
-
-bool IsTimeOfDay(int minute) {
-  return minute >= 0 && minute < kMinutesPerDay;
+// A whole minute of the day, as a page writes its bells.
+bool IsTimeOfDay(TimeOfDay time) {
+  return time >= ostrevin::kMidnight && time < TimeOfDay::FromMinutes(ostrevin::kMinutesPerDay) &&
+         time == time.WholeMinute();
 }
 
 void RequireSound(const PastedBells& bells) {

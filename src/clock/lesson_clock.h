@@ -27,7 +27,7 @@ class LessonClock {
   LessonStateKind LessonState = lsIdle;
   std::int32_t Elapsed = 0;      // tenths of a minute since the lesson began
   std::int32_t MinutesLeft = 0;  // whole minutes left, as last computed in the final part
-  TimeOfDay DayEndTime = 0.0;    // when the end-of-day offer is made
+  TimeOfDay DayEndTime;          // when the end-of-day offer is made
   // The lesson going on now by the timetable's times, by its number; none in
   // a break and outside the lessons.
   std::optional<int> CurrentLesson;
@@ -55,7 +55,7 @@ class LessonClock {
   // The start watch.
   void CheckLessonStart();
   bool IsLessonStartDue();
-  int TodayIndex() const;
+  Weekday TodayIndex() const;
   // Start-up: the end of today's last lesson the teacher teaches; the start
   // of the day when there is none.
   void ComputeDayEndTime();
@@ -113,7 +113,7 @@ class LessonClock {
   struct BegunLesson {
     std::int64_t midnight;  // of the day it was begun on
     int number;
-    std::int64_t start;  // milliseconds of that day
+    TimeOfDay start;
   };
   bool IsBegunToday(const PlannedLesson& lesson, const LocalDateTime& now) const;
   void MarkBegun(const PlannedLesson& lesson, const LocalDateTime& now);

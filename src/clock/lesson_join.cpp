@@ -6,29 +6,28 @@
 #include "clock/lesson_clock.h"
 #include "clock/lesson_units.h"
 #include "clock/local_moment.h"
-#include "clock/whole_milliseconds.h"
 
 namespace ostrevin {
 namespace {
 
 std::int64_t MidnightOf(const LocalDateTime& time) {
-  return MomentOf(time) - MillisecondOfDay(time);
+  return MomentOf(time) - TimeOfDayOf(time).Milliseconds();
 }
 
 }  // namespace
 
 bool LessonClock::IsBegunToday(const PlannedLesson& lesson, const LocalDateTime& now) const {
   const std::int64_t midnight = MidnightOf(now);
-  const std::int64_t start = WholeMilliseconds(lesson.start);
   return std::any_of(begunToday_.begin(), begunToday_.end(), [&](const BegunLesson& begun) {
-    return begun.midnight == midnight && begun.number == lesson.number && begun.start == start;
+    return begun.midnight == midnight && begun.number == lesson.number &&
+           begun.start == lesson.start;
   });
 }
 
 void LessonClock::MarkBegun(const PlannedLesson& lesson, const LocalDateTime& now) {
   const std::int64_t midnight = MidnightOf(now);
   std::erase_if(begunToday_, [&](const BegunLesson& begun) { return begun.midnight != midnight; });
-  begunToday_.push_back({midnight, lesson.number, WholeMilliseconds(lesson.start)});
+  begunToday_.push_back({midnight, lesson.number, lesson.start});
 }
 
 // A lesson of the timetable counts from its bell, so that it follows the
@@ -39,7 +38,7 @@ void LessonClock::AnchorNewLesson(const std::optional<PlannedLesson>& lesson) {
   anchoredToBell_ = lesson.has_value();
   if (!lesson) return;
   const LocalDateTime now = clock_.Now();
-  anchorMoment_ = MomentOf(now) - MillisecondOfDay(now) + WholeMilliseconds(lesson->start);
+  anchorMoment_ = MidnightOf(now) + lesson->start.Milliseconds();
   MarkBegun(*lesson, now);
 }
 
@@ -52,13 +51,12 @@ void LessonClock::AnchorNewLesson(const std::optional<PlannedLesson>& lesson) {
 void LessonClock::JoinLessonInProgress() {
   if (!settings_.JoinLesson || LessonState != lsIdle) return;
   const LocalDateTime now = clock_.Now();
-  const std::int64_t moment = MillisecondOfDay(now);
+  const TimeOfDay moment = TimeOfDayOf(now);
   for (const PlannedLesson& lesson : PlanOfDay(settings_, now)) {
-    const std::int64_t start = WholeMilliseconds(lesson.start);
-    const bool goingOn = start <= moment && moment < WholeMilliseconds(lesson.end);
+    const bool goingOn = lesson.start <= moment && moment < lesson.end;
     if (!lesson.taught || !goingOn || IsBegunToday(lesson, now)) continue;
-    BeginLessonWithTimeGone(lesson, now,
-                            static_cast<std::int32_t>((moment - start) / kMillisecondsPerTenth));
+    const std::int64_t goneMs = moment.Milliseconds() - lesson.start.Milliseconds();
+    BeginLessonWithTimeGone(lesson, now, static_cast<std::int32_t>(goneMs / kMillisecondsPerTenth));
     return;
   }
 }
@@ -71,7 +69,7 @@ void LessonClock::BeginLessonWithTimeGone(const PlannedLesson& lesson, const Loc
   MarkBegun(lesson, now);
   RunLength = lesson.length;
   anchoredToBell_ = true;
-  anchorMoment_ = MomentOf(now) - MillisecondOfDay(now) + WholeMilliseconds(lesson.start);
+  anchorMoment_ = MidnightOf(now) + lesson.start.Milliseconds();
   host_.ClearBalloon();
   // The state comes before anything that may handle messages (the fade-in).
   cuedUpTo_ = elapsed;

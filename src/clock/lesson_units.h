@@ -4,14 +4,13 @@
 #include <string>
 
 #include "base/decimal_text.h"
+#include "base/time_units.h"
 
 namespace ostrevin {
 
 // The clock counts ticks, not wall-clock time: each tick of a running lesson
 // is half a minute, in tenths of a minute.
 inline constexpr std::int32_t kTenthsPerTick = 5;
-inline constexpr int kTenthsPerMinute = 10;
-inline constexpr std::int64_t kMillisecondsPerTenth = 6000;
 
 // The minute label's text for an elapsed time in tenths of a minute.
 inline std::wstring MinuteLabel(std::int32_t elapsed) {

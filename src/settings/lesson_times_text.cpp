@@ -1,12 +1,9 @@
 #include "settings/lesson_times_text.h"
 
-#include "base/decimal_text.h"
+#include "base/time_units.h"
 
 namespace ostrevin {
 namespace {
-
-constexpr int kMinutesPerHour = 60;
-constexpr int kHoursPerDay = 24;
 
 bool IsDigit(wchar_t c) {
   return c >= L'0' && c <= L'9';
@@ -70,21 +67,13 @@ std::optional<TimeInText> TimeAt(std::wstring_view line, std::size_t pos) {
   if (end + 1 < line.size() && IsTimeSeparator(line[end]) && IsDigit(line[end + 1])) {
     return std::nullopt;
   }
-  return TimeInText{pos, end, hour * kMinutesPerHour + minute};
-}
-
-std::wstring TwoDigits(int value) {
-  return DecimalText(value, 2);
+  return TimeInText{pos, end, TimeOfDay::At(hour, minute)};
 }
 
 }  // namespace
 
-std::wstring FormatMinuteOfDay(int minute) {
-  return TwoDigits(minute / kMinutesPerHour) + L":" + TwoDigits(minute % kMinutesPerHour);
-}
-
 std::wstring FormatLessonTimes(const BellLesson& lesson) {
-  return FormatMinuteOfDay(lesson.start) + L"-" + FormatMinuteOfDay(lesson.end);
+  return FormatHourMinute(lesson.start) + L"-" + FormatHourMinute(lesson.end);
 }
 
 std::optional<TimeInText> NextTimeIn(std::wstring_view text, std::size_t from) {
@@ -99,7 +88,7 @@ std::optional<BellLesson> ParseLessonTimes(std::wstring_view line) {
   if (!start) return std::nullopt;
   const std::optional<TimeInText> end = NextTimeIn(line, start->end);
   if (!end) return std::nullopt;
-  return BellLesson{start->minute, end->minute};
+  return BellLesson{start->time, end->time};
 }
 
 }  // namespace ostrevin

@@ -12,9 +12,6 @@ namespace ostrevin {
 // Lesson times as text: the settings file's "08:30-09:15", and the times a
 // school's web page or a table shows ("1. 08:30 - 09:15", "1 урок 8.30–9.15").
 
-// "08:30": two-digit hours and minutes of a minute of the day.
-std::wstring FormatMinuteOfDay(int minute);
-
 // "08:30-09:15".
 std::wstring FormatLessonTimes(const BellLesson& lesson);
 
@@ -26,7 +23,7 @@ std::wstring FormatLessonTimes(const BellLesson& lesson);
 struct TimeInText {
   std::size_t begin = 0;  // where the time starts in the text
   std::size_t end = 0;    // just past it
-  int minute = 0;         // of the day
+  TimeOfDay time;
 };
 // The first time at or after from, if any.
 std::optional<TimeInText> NextTimeIn(std::wstring_view text, std::size_t from = 0);

@@ -200,7 +200,7 @@ std::vector<std::wstring_view> CellsOf(std::wstring_view line) {
 
 struct FoundTime {
   std::size_t cell;
-  TimeInText time;  // within its cell
+  TimeInText inText;  // within its cell
 };
 
 std::vector<FoundTime> TimesIn(const std::vector<std::wstring_view>& cells) {
@@ -260,13 +260,13 @@ struct TimesRow {
     std::wstring label;
     for (std::size_t cell = 0; cell < First().cell; ++cell)
       label += std::wstring(cells[cell]) + L" ";
-    if (!HasCells()) label += std::wstring(cells[0].substr(0, First().time.begin));
+    if (!HasCells()) label += std::wstring(cells[0].substr(0, First().inText.begin));
     return label;
   }
   // All that stands before the first time: where the lesson's number is.
   std::wstring Label() const {
     if (!HasCells()) return RowLabel();
-    return RowLabel() + std::wstring(cells[First().cell].substr(0, First().time.begin));
+    return RowLabel() + std::wstring(cells[First().cell].substr(0, First().inText.begin));
   }
   // Which times are a break's: those after a break named in their stretch
   // of the row (in a table their cell, else what follows the row's first
@@ -281,8 +281,8 @@ struct TimesRow {
       if (stretchBegins) inBreak = false;
       // Without cells the row's label leads to its first time: not looked at here.
       if (!HasCells() && index == 0) continue;
-      const std::size_t from = stretchBegins ? 0 : times[index - 1].time.end;
-      const std::wstring_view lead = cells[time.cell].substr(from, time.time.begin - from);
+      const std::size_t from = stretchBegins ? 0 : times[index - 1].inText.end;
+      const std::wstring_view lead = cells[time.cell].substr(from, time.inText.begin - from);
       inBreak = LeadsToBreak(lead).value_or(inBreak);
       breaks[index] = inBreak;
     }
@@ -291,7 +291,7 @@ struct TimesRow {
   // Whether a break is named anywhere from the first time on.
   bool NamesBreakLater() const {
     for (std::size_t cell = First().cell; cell < cells.size(); ++cell) {
-      const std::size_t from = HasCells() || cell != First().cell ? 0 : First().time.end;
+      const std::size_t from = HasCells() || cell != First().cell ? 0 : First().inText.end;
       if (FindWord(cells[cell].substr(from), kBreakWords)) return true;
     }
     return false;
@@ -303,8 +303,8 @@ bool IsBareTime(const std::vector<std::wstring_view>& cells, const FoundTime& ti
   for (std::size_t cell = 0; cell < cells.size(); ++cell) {
     std::wstring_view text = cells[cell];
     if (cell == time.cell) {
-      if (SaysSomething(text.substr(0, time.time.begin))) return false;
-      text = text.substr(time.time.end);
+      if (SaysSomething(text.substr(0, time.inText.begin))) return false;
+      text = text.substr(time.inText.end);
     }
     if (SaysSomething(text)) return false;
   }
@@ -335,8 +335,8 @@ struct ColumnLessons {
   std::vector<std::pair<std::size_t, BellLesson>> lessons;  // by the row they are in
 };
 
-int EarliestStart(const LessonRow& row) {
-  int earliest = row.slots.front().lesson.start;
+TimeOfDay EarliestStart(const LessonRow& row) {
+  TimeOfDay earliest = row.slots.front().lesson.start;
   for (const Slot& slot : row.slots) earliest = std::min(earliest, slot.lesson.start);
   return earliest;
 }
@@ -420,7 +420,7 @@ class PasteReader {
     LessonRow lessons{.slots = {}, .number = LessonNumberIn(label)};
     for (std::size_t i = 0; i + 1 < kept.size(); i += 2) {
       const int key = row.HasCells() ? static_cast<int>(kept[i].cell) : static_cast<int>(i / 2);
-      lessons.slots.push_back({key, {kept[i].time.minute, kept[i + 1].time.minute}});
+      lessons.slots.push_back({key, {kept[i].inText.time, kept[i + 1].inText.time}});
     }
     AddLessonRow(std::move(lessons), row.HasCells());
   }
@@ -429,8 +429,8 @@ class PasteReader {
   // starting at kept[pair].
   static std::wstring_view LeadToPair(std::wstring_view line, const std::vector<FoundTime>& kept,
                                       std::size_t pair) {
-    const std::size_t from = kept[pair - 1].time.end;
-    return line.substr(from, kept[pair].time.begin - from);
+    const std::size_t from = kept[pair - 1].inText.end;
+    return line.substr(from, kept[pair].inText.begin - from);
   }
 
   // Whether a line names a lesson between its lessons ("1 урок 8.30-9.15,
@@ -447,7 +447,7 @@ class PasteReader {
     for (std::size_t pair = 0; pair + 1 < kept.size(); pair += 2) {
       const std::wstring_view lead =
           pair == 0 ? std::wstring_view(label) : LeadToPair(line, kept, pair);
-      AddLessonRow({.slots = {{0, {kept[pair].time.minute, kept[pair + 1].time.minute}}},
+      AddLessonRow({.slots = {{0, {kept[pair].inText.time, kept[pair + 1].inText.time}}},
                     .number = LessonNumberIn(lead)},
                    false);
     }
@@ -463,11 +463,11 @@ class PasteReader {
       return;
     }
     if (!heldTime_) {
-      heldTime_ = time.time.minute;
+      heldTime_ = time.inText.time;
       heldLabel_ = label;
       return;
     }
-    const BellLesson lesson{*heldTime_, time.time.minute};
+    const BellLesson lesson{*heldTime_, time.inText.time};
     heldTime_.reset();
     AddLessonRow({.slots = {{0, lesson}}, .number = LessonNumberIn(heldLabel_)}, false);
   }
@@ -490,7 +490,7 @@ class PasteReader {
   // go back to the morning; its heading and caption are the lines without
   // times seen since the last row.
   void AddLessonRow(LessonRow row, bool hasCells) {
-    const int earliest = EarliestStart(row);
+    const TimeOfDay earliest = EarliestStart(row);
     if (tables_.empty() || (headingSeen_ && earliest < lastEarliest_)) {
       tables_.push_back(
           {.headings = std::move(headings_), .caption = caption_, .cells = false, .rows = {}});
@@ -558,7 +558,7 @@ class PasteReader {
   // the lesson in the column before it ends, in the same row.
   static bool IsColumnOfBreaks(const std::vector<ColumnLessons>& columns, std::size_t index) {
     if (index == 0) return false;
-    std::map<std::size_t, int> endsBefore;  // by row
+    std::map<std::size_t, TimeOfDay> endsBefore;  // by row
     for (const auto& [row, lesson] : columns[index - 1].lessons) endsBefore[row] = lesson.end;
     return std::all_of(columns[index].lessons.begin(), columns[index].lessons.end(),
                        [&](const auto& lesson) {
@@ -605,11 +605,11 @@ class PasteReader {
   bool headingSeen_ = false;
   std::vector<std::vector<std::wstring>> headings_;
   std::wstring caption_;
-  int lastEarliest_ = 0;
+  TimeOfDay lastEarliest_;
   // The last line of text, until a row of lessons takes it as its label.
   std::wstring pendingLabel_;
   // A line of one bare time, waiting for the line of its end.
-  std::optional<int> heldTime_;
+  std::optional<TimeOfDay> heldTime_;
   std::wstring heldLabel_;
   // A break's start was such a line: the next one is its end.
   bool breakEndDue_ = false;

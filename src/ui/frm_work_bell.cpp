@@ -2,6 +2,8 @@
 // tray menu, and the lesson clock told of sleep and clock changes.
 #include <cstdlib>
 
+#include "base/time_units.h"
+#include "clock/local_moment.h"
 #include "system/settings_storage.h"
 #include "ui/frm_lesson_list.h"
 #include "ui/frm_work.h"
@@ -9,8 +11,8 @@
 namespace ostrevin {
 namespace {
 
-constexpr ULONGLONG kServerAnsweredWaitMs = 60 * 60 * 1000;
-constexpr ULONGLONG kServerSilentWaitMs = 5 * 60 * 1000;
+constexpr ULONGLONG kServerAnsweredWaitMs = kMillisecondsPerHour;
+constexpr ULONGLONG kServerSilentWaitMs = 5 * kMillisecondsPerMinute;
 // A new answer that moves the school's time by less than this leaves a
 // running lesson to its ticks.
 constexpr std::int64_t kNoticeableChangeMs = 1000;
@@ -69,7 +71,7 @@ void TWorkF::TimeServerAnswered(std::optional<std::int64_t> differenceMs) {
   const LocalDateTime now = schoolClock_.Now();
   if (!differenceMs) {
     timeServerState_.lastFailed = true;
-    timeServerState_.failedAt = {now.hour, now.minute};
+    timeServerState_.failedAt = TimeOfDayOf(now);
     nextServerQuestion_ = ::GetTickCount64() + kServerSilentWaitMs;
     ShowTimeServerState();
     return;
@@ -78,7 +80,7 @@ void TWorkF::TimeServerAnswered(std::optional<std::int64_t> differenceMs) {
   schoolClock_.SetServerDifferenceMs(*differenceMs);
   const LocalDateTime checked = schoolClock_.Now();
   timeServerState_.differenceMs = differenceMs;
-  timeServerState_.checkedAt = {checked.hour, checked.minute};
+  timeServerState_.checkedAt = TimeOfDayOf(checked);
   timeServerState_.lastFailed = false;
   if (std::llabs(*differenceMs - before) >= kNoticeableChangeMs) {
     Clock.FollowTimeJump(LessonClock::TimeJump::kCorrection);

@@ -228,7 +228,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PastedBellsTest, KeepsEveryLessonForTheDialogToCount) {
   std::wstring text;
   for (int lesson = 0; lesson < 20; ++lesson) {
-    text += FormatLessonTimes({7 * 60 + lesson * 30, 7 * 60 + lesson * 30 + 25}) + L"\n";
+    const TimeOfDay start = AddMinutes(TimeOfDay::At(7, 0), lesson * 30);
+    text += FormatLessonTimes({start, AddMinutes(start, 25)}) + L"\n";
   }
   const PastedBells bells = ReadPastedBells(text);
   ASSERT_EQ(bells.columns.size(), 1u);

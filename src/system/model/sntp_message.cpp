@@ -1,5 +1,7 @@
 #include "system/model/sntp_message.h"
 
+#include "base/time_units.h"
+
 namespace ostrevin {
 namespace {
 
@@ -8,7 +10,6 @@ constexpr std::int64_t kNtpToUnixSeconds = 2'208'988'800;
 // RFC 4330: a timestamp whose top bit is clear lies in the era that began on
 // 7 February 2036, 2^32 seconds after 1900.
 constexpr std::int64_t kEraSeconds = std::int64_t{1} << 32;
-constexpr std::int64_t kMillisecondsPerSecond = 1000;
 
 constexpr std::size_t kOriginateAt = 24;
 constexpr std::size_t kReceiveAt = 32;

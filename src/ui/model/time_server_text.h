@@ -4,21 +4,17 @@
 #include <optional>
 #include <string>
 
-namespace ostrevin {
+#include "settings/time_of_day.h"
 
-// A time of day to the minute, as the program shows when it checked.
-struct HourMinute {
-  int hour = 0;
-  int minute = 0;
-};
+namespace ostrevin {
 
 // What the program knows of the school's time server in this run.
 struct TimeServerState {
   bool named = false;                        // a server is set in the settings
   std::optional<std::int64_t> differenceMs;  // the last good answer: the computer's clock is behind by this
-  HourMinute checkedAt;                      // of that answer
+  TimeOfDay checkedAt;                       // of that answer
   bool lastFailed = false;                   // the last question got no answer
-  HourMinute failedAt;
+  TimeOfDay failedAt;
 };
 
 // The settings dialog's line under the server's name, e.g. "Часы компьютера
