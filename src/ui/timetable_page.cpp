@@ -13,6 +13,8 @@
 #include "toolkit/clipboard.h"
 #include "toolkit/message_box.h"
 #include "ui/frm_lesson_list.h"
+#include "ui/frm_paste_choice.h"
+#include "ui/model/bells_paste.h"
 
 namespace ostrevin {
 namespace {
@@ -494,23 +496,52 @@ void TimetablePage::cbCountFromZeroClick(Control&) {
 }
 
 void TimetablePage::btnPasteBellsClick(Control&) {
-  PastedLessons pasted = ParsePastedLessons(toolkit::ClipboardText(dialog_.Handle()));
-  if (pasted.lessons.empty()) {
+  const PastedBells bells = ReadPastedBells(toolkit::ClipboardText(dialog_.Handle()));
+  if (bells.columns.empty()) {
     toolkit::ShowMessage(NothingToPasteText(), MB_ICONINFORMATION | MB_OK);
-    return;
+  } else if (bells.columns.size() == 1) {
+    PasteIntoSchedule(bells);
+  } else {
+    PasteSchedules(bells);
   }
+}
+
+void TimetablePage::PasteIntoSchedule(const PastedBells& bells) {
+  const PastedColumn& pasted = bells.columns.front();
   if (!ShownSchedule().lessons.empty() &&
-      toolkit::ShowMessage(ReplaceByPasteQuestion(ShownSchedule(), pasted.lessons.size()),
-                           MB_ICONQUESTION | MB_YESNO) != IDYES) {
+      toolkit::ShowMessage(
+          ReplaceByPasteQuestion(ShownSchedule(), pasted.lessons.size(), PassedOverText(bells)),
+          MB_ICONQUESTION | MB_YESNO) != IDYES) {
     return;
   }
-  const bool tooMany = pasted.lessons.size() > kMaxScheduleLessons;
-  if (tooMany) pasted.lessons.resize(kMaxScheduleLessons);
+  std::vector<BellLesson> lessons = pasted.lessons;
+  const bool tooMany = lessons.size() > kMaxScheduleLessons;
+  if (tooMany) lessons.resize(kMaxScheduleLessons);
   EditedSchedule().firstNumber = pasted.firstNumber;
   TimetableEdited();
   WhileBinding([&] { cbCountFromZero.SetChecked(pasted.firstNumber == 0); });
-  BindBellRows(RowsOfLessons(pasted.lessons));
+  BindBellRows(RowsOfLessons(lessons));
   if (tooMany) toolkit::ShowMessage(TooManyPastedText(), MB_ICONINFORMATION | MB_OK);
+}
+
+void TimetablePage::PasteSchedules(const PastedBells& bells) {
+  if (!BellRowsSettled()) return;
+  const std::vector<BellSchedule> pasted = SchedulesOfPaste(bells);
+  const PasteChoice choice = PasteChoiceFor(ShownTimetable(), pasted);
+  if (choice.items.empty()) {
+    toolkit::ShowMessage(NoRoomForPastedText(), MB_ICONINFORMATION | MB_OK);
+    return;
+  }
+  const std::wstring question =
+      AddPastedSchedulesQuestion(ShownTimetable(), pasted, PassedOverText(bells));
+  const std::optional<int> item = AskPasteChoice(question, choice.items, dialog_.Handle());
+  if (!item) return;
+  const int first = TakePastedSchedules(EditedTimetable(), ChosenSchedules(choice, pasted, *item));
+  if (first < 0) return;
+  TimetableEdited();
+  SelectSchedule(first);
+  BindWeek();
+  BindDay();
 }
 
 void TimetablePage::DaysListClick(Control&) {

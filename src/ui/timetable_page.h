@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/pasted_bells.h"
 #include "settings/school_timetable.h"
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
@@ -131,6 +132,10 @@ class TimetablePage final : public SettingsPage {
   // does the schedule.
   void BellRowsChanged();
   void SelectSchedule(int index);
+  // A paste of one schedule's bells fills the selected schedule's rows; one
+  // of several adds them as schedules, after a question.
+  void PasteIntoSchedule(const PastedBells& bells);
+  void PasteSchedules(const PastedBells& bells);
 
   SchoolTimetable firstVersionTimetable_;
   int selectedSchedule_ = 0;

@@ -15,6 +15,7 @@
 #include "settings/lesson_times_text.h"
 #include "toolkit/dpi.h"
 #include "toolkit/model/dpi_scale.h"
+#include "ui/frm_paste_choice.h"
 
 namespace ostrevin::uitest {
 namespace {
@@ -42,6 +43,65 @@ void PutOnClipboard(const std::wstring& text) {
   ::SetClipboardData(CF_UNICODETEXT, memory);
   ::CloseClipboard();
 }
+
+// While it exists, answers the question before a paste of several schedules
+// with a choice (-1: cancels it), keeping what it said and offered.
+class PasteChoiceAnswer {
+ public:
+  explicit PasteChoiceAnswer(int choice)
+      : choice_(choice),
+        hook_(::SetWindowsHookExW(WH_CBT, &PasteChoiceAnswer::Watch, nullptr,
+                                  ::GetCurrentThreadId())) {
+    active_ = this;
+  }
+  ~PasteChoiceAnswer() {
+    ::UnhookWindowsHookEx(hook_);
+    active_ = nullptr;
+  }
+  PasteChoiceAnswer(const PasteChoiceAnswer&) = delete;
+  PasteChoiceAnswer& operator=(const PasteChoiceAnswer&) = delete;
+
+  int asked = 0;
+  std::wstring question;
+  std::vector<std::wstring> choices;
+
+ private:
+  static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && active_) {
+      if (auto* form = dynamic_cast<TPasteChoiceF*>(
+              toolkit::Window::FromHandle(reinterpret_cast<HWND>(wParam)))) {
+        active_->Answer(*form);
+      }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  void Answer(TPasteChoiceF& form) {
+    ++asked;
+    question = form.lbQuestion.Caption();
+    choices.clear();
+    for (int item = 0; item < form.cbChoice.ItemCount(); ++item) {
+      choices.push_back(form.cbChoice.ItemText(item));
+    }
+    if (choice_ >= 0) form.cbChoice.SetItemIndex(choice_);
+    const toolkit::Button& button = choice_ >= 0 ? form.btnAdd : form.btnCancel;
+    ::PostMessageW(form.Handle(), WM_COMMAND,
+                   MAKEWPARAM(::GetDlgCtrlID(button.Handle()), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(button.Handle()));
+  }
+
+  static inline PasteChoiceAnswer* active_ = nullptr;
+  int choice_;
+  HHOOK hook_;
+};
+
+// A school's page of bells with a column per group of classes, one of them
+// named as the timetable's main schedule, and the breaks as rows.
+constexpr wchar_t kColumnsPage[] =
+    L"Расписание звонков\r\n"
+    L"Урок\tОсновное\t5-11 классы\r\n"
+    L"1\t8.00-8.40\t8.30-9.15\r\n"
+    L"Перемена\t8.40-8.50\t9.15-9.25\r\n"
+    L"2\t8.50-9.30\t9.25-10.10\r\n";
 
 // A school's week: Monday begins with a lesson 0 and shifts the rest, Tuesday
 // to Friday ring the main schedule, Saturday has six 40-minute lessons with a
@@ -361,6 +421,69 @@ TEST_F(TimetableTabTest, APasteFromASchoolsWebPageFillsTheSchedule) {
   EXPECT_EQ(saturday.firstNumber, 0);
   EXPECT_EQ(saturday.lessons, (std::vector<BellLesson>{LessonAt(8, 0, 30), LessonAt(8, 40, 40),
                                                        LessonAt(9, 30, 40)}));
+}
+
+TEST_F(TimetableTabTest, APasteOfSeveralSchedulesAddsThemAfterTheQuestion) {
+  ShowDialog();
+  const auto week = settings.Timetable.week;
+  PutOnClipboard(kColumnsPage);
+  PasteChoiceAnswer answer(0);
+  Click(Timetable().btnPasteBells.Handle());
+
+  ASSERT_EQ(answer.asked, 1);
+  EXPECT_EQ(answer.choices, (std::vector<std::wstring>{L"все расписания", L"только «Основное»",
+                                                       L"только «5-11 классы»"}));
+  EXPECT_EQ(answer.question,
+            L"Добавить расписания: Основное (уроков: 2), 5-11 классы (уроков: 2)?\r\n\r\n"
+            L"Пропущено: 1 перемена.\r\n\r\nРасписание «Основное» уже есть: его звонки будут "
+            L"заменены.\r\n\r\nДни недели не изменятся: выберите расписание каждого дня сами.");
+  EXPECT_EQ(ScheduleListItems(),
+            (std::vector<std::wstring>{L"Основное", L"Понедельник", L"Суббота", L"5-11 классы"}));
+  EXPECT_EQ(settings.Timetable.schedules[0].lessons,
+            (std::vector<BellLesson>{LessonAt(8, 0, 40), LessonAt(8, 50, 40)}));
+  EXPECT_EQ(settings.Timetable.schedules[3].lessons,
+            (std::vector<BellLesson>{LessonAt(8, 30, 45), LessonAt(9, 25, 45)}));
+  EXPECT_EQ(settings.Timetable.week, week) << "the week is left alone";
+  EXPECT_EQ(Timetable().ScheduleList.ItemIndex(), 0);
+  EXPECT_EQ(ShownBells(),
+            (std::vector<std::wstring>{L"1 08:00-08:40", L"2 08:50-09:30", L"· __:__-__:__"}));
+}
+
+TEST_F(TimetableTabTest, APasteOfSeveralSchedulesTakesTheOneChosenOrNone) {
+  ShowDialog();
+  const Settings before = settings;
+  PutOnClipboard(kColumnsPage);
+  {
+    PasteChoiceAnswer cancel(-1);
+    Click(Timetable().btnPasteBells.Handle());
+    ASSERT_EQ(cancel.asked, 1);
+  }
+  EXPECT_EQ(settings, before);
+
+  PasteChoiceAnswer second(2);
+  Click(Timetable().btnPasteBells.Handle());
+  EXPECT_EQ(ScheduleListItems(),
+            (std::vector<std::wstring>{L"Основное", L"Понедельник", L"Суббота", L"5-11 классы"}));
+  EXPECT_EQ(settings.Timetable.schedules[0], before.Timetable.schedules[0]);
+  EXPECT_EQ(Timetable().ScheduleList.ItemIndex(), 3);
+  EXPECT_EQ(Timetable().edScheduleName.Text(), L"5-11 классы");
+}
+
+TEST_F(TimetableTabTest, APasteOfOneScheduleSaysWhatItPassedOver) {
+  ShowDialog();
+  Choose(Timetable().ScheduleList, 2);
+  PutOnClipboard(
+      L"Предварительный звонок 7.55\n1 урок 8.00-8.40\nПеремена 8.40-8.50\n"
+      L"2 урок 8.50-9.30\n");
+  {
+    const auto answer = AnswerBoxes(IDYES);
+    Click(Timetable().btnPasteBells.Handle());
+  }
+  EXPECT_TRUE(
+      BoxSaid(L"Заменить звонки расписания «Суббота» звонками из буфера обмена (уроков: "
+              L"2; пропущено: 1 перемена, 1 отдельный звонок)?"));
+  EXPECT_EQ(settings.Timetable.schedules[2].lessons,
+            (std::vector<BellLesson>{LessonAt(8, 0, 40), LessonAt(8, 50, 40)}));
 }
 
 TEST_F(TimetableTabTest,
