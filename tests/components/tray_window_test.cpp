@@ -11,6 +11,7 @@
 
 #include "base/app_error.h"
 #include "components/notify_icon.h"
+#include "icon_size.h"
 #include "toolkit/application.h"
 #include "toolkit/dpi.h"
 #include "toolkit/handles.h"
@@ -125,16 +126,6 @@ TEST_F(TrayWindowTest, ANewTaskbarGetsTheIconBackOnlyWhileItIsWanted) {
   EXPECT_TRUE(shell.calls.empty());
 }
 
-int IconSide(HICON icon) {
-  ICONINFO parts{};
-  if (!::GetIconInfo(icon, &parts)) return 0;
-  const toolkit::UniqueBitmap mask(parts.hbmMask);
-  const toolkit::UniqueBitmap color(parts.hbmColor);
-  BITMAP bits{};
-  ::GetObjectW(color ? color.get() : mask.get(), sizeof(bits), &bits);
-  return bits.bmWidth;
-}
-
 // The system's application icon at a size, as a program icon drawn at
 // several sizes gives it.
 toolkit::UniqueIcon SizedIcon(int size) {
@@ -149,7 +140,7 @@ TEST_F(TrayWindowTest, TheIconIsMadeAgainAtTheTraysSizeWhenTheScalingChanges) {
   TNotifyIcon icon(form->get(), shell);
   icon.SetIconSource(SizedIcon);
   icon.SetIconVisible(true);
-  ASSERT_EQ(IconSide(icon.Icon()), 16);
+  ASSERT_EQ(test_support::IconWidth(icon.Icon()), 16);
   struct Announcement {
     const char* name;
     UINT message;
@@ -169,7 +160,7 @@ TEST_F(TrayWindowTest, TheIconIsMadeAgainAtTheTraysSizeWhenTheScalingChanges) {
     ::SendMessageW(ApplicationWindow(), announcement.message, announcement.wParam,
                    reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(icon.TrayIconSize(), announcement.size) << announcement.name;
-    EXPECT_EQ(IconSide(icon.Icon()), announcement.size) << announcement.name;
+    EXPECT_EQ(test_support::IconWidth(icon.Icon()), announcement.size) << announcement.name;
     ASSERT_FALSE(shell.calls.empty()) << announcement.name;
     EXPECT_EQ(shell.Last().data.hIcon, icon.Icon()) << announcement.name;
     EXPECT_TRUE(shell.Shows(icon.IconId())) << announcement.name;
@@ -187,7 +178,7 @@ TEST_F(TrayWindowTest, AnIconGivenWithoutASourceIsKeptAtAnyScaling) {
   shell.iconSize = 32;
   ::SendMessageW(ApplicationWindow(), WM_DISPLAYCHANGE, 32, 0);
   EXPECT_EQ(icon.TrayIconSize(), 32);
-  EXPECT_EQ(IconSide(icon.Icon()), 16);
+  EXPECT_EQ(test_support::IconWidth(icon.Icon()), 16);
 }
 
 TEST_F(TrayWindowTest, MinimizingTheApplicationHidesTheMainFormIntoTheTray) {

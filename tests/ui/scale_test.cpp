@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "icon_size.h"
 #include "sample_settings.h"
 #include "toolkit/dpi.h"
 #include "toolkit/handles.h"
@@ -57,16 +58,6 @@ int CharacterHeight(HFONT font) {
   TEXTMETRICW metrics{};
   ::GetTextMetricsW(screen.get(), &metrics);
   return metrics.tmHeight - metrics.tmInternalLeading;
-}
-
-int IconWidth(HICON icon) {
-  ICONINFO parts{};
-  if (!::GetIconInfo(icon, &parts)) return 0;
-  const toolkit::UniqueBitmap mask(parts.hbmMask);
-  const toolkit::UniqueBitmap color(parts.hbmColor);
-  BITMAP bits{};
-  ::GetObjectW(color ? color.get() : mask.get(), sizeof(bits), &bits);
-  return bits.bmWidth;
 }
 
 RECT PlaceIn(HWND window, HWND parent) {
@@ -154,8 +145,8 @@ TEST_F(ScaleTest, ThePieIsDrawnAtItsScaledSize) {
 TEST_F(ScaleTest, BothTrayIconsHaveTheTraysIconSize) {
   TWorkF& workF = CreateForm();
   EXPECT_EQ(::GetSystemMetrics(SM_CXSMICON), at.trayIcon);
-  EXPECT_EQ(IconWidth(workF.AppTrayIcon.Icon()), at.trayIcon);
-  EXPECT_EQ(IconWidth(workF.NumberTrayIcon.Icon()), at.trayIcon);
+  EXPECT_EQ(test_support::IconWidth(workF.AppTrayIcon.Icon()), at.trayIcon);
+  EXPECT_EQ(test_support::IconWidth(workF.NumberTrayIcon.Icon()), at.trayIcon);
 }
 
 // The teacher docks the laptop to a panel at another scaling without logging
@@ -170,17 +161,17 @@ TEST_F(ScaleTest, BothTrayIconsAreDrawnAgainWhenTheTraysScalingChanges) {
     ::SendMessageW(app.Handle(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
     for (TNotifyIcon* icon : {static_cast<TNotifyIcon*>(&workF.AppTrayIcon),
                               static_cast<TNotifyIcon*>(&workF.NumberTrayIcon)}) {
-      EXPECT_EQ(IconWidth(icon->Icon()), size);
+      EXPECT_EQ(test_support::IconWidth(icon->Icon()), size);
       const std::vector<RecordingTrayShell::Request> sent = tray.RequestsFor(icon->IconId());
       ASSERT_FALSE(sent.empty()) << size;
-      EXPECT_EQ(IconWidth(sent.back().data.hIcon), size);
+      EXPECT_EQ(test_support::IconWidth(sent.back().data.hIcon), size);
     }
   }
   tray.iconSize = at.trayIcon * 2;
   ::PostMessageW(app.Handle(), TaskbarCreatedMessage(), 0, 0);
   app.ProcessMessages();
-  EXPECT_EQ(IconWidth(workF.NumberTrayIcon.Icon()), at.trayIcon * 2);
-  EXPECT_EQ(IconWidth(workF.AppTrayIcon.Icon()), at.trayIcon * 2);
+  EXPECT_EQ(test_support::IconWidth(workF.NumberTrayIcon.Icon()), at.trayIcon * 2);
+  EXPECT_EQ(test_support::IconWidth(workF.AppTrayIcon.Icon()), at.trayIcon * 2);
 }
 
 class ScaledDialogTest : public ScaleTest {
