@@ -545,30 +545,49 @@ void CALLBACK WorkTheDialog(HWND, UINT, UINT_PTR, DWORD) {
   ++dialogsClosed;
 }
 
-int RunDialog(int cycles) {
-  const TempSettingsFile file("[Common]\r\nIsBlend=0\r\nbOfferExit=0\r\n");
-  Settings settings;
-  const SystemLocalClock clock;
-  FastServices services;
-  {
-    TWorkF workF(settings, clock, services, SystemTrayShell(), file.Path());
-    dialogOwner = &workF;
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 1, &WorkTheDialog);
-    // The first opening warms up what the system keeps (classes, themes).
-    workF.acOptionsExecute();
+// The timer window of a settings file of its own, whose dialog is opened
+// again and again while a timer of the dialog's modal loop (proc) works it
+// and closes it; the first opening warms up what the system keeps (classes,
+// themes) and is not counted.
+class DialogOpenings {
+ public:
+  explicit DialogOpenings(TIMERPROC proc)
+      : file_("[Common]\r\nIsBlend=0\r\nbOfferExit=0\r\n"),
+        workF_(settings_, clock_, services_, SystemTrayShell(), file_.Path()) {
+    dialogOwner = &workF_;
+    timer_ = ::SetTimer(nullptr, 0, 1, proc);
+    Open();
     toolkit::Application::Instance().ProcessMessages();
-    const Objects before = CountObjects();
-    const auto start = Clock::now();
-    for (int cycle = 0; cycle < cycles; ++cycle) workF.acOptionsExecute();
-    const auto elapsed = Clock::now() - start;
-    toolkit::Application::Instance().ProcessMessages();
-    const Objects after = CountObjects();
-    ::KillTimer(nullptr, timer);
-    dialogOwner = nullptr;
-    std::printf("dialog: %d openings, %d closed after its tabs, %.1f ms (%.1f ms an opening)\n",
-                cycles, dialogsClosed - 1, Milliseconds(elapsed), Milliseconds(elapsed) / cycles);
-    PrintObjects("dialog", before, after);
   }
+  ~DialogOpenings() {
+    ::KillTimer(nullptr, timer_);
+    dialogOwner = nullptr;
+  }
+  DialogOpenings(const DialogOpenings&) = delete;
+  DialogOpenings& operator=(const DialogOpenings&) = delete;
+
+  void Open() { workF_.acOptionsExecute(); }
+
+ private:
+  const TempSettingsFile file_;
+  Settings settings_;
+  const SystemLocalClock clock_;
+  FastServices services_;
+  TWorkF workF_;
+  UINT_PTR timer_ = 0;
+};
+
+int RunDialog(int cycles) {
+  DialogOpenings openings(&WorkTheDialog);
+  const Objects before = CountObjects();
+  const auto start = Clock::now();
+  for (int cycle = 0; cycle < cycles; ++cycle) openings.Open();
+  const auto elapsed = Clock::now() - start;
+  toolkit::Application::Instance().ProcessMessages();
+  const Objects after = CountObjects();
+  std::printf("dialog: %d openings, %d closed after its tabs, %.1f ms (%.1f ms an opening)\n",
+              cycles, dialogsClosed - 1, Milliseconds(elapsed), Milliseconds(elapsed) / cycles);
+  PrintObjects("dialog", before, after);
   return 0;
 }
 
@@ -590,23 +609,12 @@ void CALLBACK SeeTheFirstPage(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 int RunFirstPage(int cycles) {
-  const TempSettingsFile file("[Common]\r\nIsBlend=0\r\nbOfferExit=0\r\n");
-  Settings settings;
-  const SystemLocalClock clock;
-  FastServices services;
-  TWorkF workF(settings, clock, services, SystemTrayShell(), file.Path());
-  dialogOwner = &workF;
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 1, &SeeTheFirstPage);
-  // The first opening warms up what the system keeps (classes, themes).
-  workF.acOptionsExecute();
-  toolkit::Application::Instance().ProcessMessages();
+  DialogOpenings openings(&SeeTheFirstPage);
   untilFirstPage = {};
   for (int cycle = 0; cycle < cycles; ++cycle) {
     openingStarted = Clock::now();
-    workF.acOptionsExecute();
+    openings.Open();
   }
-  ::KillTimer(nullptr, timer);
-  dialogOwner = nullptr;
   const double ms = Milliseconds(untilFirstPage);
   std::printf(
       "firstpage: %d openings until the first page was painted, %.1f ms (%.1f ms an opening)\n",
