@@ -42,8 +42,18 @@ class ClockHost {
   virtual void UpdateLessonIndicator() = 0;
 
   virtual void PlaySystemSound(SoundKind kind) = 0;  // asynchronous; result ignored
-  virtual void WaitMs(int milliseconds) = 0;         // blocks, handles no messages
+  // The final part's beeps, a second apart, the first at once. Returns at
+  // once: the series plays on from a timer while the program answers its
+  // messages; a new series replaces what is left of one still playing.
+  virtual void PlayBeepSeries(int beeps) = 0;
   virtual void TrimWorkingSet() = 0;
+
+  // A tick found the school's time moved by more than ticks and beeps
+  // explain: the computer's clock was set or the computer slept unnoticed.
+  // The host may change the correction here (a server's difference taken
+  // against the old clock is no longer right); the tick reads the time again
+  // after it.
+  virtual void ClockMovedUnannounced() = 0;
 };
 
 }  // namespace ostrevin

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "clock/bell_rang.h"
 #include "clock/clock_host.h"
 #include "clock/day_plan.h"
 #include "clock/local_clock.h"
@@ -79,8 +80,9 @@ class LessonClock {
   void JoinLessonInProgress();
   // "Звонок прозвенел": the nearest bell of today's timetable within ten
   // minutes is taken as now, by a new bell offset; at a lesson's start that
-  // lesson begins, once a day. A balloon says what was done.
-  void BellRang();
+  // lesson begins, once a day (or again, when it was begun before its bell
+  // by a time since put back). Returns what was done, for the teacher.
+  BellRangOutcome BellRang();
 
  private:
   // One branch of AdvanceLesson each, by the part the lesson is in.
@@ -114,9 +116,11 @@ class LessonClock {
     std::int64_t midnight;  // of the day it was begun on
     int number;
     std::int64_t start;  // milliseconds of that day
+    bool operator==(const BegunLesson&) const = default;
   };
   bool IsBegunToday(const PlannedLesson& lesson, const LocalDateTime& now) const;
   void MarkBegun(const PlannedLesson& lesson, const LocalDateTime& now);
+  void ForgetBegunTooEarly();
   // BeginLesson's first step: where the new lesson's time counts from.
   void AnchorNewLesson(const std::optional<PlannedLesson>& lesson);
   void BeginLessonWithTimeGone(const PlannedLesson& lesson, const LocalDateTime& now,
@@ -138,8 +142,9 @@ class LessonClock {
   bool IsNewGround() const { return Elapsed > cuedUpTo_; }
   void RememberTime(const LocalDateTime& now);
 
-  std::int64_t anchorMoment_ = 0;  // the running lesson's bell, when anchoredToBell_
-  bool anchoredToBell_ = false;
+  // The running lesson of the timetable, which counts from its bell; none for
+  // a lesson begun by hand.
+  std::optional<BegunLesson> bellLesson_;
   std::int32_t cuedUpTo_ = 0;                 // the furthest Elapsed of the running lesson
   std::vector<BegunLesson> begunToday_;
   std::optional<LocalDateTime> lastSeen_;     // the school's time at the last tick or jump

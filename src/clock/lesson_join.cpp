@@ -25,21 +25,28 @@ bool LessonClock::IsBegunToday(const PlannedLesson& lesson, const LocalDateTime&
   });
 }
 
+// A lesson of the timetable counts from its bell, so that it follows the
+// school's time when that moves; one begun by hand counts its ticks.
 void LessonClock::MarkBegun(const PlannedLesson& lesson, const LocalDateTime& now) {
   const std::int64_t midnight = MidnightOf(now);
   std::erase_if(begunToday_, [&](const BegunLesson& begun) { return begun.midnight != midnight; });
-  begunToday_.push_back({midnight, lesson.number, WholeMilliseconds(lesson.start)});
+  bellLesson_ = BegunLesson{midnight, lesson.number, WholeMilliseconds(lesson.start)};
+  begunToday_.push_back(*bellLesson_);
 }
 
-// A lesson of the timetable counts from its bell, so that it follows the
-// school's time when that moves; one begun by hand counts its ticks.
+// The running lesson's bell has not rung yet by the school's time as it now
+// stands (a correction or the clock set back before it): the lesson was begun
+// too early, and its bell is to begin it again.
+void LessonClock::ForgetBegunTooEarly() {
+  if (!bellLesson_) return;
+  std::erase(begunToday_, *bellLesson_);
+  bellLesson_.reset();
+}
+
 void LessonClock::AnchorNewLesson(const std::optional<PlannedLesson>& lesson) {
   cuedUpTo_ = 0;
-  anchoredToBell_ = lesson.has_value();
-  if (!lesson) return;
-  const LocalDateTime now = clock_.Now();
-  anchorMoment_ = MomentOf(now) - MillisecondOfDay(now) + WholeMilliseconds(lesson->start);
-  MarkBegun(*lesson, now);
+  bellLesson_.reset();
+  if (lesson) MarkBegun(*lesson, clock_.Now());
 }
 
 void LessonClock::JoinLessonInProgress() {
@@ -63,8 +70,6 @@ void LessonClock::BeginLessonWithTimeGone(const PlannedLesson& lesson, const Loc
                                           std::int32_t elapsed) {
   MarkBegun(lesson, now);
   RunLength = lesson.length;
-  anchoredToBell_ = true;
-  anchorMoment_ = MomentOf(now) - MillisecondOfDay(now) + WholeMilliseconds(lesson.start);
   host_.ClearBalloon();
   // The state comes before anything that may handle messages (the fade-in).
   cuedUpTo_ = elapsed;

@@ -11,17 +11,15 @@ namespace ostrevin {
 namespace {
 
 constexpr int kLessonOverSeconds = 10;
-constexpr int kPauseAfterBeepMs = 1000;
 
-// Every beep holds the program's only thread for a second: no repaint, no tray
-// icon, and the next tick waits. A lesson whose lengths stay as they were when
-// its final part began asks for at most 31 beeps in a series (a final part of
-// 30 minutes counting up, 2 + 29). Counting down asks for the minutes left,
-// and raising the lesson length in the settings dialog during the final part
-// leaves up to 98 of them (a hand-edited settings file, millions). So a series
-// stops at 32: the thread is never held for much longer than one tick
-// interval, and the timer's one waiting tick comes a few seconds late rather
-// than being lost.
+// The beeps of a series come a second apart and a series is due once a
+// minute. A lesson whose lengths stay as they were when its final part began
+// asks for at most 31 beeps in a series (a final part of 30 minutes counting
+// up, 2 + 29). Counting down asks for the minutes left, and raising the
+// lesson length in the settings dialog during the final part leaves up to 98
+// of them (a hand-edited settings file, millions). So a series stops at 32:
+// it is over well before the next one is due, and never runs on into the
+// next lesson.
 constexpr std::int64_t kLongestBeepSeries = 32;
 
 }  // namespace
@@ -129,10 +127,7 @@ void LessonClock::PlayFinalPartBeeps() {
   const std::int64_t finalPartMinutes = settings_.FinishTime / kTenthsPerMinute;
   const std::int64_t beeps =
       settings_.CountDown ? std::int64_t{MinutesLeft} : finalPartMinutes - MinutesLeft + 2;
-  for (std::int64_t beep = 0; beep < std::min(beeps, kLongestBeepSeries); ++beep) {
-    host_.PlaySystemSound(kSoundBeep);
-    host_.WaitMs(kPauseAfterBeepMs);
-  }
+  if (beeps > 0) host_.PlayBeepSeries(static_cast<int>(std::min(beeps, kLongestBeepSeries)));
 }
 
 void LessonClock::PlayStartSound() {

@@ -10,9 +10,9 @@
 namespace ostrevin {
 namespace {
 
-// Ticks come every 30 seconds, late by a beep series at most. A tick further
-// from the last one than this, either way, finds that the time has jumped:
-// the computer slept without saying so, or its clock was set.
+// Ticks come every 30 seconds, a little late on a busy computer. A tick
+// further from the last one than this, either way, finds that the time has
+// jumped: the computer slept without saying so, or its clock was set.
 constexpr std::int64_t kTickMs = 30'000;
 constexpr std::int64_t kLateTickMs = kTickMs + 120'000;
 constexpr std::int64_t kBackwardStepMs = -60'000;
@@ -34,13 +34,16 @@ Color PartColor(LessonStateKind part) {
 
 LessonClock::TickTime LessonClock::ReadTickTime() {
   TickTime tick{.now = clock_.Now(), .jump = std::nullopt};
-  const std::int64_t moment = MomentOf(tick.now);
-  warningsHeld_ = moment <= latestMoment_;
   if (lastSeen_) {
-    const std::int64_t step = moment - MomentOf(*lastSeen_);
+    const std::int64_t step = MomentOf(tick.now) - MomentOf(*lastSeen_);
     if (step > kLateTickMs) tick.jump = TimeJump::kSleep;
     if (step < kBackwardStepMs) tick.jump = TimeJump::kClockSet;
   }
+  if (tick.jump) {
+    host_.ClockMovedUnannounced();
+    tick.now = clock_.Now();
+  }
+  warningsHeld_ = MomentOf(tick.now) <= latestMoment_;
   if (!tick.jump) RememberTime(tick.now);
   return tick;
 }
@@ -57,8 +60,8 @@ bool LessonClock::FollowJump(TimeJump jump, const LocalDateTime& now) {
   // tick by tick; a day reached by a jump or after sleep gets its own.
   if (lastSeen_ && !IsSameDay(*lastSeen_, now)) ComputeDayEndTime();
   bool placed = false;
-  if (LessonState != lsIdle && anchoredToBell_) {
-    PlaceLessonAt(MomentOf(now) - anchorMoment_);
+  if (LessonState != lsIdle && bellLesson_) {
+    PlaceLessonAt(MomentOf(now) - (bellLesson_->midnight + bellLesson_->start));
     placed = true;
   } else if (LessonState != lsIdle && jump == TimeJump::kSleep && lastSeen_) {
     // A lesson begun by hand has no bell: the time slept is lesson time, a
@@ -76,10 +79,11 @@ void LessonClock::RememberTime(const LocalDateTime& now) {
 }
 
 void LessonClock::PlaceLessonAt(std::int64_t elapsedMs) {
-  // A clock set back before the lesson's bell: the lesson has not begun by
-  // the new time, and it will not begin again today.
+  // The time put back before the lesson's bell: the lesson has not begun by
+  // the new time, and begins when its bell comes, as if never begun.
   if (elapsedMs < 0) {
     EndLessonQuietly();
+    ForgetBegunTooEarly();
     return;
   }
   const std::int64_t elapsed = elapsedMs / kMillisecondsPerTenth;

@@ -91,12 +91,17 @@ void RecordingHost::PlaySystemSound(SoundKind kind) {
   events.push_back(L"sound " + std::to_wstring(kind));
 }
 
-void RecordingHost::WaitMs(int milliseconds) {
-  events.push_back(L"wait " + std::to_wstring(milliseconds));
+void RecordingHost::PlayBeepSeries(int beeps) {
+  events.push_back(L"beeps " + std::to_wstring(beeps));
 }
 
 void RecordingHost::TrimWorkingSet() {
   events.push_back(L"trim");
+}
+
+void RecordingHost::ClockMovedUnannounced() {
+  ++clockMoves;
+  if (onClockMoved) onClockMoved();
 }
 
 void SettableClock::Set(int dayOfWeek, int hour, int minute, int second, int millisecond) {
@@ -116,6 +121,15 @@ Settings DefaultSettings() {
   Settings settings = test_support::SettingsFileDefaults();
   settings.LessonOn.fill(true);
   return settings;
+}
+
+int BeepsIn(const std::vector<std::wstring>& events) {
+  int beeps = 0;
+  for (const std::wstring& event : events) {
+    if (event == L"sound 10") ++beeps;
+    if (event.starts_with(L"beeps ")) beeps += std::stoi(event.substr(6));
+  }
+  return beeps;
 }
 
 TimeOfDay At(int hour, int minute, int second) {

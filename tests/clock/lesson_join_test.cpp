@@ -100,8 +100,8 @@ TEST_F(LessonJoinTest, InTheFinalPartTheBeepsFollowFromTheMinutesLeft) {
   // 09:12:30: two and a half minutes left, counted as two: the series of a
   // lesson counting up from its final part's start (5 - 3 + 2 beeps), as
   // at the same point of a lesson begun at its bell; 09:13:00: none.
-  EXPECT_EQ(Count(TickAt(kMonday, 9, 12, 30), L"sound 10"), 4);
-  EXPECT_EQ(Count(TickAt(kMonday, 9, 13, 0), L"sound 10"), 0);
+  EXPECT_EQ(BeepsIn(TickAt(kMonday, 9, 12, 30)), 4);
+  EXPECT_EQ(BeepsIn(TickAt(kMonday, 9, 13, 0)), 0);
 }
 
 TEST_F(LessonJoinTest, NothingForALessonTheTeacherDoesNotTeach) {
@@ -151,7 +151,7 @@ TEST_F(LessonJoinTest, AJoinedLessonRunsOnToItsEndWithEachCueOnce) {
   EXPECT_EQ(Count(all, L"sound 4"), 1);
   EXPECT_EQ(Count(all, L"sound 2"), 1);
   // The intro part's end, then the five series of the final part.
-  EXPECT_EQ(Count(all, L"sound 10"), 1 + 2 + 3 + 4 + 5 + 6);
+  EXPECT_EQ(BeepsIn(all), 1 + 2 + 3 + 4 + 5 + 6);
   EXPECT_EQ(lessonClock.LessonState, lsIdle);
 }
 

@@ -25,13 +25,9 @@ std::wstring Label(int minutes) {
   return L"label " + std::to_wstring(minutes) + L" мин.";
 }
 
+// A series of beeps, which the host plays on by itself.
 std::vector<std::wstring> Beeps(int count) {
-  std::vector<std::wstring> beeps;
-  for (int i = 0; i < count; ++i) {
-    beeps.push_back(L"sound 10");
-    beeps.push_back(L"wait 1000");
-  }
-  return beeps;
+  return {L"beeps " + std::to_wstring(count)};
 }
 
 std::vector<std::wstring> Joined(std::vector<std::wstring> first,
@@ -71,16 +67,17 @@ class LessonRunTest : public ClockTest {
     return ticks;
   }
 
-  // How many beeps each tick of a whole lesson played, by tick number, leaving
-  // out the ticks with none; every beep must be followed by its one-second pause.
+  // How many beeps each tick of a whole lesson asked for, by tick number,
+  // leaving out the ticks with none; each tick asks for one series at most.
   std::map<int, int> BeepSeriesOfWholeLesson() {
     BeginByHand();
     std::map<int, int> series;
     const auto ticks = TickToEnd(200);
     for (int tick = 1; tick <= static_cast<int>(ticks.size()); ++tick) {
       const std::vector<std::wstring>& events = ticks[tick - 1];
-      const int beeps = static_cast<int>(std::count(events.begin(), events.end(), L"sound 10"));
-      if (beeps == 0 || tick == 10) continue;  // tick 10 has the intro part's sound
+      if (tick == 10) continue;  // the intro part's sound
+      const int beeps = BeepsIn(events);
+      if (beeps == 0) continue;
       const std::vector<std::wstring> expected = Beeps(beeps);
       EXPECT_TRUE(std::search(events.begin(), events.end(), expected.begin(), expected.end()) !=
                   events.end())
@@ -185,7 +182,7 @@ TEST_F(LessonRunTest, FinalPartSoundModes) {
     int beeps = 0;
     for (const auto& tick : TickToEnd(100)) {
       finalPartSounds += static_cast<int>(std::count(tick.begin(), tick.end(), L"sound 4"));
-      beeps += static_cast<int>(std::count(tick.begin(), tick.end(), L"sound 10"));
+      beeps += BeepsIn(tick);
     }
     EXPECT_EQ(finalPartSounds, c.finalPartSounds);
     EXPECT_EQ(beeps > 0, c.beeps);

@@ -111,7 +111,7 @@ TEST_F(SchoolClockTest, AddsTheBellOffsetInSeconds) {
 
 TEST_F(SchoolClockTest, AddsTheServersDifferenceBeneathTheBellOffset) {
   computer.now = Reading(2026, 9, 7, 1, 8, 0);
-  school.SetServerDifferenceMs(12'250);
+  school.TakeServerDifference(12'250);
   settings.BellOffset = -5;
   ExpectSameReading(school.Now(), Reading(2026, 9, 7, 1, 8, 0, 7, 250));
   EXPECT_EQ(school.CorrectionMs(), 7'250);
@@ -135,9 +135,63 @@ TEST_F(SchoolClockTest, NeverCorrectsByMoreThanAnHourForTheBell) {
 // A computer whose clock starts each day in 2000 is put right by the server.
 TEST_F(SchoolClockTest, TakesAServerDifferenceOfYears) {
   computer.now = Reading(2000, 1, 1, 6, 0, 0, 5);
-  school.SetServerDifferenceMs(MomentOf(Reading(2026, 9, 7, 1, 8, 30)) -
+  school.TakeServerDifference(MomentOf(Reading(2026, 9, 7, 1, 8, 30)) -
                                MomentOf(Reading(2000, 1, 1, 6, 0, 0)));
   ExpectSameReading(school.Now(), Reading(2026, 9, 7, 1, 8, 30, 5));
+}
+
+// The computer's clock 3 minutes slow: the bell rung with no server heard
+// set the offset to 3 minutes ahead (and the bell's own 5 seconds). The
+// server's first answer tells the same 3 minutes: the school's time stays
+// where the bell put it, and the offset keeps only the bell's own part.
+TEST_F(SchoolClockTest, ABellOffsetTakenOnTheComputersClockIsNotAddedToTheServers) {
+  computer.now = Reading(2026, 9, 7, 1, 8, 27, 0);
+  settings.BellOffset = 185;
+  school.NoteBellOffsetTaken();
+  ASSERT_TRUE(settings.BellOffsetByComputer);
+  const std::int64_t before = MomentOf(school.Now());
+
+  EXPECT_TRUE(school.TakeServerDifference(180'200));
+  EXPECT_EQ(settings.BellOffset, 5);
+  EXPECT_FALSE(settings.BellOffsetByComputer);
+  EXPECT_EQ(MomentOf(school.Now()) - before, 200);
+
+  // Later answers move the school's time by themselves alone.
+  EXPECT_FALSE(school.TakeServerDifference(181'000));
+  EXPECT_EQ(settings.BellOffset, 5);
+  EXPECT_EQ(MomentOf(school.Now()) - before, 1'000);
+}
+
+TEST_F(SchoolClockTest, ABellOffsetTakenOnTheServersTimeStaysAsItIs) {
+  school.TakeServerDifference(180'000);
+  settings.BellOffset = 5;
+  school.NoteBellOffsetTaken();
+  EXPECT_FALSE(settings.BellOffsetByComputer);
+  EXPECT_FALSE(school.TakeServerDifference(179'000));
+  EXPECT_EQ(settings.BellOffset, 5);
+  EXPECT_EQ(school.CorrectionMs(), 184'000);
+}
+
+// A computer whose date is years off cannot have held its error in a bell
+// offset of minutes: the offset is kept.
+TEST_F(SchoolClockTest, AnOffsetThatWouldLeaveItsHourIsKept) {
+  settings.BellOffset = -40;
+  settings.BellOffsetByComputer = true;
+  EXPECT_TRUE(school.TakeServerDifference(17 * 365 * 86'400'000LL));
+  EXPECT_EQ(settings.BellOffset, -40);
+  EXPECT_FALSE(settings.BellOffsetByComputer);
+}
+
+// The computer's clock set: the server's difference is gone until it
+// answers again; the bell offset stays.
+TEST_F(SchoolClockTest, DroppingTheServersDifferenceLeavesTheBellOffset) {
+  settings.BellOffset = 30;
+  school.TakeServerDifference(180'000);
+  school.DropServerDifference();
+  EXPECT_FALSE(school.HasServerDifference());
+  EXPECT_EQ(school.CorrectionMs(), 30'000);
+  school.NoteBellOffsetTaken();
+  EXPECT_TRUE(settings.BellOffsetByComputer);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "clock/school_clock.h"
 #include "clock_fakes.h"
 
 namespace ostrevin::clocktest {
@@ -134,8 +135,10 @@ INSTANTIATE_TEST_SUITE_P(
                  false, 7, 7, 6, 6},
         JumpCase{"ForwardOntoTheEnd", Mon(8, 40), Mon(9, 15, 10), TimeJump::kClockSet, lsIdle, 0,
                  true, 7, 7, 6, 7},
+        // The lesson had begun before its bell by the time as it stands
+        // now: it begins at its bell, with its cues, as if never begun.
         JumpCase{"BackwardBeforeTheStart", Mon(8, 40), Mon(8, 20), TimeJump::kClockSet, lsIdle, 0,
-                 false, 7, 7, 6, 6},
+                 false, 8, 8, 7, 7},
         JumpCase{"BackwardIntoTheEndedLesson", Mon(9, 20), Mon(9, 0), TimeJump::kClockSet,
                  lsIdle, 0, false, 7, 7, 7, 7},
         JumpCase{"ForwardIntoTheNextLesson", Mon(9, 20), Mon(9, 34), TimeJump::kClockSet, lsIntro,
@@ -168,8 +171,8 @@ TEST_F(TimeJumpTest, ACueIsNeverPlayedTwiceAfterTheClockGoesBack) {
   // Before the jump: the intro's end and the series of two and three beeps
   // (09:10:30 and 09:11:30); after it only the three series still to come
   // (4, 5 and 6 beeps).
-  EXPECT_EQ(Count(before, L"sound 10"), 1 + 2 + 3);
-  EXPECT_EQ(Count(after, L"sound 10"), 4 + 5 + 6);
+  EXPECT_EQ(BeepsIn(before), 1 + 2 + 3);
+  EXPECT_EQ(BeepsIn(after), 4 + 5 + 6);
 }
 
 TEST_F(TimeJumpTest, ALessonBegunByHandMovesOnByTheTimeSleptOnly) {
@@ -223,6 +226,211 @@ TEST_F(TimeJumpTest, ANewDayAfterSleepGetsItsOwnEndOfTheDay) {
   EXPECT_EQ(Count(Record(), L"ask Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?"), 0);
   TickFromTo(Tue(10, 16), Tue(10, 16));
   EXPECT_EQ(Count(Record(), L"ask Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?"), 1);
+}
+
+// Corrections of the school's time, from each of the three places they come
+// from, in both directions, at each point of lesson 1 (08:30 to 09:15): the
+// lesson stands where the corrected time says, and over the rest of the day
+// every lesson begins once at its bell, a lesson begun before its bell by the
+// corrected time included.
+enum class Source { kTimeServer, kBellOffset, kWindowsClock };
+
+std::string SourceName(Source source) {
+  switch (source) {
+    case Source::kTimeServer:
+      return "TimeServer";
+    case Source::kBellOffset:
+      return "BellOffset";
+    case Source::kWindowsClock:
+      return "WindowsClock";
+  }
+  return "";
+}
+
+struct CorrectionCase {
+  const char* name;
+  int at;       // second of Monday, by the school's time before the correction
+  int seconds;  // the correction, either way
+  LessonStateKind state;  // right after it
+  std::int32_t elapsed;   // when a lesson runs
+  // Over the whole day to 16:00: lessons begun, start cues, final-part cues
+  // and end cues.
+  int begun;
+  int starts;
+  int finals;
+  int ends;
+};
+
+class CorrectionTableTest
+    : public ::testing::TestWithParam<std::tuple<Source, CorrectionCase>> {
+ protected:
+  CorrectionTableTest() {
+    settings.ShowCurrNo = false;
+    settings.bOfferExit = false;
+  }
+
+  // The computer's clock ticks every 30 seconds, from one second of Monday
+  // to another, both included.
+  void TickFromTo(int from, int to) {
+    for (int second = from; second <= to; second += 30) {
+      computer.Set(kMonday, second / 3600, second / 60 % 60, second % 60);
+      lessonClock.TimerTimer();
+    }
+  }
+
+  // The correction as the program makes it: the server's answer, the bell
+  // offset set in the dialog, or the Windows clock set by the teacher, which
+  // Windows tells the program of. Returns the computer's clock after it.
+  int Correct(Source source, int at, int seconds) {
+    switch (source) {
+      case Source::kTimeServer:
+        school.TakeServerDifference(seconds * 1000LL);
+        lessonClock.FollowTimeJump(TimeJump::kCorrection);
+        return at;
+      case Source::kBellOffset:
+        settings.BellOffset += seconds;
+        lessonClock.FollowTimeJump(TimeJump::kCorrection);
+        return at;
+      case Source::kWindowsClock:
+        computer.Set(kMonday, (at + seconds) / 3600, (at + seconds) / 60 % 60,
+                     (at + seconds) % 60);
+        lessonClock.FollowTimeJump(TimeJump::kClockSet);
+        return at + seconds;
+    }
+    return at;
+  }
+
+  Settings settings = DefaultSettings();
+  SettableClock computer;
+  SchoolClock school{computer, settings};
+  RecordingHost host;
+  LessonClock lessonClock{settings, school, host};
+};
+
+TEST_P(CorrectionTableTest, TheLessonStandsByTheCorrectedTimeAndBeginsAtItsBell) {
+  const auto& [source, c] = GetParam();
+  TickFromTo(Mon(8, 20).second, c.at);
+  const int computerAfter = Correct(source, c.at, c.seconds);
+  EXPECT_EQ(lessonClock.LessonState, c.state);
+  if (c.state != lsIdle) {
+    EXPECT_EQ(lessonClock.Elapsed, c.elapsed);
+  }
+  TickFromTo(computerAfter + 30, Mon(16, 0).second);
+  const std::vector<std::wstring> all = host.TakeEvents();
+  EXPECT_EQ(Count(all, L"clear balloon"), c.begun);
+  EXPECT_EQ(Count(all, L"sound 1"), c.starts);
+  EXPECT_EQ(Count(all, L"sound 4"), c.finals);
+  EXPECT_EQ(Count(all, L"sound 2"), c.ends);
+  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+}
+
+constexpr int kFourMinutes = 240;
+
+INSTANTIATE_TEST_SUITE_P(
+    Corrections, CorrectionTableTest,
+    ::testing::Combine(
+        ::testing::Values(Source::kTimeServer, Source::kBellOffset, Source::kWindowsClock),
+        ::testing::Values(
+            // Into the lesson from before it: joined, its start cue not late.
+            CorrectionCase{"BeforeForward", Mon(8, 27).second, kFourMinutes, lsIntro, 10, 7, 6,
+                           7, 7},
+            CorrectionCase{"BeforeBackward", Mon(8, 27).second, -kFourMinutes, lsIdle, 0, 7, 7,
+                           7, 7},
+            CorrectionCase{"AtTheStartForward", Mon(8, 30).second, kFourMinutes, lsIntro, 40, 7,
+                           7, 7, 7},
+            // Begun four minutes before its bell: it begins again at the bell.
+            CorrectionCase{"AtTheStartBackward", Mon(8, 30).second, -kFourMinutes, lsIdle, 0, 8,
+                           8, 7, 7},
+            CorrectionCase{"InTheLessonForward", Mon(8, 50).second, kFourMinutes, lsMain, 240, 7,
+                           7, 7, 7},
+            CorrectionCase{"InTheLessonBackward", Mon(8, 50).second, -kFourMinutes, lsMain, 160,
+                           7, 7, 7, 7},
+            // Past the end by two minutes: over, without an end cue heard late.
+            CorrectionCase{"InTheFinalPartForward", Mon(9, 13).second, kFourMinutes, lsIdle, 0,
+                           7, 7, 7, 6},
+            // The final part's cue is not heard twice.
+            CorrectionCase{"InTheFinalPartBackward", Mon(9, 13).second, -kFourMinutes, lsMain,
+                           390, 7, 7, 7, 7},
+            CorrectionCase{"AfterForward", Mon(9, 17).second, kFourMinutes, lsIdle, 0, 7, 7, 7,
+                           7},
+            // Back into the lesson over: not begun again.
+            CorrectionCase{"AfterBackward", Mon(9, 17).second, -kFourMinutes, lsIdle, 0, 7, 7, 7,
+                           7})),
+    [](const auto& info) {
+      return SourceName(std::get<0>(info.param)) + std::get<1>(info.param).name;
+    });
+
+// The computer's clock is 4 minutes fast. The program starts at 08:32 by it
+// (08:28 by the school's), joins lesson 1 two minutes in; then the time
+// server answers that the computer is 4 minutes ahead. The lesson is not
+// lost: it begins at its bell with its start cue.
+TEST_F(TimeJumpTest, ALessonJoinedTooEarlyBeginsAtItsBellAfterTheServerAnswers) {
+  settings.JoinLesson = true;
+  SettableClock computer;
+  SchoolClock school{computer, settings};
+  RecordingHost schoolHost;
+  LessonClock program{settings, school, schoolHost};
+  computer.Set(kMonday, 8, 32, 0);
+  program.JoinLessonInProgress();
+  ASSERT_EQ(program.LessonState, lsIntro);
+  ASSERT_EQ(program.Elapsed, 20);
+
+  school.TakeServerDifference(-240'000);
+  program.FollowTimeJump(TimeJump::kCorrection);
+  EXPECT_EQ(program.LessonState, lsIdle);
+  schoolHost.TakeEvents();
+
+  computer.Set(kMonday, 8, 34, 0);  // 08:30:00 at school
+  program.TimerTimer();
+  const std::vector<std::wstring> atTheBell = schoolHost.TakeEvents();
+  EXPECT_EQ(Count(atTheBell, L"sound 1"), 1);
+  EXPECT_EQ(program.LessonState, lsIntro);
+  EXPECT_EQ(program.Elapsed, 0);
+}
+
+// The same lesson, but the teacher hears the bell before the minute's tick:
+// "Звонок прозвенел" begins it.
+TEST_F(TimeJumpTest, ALessonJoinedTooEarlyIsBegunByTheBellAfterTheServerAnswers) {
+  settings.JoinLesson = true;
+  SettableClock computer;
+  SchoolClock school{computer, settings};
+  RecordingHost schoolHost;
+  LessonClock program{settings, school, schoolHost};
+  computer.Set(kMonday, 8, 32, 0);
+  program.JoinLessonInProgress();
+  school.TakeServerDifference(-240'000);
+  program.FollowTimeJump(TimeJump::kCorrection);
+  schoolHost.TakeEvents();
+
+  computer.Set(kMonday, 8, 33, 58);  // the bell rings two seconds early
+  const BellRangOutcome outcome = program.BellRang();
+  EXPECT_EQ(outcome.kind, BellRangOutcome::Kind::kTaken);
+  EXPECT_EQ(Count(schoolHost.TakeEvents(), L"sound 1"), 1);
+  EXPECT_EQ(program.LessonState, lsIntro);
+}
+
+// A tick that finds the computer's clock set (no message came) lets the
+// program drop the server's difference before the lesson is placed: the
+// teacher put the clock right, and the old difference would put it wrong
+// again.
+TEST_F(TimeJumpTest, ATickThatFindsTheClockSetPlacesTheLessonAfterTheCorrectionIsDropped) {
+  SettableClock computer;
+  SchoolClock school{computer, settings};
+  RecordingHost schoolHost;
+  LessonClock program{settings, school, schoolHost};
+  school.TakeServerDifference(180'000);  // the computer 3 minutes slow
+  schoolHost.onClockMoved = [&] { school.DropServerDifference(); };
+  for (int second = (8 * 60 + 26) * 60 + 30; second <= (8 * 60 + 37) * 60; second += 30) {
+    computer.Set(kMonday, second / 3600, second / 60 % 60, second % 60);
+    program.TimerTimer();
+  }
+  ASSERT_EQ(program.Elapsed, 100);  // 08:40 at school
+
+  computer.Set(kMonday, 8, 40, 30);  // set right by the teacher
+  program.TimerTimer();
+  EXPECT_EQ(schoolHost.clockMoves, 1);
+  EXPECT_EQ(program.LessonState, lsMain);
+  EXPECT_EQ(program.Elapsed, 105);
 }
 
 }  // namespace
