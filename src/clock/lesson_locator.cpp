@@ -36,7 +36,13 @@ void LessonClock::LocateCurrentLesson() {
       WholeMilliseconds(EncodeTimeOfDay(now.hour, now.minute, now.second, now.millisecond));
   const PlannedLesson* covering = LessonCovering(today, moment);
   CurrentLesson = covering ? std::optional<int>(covering->number) : std::nullopt;
-  if (covering) return;
+  // A lesson going on is the one the day has come to: once it is over, the
+  // break after it, even where no break is found by the times (a lesson
+  // running past the next one's start).
+  if (covering) {
+    PrevLesson = PassedLessons::After(covering->number);
+    return;
+  }
   if (today.empty()) {
     PrevLesson = {PassedLessons::Stage::NoneToday};
     return;

@@ -463,7 +463,7 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
                            .page = &TabSheet5,
                            .place = {16, 138, 233, 21},
                            .maxLength = kTimeServerNameLimit,
-                           .onChange = On(&TLessonListF::edTimeServerChange)}),
+                           .onExit = On(&TLessonListF::edTimeServerExit)}),
       lbTimeServerResult(*this, {.name = L"lbTimeServerResult",
                                  .page = &TabSheet5,
                                  .place = {16, 168, 385, 44},
@@ -630,9 +630,7 @@ void TLessonListF::ShowOptions() {
 
 void TLessonListF::BindBellControls() {
   cbJoinLesson.SetChecked(settings_.JoinLesson);
-  const BellOffsetChoice offset = ChoiceOfBellOffset(settings_.BellOffset);
-  rgBellDirection.SetItemIndex(offset.direction);
-  edBellOffset.SetValue(offset.seconds);
+  ShowBellOffset();
   edTimeServer.SetText(settings_.TimeServer);
 }
 
@@ -1071,6 +1069,7 @@ void TLessonListF::btnOKClick(Control&) {
     SetModalResult(0);
     return;
   }
+  ApplyTimeServerName();
   if (autoStartDecided_) {
     services_.SetAutoRun(Application::Instance().Title(), ProgramPath(), cbAutoStart.Checked());
   }
@@ -1116,8 +1115,25 @@ void TLessonListF::edBellOffsetChange(Control&) {
   settings_.BellOffset = BellOffsetOfChoice(rgBellDirection.ItemIndex(), edBellOffset.Value());
 }
 
-void TLessonListF::edTimeServerChange(Control&) {
-  settings_.TimeServer = TrimmedServerName(edTimeServer.Text());
+// Taken when the teacher is done with the name, never a half-typed one:
+// each name the program takes is looked up and asked.
+void TLessonListF::edTimeServerExit(Control&) {
+  ApplyTimeServerName();
+}
+
+void TLessonListF::ApplyTimeServerName() {
+  const std::wstring name = TrimmedServerName(edTimeServer.Text());
+  if (name == settings_.TimeServer) return;
+  settings_.TimeServer = name;
+  if (OnTimeServerChange) OnTimeServerChange();
+}
+
+// "Звонок прозвенел" while the dialog is open: the offset it set shows, and
+// OK does not write the old one back.
+void TLessonListF::ShowBellOffset() {
+  const BellOffsetChoice offset = ChoiceOfBellOffset(settings_.BellOffset);
+  rgBellDirection.SetItemIndex(offset.direction);
+  edBellOffset.SetValue(offset.seconds);
 }
 
 void TLessonListF::ShowTimeServerResult(const std::wstring& text) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -198,10 +199,13 @@ class TLessonListF final : public toolkit::Form {
   void lbURLClick();
   void cbJoinLessonClick(toolkit::Control& sender);
   void edBellOffsetChange(toolkit::Control& sender);
-  void edTimeServerChange(toolkit::Control& sender);
+  void edTimeServerExit(toolkit::Control& sender);
 
   // The time server's last answer, in words, below its name.
   void ShowTimeServerResult(const std::wstring& text);
+  void ShowBellOffset();
+  // The teacher gave the time server another name (left the field, or OK).
+  std::function<void()> OnTimeServerChange;
 
   void cbYieldToFullScreenClick(toolkit::Control& sender);
 
@@ -224,6 +228,7 @@ class TLessonListF final : public toolkit::Form {
   void ShowAutoStart();
   void EnableSoundChoices(bool enabled);
   void BindBellControls();
+  void ApplyTimeServerName();
   void BindTimetable();
   void BindScheduleList();
   void BindSchedule();

@@ -147,8 +147,9 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       NumberTrayIcon(Handle(), trayShell),
       Timer(Handle(), kTickTimerId, kTickMs, Handler(&TWorkF::TimerTimer)),
       Clock(settings, schoolClock_, *this),
-      timeServer_(
-          [this](std::optional<std::int64_t> difference) { TimeServerAnswered(difference); }) {
+      timeServer_([this](std::optional<SntpAnswer> answer) { TimeServerAnswered(answer); }),
+      fadeTimer_(Handle(), kFadeTimerId, kFadeStepMs, Handler(&TWorkF::FadeStep), false),
+      beepTimer_(Handle(), kBeepTimerId, kBeepIntervalMs, Handler(&TWorkF::BeepStep), false) {
   OnCreate = Handler(&TWorkF::FormCreate);
   OnShowing = Handler(&TWorkF::MakeToolBar);
   OnDestroy = Handler(&TWorkF::FormDestroy);
@@ -297,6 +298,8 @@ void TWorkF::StopReacting() {
   application.OnActivate = nullptr;
   application.OnDeactivate = nullptr;
   Timer.SetEnabled(false);
+  fadeTimer_.SetEnabled(false);
+  beepTimer_.SetEnabled(false);
   AppTrayIcon.SetEnabled(false);
   NumberTrayIcon.SetEnabled(false);
   showRequestHook_.reset();
@@ -384,6 +387,7 @@ void TWorkF::acOptionsExecute() {
 void TWorkF::EditSettings() {
   TLessonListF dialog(settings_, services_, Handle());
   dialog.ShowTimeServerResult(TimeServerResultText(timeServerState_));
+  dialog.OnTimeServerChange = [this] { AskTimeServerWhenDue(); };
   // The settings as the file holds them: a change made in memory and not
   // saved is dropped.
   LoadSettings(settings_, settingsPath_);
@@ -403,6 +407,8 @@ void TWorkF::EditSettings() {
   } openDialog(*this, dialog);
   if (dialog.ShowModal() != kModalOk) return;
   openDialog.confirmed = true;
+  // An offset the teacher typed holds what the teacher compared it with.
+  if (settings_.BellOffset != settingsBeforeDialog_->BellOffset) schoolClock_.NoteBellOffsetTaken();
   SaveSettingsWithPlace(settings_);
   ApplyShowCurrNo();
 }

@@ -76,8 +76,24 @@ void TWorkF::PlaySystemSound(SoundKind kind) {
   services_.PlaySystemSound(kind);
 }
 
-void TWorkF::WaitMs(int milliseconds) {
-  services_.WaitMs(milliseconds);
+// A series asked for while one still plays (the lesson's length changed in
+// the dialog) takes its place.
+void TWorkF::PlayBeepSeries(int beeps) {
+  beepsLeft_ = beeps;
+  beepTimer_.SetEnabled(false);
+  BeepStep();
+}
+
+void TWorkF::BeepStep() {
+  if (beepsLeft_ > 0) {
+    services_.PlaySystemSound(kSoundBeep);
+    --beepsLeft_;
+  }
+  if (beepsLeft_ == 0) {
+    beepTimer_.SetEnabled(false);
+  } else if (!beepTimer_.Enabled()) {
+    beepTimer_.SetEnabled(true);
+  }
 }
 
 void TWorkF::TrimWorkingSet() {

@@ -35,7 +35,6 @@ void TWorkF::UpdateLessonIndicator() {
   if (refresh.view) {
     NumberTrayIcon.SetTextAndHint(std::move(refresh.view->text), std::move(refresh.view->hint));
   }
-  if (refresh.showsLessonNumber) Clock.PrevLesson = PassedLessons::After(*Clock.CurrentLesson);
 }
 
 }  // namespace ostrevin

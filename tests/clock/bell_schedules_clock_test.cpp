@@ -209,10 +209,11 @@ TEST_F(BellSchedulesTest, LocatorPlacesTheTimeAmongTheDaysOwnLessons) {
   const PassedLessons over{PassedLessons::Stage::Over};
   const Located monday[] = {
       {7, 59, 59, none, notBegun},
-      {8, 0, 0, 0, notBegun},
-      {8, 30, 0, 0, notBegun},
+      // During a lesson the day has come to it.
+      {8, 0, 0, 0, PassedLessons::After(0)},
+      {8, 30, 0, 0, PassedLessons::After(0)},
       {8, 30, 1, none, PassedLessons::After(0)},
-      {8, 40, 0, 1, PassedLessons::After(0)},
+      {8, 40, 0, 1, PassedLessons::After(1)},
       {10, 30, 0, none, PassedLessons::After(2)},
       {11, 25, 30, none, over},
       {23, 59, 59, none, over},

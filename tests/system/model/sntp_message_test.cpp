@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -70,6 +71,7 @@ struct ReplyCase {
   const char* name;
   Reply reply;
   std::optional<std::int64_t> offset;
+  std::int64_t roundTripUs = 100'000;
 };
 
 void PrintTo(const ReplyCase& c, std::ostream* out) {
@@ -80,9 +82,12 @@ class SntpReplyTest : public ::testing::TestWithParam<ReplyCase> {};
 
 TEST_P(SntpReplyTest, GivesTheOffsetOfAGoodAnswerOnly) {
   const ReplyCase& c = GetParam();
-  EXPECT_EQ(SntpClockOffsetMs(Bytes(c.reply), NtpTimestampOf(kMonday0830),
-                              NtpTimestampOf(kMonday0830 + 100)),
-            c.offset);
+  const std::optional<SntpAnswer> answer =
+      ReadSntpAnswer(Bytes(c.reply), NtpTimestampOf(kMonday0830), c.roundTripUs);
+  EXPECT_EQ(answer ? std::optional(answer->offsetMs) : std::nullopt, c.offset);
+  if (answer) {
+    EXPECT_EQ(answer->serverUnixMs, c.reply.sent);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,8 +105,38 @@ INSTANTIATE_TEST_SUITE_P(
                       ReplyCase{"AnswerToAnotherRequest", {.originate = kMonday0830 + 1},
                                 std::nullopt},
                       ReplyCase{"NoTransmitTime", {.sent = -1}, std::nullopt},
-                      ReplyCase{"TooShort", {.size = 47}, std::nullopt}),
+                      ReplyCase{"TooShort", {.size = 47}, std::nullopt},
+                      // The server held the request 60 ms; the round trip
+                      // must be at least that long.
+                      ReplyCase{"RoundTripShorterThanTheServersHold", {}, std::nullopt, 58'000},
+                      ReplyCase{"RoundTripAsLongAsTheHold", {}, 37'020, 60'000},
+                      ReplyCase{"RoundTripOfASecond", {}, 36'520, 1'060'000},
+                      ReplyCase{"RoundTripOverASecond", {}, std::nullopt, 1'060'001},
+                      // A server whose answer goes back to 1970 still
+                      // answers; the school's clock judges its date.
+                      ReplyCase{"AServerIn1970",
+                                {.received = 42'000, .sent = 42'060},
+                                41'980 - kMonday0830},
+                      ReplyCase{"AComputerYearsBehind",
+                                {.received = kMonday0830 + 536'112'000'000,
+                                 .sent = kMonday0830 + 536'112'000'060},
+                                536'111'999'980}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The bits below the millisecond are the random ones; the millisecond
+// itself is the clock's.
+TEST(SntpRequest, CarriesRandomBitsBelowTheMillisecond) {
+  const NtpTimestamp clock = NtpTimestampOf(kMonday0830 + 123);
+  const NtpTimestamp a = WithRandomBelowTheMillisecond(clock, 0x0012'3456);
+  const NtpTimestamp b = WithRandomBelowTheMillisecond(clock, 0xFFFF'FFFF);
+  EXPECT_NE(a, b);
+  EXPECT_EQ(a & 0x3F'FFFF, 0x12'3456u);
+  EXPECT_EQ(b & 0x3F'FFFF, 0x3F'FFFFu);
+  EXPECT_EQ(a >> 22, clock >> 22);
+  for (const NtpTimestamp sent : {a, b}) {
+    EXPECT_LE(std::llabs(UnixMillisecondsOf(sent) - (kMonday0830 + 123)), 1);
+  }
+}
 
 TEST(ParseTimeServerAddress, ReadsANameWithAnOptionalPort) {
   EXPECT_EQ(ParseTimeServerAddress(L"ntp.school.local"),
