@@ -300,6 +300,7 @@ void TWorkF::StopReacting() {
   Timer.SetEnabled(false);
   fadeTimer_.SetEnabled(false);
   beepTimer_.SetEnabled(false);
+  beepsLeft_ = 0;
   AppTrayIcon.SetEnabled(false);
   NumberTrayIcon.SetEnabled(false);
   showRequestHook_.reset();

@@ -446,8 +446,13 @@ TEST_F(LessonListTest, TheJoiningBoxAndTheServersNameGoIntoTheSettings) {
   Click(d.cbJoinLesson.Handle());
   EXPECT_FALSE(settings.JoinLesson);
   TypeInto(d.edTimeServer.Handle(), L"  10.0.0.5:123 ");
+  EXPECT_EQ(settings.TimeServer, L"") << "a name half typed is no server yet";
+  d.cbJoinLesson.SetFocus();
+  EXPECT_EQ(settings.TimeServer, L"10.0.0.5:123");
+  TypeInto(d.edTimeServer.Handle(), L"ntp.sc");
   EXPECT_EQ(settings.TimeServer, L"10.0.0.5:123");
   ::SetWindowTextW(d.edTimeServer.Handle(), L"");
+  d.cbJoinLesson.SetFocus();
   EXPECT_EQ(settings.TimeServer, L"");
 }
 

@@ -12,6 +12,7 @@
 #include "system/settings_storage.h"
 #include "toolkit/error_guard.h"
 #include "ui/frm_lesson_list.h"
+#include "ui/model/bell_offset_choice.h"
 #include "work_form_test.h"
 
 namespace ostrevin::uitest {
@@ -214,7 +215,7 @@ TEST_F(WorkFormOptionsTest, TheSessionsEndWithTheDialogOpenSavesTheSettingsAsBef
 TEST_F(WorkFormOptionsTest, WhileTheDialogIsOpenNeitherFadeRunsAndTheFlagStays) {
   TWorkF& workF = CreateForm();
   workF.N1Click();
-  services.pauses.clear();
+  RunFade(workF);
   const int opacity = LayeredOpacity(workF.Handle());
   const int tag = workF.Tag();
   WhenDialogShows([&](TLessonListF& dialog) {
@@ -226,7 +227,7 @@ TEST_F(WorkFormOptionsTest, WhileTheDialogIsOpenNeitherFadeRunsAndTheFlagStays) 
     ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
   });
   workF.acOptions.Execute();
-  EXPECT_TRUE(services.pauses.empty());
+  EXPECT_FALSE(workF.Fading());
   workF.FadeOut();
   EXPECT_EQ(workF.Tag(), TWorkF::kFadedTag) << "free again after the dialog";
 }
@@ -328,6 +329,26 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayQuestionNeverComesOverTheSettingsDialog) 
   ::KillTimer(nullptr, answering);
   EXPECT_EQ(EndOfDayQuestions::asked, 1);
   EXPECT_TRUE(reports.empty());
+}
+
+// "Звонок прозвенел" from the tray menu while the dialog is open: its offset
+// field shows the bell's offset, and OK keeps it rather than writing back the
+// one the dialog opened with.
+TEST_F(WorkFormOptionsTest, TheDialogFollowsTheBellRungWhileItIsOpen) {
+  WriteSettingsFile("[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nBellOffset=0\r\n");
+  clock.Set(1, 8, 30, 40);
+  TWorkF& workF = CreateForm();
+  WhenDialogShows([&](TLessonListF& dialog) {
+    ASSERT_EQ(dialog.edBellOffset.Value(), 0);
+    workF.TrayPopup.Choose(3);  // "Звонок прозвенел"
+    EXPECT_EQ(dialog.edBellOffset.Value(), 40);
+    EXPECT_EQ(dialog.rgBellDirection.ItemIndex(), kBellBehind);
+    ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
+  });
+  workF.acOptions.Execute();
+  EXPECT_EQ(settings.BellOffset, -40);
+  EXPECT_EQ(SettingsInFile().BellOffset, -40);
+  EXPECT_TRUE(SettingsInFile().BellOffsetByComputer) << "no server answered";
 }
 
 }  // namespace
