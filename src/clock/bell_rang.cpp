@@ -53,7 +53,7 @@ BellRangOutcome LessonClock::BellRang() {
   FollowJump(TimeJump::kCorrection, schoolNow);
   // The bell of a lesson's start begins it, as its minute would; one the
   // start watch began already has just taken its place at the bell.
-  if (bell->isStart && bell->lesson.taught && LessonState == lsIdle &&
+  if (bell->isStart && bell->lesson.taught && lessonState_ == lsIdle &&
       !IsBegunToday(bell->lesson, schoolNow)) {
     BeginLesson(bell->lesson);
   }

@@ -50,7 +50,7 @@ void LessonClock::AnchorNewLesson(const std::optional<PlannedLesson>& lesson) {
 }
 
 void LessonClock::JoinLessonInProgress() {
-  if (!settings_.JoinLesson || LessonState != lsIdle) return;
+  if (!settings_.JoinLesson || lessonState_ != lsIdle) return;
   const LocalDateTime now = clock_.Now();
   const std::int64_t moment = MillisecondOfDay(now);
   for (const PlannedLesson& lesson : PlanOfDay(settings_, now)) {
@@ -69,7 +69,7 @@ void LessonClock::JoinLessonInProgress() {
 void LessonClock::BeginLessonWithTimeGone(const PlannedLesson& lesson, const LocalDateTime& now,
                                           std::int32_t elapsed) {
   MarkBegun(lesson, now);
-  RunLength = lesson.length;
+  runLength_ = lesson.length;
   host_.ClearBalloon();
   // The state comes before anything that may handle messages (the fade-in).
   cuedUpTo_ = elapsed;

@@ -25,10 +25,10 @@ constexpr std::int64_t kLongestBeepSeries = 32;
 }  // namespace
 
 void LessonClock::AdvanceLesson() {
-  Elapsed += kTenthsPerTick;
-  host_.SetGaugeProgress(Elapsed);
-  host_.SetMinuteLabel(MinuteLabel(Elapsed));
-  switch (LessonState) {
+  elapsed_ += kTenthsPerTick;
+  host_.SetGaugeProgress(elapsed_);
+  host_.SetMinuteLabel(MinuteLabel(elapsed_));
+  switch (lessonState_) {
     case lsIntro:
       AdvanceIntroPart();
       break;
@@ -41,25 +41,25 @@ void LessonClock::AdvanceLesson() {
     case lsIdle:
       break;
   }
-  cuedUpTo_ = std::max(cuedUpTo_, Elapsed);
+  cuedUpTo_ = std::max(cuedUpTo_, elapsed_);
 }
 
 // Every transition waits for a tick of its own, so even overlapping lengths
 // take a lesson through all three parts.
 void LessonClock::AdvanceIntroPart() {
-  if (Elapsed < settings_.IntroTime) return;
+  if (elapsed_ < settings_.IntroTime) return;
   host_.SetGaugeColor(clBlack);
-  LessonState = lsMain;
+  lessonState_ = lsMain;
   if (settings_.IntroPartSnd && IsNewGround()) host_.PlaySystemSound(kSoundBeep);
 }
 
 void LessonClock::AdvanceMainPart() {
   // Widened: lengths read from the settings file are not range-checked.
   const std::int64_t finalPartStart = std::int64_t{LessonLength()} - settings_.FinishTime;
-  if (Elapsed < finalPartStart) return;
+  if (elapsed_ < finalPartStart) return;
   host_.SetGaugeColor(clRed);
-  LessonState = lsFinal;
-  MinutesLeft = MinutesToLessonEnd();
+  lessonState_ = lsFinal;
+  minutesLeft_ = MinutesToLessonEnd();
   // The last minutes matter even to a user who keeps the window out of the
   // way at the start, so this does not follow bShowOnStartLesson.
   host_.BringForward();
@@ -69,22 +69,22 @@ void LessonClock::AdvanceMainPart() {
 }
 
 void LessonClock::AdvanceFinalPart() {
-  if (Elapsed >= LessonLength()) {
+  if (elapsed_ >= LessonLength()) {
     EndLesson();
-  } else if (MinutesToLessonEnd() != MinutesLeft && IsNewGround()) {
+  } else if (MinutesToLessonEnd() != minutesLeft_ && IsNewGround()) {
     // The series is sized from the minutes left before this tick.
     PlayFinalPartBeeps();
   }
-  MinutesLeft = MinutesToLessonEnd();
+  minutesLeft_ = MinutesToLessonEnd();
 }
 
 std::int32_t LessonClock::LessonLength() const {
-  return RunLength.value_or(settings_.LessLen);
+  return runLength_.value_or(settings_.LessLen);
 }
 
 std::int32_t LessonClock::MinutesToLessonEnd() const {
   // The difference of two 32-bit values, divided by ten, fits 32 bits again.
-  return static_cast<std::int32_t>((std::int64_t{LessonLength()} - Elapsed) / kTenthsPerMinute);
+  return static_cast<std::int32_t>((std::int64_t{LessonLength()} - elapsed_) / kTenthsPerMinute);
 }
 
 void LessonClock::BeginLesson(const std::optional<PlannedLesson>& lesson) {
@@ -92,13 +92,13 @@ void LessonClock::BeginLesson(const std::optional<PlannedLesson>& lesson) {
   host_.ClearBalloon();
   // The state comes before anything that may handle messages (the fade-in): a
   // tick handled meanwhile must find the lesson running.
-  Elapsed = 0;
-  RunLength = lesson ? lesson->length : std::nullopt;
-  LessonState = lsIntro;
+  elapsed_ = 0;
+  runLength_ = lesson ? lesson->length : std::nullopt;
+  lessonState_ = lsIntro;
   host_.SetGaugeColor(clGreen);
   host_.SetStartEnabled(false);
   host_.SetStopEnabled(true);
-  host_.SetMinuteLabel(MinuteLabel(Elapsed));
+  host_.SetMinuteLabel(MinuteLabel(elapsed_));
   if (settings_.bShowOnStartLesson) {
     host_.RestoreMainWindow();
     host_.BringForward();
@@ -108,7 +108,7 @@ void LessonClock::BeginLesson(const std::optional<PlannedLesson>& lesson) {
 }
 
 void LessonClock::EndLesson() {
-  LessonState = lsIdle;
+  lessonState_ = lsIdle;
   host_.SetGaugeColor(clBlack);
   host_.SetGaugeProgress(0);
   if (settings_.bShowOnStartLesson) host_.BringForward();
@@ -126,7 +126,7 @@ void LessonClock::PlayFinalPartBeeps() {
   // two beeps and grows by one each minute.
   const std::int64_t finalPartMinutes = settings_.FinishTime / kTenthsPerMinute;
   const std::int64_t beeps =
-      settings_.CountDown ? std::int64_t{MinutesLeft} : finalPartMinutes - MinutesLeft + 2;
+      settings_.CountDown ? std::int64_t{minutesLeft_} : finalPartMinutes - minutesLeft_ + 2;
   if (beeps > 0) host_.PlayBeepSeries(static_cast<int>(std::min(beeps, kLongestBeepSeries)));
 }
 

@@ -77,7 +77,7 @@ bool LessonClock::IsDayOver(const DayPlan& today, TimeOfDay nowMin) const {
   // the timetable as it stands now may since have a lesson later today, or a
   // longer one, and the question must not come before it is over.
   const std::int64_t now = WholeMilliseconds(nowMin);
-  return now > WholeMilliseconds(DayEndTime) && now > WholeMilliseconds(EndOfTeaching(today));
+  return now > WholeMilliseconds(dayEndTime_) && now > WholeMilliseconds(EndOfTeaching(today));
 }
 
 std::optional<PlannedLesson> LessonClock::ScanTodaysLessons(const DayPlan& today,
@@ -112,7 +112,7 @@ void LessonClock::OfferExit(const LocalDateTime& now) {
   // Moved before the question is shown: ticks go on inside its modal loop and
   // must not ask again.
   const TimeOfDay nowExact = EncodeTimeOfDay(now.hour, now.minute, now.second, now.millisecond);
-  DayEndTime = AddMinutes(nowExact, kOfferRepeatMinutes);
+  dayEndTime_ = AddMinutes(nowExact, kOfferRepeatMinutes);
   if (host_.ConfirmCloseProgram(L"Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?")) {
     host_.RequestClose();
   }
@@ -123,7 +123,7 @@ int LessonClock::TodayIndex() const {
 }
 
 void LessonClock::ComputeDayEndTime() {
-  DayEndTime = EndOfTeaching(PlanOfDay(settings_, clock_.Now()));
+  dayEndTime_ = EndOfTeaching(PlanOfDay(settings_, clock_.Now()));
 }
 
 }  // namespace ostrevin

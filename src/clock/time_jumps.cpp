@@ -60,13 +60,13 @@ bool LessonClock::FollowJump(TimeJump jump, const LocalDateTime& now) {
   // tick by tick; a day reached by a jump or after sleep gets its own.
   if (lastSeen_ && !IsSameDay(*lastSeen_, now)) ComputeDayEndTime();
   bool placed = false;
-  if (LessonState != lsIdle && bellLesson_) {
+  if (lessonState_ != lsIdle && bellLesson_) {
     PlaceLessonAt(MomentOf(now) - (bellLesson_->midnight + bellLesson_->start));
     placed = true;
-  } else if (LessonState != lsIdle && jump == TimeJump::kSleep && lastSeen_) {
+  } else if (lessonState_ != lsIdle && jump == TimeJump::kSleep && lastSeen_) {
     // A lesson begun by hand has no bell: the time slept is lesson time, a
     // clock set or corrected is not.
-    PlaceLessonAt(Elapsed * kMillisecondsPerTenth + MomentOf(now) - MomentOf(*lastSeen_));
+    PlaceLessonAt(elapsed_ * kMillisecondsPerTenth + MomentOf(now) - MomentOf(*lastSeen_));
     placed = true;
   }
   RememberTime(now);
@@ -102,16 +102,16 @@ void LessonClock::PlaceLessonAt(std::int64_t elapsedMs) {
 // are not.
 void LessonClock::MoveLessonTo(std::int32_t elapsed) {
   const std::int32_t heardUpTo = std::max(cuedUpTo_, elapsed - kTenthsPerTick);
-  Elapsed = elapsed;
-  LessonState = PartAt(elapsed);
-  host_.SetGaugeColor(PartColor(LessonState));
-  host_.SetGaugeProgress(Elapsed);
-  host_.SetMinuteLabel(MinuteLabel(Elapsed));
-  if (LessonState != lsIntro && settings_.IntroTime > heardUpTo && settings_.IntroPartSnd) {
+  elapsed_ = elapsed;
+  lessonState_ = PartAt(elapsed);
+  host_.SetGaugeColor(PartColor(lessonState_));
+  host_.SetGaugeProgress(elapsed_);
+  host_.SetMinuteLabel(MinuteLabel(elapsed_));
+  if (lessonState_ != lsIntro && settings_.IntroTime > heardUpTo && settings_.IntroPartSnd) {
     host_.PlaySystemSound(kSoundBeep);
   }
-  if (LessonState == lsFinal) {
-    MinutesLeft = MinutesToLessonEnd();
+  if (lessonState_ == lsFinal) {
+    minutesLeft_ = MinutesToLessonEnd();
     if (std::int64_t{LessonLength()} - settings_.FinishTime > heardUpTo) {
       host_.BringForward();
       if (settings_.FinishPartSounds != fpsNone) host_.PlaySystemSound(kSoundFinalPart);
@@ -123,7 +123,7 @@ void LessonClock::MoveLessonTo(std::int32_t elapsed) {
 // The lesson's end lies well before now: the window and the actions are put
 // back as at any end, without the cue and the balloon of an end heard now.
 void LessonClock::EndLessonQuietly() {
-  LessonState = lsIdle;
+  lessonState_ = lsIdle;
   host_.SetGaugeColor(clBlack);
   host_.SetGaugeProgress(0);
   host_.SetMinuteLabel(std::wstring());

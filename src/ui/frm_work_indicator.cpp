@@ -31,7 +31,7 @@ void TWorkF::ApplyShowCurrNo() {
 void TWorkF::UpdateLessonIndicator() {
   Clock.LocateCurrentLesson();
   IndicatorRefresh refresh =
-      RefreshLessonIndicator(Clock.CurrentLesson, Clock.PrevLesson, NumberTrayIcon.Text());
+      RefreshLessonIndicator(Clock.CurrentLesson(), Clock.PrevLesson(), NumberTrayIcon.Text());
   if (refresh.view) {
     NumberTrayIcon.SetTextAndHint(std::move(refresh.view->text), std::move(refresh.view->hint));
   }

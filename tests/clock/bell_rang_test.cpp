@@ -82,19 +82,18 @@ class BellRangTest : public ::testing::Test {
 TEST_F(BellRangTest, FortySecondsAfterTheStartTheLessonCountsFromTheBell) {
   TickAt(8, 30, 0);
   TickAt(8, 30, 30);
-  ASSERT_EQ(lessonClock.Elapsed, 5);
+  ASSERT_EQ(lessonClock.Elapsed(), 5);
 
   const auto events = BellAt(8, 30, 40);
   EXPECT_EQ(settings.BellOffset, -40);
-  EXPECT_EQ(events, (std::vector<std::wstring>{
-                        L"color green", L"progress 0", L"label 0 мин.", L"indicator",
-                        Taken(L"08:30 start", -40)}));
-  EXPECT_EQ(lessonClock.LessonState, lsIntro);
-  EXPECT_EQ(lessonClock.Elapsed, 0);
+  EXPECT_EQ(events, (std::vector<std::wstring>{L"color green", L"progress 0", L"label 0 мин.",
+                                               L"indicator", Taken(L"08:30 start", -40)}));
+  EXPECT_EQ(lessonClock.LessonState(), lsIntro);
+  EXPECT_EQ(lessonClock.Elapsed(), 0);
 
   // The next tick is half a minute after the bell by the school's time.
   TickAt(8, 31, 10);
-  EXPECT_EQ(lessonClock.Elapsed, 5);
+  EXPECT_EQ(lessonClock.Elapsed(), 5);
 }
 
 // The bell rings 40 seconds before the computer's 08:30: the lesson begins
@@ -104,7 +103,7 @@ TEST_F(BellRangTest, FortySecondsBeforeTheStartTheLessonBeginsAtTheBell) {
   const auto events = BellAt(8, 29, 20);
   EXPECT_EQ(settings.BellOffset, 40);
   EXPECT_EQ(Count(events, L"sound 1"), 1);
-  EXPECT_EQ(lessonClock.LessonState, lsIntro);
+  EXPECT_EQ(lessonClock.LessonState(), lsIntro);
   EXPECT_EQ(events[events.size() - 2], L"indicator");
   EXPECT_EQ(events.back(), Taken(L"08:30 start", 40));
 
@@ -120,11 +119,11 @@ TEST_F(BellRangTest, AtALessonsEndTheLessonEndsWithItsCue) {
   for (int second = 30; second < 44 * 60 + 30; second += 30) {
     TickAt(8, 30 + second / 60, second % 60);
   }
-  ASSERT_EQ(lessonClock.LessonState, lsFinal);
+  ASSERT_EQ(lessonClock.LessonState(), lsFinal);
 
   const auto events = BellAt(9, 14, 40);
   EXPECT_EQ(settings.BellOffset, 20);
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
   EXPECT_EQ(Count(events, L"sound 2"), 1);
   EXPECT_EQ(events.back(), Taken(L"09:15 end", 20));
 }
@@ -150,7 +149,7 @@ TEST_P(BellTableTest, TakesTheNearestBellWithinTenMinutes) {
   const auto events = BellAt(c.hour, c.minute, c.second);
   EXPECT_EQ(settings.BellOffset, c.offsetAfter);
   EXPECT_EQ(events.back(), c.told);
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -160,8 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
         BellCase{"TenMinutesLate", 9, 40, 0, 0, -600, Taken(L"09:30 start", -600)},
         BellCase{"MoreThanTenMinutesFromAnyBell", 10, 52, 30, 0, 0, kNoBell},
         BellCase{"TheEndOfLessonOneIsNearer", 9, 20, 0, 0, -300, Taken(L"09:15 end", -300)},
-        BellCase{"AFractionOfASecondCountsAsAWholeOne", 9, 30, 0, 0, 0,
-                 Taken(L"09:30 start", 0)},
+        BellCase{"AFractionOfASecondCountsAsAWholeOne", 9, 30, 0, 0, 0, Taken(L"09:30 start", 0)},
         BellCase{"AddsToTheOffsetThere", 9, 30, 45, -40, -45, Taken(L"09:30 start", -45)},
         BellCase{"NeverMoreThanAnHour", 8, 29, 20, 3590, 3590, kBeyondAnHour}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -181,7 +179,7 @@ TEST_F(BellRangTest, ALessonNotTaughtIsNotBegunByItsBell) {
   const auto events = BellAt(8, 29, 20);
   EXPECT_EQ(settings.BellOffset, 40);
   EXPECT_THAT(events, Not(Contains(L"sound 1")));
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
 
 TEST_F(BellRangTest, ALessonStoppedByHandIsNotBegunAgainByItsBell) {
@@ -191,7 +189,7 @@ TEST_F(BellRangTest, ALessonStoppedByHandIsNotBegunAgainByItsBell) {
   const auto events = BellAt(8, 30, 40);
   EXPECT_EQ(settings.BellOffset, -40);
   EXPECT_THAT(events, Not(Contains(L"sound 1")));
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
 
 TEST(NearestBell, TakesTheNearerOfTwoAndTheEarlierOfTwoAsNear) {

@@ -61,7 +61,7 @@ class LessonRunTest : public ClockTest {
   // Ticks until the clock is idle again, at most the given number of ticks.
   std::vector<std::vector<std::wstring>> TickToEnd(int limit) {
     std::vector<std::vector<std::wstring>> ticks;
-    while (lessonClock.LessonState != lsIdle && static_cast<int>(ticks.size()) < limit) {
+    while (lessonClock.LessonState() != lsIdle && static_cast<int>(ticks.size()) < limit) {
       ticks.push_back(Tick());
     }
     return ticks;
@@ -98,12 +98,16 @@ TEST_F(LessonRunTest, BeginShowsTheWindowAndPlaysTheStartSoundLast) {
   EXPECT_THAT(host.TakeEvents(),
               ElementsAre(L"clear balloon", L"color green", L"start off", L"stop on",
                           L"label 0 мин.", L"restore", L"forward", L"fade in", L"sound 1"));
-  EXPECT_EQ(lessonClock.LessonState, lsIntro);
-  EXPECT_EQ(lessonClock.Elapsed, 0);
+  EXPECT_EQ(lessonClock.LessonState(), lsIntro);
+  EXPECT_EQ(lessonClock.Elapsed(), 0);
 }
 
 TEST_F(LessonRunTest, DefaultLessonPassesItsPartsOnTicksTenEightyAndNinety) {
-  lessonClock.Elapsed = 333;  // left over from an earlier lesson
+  // A lesson before, stopped by hand in its main part.
+  BeginByHand();
+  for (int tick = 0; tick < 20; ++tick) Tick();
+  lessonClock.EndLesson();
+  host.TakeEvents();
   BeginByHand();
   const std::map<int, std::vector<std::wstring>> extrasOnTick = {
       {10, {L"color black", L"sound 10"}},
@@ -126,9 +130,9 @@ TEST_F(LessonRunTest, DefaultLessonPassesItsPartsOnTicksTenEightyAndNinety) {
                                   : tick < 80 ? lsMain
                                   : tick < 90 ? lsFinal
                                               : lsIdle;
-    EXPECT_EQ(lessonClock.LessonState, state);
+    EXPECT_EQ(lessonClock.LessonState(), state);
     if (tick == 80) {
-      EXPECT_EQ(lessonClock.MinutesLeft, 5);
+      EXPECT_EQ(lessonClock.MinutesLeft(), 5);
     }
   }
 }
@@ -203,11 +207,11 @@ TEST_F(LessonRunTest, OverlappingLengthsStillTakeOneTickPerTransition) {
     BeginByHand();
 
     Tick();
-    EXPECT_EQ(lessonClock.LessonState, lsMain);
+    EXPECT_EQ(lessonClock.LessonState(), lsMain);
     Tick();
-    EXPECT_EQ(lessonClock.LessonState, lsFinal);
+    EXPECT_EQ(lessonClock.LessonState(), lsFinal);
     EXPECT_THAT(Tick(), ::testing::IsSupersetOf({L"color black", L"progress 0", L"sound 2"}));
-    EXPECT_EQ(lessonClock.LessonState, lsIdle);
+    EXPECT_EQ(lessonClock.LessonState(), lsIdle);
   }
 }
 
@@ -219,21 +223,21 @@ TEST_F(LessonRunTest, ManualStopDuringTheIntroPartEndsTheLesson) {
   lessonClock.EndLesson();
 
   EXPECT_EQ(host.TakeEvents(), endEvents);
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
 
 TEST_F(LessonRunTest, LoweringTheLengthInTheMainPartEndsTwoTicksLater) {
   BeginByHand();
   for (int tick = 1; tick <= 40; ++tick) Tick();
-  ASSERT_EQ(lessonClock.LessonState, lsMain);
+  ASSERT_EQ(lessonClock.LessonState(), lsMain);
 
   settings.LessLen = 100;
 
   EXPECT_THAT(Tick(),
               ElementsAre(L"progress 205", L"label 20 мин.", L"color red", L"forward", L"sound 4"));
-  EXPECT_EQ(lessonClock.LessonState, lsFinal);
+  EXPECT_EQ(lessonClock.LessonState(), lsFinal);
   Tick();
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
 
 TEST_F(LessonRunTest, WithoutShowOnStartTheWindowComesForwardOnlyForTheFinalPart) {
@@ -278,8 +282,8 @@ TEST_F(LessonRunTest, TickDuringTheFadeInFindsTheLessonRunning) {
               ElementsAre(L"clear balloon", L"color green", L"start off", L"stop on",
                           L"label 0 мин.", L"restore", L"forward", L"fade in", L"progress 5",
                           L"label 0 мин.", L"indicator", L"trim", L"sound 1"));
-  EXPECT_EQ(lessonClock.Elapsed, 5);
-  EXPECT_EQ(lessonClock.LessonState, lsIntro);
+  EXPECT_EQ(lessonClock.Elapsed(), 5);
+  EXPECT_EQ(lessonClock.LessonState(), lsIntro);
 }
 
 TEST_F(LessonRunTest, HandEditedFinalPartLengthCannotHoldTheProgramForLong) {
@@ -288,7 +292,7 @@ TEST_F(LessonRunTest, HandEditedFinalPartLengthCannotHoldTheProgramForLong) {
   BeginByHand();
   Tick();
   Tick();
-  ASSERT_EQ(lessonClock.LessonState, lsFinal);
+  ASSERT_EQ(lessonClock.LessonState(), lsFinal);
 
   EXPECT_EQ(Tick(), Joined({L"progress 15", L"label 1 мин."}, Beeps(32)));
 }
@@ -316,18 +320,18 @@ TEST_F(LessonRunTest, CountingDownAfterTheLengthIsRaisedInTheFinalPartStopsTheSe
   settings.CountDown = true;
   BeginByHand();
   for (int tick = 1; tick <= 80; ++tick) Tick();
-  ASSERT_EQ(lessonClock.LessonState, lsFinal);
-  ASSERT_EQ(lessonClock.MinutesLeft, 5);
+  ASSERT_EQ(lessonClock.LessonState(), lsFinal);
+  ASSERT_EQ(lessonClock.MinutesLeft(), 5);
 
   settings.LessLen = 1000;  // the dialog's longest lesson, 100 minutes
 
   // The first series still tells the minutes left before the change.
   EXPECT_EQ(Tick(), Joined({Progress(405), Label(40)}, Beeps(5)));
-  EXPECT_EQ(lessonClock.MinutesLeft, 59);
+  EXPECT_EQ(lessonClock.MinutesLeft(), 59);
   EXPECT_EQ(Tick(), (std::vector<std::wstring>{Progress(410), Label(41)}));
   EXPECT_EQ(Tick(), Joined({Progress(415), Label(41)}, Beeps(32)));
-  EXPECT_EQ(lessonClock.MinutesLeft, 58);
-  EXPECT_EQ(lessonClock.LessonState, lsFinal);
+  EXPECT_EQ(lessonClock.MinutesLeft(), 58);
+  EXPECT_EQ(lessonClock.LessonState(), lsFinal);
 }
 
 TEST_F(LessonRunTest, IdleTickRefreshesTheIndicatorOnlyWhenItIsShown) {

@@ -76,9 +76,9 @@ struct JumpCase {
   DayTime before;  // ticking from 08:29:30 Monday to here; lesson 1 begins at 08:30
   DayTime after;
   std::optional<TimeJump> told;
-  LessonStateKind state;   // right after the jump
-  std::int32_t elapsed;    // when a lesson runs
-  bool endCue;             // the jump itself ended the lesson with its cue
+  LessonStateKind state;  // right after the jump
+  std::int32_t elapsed;   // when a lesson runs
+  bool endCue;            // the jump itself ended the lesson with its cue
   // Over the whole day to 16:00: lessons begun (by their bell or joined),
   // start cues, final-part cues and end cues.
   int begun;
@@ -103,9 +103,9 @@ TEST_P(JumpTableTest, PlacesTheLessonByTheNewTimeAndRepeatsNothing) {
 
   JumpTo(c.after, c.told);
   const std::vector<std::wstring> atJump = Record();
-  EXPECT_EQ(lessonClock.LessonState, c.state);
+  EXPECT_EQ(lessonClock.LessonState(), c.state);
   if (c.state != lsIdle) {
-    EXPECT_EQ(lessonClock.Elapsed, c.elapsed);
+    EXPECT_EQ(lessonClock.Elapsed(), c.elapsed);
   }
   EXPECT_EQ(Count(atJump, L"sound 2"), c.endCue ? 1 : 0);
   EXPECT_EQ(Count(atJump, L"sound 1"), 0) << "a lesson was begun by the jump with its cue";
@@ -120,39 +120,39 @@ TEST_P(JumpTableTest, PlacesTheLessonByTheNewTimeAndRepeatsNothing) {
   EXPECT_EQ(Count(all, L"sound 1"), c.starts);
   EXPECT_EQ(Count(all, L"sound 4"), c.finals);
   EXPECT_EQ(Count(all, L"sound 2"), c.ends);
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Jumps, JumpTableTest,
-    ::testing::Values(
-        // Forward ten minutes past the intro part's end: no late cue.
-        JumpCase{"ForwardInsideTheLesson", Mon(8, 33), Mon(8, 43), TimeJump::kClockSet, lsMain,
-                 130, false, 7, 7, 7, 7},
-        JumpCase{"BackwardInsideTheLesson", Mon(8, 43), Mon(8, 33), TimeJump::kClockSet, lsIntro,
-                 30, false, 7, 7, 7, 7},
-        JumpCase{"ForwardFarPastTheEnd", Mon(8, 40), Mon(9, 20), TimeJump::kClockSet, lsIdle, 0,
-                 false, 7, 7, 6, 6},
-        JumpCase{"ForwardOntoTheEnd", Mon(8, 40), Mon(9, 15, 10), TimeJump::kClockSet, lsIdle, 0,
-                 true, 7, 7, 6, 7},
-        // The lesson had begun before its bell by the time as it stands
-        // now: it begins at its bell, with its cues, as if never begun.
-        JumpCase{"BackwardBeforeTheStart", Mon(8, 40), Mon(8, 20), TimeJump::kClockSet, lsIdle, 0,
-                 false, 8, 8, 7, 7},
-        JumpCase{"BackwardIntoTheEndedLesson", Mon(9, 20), Mon(9, 0), TimeJump::kClockSet,
-                 lsIdle, 0, false, 7, 7, 7, 7},
-        JumpCase{"ForwardIntoTheNextLesson", Mon(9, 20), Mon(9, 34), TimeJump::kClockSet, lsIntro,
-                 40, false, 7, 6, 7, 7},
-        JumpCase{"ResumeAfterHours", Mon(8, 40), Mon(12, 0), TimeJump::kSleep, lsMain, 300,
-                 false, 5, 4, 4, 4},
-        JumpCase{"SleepFoundByTheTick", Mon(8, 40), Mon(12, 0), std::nullopt, lsMain, 300, false, 5, 4, 4, 4},
-        JumpCase{"ClockSetBackFoundByTheTick", Mon(8, 43), Mon(8, 33), std::nullopt, lsIntro, 30,
-                 false, 7, 7, 7, 7},
-        JumpCase{"MidnightWhileAsleep", Mon(8, 40), Tue(8, 40), TimeJump::kSleep, lsMain, 100,
-                 false, 8, 7, 7, 7},
-        JumpCase{"ProgramsOwnCorrection", Mon(8, 33), Mon(8, 32, 20), TimeJump::kCorrection,
-                 lsIntro, 23, false, 7, 7, 7, 7}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Jumps, JumpTableTest,
+                         ::testing::Values(
+                             // Forward ten minutes past the intro part's end: no late cue.
+                             JumpCase{"ForwardInsideTheLesson", Mon(8, 33), Mon(8, 43),
+                                      TimeJump::kClockSet, lsMain, 130, false, 7, 7, 7, 7},
+                             JumpCase{"BackwardInsideTheLesson", Mon(8, 43), Mon(8, 33),
+                                      TimeJump::kClockSet, lsIntro, 30, false, 7, 7, 7, 7},
+                             JumpCase{"ForwardFarPastTheEnd", Mon(8, 40), Mon(9, 20),
+                                      TimeJump::kClockSet, lsIdle, 0, false, 7, 7, 6, 6},
+                             JumpCase{"ForwardOntoTheEnd", Mon(8, 40), Mon(9, 15, 10),
+                                      TimeJump::kClockSet, lsIdle, 0, true, 7, 7, 6, 7},
+                             // The lesson had begun before its bell by the time as it stands
+                             // now: it begins at its bell, with its cues, as if never begun.
+                             JumpCase{"BackwardBeforeTheStart", Mon(8, 40), Mon(8, 20),
+                                      TimeJump::kClockSet, lsIdle, 0, false, 8, 8, 7, 7},
+                             JumpCase{"BackwardIntoTheEndedLesson", Mon(9, 20), Mon(9, 0),
+                                      TimeJump::kClockSet, lsIdle, 0, false, 7, 7, 7, 7},
+                             JumpCase{"ForwardIntoTheNextLesson", Mon(9, 20), Mon(9, 34),
+                                      TimeJump::kClockSet, lsIntro, 40, false, 7, 6, 7, 7},
+                             JumpCase{"ResumeAfterHours", Mon(8, 40), Mon(12, 0), TimeJump::kSleep,
+                                      lsMain, 300, false, 5, 4, 4, 4},
+                             JumpCase{"SleepFoundByTheTick", Mon(8, 40), Mon(12, 0), std::nullopt,
+                                      lsMain, 300, false, 5, 4, 4, 4},
+                             JumpCase{"ClockSetBackFoundByTheTick", Mon(8, 43), Mon(8, 33),
+                                      std::nullopt, lsIntro, 30, false, 7, 7, 7, 7},
+                             JumpCase{"MidnightWhileAsleep", Mon(8, 40), Tue(8, 40),
+                                      TimeJump::kSleep, lsMain, 100, false, 8, 7, 7, 7},
+                             JumpCase{"ProgramsOwnCorrection", Mon(8, 33), Mon(8, 32, 20),
+                                      TimeJump::kCorrection, lsIntro, 23, false, 7, 7, 7, 7}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Set back over the intro part's end, the lesson runs through it again
 // without its cue, and only the final part's cue and beeps beyond the point
@@ -179,19 +179,19 @@ TEST_F(TimeJumpTest, ALessonBegunByHandMovesOnByTheTimeSleptOnly) {
   SetClock(Mon(7, 0));
   lessonClock.BeginLesson();
   TickFromTo(Mon(7, 0, 30), Mon(7, 5));  // ten ticks
-  ASSERT_EQ(lessonClock.Elapsed, 50);
+  ASSERT_EQ(lessonClock.Elapsed(), 50);
 
   JumpTo(Mon(7, 15), TimeJump::kClockSet);
-  EXPECT_EQ(lessonClock.Elapsed, 50);
+  EXPECT_EQ(lessonClock.Elapsed(), 50);
   TickFromTo(Mon(7, 15, 30), Mon(7, 15, 30));
-  EXPECT_EQ(lessonClock.Elapsed, 55);
+  EXPECT_EQ(lessonClock.Elapsed(), 55);
 
   JumpTo(Mon(7, 25, 30), TimeJump::kSleep);
-  EXPECT_EQ(lessonClock.Elapsed, 155);
-  EXPECT_EQ(lessonClock.LessonState, lsMain);
+  EXPECT_EQ(lessonClock.Elapsed(), 155);
+  EXPECT_EQ(lessonClock.LessonState(), lsMain);
 
   JumpTo(Mon(16, 0), TimeJump::kSleep);
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
   EXPECT_EQ(Count(Record(), L"sound 2"), 0);
 }
 
@@ -221,7 +221,7 @@ TEST_F(TimeJumpTest, ANewDayAfterSleepGetsItsOwnEndOfTheDay) {
   ASSERT_EQ(Count(Record(), L"ask Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?"), 1);
 
   JumpTo(Tue(9, 0), TimeJump::kSleep);
-  EXPECT_DOUBLE_EQ(lessonClock.DayEndTime, At(10, 15));
+  EXPECT_DOUBLE_EQ(lessonClock.DayEndTime(), At(10, 15));
   TickFromTo(Tue(10, 15), Tue(10, 15, 30));
   EXPECT_EQ(Count(Record(), L"ask Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?"), 0);
   TickFromTo(Tue(10, 16), Tue(10, 16));
@@ -249,8 +249,8 @@ std::string SourceName(Source source) {
 
 struct CorrectionCase {
   const char* name;
-  int at;       // second of Monday, by the school's time before the correction
-  int seconds;  // the correction, either way
+  int at;                 // second of Monday, by the school's time before the correction
+  int seconds;            // the correction, either way
   LessonStateKind state;  // right after it
   std::int32_t elapsed;   // when a lesson runs
   // Over the whole day to 16:00: lessons begun, start cues, final-part cues
@@ -261,8 +261,7 @@ struct CorrectionCase {
   int ends;
 };
 
-class CorrectionTableTest
-    : public ::testing::TestWithParam<std::tuple<Source, CorrectionCase>> {
+class CorrectionTableTest : public ::testing::TestWithParam<std::tuple<Source, CorrectionCase>> {
  protected:
   CorrectionTableTest() {
     settings.ShowCurrNo = false;
@@ -292,8 +291,7 @@ class CorrectionTableTest
         lessonClock.FollowTimeJump(TimeJump::kCorrection);
         return at;
       case Source::kWindowsClock:
-        computer.Set(kMonday, (at + seconds) / 3600, (at + seconds) / 60 % 60,
-                     (at + seconds) % 60);
+        computer.Set(kMonday, (at + seconds) / 3600, (at + seconds) / 60 % 60, (at + seconds) % 60);
         lessonClock.FollowTimeJump(TimeJump::kClockSet);
         return at + seconds;
     }
@@ -311,9 +309,9 @@ TEST_P(CorrectionTableTest, TheLessonStandsByTheCorrectedTimeAndBeginsAtItsBell)
   const auto& [source, c] = GetParam();
   TickFromTo(Mon(8, 20).second, c.at);
   const int computerAfter = Correct(source, c.at, c.seconds);
-  EXPECT_EQ(lessonClock.LessonState, c.state);
+  EXPECT_EQ(lessonClock.LessonState(), c.state);
   if (c.state != lsIdle) {
-    EXPECT_EQ(lessonClock.Elapsed, c.elapsed);
+    EXPECT_EQ(lessonClock.Elapsed(), c.elapsed);
   }
   TickFromTo(computerAfter + 30, Mon(16, 0).second);
   const std::vector<std::wstring> all = host.TakeEvents();
@@ -321,7 +319,7 @@ TEST_P(CorrectionTableTest, TheLessonStandsByTheCorrectedTimeAndBeginsAtItsBell)
   EXPECT_EQ(Count(all, L"sound 1"), c.starts);
   EXPECT_EQ(Count(all, L"sound 4"), c.finals);
   EXPECT_EQ(Count(all, L"sound 2"), c.ends);
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
 
 constexpr int kFourMinutes = 240;
@@ -332,27 +330,26 @@ INSTANTIATE_TEST_SUITE_P(
         ::testing::Values(Source::kTimeServer, Source::kBellOffset, Source::kWindowsClock),
         ::testing::Values(
             // Into the lesson from before it: joined, its start cue not late.
-            CorrectionCase{"BeforeForward", Mon(8, 27).second, kFourMinutes, lsIntro, 10, 7, 6,
-                           7, 7},
-            CorrectionCase{"BeforeBackward", Mon(8, 27).second, -kFourMinutes, lsIdle, 0, 7, 7,
-                           7, 7},
-            CorrectionCase{"AtTheStartForward", Mon(8, 30).second, kFourMinutes, lsIntro, 40, 7,
-                           7, 7, 7},
-            // Begun four minutes before its bell: it begins again at the bell.
-            CorrectionCase{"AtTheStartBackward", Mon(8, 30).second, -kFourMinutes, lsIdle, 0, 8,
-                           8, 7, 7},
-            CorrectionCase{"InTheLessonForward", Mon(8, 50).second, kFourMinutes, lsMain, 240, 7,
-                           7, 7, 7},
-            CorrectionCase{"InTheLessonBackward", Mon(8, 50).second, -kFourMinutes, lsMain, 160,
-                           7, 7, 7, 7},
-            // Past the end by two minutes: over, without an end cue heard late.
-            CorrectionCase{"InTheFinalPartForward", Mon(9, 13).second, kFourMinutes, lsIdle, 0,
-                           7, 7, 7, 6},
-            // The final part's cue is not heard twice.
-            CorrectionCase{"InTheFinalPartBackward", Mon(9, 13).second, -kFourMinutes, lsMain,
-                           390, 7, 7, 7, 7},
-            CorrectionCase{"AfterForward", Mon(9, 17).second, kFourMinutes, lsIdle, 0, 7, 7, 7,
+            CorrectionCase{"BeforeForward", Mon(8, 27).second, kFourMinutes, lsIntro, 10, 7, 6, 7,
                            7},
+            CorrectionCase{"BeforeBackward", Mon(8, 27).second, -kFourMinutes, lsIdle, 0, 7, 7, 7,
+                           7},
+            CorrectionCase{"AtTheStartForward", Mon(8, 30).second, kFourMinutes, lsIntro, 40, 7, 7,
+                           7, 7},
+            // Begun four minutes before its bell: it begins again at the bell.
+            CorrectionCase{"AtTheStartBackward", Mon(8, 30).second, -kFourMinutes, lsIdle, 0, 8, 8,
+                           7, 7},
+            CorrectionCase{"InTheLessonForward", Mon(8, 50).second, kFourMinutes, lsMain, 240, 7, 7,
+                           7, 7},
+            CorrectionCase{"InTheLessonBackward", Mon(8, 50).second, -kFourMinutes, lsMain, 160, 7,
+                           7, 7, 7},
+            // Past the end by two minutes: over, without an end cue heard late.
+            CorrectionCase{"InTheFinalPartForward", Mon(9, 13).second, kFourMinutes, lsIdle, 0, 7,
+                           7, 7, 6},
+            // The final part's cue is not heard twice.
+            CorrectionCase{"InTheFinalPartBackward", Mon(9, 13).second, -kFourMinutes, lsMain, 390,
+                           7, 7, 7, 7},
+            CorrectionCase{"AfterForward", Mon(9, 17).second, kFourMinutes, lsIdle, 0, 7, 7, 7, 7},
             // Back into the lesson over: not begun again.
             CorrectionCase{"AfterBackward", Mon(9, 17).second, -kFourMinutes, lsIdle, 0, 7, 7, 7,
                            7})),
@@ -372,20 +369,20 @@ TEST_F(TimeJumpTest, ALessonJoinedTooEarlyBeginsAtItsBellAfterTheServerAnswers) 
   LessonClock program{settings, school, schoolHost};
   computer.Set(kMonday, 8, 32, 0);
   program.JoinLessonInProgress();
-  ASSERT_EQ(program.LessonState, lsIntro);
-  ASSERT_EQ(program.Elapsed, 20);
+  ASSERT_EQ(program.LessonState(), lsIntro);
+  ASSERT_EQ(program.Elapsed(), 20);
 
   school.TakeServerDifference(-240'000);
   program.FollowTimeJump(TimeJump::kCorrection);
-  EXPECT_EQ(program.LessonState, lsIdle);
+  EXPECT_EQ(program.LessonState(), lsIdle);
   schoolHost.TakeEvents();
 
   computer.Set(kMonday, 8, 34, 0);  // 08:30:00 at school
   program.TimerTimer();
   const std::vector<std::wstring> atTheBell = schoolHost.TakeEvents();
   EXPECT_EQ(Count(atTheBell, L"sound 1"), 1);
-  EXPECT_EQ(program.LessonState, lsIntro);
-  EXPECT_EQ(program.Elapsed, 0);
+  EXPECT_EQ(program.LessonState(), lsIntro);
+  EXPECT_EQ(program.Elapsed(), 0);
 }
 
 // The same lesson, but the teacher hears the bell before the minute's tick:
@@ -406,7 +403,7 @@ TEST_F(TimeJumpTest, ALessonJoinedTooEarlyIsBegunByTheBellAfterTheServerAnswers)
   const BellRangOutcome outcome = program.BellRang();
   EXPECT_EQ(outcome.kind, BellRangOutcome::Kind::kTaken);
   EXPECT_EQ(Count(schoolHost.TakeEvents(), L"sound 1"), 1);
-  EXPECT_EQ(program.LessonState, lsIntro);
+  EXPECT_EQ(program.LessonState(), lsIntro);
 }
 
 // A tick that finds the computer's clock set (no message came) lets the
@@ -424,13 +421,13 @@ TEST_F(TimeJumpTest, ATickThatFindsTheClockSetPlacesTheLessonAfterTheCorrectionI
     computer.Set(kMonday, second / 3600, second / 60 % 60, second % 60);
     program.TimerTimer();
   }
-  ASSERT_EQ(program.Elapsed, 100);  // 08:40 at school
+  ASSERT_EQ(program.Elapsed(), 100);  // 08:40 at school
 
   computer.Set(kMonday, 8, 40, 30);  // set right by the teacher
   program.TimerTimer();
   EXPECT_EQ(schoolHost.clockMoves, 1);
-  EXPECT_EQ(program.LessonState, lsMain);
-  EXPECT_EQ(program.Elapsed, 105);
+  EXPECT_EQ(program.LessonState(), lsMain);
+  EXPECT_EQ(program.Elapsed(), 105);
 }
 
 }  // namespace

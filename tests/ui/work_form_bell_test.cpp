@@ -16,19 +16,18 @@ using WorkFormBellTest = WorkFormTest;
 constexpr int kMonday = 1;
 
 // Lesson 1 at 08:30 on Monday, a bell 40 seconds ahead of the computer.
-const char kBellAhead[] =
-    "[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nBellOffset=40\r\n";
+const char kBellAhead[] = "[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nBellOffset=40\r\n";
 
 TEST_F(WorkFormBellTest, ALessonBeginsAtItsBellByTheSchoolsTime) {
   WriteSettingsFile(kBellAhead);
   clock.Set(kMonday, 8, 29, 10);
   TWorkF& workF = CreateForm();
   Tick();
-  EXPECT_EQ(workF.Clock.LessonState, lsIdle);
+  EXPECT_EQ(workF.Clock.LessonState(), lsIdle);
 
   clock.Set(kMonday, 8, 29, 20);  // 08:30:00 at school
   Tick();
-  EXPECT_EQ(workF.Clock.LessonState, lsIntro);
+  EXPECT_EQ(workF.Clock.LessonState(), lsIntro);
   EXPECT_EQ(workF.lbAlready.Caption(), L"0 мин.");
   EXPECT_EQ(services.sounds, std::vector<SoundKind>{kSoundLessonStart});
   EXPECT_EQ(workF.NumberTrayIcon.Text(), L"1");
@@ -119,8 +118,9 @@ TEST_F(WorkFormBellTest, NoBellNearbyChangesNothing) {
   TWorkF& workF = CreateForm();
   workF.TrayPopup.Choose(kBellItem);
   EXPECT_EQ(settings.BellOffset, 0);
-  EXPECT_EQ(LastBalloonText(tray), L"Звонок прозвенел | Звонка по расписанию ближе 10 минут нет. "
-                                   L"Время не изменено.");
+  EXPECT_EQ(LastBalloonText(tray),
+            L"Звонок прозвенел | Звонка по расписанию ближе 10 минут нет. "
+            L"Время не изменено.");
 }
 
 // Switched on three minutes into lesson 1: the pie shows three minutes gone
@@ -149,7 +149,7 @@ TEST_F(WorkFormBellTest, WithJoiningOffAStartDuringALessonWaits) {
   clock.Set(kMonday, 8, 33, 0);
   TWorkF& workF = CreateForm();
   EXPECT_FALSE(::IsWindowVisible(workF.Handle()));
-  EXPECT_EQ(workF.Clock.LessonState, lsIdle);
+  EXPECT_EQ(workF.Clock.LessonState(), lsIdle);
   EXPECT_EQ(workF.lbAlready.Caption(), L"");
 }
 
@@ -201,12 +201,12 @@ bool ServeUntil(toolkit::Application& app, testsupport::LoopbackServer& server,
 TEST_F(WorkFormBellTest, TheTimeServersDifferenceCorrectsTheSchoolsTime) {
   testsupport::LoopbackServer server;
   const std::wstring name = server.Name();
-  WriteSettingsFile(std::string(kMondayMorning) + "[Bell]\r\nTimeServer=" +
-                    std::string(name.begin(), name.end()) + "\r\n");
+  WriteSettingsFile(std::string(kMondayMorning) +
+                    "[Bell]\r\nTimeServer=" + std::string(name.begin(), name.end()) + "\r\n");
   clock.Set(kMonday, 8, 29, 40);
   TWorkF& workF = CreateForm();
-  ASSERT_EQ(workF.Clock.LessonState, lsIdle);
-  ASSERT_TRUE(ServeUntil(app, server, 37'000, [&] { return workF.Clock.LessonState != lsIdle; }));
+  ASSERT_EQ(workF.Clock.LessonState(), lsIdle);
+  ASSERT_TRUE(ServeUntil(app, server, 37'000, [&] { return workF.Clock.LessonState() != lsIdle; }));
   EXPECT_EQ(workF.lbAlready.Caption(), L"0 мин.");
   EXPECT_EQ(workF.NumberTrayIcon.Text(), L"1");
   EXPECT_EQ(workF.AppTrayIcon.Hint(), L"Ostrevin");
@@ -217,7 +217,7 @@ TEST_F(WorkFormBellTest, TheTimeServersDifferenceCorrectsTheSchoolsTime) {
   ASSERT_TRUE(ServeUntil(app, server, std::nullopt,
                          [&] { return workF.AppTrayIcon.Hint() != L"Ostrevin"; }));
   EXPECT_EQ(workF.AppTrayIcon.Hint(), L"Ostrevin\nСервер времени не отвечает");
-  EXPECT_EQ(workF.Clock.LessonState, lsIntro) << "the last good correction stays";
+  EXPECT_EQ(workF.Clock.LessonState(), lsIntro) << "the last good correction stays";
   EXPECT_TRUE(reports.empty()) << "no message box";
 }
 
@@ -237,7 +237,7 @@ TEST_F(WorkFormBellTest, AServerAnHourOffCorrectsOnlyBelowTheHour) {
       L"Ostrevin\nЧасы компьютера расходятся с сервером времени на 1 ч. Проверьте часовой "
       L"пояс Windows.";
   ASSERT_TRUE(ServeUntil(app, server, 3'612'000, [&] { return workF.AppTrayIcon.Hint() == zone; }));
-  EXPECT_EQ(workF.Clock.LessonState, lsIntro) << "08:30:02 at school: lesson 1, not lesson 2";
+  EXPECT_EQ(workF.Clock.LessonState(), lsIntro) << "08:30:02 at school: lesson 1, not lesson 2";
   EXPECT_EQ(workF.NumberTrayIcon.Text(), L"1");
   EXPECT_TRUE(reports.empty());
 }
@@ -258,10 +258,10 @@ TEST_F(WorkFormBellTest, ABellOffsetTakenWithoutTheServerIsNotAddedToItsAnswer) 
   EXPECT_FALSE(SettingsInFile().BellOffsetByComputer);
   clock.Set(kMonday, 8, 26, 50);  // 08:29:55 at school, not 08:32:55
   Tick();
-  EXPECT_EQ(workF.Clock.LessonState, lsIdle);
+  EXPECT_EQ(workF.Clock.LessonState(), lsIdle);
   clock.Set(kMonday, 8, 27, 0);
   Tick();
-  EXPECT_EQ(workF.Clock.LessonState, lsIntro);
+  EXPECT_EQ(workF.Clock.LessonState(), lsIntro);
   EXPECT_EQ(services.sounds, std::vector<SoundKind>{kSoundLessonStart});
 }
 
@@ -274,12 +274,12 @@ TEST_F(WorkFormBellTest, SettingTheWindowsClockDropsTheServersDifferenceAndAsksA
   WriteSettingsFile(WithServer(kMondayMorning, server.Name()));
   clock.Set(kMonday, 8, 29, 40);
   TWorkF& workF = CreateForm();
-  ASSERT_TRUE(ServeUntil(app, server, 37'000, [&] { return workF.Clock.LessonState != lsIdle; }));
-  ASSERT_EQ(workF.Clock.Elapsed, 0);
+  ASSERT_TRUE(ServeUntil(app, server, 37'000, [&] { return workF.Clock.LessonState() != lsIdle; }));
+  ASSERT_EQ(workF.Clock.Elapsed(), 0);
 
   clock.Set(kMonday, 8, 30, 20);  // set right: 08:30:20 at school too
   ::SendMessageW(workF.Handle(), WM_TIMECHANGE, 0, 0);
-  EXPECT_EQ(workF.Clock.Elapsed, 0) << "the lesson is not moved on by the old difference";
+  EXPECT_EQ(workF.Clock.Elapsed(), 0) << "the lesson is not moved on by the old difference";
   EXPECT_EQ(workF.lbAlready.Caption(), L"0 мин.");
   ASSERT_TRUE(ServeUntil(app, server, 0, [&] { return server.requests == 2; }));
 }

@@ -110,7 +110,7 @@ TEST_P(IndicatorAtStartTest, ShowsTheDaysStateAtOnce) {
   const StartCase& c = GetParam();
   TWorkF& workF = StartAt(c.dayOfWeek, c.hour, c.minute);
   ExpectShows(c.text, c.hint);
-  EXPECT_EQ(workF.Clock.PrevLesson, c.prevLesson);
+  EXPECT_EQ(workF.Clock.PrevLesson(), c.prevLesson);
   EXPECT_TRUE(reports.empty());
 }
 
@@ -118,16 +118,16 @@ TEST_P(IndicatorAtStartTest, ShowsTheDaysStateAtOnce) {
 // 11:30, 12:25, 13:20 and 14:15, on every day alike.
 INSTANTIATE_TEST_SUITE_P(
     Day, IndicatorAtStartTest,
-    testing::Values(StartCase{"BeforeTheLessons", 1, 7, 0, L"--", kNotBegun, kNotBegunYet},
-                    StartCase{"DuringLessonOne", 1, 8, 40, L"1", L"Сейчас идёт 1-й урок", After(1)},
-                    StartCase{"BreakBeforeLessonFour", 1, 11, 20, L"II",
-                              L"Сейчас перемена перед 4-м уроком", After(3)},
-                    StartCase{"DuringLessonSeven", 5, 14, 59, L"7", L"Сейчас идёт 7-й урок", After(7)},
-                    StartCase{"AfterTheLessons", 4, 15, 10, L"--", kOver, kLessonsOver},
-                    StartCase{"SaturdayDuringLessonThree", 6, 10, 40, L"3", L"Сейчас идёт 3-й урок",
-                              After(3)},
-                    StartCase{"SundayBreakBeforeLessonTwo", 0, 9, 20, L"II",
-                              L"Сейчас перемена перед 2-м уроком", After(1)}),
+    testing::Values(
+        StartCase{"BeforeTheLessons", 1, 7, 0, L"--", kNotBegun, kNotBegunYet},
+        StartCase{"DuringLessonOne", 1, 8, 40, L"1", L"Сейчас идёт 1-й урок", After(1)},
+        StartCase{"BreakBeforeLessonFour", 1, 11, 20, L"II", L"Сейчас перемена перед 4-м уроком",
+                  After(3)},
+        StartCase{"DuringLessonSeven", 5, 14, 59, L"7", L"Сейчас идёт 7-й урок", After(7)},
+        StartCase{"AfterTheLessons", 4, 15, 10, L"--", kOver, kLessonsOver},
+        StartCase{"SaturdayDuringLessonThree", 6, 10, 40, L"3", L"Сейчас идёт 3-й урок", After(3)},
+        StartCase{"SundayBreakBeforeLessonTwo", 0, 9, 20, L"II",
+                  L"Сейчас перемена перед 2-м уроком", After(1)}),
     [](const testing::TestParamInfo<StartCase>& info) { return info.param.name; });
 
 TEST_F(WorkFormIndicatorTest, ABreaksTicksLeaveTheTrayAloneAndTheNextLessonShowsAtItsStart) {
@@ -138,7 +138,7 @@ TEST_F(WorkFormIndicatorTest, ABreaksTicksLeaveTheTrayAloneAndTheNextLessonShows
 
   EXPECT_EQ(TickAt(11, 30), kOneChange);
   ExpectShows(L"4", L"Сейчас идёт 4-й урок");
-  EXPECT_EQ(workF.Clock.PrevLesson, After(4));
+  EXPECT_EQ(workF.Clock.PrevLesson(), After(4));
   EXPECT_EQ(TickAt(11, 30, 30), kNothing);
   EXPECT_EQ(TickAt(12, 15), kNothing);
 
@@ -186,7 +186,7 @@ TEST_F(WorkFormIndicatorTest, LessonsThatTouchGoFromNumberToNumber) {
   EXPECT_EQ(TickAt(9, 15), kNothing);
   EXPECT_EQ(TickAt(9, 15, 30), kOneChange);
   ExpectShows(L"2", L"Сейчас идёт 2-й урок");
-  EXPECT_EQ(workF.Clock.PrevLesson, After(2));
+  EXPECT_EQ(workF.Clock.PrevLesson(), After(2));
 }
 
 TEST_F(WorkFormIndicatorTest, AfterTheLastLessonTheNextMorningStillSaysTheyAreOver) {

@@ -64,7 +64,7 @@ TEST_F(WorkFormOptionsTest, TheDialogsEditsDriveTheClockAtOnceAndCancelPutsBackW
     EXPECT_EQ(dialog.edLessLen.Text(), L"45") << "read again from the file";
     TypeInto(dialog.edLessLen.Handle(), L"50");
     for (int tick = 0; tick < 95; ++tick) Tick();
-    EXPECT_NE(workF.Clock.LessonState, lsIdle) << "47.5 minutes into a 50-minute lesson";
+    EXPECT_NE(workF.Clock.LessonState(), lsIdle) << "47.5 minutes into a 50-minute lesson";
     ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
   });
   workF.acOptions.Execute();
@@ -72,7 +72,7 @@ TEST_F(WorkFormOptionsTest, TheDialogsEditsDriveTheClockAtOnceAndCancelPutsBackW
   EXPECT_EQ(settings.LessLen, 450);
   EXPECT_EQ(SettingsInFile().LessLen, 450) << "Cancel saves nothing";
   Tick();
-  EXPECT_EQ(workF.Clock.LessonState, lsIdle) << "48 minutes: past the 45 the lesson has again";
+  EXPECT_EQ(workF.Clock.LessonState(), lsIdle) << "48 minutes: past the 45 the lesson has again";
 }
 
 struct CancelWay {
@@ -87,9 +87,7 @@ TEST_F(WorkFormOptionsTest, EveryWayOfCancellingPutsBackTheSettingsTheDialogOpen
   const CancelWay ways[] = {
       {"Отмена", [](TLessonListF& d) { ::SendMessageW(d.Button2.Handle(), BM_CLICK, 0, 0); }},
       {"Escape",
-       [](TLessonListF& d) {
-         ::PostMessageW(d.edIntroTime.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
-       }},
+       [](TLessonListF& d) { ::PostMessageW(d.edIntroTime.Handle(), WM_KEYDOWN, VK_ESCAPE, 1); }},
       {"the close box", [](TLessonListF& d) { ::PostMessageW(d.Handle(), WM_CLOSE, 0, 0); }},
       {"the program's end", [](TLessonListF&) { toolkit::Application::Instance().Terminate(); }},
   };
