@@ -37,8 +37,8 @@ struct BellRangOutcome {
     kTaken,         // the bell is now, by a new offset
   };
   Kind kind = Kind::kNoBellNear;
-  std::optional<Bell> bell;         // with kTaken: the bell taken
-  std::int32_t offsetSeconds = 0;   // with kTaken: the new bell offset
+  std::optional<Bell> bell;        // with kTaken: the bell taken
+  std::int32_t offsetSeconds = 0;  // with kTaken: the new bell offset
 
   bool operator==(const BellRangOutcome&) const = default;
 };

@@ -22,8 +22,8 @@ SchoolClock::SchoolClock(const LocalClock& computerClock, Settings& settings)
 std::int64_t SchoolClock::CorrectionMs() const {
   // Limited again here: the dialog and the file keep the offset within its
   // hour, but the record is open to every writer.
-  return serverDifferenceMs_ + std::int64_t{LimitedBellOffset(settings_.BellOffset)} *
-                                   kMillisecondsPerSecond;
+  return serverDifferenceMs_ +
+         std::int64_t{LimitedBellOffset(settings_.BellOffset)} * kMillisecondsPerSecond;
 }
 
 LocalDateTime SchoolClock::Now() const {

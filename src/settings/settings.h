@@ -65,8 +65,8 @@ struct Settings {
   // The offset was taken against the computer's own clock, with no server
   // answer in force: it holds the clock's error too, until a server answers.
   bool BellOffsetByComputer = false;
-  bool JoinLesson = false;      // begin a lesson already going on, with its time gone
-  std::wstring TimeServer;      // "name" or "name:port"; empty for none
+  bool JoinLesson = false;  // begin a lesson already going on, with its time gone
+  std::wstring TimeServer;  // "name" or "name:port"; empty for none
 
   // The timer window's remembered place and its stepping aside for
   // full-screen shows (the section "Window").

@@ -77,8 +77,9 @@ TimeServerClient::WinsockUse::~WinsockUse() {
 
 TimeServerClient::TimeServerClient(AnswerHandler onAnswer)
     : onAnswer_(std::move(onAnswer)),
-      requestTimer_(CreateMessageWindow(), kRequestTimerId, kRequestIntervalMs,
-                    [this] { RequestTimedOut(); }, false) {
+      requestTimer_(
+          CreateMessageWindow(), kRequestTimerId, kRequestIntervalMs, [this] { RequestTimedOut(); },
+          false) {
   LARGE_INTEGER frequency{};
   if (::QueryPerformanceFrequency(&frequency) && frequency.QuadPart > 0) {
     counterFrequency_ = frequency.QuadPart;
@@ -88,7 +89,8 @@ TimeServerClient::TimeServerClient(AnswerHandler onAnswer)
 // A message-only window: it receives the lookups' and the socket's messages
 // and the request timer, and is never shown.
 HWND TimeServerClient::CreateMessageWindow() {
-  CreateHandle({.className = L"OstrevinTimeServer", .text = {}, .bounds = {}, .parent = HWND_MESSAGE});
+  CreateHandle(
+      {.className = L"OstrevinTimeServer", .text = {}, .bounds = {}, .parent = HWND_MESSAGE});
   return Handle();
 }
 
@@ -119,8 +121,8 @@ void TimeServerClient::Ask(const std::wstring& server) {
     SendRequest();
     return;
   }
-  lookup_ = ::WSAAsyncGetHostByName(Handle(), kResolvedMessage, name->c_str(),
-                                    lookupBuffer_.data(), static_cast<int>(lookupBuffer_.size()));
+  lookup_ = ::WSAAsyncGetHostByName(Handle(), kResolvedMessage, name->c_str(), lookupBuffer_.data(),
+                                    static_cast<int>(lookupBuffer_.size()));
   if (!lookup_) ::PostMessageW(Handle(), kFailedMessage, 0, 0);
 }
 

@@ -211,9 +211,8 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
                        .place = {332, 22, 113, 97},
                        .items = DayNamesOfWeek(),
                        .onClick = On(&TLessonListF::DaysListClick)}),
-      lbDaySchedule(*this, {.name = L"lbDaySchedule",
-                            .page = &TabSheet1,
-                            .place = {332, 124, 192, 13}}),
+      lbDaySchedule(*this,
+                    {.name = L"lbDaySchedule", .page = &TabSheet1, .place = {332, 124, 192, 13}}),
       cbAutoStart(*this, {.name = L"cbAutoStart",
                           .page = &TabSheet2,
                           .place = {88, 4, 185, 17},
@@ -768,8 +767,8 @@ void TLessonListF::BellRowsChanged() {
     bellRow.dash.SetVisible(shown);
     bellRow.end.SetVisible(shown);
     const std::optional<std::size_t> lesson = reading.lessonOfRow[row];
-    bellRow.number.SetCaption(
-        lesson ? DecimalText(firstNumber + static_cast<int>(*lesson)) : std::wstring());
+    bellRow.number.SetCaption(lesson ? DecimalText(firstNumber + static_cast<int>(*lesson))
+                                     : std::wstring());
   }
   // While a row is half typed, or wrong, the schedule stays as it was.
   if (binding_ || reading.problem || reading.lessons == ShownSchedule().lessons) return;
@@ -851,8 +850,7 @@ void TLessonListF::edScheduleNameExit(Control&) {
 void TLessonListF::btnAddScheduleClick(Control&) {
   if (!BellRowsSettled()) return;
   const std::wstring name = UnusedScheduleName(ShownTimetable(), L"Новое расписание");
-  const int index =
-      AddSchedule(EditedTimetable(), {.name = name, .firstNumber = 1, .lessons = {}});
+  const int index = AddSchedule(EditedTimetable(), {.name = name, .firstNumber = 1, .lessons = {}});
   TimetableEdited();
   SelectSchedule(index);
   BindWeek();
@@ -878,7 +876,8 @@ void TLessonListF::btnDeleteScheduleClick(Control&) {
   if (toolkit::ShowMessage(question, MB_ICONQUESTION | MB_YESNO | MB_DEFBUTTON2) != IDYES) return;
   RemoveSchedule(EditedTimetable(), selectedSchedule_);
   TimetableEdited();
-  SelectSchedule(std::min(selectedSchedule_, static_cast<int>(ShownTimetable().schedules.size()) - 1));
+  SelectSchedule(
+      std::min(selectedSchedule_, static_cast<int>(ShownTimetable().schedules.size()) - 1));
   BindWeek();
   BindDay();
   ScheduleList.SetFocus();

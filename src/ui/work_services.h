@@ -7,8 +7,8 @@
 namespace ostrevin {
 
 // The system services the timer window, its lesson clock and its settings
-// dialog use: sound cues, the working-set trim, autostart and the shell. Tests put a recorder in their place, so that a whole lesson runs
-// in an instant and every cue is seen.
+// dialog use: sound cues, the working-set trim, autostart and the shell. Tests put a recorder in
+// their place, so that a whole lesson runs in an instant and every cue is seen.
 class WorkServices {
  public:
   virtual ~WorkServices() = default;

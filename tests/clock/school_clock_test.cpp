@@ -57,24 +57,24 @@ constexpr std::int64_t kHour = 3600 * kSecond;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AddMillisecondsTest,
-    ::testing::Values(
-        ShiftCase{"WithinTheDay", Reading(2026, 9, 7, 1, 8, 30), -40 * kSecond,
-                  Reading(2026, 9, 7, 1, 8, 29, 20)},
-        ShiftCase{"PastMidnight", Reading(2026, 9, 7, 1, 23, 59, 50), 15 * kSecond,
-                  Reading(2026, 9, 8, 2, 0, 0, 5)},
-        ShiftCase{"BackBeforeMidnight", Reading(2026, 9, 7, 1, 0, 0, 10), -20 * kSecond,
-                  Reading(2026, 9, 6, 0, 23, 59, 50)},
-        ShiftCase{"SaturdayToSunday", Reading(2026, 9, 12, 6, 23, 0), 2 * kHour,
-                  Reading(2026, 9, 13, 0, 1, 0)},
-        ShiftCase{"LeapDay", Reading(2028, 2, 28, 1, 12, 0), 24 * kHour,
-                  Reading(2028, 2, 29, 2, 12, 0)},
-        ShiftCase{"EndOfTheYear", Reading(2026, 12, 31, 4, 23, 30), kHour,
-                  Reading(2027, 1, 1, 5, 0, 30)},
-        ShiftCase{"BackIntoTheYearBefore", Reading(2027, 1, 1, 5, 0, 30, 0, 250), -kHour,
-                  Reading(2026, 12, 31, 4, 23, 30, 0, 250)},
-        ShiftCase{"YearsOfAResetClock", Reading(2000, 1, 1, 6, 0, 0),
-                  (MomentOf(Reading(2026, 9, 7, 1, 8, 30)) - MomentOf(Reading(2000, 1, 1, 6, 0, 0))),
-                  Reading(2026, 9, 7, 1, 8, 30)}),
+    ::testing::Values(ShiftCase{"WithinTheDay", Reading(2026, 9, 7, 1, 8, 30), -40 * kSecond,
+                                Reading(2026, 9, 7, 1, 8, 29, 20)},
+                      ShiftCase{"PastMidnight", Reading(2026, 9, 7, 1, 23, 59, 50), 15 * kSecond,
+                                Reading(2026, 9, 8, 2, 0, 0, 5)},
+                      ShiftCase{"BackBeforeMidnight", Reading(2026, 9, 7, 1, 0, 0, 10),
+                                -20 * kSecond, Reading(2026, 9, 6, 0, 23, 59, 50)},
+                      ShiftCase{"SaturdayToSunday", Reading(2026, 9, 12, 6, 23, 0), 2 * kHour,
+                                Reading(2026, 9, 13, 0, 1, 0)},
+                      ShiftCase{"LeapDay", Reading(2028, 2, 28, 1, 12, 0), 24 * kHour,
+                                Reading(2028, 2, 29, 2, 12, 0)},
+                      ShiftCase{"EndOfTheYear", Reading(2026, 12, 31, 4, 23, 30), kHour,
+                                Reading(2027, 1, 1, 5, 0, 30)},
+                      ShiftCase{"BackIntoTheYearBefore", Reading(2027, 1, 1, 5, 0, 30, 0, 250),
+                                -kHour, Reading(2026, 12, 31, 4, 23, 30, 0, 250)},
+                      ShiftCase{"YearsOfAResetClock", Reading(2000, 1, 1, 6, 0, 0),
+                                (MomentOf(Reading(2026, 9, 7, 1, 8, 30)) -
+                                 MomentOf(Reading(2000, 1, 1, 6, 0, 0))),
+                                Reading(2026, 9, 7, 1, 8, 30)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MomentOf, CountsFromTheStartOf1970) {
@@ -136,7 +136,7 @@ TEST_F(SchoolClockTest, NeverCorrectsByMoreThanAnHourForTheBell) {
 TEST_F(SchoolClockTest, TakesAServerDifferenceOfYears) {
   computer.now = Reading(2000, 1, 1, 6, 0, 0, 5);
   school.TakeServerDifference(MomentOf(Reading(2026, 9, 7, 1, 8, 30)) -
-                               MomentOf(Reading(2000, 1, 1, 6, 0, 0)));
+                              MomentOf(Reading(2000, 1, 1, 6, 0, 0)));
   ExpectSameReading(school.Now(), Reading(2026, 9, 7, 1, 8, 30, 5));
 }
 

@@ -51,8 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Values, BellOffsetReadTest,
                                            OffsetCase{L"forty", 0}, OffsetCase{L"", 0}));
 
 TEST(BellSettings, ReadsTheJoiningSwitchAndTheServerName) {
-  const Settings settings =
-      Loaded(L"[bell]\njoinlesson=0\nTimeServer= ntp.school.local:11123 \n");
+  const Settings settings = Loaded(L"[bell]\njoinlesson=0\nTimeServer= ntp.school.local:11123 \n");
   EXPECT_FALSE(settings.JoinLesson);
   EXPECT_EQ(settings.TimeServer, L"ntp.school.local:11123");
 }
@@ -69,7 +68,7 @@ TEST(BellSettings, AreWrittenLastInASectionOfTheirOwn) {
   EXPECT_EQ(file.SectionNames().back(), L"Bell");
   EXPECT_EQ(file.KeyNames(L"Bell"),
             (std::vector<std::wstring>{L"BellOffset", L"JoinLesson", L"TimeServer",
-                                      L"BellOffsetByComputer"}));
+                                       L"BellOffsetByComputer"}));
   EXPECT_EQ(file.ReadString(L"Bell", L"BellOffset"), L"-40");
   EXPECT_EQ(file.ReadString(L"Bell", L"JoinLesson"), L"0");
   EXPECT_EQ(file.ReadString(L"Bell", L"TimeServer"), L"10.0.0.5");

@@ -42,9 +42,9 @@ LoopbackServer::~LoopbackServer() {
 std::optional<SntpMessage> LoopbackServer::TakeRequest() {
   SntpMessage request{};
   int size = sizeof(from_);
-  const int got = ::recvfrom(socket_.get(), reinterpret_cast<char*>(request.data()),
-                             static_cast<int>(request.size()), 0,
-                             reinterpret_cast<sockaddr*>(&from_), &size);
+  const int got =
+      ::recvfrom(socket_.get(), reinterpret_cast<char*>(request.data()),
+                 static_cast<int>(request.size()), 0, reinterpret_cast<sockaddr*>(&from_), &size);
   if (got != static_cast<int>(request.size())) return std::nullopt;
   ++requests;
   return request;

@@ -21,7 +21,7 @@ std::wstring Years(std::int64_t years) {
   const std::int64_t lastTwo = years % 100;
   const std::int64_t last = years % 10;
   const bool teens = lastTwo >= 11 && lastTwo <= 14;
-  const wchar_t* word = (last == 1 && !teens)              ? L" год"
+  const wchar_t* word = (last == 1 && !teens)                ? L" год"
                         : (last >= 2 && last <= 4 && !teens) ? L" года"
                                                              : L" лет";
   return DecimalText(years) + word;

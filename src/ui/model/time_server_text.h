@@ -16,11 +16,12 @@ struct HourMinute {
 
 // What the program knows of the school's time server in this run.
 struct TimeServerState {
-  bool named = false;                        // a server is set in the settings
-  std::optional<std::int64_t> differenceMs;  // the last good answer: the computer's clock is behind by this
-  ServerCorrection correction;               // how that answer was taken
-  HourMinute checkedAt;                      // of that answer
-  bool lastFailed = false;                   // the last question got no answer
+  bool named = false;  // a server is set in the settings
+  std::optional<std::int64_t>
+      differenceMs;             // the last good answer: the computer's clock is behind by this
+  ServerCorrection correction;  // how that answer was taken
+  HourMinute checkedAt;         // of that answer
+  bool lastFailed = false;      // the last question got no answer
   HourMinute failedAt;
   bool lastRefused = false;  // the last answer named a date before the program was built
 };

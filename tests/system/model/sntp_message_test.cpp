@@ -17,8 +17,8 @@ constexpr std::int64_t kMonday0830 = 1'788'769'800'000;
 TEST(NtpTimestamp, CountsFrom1900AndComesBackToTheMillisecond) {
   EXPECT_EQ(NtpTimestampOf(0) >> 32, 2'208'988'800u);
   EXPECT_EQ(NtpTimestampOf(500) & 0xFFFF'FFFF, 0x8000'0000u);
-  for (const std::int64_t ms : {std::int64_t{0}, kMonday0830, kMonday0830 + 999,
-                                std::int64_t{2'085'978'496'000} + 1234}) {
+  for (const std::int64_t ms :
+       {std::int64_t{0}, kMonday0830, kMonday0830 + 999, std::int64_t{2'085'978'496'000} + 1234}) {
     EXPECT_EQ(UnixMillisecondsOf(NtpTimestampOf(ms)), ms) << ms;
   }
 }
@@ -92,35 +92,33 @@ TEST_P(SntpReplyTest, GivesTheOffsetOfAGoodAnswerOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Replies, SntpReplyTest,
-    ::testing::Values(ReplyCase{"ServerAhead", {}, 37'000},
-                      ReplyCase{"ServerBehind",
-                                {.received = kMonday0830 - 11'980, .sent = kMonday0830 - 11'920},
-                                -12'000},
-                      ReplyCase{"Version3", {.first = 0x1c}, 37'000},
-                      ReplyCase{"LeapSecondAhead", {.first = 0x64}, 37'000},
-                      ReplyCase{"Unsynchronised", {.first = 0xe4}, std::nullopt},
-                      ReplyCase{"ClientModeEcho", {.first = 0x23}, std::nullopt},
-                      ReplyCase{"KissOfDeath", {.stratum = 0}, std::nullopt},
-                      ReplyCase{"Stratum16", {.stratum = 16}, std::nullopt},
-                      ReplyCase{"AnswerToAnotherRequest", {.originate = kMonday0830 + 1},
-                                std::nullopt},
-                      ReplyCase{"NoTransmitTime", {.sent = -1}, std::nullopt},
-                      ReplyCase{"TooShort", {.size = 47}, std::nullopt},
-                      // The server held the request 60 ms; the round trip
-                      // must be at least that long.
-                      ReplyCase{"RoundTripShorterThanTheServersHold", {}, std::nullopt, 58'000},
-                      ReplyCase{"RoundTripAsLongAsTheHold", {}, 37'020, 60'000},
-                      ReplyCase{"RoundTripOfASecond", {}, 36'520, 1'060'000},
-                      ReplyCase{"RoundTripOverASecond", {}, std::nullopt, 1'060'001},
-                      // A server whose answer goes back to 1970 still
-                      // answers; the school's clock judges its date.
-                      ReplyCase{"AServerIn1970",
-                                {.received = 42'000, .sent = 42'060},
-                                41'980 - kMonday0830},
-                      ReplyCase{"AComputerYearsBehind",
-                                {.received = kMonday0830 + 536'112'000'000,
-                                 .sent = kMonday0830 + 536'112'000'060},
-                                536'111'999'980}),
+    ::testing::Values(
+        ReplyCase{"ServerAhead", {}, 37'000},
+        ReplyCase{"ServerBehind",
+                  {.received = kMonday0830 - 11'980, .sent = kMonday0830 - 11'920},
+                  -12'000},
+        ReplyCase{"Version3", {.first = 0x1c}, 37'000},
+        ReplyCase{"LeapSecondAhead", {.first = 0x64}, 37'000},
+        ReplyCase{"Unsynchronised", {.first = 0xe4}, std::nullopt},
+        ReplyCase{"ClientModeEcho", {.first = 0x23}, std::nullopt},
+        ReplyCase{"KissOfDeath", {.stratum = 0}, std::nullopt},
+        ReplyCase{"Stratum16", {.stratum = 16}, std::nullopt},
+        ReplyCase{"AnswerToAnotherRequest", {.originate = kMonday0830 + 1}, std::nullopt},
+        ReplyCase{"NoTransmitTime", {.sent = -1}, std::nullopt},
+        ReplyCase{"TooShort", {.size = 47}, std::nullopt},
+        // The server held the request 60 ms; the round trip
+        // must be at least that long.
+        ReplyCase{"RoundTripShorterThanTheServersHold", {}, std::nullopt, 58'000},
+        ReplyCase{"RoundTripAsLongAsTheHold", {}, 37'020, 60'000},
+        ReplyCase{"RoundTripOfASecond", {}, 36'520, 1'060'000},
+        ReplyCase{"RoundTripOverASecond", {}, std::nullopt, 1'060'001},
+        // A server whose answer goes back to 1970 still
+        // answers; the school's clock judges its date.
+        ReplyCase{"AServerIn1970", {.received = 42'000, .sent = 42'060}, 41'980 - kMonday0830},
+        ReplyCase{
+            "AComputerYearsBehind",
+            {.received = kMonday0830 + 536'112'000'000, .sent = kMonday0830 + 536'112'000'060},
+            536'111'999'980}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The bits below the millisecond are the random ones; the millisecond
@@ -143,8 +141,8 @@ TEST(ParseTimeServerAddress, ReadsANameWithAnOptionalPort) {
             (TimeServerAddress{L"ntp.school.local", 123}));
   EXPECT_EQ(ParseTimeServerAddress(L"127.0.0.1:11123"), (TimeServerAddress{L"127.0.0.1", 11123}));
   EXPECT_EQ(ParseTimeServerAddress(L"10.0.0.5:65535"), (TimeServerAddress{L"10.0.0.5", 65535}));
-  for (const wchar_t* bad : {L"", L":123", L"host:", L"host:0", L"host:65536", L"host:12a",
-                             L"host:1234567"}) {
+  for (const wchar_t* bad :
+       {L"", L":123", L"host:", L"host:0", L"host:65536", L"host:12a", L"host:1234567"}) {
     EXPECT_FALSE(ParseTimeServerAddress(bad)) << testing::PrintToString(std::wstring(bad));
   }
 }

@@ -38,16 +38,21 @@ const std::wstring kTitle = L"Звонок прозвенел";
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, BellRangTextTest,
     ::testing::Values(
-        BalloonCase{"Behind", Taken(true, -40),
+        BalloonCase{"Behind",
+                    Taken(true, -40),
                     {kTitle, L"Время звонка: 08:30. Звонок отстаёт на 40 с.", bikInfo}},
-        BalloonCase{"Ahead", Taken(false, 20),
+        BalloonCase{"Ahead",
+                    Taken(false, 20),
                     {kTitle, L"Время звонка: 09:15. Звонок спешит на 20 с.", bikInfo}},
-        BalloonCase{"OnTime", Taken(true, 0),
+        BalloonCase{"OnTime",
+                    Taken(true, 0),
                     {kTitle, L"Время звонка: 08:30. Звонок идёт точно по часам.", bikInfo}},
-        BalloonCase{"NoBellNear", {.kind = BellRangOutcome::Kind::kNoBellNear},
-                    {kTitle, L"Звонка по расписанию ближе 10 минут нет. Время не изменено.",
-                     bikWarning}},
-        BalloonCase{"BeyondAnHour", {.kind = BellRangOutcome::Kind::kBeyondAnHour},
+        BalloonCase{
+            "NoBellNear",
+            {.kind = BellRangOutcome::Kind::kNoBellNear},
+            {kTitle, L"Звонка по расписанию ближе 10 минут нет. Время не изменено.", bikWarning}},
+        BalloonCase{"BeyondAnHour",
+                    {.kind = BellRangOutcome::Kind::kBeyondAnHour},
                     {kTitle, L"Звонок разошёлся бы с часами больше чем на час. Время не изменено.",
                      bikWarning}}),
     [](const auto& info) { return std::string(info.param.name); });
