@@ -1,16 +1,12 @@
 #include <algorithm>
 #include <cstdint>
-#include <string>
 
-#include "base/attribution.h"
 #include "clock/lesson_clock.h"
 #include "clock/lesson_units.h"
 
 namespace ostrevin {
 
 namespace {
-
-constexpr int kLessonOverSeconds = 10;
 
 // The beeps of a series come a second apart and a series is due once a
 // minute. A lesson whose lengths stay as they were when its final part began
@@ -27,7 +23,7 @@ constexpr std::int64_t kLongestBeepSeries = 32;
 void LessonClock::AdvanceLesson() {
   elapsed_ += kTenthsPerTick;
   host_.SetGaugeProgress(elapsed_);
-  host_.SetMinuteLabel(MinuteLabel(elapsed_));
+  host_.ShowMinutesGone(WholeMinutes(elapsed_));
   switch (lessonState_) {
     case lsIntro:
       AdvanceIntroPart();
@@ -98,7 +94,7 @@ void LessonClock::BeginLesson(const std::optional<PlannedLesson>& lesson) {
   host_.SetGaugeColor(clGreen);
   host_.SetStartEnabled(false);
   host_.SetStopEnabled(true);
-  host_.SetMinuteLabel(MinuteLabel(elapsed_));
+  host_.ShowMinutesGone(WholeMinutes(elapsed_));
   if (settings_.bShowOnStartLesson) {
     host_.RestoreMainWindow();
     host_.BringForward();
@@ -112,9 +108,8 @@ void LessonClock::EndLesson() {
   host_.SetGaugeColor(clBlack);
   host_.SetGaugeProgress(0);
   if (settings_.bShowOnStartLesson) host_.BringForward();
-  host_.DisplayBalloon(L"Ostrevin:   УРОК ОКОНЧЕН !", kBalloonAttributionLine, bikInfo,
-                       kLessonOverSeconds);
-  host_.SetMinuteLabel(std::wstring());
+  host_.ShowLessonOver();
+  host_.ShowMinutesGone(std::nullopt);
   host_.SetStartEnabled(true);
   host_.SetStopEnabled(false);
   PlayEndSound();

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-
-#include "base/decimal_text.h"
 
 namespace ostrevin {
 
@@ -13,9 +10,9 @@ inline constexpr std::int32_t kTenthsPerTick = 5;
 inline constexpr int kTenthsPerMinute = 10;
 inline constexpr std::int64_t kMillisecondsPerTenth = 6000;
 
-// The minute label's text for an elapsed time in tenths of a minute.
-inline std::wstring MinuteLabel(std::int32_t elapsed) {
-  return DecimalText(elapsed / kTenthsPerMinute) + L" мин.";
+// The whole minutes of an elapsed time in tenths of a minute, truncated.
+inline std::int32_t WholeMinutes(std::int32_t elapsed) {
+  return elapsed / kTenthsPerMinute;
 }
 
 }  // namespace ostrevin

@@ -69,8 +69,8 @@ LocalDateTime AddMilliseconds(const LocalDateTime& time, std::int64_t millisecon
   moved.year = date.year;
   moved.month = date.month;
   moved.day = date.day;
-  moved.dayOfWeek = static_cast<int>(
-      ((time.dayOfWeek + dayShift) % kDaysPerWeek + kDaysPerWeek) % kDaysPerWeek);
+  moved.dayOfWeek =
+      static_cast<int>(((time.dayOfWeek + dayShift) % kDaysPerWeek + kDaysPerWeek) % kDaysPerWeek);
   moved.millisecond = static_cast<int>(rest % kMillisecondsPerSecond);
   rest /= kMillisecondsPerSecond;
   moved.second = static_cast<int>(rest % 60);

@@ -1,8 +1,5 @@
 #include <cstdint>
-#include <string>
 
-#include "base/attribution.h"
-#include "base/decimal_text.h"
 #include "clock/day_plan.h"
 #include "clock/lesson_clock.h"
 #include "clock/whole_milliseconds.h"
@@ -11,7 +8,6 @@ namespace ostrevin {
 
 namespace {
 
-constexpr int kWarningSeconds = 60;
 // After a No, the end-of-day question waits this long before it comes again.
 constexpr int kOfferRepeatMinutes = 120;
 // With no lesson at all today, today's lessons are over from the start of the
@@ -31,10 +27,6 @@ TimeOfDay EndOfTeaching(const DayPlan& day) {
     if (lesson->taught) return lesson->end;
   }
   return kStartOfDay;
-}
-
-std::wstring WarningTitle(int minutes) {
-  return L"Ostrevin:   через " + DecimalText(minutes) + L" мин. начинается урок!";
 }
 
 }  // namespace
@@ -104,8 +96,7 @@ void LessonClock::GiveStartWarning() {
   // lesson's start.
   host_.PlaySystemSound(kSoundLessonStart);
   host_.PlaySystemSound(kSoundLessonStart);
-  host_.DisplayBalloon(WarningTitle(settings_.WarnVal), kBalloonAttributionLine, bikWarning,
-                       kWarningSeconds);
+  host_.WarnOfLesson(settings_.WarnVal);
 }
 
 void LessonClock::OfferExit(const LocalDateTime& now) {
@@ -113,7 +104,7 @@ void LessonClock::OfferExit(const LocalDateTime& now) {
   // must not ask again.
   const TimeOfDay nowExact = EncodeTimeOfDay(now.hour, now.minute, now.second, now.millisecond);
   dayEndTime_ = AddMinutes(nowExact, kOfferRepeatMinutes);
-  if (host_.ConfirmCloseProgram(L"Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?")) {
+  if (host_.ConfirmCloseProgram()) {
     host_.RequestClose();
   }
 }

@@ -106,7 +106,7 @@ void LessonClock::MoveLessonTo(std::int32_t elapsed) {
   lessonState_ = PartAt(elapsed);
   host_.SetGaugeColor(PartColor(lessonState_));
   host_.SetGaugeProgress(elapsed_);
-  host_.SetMinuteLabel(MinuteLabel(elapsed_));
+  host_.ShowMinutesGone(WholeMinutes(elapsed_));
   if (lessonState_ != lsIntro && settings_.IntroTime > heardUpTo && settings_.IntroPartSnd) {
     host_.PlaySystemSound(kSoundBeep);
   }
@@ -126,7 +126,7 @@ void LessonClock::EndLessonQuietly() {
   lessonState_ = lsIdle;
   host_.SetGaugeColor(clBlack);
   host_.SetGaugeProgress(0);
-  host_.SetMinuteLabel(std::wstring());
+  host_.ShowMinutesGone(std::nullopt);
   host_.SetStartEnabled(true);
   host_.SetStopEnabled(false);
 }

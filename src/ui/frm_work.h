@@ -26,6 +26,7 @@
 #include "toolkit/window_timer.h"
 #include "ui/form_gauge.h"
 #include "ui/full_screen_probe.h"
+#include "ui/model/clock_texts.h"
 #include "ui/model/step_aside.h"
 #include "ui/model/time_server_text.h"
 #include "ui/work_services.h"
@@ -129,16 +130,16 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // What the lesson clock does to the window, its tray icon and the program.
   void SetGaugeProgress(int progress) override;
   void SetGaugeColor(Color color) override;
-  void SetMinuteLabel(const std::wstring& text) override;
+  void ShowMinutesGone(std::optional<std::int32_t> minutes) override;
   void SetStartEnabled(bool enabled) override;
   void SetStopEnabled(bool enabled) override;
-  void DisplayBalloon(const std::wstring& title, const std::wstring& text, BalloonIconKind icon,
-                      int timeoutSeconds) override;
+  void ShowLessonOver() override;
+  void WarnOfLesson(int minutes) override;
   void ClearBalloon() override;
   void RestoreMainWindow() override;
   void BringForward() override;
   bool SettingsDialogOpen() const override { return lessonListF_ != nullptr; }
-  bool ConfirmCloseProgram(const std::wstring& question) override;
+  bool ConfirmCloseProgram() override;
   void RequestClose() override;
   void UpdateLessonIndicator() override;
   void PlaySystemSound(SoundKind kind) override;
@@ -178,6 +179,7 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // with.
   void SaveBellOffset();
   void StartFade(int target, int step);
+  void ShowBalloon(const TrayBalloon& balloon);
   void FadeStep();
   void BeepStep();
   // The program is ending: no tick, activation or tray click may reach the

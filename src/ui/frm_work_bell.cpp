@@ -27,8 +27,7 @@ constexpr std::int64_t kBuiltUnixMs = std::int64_t{OSTREVIN_BUILT_UNIX_SECONDS} 
 void TWorkF::BellRangClick() {
   const BellRangOutcome outcome = Clock.BellRang();
   // After the lesson's start, which takes down any balloon.
-  const BellRangBalloon balloon = BellRangBalloonOf(outcome);
-  DisplayBalloon(balloon.title, balloon.text, balloon.icon, kBellRangBalloonSeconds);
+  ShowBalloon(BellRangBalloonOf(outcome));
   if (outcome.kind != BellRangOutcome::Kind::kTaken) return;
   schoolClock_.NoteBellOffsetTaken();
   if (lessonListF_) lessonListF_->ShowBellOffset();

@@ -26,10 +26,8 @@ constexpr int kMonday = 1;
 constexpr int kTuesday = 2;
 constexpr int kSaturday = 6;
 
-const std::wstring kLessonOver =
-    L"balloon Ostrevin:   УРОК ОКОНЧЕН ! | Ostrevin, таймер школьных уроков. © 2026, команда "
-    L"Ostrevin | icon 1 | 10 s";
-const std::wstring kQuestion = L"ask Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?";
+const std::wstring kLessonOver = L"lesson over";
+const std::wstring kQuestion = L"ask to close";
 
 // "0 08:00-08:30 taught 300": a lesson of the plan, to the minute.
 std::wstring Shown(const PlannedLesson& lesson) {

@@ -15,7 +15,8 @@
 namespace ostrevin::clocktest {
 
 // A host that writes down everything the clock asks of it, in order, as short
-// readable lines ("sound 10", "beeps 3", "label 1 мин.", "color red").
+// readable lines ("sound 10", "beeps 3", "label 1", "color red", "lesson over",
+// "warning 3").
 class RecordingHost : public ClockHost {
  public:
   std::vector<std::wstring> events;
@@ -36,17 +37,17 @@ class RecordingHost : public ClockHost {
 
   void SetGaugeProgress(int progress) override;
   void SetGaugeColor(Color color) override;
-  void SetMinuteLabel(const std::wstring& text) override;
+  void ShowMinutesGone(std::optional<std::int32_t> minutes) override;
   void SetStartEnabled(bool enabled) override;
   void SetStopEnabled(bool enabled) override;
-  void DisplayBalloon(const std::wstring& title, const std::wstring& text, BalloonIconKind icon,
-                      int timeoutSeconds) override;
+  void ShowLessonOver() override;
+  void WarnOfLesson(int minutes) override;
   void ClearBalloon() override;
   void RestoreMainWindow() override;
   void BringForward() override;
   void FadeIn() override;
   bool SettingsDialogOpen() const override { return settingsDialogOpen; }
-  bool ConfirmCloseProgram(const std::wstring& question) override;
+  bool ConfirmCloseProgram() override;
   void RequestClose() override;
   void UpdateLessonIndicator() override;
   void PlaySystemSound(SoundKind kind) override;

@@ -59,7 +59,7 @@ std::vector<std::wstring> Joined(const wchar_t* color, int tenths) {
   return {L"clear balloon",
           std::wstring(L"color ") + color,
           L"progress " + std::to_wstring(tenths),
-          L"label " + std::to_wstring(tenths / 10) + L" мин.",
+          L"label " + std::to_wstring(tenths / 10),
           L"start off",
           L"stop on",
           L"restore",

@@ -24,19 +24,14 @@ constexpr int kThursday = 4;
 constexpr int kFriday = 5;
 constexpr int kSaturday = 6;
 
-const std::wstring kQuestion = L"ask Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?";
-const std::wstring kLessonOver =
-    L"balloon Ostrevin:   УРОК ОКОНЧЕН ! | Ostrevin, таймер школьных уроков. © 2026, команда "
-    L"Ostrevin | icon 1 | 10 s";
-const std::vector<std::wstring> kLessonBegins = {L"clear balloon", L"color green",  L"start off",
-                                                 L"stop on",       L"label 0 мин.", L"restore",
-                                                 L"forward",       L"fade in",      L"sound 1"};
+const std::wstring kQuestion = L"ask to close";
+const std::wstring kLessonOver = L"lesson over";
+const std::vector<std::wstring> kLessonBegins = {L"clear balloon", L"color green", L"start off",
+                                                 L"stop on",       L"label 0",     L"restore",
+                                                 L"forward",       L"fade in",     L"sound 1"};
 
 std::vector<std::wstring> Warning(int minutes) {
-  return {L"sound 1", L"sound 1",
-          L"balloon Ostrevin:   через " + std::to_wstring(minutes) +
-              L" мин. начинается урок! | Ostrevin, таймер школьных уроков. © 2026, команда "
-              L"Ostrevin | icon 2 | 60 s"};
+  return {L"sound 1", L"sound 1", L"warning " + std::to_wstring(minutes)};
 }
 
 int Count(const std::vector<std::wstring>& events, const std::wstring& event) {
@@ -93,7 +88,7 @@ TEST_F(StartWatchTest, LessonBeginsOnTheFirstTickOfItsMinuteOnly) {
   EXPECT_THAT(TickAt(kMonday, 8, 30, 0), Contains(L"sound 1"));
   EXPECT_EQ(lessonClock.LessonState(), lsIntro);
 
-  EXPECT_THAT(TickAt(kMonday, 8, 30, 30), ElementsAre(L"progress 5", L"label 0 мин."));
+  EXPECT_THAT(TickAt(kMonday, 8, 30, 30), ElementsAre(L"progress 5", L"label 0"));
   EXPECT_EQ(lessonClock.Elapsed(), 5);
 }
 

@@ -8,6 +8,7 @@ namespace ostrevin {
 namespace {
 
 constexpr const wchar_t* kBellTitle = L"Звонок прозвенел";
+constexpr int kBellBalloonSeconds = 10;
 
 std::wstring BellTakenText(const Bell& bell, std::int32_t bellOffsetSeconds) {
   const TimeOfDay at = bell.isStart ? bell.lesson.start : bell.lesson.end;
@@ -19,20 +20,22 @@ std::wstring BellTakenText(const Bell& bell, std::int32_t bellOffsetSeconds) {
 
 }  // namespace
 
-BellRangBalloon BellRangBalloonOf(const BellRangOutcome& outcome) {
+TrayBalloon BellRangBalloonOf(const BellRangOutcome& outcome) {
   switch (outcome.kind) {
     case BellRangOutcome::Kind::kTaken:
       if (outcome.bell) {
-        return {kBellTitle, BellTakenText(*outcome.bell, outcome.offsetSeconds), bikInfo};
+        return {kBellTitle, BellTakenText(*outcome.bell, outcome.offsetSeconds), bikInfo,
+                kBellBalloonSeconds};
       }
       break;
     case BellRangOutcome::Kind::kBeyondAnHour:
       return {kBellTitle, L"Звонок разошёлся бы с часами больше чем на час. Время не изменено.",
-              bikWarning};
+              bikWarning, kBellBalloonSeconds};
     case BellRangOutcome::Kind::kNoBellNear:
       break;
   }
-  return {kBellTitle, L"Звонка по расписанию ближе 10 минут нет. Время не изменено.", bikWarning};
+  return {kBellTitle, L"Звонка по расписанию ближе 10 минут нет. Время не изменено.", bikWarning,
+          kBellBalloonSeconds};
 }
 
 }  // namespace ostrevin

@@ -169,7 +169,8 @@ std::wstring LessonTimesCaption(const BellLesson& lesson) {
 std::wstring DayScheduleCaption(const SchoolTimetable& timetable, int day) {
   const int schedule = timetable.week[static_cast<std::size_t>(day)].schedule;
   if (schedule == kNoSchedule) return L"В этот день уроков нет.";
-  return L"Расписание " + Quoted(timetable.schedules[static_cast<std::size_t>(schedule)].name) + L":";
+  return L"Расписание " + Quoted(timetable.schedules[static_cast<std::size_t>(schedule)].name) +
+         L":";
 }
 
 std::wstring DeleteScheduleQuestion(const SchoolTimetable& timetable, int index) {

@@ -11,7 +11,7 @@ namespace {
 struct BalloonCase {
   const char* name;
   BellRangOutcome outcome;
-  BellRangBalloon balloon;
+  TrayBalloon balloon;
 };
 
 void PrintTo(const BalloonCase& c, std::ostream* out) {
@@ -40,21 +40,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BalloonCase{"Behind",
                     Taken(true, -40),
-                    {kTitle, L"Время звонка: 08:30. Звонок отстаёт на 40 с.", bikInfo}},
+                    {kTitle, L"Время звонка: 08:30. Звонок отстаёт на 40 с.", bikInfo, 10}},
         BalloonCase{"Ahead",
                     Taken(false, 20),
-                    {kTitle, L"Время звонка: 09:15. Звонок спешит на 20 с.", bikInfo}},
+                    {kTitle, L"Время звонка: 09:15. Звонок спешит на 20 с.", bikInfo, 10}},
         BalloonCase{"OnTime",
                     Taken(true, 0),
-                    {kTitle, L"Время звонка: 08:30. Звонок идёт точно по часам.", bikInfo}},
-        BalloonCase{
-            "NoBellNear",
-            {.kind = BellRangOutcome::Kind::kNoBellNear},
-            {kTitle, L"Звонка по расписанию ближе 10 минут нет. Время не изменено.", bikWarning}},
+                    {kTitle, L"Время звонка: 08:30. Звонок идёт точно по часам.", bikInfo, 10}},
+        BalloonCase{"NoBellNear",
+                    {.kind = BellRangOutcome::Kind::kNoBellNear},
+                    {kTitle, L"Звонка по расписанию ближе 10 минут нет. Время не изменено.",
+                     bikWarning, 10}},
         BalloonCase{"BeyondAnHour",
                     {.kind = BellRangOutcome::Kind::kBeyondAnHour},
                     {kTitle, L"Звонок разошёлся бы с часами больше чем на час. Время не изменено.",
-                     bikWarning}}),
+                     bikWarning, 10}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -55,35 +55,58 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, BellRowsTest,
     ::testing::Values(
         RowsCase{"None", {}, {}, {}, std::nullopt, 0},
-        RowsCase{"OnlyEmptyRows", {{kEmpty, kEmpty}, {kEmpty, kEmpty}}, {}, {-1, -1}, std::nullopt,
-                 0},
+        RowsCase{
+            "OnlyEmptyRows", {{kEmpty, kEmpty}, {kEmpty, kEmpty}}, {}, {-1, -1}, std::nullopt, 0},
         RowsCase{"TwoLessonsAndAnEmptyRowAfter",
                  {{L"08:30", L"09:15"}, {L" 9:25", L"10:10"}, {kEmpty, kEmpty}},
-                 {kFirst, kSecond}, {0, 1, -1}, std::nullopt, 0},
+                 {kFirst, kSecond},
+                 {0, 1, -1},
+                 std::nullopt,
+                 0},
         RowsCase{"EmptyRowBetweenLessons",
                  {{L"08:30", L"09:15"}, {kEmpty, kEmpty}, {L"09:25", L"10:10"}},
-                 {kFirst, kSecond}, {0, -1, 1}, std::nullopt, 0},
+                 {kFirst, kSecond},
+                 {0, -1, 1},
+                 std::nullopt,
+                 0},
         RowsCase{"RowsOutOfOrder",
                  {{L"09:25", L"10:10"}, {L"10:30", L"11:15"}, {L"08:30", L"09:15"}},
-                 {kFirst, kSecond, kThird}, {1, 2, 0}, std::nullopt, 0},
+                 {kFirst, kSecond, kThird},
+                 {1, 2, 0},
+                 std::nullopt,
+                 0},
         RowsCase{"StartOnly",
                  {{L"08:30", L"09:15"}, {L"09:25", kEmpty}, {L"10:30", L"11:15"}},
-                 {kFirst, kThird}, {0, -1, 1}, BellRowProblem::Incomplete, 1},
+                 {kFirst, kThird},
+                 {0, -1, 1},
+                 BellRowProblem::Incomplete,
+                 1},
         RowsCase{"HalfTyped", {{L"08:3 ", L"09:15"}}, {}, {-1}, BellRowProblem::Incomplete, 0},
         RowsCase{"EndBeforeStart",
                  {{L"08:30", L"09:15"}, {L"10:15", L"09:30"}},
-                 {kFirst}, {0, -1}, BellRowProblem::EndNotAfterStart, 1},
-        RowsCase{"NoLength", {{L"09:15", L"09:15"}}, {}, {-1}, BellRowProblem::EndNotAfterStart,
-                 0},
+                 {kFirst},
+                 {0, -1},
+                 BellRowProblem::EndNotAfterStart,
+                 1},
+        RowsCase{"NoLength", {{L"09:15", L"09:15"}}, {}, {-1}, BellRowProblem::EndNotAfterStart, 0},
         RowsCase{"OverlappingTheOneBefore",
                  {{L"08:30", L"09:15"}, {L"09:00", L"09:45"}, {L"10:30", L"11:15"}},
-                 {kFirst, kThird}, {0, -1, 1}, BellRowProblem::StartsBeforeEarlierEnds, 1},
+                 {kFirst, kThird},
+                 {0, -1, 1},
+                 BellRowProblem::StartsBeforeEarlierEnds,
+                 1},
         RowsCase{"TheFirstProblemByRowComesBeforeAnOverlap",
                  {{L"08:30", L"09:15"}, {L"09:00", L"09:45"}, {L"10:30", kEmpty}},
-                 {kFirst}, {0, -1, -1}, BellRowProblem::Incomplete, 2},
+                 {kFirst},
+                 {0, -1, -1},
+                 BellRowProblem::Incomplete,
+                 2},
         RowsCase{"TouchingTheOneBefore",
                  {{L"08:30", L"09:15"}, {L"09:15", L"10:00"}},
-                 {kFirst, LessonAt(9, 15, 45)}, {0, 1}, std::nullopt, 0},
+                 {kFirst, LessonAt(9, 15, 45)},
+                 {0, 1},
+                 std::nullopt,
+                 0},
         RowsCase{"OutOfTheDay", {{L"24:00", L"24:45"}}, {}, {-1}, BellRowProblem::Incomplete, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -143,11 +166,11 @@ class TimetableTabTest : public ::testing::Test {
 
 TEST_F(TimetableTabTest, TheWeekIsChosenFromNoLessonsAndTheSchedules) {
   EXPECT_EQ(DayNamesOfWeek(),
-            (std::vector<std::wstring>{L"Понедельник", L"Вторник", L"Среда", L"Четверг",
-                                       L"Пятница", L"Суббота", L"Воскресенье"}));
-  EXPECT_EQ(ScheduleChoices(timetable),
-            (std::vector<std::wstring>{L"нет уроков", L"Основное", L"Суббота",
-                                       L"Сокращённые уроки"}));
+            (std::vector<std::wstring>{L"Понедельник", L"Вторник", L"Среда", L"Четверг", L"Пятница",
+                                       L"Суббота", L"Воскресенье"}));
+  EXPECT_EQ(
+      ScheduleChoices(timetable),
+      (std::vector<std::wstring>{L"нет уроков", L"Основное", L"Суббота", L"Сокращённые уроки"}));
   EXPECT_EQ(ScheduleOfChoice(ChoiceOfSchedule(2)), 2);
   EXPECT_EQ(ScheduleOfChoice(ChoiceOfSchedule(kNoSchedule)), kNoSchedule);
   EXPECT_EQ(ScheduleOfChoice(-1), kNoSchedule);
@@ -190,7 +213,8 @@ TEST_F(TimetableTabTest, TheLengthsCheckNamesTheShortestLessonInUse) {
 }
 
 TEST_F(TimetableTabTest, APasteIsExplained) {
-  EXPECT_EQ(TooManyPastedText(), L"В расписании может быть не больше 16 уроков: вставлены первые 16.");
+  EXPECT_EQ(TooManyPastedText(),
+            L"В расписании может быть не больше 16 уроков: вставлены первые 16.");
   EXPECT_EQ(ReplaceByPasteQuestion(timetable.schedules[0], 7),
             L"Заменить звонки расписания «Основное» звонками из буфера обмена (уроков: 7)?");
   EXPECT_NE(NothingToPasteText().find(L"08:30-09:15"), std::wstring::npos);
