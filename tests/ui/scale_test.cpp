@@ -244,17 +244,24 @@ TEST_F(ScaledDialogTest, EveryTextLiesWhollyOnItsPage) {
   ASSERT_EQ(dialog->BellRows.size(), 16u);
   ASSERT_EQ(dialog->TaughtRows.size(), 16u);
   const std::vector<std::pair<const toolkit::Label*, const toolkit::TabPage*>> labels = {
-      {&dialog->lbSchedules, &dialog->TabSheet1},   {&dialog->lbBells, &dialog->TabSheet1},
-      {&dialog->lbMyLessons, &dialog->TabSheet1},   {&dialog->lbDaySchedule, &dialog->TabSheet1},
+      {&dialog->lbSchedules, &dialog->TabSheet1},
+      {&dialog->lbBells, &dialog->TabSheet1},
+      {&dialog->lbMyLessons, &dialog->TabSheet1},
+      {&dialog->lbDaySchedule, &dialog->TabSheet1},
       {&dialog->WeekRows.back()->day, &dialog->TabSheet1},
       {&dialog->BellRows.back()->dash, &dialog->TabSheet1},
       {&dialog->TaughtRows.back()->times, &dialog->TabSheet1},
       {&dialog->Label22, &dialog->TabSheet2},
-      {&dialog->Label25, &dialog->TabSheet2},       {&dialog->Label28, &dialog->TabSheet2},
-      {&dialog->Label19, &dialog->TabSheet2},       {&dialog->Label4, &dialog->TabSheet3},
-      {&dialog->Label29, &dialog->TabSheet3},       {&dialog->Label10, &dialog->TabSheet3},
-      {&dialog->Label13, &dialog->TabSheet3},       {&dialog->lbURL, &dialog->TabSheet3},
-      {&dialog->lbBellSeconds, &dialog->TabSheet5}, {&dialog->lbBellHint, &dialog->TabSheet5},
+      {&dialog->Label25, &dialog->TabSheet2},
+      {&dialog->Label28, &dialog->TabSheet2},
+      {&dialog->Label19, &dialog->TabSheet2},
+      {&dialog->Label4, &dialog->TabSheet3},
+      {&dialog->Label29, &dialog->TabSheet3},
+      {&dialog->Label10, &dialog->TabSheet3},
+      {&dialog->Label13, &dialog->TabSheet3},
+      {&dialog->lbURL, &dialog->TabSheet3},
+      {&dialog->lbBellSeconds, &dialog->TabSheet5},
+      {&dialog->lbBellHint, &dialog->TabSheet5},
       {&dialog->lbTimeServer, &dialog->TabSheet5},
   };
   for (const auto& [label, page] : labels) {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/decimal_text.h"
 #include "dialog_boxes.h"
 #include "lesson_list_test.h"
-#include "base/decimal_text.h"
 #include "settings/first_version_timetable.h"
 #include "settings/lesson_times_text.h"
 #include "toolkit/dpi.h"
@@ -53,16 +53,16 @@ class TimetableTabTest : public LessonListTest {
     SchoolTimetable& timetable = settings.Timetable;
     AddSchedule(timetable,
                 {.name = L"Основное", .firstNumber = 1, .lessons = EvenLessons(6, 8, 30, 45, 10)});
-    AddSchedule(timetable, {.name = L"Понедельник",
-                            .firstNumber = 0,
-                            .lessons = {LessonAt(8, 30, 30), LessonAt(9, 10, 40),
-                                        LessonAt(10, 0, 40)}});
+    AddSchedule(timetable,
+                {.name = L"Понедельник",
+                 .firstNumber = 0,
+                 .lessons = {LessonAt(8, 30, 30), LessonAt(9, 10, 40), LessonAt(10, 0, 40)}});
     std::vector<BellLesson> saturday = EvenLessons(6, 8, 30, 40, 10);
     saturday[3] = LessonAt(11, 0, 35);
     AddSchedule(timetable, {.name = L"Суббота", .firstNumber = 1, .lessons = saturday});
     for (const int day : {2, 3, 4, 5}) Week(day).schedule = 0;
-    Week(kMonday) = {.schedule = 1, .taught = 0b1101};  // lessons 0, 2 and 3
-    Week(kTuesday).taught = 0b100110;                   // 1, 2 and 5
+    Week(kMonday) = {.schedule = 1, .taught = 0b1101};     // lessons 0, 2 and 3
+    Week(kTuesday).taught = 0b100110;                      // 1, 2 and 5
     Week(kSaturday) = {.schedule = 2, .taught = 0b11000};  // 3 and 4
     UpdateFirstVersionTimetable(settings);
   }
@@ -119,19 +119,20 @@ TEST_F(TimetableTabTest, OpensOnMondaysScheduleAndMondaysOwnLessons) {
   TLessonListF& d = ShowDialog();
 
   EXPECT_EQ(settings, before) << "showing changes nothing";
-  EXPECT_EQ(ScheduleListItems(), (std::vector<std::wstring>{L"Основное", L"Понедельник", L"Суббота"}));
+  EXPECT_EQ(ScheduleListItems(),
+            (std::vector<std::wstring>{L"Основное", L"Понедельник", L"Суббота"}));
   EXPECT_EQ(d.ScheduleList.ItemIndex(), 1);
   EXPECT_EQ(d.edScheduleName.Text(), L"Понедельник");
   EXPECT_TRUE(d.cbCountFromZero.Checked());
   EXPECT_EQ(ShownBells(), (std::vector<std::wstring>{L"0 08:30-09:00", L"1 09:10-09:50",
                                                      L"2 10:00-10:40", L"· __:__-__:__"}));
-  EXPECT_EQ(ShownWeek(), (std::vector<std::wstring>{L"Понедельник", L"Основное", L"Основное",
-                                                    L"Основное", L"Основное", L"Суббота",
-                                                    L"нет уроков"}));
+  EXPECT_EQ(ShownWeek(),
+            (std::vector<std::wstring>{L"Понедельник", L"Основное", L"Основное", L"Основное",
+                                       L"Основное", L"Суббота", L"нет уроков"}));
   EXPECT_EQ(d.lbDaySchedule.Caption(), L"Расписание «Понедельник»:");
-  EXPECT_EQ(ShownDay(), (std::vector<std::wstring>{L"+0-й урок 08:30–09:00",
-                                                   L"1-й урок 09:10–09:50",
-                                                   L"+2-й урок 10:00–10:40"}))
+  EXPECT_EQ(ShownDay(),
+            (std::vector<std::wstring>{L"+0-й урок 08:30–09:00", L"1-й урок 09:10–09:50",
+                                       L"+2-й урок 10:00–10:40"}))
       << "Monday's lesson 3 is no lesson of its schedule";
   EXPECT_TRUE(d.btnDeleteSchedule.Enabled());
 }
@@ -140,10 +141,10 @@ TEST_F(TimetableTabTest, EachDayShowsItsOwnSchedulesLessons) {
   TLessonListF& d = ShowDialog();
   Choose(d.DaysList, kSaturdayRow);
   EXPECT_EQ(d.lbDaySchedule.Caption(), L"Расписание «Суббота»:");
-  EXPECT_EQ(ShownDay(), (std::vector<std::wstring>{
-                            L"1-й урок 08:30–09:10", L"2-й урок 09:20–10:00",
-                            L"+3-й урок 10:10–10:50", L"+4-й урок 11:00–11:35",
-                            L"5-й урок 11:50–12:30", L"6-й урок 12:40–13:20"}));
+  EXPECT_EQ(ShownDay(),
+            (std::vector<std::wstring>{L"1-й урок 08:30–09:10", L"2-й урок 09:20–10:00",
+                                       L"+3-й урок 10:10–10:50", L"+4-й урок 11:00–11:35",
+                                       L"5-й урок 11:50–12:30", L"6-й урок 12:40–13:20"}));
   Click(Taught(4).Handle());
   EXPECT_TRUE(settings.Timetable.week[kSaturday].taught.test(5));
 
@@ -226,14 +227,16 @@ TEST_F(TimetableTabTest, AWrongRowKeepsTheScheduleAsItWasAndIsToldOnOk) {
   PressOk();
   EXPECT_EQ(d.ModalResult(), 0);
   ASSERT_EQ(boxTexts.size(), 2u);
-  EXPECT_TRUE(BoxSaid(L"Урок 10:20–10:15 расписания «Основное» должен кончаться позже, чем "
-                      L"начинается."));
+  EXPECT_TRUE(
+      BoxSaid(L"Урок 10:20–10:15 расписания «Основное» должен кончаться позже, чем "
+              L"начинается."));
   EXPECT_TRUE(Start(2).Focused());
 
   TypeInto(Start(2).Handle(), L"0920");  // 09:20-10:15 now, over lesson 2's 09:25
   PressOk();
-  EXPECT_TRUE(BoxSaid(L"Урок 09:25–10:10 расписания «Основное» начинается раньше, чем кончается "
-                      L"урок 09:20–10:15."));
+  EXPECT_TRUE(
+      BoxSaid(L"Урок 09:25–10:10 расписания «Основное» начинается раньше, чем кончается "
+              L"урок 09:20–10:15."));
   EXPECT_TRUE(Start(1).Focused());
   EXPECT_EQ(d.ModalResult(), 0);
   EXPECT_TRUE(services.autoRunSets.empty());
@@ -246,9 +249,10 @@ TEST_F(TimetableTabTest, TheLengthsCheckNamesTheShortestLessonOfTheSchedulesInUs
   const auto answer = AnswerBoxes(IDOK);
   PressOk();
   EXPECT_EQ(d.ModalResult(), 0);
-  EXPECT_TRUE(BoxSaid(L"Продолжительность вступительной и заключительной частей в сумме должна "
-                      L"быть меньше продолжительности самого короткого урока.\r\n\r\nСамый "
-                      L"короткий урок — 0-й урок расписания «Понедельник»: 30 мин."));
+  EXPECT_TRUE(
+      BoxSaid(L"Продолжительность вступительной и заключительной частей в сумме должна "
+              L"быть меньше продолжительности самого короткого урока.\r\n\r\nСамый "
+              L"короткий урок — 0-й урок расписания «Понедельник»: 30 мин."));
   EXPECT_TRUE(services.autoRunSets.empty());
 
   // Monday's lesson 0 moved to Saturday's 35-minute lesson's length: that one
@@ -257,9 +261,10 @@ TEST_F(TimetableTabTest, TheLengthsCheckNamesTheShortestLessonOfTheSchedulesInUs
   TypeInto(End(0).Handle(), L"0910");
   d.edIntroTime.SetValue(20);
   PressOk();
-  EXPECT_TRUE(BoxSaid(L"Продолжительность вступительной и заключительной частей в сумме должна "
-                      L"быть меньше продолжительности самого короткого урока.\r\n\r\nСамый "
-                      L"короткий урок — 4-й урок расписания «Суббота»: 35 мин."));
+  EXPECT_TRUE(
+      BoxSaid(L"Продолжительность вступительной и заключительной частей в сумме должна "
+              L"быть меньше продолжительности самого короткого урока.\r\n\r\nСамый "
+              L"короткий урок — 4-й урок расписания «Суббота»: 35 мин."));
   d.edIntroTime.SetValue(19);
   PressOk();
   EXPECT_EQ(d.ModalResult(), Form::kModalOk);
@@ -304,8 +309,9 @@ TEST_F(TimetableTabTest, DeletingAScheduleInUseSaysWhereAndLeavesThoseDaysWithou
     Click(d.btnDeleteSchedule.Handle());
   }
   EXPECT_EQ(settings.Timetable.schedules.size(), 3u);
-  EXPECT_TRUE(BoxSaid(L"Расписание «Основное» назначено на вторник, среду, четверг и пятницу.\r\n"
-                      L"После удаления в эти дни уроков не будет.\r\n\r\nУдалить расписание?"));
+  EXPECT_TRUE(
+      BoxSaid(L"Расписание «Основное» назначено на вторник, среду, четверг и пятницу.\r\n"
+              L"После удаления в эти дни уроков не будет.\r\n\r\nУдалить расписание?"));
   {
     const auto answer = AnswerBoxes(IDYES);
     Click(d.btnDeleteSchedule.Handle());
@@ -344,18 +350,19 @@ TEST_F(TimetableTabTest, APasteFromASchoolsWebPageFillsTheSchedule) {
     const auto answer = AnswerBoxes(IDYES);
     Click(d.btnPasteBells.Handle());
   }
-  EXPECT_TRUE(BoxSaid(
-      L"Заменить звонки расписания «Суббота» звонками из буфера обмена (уроков: 3)?"));
+  EXPECT_TRUE(
+      BoxSaid(L"Заменить звонки расписания «Суббота» звонками из буфера обмена (уроков: 3)?"));
   EXPECT_EQ(ShownBells(), (std::vector<std::wstring>{L"0 08:00-08:30", L"1 08:40-09:20",
                                                      L"2 09:30-10:10", L"· __:__-__:__"}));
   EXPECT_TRUE(d.cbCountFromZero.Checked());
   const BellSchedule& saturday = settings.Timetable.schedules[2];
   EXPECT_EQ(saturday.firstNumber, 0);
-  EXPECT_EQ(saturday.lessons,
-            (std::vector<BellLesson>{LessonAt(8, 0, 30), LessonAt(8, 40, 40), LessonAt(9, 30, 40)}));
+  EXPECT_EQ(saturday.lessons, (std::vector<BellLesson>{LessonAt(8, 0, 30), LessonAt(8, 40, 40),
+                                                       LessonAt(9, 30, 40)}));
 }
 
-TEST_F(TimetableTabTest, APasteOfMoreThanSixteenLessonsKeepsTheFirstSixteenAndOfNoneChangesNothing) {
+TEST_F(TimetableTabTest,
+       APasteOfMoreThanSixteenLessonsKeepsTheFirstSixteenAndOfNoneChangesNothing) {
   TLessonListF& d = ShowDialog();
   std::wstring text;
   for (const BellLesson& lesson : EvenLessons(20, 7, 0, 30, 5)) {
