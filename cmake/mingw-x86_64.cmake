@@ -1,18 +1,5 @@
-# Cross build for 64-bit Windows with Debian's mingw-w64: the same sources as
-# the released 32-bit program, for machines whose kernel runs no 32-bit
-# program and so no 32-bit Wine. Programs built here run under 64-bit Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build for 64-bit Windows: the same sources as the released 32-bit
+# program, for machines whose kernel runs no 32-bit program and so no 32-bit
+# Wine. Programs built here run under 64-bit Wine.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -214,18 +214,26 @@ TEST_F(WorkFormEndingTest, AFailedSaveAtTheSessionsEndShowsNoBoxAndTheProcessEnd
   EXPECT_FALSE(::IsWindow(workF.Handle()));
 }
 
-// Inside the tray menu's own loop: picks its second item, the lesson number
-// switch, which saves the settings at once.
+// Inside the tray menu's own loop, once the menu shows: picks its second
+// item, the lesson number switch, which saves the settings at once.
 void CALLBACK PickSecondMenuItem(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND menu = ::FindWindowW(L"#32768", nullptr);
+  if (!menu || !::IsWindowVisible(menu)) return;
   ::KillTimer(nullptr, timer);
   HWND owner = toolkit::Application::Instance().Handle();
   for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN}) ::PostMessageW(owner, WM_KEYDOWN, key, 1);
 }
 
-void CALLBACK CloseTheProgram(HWND, UINT, UINT_PTR timer, DWORD) {
-  ::KillTimer(nullptr, timer);
-  ::PostMessageW(toolkit::Application::Instance().MainFormHandle(), WM_CLOSE, 0, 0);
-}
+// Once the switch's failed save has been reported: closes the program.
+struct CloseAfterTheFirstReport {
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (reports->empty()) return;
+    ::KillTimer(nullptr, timer);
+    ::PostMessageW(toolkit::Application::Instance().MainFormHandle(), WM_CLOSE, 0, 0);
+  }
+
+  static inline const std::vector<toolkit::Application::ErrorReport>* reports = nullptr;
+};
 
 TEST_F(WorkFormEndingTest, AnUnwritableSettingsFileIsReportedAndTheProgramGoesOn) {
   WriteSettingsFile("[Common]\r\nLessLen=400\r\n");
@@ -235,8 +243,9 @@ TEST_F(WorkFormEndingTest, AnUnwritableSettingsFileIsReportedAndTheProgramGoesOn
   ASSERT_NE(lock.get(), INVALID_HANDLE_VALUE);
   ::PostMessageW(TrayHandlerWindow(), TrayCallbackMessage, workF.AppTrayIcon.IconId(),
                  WM_RBUTTONDOWN);
-  ::SetTimer(nullptr, 0, 200, &PickSecondMenuItem);
-  ::SetTimer(nullptr, 0, 600, &CloseTheProgram);
+  ::SetTimer(nullptr, 0, 50, &PickSecondMenuItem);
+  CloseAfterTheFirstReport::reports = &reports;
+  ::SetTimer(nullptr, 0, 50, &CloseAfterTheFirstReport::Tick);
   EXPECT_TRUE(RunLoopUntilItEnds());
   DestroyForm();
 
