@@ -222,6 +222,7 @@ void TWorkF::FormCreate() {
   application.OnActivate = [this] { FadeIn(); };
   application.OnDeactivate = [this] { FadeOut(); };
   Clock.ComputeDayEndTime();
+  NoteComputerClock();
   // Started at the bell or late, the program still counts the lesson going on.
   Clock.JoinLessonInProgress();
   AskTimeServerWhenDue();
@@ -432,6 +433,7 @@ void TWorkF::acShowCurrNoExecute() {
 void TWorkF::TimerTimer() {
   LookForFullScreenShow();
   Clock.TimerTimer();
+  NoteComputerClock();
   AskTimeServerWhenDue();
 }
 

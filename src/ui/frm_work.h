@@ -217,6 +217,12 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   TimeServerState timeServerState_;
   std::wstring askedServer_;
   ULONGLONG nextServerQuestion_ = 0;  // by GetTickCount64
+  // The computer's clock and the tick count at the last tick: a tick that
+  // finds the school's time moved tells by them whether the clock was set
+  // (the tick count, which counts sleep too, never is).
+  void NoteComputerClock();
+  std::int64_t lastComputerMoment_ = 0;
+  ULONGLONG lastTickCount_ = 0;
 
   // The fade under way: the opacity it goes to, by how much each step.
   toolkit::WindowTimer fadeTimer_;

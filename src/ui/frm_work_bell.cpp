@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "base/version.h"
+#include "clock/local_moment.h"
 #include "system/settings_storage.h"
 #include "ui/frm_lesson_list.h"
 #include "ui/frm_work.h"
@@ -17,6 +18,9 @@ constexpr ULONGLONG kServerSilentWaitMs = 5 * 60 * 1000;
 // A new answer that moves the school's time by less than this leaves a
 // running lesson to its ticks.
 constexpr std::int64_t kNoticeableChangeMs = 1000;
+// The computer's clock is taken as set when it moved this much more or less
+// than the tick count between two ticks.
+constexpr std::int64_t kClockSetMs = 60 * 1000;
 // No answer dated before the program was built is the school's time.
 constexpr std::int64_t kBuiltUnixMs = std::int64_t{OSTREVIN_BUILT_UNIX_SECONDS} * 1000;
 
@@ -51,18 +55,28 @@ void TWorkF::FollowSystemTimeMessage(UINT message, WPARAM wParam) {
     // school's time wrong again.
     DropServerDifference();
     Clock.FollowTimeJump(LessonClock::TimeJump::kClockSet);
+    NoteComputerClock();
   } else if (message == WM_POWERBROADCAST &&
              (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND)) {
     // Both come after a resume the user sees; the second finds nothing moved.
     Clock.FollowTimeJump(LessonClock::TimeJump::kSleep);
+    NoteComputerClock();
     AskTimeServer();
   }
 }
 
-// A tick found the time moved, with no message from the system: the clock
-// may have been set as well as slept.
+// A tick found the time moved, with no message from the system. Slept, or
+// the bell offset changed in the dialog, the computer's clock kept pace with
+// the tick count and the server's difference holds; set, it did not.
 void TWorkF::ClockMovedUnannounced() {
-  DropServerDifference();
+  const std::int64_t computerStep = MomentOf(schoolClock_.ComputerNow()) - lastComputerMoment_;
+  const auto countedStep = static_cast<std::int64_t>(::GetTickCount64() - lastTickCount_);
+  if (std::llabs(computerStep - countedStep) > kClockSetMs) DropServerDifference();
+}
+
+void TWorkF::NoteComputerClock() {
+  lastComputerMoment_ = MomentOf(schoolClock_.ComputerNow());
+  lastTickCount_ = ::GetTickCount64();
 }
 
 void TWorkF::DropServerDifference() {

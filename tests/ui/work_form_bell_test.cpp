@@ -284,6 +284,22 @@ TEST_F(WorkFormBellTest, SettingTheWindowsClockDropsTheServersDifferenceAndAsksA
   ASSERT_TRUE(ServeUntil(app, server, 0, [&] { return server.requests == 2; }));
 }
 
+// The bell offset changed in the settings dialog moves the school's time by
+// five minutes: the tick finds the time moved, but the computer's clock kept
+// pace, and the server's difference stays.
+TEST_F(WorkFormBellTest, ATickThatFindsTheOffsetChangedKeepsTheServersDifference) {
+  testsupport::LoopbackServer server;
+  WriteSettingsFile(WithServer(kMondayMorning, server.Name()));
+  clock.Set(kMonday, 8, 29, 40);
+  TWorkF& workF = CreateForm();
+  ASSERT_TRUE(ServeUntil(app, server, 37'000, [&] { return workF.Clock.LessonState() != lsIdle; }));
+  settings.BellOffset = 300;
+  clock.Set(kMonday, 8, 30, 10);  // 08:35:47 at school
+  Tick();
+  EXPECT_EQ(workF.Clock.Elapsed(), 57);
+  EXPECT_EQ(workF.lbAlready.Caption(), L"5 мин.");
+}
+
 // The final part's beeps: the first at once, the others from the window's
 // timer a second apart, so the tick returns at once and the program goes on
 // answering its messages meanwhile (a second start, an installer's close).
