@@ -50,6 +50,8 @@ TEST_F(WorkFormLessonTest, ADefaultLessonStartedByF9RunsThroughItsPartsOnTheWind
   for (const LessonPoint& point : points) {
     while (ticks < point.ticks) {
       Tick();
+      // A series goes on from the beep timer, a second between beeps.
+      RunBeeps(workF, services);
       ++ticks;
     }
     ExpectShows(workF, point);
