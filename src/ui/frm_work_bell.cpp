@@ -134,7 +134,10 @@ void TWorkF::TakeServerAnswer(const SntpAnswer& answer) {
   timeServerState_.lastRefused = correction.verdict == ServerVerdict::kRefused;
   if (timeServerState_.lastRefused) return;
   const std::int64_t before = schoolClock_.CorrectionMs();
-  if (schoolClock_.TakeServerDifference(correction.appliedMs)) SaveBellOffset();
+  if (schoolClock_.TakeServerDifference(correction.appliedMs)) {
+    if (lessonListF_) lessonListF_->ShowBellOffset();
+    SaveBellOffset();
+  }
   const LocalDateTime checked = schoolClock_.Now();
   timeServerState_.differenceMs = answer.offsetMs;
   timeServerState_.correction = correction;
