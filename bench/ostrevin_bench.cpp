@@ -67,7 +67,7 @@ class TickingClock final : public LocalClock {
 
  private:
   static constexpr LocalDateTime kStart{
-      .year = 2026, .month = 9, .day = 7, .dayOfWeek = 1, .hour = 7};
+      .year = 2026, .month = 9, .day = 7, .dayOfWeek = Weekday::Monday, .hour = 7};
   long long seconds_ = 0;
 };
 

@@ -4,7 +4,6 @@
 
 #include "clock/lesson_clock.h"
 #include "clock/local_moment.h"
-#include "clock/whole_milliseconds.h"
 #include "settings/bell_settings.h"
 
 namespace ostrevin {
@@ -17,14 +16,13 @@ std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor) {
 
 }  // namespace
 
-std::optional<Bell> NearestBell(const DayPlan& day, std::int64_t millisecondOfDay) {
+std::optional<Bell> NearestBell(const DayPlan& day, TimeOfDay moment) {
   std::optional<Bell> nearest;
   std::int64_t nearestDistance = kBellSearchMs;
-  auto consider = [&](const PlannedLesson& lesson, bool isStart, TimeOfDay time) {
-    const std::int64_t at = WholeMilliseconds(time);
-    const std::int64_t distance = std::llabs(at - millisecondOfDay);
+  auto consider = [&](const PlannedLesson& lesson, bool isStart, TimeOfDay at) {
+    const std::int64_t distance = std::llabs(at.Milliseconds() - moment.Milliseconds());
     if (distance > nearestDistance || (nearest && distance == nearestDistance)) return;
-    nearest = Bell{.lesson = lesson, .isStart = isStart, .millisecondOfDay = at};
+    nearest = Bell{.lesson = lesson, .isStart = isStart, .at = at};
     nearestDistance = distance;
   };
   for (const PlannedLesson& lesson : day) {
@@ -34,19 +32,18 @@ std::optional<Bell> NearestBell(const DayPlan& day, std::int64_t millisecondOfDa
   return nearest;
 }
 
-std::int64_t SecondsOntoBell(std::int64_t bellMillisecond, std::int64_t millisecondOfDay) {
+std::int64_t SecondsOntoBell(TimeOfDay bell, TimeOfDay moment) {
   // Rounded up: the moment lands within the second after the bell.
-  return -FloorDivide(millisecondOfDay - bellMillisecond, kMillisecondsPerSecond);
+  return -FloorDivide(moment.Milliseconds() - bell.Milliseconds(), kMillisecondsPerSecond);
 }
 
 BellRangOutcome LessonClock::BellRang() {
   using Kind = BellRangOutcome::Kind;
   const LocalDateTime now = clock_.Now();
-  const std::int64_t moment = MillisecondOfDay(now);
+  const TimeOfDay moment = TimeOfDayOf(now);
   const std::optional<Bell> bell = NearestBell(PlanOfDay(settings_, now), moment);
   if (!bell) return {.kind = Kind::kNoBellNear};
-  const std::int64_t offset =
-      settings_.BellOffset + SecondsOntoBell(bell->millisecondOfDay, moment);
+  const std::int64_t offset = settings_.BellOffset + SecondsOntoBell(bell->at, moment);
   if (std::llabs(offset) > kBellOffsetLimitSeconds) return {.kind = Kind::kBeyondAnHour};
   settings_.BellOffset = static_cast<std::int32_t>(offset);
   const LocalDateTime schoolNow = clock_.Now();

@@ -3,31 +3,32 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/time_units.h"
 #include "clock/day_plan.h"
 
 namespace ostrevin {
 
 // How far from the school's time a bell of the timetable may be to be taken
 // for the one that rang.
-inline constexpr std::int64_t kBellSearchMs = 10 * 60 * 1000;
+inline constexpr std::int64_t kBellSearchMs = 10 * kMillisecondsPerMinute;
 
 // A bell of a day's timetable: a lesson's start or its end.
 struct Bell {
   PlannedLesson lesson;
   bool isStart = false;
-  std::int64_t millisecondOfDay = 0;
+  TimeOfDay at;
 
   bool operator==(const Bell&) const = default;
 };
 
-// The start or end of the day's lessons nearest to the moment (milliseconds
-// of that day), within kBellSearchMs either way; of two as near, the earlier
-// in the timetable. Lessons not taught count: the bell rings for them too.
-std::optional<Bell> NearestBell(const DayPlan& day, std::int64_t millisecondOfDay);
+// The start or end of the day's lessons nearest to the moment, within
+// kBellSearchMs either way; of two as near, the earlier in the timetable.
+// Lessons not taught count: the bell rings for them too.
+std::optional<Bell> NearestBell(const DayPlan& day, TimeOfDay moment);
 
 // The whole seconds that move the moment onto the bell or just past it, never
 // before it, so that a lesson beginning at the bell has begun.
-std::int64_t SecondsOntoBell(std::int64_t bellMillisecond, std::int64_t millisecondOfDay);
+std::int64_t SecondsOntoBell(TimeOfDay bell, TimeOfDay moment);
 
 // What "the bell rang" did, for the teacher to be told.
 struct BellRangOutcome {

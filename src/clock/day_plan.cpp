@@ -5,19 +5,8 @@
 namespace ostrevin {
 namespace {
 
-constexpr int kTenthsPerMinute = 10;
-constexpr int kMinutesPerHour = 60;
-
-bool IsSchoolDay(int dayOfWeek) {
-  return dayOfWeek >= 1 && dayOfWeek <= kWeekdayCount;
-}
-
-TimeOfDay TimeOfMinute(int minute) {
-  return EncodeTimeOfDay(minute / kMinutesPerHour, minute % kMinutesPerHour, 0, 0);
-}
-
-DayPlan FirstVersionPlan(const Settings& settings, int dayOfWeek) {
-  const bool schoolDay = IsSchoolDay(dayOfWeek);
+DayPlan FirstVersionPlan(const Settings& settings, Weekday dayOfWeek) {
+  const bool schoolDay = IsFirstVersionDay(dayOfWeek);
   DayPlan plan;
   plan.reserve(kSlotCount);
   for (int slot = 1; slot <= kSlotCount; ++slot) {
@@ -30,8 +19,8 @@ DayPlan FirstVersionPlan(const Settings& settings, int dayOfWeek) {
   return plan;
 }
 
-DayPlan ScheduledPlan(const SchoolTimetable& timetable, int dayOfWeek) {
-  const SchoolDay& day = timetable.week[static_cast<std::size_t>(dayOfWeek)];
+DayPlan ScheduledPlan(const SchoolTimetable& timetable, Weekday dayOfWeek) {
+  const SchoolDay& day = timetable.Day(dayOfWeek);
   if (day.schedule == kNoSchedule) return {};
   const BellSchedule& schedule = timetable.schedules[static_cast<std::size_t>(day.schedule)];
   DayPlan plan;
@@ -40,8 +29,8 @@ DayPlan ScheduledPlan(const SchoolTimetable& timetable, int dayOfWeek) {
     const BellLesson& lesson = schedule.lessons[index];
     const int number = schedule.NumberOf(index);
     plan.push_back({.number = number,
-                    .start = TimeOfMinute(lesson.start),
-                    .end = TimeOfMinute(lesson.end),
+                    .start = lesson.start,
+                    .end = lesson.end,
                     .taught = day.taught.test(static_cast<std::size_t>(number)),
                     .length = lesson.Minutes() * kTenthsPerMinute});
   }

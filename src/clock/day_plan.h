@@ -12,8 +12,8 @@ namespace ostrevin {
 // One lesson of a day's timetable, as the lesson clock sees it.
 struct PlannedLesson {
   int number = 0;         // the number the program shows for it
-  TimeOfDay start = 0.0;  // its bell
-  TimeOfDay end = 0.0;    // not wrapped at midnight
+  TimeOfDay start;        // its bell
+  TimeOfDay end;          // not wrapped at midnight
   bool taught = false;    // the teacher's own: the clock begins it by itself
   // What it runs for once begun, in tenths of a minute: its own length in a
   // bell schedule. None in the first version's timetable, whose lessons run

@@ -60,7 +60,7 @@ class LessonClock {
   // The start watch.
   void CheckLessonStart();
   bool IsLessonStartDue();
-  int TodayIndex() const;
+  Weekday TodayIndex() const;
   // Start-up: the end of today's last lesson the teacher teaches; the start
   // of the day when there is none.
   void ComputeDayEndTime();
@@ -116,7 +116,7 @@ class LessonClock {
   LessonStateKind lessonState_ = lsIdle;
   std::int32_t elapsed_ = 0;
   std::int32_t minutesLeft_ = 0;
-  TimeOfDay dayEndTime_ = 0.0;
+  TimeOfDay dayEndTime_;
   std::optional<int> currentLesson_;
   PassedLessons prevLesson_;
   std::optional<std::int32_t> runLength_;
@@ -127,7 +127,7 @@ class LessonClock {
   struct BegunLesson {
     std::int64_t midnight;  // of the day it was begun on
     int number;
-    std::int64_t start;  // milliseconds of that day
+    TimeOfDay start;
     bool operator==(const BegunLesson&) const = default;
   };
   bool IsBegunToday(const PlannedLesson& lesson, const LocalDateTime& now) const;

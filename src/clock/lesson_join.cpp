@@ -6,22 +6,21 @@
 #include "clock/lesson_clock.h"
 #include "clock/lesson_units.h"
 #include "clock/local_moment.h"
-#include "clock/whole_milliseconds.h"
 
 namespace ostrevin {
 namespace {
 
 std::int64_t MidnightOf(const LocalDateTime& time) {
-  return MomentOf(time) - MillisecondOfDay(time);
+  return MomentOf(time) - TimeOfDayOf(time).Milliseconds();
 }
 
 }  // namespace
 
 bool LessonClock::IsBegunToday(const PlannedLesson& lesson, const LocalDateTime& now) const {
   const std::int64_t midnight = MidnightOf(now);
-  const std::int64_t start = WholeMilliseconds(lesson.start);
   return std::any_of(begunToday_.begin(), begunToday_.end(), [&](const BegunLesson& begun) {
-    return begun.midnight == midnight && begun.number == lesson.number && begun.start == start;
+    return begun.midnight == midnight && begun.number == lesson.number &&
+           begun.start == lesson.start;
   });
 }
 
@@ -30,7 +29,7 @@ bool LessonClock::IsBegunToday(const PlannedLesson& lesson, const LocalDateTime&
 void LessonClock::MarkBegun(const PlannedLesson& lesson, const LocalDateTime& now) {
   const std::int64_t midnight = MidnightOf(now);
   std::erase_if(begunToday_, [&](const BegunLesson& begun) { return begun.midnight != midnight; });
-  bellLesson_ = BegunLesson{midnight, lesson.number, WholeMilliseconds(lesson.start)};
+  bellLesson_ = BegunLesson{midnight, lesson.number, lesson.start};
   begunToday_.push_back(*bellLesson_);
 }
 
@@ -52,13 +51,12 @@ void LessonClock::AnchorNewLesson(const std::optional<PlannedLesson>& lesson) {
 void LessonClock::JoinLessonInProgress() {
   if (!settings_.JoinLesson || lessonState_ != lsIdle) return;
   const LocalDateTime now = clock_.Now();
-  const std::int64_t moment = MillisecondOfDay(now);
+  const TimeOfDay moment = TimeOfDayOf(now);
   for (const PlannedLesson& lesson : PlanOfDay(settings_, now)) {
-    const std::int64_t start = WholeMilliseconds(lesson.start);
-    const bool goingOn = start <= moment && moment < WholeMilliseconds(lesson.end);
+    const bool goingOn = lesson.start <= moment && moment < lesson.end;
     if (!lesson.taught || !goingOn || IsBegunToday(lesson, now)) continue;
-    BeginLessonWithTimeGone(lesson, now,
-                            static_cast<std::int32_t>((moment - start) / kMillisecondsPerTenth));
+    const std::int64_t goneMs = moment.Milliseconds() - lesson.start.Milliseconds();
+    BeginLessonWithTimeGone(lesson, now, static_cast<std::int32_t>(goneMs / kMillisecondsPerTenth));
     return;
   }
 }

@@ -1,26 +1,15 @@
-#include <cstdint>
-
 #include "clock/day_plan.h"
 #include "clock/lesson_clock.h"
-#include "clock/whole_milliseconds.h"
 
 namespace ostrevin {
 
 namespace {
 
-std::int64_t StartOf(const PlannedLesson& lesson) {
-  return WholeMilliseconds(lesson.start);
-}
-
-std::int64_t EndOf(const PlannedLesson& lesson) {
-  return WholeMilliseconds(lesson.end);
-}
-
 // The lesson that covers the moment, both ends included; the earlier one in
 // the timetable's order wins where lessons touch or overlap. None in a break.
-const PlannedLesson* LessonCovering(const DayPlan& day, std::int64_t moment) {
+const PlannedLesson* LessonCovering(const DayPlan& day, TimeOfDay moment) {
   for (const PlannedLesson& lesson : day) {
-    if (StartOf(lesson) <= moment && moment <= EndOf(lesson)) return &lesson;
+    if (lesson.start <= moment && moment <= lesson.end) return &lesson;
   }
   return nullptr;
 }
@@ -32,8 +21,7 @@ const PlannedLesson* LessonCovering(const DayPlan& day, std::int64_t moment) {
 void LessonClock::LocateCurrentLesson() {
   const LocalDateTime now = clock_.Now();
   const DayPlan today = PlanOfDay(settings_, now);
-  const std::int64_t moment =
-      WholeMilliseconds(EncodeTimeOfDay(now.hour, now.minute, now.second, now.millisecond));
+  const TimeOfDay moment = EncodeTimeOfDay(now.hour, now.minute, now.second, now.millisecond);
   const PlannedLesson* covering = LessonCovering(today, moment);
   currentLesson_ = covering ? std::optional<int>(covering->number) : std::nullopt;
   // A lesson going on is the one the day has come to: once it is over, the
@@ -47,12 +35,12 @@ void LessonClock::LocateCurrentLesson() {
     prevLesson_ = {PassedLessons::Stage::NoneToday};
     return;
   }
-  if (moment >= StartOf(today.back())) {
+  if (moment >= today.back().start) {
     prevLesson_ = {PassedLessons::Stage::Over};
     return;
   }
   for (std::size_t i = 0; i + 1 < today.size(); ++i) {
-    if (EndOf(today[i]) <= moment && moment <= StartOf(today[i + 1])) {
+    if (today[i].end <= moment && moment <= today[i + 1].start) {
       prevLesson_ = PassedLessons::After(today[i].number);
       return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/weekday.h"
+
 namespace ostrevin {
 
 // A reading of the local date and time.
@@ -7,7 +9,7 @@ struct LocalDateTime {
   int year = 2000;
   int month = 1;
   int day = 1;
-  int dayOfWeek = 6;  // 0 Sunday, 1 Monday .. 6 Saturday
+  Weekday dayOfWeek = Weekday::Saturday;
   int hour = 0;
   int minute = 0;
   int second = 0;

@@ -3,8 +3,6 @@
 namespace ostrevin {
 namespace {
 
-constexpr int kDaysPerWeek = 7;
-
 // Days from 1970-01-01 to the given date of the proleptic Gregorian
 // calendar, negative before it (H. Hinnant's days_from_civil).
 std::int64_t DaysFromCivil(std::int64_t year, int month, int day) {
@@ -48,20 +46,22 @@ std::int64_t DayNumber(const LocalDateTime& time) {
 
 }  // namespace
 
-std::int64_t MillisecondOfDay(const LocalDateTime& time) {
-  return ((std::int64_t{time.hour} * 60 + time.minute) * 60 + time.second) *
-             kMillisecondsPerSecond +
-         time.millisecond;
+TimeOfDay TimeOfDayOf(const LocalDateTime& time) {
+  return TimeOfDay::FromMilliseconds(
+      ((std::int64_t{time.hour} * kMinutesPerHour + time.minute) * kSecondsPerMinute +
+       time.second) *
+          kMillisecondsPerSecond +
+      time.millisecond);
 }
 
 std::int64_t MomentOf(const LocalDateTime& time) {
-  return DayNumber(time) * kMillisecondsPerDay + MillisecondOfDay(time);
+  return DayNumber(time) * kMillisecondsPerDay + TimeOfDayOf(time).Milliseconds();
 }
 
 // The weekday moves with the day count rather than being worked out from the
 // date, so a reading keeps the weekday it was given.
 LocalDateTime AddMilliseconds(const LocalDateTime& time, std::int64_t milliseconds) {
-  const std::int64_t sum = MillisecondOfDay(time) + milliseconds;
+  const std::int64_t sum = TimeOfDayOf(time).Milliseconds() + milliseconds;
   const std::int64_t dayShift = FloorDivide(sum, kMillisecondsPerDay);
   std::int64_t rest = sum - dayShift * kMillisecondsPerDay;
   const CivilDate date = CivilFromDays(DayNumber(time) + dayShift);
@@ -69,14 +69,13 @@ LocalDateTime AddMilliseconds(const LocalDateTime& time, std::int64_t millisecon
   moved.year = date.year;
   moved.month = date.month;
   moved.day = date.day;
-  moved.dayOfWeek =
-      static_cast<int>(((time.dayOfWeek + dayShift) % kDaysPerWeek + kDaysPerWeek) % kDaysPerWeek);
+  moved.dayOfWeek = AddDays(time.dayOfWeek, dayShift);
   moved.millisecond = static_cast<int>(rest % kMillisecondsPerSecond);
   rest /= kMillisecondsPerSecond;
-  moved.second = static_cast<int>(rest % 60);
-  rest /= 60;
-  moved.minute = static_cast<int>(rest % 60);
-  moved.hour = static_cast<int>(rest / 60);
+  moved.second = static_cast<int>(rest % kSecondsPerMinute);
+  rest /= kSecondsPerMinute;
+  moved.minute = static_cast<int>(rest % kMinutesPerHour);
+  moved.hour = static_cast<int>(rest / kMinutesPerHour);
   return moved;
 }
 

@@ -2,20 +2,19 @@
 
 #include <cstdint>
 
+#include "base/time_units.h"
 #include "clock/local_clock.h"
+#include "settings/time_of_day.h"
 
 namespace ostrevin {
-
-inline constexpr std::int64_t kMillisecondsPerSecond = 1000;
-inline constexpr std::int64_t kMillisecondsPerDay = 86'400'000;
 
 // A reading of the local clock as one count of milliseconds (from the start
 // of 1970, by the calendar), so that two readings compare and subtract
 // across midnight, month ends and years.
 std::int64_t MomentOf(const LocalDateTime& time);
 
-// The milliseconds since the reading's midnight.
-std::int64_t MillisecondOfDay(const LocalDateTime& time);
+// The reading's time of day, to the millisecond.
+TimeOfDay TimeOfDayOf(const LocalDateTime& time);
 
 // The reading moved by a number of milliseconds, either way; the date, and
 // the weekday with it, follow across midnight.

@@ -2,11 +2,12 @@
 
 #include <cstdlib>
 
+#include "base/time_units.h"
+
 namespace ostrevin {
 namespace {
 
-constexpr std::int64_t kHourMs = 60 * 60 * 1000;
-constexpr std::int64_t kZoneToleranceMs = 60 * 1000;
+constexpr std::int64_t kZoneToleranceMs = kMillisecondsPerMinute;
 
 }  // namespace
 
@@ -14,8 +15,10 @@ ServerCorrection JudgeServerAnswer(std::int64_t differenceMs, std::int64_t serve
                                    std::int64_t builtUnixMs) {
   if (serverUnixMs < builtUnixMs) return {.verdict = ServerVerdict::kRefused};
   // The nearest whole number of hours, rounded half away from zero.
-  const std::int64_t hours = (differenceMs + (differenceMs < 0 ? -kHourMs : kHourMs) / 2) / kHourMs;
-  const std::int64_t belowTheHour = differenceMs - hours * kHourMs;
+  const std::int64_t hours =
+      (differenceMs + (differenceMs < 0 ? -kMillisecondsPerHour : kMillisecondsPerHour) / 2) /
+      kMillisecondsPerHour;
+  const std::int64_t belowTheHour = differenceMs - hours * kMillisecondsPerHour;
   if (hours != 0 && std::llabs(hours) <= kLongestZoneMismatchHours &&
       std::llabs(belowTheHour) <= kZoneToleranceMs) {
     return {.verdict = ServerVerdict::kZoneMismatch,

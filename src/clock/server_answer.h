@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "base/time_units.h"
+
 namespace ostrevin {
 
 // How the school's time takes a time server's answer. The rule, which the
@@ -24,7 +26,7 @@ struct ServerCorrection {
   bool operator==(const ServerCorrection&) const = default;
 };
 
-inline constexpr std::int64_t kLargeServerDifferenceMs = 10 * 60 * 1000;
+inline constexpr std::int64_t kLargeServerDifferenceMs = 10 * kMillisecondsPerMinute;
 // A zone mismatch is taken for one up to 14 hours, the furthest a zone lies
 // from UTC (a Windows left at UTC, the most distant wrong zone one would
 // choose); a day or more off is a date set wrong, and taken whole.

@@ -2,7 +2,6 @@
 
 #include "clock/day_plan.h"
 #include "clock/lesson_clock.h"
-#include "clock/whole_milliseconds.h"
 
 namespace ostrevin {
 
@@ -14,11 +13,7 @@ constexpr int kOfferRepeatMinutes = 120;
 // day: the question's own words ("no more lessons today") already hold, so
 // the offer comes at the first idle tick, and a No repeats it two hours later
 // as on a day whose lessons are done.
-constexpr TimeOfDay kStartOfDay = 0.0;
-
-bool SameMoment(TimeOfDay a, TimeOfDay b) {
-  return WholeMilliseconds(a) == WholeMilliseconds(b);
-}
+constexpr TimeOfDay kStartOfDay = kMidnight;
 
 // The end of the last lesson the teacher teaches that day, in the timetable's
 // order rather than the latest start time.
@@ -68,23 +63,21 @@ bool LessonClock::IsDayOver(const DayPlan& today, TimeOfDay nowMin) const {
   // DayEndTime was taken from the timetable at start-up or moved on by a No;
   // the timetable as it stands now may since have a lesson later today, or a
   // longer one, and the question must not come before it is over.
-  const std::int64_t now = WholeMilliseconds(nowMin);
-  return now > WholeMilliseconds(dayEndTime_) && now > WholeMilliseconds(EndOfTeaching(today));
+  return nowMin > dayEndTime_ && nowMin > EndOfTeaching(today);
 }
 
 std::optional<PlannedLesson> LessonClock::ScanTodaysLessons(const DayPlan& today,
                                                             const LocalDateTime& now,
                                                             TimeOfDay nowMin, TimeOfDay warnAt) {
   for (const PlannedLesson& lesson : today) {
-    if (SameMoment(lesson.start, nowMin)) {
+    if (lesson.start == nowMin) {
       // A lesson not taught starting now, or one begun today already, does
       // not hide a later taught one that starts at the same minute; a taught
       // one ends the scan.
       if (lesson.taught && !IsBegunToday(lesson, now)) return lesson;
       continue;
     }
-    if (settings_.bWarnBeforeLesson && !warningsHeld_ && lesson.taught &&
-        SameMoment(lesson.start, warnAt)) {
+    if (settings_.bWarnBeforeLesson && !warningsHeld_ && lesson.taught && lesson.start == warnAt) {
       GiveStartWarning();
     }
   }
@@ -109,7 +102,7 @@ void LessonClock::OfferExit(const LocalDateTime& now) {
   }
 }
 
-int LessonClock::TodayIndex() const {
+Weekday LessonClock::TodayIndex() const {
   return clock_.Now().dayOfWeek;
 }
 

@@ -61,7 +61,7 @@ bool LessonClock::FollowJump(TimeJump jump, const LocalDateTime& now) {
   if (lastSeen_ && !IsSameDay(*lastSeen_, now)) ComputeDayEndTime();
   bool placed = false;
   if (lessonState_ != lsIdle && bellLesson_) {
-    PlaceLessonAt(MomentOf(now) - (bellLesson_->midnight + bellLesson_->start));
+    PlaceLessonAt(MomentOf(now) - (bellLesson_->midnight + bellLesson_->start.Milliseconds()));
     placed = true;
   } else if (lessonState_ != lsIdle && jump == TimeJump::kSleep && lastSeen_) {
     // A lesson begun by hand has no bell: the time slept is lesson time, a

@@ -1,12 +1,9 @@
 #include "settings/lesson_times_text.h"
 
-#include "base/decimal_text.h"
+#include "base/time_units.h"
 
 namespace ostrevin {
 namespace {
-
-constexpr int kMinutesPerHour = 60;
-constexpr int kHoursPerDay = 24;
 
 bool IsDigit(wchar_t c) {
   return c >= L'0' && c <= L'9';
@@ -32,7 +29,7 @@ bool TwoDigitsAt(std::wstring_view text, std::size_t pos) {
 struct FoundTime {
   std::size_t begin;
   std::size_t end;
-  int minute;
+  TimeOfDay time;
 };
 
 // Whether pos continues a number written with separators, as a date's
@@ -62,7 +59,7 @@ std::optional<FoundTime> TimeAt(std::wstring_view line, std::size_t pos) {
   if (end + 1 < line.size() && IsTimeSeparator(line[end]) && IsDigit(line[end + 1])) {
     return std::nullopt;
   }
-  return FoundTime{pos, end, hour * kMinutesPerHour + minute};
+  return FoundTime{pos, end, TimeOfDay::At(hour, minute)};
 }
 
 std::optional<FoundTime> NextTime(std::wstring_view line, std::size_t from) {
@@ -90,18 +87,10 @@ std::optional<int> LessonNumberIn(std::wstring_view prefix) {
   return number;
 }
 
-std::wstring TwoDigits(int value) {
-  return DecimalText(value, 2);
-}
-
 }  // namespace
 
-std::wstring FormatMinuteOfDay(int minute) {
-  return TwoDigits(minute / kMinutesPerHour) + L":" + TwoDigits(minute % kMinutesPerHour);
-}
-
 std::wstring FormatLessonTimes(const BellLesson& lesson) {
-  return FormatMinuteOfDay(lesson.start) + L"-" + FormatMinuteOfDay(lesson.end);
+  return FormatHourMinute(lesson.start) + L"-" + FormatHourMinute(lesson.end);
 }
 
 std::optional<BellLesson> ParseLessonTimes(std::wstring_view line) {
@@ -109,7 +98,7 @@ std::optional<BellLesson> ParseLessonTimes(std::wstring_view line) {
   if (!start) return std::nullopt;
   const std::optional<FoundTime> end = NextTime(line, start->end);
   if (!end) return std::nullopt;
-  return BellLesson{start->minute, end->minute};
+  return BellLesson{start->time, end->time};
 }
 
 PastedLessons ParsePastedLessons(std::wstring_view text) {

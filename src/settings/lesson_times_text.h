@@ -12,9 +12,6 @@ namespace ostrevin {
 // Lesson times as text: the settings file's "08:30-09:15", and the lines a
 // school's web page or a table shows ("1. 08:30 - 09:15", "1 урок 8.30–9.15").
 
-// "08:30": two-digit hours and minutes of a minute of the day.
-std::wstring FormatMinuteOfDay(int minute);
-
 // "08:30-09:15".
 std::wstring FormatLessonTimes(const BellLesson& lesson);
 

@@ -8,7 +8,8 @@ namespace ostrevin {
 namespace {
 
 bool IsLessonOfOneDay(const BellLesson& lesson) {
-  return lesson.start >= 0 && lesson.start < lesson.end && lesson.end < kMinutesPerDay;
+  return lesson.start >= kMidnight && lesson.start < lesson.end &&
+         lesson.end < TimeOfDay::FromMinutes(kMinutesPerDay);
 }
 
 bool IsBlank(wchar_t c) {
@@ -88,10 +89,10 @@ bool IsFreeScheduleName(const SchoolTimetable& timetable, const std::wstring& na
   return !holder || holder == index;
 }
 
-std::vector<int> DaysUsingSchedule(const SchoolTimetable& timetable, int index) {
-  std::vector<int> days;
-  for (const int day : kWeekOrder) {
-    if (timetable.week[static_cast<std::size_t>(day)].schedule == index) days.push_back(day);
+std::vector<Weekday> DaysUsingSchedule(const SchoolTimetable& timetable, int index) {
+  std::vector<Weekday> days;
+  for (const Weekday day : kWeekOrder) {
+    if (timetable.Day(day).schedule == index) days.push_back(day);
   }
   return days;
 }

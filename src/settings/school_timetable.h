@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "base/time_units.h"
+#include "base/weekday.h"
+#include "settings/time_of_day.h"
+
 namespace ostrevin {
 
 // The school's own timetable: named bell schedules, each weekday mapped to
@@ -13,21 +17,19 @@ namespace ostrevin {
 
 inline constexpr int kMaxScheduleLessons = 16;
 inline constexpr int kMaxSchedules = 16;
-inline constexpr int kDaysInWeek = 7;
 // Lessons are numbered in order from 0 or from 1, so no number exceeds 16.
 inline constexpr int kLessonNumberLimit = kMaxScheduleLessons + 1;
-inline constexpr int kMinutesPerDay = 24 * 60;
 // A schedule's name is the school's own word for it, shown in a list and a
 // drop-down: a line of it is plenty.
 inline constexpr std::size_t kMaxScheduleNameLength = 40;
 
-// One lesson of a bell schedule, in minutes since midnight. A sound lesson
-// starts before it ends, within one day: 0 <= start < end <= 23:59.
+// One lesson of a bell schedule, its bells at whole minutes. A sound lesson
+// starts before it ends, within one day: 00:00 <= start < end <= 23:59.
 struct BellLesson {
-  int start = 0;
-  int end = 0;
+  TimeOfDay start;
+  TimeOfDay end;
 
-  int Minutes() const { return end - start; }
+  int Minutes() const { return static_cast<int>(end.Minutes() - start.Minutes()); }
   bool operator==(const BellLesson&) const = default;
 };
 
@@ -52,20 +54,18 @@ struct SchoolDay {
   bool operator==(const SchoolDay&) const = default;
 };
 
-// Days are indexed as the clock reads them: 0 Sunday, 1 Monday .. 6 Saturday.
 struct SchoolTimetable {
   std::vector<BellSchedule> schedules;
-  std::array<SchoolDay, kDaysInWeek> week{};
+  std::array<SchoolDay, kDaysPerWeek> week{};  // Sunday first
+
+  SchoolDay& Day(Weekday day) { return week[IndexOf(day)]; }
+  const SchoolDay& Day(Weekday day) const { return week[IndexOf(day)]; }
 
   // Without any schedule the timetable is still the first version's: the
   // seven shared start times, one lesson length, Monday to Friday's rows.
   bool InUse() const { return !schedules.empty(); }
   bool operator==(const SchoolTimetable&) const = default;
 };
-
-// The days of the week in the order a Russian school lists them, Monday
-// first, as the clock numbers them.
-inline constexpr std::array<int, kDaysInWeek> kWeekOrder = {1, 2, 3, 4, 5, 6, 0};
 
 // Whether the lessons follow the rules of a schedule: each a whole part of one
 // day that starts before it ends, each starting no earlier than the one
@@ -93,7 +93,7 @@ bool IsFreeScheduleName(const SchoolTimetable& timetable, const std::wstring& na
                         std::optional<int> index = std::nullopt);
 
 // The days mapped to the schedule, in the week's order.
-std::vector<int> DaysUsingSchedule(const SchoolTimetable& timetable, int index);
+std::vector<Weekday> DaysUsingSchedule(const SchoolTimetable& timetable, int index);
 
 // A clean name built from base that no schedule has: base itself, or base
 // followed by " 2", " 3" ..., base cut short where the name would be too long.

@@ -17,8 +17,8 @@ constexpr wchar_t kWeekSection[] = L"Week";
 constexpr wchar_t kNameKey[] = L"Name";
 constexpr wchar_t kLessonsKeySuffix[] = L"Lessons";
 
-// By the clock's day numbers: 0 Sunday .. 6 Saturday.
-constexpr std::array<const wchar_t*, kDaysInWeek> kDayKeys = {
+// Sunday first.
+constexpr std::array<const wchar_t*, kDaysPerWeek> kDayKeys = {
     L"Sunday", L"Monday", L"Tuesday", L"Wednesday", L"Thursday", L"Friday", L"Saturday"};
 
 std::wstring ScheduleSection(int position) {
@@ -29,11 +29,11 @@ std::wstring NumberKey(int number) {
   return DecimalText(number);
 }
 
-std::wstring DayKey(int day) {
-  return kDayKeys[static_cast<std::size_t>(day)];
+std::wstring DayKey(Weekday day) {
+  return kDayKeys[IndexOf(day)];
 }
 
-std::wstring DayLessonsKey(int day) {
+std::wstring DayLessonsKey(Weekday day) {
   return DayKey(day) + kLessonsKeySuffix;
 }
 
@@ -98,8 +98,9 @@ SchoolTimetable ReadTimetable(ProfileFile& file) {
         ReadSchedule(file, section, UnusedScheduleName(timetable, name)));
   }
   if (!timetable.InUse()) return timetable;
-  for (int day = 0; day < kDaysInWeek; ++day) {
-    SchoolDay& schoolDay = timetable.week[static_cast<std::size_t>(day)];
+  for (int number = 0; number < kDaysPerWeek; ++number) {
+    const Weekday day = WeekdayOfNumber(number);
+    SchoolDay& schoolDay = timetable.Day(day);
     const std::wstring name = CleanScheduleName(file.ReadString(kWeekSection, DayKey(day)));
     schoolDay.schedule = FindSchedule(timetable, name).value_or(kNoSchedule);
     schoolDay.taught = ReadLessonNumbers(file.ReadString(kWeekSection, DayLessonsKey(day)));
@@ -135,8 +136,8 @@ void EmptySchedule(ProfileFile& file, const std::wstring& section) {
 }
 
 void WriteWeek(ProfileFile& file, const SchoolTimetable& timetable) {
-  for (const int day : kWeekOrder) {
-    const SchoolDay& schoolDay = timetable.week[static_cast<std::size_t>(day)];
+  for (const Weekday day : kWeekOrder) {
+    const SchoolDay& schoolDay = timetable.Day(day);
     const std::wstring name =
         schoolDay.schedule == kNoSchedule
             ? std::wstring()
@@ -147,7 +148,7 @@ void WriteWeek(ProfileFile& file, const SchoolTimetable& timetable) {
 }
 
 void EmptyWeek(ProfileFile& file) {
-  for (const int day : kWeekOrder) {
+  for (const Weekday day : kWeekOrder) {
     EmptyKey(file, kWeekSection, DayKey(day));
     EmptyKey(file, kWeekSection, DayLessonsKey(day));
   }

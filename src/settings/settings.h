@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/screen_rect.h"
+#include "base/weekday.h"
 #include "settings/school_timetable.h"
 #include "settings/time_of_day.h"
 
@@ -14,7 +15,7 @@ namespace ostrevin {
 
 enum FinishPartMode : std::uint8_t { fpsNone = 0, fpsFinalStart = 1, fpsEveryMinute = 2 };
 
-inline constexpr int kWeekdayCount = 5;  // Monday (1) .. Friday (5)
+inline constexpr int kWeekdayCount = static_cast<int>(kFirstVersionDays.size());
 inline constexpr int kSlotCount = 7;     // lesson slots 1..7
 
 // Where the timer window was: its top-left corner on the desktop and the
@@ -31,7 +32,8 @@ struct WindowPlace {
 // Before the first load every boolean is false, every number 0 and
 // FinishPartSounds fpsEveryMinute.
 struct Settings {
-  // LessonOn[(day - 1) * 7 + (slot - 1)]: slot taught on weekday day (1 = Monday).
+  // LessonOn[(day - 1) * 7 + (slot - 1)]: slot taught on the weekday of
+  // number day (1 Monday .. 5 Friday).
   std::array<bool, kWeekdayCount * kSlotCount> LessonOn{};
   // StartTimes[slot - 1]: start of lesson slot 1..7, shared by all weekdays.
   std::array<TimeOfDay, kSlotCount> StartTimes{};
@@ -75,10 +77,16 @@ struct Settings {
 
   bool operator==(const Settings&) const = default;
 
-  bool& Lesson(int day, int slot) { return LessonOn[(day - 1) * kSlotCount + (slot - 1)]; }
-  bool Lesson(int day, int slot) const { return LessonOn[(day - 1) * kSlotCount + (slot - 1)]; }
+  // Monday to Friday only.
+  bool& Lesson(Weekday day, int slot) { return LessonOn[LessonIndex(day, slot)]; }
+  bool Lesson(Weekday day, int slot) const { return LessonOn[LessonIndex(day, slot)]; }
   TimeOfDay& StartTime(int slot) { return StartTimes[slot - 1]; }
   TimeOfDay StartTime(int slot) const { return StartTimes[slot - 1]; }
+
+ private:
+  static std::size_t LessonIndex(Weekday day, int slot) {
+    return static_cast<std::size_t>((WeekdayNumber(day) - 1) * kSlotCount + (slot - 1));
+  }
 };
 
 // Sets the seven start times to the built-in timetable

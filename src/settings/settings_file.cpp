@@ -77,8 +77,9 @@ bool IsPathSeparator(wchar_t c) {
   return c == L'\\' || c == L'/' || c == L':';
 }
 
-std::wstring DaySection(int day) {
-  return DecimalText(day);
+// "1" Monday .. "5" Friday.
+std::wstring DaySection(Weekday day) {
+  return DecimalText(WeekdayNumber(day));
 }
 std::wstring SlotKey(int slot) {
   return DecimalText(slot);
@@ -97,7 +98,7 @@ bool ReadBoolean(ProfileFile& file, const std::wstring& section, const std::wstr
 // Midnight when the value is missing or unreadable: for the first slot that
 // brings back the built-in timetable.
 TimeOfDay ReadStartTime(ProfileFile& file, int slot, const RegionalTimeFormat& format) {
-  return ParseTimeOfDay(file.ReadString(kTimesSection, SlotKey(slot)), format).value_or(0.0);
+  return ParseTimeOfDay(file.ReadString(kTimesSection, SlotKey(slot)), format).value_or(kMidnight);
 }
 
 // A number outside the three modes leaves the mode as it was; a missing or
@@ -147,7 +148,7 @@ std::wstring OptionText(const Settings& settings, const OptionKey& option) {
 // its sections in the order "1", "Times", "2" .. "5".
 template <class SlotVisitor>
 void ForEachTimetableKey(SlotVisitor visit) {
-  for (int day = 1; day <= kWeekdayCount; ++day) {
+  for (const Weekday day : kFirstVersionDays) {
     for (int slot = 1; slot <= kSlotCount; ++slot) visit(day, slot);
   }
 }
@@ -204,13 +205,13 @@ std::wstring DefaultSettingsPath(const std::wstring& programPath) {
 
 void LoadSettings(Settings& settings, ProfileFile& file, const RegionalTimeFormat& format) {
   ThenFlush(file, [&] {
-    ForEachTimetableKey([&](int day, int slot) {
+    ForEachTimetableKey([&](Weekday day, int slot) {
       settings.Lesson(day, slot) = ReadBoolean(file, DaySection(day), SlotKey(slot), false);
       settings.StartTime(slot) = ReadStartTime(file, slot, format);
     });
     // The first start time alone decides: midnight there means the file
     // holds no usable timetable, whatever the other slots say.
-    if (settings.StartTime(1) == 0.0) ResetStartTimes(settings);
+    if (settings.StartTime(1) == kMidnight) ResetStartTimes(settings);
     for (const OptionKey& option : kOptionKeys) ReadOption(settings, file, option);
     LoadSchoolTimetable(settings, file);
     LoadBellSettings(settings, file);
@@ -220,7 +221,7 @@ void LoadSettings(Settings& settings, ProfileFile& file, const RegionalTimeForma
 
 void SaveSettings(const Settings& settings, ProfileFile& file, const RegionalTimeFormat& format) {
   ThenFlush(file, [&] {
-    ForEachTimetableKey([&](int day, int slot) {
+    ForEachTimetableKey([&](Weekday day, int slot) {
       file.WriteString(DaySection(day), SlotKey(slot), BooleanText(settings.Lesson(day, slot)));
       file.WriteString(kTimesSection, SlotKey(slot),
                        FormatTimeOfDay(settings.StartTime(slot), format));

@@ -1,6 +1,5 @@
 #include "settings/time_of_day.h"
 
-#include <cmath>
 #include <cstdint>
 #include <string_view>
 
@@ -10,11 +9,6 @@
 namespace ostrevin {
 
 namespace {
-
-constexpr std::int64_t kMsPerSecond = 1'000;
-constexpr std::int64_t kMsPerMinute = 60 * kMsPerSecond;
-constexpr std::int64_t kMsPerHour = 60 * kMsPerMinute;
-constexpr std::int64_t kMsPerDay = 24 * kMsPerHour;
 
 // Real designators and separators are a few characters long; a longer one
 // could push a time text past the 2047 characters the file reader returns.
@@ -226,25 +220,16 @@ bool InRange(const TimeFields& f) {
   return f.hour <= 23 && f.minute <= 59 && f.second <= 59 && f.millisecond <= 999;
 }
 
-TimeFields FieldsOf(std::int64_t msWithinDay) {
+// The fields of the time on its own day.
+TimeFields FieldsOf(TimeOfDay time) {
+  const std::int64_t ms = time.WithinDay().Milliseconds();
   TimeFields fields;
-  fields.hour = static_cast<int>(msWithinDay / kMsPerHour);
-  fields.minute = static_cast<int>(msWithinDay % kMsPerHour / kMsPerMinute);
-  fields.second = static_cast<int>(msWithinDay % kMsPerMinute / kMsPerSecond);
-  fields.millisecond = static_cast<int>(msWithinDay % kMsPerSecond);
+  fields.hour = static_cast<int>(ms / kMillisecondsPerHour);
+  fields.minute = static_cast<int>(ms % kMillisecondsPerHour / kMillisecondsPerMinute);
+  fields.second = static_cast<int>(ms % kMillisecondsPerMinute / kMillisecondsPerSecond);
+  fields.millisecond = static_cast<int>(ms % kMillisecondsPerSecond);
   return fields;
 }
-
-// Whole milliseconds since the value's own midnight, rounded to nearest, so
-// that a value built from clock fields gives those fields back exactly.
-std::int64_t MillisecondsWithinDay(TimeOfDay time) {
-  const double ms = std::round(time * static_cast<double>(kMsPerDay));
-  if (!std::isfinite(ms)) return 0;
-  double withinDay = std::fmod(ms, static_cast<double>(kMsPerDay));
-  if (withinDay < 0) withinDay += static_cast<double>(kMsPerDay);
-  return static_cast<std::int64_t>(withinDay);
-}
-
 
 }  // namespace
 
@@ -252,11 +237,8 @@ TimeOfDay EncodeTimeOfDay(int hour, int minute, int second, int millisecond) {
   const bool inRange = hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 &&
                        second <= 59 && millisecond >= 0 && millisecond <= 999;
   if (!inRange) throw AppError(L"Invalid argument to time encode");
-  // One exact integer numerator and one division: equal fields always give
-  // bit-equal values, which the lesson start detection depends on.
-  const std::int64_t ms =
-      hour * kMsPerHour + minute * kMsPerMinute + second * kMsPerSecond + millisecond;
-  return static_cast<double>(ms) / static_cast<double>(kMsPerDay);
+  return TimeOfDay::FromMilliseconds(hour * kMillisecondsPerHour + minute * kMillisecondsPerMinute +
+                                     second * kMillisecondsPerSecond + millisecond);
 }
 
 std::optional<TimeOfDay> ParseTimeOfDay(const std::wstring& text,
@@ -286,7 +268,7 @@ std::optional<TimeOfDay> ParseTimeOfDay(const std::wstring& text,
 
 std::wstring FormatTimeOfDay(TimeOfDay time, const RegionalTimeFormat& format) {
   const TimeTextRules rules = RulesFor(format);
-  const TimeFields fields = FieldsOf(MillisecondsWithinDay(time));
+  const TimeFields fields = FieldsOf(time);
   const bool twelveHour = format.twelveHour && rules.HasRegionalDesignators();
   int shownHour = fields.hour;
   if (twelveHour) shownHour = fields.hour % 12 == 0 ? 12 : fields.hour % 12;
@@ -305,14 +287,8 @@ std::wstring FormatTimeOfDay(TimeOfDay time, const RegionalTimeFormat& format) {
 }
 
 std::wstring FormatHourMinute(TimeOfDay time) {
-  const TimeFields fields = FieldsOf(MillisecondsWithinDay(time));
+  const TimeFields fields = FieldsOf(time);
   return DecimalText(fields.hour, 2) + L":" + DecimalText(fields.minute, 2);
-}
-
-TimeOfDay AddMinutes(TimeOfDay time, int minutes) {
-  // 64-bit product: a lesson length read from the file may be any 32-bit value.
-  const std::int64_t ms = std::int64_t{minutes} * kMsPerMinute;
-  return time + static_cast<double>(ms) / static_cast<double>(kMsPerDay);
 }
 
 }  // namespace ostrevin

@@ -7,12 +7,12 @@ namespace ostrevin {
 LocalDateTime SystemLocalClock::Now() const {
   SYSTEMTIME now{};
   ::GetLocalTime(&now);
-  // wDayOfWeek already counts from Sunday = 0, as LocalDateTime does.
+  // wDayOfWeek counts from Sunday = 0, as the weekday's number does.
   return LocalDateTime{
       .year = now.wYear,
       .month = now.wMonth,
       .day = now.wDay,
-      .dayOfWeek = now.wDayOfWeek,
+      .dayOfWeek = WeekdayOfNumber(now.wDayOfWeek),
       .hour = now.wHour,
       .minute = now.wMinute,
       .second = now.wSecond,

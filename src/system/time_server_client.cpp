@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include "base/time_units.h"
+
 namespace ostrevin {
 namespace {
 
@@ -45,8 +47,8 @@ LONGLONG CounterSincePosted(LONG postedAt, LONGLONG frequency) {
   const DWORD waitedMs = ::GetTickCount() - static_cast<DWORD>(postedAt);
   // A message time from another tick count than today's (a message long
   // older than any reply could be) is taken as fresh.
-  if (waitedMs > 60'000) return 0;
-  return static_cast<LONGLONG>(waitedMs) * frequency / 1000;
+  if (waitedMs > kMillisecondsPerMinute) return 0;
+  return static_cast<LONGLONG>(waitedMs) * frequency / kMillisecondsPerSecond;
 }
 
 // A host name goes to the resolver as ASCII; anything else is no name.
@@ -200,7 +202,7 @@ void TimeServerClient::ReadReplies(LONG postedAt) {
     }
     for (const SentRequest& sent : sent_) {
       const LONGLONG counted = std::max<LONGLONG>(arrived - sent.counter, 0);
-      const std::int64_t roundTripUs = counted * 1'000'000 / counterFrequency_;
+      const std::int64_t roundTripUs = counted * kMicrosecondsPerSecond / counterFrequency_;
       const std::optional<SntpAnswer> answer = ReadSntpAnswer(
           std::span<const std::uint8_t>(reply.data(), static_cast<std::size_t>(size)),
           sent.transmitTime, roundTripUs);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/decimal_text.h"
+#include "base/time_units.h"
 #include "base/version.h"
 #include "settings/bell_settings.h"
 #include "settings/first_version_timetable.h"
@@ -31,8 +32,6 @@ using toolkit::Control;
 constexpr int kFormFontHeight = 11;  // 8 points
 constexpr int kAboutFontHeight = 13;
 constexpr int kTitleFontHeight = 32;
-constexpr int kTenthsPerMinute = 10;
-constexpr int kMonday = 0;
 // A host name is at most 253 characters; a port follows it.
 constexpr int kTimeServerNameLimit = 260;
 
@@ -185,7 +184,7 @@ TLessonListF::TLessonListF(Settings& settings, WorkServices& services, HWND owne
                      .place = {8, 194},
                      .caption = L"Дни недели:",
                      .autoSize = true}),
-      WeekRows(Rows<WeekRow>(*this, kDaysInWeek)),
+      WeekRows(Rows<WeekRow>(*this, kDaysPerWeek)),
       lbBells(*this, {.name = L"lbBells",
                       .page = &TabSheet1,
                       .place = {200, 6},
@@ -491,7 +490,7 @@ TLessonListF::WeekRow::WeekRow(TLessonListF& dialog, int row)
     : day(dialog, {.name = Numbered(L"DayName", row + 1),
                    .page = &dialog.TabSheet1,
                    .place = {8, kWeekRows.Top(row) + kLabelDrop},
-                   .caption = DayName(kWeekOrder[static_cast<std::size_t>(row)]),
+                   .caption = DayName(WeekdayAtRow(row)),
                    .autoSize = true}),
       schedule(dialog, {.name = Numbered(L"DaySchedule", row + 1),
                         .page = &dialog.TabSheet1,
@@ -567,9 +566,8 @@ BellSchedule& TLessonListF::EditedSchedule() {
   return EditedTimetable().schedules[static_cast<std::size_t>(selectedSchedule_)];
 }
 
-int TLessonListF::SelectedDay() const {
-  const int index = std::max(DaysList.ItemIndex(), 0);
-  return kWeekOrder[static_cast<std::size_t>(index)];
+Weekday TLessonListF::SelectedDay() const {
+  return WeekdayAtRow(std::max(DaysList.ItemIndex(), 0));
 }
 
 template <class Work>
@@ -657,11 +655,11 @@ void TLessonListF::EnableSoundChoices(bool enabled) {
 void TLessonListF::BindTimetable() {
   firstVersionTimetable_ = FirstVersionTimetable(settings_);
   const SchoolTimetable& timetable = ShownTimetable();
-  selectedSchedule_ = std::max(timetable.week[kWeekOrder.front()].schedule, 0);
+  selectedSchedule_ = std::max(timetable.Day(Weekday::Monday).schedule, 0);
   BindScheduleList();
   BindSchedule();
   BindWeek();
-  DaysList.SetItemIndex(kMonday);
+  DaysList.SetItemIndex(RowOf(Weekday::Monday));
   DaysListClick(DaysList);
 }
 
@@ -704,7 +702,7 @@ void TLessonListF::BindWeek() {
   const std::vector<std::wstring> choices = ScheduleChoices(timetable);
   WhileBinding([&] {
     for (std::size_t row = 0; row < WeekRows.size(); ++row) {
-      const SchoolDay& day = timetable.week[static_cast<std::size_t>(kWeekOrder[row])];
+      const SchoolDay& day = timetable.Day(WeekdayAtRow(static_cast<int>(row)));
       WeekRows[row]->schedule.SetItems(choices, ChoiceOfSchedule(day.schedule));
     }
   });
@@ -713,9 +711,9 @@ void TLessonListF::BindWeek() {
 // The day's own lessons, by the numbers and times of the day's schedule.
 void TLessonListF::BindDay() {
   const SchoolTimetable& timetable = ShownTimetable();
-  const int day = SelectedDay();
+  const Weekday day = SelectedDay();
   lbDaySchedule.SetCaption(DayScheduleCaption(timetable, day));
-  const SchoolDay& schoolDay = timetable.week[static_cast<std::size_t>(day)];
+  const SchoolDay& schoolDay = timetable.Day(day);
   const BellSchedule* schedule =
       schoolDay.schedule == kNoSchedule
           ? nullptr
@@ -885,10 +883,10 @@ void TLessonListF::btnDeleteScheduleClick(Control&) {
 
 void TLessonListF::DaySchedule1Change(Control& sender) {
   if (binding_) return;
-  const int day = kWeekOrder[static_cast<std::size_t>(NumberOf(sender) - 1)];
+  const Weekday day = WeekdayAtRow(NumberOf(sender) - 1);
   const int schedule = ScheduleOfChoice(dynamic_cast<toolkit::ComboBox&>(sender).ItemIndex());
-  if (ShownTimetable().week[static_cast<std::size_t>(day)].schedule == schedule) return;
-  EditedTimetable().week[static_cast<std::size_t>(day)].schedule = schedule;
+  if (ShownTimetable().Day(day).schedule == schedule) return;
+  EditedTimetable().Day(day).schedule = schedule;
   TimetableEdited();
   if (day == SelectedDay()) BindDay();
 }
@@ -898,10 +896,10 @@ void TLessonListF::DaySchedule1Change(Control& sender) {
 void TLessonListF::MaskEdit1Change(Control& sender) {
   if (binding_) return;
   BellRow& row = *BellRows[static_cast<std::size_t>(NumberOf(sender) - 1)];
-  const std::optional<int> start = MinuteOfFieldText(row.start.Text());
+  const std::optional<TimeOfDay> start = MinuteOfFieldText(row.start.Text());
   if (start && IsEmptyRow({{}, row.end.Text()})) {
-    if (const std::optional<int> end = EndAfterStart(*start, edLessLen.Value())) {
-      row.end.SetText(FormatMinuteOfDay(*end));
+    if (const std::optional<TimeOfDay> end = EndAfterStart(*start, edLessLen.Value())) {
+      row.end.SetText(FormatHourMinute(*end));
       return;  // the end's own change reads the rows
     }
   }
@@ -947,15 +945,15 @@ void TLessonListF::DaysListClick(Control&) {
 
 void TLessonListF::cb1Click(Control& sender) {
   if (binding_) return;
-  const int day = SelectedDay();
-  const SchoolDay& schoolDay = ShownTimetable().week[static_cast<std::size_t>(day)];
+  const Weekday day = SelectedDay();
+  const SchoolDay& schoolDay = ShownTimetable().Day(day);
   if (schoolDay.schedule == kNoSchedule) return;
   const BellSchedule& schedule =
       ShownTimetable().schedules[static_cast<std::size_t>(schoolDay.schedule)];
   const auto number = static_cast<std::size_t>(schedule.NumberOf(NumberOf(sender) - 1));
   const bool taught = dynamic_cast<toolkit::CheckBox&>(sender).Checked();
   if (schoolDay.taught.test(number) == taught) return;
-  EditedTimetable().week[static_cast<std::size_t>(day)].taught.set(number, taught);
+  EditedTimetable().Day(day).taught.set(number, taught);
   TimetableEdited();
 }
 

@@ -221,7 +221,7 @@ class TLessonListF final : public toolkit::Form {
   void TimetableEdited();
   const BellSchedule& ShownSchedule() const;
   BellSchedule& EditedSchedule();
-  int SelectedDay() const;  // 0 Sunday .. 6 Saturday
+  Weekday SelectedDay() const;
 
   void ShowSettings();
   void ShowOptions();

@@ -3,6 +3,7 @@
 // clock changes.
 #include <cstdlib>
 
+#include "base/time_units.h"
 #include "base/version.h"
 #include "clock/local_moment.h"
 #include "system/settings_storage.h"
@@ -13,16 +14,17 @@
 namespace ostrevin {
 namespace {
 
-constexpr ULONGLONG kServerAnsweredWaitMs = 60 * 60 * 1000;
-constexpr ULONGLONG kServerSilentWaitMs = 5 * 60 * 1000;
+constexpr ULONGLONG kServerAnsweredWaitMs = kMillisecondsPerHour;
+constexpr ULONGLONG kServerSilentWaitMs = 5 * kMillisecondsPerMinute;
 // A new answer that moves the school's time by less than this leaves a
 // running lesson to its ticks.
-constexpr std::int64_t kNoticeableChangeMs = 1000;
+constexpr std::int64_t kNoticeableChangeMs = kMillisecondsPerSecond;
 // The computer's clock is taken as set when it moved this much more or less
 // than the tick count between two ticks.
-constexpr std::int64_t kClockSetMs = 60 * 1000;
+constexpr std::int64_t kClockSetMs = kMillisecondsPerMinute;
 // No answer dated before the program was built is the school's time.
-constexpr std::int64_t kBuiltUnixMs = std::int64_t{OSTREVIN_BUILT_UNIX_SECONDS} * 1000;
+constexpr std::int64_t kBuiltUnixMs =
+    std::int64_t{OSTREVIN_BUILT_UNIX_SECONDS} * kMillisecondsPerSecond;
 
 }  // namespace
 
@@ -121,7 +123,7 @@ void TWorkF::TimeServerAnswered(std::optional<SntpAnswer> answer) {
   } else {
     const LocalDateTime now = schoolClock_.Now();
     timeServerState_.lastFailed = true;
-    timeServerState_.failedAt = {now.hour, now.minute};
+    timeServerState_.failedAt = TimeOfDayOf(now);
     nextServerQuestion_ = ::GetTickCount64() + kServerSilentWaitMs;
   }
   ShowTimeServerState();
@@ -141,7 +143,7 @@ void TWorkF::TakeServerAnswer(const SntpAnswer& answer) {
   const LocalDateTime checked = schoolClock_.Now();
   timeServerState_.differenceMs = answer.offsetMs;
   timeServerState_.correction = correction;
-  timeServerState_.checkedAt = {checked.hour, checked.minute};
+  timeServerState_.checkedAt = TimeOfDayOf(checked);
   if (std::llabs(schoolClock_.CorrectionMs() - before) >= kNoticeableChangeMs) {
     Clock.FollowTimeJump(LessonClock::TimeJump::kCorrection);
   }

@@ -17,7 +17,7 @@ namespace {
 using ::testing::Contains;
 using ::testing::Not;
 
-constexpr int kMonday = 1;
+constexpr Weekday kMonday = Weekday::Monday;
 
 // What the bell did, as the last line of its record: the bell taken and the
 // new offset, or why nothing changed.
@@ -195,7 +195,7 @@ TEST_F(BellRangTest, ALessonStoppedByHandIsNotBegunAgainByItsBell) {
 TEST(NearestBell, TakesTheNearerOfTwoAndTheEarlierOfTwoAsNear) {
   const DayPlan day = {{.number = 1, .start = At(8, 30), .end = At(9, 15), .taught = true},
                        {.number = 2, .start = At(9, 25), .end = At(10, 10), .taught = false}};
-  const auto at = [](int h, int m, int s) { return (std::int64_t{h} * 3600 + m * 60 + s) * 1000; };
+  const auto at = [](int h, int m, int s) { return EncodeTimeOfDay(h, m, s, 0); };
 
   const std::optional<Bell> between = NearestBell(day, at(9, 20, 0));
   ASSERT_TRUE(between);
@@ -213,11 +213,14 @@ TEST(NearestBell, TakesTheNearerOfTwoAndTheEarlierOfTwoAsNear) {
 }
 
 TEST(SecondsOntoBell, NeverLandsBeforeTheBell) {
-  EXPECT_EQ(SecondsOntoBell(30'000, 70'000), -40);
-  EXPECT_EQ(SecondsOntoBell(30'000, 70'300), -40);
-  EXPECT_EQ(SecondsOntoBell(30'000, 69'700), -39);
-  EXPECT_EQ(SecondsOntoBell(70'000, 30'000), 40);
-  EXPECT_EQ(SecondsOntoBell(70'000, 30'300), 40);
+  const auto ms = [](std::int64_t milliseconds) {
+    return TimeOfDay::FromMilliseconds(milliseconds);
+  };
+  EXPECT_EQ(SecondsOntoBell(ms(30'000), ms(70'000)), -40);
+  EXPECT_EQ(SecondsOntoBell(ms(30'000), ms(70'300)), -40);
+  EXPECT_EQ(SecondsOntoBell(ms(30'000), ms(69'700)), -39);
+  EXPECT_EQ(SecondsOntoBell(ms(70'000), ms(30'000)), 40);
+  EXPECT_EQ(SecondsOntoBell(ms(70'000), ms(30'300)), 40);
 }
 
 }  // namespace

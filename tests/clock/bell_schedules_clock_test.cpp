@@ -21,10 +21,10 @@ using ::testing::Contains;
 using ::testing::IsEmpty;
 using ::testing::Not;
 
-constexpr int kSunday = 0;
-constexpr int kMonday = 1;
-constexpr int kTuesday = 2;
-constexpr int kSaturday = 6;
+constexpr Weekday kSunday = Weekday::Sunday;
+constexpr Weekday kMonday = Weekday::Monday;
+constexpr Weekday kTuesday = Weekday::Tuesday;
+constexpr Weekday kSaturday = Weekday::Saturday;
 
 const std::wstring kLessonOver = L"lesson over";
 const std::wstring kQuestion = L"ask to close";
@@ -59,17 +59,19 @@ class BellSchedulesTest : public ClockTest {
                                         LessonAt(9, 35, 45), LessonAt(10, 40, 45)}});
     AddSchedule(timetable,
                 {.name = L"Суббота", .firstNumber = 1, .lessons = EvenLessons(6, 8, 30, 40, 10)});
-    for (const int day : {2, 3, 4, 5}) Day(day).schedule = 0;
+    for (const Weekday day : {kTuesday, Weekday::Wednesday, Weekday::Thursday, Weekday::Friday}) {
+      Day(day).schedule = 0;
+    }
     Day(kMonday).schedule = 1;
     Day(kSaturday).schedule = 2;
   }
 
-  SchoolDay& Day(int day) { return settings.Timetable.week[static_cast<std::size_t>(day)]; }
+  SchoolDay& Day(Weekday day) { return settings.Timetable.Day(day); }
 
-  DayPlan PlanOn(int day) { return PlanOfDay(settings, {.dayOfWeek = day, .hour = 12}); }
+  DayPlan PlanOn(Weekday day) { return PlanOfDay(settings, {.dayOfWeek = day, .hour = 12}); }
 
   // One tick at a moment; what it did before the trim.
-  std::vector<std::wstring> TickAt(int day, int hour, int minute, int second = 0) {
+  std::vector<std::wstring> TickAt(Weekday day, int hour, int minute, int second = 0) {
     clock.Set(day, hour, minute, second);
     lessonClock.TimerTimer();
     std::vector<std::wstring> events = host.TakeEvents();
@@ -178,7 +180,7 @@ TEST_F(BellSchedulesTest, WarningsAndTheDaysEndFollowTheDaysSchedule) {
   Day(kSaturday).taught.set(2).set(5);
   clock.Set(kSaturday, 7, 0);
   lessonClock.ComputeDayEndTime();
-  EXPECT_DOUBLE_EQ(lessonClock.DayEndTime(), At(12, 30));
+  EXPECT_EQ(lessonClock.DayEndTime(), At(12, 30));
 
   EXPECT_THAT(TickAt(kSaturday, 9, 17), Contains(L"sound 1"))
       << "three minutes before Saturday's lesson 2 at 09:20";

@@ -106,12 +106,12 @@ void RecordingHost::ClockMovedUnannounced() {
   if (onClockMoved) onClockMoved();
 }
 
-void SettableClock::Set(int dayOfWeek, int hour, int minute, int second, int millisecond) {
+void SettableClock::Set(Weekday dayOfWeek, int hour, int minute, int second, int millisecond) {
   // The week from Sunday 6 September 2026, so that the date and the weekday
   // agree and a later weekday is a later day.
   now.year = 2026;
   now.month = 9;
-  now.day = 6 + dayOfWeek;
+  now.day = 6 + WeekdayNumber(dayOfWeek);
   now.dayOfWeek = dayOfWeek;
   now.hour = hour;
   now.minute = minute;

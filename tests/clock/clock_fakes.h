@@ -11,6 +11,7 @@
 #include "clock/local_clock.h"
 #include "settings/settings.h"
 #include "support/passed_lessons_printer.h"
+#include "support/time_printers.h"
 
 namespace ostrevin::clocktest {
 
@@ -62,7 +63,7 @@ class SettableClock : public LocalClock {
  public:
   LocalDateTime now;
 
-  void Set(int dayOfWeek, int hour, int minute, int second = 0, int millisecond = 0);
+  void Set(Weekday dayOfWeek, int hour, int minute, int second = 0, int millisecond = 0);
   LocalDateTime Now() const override { return now; }
 };
 

@@ -11,7 +11,7 @@ using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::Field;
 
-LocalDateTime Day(int dayOfWeek) {
+LocalDateTime Day(Weekday dayOfWeek) {
   return {.dayOfWeek = dayOfWeek, .hour = 12};
 }
 
@@ -26,24 +26,25 @@ std::wstring Shown(const PlannedLesson& lesson) {
 TEST(DayPlanTest, HoldsTheSevenSlotsWithTheDaysOwnLessons) {
   Settings settings = DefaultSettings();
   settings.LessonOn.fill(false);
-  settings.Lesson(3, 2) = true;
-  settings.Lesson(3, 7) = true;
+  settings.Lesson(Weekday::Wednesday, 2) = true;
+  settings.Lesson(Weekday::Wednesday, 7) = true;
   settings.LessLen = 400;
   settings.StartTime(7) = At(16, 0);
 
-  const DayPlan wednesday = PlanOfDay(settings, Day(3));
+  const DayPlan wednesday = PlanOfDay(settings, Day(Weekday::Wednesday));
   ASSERT_EQ(wednesday.size(), 7u);
   EXPECT_EQ(Shown(wednesday[0]), L"1 08:30-09:10");
   EXPECT_EQ(Shown(wednesday[1]), L"2 09:30-10:10 taught");
   EXPECT_EQ(Shown(wednesday[5]), L"6 13:20-14:00");
   EXPECT_EQ(Shown(wednesday[6]), L"7 16:00-16:40 taught");
-  EXPECT_THAT(PlanOfDay(settings, Day(2)), Each(Field(&PlannedLesson::taught, false)));
+  EXPECT_THAT(PlanOfDay(settings, Day(Weekday::Tuesday)),
+              Each(Field(&PlannedLesson::taught, false)));
 
-  for (const int weekend : {0, 6}) {
+  for (const Weekday weekend : {Weekday::Sunday, Weekday::Saturday}) {
     settings.LessonOn.fill(true);
     const DayPlan day = PlanOfDay(settings, Day(weekend));
     EXPECT_EQ(day.size(), 7u);
-    EXPECT_THAT(day, Each(Field(&PlannedLesson::taught, false))) << weekend;
+    EXPECT_THAT(day, Each(Field(&PlannedLesson::taught, false))) << testing::PrintToString(weekend);
   }
 }
 
@@ -51,7 +52,7 @@ TEST(DayPlanTest, AnyTaughtLessonOfTheWeekMakesATimetable) {
   Settings settings = DefaultSettings();
   settings.LessonOn.fill(false);
   EXPECT_FALSE(HasAnyTaughtLesson(settings));
-  settings.Lesson(5, 7) = true;
+  settings.Lesson(Weekday::Friday, 7) = true;
   EXPECT_TRUE(HasAnyTaughtLesson(settings));
 }
 

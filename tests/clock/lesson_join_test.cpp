@@ -13,8 +13,8 @@ namespace {
 
 using ::testing::IsEmpty;
 
-constexpr int kMonday = 1;
-constexpr int kSaturday = 6;
+constexpr Weekday kMonday = Weekday::Monday;
+constexpr Weekday kSaturday = Weekday::Saturday;
 
 int Count(const std::vector<std::wstring>& events, const std::wstring& event) {
   return static_cast<int>(std::count(events.begin(), events.end(), event));
@@ -27,13 +27,13 @@ class LessonJoinTest : public ClockTest {
     settings.bOfferExit = false;
   }
 
-  std::vector<std::wstring> JoinAt(int day, int hour, int minute, int second = 0) {
+  std::vector<std::wstring> JoinAt(Weekday day, int hour, int minute, int second = 0) {
     clock.Set(day, hour, minute, second);
     lessonClock.JoinLessonInProgress();
     return host.TakeEvents();
   }
 
-  std::vector<std::wstring> TickAt(int day, int hour, int minute, int second = 0) {
+  std::vector<std::wstring> TickAt(Weekday day, int hour, int minute, int second = 0) {
     clock.Set(day, hour, minute, second);
     lessonClock.TimerTimer();
     return host.TakeEvents();
@@ -42,7 +42,7 @@ class LessonJoinTest : public ClockTest {
 
 struct JoinCase {
   const char* name;
-  int day;
+  Weekday day;
   int hour;
   int minute;
   int second;

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "clock/whole_milliseconds.h"
+#include "base/time_units.h"
 #include "clock_fakes.h"
 
 namespace ostrevin::clocktest {
@@ -41,19 +41,20 @@ class LocatorTest : public ClockTest {
   // one called a second into lesson n (which the day has then come to; the
   // lesson before may end at its first instant) for 1..6; one called in the
   // last second of the day for 7.
-  void PrimeLocator(LessonClock& locator, int day, int prevBefore) {
+  void PrimeLocator(LessonClock& locator, Weekday day, int prevBefore) {
     if (prevBefore == 0) return;
     const TimeOfDay at =
         prevBefore == kSlotCount ? At(23, 59, 59) : settings.StartTimes[prevBefore - 1];
-    const std::int64_t second = WholeMilliseconds(at) / 1000 + (prevBefore == kSlotCount ? 0 : 1);
+    const std::int64_t second =
+        at.Milliseconds() / kMillisecondsPerSecond + (prevBefore == kSlotCount ? 0 : 1);
     clock.Set(day, static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60),
               static_cast<int>(second % 60));
     locator.LocateCurrentLesson();
     ASSERT_EQ(locator.PrevLesson(), PassedOfSlots(prevBefore)) << "primed";
   }
 
-  void ExpectLocated(int day, const Instant& at) {
-    SCOPED_TRACE(Describe(at) + " on day " + std::to_string(day));
+  void ExpectLocated(Weekday day, const Instant& at) {
+    SCOPED_TRACE(Describe(at) + " on " + testing::PrintToString(day));
     LessonClock locator{settings, clock, host};
     PrimeLocator(locator, day, at.prevBefore);
     clock.Set(day, at.hour, at.minute, at.second);
@@ -91,7 +92,7 @@ TEST_F(LocatorTest, BuiltInTimetableOnEveryDayTaughtOrNot) {
   };
   for (const bool taught : {false, true}) {
     settings.LessonOn.fill(taught);
-    for (int day = 0; day <= 6; ++day) {
+    for (const Weekday day : kWeekOrder) {
       for (const Instant& at : instants) ExpectLocated(day, at);
     }
   }
@@ -100,16 +101,15 @@ TEST_F(LocatorTest, BuiltInTimetableOnEveryDayTaughtOrNot) {
 // A lesson's end is its start plus whole minutes; at any start minute of the
 // day its last instant still belongs to it, and the next second does not.
 TEST_F(LocatorTest, LessonEndsExactlyAtEveryStartMinute) {
-  constexpr int kMinutesPerDay = 24 * 60;
   for (const std::int32_t lessLen : {450, 600, 1000}) {
     settings.LessLen = lessLen;
     const int minutes = lessLen / 10;
     for (int start = 0; start + minutes < kMinutesPerDay; ++start) {
       settings.StartTimes.fill(At(start / 60, start % 60));
       const int end = start + minutes;
-      ExpectLocated(1, {start / 60, start % 60, 0, 0, 1, 0});
-      ExpectLocated(1, {end / 60, end % 60, 0, 0, 1, 0});
-      ExpectLocated(1, {end / 60, end % 60, 1, 0, 0, 7});
+      ExpectLocated(Weekday::Monday, {start / 60, start % 60, 0, 0, 1, 0});
+      ExpectLocated(Weekday::Monday, {end / 60, end % 60, 0, 0, 1, 0});
+      ExpectLocated(Weekday::Monday, {end / 60, end % 60, 1, 0, 0, 7});
       if (HasFailure()) return;
     }
   }
@@ -122,7 +122,7 @@ TEST_F(LocatorTest, LessonAnHourAndMoreLong) {
       {10, 10, 0, 0, 1, 0},  // lesson 1's end
       {10, 10, 30, 0, 2, 0}, {15, 55, 0, 0, 7, 0}, {15, 55, 30, 0, 0, 7},
   };
-  for (const Instant& at : instants) ExpectLocated(1, at);
+  for (const Instant& at : instants) ExpectLocated(Weekday::Monday, at);
 
   settings.LessLen = 600;
   SetStartTimes({At(8, 0), At(9, 30), At(11, 0), At(12, 30), At(14, 0), At(15, 30), At(17, 0)});
@@ -132,7 +132,7 @@ TEST_F(LocatorTest, LessonAnHourAndMoreLong) {
       {9, 29, 59, 0, 0, 1},
       {18, 0, 0, 6, 7, 6},
   };
-  for (const Instant& at : hourLong) ExpectLocated(3, at);
+  for (const Instant& at : hourLong) ExpectLocated(Weekday::Wednesday, at);
 }
 
 TEST_F(LocatorTest, TouchingAndSharedStartTimesGoToTheLowerSlot) {
@@ -144,7 +144,7 @@ TEST_F(LocatorTest, TouchingAndSharedStartTimesGoToTheLowerSlot) {
       {10, 0, 30, 0, 3, 0},
       {10, 45, 30, 2, 0, 4},  // after 3 and 4: break 3 would have ended at 4's start
   };
-  for (const Instant& at : instants) ExpectLocated(2, at);
+  for (const Instant& at : instants) ExpectLocated(Weekday::Tuesday, at);
 }
 
 TEST_F(LocatorTest, StartTimesOutOfOrderAreTakenSlotBySlot) {
@@ -157,13 +157,13 @@ TEST_F(LocatorTest, StartTimesOutOfOrderAreTakenSlotBySlot) {
       {9, 45, 0, 2, 1, 2},
       {10, 20, 0, 1, 0, 2},  // after slot 1, but slot 1's break ends at slot 2's start
   };
-  for (const Instant& at : instants) ExpectLocated(4, at);
+  for (const Instant& at : instants) ExpectLocated(Weekday::Thursday, at);
 }
 
 TEST_F(LocatorTest, LastSlotStartingEarlyMeansTheLessonsAreOver) {
   SetStartTimes({At(9, 0), At(10, 0), At(11, 0), At(12, 0), At(13, 0), At(14, 0), At(7, 0)});
-  ExpectLocated(1, {6, 59, 59, 0, 0, 0});
-  ExpectLocated(1, {8, 0, 0, 0, 0, 7});
+  ExpectLocated(Weekday::Monday, {6, 59, 59, 0, 0, 0});
+  ExpectLocated(Weekday::Monday, {8, 0, 0, 0, 0, 7});
 }
 
 }  // namespace

@@ -334,7 +334,7 @@ TEST_F(LessonRunTest, CountingDownAfterTheLengthIsRaisedInTheFinalPartStopsTheSe
 
 TEST_F(LessonRunTest, IdleTickRefreshesTheIndicatorOnlyWhenItIsShown) {
   settings.bOfferExit = false;
-  clock.Set(1, 7, 0);
+  clock.Set(Weekday::Monday, 7, 0);
 
   lessonClock.TimerTimer();
   EXPECT_THAT(host.TakeEvents(), ElementsAre(L"indicator", L"trim"));
@@ -346,7 +346,7 @@ TEST_F(LessonRunTest, IdleTickRefreshesTheIndicatorOnlyWhenItIsShown) {
 
 TEST_F(LessonRunTest, TickThatBeginsALessonRefreshesTheIndicatorAfterwards) {
   settings.bOfferExit = false;
-  clock.Set(1, 8, 30);
+  clock.Set(Weekday::Monday, 8, 30);
 
   lessonClock.TimerTimer();
 

@@ -15,7 +15,7 @@ LocalDateTime Reading(int year, int month, int day, int dayOfWeek, int hour, int
   return {.year = year,
           .month = month,
           .day = day,
-          .dayOfWeek = dayOfWeek,
+          .dayOfWeek = WeekdayOfNumber(dayOfWeek),
           .hour = hour,
           .minute = minute,
           .second = second,
@@ -80,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MomentOf, CountsFromTheStartOf1970) {
   EXPECT_EQ(MomentOf(Reading(1970, 1, 1, 4, 0, 0)), 0);
   EXPECT_EQ(MomentOf(Reading(1970, 1, 2, 5, 0, 0, 1)), kMillisecondsPerDay + 1000);
-  EXPECT_EQ(MillisecondOfDay(Reading(2026, 9, 7, 1, 8, 30, 15, 7)),
+  EXPECT_EQ(TimeOfDayOf(Reading(2026, 9, 7, 1, 8, 30, 15, 7)), EncodeTimeOfDay(8, 30, 15, 7));
+  EXPECT_EQ(TimeOfDayOf(Reading(2026, 9, 7, 1, 8, 30, 15, 7)).Milliseconds(),
             ((8 * 60 + 30) * 60 + 15) * kSecond + 7);
 }
 

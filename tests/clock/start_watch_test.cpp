@@ -16,13 +16,13 @@ using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-constexpr int kSunday = 0;
-constexpr int kMonday = 1;
-constexpr int kTuesday = 2;
-constexpr int kWednesday = 3;
-constexpr int kThursday = 4;
-constexpr int kFriday = 5;
-constexpr int kSaturday = 6;
+constexpr Weekday kSunday = Weekday::Sunday;
+constexpr Weekday kMonday = Weekday::Monday;
+constexpr Weekday kTuesday = Weekday::Tuesday;
+constexpr Weekday kWednesday = Weekday::Wednesday;
+constexpr Weekday kThursday = Weekday::Thursday;
+constexpr Weekday kFriday = Weekday::Friday;
+constexpr Weekday kSaturday = Weekday::Saturday;
 
 const std::wstring kQuestion = L"ask to close";
 const std::wstring kLessonOver = L"lesson over";
@@ -53,7 +53,7 @@ class StartWatchTest : public ClockTest {
   }
 
   // One tick at the given moment; returns what it did before the trim.
-  std::vector<std::wstring> TickAt(int day, int hour, int minute, int second = 0) {
+  std::vector<std::wstring> TickAt(Weekday day, int hour, int minute, int second = 0) {
     clock.Set(day, hour, minute, second);
     lessonClock.TimerTimer();
     std::vector<std::wstring> events = host.TakeEvents();
@@ -67,7 +67,7 @@ class StartWatchTest : public ClockTest {
 
   // Idle ticks every 30 seconds from one second of the day (inclusive) to
   // another (exclusive); returns everything they did.
-  std::vector<std::wstring> TickThrough(int day, int fromSecond, int toSecond) {
+  std::vector<std::wstring> TickThrough(Weekday day, int fromSecond, int toSecond) {
     std::vector<std::wstring> all;
     for (int second = fromSecond; second < toSecond; second += 30) {
       const auto events = TickAt(day, second / 3600, second / 60 % 60, second % 60);
@@ -76,7 +76,7 @@ class StartWatchTest : public ClockTest {
     return all;
   }
 
-  bool IsDueAt(int day, int hour, int minute, int second = 0) {
+  bool IsDueAt(Weekday day, int hour, int minute, int second = 0) {
     clock.Set(day, hour, minute, second);
     return lessonClock.IsLessonStartDue();
   }
@@ -179,7 +179,6 @@ TEST_F(StartWatchTest, WarnValZeroNeverWarns) {
 // start time is encoded from hours and minutes, the warning minute is reached
 // by adding minutes, and the two must still meet.
 TEST_F(StartWatchTest, StartAndWarningMeetTheirMinuteAtEveryMinuteOfTheDay) {
-  constexpr int kMinutesPerDay = 24 * 60;
   DisableAllSlots();
   settings.Lesson(kMonday, 1) = true;
   settings.bWarnBeforeLesson = true;
@@ -216,8 +215,8 @@ TEST_F(StartWatchTest, StartTimeWithSecondsNeverStartsNorWarns) {
 
 TEST_F(StartWatchTest, WeekendHasNoLessonsAndNoWarnings) {
   settings.bWarnBeforeLesson = true;
-  for (const int day : {kSaturday, kSunday}) {
-    SCOPED_TRACE(day);
+  for (const Weekday day : {kSaturday, kSunday}) {
+    SCOPED_TRACE(testing::PrintToString(day));
     EXPECT_THAT(TickThrough(day, 0, 24 * 3600), IsEmpty());
     EXPECT_EQ(lessonClock.LessonState(), lsIdle);
   }
@@ -230,13 +229,12 @@ TEST_F(StartWatchTest, OfferComesAtTheFirstIdleTickAfterTheDaysLastLesson) {
 
   EXPECT_THAT(TickThrough(kMonday, 15 * 3600 - 30, 15 * 3600 + 60), IsEmpty());
   EXPECT_THAT(TickAt(kMonday, 15, 1, 0), ElementsAre(kQuestion));
-  EXPECT_DOUBLE_EQ(lessonClock.DayEndTime(), At(17, 1));
+  EXPECT_EQ(lessonClock.DayEndTime(), At(17, 1));
 }
 
 // The day's end is a start time plus whole minutes; whatever minute the last
 // lesson starts at, the offer waits until the minute after its end.
 TEST_F(StartWatchTest, OfferComesTheMinuteAfterTheLastLessonAtEveryStartMinute) {
-  constexpr int kMinutesPerDay = 24 * 60;
   constexpr int kLessonMinutes = 45;
   settings.bOfferExit = true;
   DisableAllSlots();
@@ -269,8 +267,8 @@ TEST_F(StartWatchTest, TickInsideTheQuestionDoesNotAskAgain) {
   settings.bOfferExit = true;
   clock.Set(kMonday, 7, 0);
   lessonClock.ComputeDayEndTime();  // lesson 7 ends at 15:00
-  ASSERT_DOUBLE_EQ(lessonClock.DayEndTime(), At(15, 0));
-  TimeOfDay dayEndWhileAsking = 0.0;
+  ASSERT_EQ(lessonClock.DayEndTime(), At(15, 0));
+  TimeOfDay dayEndWhileAsking;
   host.onConfirm = [&] {
     dayEndWhileAsking = lessonClock.DayEndTime();
     clock.Set(kMonday, 15, 1, 40);
@@ -281,7 +279,7 @@ TEST_F(StartWatchTest, TickInsideTheQuestionDoesNotAskAgain) {
   const auto events = TickAt(kMonday, 15, 1, 10);
 
   EXPECT_EQ(Count(events, kQuestion), 1);
-  EXPECT_DOUBLE_EQ(dayEndWhileAsking, At(17, 1, 10));
+  EXPECT_EQ(dayEndWhileAsking, At(17, 1, 10));
 }
 
 TEST_F(StartWatchTest, NoAt144610AsksAgainAtTheFirstTickOf1647) {
@@ -360,8 +358,8 @@ TEST_F(StartWatchTest, LessonBegunAndEndedInsideTheQuestionIsBegunOnce) {
 
 TEST_F(StartWatchTest, WeekendStillGetsTheOffer) {
   settings.bOfferExit = true;
-  for (const int day : {kSaturday, kSunday}) {
-    SCOPED_TRACE(day);
+  for (const Weekday day : {kSaturday, kSunday}) {
+    SCOPED_TRACE(testing::PrintToString(day));
     clock.Set(day, 9, 0);
     lessonClock.ComputeDayEndTime();
     EXPECT_THAT(TickAt(day, 9, 0, 30), ElementsAre(kQuestion));
@@ -370,7 +368,7 @@ TEST_F(StartWatchTest, WeekendStillGetsTheOffer) {
 
 struct DayEndCase {
   const char* name;
-  int day;
+  Weekday day;
   std::vector<int> enabledSlots;                      // on that day, when it is a weekday
   std::vector<std::pair<int, TimeOfDay>> startTimes;  // changed from the built-in ones
   std::int32_t lessLen;
@@ -386,7 +384,7 @@ class DayEndTimeTest : public StartWatchTest, public ::testing::WithParamInterfa
 TEST_P(DayEndTimeTest, IsTheEndOfTodaysLastEnabledSlot) {
   const DayEndCase& c = GetParam();
   // The other weekdays stay fully taught: only today's row counts.
-  if (c.day >= 1 && c.day <= kWeekdayCount) {
+  if (IsFirstVersionDay(c.day)) {
     for (int slot = 1; slot <= kSlotCount; ++slot) settings.Lesson(c.day, slot) = false;
   }
   for (const int slot : c.enabledSlots) settings.Lesson(c.day, slot) = true;
@@ -396,7 +394,7 @@ TEST_P(DayEndTimeTest, IsTheEndOfTodaysLastEnabledSlot) {
 
   lessonClock.ComputeDayEndTime();
 
-  EXPECT_DOUBLE_EQ(lessonClock.DayEndTime(), c.expected);
+  EXPECT_EQ(lessonClock.DayEndTime(), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -410,9 +408,9 @@ INSTANTIATE_TEST_SUITE_P(
                                  At(9, 45)},
                       DayEndCase{"TenthsOfAMinuteDropped", kWednesday, {3}, {}, 455, At(11, 15)},
                       DayEndCase{"LongLesson", kWednesday, {1}, {}, 1000, At(10, 10)},
-                      DayEndCase{"WeekdayWithNoLessons", kWednesday, {}, {}, 450, 0.0},
-                      DayEndCase{"Saturday", kSaturday, {}, {}, 450, 0.0},
-                      DayEndCase{"Sunday", kSunday, {}, {}, 450, 0.0}),
+                      DayEndCase{"WeekdayWithNoLessons", kWednesday, {}, {}, 450, kMidnight},
+                      DayEndCase{"Saturday", kSaturday, {}, {}, 450, kMidnight},
+                      DayEndCase{"Sunday", kSunday, {}, {}, 450, kMidnight}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartWatchTest, DayWithoutLessonsOffersAtTheFirstIdleTick) {
@@ -431,7 +429,7 @@ TEST_F(StartWatchTest, DayWithoutLessonsOffersAtTheFirstIdleTick) {
 // weekend has every row taught, none of which it may read.
 struct WeekDayCase {
   const char* name;
-  int day;
+  Weekday day;
   bool schoolDay;
 };
 
@@ -453,7 +451,7 @@ TEST_P(WeekDayTest, LessonsWarningsAndTheOfferFollowTheDaysOwnRow) {
   lessonClock.ComputeDayEndTime();
 
   if (c.schoolDay) {
-    EXPECT_DOUBLE_EQ(lessonClock.DayEndTime(), At(15, 0));
+    EXPECT_EQ(lessonClock.DayEndTime(), At(15, 0));
     EXPECT_THAT(TickThrough(c.day, 7 * 3600 + 30, 8 * 3600 + 27 * 60), IsEmpty());
     EXPECT_EQ(TickAt(c.day, 8, 27), Warning(3));
     EXPECT_EQ(TickAt(c.day, 8, 30), kLessonBegins);
@@ -462,7 +460,7 @@ TEST_P(WeekDayTest, LessonsWarningsAndTheOfferFollowTheDaysOwnRow) {
     EXPECT_THAT(TickAt(c.day, 15, 0, 30), IsEmpty());
     EXPECT_THAT(TickAt(c.day, 15, 1), ElementsAre(kQuestion));
   } else {
-    EXPECT_DOUBLE_EQ(lessonClock.DayEndTime(), 0.0);
+    EXPECT_EQ(lessonClock.DayEndTime(), kMidnight);
     EXPECT_THAT(TickAt(c.day, 7, 0, 30), ElementsAre(kQuestion));
     EXPECT_THAT(TickThrough(c.day, 7 * 3600 + 60, 9 * 3600), IsEmpty());
     EXPECT_EQ(lessonClock.LessonState(), lsIdle);
@@ -484,9 +482,9 @@ INSTANTIATE_TEST_SUITE_P(Week, WeekDayTest,
 // timetable it started with is changed in the settings dialog at 10:00.
 struct EmptyTimetableCase {
   const char* name;
-  std::vector<std::pair<int, int>> taughtAtStart;  // (day, slot)
-  std::vector<std::pair<int, int>> taughtFrom10;   // the whole timetable from 10:00
-  int firstQuestion;                               // second of the day; -1 for none
+  std::vector<std::pair<Weekday, int>> taughtAtStart;  // (day, slot)
+  std::vector<std::pair<Weekday, int>> taughtFrom10;   // the whole timetable from 10:00
+  int firstQuestion;                                   // second of the day; -1 for none
 };
 
 void PrintTo(const EmptyTimetableCase& c, std::ostream* out) {
@@ -496,7 +494,7 @@ void PrintTo(const EmptyTimetableCase& c, std::ostream* out) {
 class EmptyTimetableTest : public StartWatchTest,
                            public ::testing::WithParamInterface<EmptyTimetableCase> {
  protected:
-  void Teach(const std::vector<std::pair<int, int>>& lessons) {
+  void Teach(const std::vector<std::pair<Weekday, int>>& lessons) {
     DisableAllSlots();
     for (const auto& [day, slot] : lessons) settings.Lesson(day, slot) = true;
   }
@@ -521,10 +519,10 @@ TEST_P(EmptyTimetableTest, OfferWaitsForATimetableWithALesson) {
 }
 
 constexpr int kAt1000 = 10 * 3600;
-const std::vector<std::pair<int, int>> kNoLessons;
-const std::vector<std::pair<int, int>> kMondayAfternoon = {{kMonday, 7}};  // 14:15 to 15:00
-const std::vector<std::pair<int, int>> kMondayMorning = {{kMonday, 1}};    // 08:30 to 09:15
-const std::vector<std::pair<int, int>> kTuesdayOnly = {{kTuesday, 1}, {kTuesday, 7}};
+const std::vector<std::pair<Weekday, int>> kNoLessons;
+const std::vector<std::pair<Weekday, int>> kMondayAfternoon = {{kMonday, 7}};  // 14:15 to 15:00
+const std::vector<std::pair<Weekday, int>> kMondayMorning = {{kMonday, 1}};    // 08:30 to 09:15
+const std::vector<std::pair<Weekday, int>> kTuesdayOnly = {{kTuesday, 1}, {kTuesday, 7}};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, EmptyTimetableTest,
@@ -611,7 +609,7 @@ TEST_F(StartWatchTest, NoOfferWhileTheSettingsDialogIsOpen) {
   host.settingsDialogOpen = true;
   settings.Lesson(kMonday, 1) = true;
   EXPECT_THAT(TickThrough(kWednesday, 7 * 3600 + 50 * 60 + 30, 9 * 3600), IsEmpty());
-  EXPECT_DOUBLE_EQ(lessonClock.DayEndTime(), 0.0);
+  EXPECT_EQ(lessonClock.DayEndTime(), kMidnight);
 
   host.settingsDialogOpen = false;
   EXPECT_THAT(TickAt(kWednesday, 9, 0, 0), ElementsAre(kQuestion));

@@ -18,15 +18,15 @@ namespace {
 
 using TimeJump = LessonClock::TimeJump;
 
-constexpr int kMonday = 1;
-constexpr int kTuesday = 2;
+constexpr Weekday kMonday = Weekday::Monday;
+constexpr Weekday kTuesday = Weekday::Tuesday;
 
 int Count(const std::vector<std::wstring>& events, const std::wstring& event) {
   return static_cast<int>(std::count(events.begin(), events.end(), event));
 }
 
 struct DayTime {
-  int day;
+  Weekday day;
   int second;  // of the day
 };
 
@@ -221,7 +221,7 @@ TEST_F(TimeJumpTest, ANewDayAfterSleepGetsItsOwnEndOfTheDay) {
   ASSERT_EQ(Count(Record(), L"ask to close"), 1);
 
   JumpTo(Tue(9, 0), TimeJump::kSleep);
-  EXPECT_DOUBLE_EQ(lessonClock.DayEndTime(), At(10, 15));
+  EXPECT_EQ(lessonClock.DayEndTime(), At(10, 15));
   TickFromTo(Tue(10, 15), Tue(10, 15, 30));
   EXPECT_EQ(Count(Record(), L"ask to close"), 0);
   TickFromTo(Tue(10, 16), Tue(10, 16));

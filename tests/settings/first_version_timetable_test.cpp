@@ -16,11 +16,11 @@ using test_support::EvenLessons;
 using test_support::LessonAt;
 using test_support::SettingsFileDefaults;
 
-constexpr int kSunday = 0;
-constexpr int kMonday = 1;
-constexpr int kTuesday = 2;
-constexpr int kFriday = 5;
-constexpr int kSaturday = 6;
+constexpr Weekday kSunday = Weekday::Sunday;
+constexpr Weekday kMonday = Weekday::Monday;
+constexpr Weekday kTuesday = Weekday::Tuesday;
+constexpr Weekday kFriday = Weekday::Friday;
+constexpr Weekday kSaturday = Weekday::Saturday;
 
 std::wstring StartsOf(const Settings& settings) {
   std::wstring starts;
@@ -31,7 +31,7 @@ std::wstring StartsOf(const Settings& settings) {
 }
 
 // "1010000": the slots taught on a weekday.
-std::wstring RowOf(const Settings& settings, int day) {
+std::wstring TaughtSlots(const Settings& settings, Weekday day) {
   std::wstring row;
   for (int slot = 1; slot <= kSlotCount; ++slot) row += settings.Lesson(day, slot) ? L'1' : L'0';
   return row;
@@ -53,14 +53,14 @@ TEST(FirstVersionTimetableTest, IsOneScheduleOfSevenLessonsOnEveryDay) {
             (std::vector<BellLesson>{LessonAt(8, 30, 40), LessonAt(9, 30, 40), LessonAt(10, 30, 40),
                                      LessonAt(11, 30, 40), LessonAt(12, 25, 40),
                                      LessonAt(13, 20, 40), LessonAt(14, 15, 40)}));
-  for (int day = 0; day < kDaysInWeek; ++day) {
-    EXPECT_EQ(timetable.week[day].schedule, 0) << day;
+  for (const Weekday day : kWeekOrder) {
+    EXPECT_EQ(timetable.Day(day).schedule, 0) << testing::PrintToString(day);
   }
-  EXPECT_EQ(timetable.week[kMonday].taught.to_string(), "00000000000000010");
-  EXPECT_EQ(timetable.week[kFriday].taught.to_string(), "00000000010000000");
-  EXPECT_TRUE(timetable.week[kTuesday].taught.none());
-  EXPECT_TRUE(timetable.week[kSaturday].taught.none());
-  EXPECT_TRUE(timetable.week[kSunday].taught.none());
+  EXPECT_EQ(timetable.Day(kMonday).taught.to_string(), "00000000000000010");
+  EXPECT_EQ(timetable.Day(kFriday).taught.to_string(), "00000000010000000");
+  EXPECT_TRUE(timetable.Day(kTuesday).taught.none());
+  EXPECT_TRUE(timetable.Day(kSaturday).taught.none());
+  EXPECT_TRUE(timetable.Day(kSunday).taught.none());
 }
 
 TEST(FirstVersionTimetableTest, EndsALessonAtTheNextStartAndAtTheEndOfTheDay) {
@@ -72,8 +72,9 @@ TEST(FirstVersionTimetableTest, EndsALessonAtTheNextStartAndAtTheEndOfTheDay) {
   const SchoolTimetable timetable = FirstVersionTimetable(settings);
 
   EXPECT_EQ(timetable.schedules[0].lessons,
-            (std::vector<BellLesson>{{510, 570}, {570, 630}, {630, 690}, {690, 745}, {745, 800},
-                                     {800, 900}, {1380, 1439}}));
+            (std::vector<BellLesson>{LessonAt(8, 30, 60), LessonAt(9, 30, 60), LessonAt(10, 30, 60),
+                                     LessonAt(11, 30, 55), LessonAt(12, 25, 55),
+                                     LessonAt(13, 20, 100), LessonAt(23, 0, 59)}));
 }
 
 TEST(FirstVersionTimetableTest, LeavesOutASlotThatStartsBeforeTheOneBefore) {
@@ -98,12 +99,14 @@ class FirstVersionViewTest : public ::testing::Test {
                               .firstNumber = 0,
                               .lessons = {LessonAt(8, 0, 30), LessonAt(8, 40, 45),
                                           LessonAt(9, 35, 45)}});
-    for (const int day : {2, 3, 4, 5}) week(day).schedule = 0;
+    for (const Weekday day : {kTuesday, Weekday::Wednesday, Weekday::Thursday, kFriday}) {
+      week(day).schedule = 0;
+    }
     week(kMonday).schedule = 1;
   }
 
   SchoolTimetable& timetable() { return settings.Timetable; }
-  SchoolDay& week(int day) { return settings.Timetable.week[static_cast<std::size_t>(day)]; }
+  SchoolDay& week(Weekday day) { return settings.Timetable.Day(day); }
 
   Settings settings = SettingsFileDefaults();
 };
@@ -116,11 +119,11 @@ TEST_F(FirstVersionViewTest, TakesMondaysScheduleWithItsLastStartRepeated) {
   UpdateFirstVersionTimetable(settings);
 
   EXPECT_EQ(StartsOf(settings), L"08:00 08:40 09:35 09:35 09:35 09:35 09:35");
-  EXPECT_EQ(RowOf(settings, kMonday), L"1010000");
+  EXPECT_EQ(TaughtSlots(settings, kMonday), L"1010000");
   // Tuesday's lessons go by number onto Monday's slots: lesson 1 is Monday's
   // second; Tuesday's 7 and 9 are no lessons of Monday's schedule.
-  EXPECT_EQ(RowOf(settings, kTuesday), L"0100000");
-  EXPECT_EQ(RowOf(settings, 3), L"0000000");
+  EXPECT_EQ(TaughtSlots(settings, kTuesday), L"0100000");
+  EXPECT_EQ(TaughtSlots(settings, Weekday::Wednesday), L"0000000");
 }
 
 TEST_F(FirstVersionViewTest, WithoutMondayTakesTheFirstDayThatHasLessons) {
@@ -130,8 +133,8 @@ TEST_F(FirstVersionViewTest, WithoutMondayTakesTheFirstDayThatHasLessons) {
   UpdateFirstVersionTimetable(settings);
 
   EXPECT_EQ(StartsOf(settings), L"08:30 09:25 10:20 11:15 12:10 13:05 14:00");
-  EXPECT_EQ(RowOf(settings, kMonday), L"0000000");
-  EXPECT_EQ(RowOf(settings, kTuesday), L"1000000") << "only seven slots";
+  EXPECT_EQ(TaughtSlots(settings, kMonday), L"0000000");
+  EXPECT_EQ(TaughtSlots(settings, kTuesday), L"1000000") << "only seven slots";
 }
 
 TEST_F(FirstVersionViewTest, ANumberTheDaysScheduleDoesNotHaveIsNotTaught) {
@@ -141,7 +144,7 @@ TEST_F(FirstVersionViewTest, ANumberTheDaysScheduleDoesNotHaveIsNotTaught) {
 
   UpdateFirstVersionTimetable(settings);
 
-  EXPECT_EQ(RowOf(settings, kTuesday), L"0000000")
+  EXPECT_EQ(TaughtSlots(settings, kTuesday), L"0000000")
       << "Tuesday's 0 is no lesson of Monday's schedule, and its own has no 3";
 }
 
@@ -154,7 +157,7 @@ TEST_F(FirstVersionViewTest, ScheduleWithoutLessonsGivesTheBuiltInTimes) {
   UpdateFirstVersionTimetable(settings);
 
   EXPECT_EQ(StartsOf(settings), L"08:30 09:30 10:30 11:30 12:25 13:20 14:15");
-  EXPECT_EQ(RowOf(settings, kMonday), L"0000000");
+  EXPECT_EQ(TaughtSlots(settings, kMonday), L"0000000");
 }
 
 TEST(FirstVersionViewWithoutSchedulesTest, LeavesTheFirstVersionsTimetableAlone) {

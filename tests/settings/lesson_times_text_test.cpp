@@ -16,9 +16,9 @@ namespace {
 using test_support::LessonAt;
 
 TEST(LessonTimesTextTest, WritesTwoDigitHoursAndMinutes) {
-  EXPECT_EQ(FormatMinuteOfDay(0), L"00:00");
-  EXPECT_EQ(FormatMinuteOfDay(8 * 60 + 5), L"08:05");
-  EXPECT_EQ(FormatMinuteOfDay(23 * 60 + 59), L"23:59");
+  EXPECT_EQ(FormatHourMinute(kMidnight), L"00:00");
+  EXPECT_EQ(FormatHourMinute(TimeOfDay::At(8, 5)), L"08:05");
+  EXPECT_EQ(FormatHourMinute(TimeOfDay::At(23, 59)), L"23:59");
   EXPECT_EQ(FormatLessonTimes(LessonAt(8, 30, 45)), L"08:30-09:15");
   EXPECT_EQ(ParseLessonTimes(FormatLessonTimes(LessonAt(23, 0, 59))), LessonAt(23, 0, 59));
 }
@@ -41,8 +41,8 @@ TEST(LessonTimesTextTest, ReadsTheFirstTwoTimesOfALine) {
       {L"Урок 1: с 8:30 до 9:15", first},
       {L"08:30:00-09:15:00", first},
       {L"8:30:15 - 9:15", first},
-      {L"09:15-08:30", BellLesson{9 * 60 + 15, 8 * 60 + 30}},  // read, not judged
-      {L"0:00-23:59", BellLesson{0, 23 * 60 + 59}},
+      {L"09:15-08:30", LessonAt(9, 15, -45)},  // read, not judged
+      {L"0:00-23:59", LessonAt(0, 0, 23 * 60 + 59)},
       {L"08:30", none},
       {L"Начало занятий в 8:30", none},
       {L"", none},

@@ -23,11 +23,11 @@ using test_support::LessonAt;
 using test_support::MemoryProfileFile;
 
 constexpr wchar_t kPath[] = L"C:\\School\\Ostrevin.INI";
-constexpr int kSunday = 0;
-constexpr int kMonday = 1;
-constexpr int kTuesday = 2;
-constexpr int kFriday = 5;
-constexpr int kSaturday = 6;
+constexpr Weekday kSunday = Weekday::Sunday;
+constexpr Weekday kMonday = Weekday::Monday;
+constexpr Weekday kTuesday = Weekday::Tuesday;
+constexpr Weekday kFriday = Weekday::Friday;
+constexpr Weekday kSaturday = Weekday::Saturday;
 
 // The example of the README, as a school's administrator writes it.
 constexpr wchar_t kHandWritten[] =
@@ -112,15 +112,15 @@ TEST(SchoolTimetableFileTest, ReadsTheTimetableAnAdministratorWrites) {
                                        L"11:00-11:40"}));
   EXPECT_EQ(timetable.schedules[2].lessons, EvenLessons(6, 8, 30, 40, 10));
 
-  EXPECT_EQ(timetable.week[kMonday].schedule, 1);
-  EXPECT_EQ(timetable.week[kTuesday].schedule, 0);
-  EXPECT_EQ(timetable.week[kFriday].schedule, 0);
-  EXPECT_EQ(timetable.week[kSaturday].schedule, 2);
-  EXPECT_EQ(timetable.week[kSunday].schedule, kNoSchedule);
-  EXPECT_EQ(timetable.week[kMonday].taught.to_ulong(), 0b1101u);
-  EXPECT_EQ(timetable.week[kTuesday].taught.to_ulong(), 0b100110u);
-  EXPECT_EQ(timetable.week[kSaturday].taught.to_ulong(), 0b11000u);
-  EXPECT_TRUE(timetable.week[kFriday].taught.none());
+  EXPECT_EQ(timetable.Day(kMonday).schedule, 1);
+  EXPECT_EQ(timetable.Day(kTuesday).schedule, 0);
+  EXPECT_EQ(timetable.Day(kFriday).schedule, 0);
+  EXPECT_EQ(timetable.Day(kSaturday).schedule, 2);
+  EXPECT_EQ(timetable.Day(kSunday).schedule, kNoSchedule);
+  EXPECT_EQ(timetable.Day(kMonday).taught.to_ulong(), 0b1101u);
+  EXPECT_EQ(timetable.Day(kTuesday).taught.to_ulong(), 0b100110u);
+  EXPECT_EQ(timetable.Day(kSaturday).taught.to_ulong(), 0b11000u);
+  EXPECT_TRUE(timetable.Day(kFriday).taught.none());
 
   // What version 1.0 is to see of it, whatever its own keys said.
   EXPECT_EQ(FormatHourMinute(settings.StartTime(1)), L"08:30");
@@ -181,8 +181,8 @@ TEST(SchoolTimetableFileTest, LoadsBackAsSaved) {
   Settings settings = LoadedFrom(kHandWritten);
   settings.Timetable.schedules.push_back(
       {.name = L"«Сокращённые» уроки", .firstNumber = 1, .lessons = EvenLessons(16, 7, 0, 30, 5)});
-  settings.Timetable.week[kSunday] = {.schedule = 3, .taught = {0b10000000000000001}};
-  settings.Timetable.week[kFriday].taught.set(15);  // beyond its schedule: kept
+  settings.Timetable.Day(kSunday) = {.schedule = 3, .taught = {0b10000000000000001}};
+  settings.Timetable.Day(kFriday).taught.set(15);  // beyond its schedule: kept
   UpdateFirstVersionTimetable(settings);
   MemoryProfileFile file = SavedFile(settings);
 
@@ -194,7 +194,7 @@ TEST(SchoolTimetableFileTest, ASmallerTimetableLeavesNothingOfTheBiggerOneBehind
   MemoryProfileFile file = SavedFile(settings);
 
   settings.Timetable.schedules.pop_back();
-  settings.Timetable.week[kSaturday] = {};
+  settings.Timetable.Day(kSaturday) = {};
   settings.Timetable.schedules[0].lessons.resize(2);
   settings.Timetable.schedules[1].firstNumber = 1;
   UpdateFirstVersionTimetable(settings);
@@ -251,8 +251,8 @@ std::vector<std::wstring> Described(const SchoolTimetable& timetable) {
 
 std::wstring WeekOf(const SchoolTimetable& timetable) {
   std::wstring week;
-  for (const int day : kWeekOrder) {
-    const int index = timetable.week[static_cast<std::size_t>(day)].schedule;
+  for (const Weekday day : kWeekOrder) {
+    const int index = timetable.Day(day).schedule;
     week += (week.empty() ? L"" : L" ") +
             (index == kNoSchedule ? std::wstring(L"-")
                                   : timetable.schedules[static_cast<std::size_t>(index)].name);
@@ -334,8 +334,8 @@ TEST(SchoolTimetableFileTest, TheTeachersLessonsAreReadAsAListOfNumbers) {
   const Settings settings = LoadedFrom(
       L"[Schedule1]\nName=A\n1=08:00-08:45\n"
       L"[Week]\nMondayLessons=1, 2;3 x 0x4 -1 17 16 99999999999\nTuesdayLessons=,,\n");
-  EXPECT_EQ(settings.Timetable.week[kMonday].taught.to_ulong(), 0b1'0000'0000'0001'1110u);
-  EXPECT_TRUE(settings.Timetable.week[kTuesday].taught.none());
+  EXPECT_EQ(settings.Timetable.Day(kMonday).taught.to_ulong(), 0b1'0000'0000'0001'1110u);
+  EXPECT_TRUE(settings.Timetable.Day(kTuesday).taught.none());
 }
 
 }  // namespace

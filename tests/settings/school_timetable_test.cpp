@@ -17,10 +17,10 @@ using test_support::EvenLessons;
 using test_support::LessonAt;
 using ::testing::ElementsAre;
 
-constexpr int kSunday = 0;
-constexpr int kMonday = 1;
-constexpr int kTuesday = 2;
-constexpr int kSaturday = 6;
+constexpr Weekday kSunday = Weekday::Sunday;
+constexpr Weekday kMonday = Weekday::Monday;
+constexpr Weekday kTuesday = Weekday::Tuesday;
+constexpr Weekday kSaturday = Weekday::Saturday;
 
 struct LessonsCase {
   const char* name;
@@ -51,16 +51,18 @@ INSTANTIATE_TEST_SUITE_P(
         LessonsCase{"None", {}, {}},
         LessonsCase{"InOrderWithBreaks", {kFirst, kSecond, kThird}, {kFirst, kSecond, kThird}},
         LessonsCase{"TouchingWithoutABreak", {kFirst, kTouching}, {kFirst, kTouching}},
-        LessonsCase{"OverlappingTheOneBefore", {kFirst, LessonAt(9, 0, 45), kSecond},
-                    {kFirst, kSecond}},
+        LessonsCase{
+            "OverlappingTheOneBefore", {kFirst, LessonAt(9, 0, 45), kSecond}, {kFirst, kSecond}},
         LessonsCase{"BeforeTheOneBefore", {kSecond, kFirst, kThird}, {kSecond, kThird}},
-        LessonsCase{"EndBeforeStart", {kFirst, {10 * 60, 9 * 60 + 30}, kThird}, {kFirst, kThird}},
-        LessonsCase{"NoLength", {{600, 600}, kThird}, {kThird}},
+        LessonsCase{"EndBeforeStart", {kFirst, LessonAt(10, 0, -30), kThird}, {kFirst, kThird}},
+        LessonsCase{"NoLength", {LessonAt(10, 0, 0), kThird}, {kThird}},
         LessonsCase{"PastMidnight", {LessonAt(23, 30, 45)}, {}},
-        LessonsCase{"EndingAtTheDaysLastMinute", {{23 * 60, 23 * 60 + 59}},
-                    {{23 * 60, 23 * 60 + 59}}},
-        LessonsCase{"FromMidnight", {{0, 30}}, {{0, 30}}},
-        LessonsCase{"NegativeMinutes", {{-30, 10}, kFirst}, {kFirst}},
+        LessonsCase{"EndingAtTheDaysLastMinute", {LessonAt(23, 0, 59)}, {LessonAt(23, 0, 59)}},
+        LessonsCase{"EndingAtMidnight", {LessonAt(23, 0, 60)}, {}},
+        LessonsCase{"FromMidnight", {LessonAt(0, 0, 30)}, {LessonAt(0, 0, 30)}},
+        LessonsCase{"NegativeMinutes",
+                    {{TimeOfDay::FromMinutes(-30), TimeOfDay::FromMinutes(10)}, kFirst},
+                    {kFirst}},
         LessonsCase{"SixteenKept", EvenLessons(16, 7, 0, 40, 5), EvenLessons(16, 7, 0, 40, 5)},
         LessonsCase{"SeventeenthDropped", EvenLessons(17, 7, 0, 40, 5),
                     EvenLessons(16, 7, 0, 40, 5)},
@@ -114,12 +116,15 @@ class TimetableTest : public ::testing::Test {
                             .lessons = EvenLessons(8, 8, 0, 40, 10)});
     AddSchedule(timetable, {.name = L"Суббота", .firstNumber = 1,
                             .lessons = EvenLessons(6, 8, 30, 40, 10)});
-    for (const int day : {2, 3, 4, 5}) Day(day).schedule = 0;
+    for (const Weekday day :
+         {Weekday::Tuesday, Weekday::Wednesday, Weekday::Thursday, Weekday::Friday}) {
+      Day(day).schedule = 0;
+    }
     Day(kMonday).schedule = 1;
     Day(kSaturday).schedule = 2;
   }
 
-  SchoolDay& Day(int day) { return timetable.week[static_cast<std::size_t>(day)]; }
+  SchoolDay& Day(Weekday day) { return timetable.Day(day); }
 
   SchoolTimetable timetable;
 };
@@ -151,7 +156,9 @@ TEST_F(TimetableTest, NamesAreFoundExactlyAndFreeOnlyOnce) {
 
 TEST_F(TimetableTest, DaysUsingAScheduleComeInTheWeeksOrder) {
   Day(kSunday).schedule = 0;
-  EXPECT_THAT(DaysUsingSchedule(timetable, 0), ElementsAre(2, 3, 4, 5, kSunday));
+  EXPECT_THAT(DaysUsingSchedule(timetable, 0),
+              ElementsAre(Weekday::Tuesday, Weekday::Wednesday, Weekday::Thursday, Weekday::Friday,
+                          kSunday));
   EXPECT_THAT(DaysUsingSchedule(timetable, 1), ElementsAre(kMonday));
   AddSchedule(timetable, {.name = L"Сокращённые уроки", .firstNumber = 1, .lessons = {}});
   EXPECT_THAT(DaysUsingSchedule(timetable, 3), ElementsAre());
@@ -190,7 +197,7 @@ TEST_F(TimetableTest, ShortestLessonIsLookedForInTheSchedulesInUse) {
 
   SchoolTimetable empty;
   AddSchedule(empty, {.name = L"Пустое", .firstNumber = 1, .lessons = {}});
-  empty.week[1].schedule = 0;
+  empty.Day(kMonday).schedule = 0;
   EXPECT_EQ(ShortestLessonInUse(empty), std::nullopt);
 }
 

@@ -5,12 +5,14 @@
 #include <climits>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/app_error.h"
 #include "support/memory_profile_file.h"
 #include "support/sample_settings.h"
 #include "support/sample_time_formats.h"
+#include "support/time_printers.h"
 
 namespace ostrevin {
 namespace {
@@ -24,9 +26,9 @@ constexpr wchar_t kPath[] = L"C:\\School\\Ostrevin.INI";
 // Every field away from its default.
 Settings UnusualSettings() {
   Settings settings;
-  for (int day = 1; day <= kWeekdayCount; ++day) {
+  for (const Weekday day : kFirstVersionDays) {
     for (int slot = 1; slot <= kSlotCount; ++slot)
-      settings.Lesson(day, slot) = (day + slot) % 3 == 0;
+      settings.Lesson(day, slot) = (WeekdayNumber(day) + slot) % 3 == 0;
   }
   const TimeOfDay starts[] = {
       EncodeTimeOfDay(7, 45, 0, 0),  EncodeTimeOfDay(0, 0, 0, 0),   EncodeTimeOfDay(12, 0, 0, 0),
@@ -154,16 +156,40 @@ TEST(LoadSettings, TakesDefaultsForEverythingTheFileLacks) {
 TEST(LoadSettings, ReadsTheTimetable) {
   const Settings settings =
       LoadedFrom(L"[1]\n3=1\n[Times]\n1=7:45:00\n2=08:40\n3=junk\n[5]\n7=1\n1=0\n[3]\n4=$1\n");
-  for (int day = 1; day <= kWeekdayCount; ++day) {
+  for (const Weekday day : kFirstVersionDays) {
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-      const bool expected =
-          (day == 1 && slot == 3) || (day == 5 && slot == 7) || (day == 3 && slot == 4);
-      EXPECT_EQ(settings.Lesson(day, slot), expected) << day << "/" << slot;
+      const bool expected = (day == Weekday::Monday && slot == 3) ||
+                            (day == Weekday::Friday && slot == 7) ||
+                            (day == Weekday::Wednesday && slot == 4);
+      EXPECT_EQ(settings.Lesson(day, slot), expected) << testing::PrintToString(day) << "/" << slot;
     }
   }
   EXPECT_EQ(settings.StartTime(1), EncodeTimeOfDay(7, 45, 0, 0));
   EXPECT_EQ(settings.StartTime(2), EncodeTimeOfDay(8, 40, 0, 0));
-  for (int slot = 3; slot <= kSlotCount; ++slot) EXPECT_EQ(settings.StartTime(slot), 0.0) << slot;
+  for (int slot = 3; slot <= kSlotCount; ++slot) {
+    EXPECT_EQ(settings.StartTime(slot), kMidnight) << slot;
+  }
+}
+
+// Version 1.0's sections "1" to "5" are Monday to Friday.
+TEST(SaveSettings, WritesEachWeekdaysLessonsInTheSectionOfItsNumber) {
+  const std::pair<Weekday, const wchar_t*> cases[] = {
+      {Weekday::Monday, L"1"},   {Weekday::Tuesday, L"2"}, {Weekday::Wednesday, L"3"},
+      {Weekday::Thursday, L"4"}, {Weekday::Friday, L"5"},
+  };
+  for (const auto& [day, section] : cases) {
+    SCOPED_TRACE(testing::PrintToString(day));
+    Settings settings = SettingsFileDefaults();
+    settings.Lesson(day, 2) = true;
+    MemoryProfileFile file(kPath);
+    SaveSettings(settings, file, test_support::RussianTime());
+    for (const auto& [otherDay, otherSection] : cases) {
+      EXPECT_EQ(file.ReadString(otherSection, L"2"), otherDay == day ? L"1" : L"0") << otherSection;
+    }
+    EXPECT_EQ(file.ReadString(L"0", L"2"), L"");
+    EXPECT_EQ(file.ReadString(L"6", L"2"), L"");
+    EXPECT_TRUE(LoadedFrom(file.Text()).Lesson(day, 2));
+  }
 }
 
 TEST(LoadSettings, TheFirstStartTimeDecidesOnTheBuiltInTimetable) {
@@ -187,7 +213,7 @@ TEST(LoadSettings, TheFirstStartTimeDecidesOnTheBuiltInTimetable) {
       EXPECT_EQ(settings.StartTimes, builtIn.StartTimes);
       continue;
     }
-    EXPECT_NE(settings.StartTime(1), 0.0);
+    EXPECT_NE(settings.StartTime(1), kMidnight);
     EXPECT_EQ(settings.StartTime(7), EncodeTimeOfDay(14, 0, 0, 0));
   }
 }
@@ -195,7 +221,7 @@ TEST(LoadSettings, TheFirstStartTimeDecidesOnTheBuiltInTimetable) {
 TEST(LoadSettings, KeepsTheSecondsOfAStartTime) {
   const Settings settings = LoadedFrom(L"[Times]\n1=8:30:15\n");
   EXPECT_EQ(settings.StartTime(1), EncodeTimeOfDay(8, 30, 15, 0));
-  EXPECT_EQ(settings.StartTime(2), 0.0);
+  EXPECT_EQ(settings.StartTime(2), kMidnight);
 }
 
 TEST(LoadSettings, ReadsStartTimesInTheRegionalFormat) {

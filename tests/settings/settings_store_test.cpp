@@ -89,8 +89,8 @@ class FakeDisk final : public SettingsDisk {
 // A teacher's settings, away from the defaults.
 Settings TeachersSettings() {
   Settings settings = SettingsFileDefaults();
-  settings.Lesson(1, 1) = true;
-  settings.Lesson(3, 4) = true;
+  settings.Lesson(Weekday::Monday, 1) = true;
+  settings.Lesson(Weekday::Wednesday, 4) = true;
   settings.StartTime(1) = EncodeTimeOfDay(8, 5, 0, 0);
   settings.LessLen = 400;
   settings.ShowCurrNo = false;
@@ -245,7 +245,7 @@ TEST_F(SettingsStoreTest, AFileReadBeforeKeepsTheSettingsInMemoryWhenItTurnsUnre
 TEST_F(SettingsStoreTest, SavesEveryKeyAndKeepsTheLinesItDoesNotKnow) {
   disk.files[kPath] = kTeachersFile;
   store.Load(settings, kPath, format);
-  settings.Lesson(5, 7) = true;
+  settings.Lesson(Weekday::Friday, 7) = true;
   store.Save(settings, kPath, format);
   const std::string& saved = disk.files[kPath];
   EXPECT_EQ(saved.rfind(

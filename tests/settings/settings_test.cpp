@@ -4,6 +4,7 @@
 
 #include "settings/time_of_day.h"
 #include "support/sample_time_formats.h"
+#include "support/time_printers.h"
 
 namespace ostrevin {
 namespace {
@@ -11,7 +12,7 @@ namespace {
 TEST(Settings, StartsWithEverythingOffExceptTheFinalPartSounds) {
   const Settings settings;
   for (bool on : settings.LessonOn) EXPECT_FALSE(on);
-  for (TimeOfDay start : settings.StartTimes) EXPECT_EQ(start, 0.0);
+  for (TimeOfDay start : settings.StartTimes) EXPECT_EQ(start, kMidnight);
   EXPECT_EQ(settings.LessLen, 0);
   EXPECT_FALSE(settings.ShowCurrNo);
   EXPECT_EQ(settings.FinishPartSounds, fpsEveryMinute);
@@ -19,17 +20,31 @@ TEST(Settings, StartsWithEverythingOffExceptTheFinalPartSounds) {
 
 TEST(Settings, StoresTheTimetableDayMajor) {
   Settings settings;
-  settings.Lesson(2, 3) = true;
-  settings.StartTime(7) = 0.5;
+  settings.Lesson(Weekday::Tuesday, 3) = true;
+  settings.StartTime(7) = TimeOfDay::At(12, 0);
   EXPECT_TRUE(settings.LessonOn[(2 - 1) * 7 + (3 - 1)]);
-  EXPECT_EQ(settings.StartTimes[6], 0.5);
+  EXPECT_EQ(settings.StartTimes[6], TimeOfDay::At(12, 0));
+}
+
+TEST(Settings, KeepsMondayToFridayInTheirOwnRows) {
+  for (const Weekday day : kFirstVersionDays) {
+    Settings settings;
+    settings.Lesson(day, 1) = true;
+    settings.Lesson(day, 7) = true;
+    const int row = WeekdayNumber(day) - 1;
+    for (int index = 0; index < kWeekdayCount * kSlotCount; ++index) {
+      EXPECT_EQ(settings.LessonOn[static_cast<std::size_t>(index)],
+                index == row * kSlotCount || index == row * kSlotCount + kSlotCount - 1)
+          << testing::PrintToString(day) << " " << index;
+    }
+  }
 }
 
 TEST(ResetStartTimes, SetsTheBuiltInTimetableAndNothingElse) {
   Settings settings;
-  settings.Lesson(5, 7) = true;
+  settings.Lesson(Weekday::Friday, 7) = true;
   settings.LessLen = 455;
-  settings.StartTimes.fill(0.9);
+  settings.StartTimes.fill(EncodeTimeOfDay(21, 36, 0, 0));
   Settings expected = settings;
   const wchar_t* builtIn[] = {L"08:30", L"09:30", L"10:30", L"11:30", L"12:25", L"13:20", L"14:15"};
   for (int slot = 1; slot <= kSlotCount; ++slot) {
@@ -76,17 +91,18 @@ TEST(SlotEndTime, RunsPastMidnightWithoutWrapping) {
   Settings settings;
   settings.StartTime(7) = EncodeTimeOfDay(23, 30, 0, 0);
   settings.LessLen = 450;
-  EXPECT_GT(SlotEndTime(settings, 7), 1.0);
-  EXPECT_DOUBLE_EQ(SlotEndTime(settings, 7), 1.0 + EncodeTimeOfDay(0, 15, 0, 0));
+  EXPECT_GT(SlotEndTime(settings, 7), EncodeTimeOfDay(23, 59, 59, 999));
+  EXPECT_EQ(SlotEndTime(settings, 7).Milliseconds(),
+            kMillisecondsPerDay + EncodeTimeOfDay(0, 15, 0, 0).Milliseconds());
 }
 
 TEST(SlotEndTime, CopesWithAnyLessonLengthFromTheFile) {
   Settings settings;
-  settings.StartTime(1) = 0.0;
+  settings.StartTime(1) = kMidnight;
   settings.LessLen = 2'147'483'647;
-  EXPECT_DOUBLE_EQ(SlotEndTime(settings, 1), 214'748'364.0 / 1440.0);
+  EXPECT_EQ(SlotEndTime(settings, 1), TimeOfDay::FromMinutes(214'748'364));
   settings.LessLen = -2'147'483'647 - 1;
-  EXPECT_DOUBLE_EQ(SlotEndTime(settings, 1), -214'748'364.0 / 1440.0);
+  EXPECT_EQ(SlotEndTime(settings, 1), TimeOfDay::FromMinutes(-214'748'364));
 }
 
 }  // namespace

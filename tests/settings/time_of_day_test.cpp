@@ -8,6 +8,7 @@
 
 #include "base/app_error.h"
 #include "support/sample_time_formats.h"
+#include "support/time_printers.h"
 
 namespace ostrevin {
 namespace {
@@ -58,21 +59,22 @@ std::vector<NamedFormat> AllFormats() {
   return formats;
 }
 
-TEST(EncodeTimeOfDay, GivesTheFractionOfTheDay) {
+TEST(EncodeTimeOfDay, GivesTheMillisecondsSinceMidnight) {
   struct Case {
     int hour, minute, second, millisecond;
-    double expected;
+    std::int64_t expected;
   };
   const Case cases[] = {
-      {0, 0, 0, 0, 0.0},
-      {12, 0, 0, 0, 0.5},
-      {18, 0, 0, 0, 0.75},
-      {6, 0, 0, 0, 0.25},
-      {23, 59, 59, 999, 86'399'999.0 / 86'400'000.0},
-      {8, 30, 0, 0, 30'600'000.0 / 86'400'000.0},
+      {0, 0, 0, 0, 0},
+      {12, 0, 0, 0, 43'200'000},
+      {18, 0, 0, 0, 64'800'000},
+      {6, 0, 0, 0, 21'600'000},
+      {23, 59, 59, 999, 86'399'999},
+      {8, 30, 0, 0, 30'600'000},
+      {8, 30, 15, 250, 30'615'250},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(EncodeTimeOfDay(c.hour, c.minute, c.second, c.millisecond), c.expected)
+    EXPECT_EQ(EncodeTimeOfDay(c.hour, c.minute, c.second, c.millisecond).Milliseconds(), c.expected)
         << c.hour << ":" << c.minute << ":" << c.second << "." << c.millisecond;
   }
 }
@@ -312,22 +314,22 @@ TEST(FormatHourMinute, ShowsTwoDigitHoursAndMinutesWithinTheDay) {
     std::wstring expected;
   };
   const Case cases[] = {
-      {0.0, L"00:00"},
+      {kMidnight, L"00:00"},
       {EncodeTimeOfDay(8, 30, 0, 0), L"08:30"},
       {EncodeTimeOfDay(8, 30, 59, 999), L"08:30"},
       {EncodeTimeOfDay(23, 59, 59, 999), L"23:59"},
-      {0.5, L"12:00"},
-      // Sums of doubles land a hair beside the minute; rounding to the
-      // millisecond first keeps them on it.
+      {TimeOfDay::FromMilliseconds(kMillisecondsPerDay / 2), L"12:00"},
       {AddMinutes(EncodeTimeOfDay(8, 0, 0, 0), 30), L"08:30"},
       {AddMinutes(EncodeTimeOfDay(14, 15, 0, 0), 45), L"15:00"},
+      // Past midnight, the next day's time; before it, the day before's.
       {AddMinutes(EncodeTimeOfDay(23, 30, 0, 0), 45), L"00:15"},
-      {1.0, L"00:00"},
-      {1.75, L"18:00"},
-      {-0.25, L"18:00"},
+      {TimeOfDay::FromMilliseconds(kMillisecondsPerDay), L"00:00"},
+      {TimeOfDay::FromMilliseconds(kMillisecondsPerDay * 7 / 4), L"18:00"},
+      {TimeOfDay::FromMilliseconds(-kMillisecondsPerDay / 4), L"18:00"},
+      {TimeOfDay::FromMilliseconds(-1), L"23:59"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(FormatHourMinute(c.time), c.expected) << c.time;
+    EXPECT_EQ(FormatHourMinute(c.time), c.expected) << testing::PrintToString(c.time);
   }
 }
 
@@ -341,11 +343,75 @@ TEST(FormatHourMinute, EveryMinuteSumShowsItsMinute) {
 }
 
 TEST(AddMinutes, AddsWholeMinutesWithoutWrapping) {
-  EXPECT_DOUBLE_EQ(AddMinutes(EncodeTimeOfDay(8, 0, 0, 0), 30), EncodeTimeOfDay(8, 30, 0, 0));
-  EXPECT_DOUBLE_EQ(AddMinutes(EncodeTimeOfDay(23, 30, 0, 0), 45),
-                   1.0 + EncodeTimeOfDay(0, 15, 0, 0));
-  EXPECT_DOUBLE_EQ(AddMinutes(0.5, -60), EncodeTimeOfDay(11, 0, 0, 0));
-  EXPECT_DOUBLE_EQ(AddMinutes(0.0, 2'147'483'647), 2'147'483'647.0 / 1440.0);
+  EXPECT_EQ(AddMinutes(EncodeTimeOfDay(8, 0, 0, 0), 30), EncodeTimeOfDay(8, 30, 0, 0));
+  EXPECT_EQ(AddMinutes(EncodeTimeOfDay(23, 30, 0, 0), 45).Milliseconds(),
+            kMillisecondsPerDay + EncodeTimeOfDay(0, 15, 0, 0).Milliseconds());
+  EXPECT_EQ(AddMinutes(EncodeTimeOfDay(12, 0, 0, 0), -60), EncodeTimeOfDay(11, 0, 0, 0));
+  EXPECT_EQ(AddMinutes(EncodeTimeOfDay(8, 30, 15, 250), 1), EncodeTimeOfDay(8, 31, 15, 250));
+  EXPECT_EQ(AddMinutes(kMidnight, 2'147'483'647).Milliseconds(), 2'147'483'647LL * 60'000);
+  EXPECT_EQ(AddMinutes(kMidnight, -2'147'483'647 - 1).Milliseconds(), -2'147'483'648LL * 60'000);
+}
+
+// A lesson's end past midnight stays later than every time of the day it
+// began on, and shows as the next day's time.
+TEST(AddMinutes, CarriesALessonEndPastMidnight) {
+  struct Case {
+    int hour, minute, minutes;
+    std::int64_t endMinutes;  // since the start's midnight
+    const wchar_t* shown;
+  };
+  const Case cases[] = {
+      {23, 30, 45, 24 * 60 + 15, L"00:15"},     {23, 59, 1, 24 * 60, L"00:00"},
+      {23, 0, 59, 23 * 60 + 59, L"23:59"},      {0, 10, -20, -10, L"23:50"},
+      {8, 30, 24 * 60, 32 * 60 + 30, L"08:30"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.hour << ":" << c.minute << " + " << c.minutes);
+    const TimeOfDay end = AddMinutes(TimeOfDay::At(c.hour, c.minute), c.minutes);
+    EXPECT_EQ(end.Minutes(), c.endMinutes);
+    EXPECT_EQ(FormatHourMinute(end), c.shown);
+    EXPECT_EQ(end > EncodeTimeOfDay(23, 59, 59, 999), c.endMinutes >= 24 * 60);
+    EXPECT_EQ(end < kMidnight, c.endMinutes < 0);
+  }
+}
+
+TEST(TimeOfDay, ComparesAtTheMillisecond) {
+  const TimeOfDay bell = EncodeTimeOfDay(8, 30, 0, 0);
+  EXPECT_EQ(bell, TimeOfDay::At(8, 30));
+  EXPECT_EQ(bell, TimeOfDay::FromMinutes(8 * 60 + 30));
+  EXPECT_EQ(bell, TimeOfDay::FromMilliseconds(30'600'000));
+  EXPECT_EQ(bell, AddMinutes(TimeOfDay::At(7, 45), 45));
+  EXPECT_LT(bell, EncodeTimeOfDay(8, 30, 0, 1));
+  EXPECT_GT(bell, EncodeTimeOfDay(8, 29, 59, 999));
+  EXPECT_NE(bell, EncodeTimeOfDay(8, 30, 15, 0));
+  EXPECT_EQ(TimeOfDay(), kMidnight);
+  EXPECT_EQ(kMidnight.Milliseconds(), 0);
+}
+
+TEST(TimeOfDay, CutsToItsMinuteAndWrapsIntoItsDay) {
+  struct Case {
+    std::int64_t milliseconds;
+    std::int64_t minutes;      // whole minutes since midnight, seconds dropped
+    std::int64_t withinDayMs;  // the same time on its own day
+  };
+  const Case cases[] = {
+      {0, 0, 0},
+      {30'659'999, 510, 30'659'999},   // 08:30:59.999
+      {86'399'999, 1439, 86'399'999},  // 23:59:59.999
+      {86'400'000, 1440, 0},           // the next midnight
+      {87'300'000, 1455, 900'000},     // 00:15 the next day
+      {-1, -1, 86'399'999},            // the millisecond before midnight
+      {-60'000, -1, 86'340'000},       // 23:59 the day before
+      {-60'001, -2, 86'339'999},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.milliseconds);
+    const TimeOfDay time = TimeOfDay::FromMilliseconds(c.milliseconds);
+    EXPECT_EQ(time.Milliseconds(), c.milliseconds);
+    EXPECT_EQ(time.Minutes(), c.minutes);
+    EXPECT_EQ(time.WholeMinute(), TimeOfDay::FromMinutes(c.minutes));
+    EXPECT_EQ(time.WithinDay().Milliseconds(), c.withinDayMs);
+  }
 }
 
 }  // namespace

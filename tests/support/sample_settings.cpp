@@ -30,16 +30,17 @@ Settings SettingsFileDefaults() {
 }
 
 BellLesson LessonAt(int hour, int minute, int minutes) {
-  const int start = hour * 60 + minute;
-  return {start, start + minutes};
+  const TimeOfDay start = TimeOfDay::At(hour, minute);
+  return {start, AddMinutes(start, minutes)};
 }
 
 std::vector<BellLesson> EvenLessons(int count, int hour, int minute, int minutes,
                                     int breakMinutes) {
   std::vector<BellLesson> lessons;
   for (int lesson = 0; lesson < count; ++lesson) {
-    const int start = hour * 60 + minute + lesson * (minutes + breakMinutes);
-    lessons.push_back({start, start + minutes});
+    const TimeOfDay start =
+        AddMinutes(TimeOfDay::At(hour, minute), lesson * (minutes + breakMinutes));
+    lessons.push_back({start, AddMinutes(start, minutes)});
   }
   return lessons;
 }

@@ -5,6 +5,7 @@
 
 #include "settings/lesson_times_text.h"
 #include "settings/settings.h"
+#include "support/time_printers.h"
 
 namespace ostrevin {
 

@@ -104,15 +104,6 @@ std::wstring ValueOf(const std::wstring& path, const std::wstring& section,
   return ProfileFunctionsFile(path).ReadString(section, key);
 }
 
-// A time as the settings record holds it, a double in memory. Straight from
-// the function that computes it, the x87 unit of the 32-bit build may still
-// hold it with more precision than a double has, and a comparison with the
-// stored value then fails.
-TimeOfDay AsStored(TimeOfDay time) {
-  const volatile TimeOfDay stored = time;
-  return stored;
-}
-
 const std::vector<std::wstring> kSlotKeys = {L"1", L"2", L"3", L"4", L"5", L"6", L"7"};
 
 class SettingsStorageTest : public ::testing::Test {
@@ -161,9 +152,9 @@ TEST_F(SettingsStorageTest, ReadsAFileWrittenByHand) {
   Settings settings;
   settings.FinishPartSounds = fpsFinalStart;
   LoadSettings(settings, path_);
-  EXPECT_EQ(settings.StartTime(1), AsStored(EncodeTimeOfDay(9, 5, 0, 0)));
-  EXPECT_EQ(settings.StartTime(2), AsStored(EncodeTimeOfDay(8, 30, 15, 0)));
-  EXPECT_EQ(settings.StartTime(3), 0.0);
+  EXPECT_EQ(settings.StartTime(1), EncodeTimeOfDay(9, 5, 0, 0));
+  EXPECT_EQ(settings.StartTime(2), EncodeTimeOfDay(8, 30, 15, 0));
+  EXPECT_EQ(settings.StartTime(3), kMidnight);
   EXPECT_EQ(settings.LessLen, 455);
   EXPECT_TRUE(settings.ShowCurrNo);
   EXPECT_TRUE(settings.bWarnBeforeLesson);

@@ -25,12 +25,12 @@ SYSTEMTIME AsSystemTime(const LocalDateTime& now) {
 }
 
 // The weekday of a date, as the system computes it (0 = Sunday).
-int WeekdayOf(const SYSTEMTIME& date) {
+Weekday WeekdayOf(const SYSTEMTIME& date) {
   SYSTEMTIME roundTrip{};
   FILETIME file{};
   ::SystemTimeToFileTime(&date, &file);
   ::FileTimeToSystemTime(&file, &roundTrip);
-  return roundTrip.wDayOfWeek;
+  return WeekdayOfNumber(roundTrip.wDayOfWeek);
 }
 
 TEST(SystemLocalClockTest, ReadsTheLocalTimeOfTheMoment) {

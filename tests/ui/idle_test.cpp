@@ -69,7 +69,7 @@ class IdleTest : public WorkFormTest, public testing::WithParamInterface<bool> {
   std::set<std::wstring> TickThroughTheDay(TWorkF& workF) {
     std::set<std::wstring> shown;
     for (const auto& time : kDayTimes) {
-      clock.Set(1, time[0], time[1]);
+      clock.Set(Weekday::Monday, time[0], time[1]);
       Tick();
       app.ProcessMessages();
       shown.insert(workF.NumberTrayIcon.Text());
@@ -109,7 +109,7 @@ TEST_F(IdleInTheRealTrayTest, TheIconsInTheNotificationAreaLeaveTheCommonControl
   form = std::make_unique<TWorkF>(settings, clock, services, SystemTrayShell(), settingsPath,
                                   fullScreen);
   app.ProcessMessages();
-  clock.Set(1, 8, 40);
+  clock.Set(Weekday::Monday, 8, 40);
   Tick();
   app.ProcessMessages();
   EXPECT_TRUE(form->NumberTrayIcon.IconVisible());

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -110,11 +109,10 @@ using testsupport::ShownText;
 
 using toolkit::Form;
 
-// A time's exact bits: the lesson start detection compares times for
-// equality, so a start time must be the very value the clock builds. (Plain
-// double comparisons of i686's x87 registers can see extra precision.)
-std::uint64_t Bits(TimeOfDay time) {
-  return std::bit_cast<std::uint64_t>(time);
+// A time to the millisecond: the lesson start detection compares times for
+// equality, so a start time must be the very value the clock builds.
+std::int64_t Bits(TimeOfDay time) {
+  return time.Milliseconds();
 }
 
 const std::vector<std::wstring> kBuiltInBells = {
@@ -161,7 +159,7 @@ TEST_F(LessonListTest, ShowingTheFilesDefaultsChangesNothing) {
 }
 
 TEST_F(LessonListTest, ShowingARecordShowsWhatItsControlsCanAndChangesNothingInIt) {
-  settings.Lesson(1, 2) = true;
+  settings.Lesson(Weekday::Monday, 2) = true;
   settings.StartTime(1) = EncodeTimeOfDay(8, 30, 15, 0);  // seconds from a hand-edited file
   settings.StartTime(3) = EncodeTimeOfDay(10, 40, 0, 0);
   settings.LessLen = 605;
@@ -264,16 +262,16 @@ TEST_F(LessonListTest, AnImportedFileIsWhatTheDialogShowsAndKeeps) {
 }
 
 TEST_F(LessonListTest, TheLessonBoxesShowAndEditTheDaySelectedByTheUser) {
-  settings.Lesson(2, 5) = true;
+  settings.Lesson(Weekday::Tuesday, 5) = true;
   TLessonListF& d = ShowDialog();
   EXPECT_FALSE(Taught(4).Checked()) << "Monday";
   Choose(d.DaysList, 1);
   EXPECT_TRUE(Taught(4).Checked()) << "Tuesday";
   Click(Taught(6).Handle());
   Click(Taught(4).Handle());
-  EXPECT_TRUE(settings.Lesson(2, 7));
-  EXPECT_FALSE(settings.Lesson(2, 5));
-  EXPECT_FALSE(settings.Lesson(1, 7));
+  EXPECT_TRUE(settings.Lesson(Weekday::Tuesday, 7));
+  EXPECT_FALSE(settings.Lesson(Weekday::Tuesday, 5));
+  EXPECT_FALSE(settings.Lesson(Weekday::Monday, 7));
 }
 
 TEST_F(LessonListTest, ALengthChangeMovesEveryEndOfTheFirstVersionsTimetableAtOnce) {

@@ -162,7 +162,7 @@ class ScaledDialogTest : public ScaleTest {
     AddSchedule(settings.Timetable, {.name = L"Длинный день",
                                      .firstNumber = 1,
                                      .lessons = test_support::EvenLessons(16, 7, 0, 40, 5)});
-    settings.Timetable.week[1].schedule = 0;
+    settings.Timetable.Day(Weekday::Monday).schedule = 0;
     dialog = std::make_unique<TLessonListF>(settings, services, app.Handle());
     dialog->SetVisible(true);
     app.ProcessMessages();

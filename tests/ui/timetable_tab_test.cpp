@@ -23,10 +23,10 @@ using test_support::EvenLessons;
 using test_support::LessonAt;
 using toolkit::Form;
 
-constexpr int kMonday = 1;
-constexpr int kTuesday = 2;
-constexpr int kSaturday = 6;
-constexpr int kSunday = 0;
+constexpr Weekday kMonday = Weekday::Monday;
+constexpr Weekday kTuesday = Weekday::Tuesday;
+constexpr Weekday kSaturday = Weekday::Saturday;
+constexpr Weekday kSunday = Weekday::Sunday;
 // Rows of the days' list and of the week, Monday first.
 constexpr int kTuesdayRow = 1;
 constexpr int kSaturdayRow = 5;
@@ -60,14 +60,16 @@ class TimetableTabTest : public LessonListTest {
     std::vector<BellLesson> saturday = EvenLessons(6, 8, 30, 40, 10);
     saturday[3] = LessonAt(11, 0, 35);
     AddSchedule(timetable, {.name = L"Суббота", .firstNumber = 1, .lessons = saturday});
-    for (const int day : {2, 3, 4, 5}) Week(day).schedule = 0;
+    for (const Weekday day : {kTuesday, Weekday::Wednesday, Weekday::Thursday, Weekday::Friday}) {
+      Week(day).schedule = 0;
+    }
     Week(kMonday) = {.schedule = 1, .taught = 0b1101};     // lessons 0, 2 and 3
     Week(kTuesday).taught = 0b100110;                      // 1, 2 and 5
     Week(kSaturday) = {.schedule = 2, .taught = 0b11000};  // 3 and 4
     UpdateFirstVersionTimetable(settings);
   }
 
-  SchoolDay& Week(int day) { return settings.Timetable.week[static_cast<std::size_t>(day)]; }
+  SchoolDay& Week(Weekday day) { return settings.Timetable.Day(day); }
 
   std::vector<std::wstring> ScheduleListItems() const {
     std::vector<std::wstring> items;
@@ -146,7 +148,7 @@ TEST_F(TimetableTabTest, EachDayShowsItsOwnSchedulesLessons) {
                                        L"+3-й урок 10:10–10:50", L"+4-й урок 11:00–11:35",
                                        L"5-й урок 11:50–12:30", L"6-й урок 12:40–13:20"}));
   Click(Taught(4).Handle());
-  EXPECT_TRUE(settings.Timetable.week[kSaturday].taught.test(5));
+  EXPECT_TRUE(settings.Timetable.Day(kSaturday).taught.test(5));
 
   Choose(d.DaysList, kSundayRow);
   EXPECT_EQ(d.lbDaySchedule.Caption(), L"В этот день уроков нет.");
@@ -157,11 +159,11 @@ TEST_F(TimetableTabTest, TheWeeksChoicesMapEachDay) {
   TLessonListF& d = ShowDialog();
   Choose(d.DaysList, kSundayRow);
   Choose(d.WeekRows[kSundayRow]->schedule, 3);  // "Суббота"
-  EXPECT_EQ(settings.Timetable.week[kSunday].schedule, 2);
+  EXPECT_EQ(settings.Timetable.Day(kSunday).schedule, 2);
   EXPECT_EQ(ShownDay().size(), 6u) << "the selected day follows its new schedule";
 
   Choose(d.WeekRows[kTuesdayRow]->schedule, 0);  // "нет уроков"
-  EXPECT_EQ(settings.Timetable.week[kTuesday].schedule, kNoSchedule);
+  EXPECT_EQ(settings.Timetable.Day(kTuesday).schedule, kNoSchedule);
   EXPECT_FALSE(settings.Lesson(kTuesday, 2)) << "version 1.0 sees no Tuesday lessons";
 }
 
@@ -317,8 +319,8 @@ TEST_F(TimetableTabTest, DeletingAScheduleInUseSaysWhereAndLeavesThoseDaysWithou
     Click(d.btnDeleteSchedule.Handle());
   }
   ASSERT_EQ(settings.Timetable.schedules.size(), 2u);
-  EXPECT_EQ(settings.Timetable.week[kTuesday].schedule, kNoSchedule);
-  EXPECT_EQ(settings.Timetable.week[kSaturday].schedule, 1);
+  EXPECT_EQ(settings.Timetable.Day(kTuesday).schedule, kNoSchedule);
+  EXPECT_EQ(settings.Timetable.Day(kSaturday).schedule, 1);
   EXPECT_EQ(ShownWeek()[kTuesdayRow], L"нет уроков");
   EXPECT_EQ(ShownWeek()[kSaturdayRow], L"Суббота");
 
@@ -419,7 +421,7 @@ TEST_F(TimetableTabTest, RowsAreMadeAsTheSchedulesAndTheDaysLessonsNeedThem) {
   std::vector<std::wstring> main;
   for (const BellLesson& lesson : settings.Timetable.schedules[0].lessons) {
     main.push_back(DecimalText(static_cast<int>(main.size()) + 1) + L" " +
-                   FormatMinuteOfDay(lesson.start) + L"-" + FormatMinuteOfDay(lesson.end));
+                   FormatHourMinute(lesson.start) + L"-" + FormatHourMinute(lesson.end));
   }
   main.push_back(L"· __:__-__:__");
   EXPECT_EQ(ShownBells(), main);
@@ -510,7 +512,7 @@ TEST_F(TimetableTabTest, RowsMadeLaterTakeTheDialogsScaleAndFollowItsChanges) {
 // A settings file of the first version: the tab shows its timetable as one
 // schedule on every day, and the first edit makes it that schedule.
 TEST_F(LessonListTest, TheFirstEditOfTheFirstVersionsTimetableMakesItBellSchedules) {
-  settings.Lesson(3, 4) = true;
+  settings.Lesson(Weekday::Wednesday, 4) = true;
   TLessonListF& d = ShowDialog();
   EXPECT_EQ(d.ScheduleList.ItemCount(), 1);
   EXPECT_EQ(d.ScheduleList.ItemText(0), L"Основное");
@@ -529,9 +531,9 @@ TEST_F(LessonListTest, TheFirstEditOfTheFirstVersionsTimetableMakesItBellSchedul
             (std::vector<BellLesson>{LessonAt(8, 30, 45), LessonAt(9, 30, 45), LessonAt(10, 30, 45),
                                      LessonAt(11, 30, 45), LessonAt(12, 25, 45),
                                      LessonAt(13, 20, 45), LessonAt(14, 15, 45)}));
-  EXPECT_EQ(settings.Timetable.week[3].taught.to_ulong(), 0b10010u);
-  EXPECT_TRUE(settings.Lesson(3, 1)) << "what version 1.0 reads follows";
-  EXPECT_TRUE(settings.Lesson(3, 4));
+  EXPECT_EQ(settings.Timetable.Day(Weekday::Wednesday).taught.to_ulong(), 0b10010u);
+  EXPECT_TRUE(settings.Lesson(Weekday::Wednesday, 1)) << "what version 1.0 reads follows";
+  EXPECT_TRUE(settings.Lesson(Weekday::Wednesday, 4));
 }
 
 }  // namespace

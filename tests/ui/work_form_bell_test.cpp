@@ -13,7 +13,7 @@ namespace {
 
 using WorkFormBellTest = WorkFormTest;
 
-constexpr int kMonday = 1;
+constexpr Weekday kMonday = Weekday::Monday;
 
 // Lesson 1 at 08:30 on Monday, a bell 40 seconds ahead of the computer.
 const char kBellAhead[] = "[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nBellOffset=40\r\n";

@@ -18,8 +18,8 @@ using WorkFormEndingTest = WorkFormTest;
 
 // Values other than those of a fresh start, set in memory after start-up.
 void ChangeSettings(Settings& settings) {
-  settings.Lesson(2, 3) = true;
-  settings.Lesson(5, 7) = true;
+  settings.Lesson(Weekday::Tuesday, 3) = true;
+  settings.Lesson(Weekday::Friday, 7) = true;
   settings.StartTime(4) = EncodeTimeOfDay(11, 40, 0, 0);
   settings.LessLen = 400;
   settings.IntroTime = 30;

@@ -30,7 +30,7 @@ PassedLessons After(int lesson) {
 
 class WorkFormIndicatorTest : public WorkFormTest {
  protected:
-  TWorkF& StartAt(int dayOfWeek, int hour, int minute,
+  TWorkF& StartAt(Weekday dayOfWeek, int hour, int minute,
                   const std::string& settingsFile = kNoExitOffer) {
     WriteSettingsFile(settingsFile);
     clock.Set(dayOfWeek, hour, minute);
@@ -39,7 +39,7 @@ class WorkFormIndicatorTest : public WorkFormTest {
 
   // One tick at a time of day; returns what it sent about the number icon.
   std::vector<DWORD> TickAt(int hour, int minute, int second = 0) {
-    clock.Set(1, hour, minute, second);
+    clock.Set(Weekday::Monday, hour, minute, second);
     const std::size_t before = NumberIconRequests().size();
     Tick();
     std::vector<DWORD> sent;
@@ -70,7 +70,7 @@ const std::vector<DWORD> kNothing;
 const std::vector<DWORD> kOneChange{NIM_MODIFY};
 
 TEST_F(WorkFormIndicatorTest, HasTheTimerWindowsLookAndMenu) {
-  TWorkF& workF = StartAt(1, 7, 0);
+  TWorkF& workF = StartAt(Weekday::Monday, 7, 0);
   const TTextNotifyIcon& icon = workF.NumberTrayIcon;
   const toolkit::FontDesign& font = icon.Font().Design();
   EXPECT_EQ(font.face, L"MS Sans Serif");
@@ -91,7 +91,7 @@ TEST_F(WorkFormIndicatorTest, HasTheTimerWindowsLookAndMenu) {
 
 struct StartCase {
   const char* name;
-  int dayOfWeek;
+  Weekday dayOfWeek;
   int hour;
   int minute;
   const wchar_t* text;
@@ -119,19 +119,22 @@ TEST_P(IndicatorAtStartTest, ShowsTheDaysStateAtOnce) {
 INSTANTIATE_TEST_SUITE_P(
     Day, IndicatorAtStartTest,
     testing::Values(
-        StartCase{"BeforeTheLessons", 1, 7, 0, L"--", kNotBegun, kNotBegunYet},
-        StartCase{"DuringLessonOne", 1, 8, 40, L"1", L"Сейчас идёт 1-й урок", After(1)},
-        StartCase{"BreakBeforeLessonFour", 1, 11, 20, L"II", L"Сейчас перемена перед 4-м уроком",
-                  After(3)},
-        StartCase{"DuringLessonSeven", 5, 14, 59, L"7", L"Сейчас идёт 7-й урок", After(7)},
-        StartCase{"AfterTheLessons", 4, 15, 10, L"--", kOver, kLessonsOver},
-        StartCase{"SaturdayDuringLessonThree", 6, 10, 40, L"3", L"Сейчас идёт 3-й урок", After(3)},
-        StartCase{"SundayBreakBeforeLessonTwo", 0, 9, 20, L"II",
+        StartCase{"BeforeTheLessons", Weekday::Monday, 7, 0, L"--", kNotBegun, kNotBegunYet},
+        StartCase{"DuringLessonOne", Weekday::Monday, 8, 40, L"1", L"Сейчас идёт 1-й урок",
+                  After(1)},
+        StartCase{"BreakBeforeLessonFour", Weekday::Monday, 11, 20, L"II",
+                  L"Сейчас перемена перед 4-м уроком", After(3)},
+        StartCase{"DuringLessonSeven", Weekday::Friday, 14, 59, L"7", L"Сейчас идёт 7-й урок",
+                  After(7)},
+        StartCase{"AfterTheLessons", Weekday::Thursday, 15, 10, L"--", kOver, kLessonsOver},
+        StartCase{"SaturdayDuringLessonThree", Weekday::Saturday, 10, 40, L"3",
+                  L"Сейчас идёт 3-й урок", After(3)},
+        StartCase{"SundayBreakBeforeLessonTwo", Weekday::Sunday, 9, 20, L"II",
                   L"Сейчас перемена перед 2-м уроком", After(1)}),
     [](const testing::TestParamInfo<StartCase>& info) { return info.param.name; });
 
 TEST_F(WorkFormIndicatorTest, ABreaksTicksLeaveTheTrayAloneAndTheNextLessonShowsAtItsStart) {
-  TWorkF& workF = StartAt(1, 11, 20);
+  TWorkF& workF = StartAt(Weekday::Monday, 11, 20);
   EXPECT_EQ(TickAt(11, 20, 30), kNothing);
   EXPECT_EQ(TickAt(11, 29, 30), kNothing);
   ExpectShows(L"II", L"Сейчас перемена перед 4-м уроком");
@@ -150,7 +153,7 @@ TEST_F(WorkFormIndicatorTest, ABreaksTicksLeaveTheTrayAloneAndTheNextLessonShows
 // A school day of ticks, 07:00 to 16:00: the tray hears of the number icon
 // once for every change of what it shows, and of nothing else.
 TEST_F(WorkFormIndicatorTest, ADayOfTicksModifiesTheTrayOnlyForEachChange) {
-  TWorkF& workF = StartAt(1, 7, 0);
+  TWorkF& workF = StartAt(Weekday::Monday, 7, 0);
   const TTextNotifyIcon& icon = workF.NumberTrayIcon;
   std::vector<std::wstring> texts{icon.Text()};
   std::size_t changes = 0;
@@ -176,7 +179,7 @@ TEST_F(WorkFormIndicatorTest, ADayOfTicksModifiesTheTrayOnlyForEachChange) {
 
 TEST_F(WorkFormIndicatorTest, LessonsThatTouchGoFromNumberToNumber) {
   // The second lesson begins as the first ends.
-  TWorkF& workF = StartAt(1, 9, 0,
+  TWorkF& workF = StartAt(Weekday::Monday, 9, 0,
                           "[Times]\r\n1=8:30:00\r\n2=9:15:00\r\n3=10:30:00\r\n4=11:30:00\r\n"
                           "5=12:25:00\r\n6=13:20:00\r\n7=14:15:00\r\n"
                           "[Common]\r\nbOfferExit=0\r\n");
@@ -190,14 +193,14 @@ TEST_F(WorkFormIndicatorTest, LessonsThatTouchGoFromNumberToNumber) {
 }
 
 TEST_F(WorkFormIndicatorTest, AfterTheLastLessonTheNextMorningStillSaysTheyAreOver) {
-  StartAt(1, 15, 10);
+  StartAt(Weekday::Monday, 15, 10);
   EXPECT_EQ(TickAt(23, 59, 30), kNothing);
   EXPECT_EQ(TickAt(7, 0), kNothing);
   ExpectShows(L"--", kOver);
 }
 
 TEST_F(WorkFormIndicatorTest, SwitchedOffAndOnInOneLessonItComesBackUnchanged) {
-  TWorkF& workF = StartAt(1, 10, 40);
+  TWorkF& workF = StartAt(Weekday::Monday, 10, 40);
   ExpectShows(L"3", L"Сейчас идёт 3-й урок");
   const HICON picture = workF.NumberTrayIcon.Icon();
   const std::size_t before = NumberIconRequests().size();
@@ -208,7 +211,7 @@ TEST_F(WorkFormIndicatorTest, SwitchedOffAndOnInOneLessonItComesBackUnchanged) {
   EXPECT_EQ(NumberIconRequests().size(), before + 1);
   EXPECT_EQ(TickAt(10, 41), kNothing);
   EXPECT_EQ(TickAt(11, 20), kNothing);
-  clock.Set(1, 10, 50);
+  clock.Set(Weekday::Monday, 10, 50);
 
   workF.TrayPopup.Choose(1);
   EXPECT_TRUE(SettingsInFile().ShowCurrNo);
@@ -221,14 +224,14 @@ TEST_F(WorkFormIndicatorTest, SwitchedOffAndOnInOneLessonItComesBackUnchanged) {
 }
 
 TEST_F(WorkFormIndicatorTest, SwitchedOnInAnotherStateItCatchesUp) {
-  TWorkF& workF = StartAt(1, 10, 40, "[Common]\r\nShowCurrNo=0\r\nbOfferExit=0\r\n");
-  clock.Set(1, 11, 20);
+  TWorkF& workF = StartAt(Weekday::Monday, 10, 40, "[Common]\r\nShowCurrNo=0\r\nbOfferExit=0\r\n");
+  clock.Set(Weekday::Monday, 11, 20);
   workF.TrayPopup.Choose(1);
   ExpectShows(L"II", L"Сейчас перемена перед 4-м уроком");
 }
 
 TEST_F(WorkFormIndicatorTest, SwitchedOffAtStartItIsNeverAddedAndTicksLeaveItAlone) {
-  TWorkF& workF = StartAt(1, 10, 40, "[Common]\r\nShowCurrNo=0\r\nbOfferExit=0\r\n");
+  TWorkF& workF = StartAt(Weekday::Monday, 10, 40, "[Common]\r\nShowCurrNo=0\r\nbOfferExit=0\r\n");
   EXPECT_FALSE(workF.NumberTrayIcon.IconVisible());
   EXPECT_FALSE(tray.Shows(workF.NumberTrayIcon.IconId()));
   for (const RecordingTrayShell::Request& request : NumberIconRequests()) {
@@ -240,7 +243,7 @@ TEST_F(WorkFormIndicatorTest, SwitchedOffAtStartItIsNeverAddedAndTicksLeaveItAlo
 }
 
 TEST_F(WorkFormIndicatorTest, AClickOnItShowsTheTimerWindow) {
-  TWorkF& workF = StartAt(1, 10, 40);
+  TWorkF& workF = StartAt(Weekday::Monday, 10, 40);
   ASSERT_FALSE(::IsWindowVisible(workF.Handle()));
   for (UINT code : {WM_LBUTTONDOWN, WM_LBUTTONUP}) {
     ::SendMessageW(TrayHandlerWindow(), TrayCallbackMessage, workF.NumberTrayIcon.IconId(), code);

@@ -83,7 +83,7 @@ TEST_F(WorkFormLessonTest, TheFinalPartBringsTheWindowToTheFront) {
 struct WatchCase {
   const char* name;
   const char* timetable;  // the settings file
-  int dayOfWeek;
+  Weekday dayOfWeek;
   int hour;
   int minute;
   bool starts;
@@ -122,11 +122,12 @@ const char kMondaySlot3[] = "[1]\r\n3=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\
 
 INSTANTIATE_TEST_SUITE_P(
     Slots, StartWatchTest,
-    testing::Values(WatchCase{"EnabledSlotAtItsMinute", kMondaySlot1, 1, 8, 30, true},
-                    WatchCase{"EnabledSlotAMinuteLater", kMondaySlot1, 1, 8, 31, false},
-                    WatchCase{"DisabledSlotAtItsMinute", kMondaySlot3, 1, 8, 30, false},
-                    WatchCase{"OtherWeekday", kMondaySlot1, 2, 8, 30, false},
-                    WatchCase{"Saturday", kMondaySlot1, 6, 8, 30, false}),
+    testing::Values(
+        WatchCase{"EnabledSlotAtItsMinute", kMondaySlot1, Weekday::Monday, 8, 30, true},
+        WatchCase{"EnabledSlotAMinuteLater", kMondaySlot1, Weekday::Monday, 8, 31, false},
+        WatchCase{"DisabledSlotAtItsMinute", kMondaySlot3, Weekday::Monday, 8, 30, false},
+        WatchCase{"OtherWeekday", kMondaySlot1, Weekday::Tuesday, 8, 30, false},
+        WatchCase{"Saturday", kMondaySlot1, Weekday::Saturday, 8, 30, false}),
     [](const testing::TestParamInfo<WatchCase>& info) { return info.param.name; });
 
 TEST_F(WorkFormLessonTest, F9WhileALessonRunsAndF10WhileIdleDoNothing) {

@@ -94,7 +94,7 @@ TEST_F(WorkFormOptionsTest, EveryWayOfCancellingPutsBackTheSettingsTheDialogOpen
   WriteSettingsFile("[Common]\r\nLessLen=450\r\nIntroTime=50\r\n[1]\r\n3=1\r\n");
   Settings other = SettingsInFile();
   other.LessLen = 600;
-  other.Lesson(2, 4) = true;
+  other.Lesson(Weekday::Tuesday, 4) = true;
   other.AllSndsOFF = true;
   const std::wstring otherFile = folder + L"\\другой.INI";
   SaveSettings(other, otherFile);
@@ -279,7 +279,7 @@ struct EndOfDayQuestions {
 TEST_F(WorkFormOptionsTest, TheEndOfDayOfferWaitsForALessonEnteredInTheDialog) {
   EndOfDayQuestions::asked = 0;
   const UINT_PTR answering = ::SetTimer(nullptr, 0, 10, &EndOfDayQuestions::AnswerNo);
-  clock.Set(1, 16, 0);  // a Monday afternoon, after the first lesson of the day
+  clock.Set(Weekday::Monday, 16, 0);  // a Monday afternoon, after the first lesson of the day
   TWorkF& workF = CreateForm();
   Tick();
   EXPECT_EQ(EndOfDayQuestions::asked, 0) << "no timetable entered yet";
@@ -289,7 +289,7 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayOfferWaitsForALessonEnteredInTheDialog) {
     ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
   });
   workF.acOptions.Execute();
-  ASSERT_TRUE(SettingsInFile().Lesson(1, 1));
+  ASSERT_TRUE(SettingsInFile().Lesson(Weekday::Monday, 1));
 
   DestroyForm();
   CreateForm();
@@ -306,23 +306,23 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayOfferWaitsForALessonEnteredInTheDialog) {
 TEST_F(WorkFormOptionsTest, TheEndOfDayQuestionNeverComesOverTheSettingsDialog) {
   EndOfDayQuestions::asked = 0;
   const UINT_PTR answering = ::SetTimer(nullptr, 0, 10, &EndOfDayQuestions::AnswerNo);
-  clock.Set(3, 7, 50);
+  clock.Set(Weekday::Wednesday, 7, 50);
   TWorkF& workF = CreateForm();
   int askedWhileOpen = -1;
   WhenDialogShows([&](TLessonListF& dialog) {
     ::SendMessageW(dialog.TaughtRows[0]->taught.Handle(), BM_CLICK, 0, 0);  // Monday, lesson 1
-    clock.Set(3, 7, 50, 30);
+    clock.Set(Weekday::Wednesday, 7, 50, 30);
     Tick();
-    clock.Set(3, 7, 51);
+    clock.Set(Weekday::Wednesday, 7, 51);
     Tick();
     askedWhileOpen = EndOfDayQuestions::asked;
     ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
   });
   workF.acOptions.Execute();
-  ASSERT_TRUE(SettingsInFile().Lesson(1, 1));
+  ASSERT_TRUE(SettingsInFile().Lesson(Weekday::Monday, 1));
   EXPECT_EQ(askedWhileOpen, 0);
 
-  clock.Set(3, 7, 51, 30);
+  clock.Set(Weekday::Wednesday, 7, 51, 30);
   Tick();
   ::KillTimer(nullptr, answering);
   EXPECT_EQ(EndOfDayQuestions::asked, 1);
@@ -334,7 +334,7 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayQuestionNeverComesOverTheSettingsDialog) 
 // one the dialog opened with.
 TEST_F(WorkFormOptionsTest, TheDialogFollowsTheBellRungWhileItIsOpen) {
   WriteSettingsFile("[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nBellOffset=0\r\n");
-  clock.Set(1, 8, 30, 40);
+  clock.Set(Weekday::Monday, 8, 30, 40);
   TWorkF& workF = CreateForm();
   WhenDialogShows([&](TLessonListF& dialog) {
     ASSERT_EQ(dialog.edBellOffset.Value(), 0);

@@ -200,7 +200,7 @@ TEST_F(WorkFormStepAsideTest, TheLessonGoesOnWithItsSoundsBehindTheShow) {
 TEST_F(WorkFormStepAsideTest, ALessonBeginningDuringTheShowShowsItsWindowAfterwards) {
   TWorkF& workF = CreateYieldingForm("[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n");
   fullScreen.facts.showCoversScreen = true;
-  clock.Set(1, 8, 30, 10);
+  clock.Set(Weekday::Monday, 8, 30, 10);
   Tick();
   EXPECT_EQ(workF.Clock.LessonState(), lsIntro);
   EXPECT_EQ(services.sounds, std::vector<SoundKind>{kSoundLessonStart});

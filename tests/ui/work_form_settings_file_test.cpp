@@ -189,7 +189,7 @@ TEST_F(WorkFormSettingsFileTest, TheDialogReadsTheFileOnceItIsFreeAndSavingGoesO
   DestroyForm();
   const Settings saved = SettingsInFile();
   EXPECT_EQ(saved.LessLen, 350);
-  EXPECT_TRUE(saved.Lesson(1, 3));
+  EXPECT_TRUE(saved.Lesson(Weekday::Monday, 3));
   EXPECT_NE(FileBytes(settingsPath).find("[Journal]\r\nClass=7B\r\n"), std::string::npos);
 }
 
@@ -206,7 +206,7 @@ TEST_F(WorkFormSettingsFileTest, AFileFoundEmptyIsRestoredFromTheBackupAndTheTea
                                  L"восстановлены из резервной копии " +
                                  settingsPath + L".bak.");
   EXPECT_EQ(settings.LessLen, 400);
-  EXPECT_TRUE(settings.Lesson(4, 7));
+  EXPECT_TRUE(settings.Lesson(Weekday::Thursday, 7));
   EXPECT_EQ(FileBytes(settingsPath), kTeachersFile);
   EXPECT_TRUE(tray.BalloonTitles().empty()) << "no greeting: this is no first start";
 }

@@ -48,9 +48,9 @@ void RemoveFolder(const std::wstring& folder) {
 
 }  // namespace
 
-void SettableClock::Set(int dayOfWeek, int hour, int minute, int second) {
+void SettableClock::Set(Weekday dayOfWeek, int hour, int minute, int second) {
   // In the week from Sunday 6 September 2026: the date follows the weekday.
-  now_.day = 6 + dayOfWeek;
+  now_.day = 6 + WeekdayNumber(dayOfWeek);
   now_.dayOfWeek = dayOfWeek;
   now_.hour = hour;
   now_.minute = minute;

@@ -28,11 +28,10 @@ namespace ostrevin::uitest {
 class SettableClock final : public LocalClock {
  public:
   LocalDateTime Now() const override { return now_; }
-  // dayOfWeek: 0 Sunday, 1 Monday .. 6 Saturday.
-  void Set(int dayOfWeek, int hour, int minute, int second = 0);
+  void Set(Weekday dayOfWeek, int hour, int minute, int second = 0);
 
  private:
-  LocalDateTime now_{.year = 2026, .month = 9, .day = 7, .dayOfWeek = 1, .hour = 10};
+  LocalDateTime now_{.year = 2026, .month = 9, .day = 7, .dayOfWeek = Weekday::Monday, .hour = 10};
 };
 
 // Records the cues, the working-set trims, the autostart registrations and the opened addresses

@@ -1,5 +1,7 @@
 #include "system/model/sntp_message.h"
 
+#include "base/time_units.h"
+
 namespace ostrevin {
 namespace {
 
@@ -8,14 +10,11 @@ constexpr std::int64_t kNtpToUnixSeconds = 2'208'988'800;
 // RFC 4330: a timestamp whose top bit is clear lies in the era that began on
 // 7 February 2036, 2^32 seconds after 1900.
 constexpr std::int64_t kEraSeconds = std::int64_t{1} << 32;
-constexpr std::int64_t kMillisecondsPerSecond = 1000;
-constexpr std::int64_t kMicrosecondsPerSecond = 1'000'000;
-constexpr std::int64_t kMicrosecondsPerMillisecond = 1000;
 // The fraction's bits below a millisecond (2^22 of 2^32 is less than 1/1000).
 constexpr NtpTimestamp kBelowTheMillisecond = (NtpTimestamp{1} << 22) - 1;
 // A round trip measured to the millisecond may come out up to this much
 // shorter than the server's hold.
-constexpr std::int64_t kMeasuredToUs = 1000;
+constexpr std::int64_t kMeasuredToUs = kMicrosecondsPerMillisecond;
 
 constexpr std::size_t kOriginateAt = 24;
 constexpr std::size_t kReceiveAt = 32;

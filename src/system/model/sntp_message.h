@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "base/time_units.h"
+
 namespace ostrevin {
 
 // The simple network time protocol (SNTP, RFC 4330) as a client uses it: one
@@ -40,7 +42,7 @@ struct SntpAnswer {
 
 // The longest way there and back an answer may have taken: an answer held up
 // longer tells the time of its sending no better than to half of that.
-inline constexpr std::int64_t kLongestRoundTripUs = 1'000'000;
+inline constexpr std::int64_t kLongestRoundTripUs = kMicrosecondsPerSecond;
 
 // The answer of a reply to the request sent at sentAt by our clock and
 // answered roundTripUs later, as measured by a clock that is never set (so a

@@ -4,13 +4,12 @@
 #include <cstdint>
 #include <utility>
 
+#include "base/time_units.h"
 #include "settings/settings_file.h"
 
 namespace ostrevin {
 namespace {
 
-constexpr int kHoursPerDay = 24;
-constexpr int kMinutesPerHour = 60;
 constexpr int kMinimumPercent = 10;
 constexpr int kMaximumPercent = 100;
 constexpr std::int64_t kOpaque = 255;

@@ -3,18 +3,14 @@
 #include <cstdlib>
 
 #include "base/decimal_text.h"
+#include "base/time_units.h"
 
 namespace ostrevin {
 namespace {
 
-constexpr std::int64_t kMillisecondsPerSecond = 1000;
 // Below half a second the clock is as right as the program can tell.
 constexpr std::int64_t kOnTimeMs = 500;
 constexpr std::int64_t kDaysPerYear = 365;
-
-std::wstring Clock(HourMinute at) {
-  return DecimalText(at.hour, 2) + L":" + DecimalText(at.minute, 2);
-}
 
 // "1 год", "2 года", "5 лет", "21 год", "112 лет".
 std::wstring Years(std::int64_t years) {
@@ -30,12 +26,12 @@ std::wstring Years(std::int64_t years) {
 // Seconds while they are few, then minutes, hours, days, years.
 std::wstring Amount(std::int64_t milliseconds) {
   const std::int64_t seconds = (milliseconds + kMillisecondsPerSecond / 2) / kMillisecondsPerSecond;
-  if (seconds < 120) return DecimalText(seconds) + L" с";
-  const std::int64_t minutes = (seconds + 30) / 60;
-  if (minutes < 120) return DecimalText(minutes) + L" мин";
-  const std::int64_t hours = (minutes + 30) / 60;
-  if (hours < 48) return DecimalText(hours) + L" ч";
-  const std::int64_t days = (hours + 12) / 24;
+  if (seconds < 2 * kSecondsPerMinute) return DecimalText(seconds) + L" с";
+  const std::int64_t minutes = (seconds + kSecondsPerMinute / 2) / kSecondsPerMinute;
+  if (minutes < 2 * kMinutesPerHour) return DecimalText(minutes) + L" мин";
+  const std::int64_t hours = (minutes + kMinutesPerHour / 2) / kMinutesPerHour;
+  if (hours < 2 * kHoursPerDay) return DecimalText(hours) + L" ч";
+  const std::int64_t days = (hours + kHoursPerDay / 2) / kHoursPerDay;
   if (days < 2 * kDaysPerYear) return DecimalText(days) + L" дн.";
   return Years((days + kDaysPerYear / 2) / kDaysPerYear);
 }
@@ -51,7 +47,7 @@ std::wstring ZoneMismatchText(int hours) {
 }
 
 std::wstring AnswerText(const TimeServerState& state) {
-  const std::wstring when = L", проверено в " + Clock(state.checkedAt) + L".";
+  const std::wstring when = L", проверено в " + FormatHourMinute(state.checkedAt) + L".";
   const std::int64_t taken = state.correction.verdict == ServerVerdict::kZoneMismatch
                                  ? state.correction.appliedMs
                                  : *state.differenceMs;
@@ -76,7 +72,8 @@ void AddSentence(std::wstring& text, const std::wstring& sentence) {
 std::wstring TimeServerResultText(const TimeServerState& state) {
   if (!state.named) return L"Сервер времени не задан.";
   std::wstring text;
-  if (state.lastFailed) text = L"Сервер времени не ответил в " + Clock(state.failedAt) + L".";
+  if (state.lastFailed)
+    text = L"Сервер времени не ответил в " + FormatHourMinute(state.failedAt) + L".";
   if (state.lastRefused) AddSentence(text, kRefusedText);
   if (state.differenceMs) AddSentence(text, AnswerText(state));
   return text.empty() ? L"Сервер времени ещё не ответил." : text;

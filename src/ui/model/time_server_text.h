@@ -5,14 +5,9 @@
 #include <string>
 
 #include "clock/server_answer.h"
+#include "settings/time_of_day.h"
 
 namespace ostrevin {
-
-// A time of day to the minute, as the program shows when it checked.
-struct HourMinute {
-  int hour = 0;
-  int minute = 0;
-};
 
 // What the program knows of the school's time server in this run.
 struct TimeServerState {
@@ -20,9 +15,9 @@ struct TimeServerState {
   std::optional<std::int64_t>
       differenceMs;             // the last good answer: the computer's clock is behind by this
   ServerCorrection correction;  // how that answer was taken
-  HourMinute checkedAt;         // of that answer
+  TimeOfDay checkedAt;          // of that answer
   bool lastFailed = false;      // the last question got no answer
-  HourMinute failedAt;
+  TimeOfDay failedAt;
   bool lastRefused = false;  // the last answer named a date before the program was built
 };
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "base/decimal_text.h"
+#include "base/time_units.h"
 #include "settings/lesson_times_text.h"
 #include "settings/settings_file.h"
 #include "ui/model/lesson_list_rules.h"
@@ -11,14 +12,11 @@
 namespace ostrevin {
 namespace {
 
-constexpr int kMinutesPerHour = 60;
-constexpr int kMinimumMainMinutes = 1;
-
-// By the clock's day numbers: 0 Sunday .. 6 Saturday.
-constexpr std::array<const wchar_t*, kDaysInWeek> kDayNames = {
+// Sunday first.
+constexpr std::array<const wchar_t*, kDaysPerWeek> kDayNames = {
     L"Воскресенье", L"Понедельник", L"Вторник", L"Среда", L"Четверг", L"Пятница", L"Суббота"};
 // "на понедельник", in the question before a schedule is deleted.
-constexpr std::array<const wchar_t*, kDaysInWeek> kDaysAccusative = {
+constexpr std::array<const wchar_t*, kDaysPerWeek> kDaysAccusative = {
     L"воскресенье", L"понедельник", L"вторник", L"среду", L"четверг", L"пятницу", L"субботу"};
 
 bool HasDigit(const std::wstring& text) {
@@ -35,22 +33,22 @@ std::wstring LessonOfSchedule(int number, const BellSchedule& schedule) {
 }
 
 // "понедельник, вторник и субботу"
-std::wstring DaysList(const std::vector<int>& days) {
+std::wstring DaysList(const std::vector<Weekday>& days) {
   std::wstring text;
   for (std::size_t index = 0; index < days.size(); ++index) {
     if (index > 0) text += index + 1 == days.size() ? L" и " : L", ";
-    text += kDaysAccusative[static_cast<std::size_t>(days[index])];
+    text += kDaysAccusative[IndexOf(days[index])];
   }
   return text;
 }
 
 }  // namespace
 
-std::optional<int> MinuteOfFieldText(const std::wstring& text) {
+std::optional<TimeOfDay> MinuteOfFieldText(const std::wstring& text) {
   if (!IsValidTimeText(text)) return std::nullopt;
   std::wstring minutes = text;
   const std::wstring hours = SplitAt(L':', minutes);
-  return *ReadProfileInteger(hours) * kMinutesPerHour + *ReadProfileInteger(minutes);
+  return TimeOfDay::At(*ReadProfileInteger(hours), *ReadProfileInteger(minutes));
 }
 
 bool IsEmptyRow(const BellRowText& row) {
@@ -73,8 +71,8 @@ BellRowsReading ReadBellRows(const std::vector<BellRowText>& rows) {
   std::vector<RowLesson> entered;
   for (std::size_t row = 0; row < rows.size(); ++row) {
     if (IsEmptyRow(rows[row])) continue;
-    const std::optional<int> start = MinuteOfFieldText(rows[row].start);
-    const std::optional<int> end = MinuteOfFieldText(rows[row].end);
+    const std::optional<TimeOfDay> start = MinuteOfFieldText(rows[row].start);
+    const std::optional<TimeOfDay> end = MinuteOfFieldText(rows[row].end);
     if (!start || !end) {
       tell(BellRowProblem::Incomplete, row, {});
     } else if (*end <= *start) {
@@ -108,14 +106,14 @@ std::size_t ShownBellRows(const std::vector<BellRowText>& rows) {
 std::vector<BellRowText> RowsOfLessons(const std::vector<BellLesson>& lessons) {
   std::vector<BellRowText> rows;
   for (const BellLesson& lesson : lessons) {
-    rows.push_back({FormatMinuteOfDay(lesson.start), FormatMinuteOfDay(lesson.end)});
+    rows.push_back({FormatHourMinute(lesson.start), FormatHourMinute(lesson.end)});
   }
   return rows;
 }
 
-std::optional<int> EndAfterStart(int start, int lessonMinutes) {
-  const int end = start + lessonMinutes;
-  if (lessonMinutes <= 0 || end >= kMinutesPerDay) return std::nullopt;
+std::optional<TimeOfDay> EndAfterStart(TimeOfDay start, int lessonMinutes) {
+  const TimeOfDay end = AddMinutes(start, lessonMinutes);
+  if (lessonMinutes <= 0 || end >= TimeOfDay::FromMinutes(kMinutesPerDay)) return std::nullopt;
   return end;
 }
 
@@ -134,13 +132,13 @@ std::wstring BellRowProblemText(const BellRowsReading& reading, const BellSchedu
   return L"Звонки" + ofSchedule + L": введите время начала и конца урока полностью.";
 }
 
-std::wstring DayName(int day) {
-  return kDayNames[static_cast<std::size_t>(day)];
+std::wstring DayName(Weekday day) {
+  return kDayNames[IndexOf(day)];
 }
 
 std::vector<std::wstring> DayNamesOfWeek() {
   std::vector<std::wstring> names;
-  for (const int day : kWeekOrder) names.push_back(DayName(day));
+  for (const Weekday day : kWeekOrder) names.push_back(DayName(day));
   return names;
 }
 
@@ -163,11 +161,11 @@ std::wstring TaughtLessonCaption(int number) {
 }
 
 std::wstring LessonTimesCaption(const BellLesson& lesson) {
-  return FormatMinuteOfDay(lesson.start) + L"–" + FormatMinuteOfDay(lesson.end);
+  return FormatHourMinute(lesson.start) + L"–" + FormatHourMinute(lesson.end);
 }
 
-std::wstring DayScheduleCaption(const SchoolTimetable& timetable, int day) {
-  const int schedule = timetable.week[static_cast<std::size_t>(day)].schedule;
+std::wstring DayScheduleCaption(const SchoolTimetable& timetable, Weekday day) {
+  const int schedule = timetable.Day(day).schedule;
   if (schedule == kNoSchedule) return L"В этот день уроков нет.";
   return L"Расписание " + Quoted(timetable.schedules[static_cast<std::size_t>(schedule)].name) +
          L":";
@@ -175,7 +173,7 @@ std::wstring DayScheduleCaption(const SchoolTimetable& timetable, int day) {
 
 std::wstring DeleteScheduleQuestion(const SchoolTimetable& timetable, int index) {
   const std::wstring name = Quoted(timetable.schedules[static_cast<std::size_t>(index)].name);
-  const std::vector<int> days = DaysUsingSchedule(timetable, index);
+  const std::vector<Weekday> days = DaysUsingSchedule(timetable, index);
   if (days.empty()) return L"Удалить расписание " + name + L"?";
   return L"Расписание " + name + L" назначено на " + DaysList(days) +
          L".\r\nПосле удаления в эти дни уроков не будет.\r\n\r\nУдалить расписание?";

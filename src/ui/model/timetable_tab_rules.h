@@ -19,7 +19,7 @@ struct BellRowText {
 };
 
 // A time field's text as a minute of the day; none while it is no time.
-std::optional<int> MinuteOfFieldText(const std::wstring& text);
+std::optional<TimeOfDay> MinuteOfFieldText(const std::wstring& text);
 // Whether neither field of the row holds a digit.
 bool IsEmptyRow(const BellRowText& row);
 
@@ -49,13 +49,13 @@ std::vector<BellRowText> RowsOfLessons(const std::vector<BellLesson>& lessons);
 
 // The end a row gets when its start is entered first: the start plus the
 // usual lesson length, if that is still the same day.
-std::optional<int> EndAfterStart(int start, int lessonMinutes);
+std::optional<TimeOfDay> EndAfterStart(TimeOfDay start, int lessonMinutes);
 
 // The message for a problem of the rows of a schedule.
 std::wstring BellRowProblemText(const BellRowsReading& reading, const BellSchedule& schedule);
 
-// "Понедельник" .. "Воскресенье", by the clock's day numbers (0 Sunday).
-std::wstring DayName(int day);
+// "Понедельник" .. "Воскресенье".
+std::wstring DayName(Weekday day);
 // The days' list of the tab, Monday first.
 std::vector<std::wstring> DayNamesOfWeek();
 // The choices of a day's schedule: none first, then the schedules' names.
@@ -70,7 +70,7 @@ std::wstring TaughtLessonCaption(int number);
 // "08:30–09:15"
 std::wstring LessonTimesCaption(const BellLesson& lesson);
 // What the tab says of the selected day's schedule.
-std::wstring DayScheduleCaption(const SchoolTimetable& timetable, int day);
+std::wstring DayScheduleCaption(const SchoolTimetable& timetable, Weekday day);
 
 // The question before a schedule is deleted: where it is used, if anywhere.
 std::wstring DeleteScheduleQuestion(const SchoolTimetable& timetable, int index);

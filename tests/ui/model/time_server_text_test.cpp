@@ -27,8 +27,8 @@ TEST_P(TimeServerTextTest, SaysWhatTheProgramKnowsOfTheServer) {
   EXPECT_EQ(ProgramTooltip(c.state), c.tooltip);
 }
 
-constexpr HourMinute k0805{8, 5};
-constexpr HourMinute k0905{9, 5};
+constexpr TimeOfDay k0805 = TimeOfDay::At(8, 5);
+const TimeOfDay k0905 = EncodeTimeOfDay(9, 5, 59, 999);  // shown to the minute
 const std::wstring kName = L"Ostrevin";
 const std::wstring kSilent = L"Ostrevin\nСервер времени не отвечает";
 

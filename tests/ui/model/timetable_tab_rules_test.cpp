@@ -130,10 +130,10 @@ TEST(BellRowsTest, OneEmptyRowMoreIsShownUpToSixteen) {
 }
 
 TEST(BellRowsTest, AStartEnteredFirstGetsTheUsualLengthsEnd) {
-  EXPECT_EQ(EndAfterStart(8 * 60 + 30, 45), 9 * 60 + 15);
-  EXPECT_EQ(EndAfterStart(23 * 60 + 14, 45), 23 * 60 + 59);
-  EXPECT_EQ(EndAfterStart(23 * 60 + 15, 45), std::nullopt) << "midnight is no end";
-  EXPECT_EQ(EndAfterStart(600, 0), std::nullopt);
+  EXPECT_EQ(EndAfterStart(TimeOfDay::At(8, 30), 45), TimeOfDay::At(9, 15));
+  EXPECT_EQ(EndAfterStart(TimeOfDay::At(23, 14), 45), TimeOfDay::At(23, 59));
+  EXPECT_EQ(EndAfterStart(TimeOfDay::At(23, 15), 45), std::nullopt) << "midnight is no end";
+  EXPECT_EQ(EndAfterStart(TimeOfDay::At(10, 0), 0), std::nullopt);
 }
 
 TEST(BellRowsTest, AProblemNamesTheLessonByItsTimes) {
@@ -157,8 +157,10 @@ class TimetableTabTest : public ::testing::Test {
                             .firstNumber = 1,
                             .lessons = {LessonAt(8, 30, 40), LessonAt(9, 20, 35)}});
     AddSchedule(timetable, {.name = L"Сокращённые уроки", .firstNumber = 1, .lessons = {}});
-    for (const int day : {1, 2, 3}) timetable.week[static_cast<std::size_t>(day)].schedule = 0;
-    timetable.week[6].schedule = 1;
+    for (const Weekday day : {Weekday::Monday, Weekday::Tuesday, Weekday::Wednesday}) {
+      timetable.Day(day).schedule = 0;
+    }
+    timetable.Day(Weekday::Saturday).schedule = 1;
   }
 
   SchoolTimetable timetable;
@@ -174,8 +176,12 @@ TEST_F(TimetableTabTest, TheWeekIsChosenFromNoLessonsAndTheSchedules) {
   EXPECT_EQ(ScheduleOfChoice(ChoiceOfSchedule(2)), 2);
   EXPECT_EQ(ScheduleOfChoice(ChoiceOfSchedule(kNoSchedule)), kNoSchedule);
   EXPECT_EQ(ScheduleOfChoice(-1), kNoSchedule);
-  EXPECT_EQ(DayScheduleCaption(timetable, 6), L"Расписание «Суббота»:");
-  EXPECT_EQ(DayScheduleCaption(timetable, 0), L"В этот день уроков нет.");
+  for (const Weekday day : kWeekOrder) {
+    EXPECT_EQ(DayNamesOfWeek()[static_cast<std::size_t>(RowOf(day))], DayName(day));
+  }
+  EXPECT_EQ(DayName(Weekday::Sunday), L"Воскресенье");
+  EXPECT_EQ(DayScheduleCaption(timetable, Weekday::Saturday), L"Расписание «Суббота»:");
+  EXPECT_EQ(DayScheduleCaption(timetable, Weekday::Sunday), L"В этот день уроков нет.");
   EXPECT_EQ(TaughtLessonCaption(0), L"0-й урок");
   EXPECT_EQ(LessonTimesCaption(LessonAt(8, 5, 40)), L"08:05–08:45");
 }
@@ -208,7 +214,7 @@ TEST_F(TimetableTabTest, TheLengthsCheckNamesTheShortestLessonInUse) {
   // A schedule no day uses is not checked.
   timetable.schedules[2].lessons = {LessonAt(8, 0, 10)};
   EXPECT_EQ(ShortestLessonProblem(timetable, 17, 17), std::nullopt);
-  timetable.week[0].schedule = 2;
+  timetable.Day(Weekday::Sunday).schedule = 2;
   EXPECT_NE(ShortestLessonProblem(timetable, 5, 5), std::nullopt);
 }
 
