@@ -46,7 +46,7 @@ void LessonClock::AdvanceIntroPart() {
   if (elapsed_ < settings_.IntroTime) return;
   host_.SetGaugeColor(clBlack);
   lessonState_ = lsMain;
-  if (settings_.IntroPartSnd && IsNewGround()) host_.PlaySystemSound(kSoundBeep);
+  if (EntersNewPart(lsMain) && settings_.IntroPartSnd) host_.PlaySystemSound(kSoundBeep);
 }
 
 void LessonClock::AdvanceMainPart() {
@@ -59,7 +59,7 @@ void LessonClock::AdvanceMainPart() {
   // The last minutes matter even to a user who keeps the window out of the
   // way at the start, so this does not follow bShowOnStartLesson.
   host_.BringForward();
-  if (settings_.FinishPartSounds != fpsNone && IsNewGround()) {
+  if (EntersNewPart(lsFinal) && settings_.FinishPartSounds != fpsNone) {
     host_.PlaySystemSound(kSoundFinalPart);
   }
 }
@@ -72,6 +72,12 @@ void LessonClock::AdvanceFinalPart() {
     PlayFinalPartBeeps();
   }
   minutesLeft_ = MinutesToLessonEnd();
+}
+
+bool LessonClock::EntersNewPart(LessonStateKind part) {
+  if (part <= furthestPart_) return false;
+  furthestPart_ = part;
+  return true;
 }
 
 std::int32_t LessonClock::LessonLength() const {

@@ -10,9 +10,11 @@
 namespace ostrevin {
 namespace {
 
-// Ticks come every 30 seconds, a little late on a busy computer. A tick
-// further from the last one than this, either way, finds that the time has
-// jumped: the computer slept without saying so, or its clock was set.
+// Ticks come every 30 seconds, late by a beep series at most. A tick further
+// from the last one than this, either way, finds that the time has jumped:
+// the computer slept without saying so, or its clock was set. A tick two
+// minutes late, or one a minute back (a correction of the clock by a time
+// service), is still counted as a tick.
 constexpr std::int64_t kTickMs = 30'000;
 constexpr std::int64_t kLateTickMs = kTickMs + 120'000;
 constexpr std::int64_t kBackwardStepMs = -60'000;
@@ -107,12 +109,16 @@ void LessonClock::MoveLessonTo(std::int32_t elapsed) {
   host_.SetGaugeColor(PartColor(lessonState_));
   host_.SetGaugeProgress(elapsed_);
   host_.ShowMinutesGone(WholeMinutes(elapsed_));
-  if (lessonState_ != lsIntro && settings_.IntroTime > heardUpTo && settings_.IntroPartSnd) {
+  // Each part up to the one landed in counts as entered, its cue near enough
+  // to sound or not.
+  const bool newMainPart = lessonState_ != lsIntro && EntersNewPart(lsMain);
+  const bool newFinalPart = lessonState_ == lsFinal && EntersNewPart(lsFinal);
+  if (newMainPart && settings_.IntroTime > heardUpTo && settings_.IntroPartSnd) {
     host_.PlaySystemSound(kSoundBeep);
   }
   if (lessonState_ == lsFinal) {
     minutesLeft_ = MinutesToLessonEnd();
-    if (std::int64_t{LessonLength()} - settings_.FinishTime > heardUpTo) {
+    if (newFinalPart && std::int64_t{LessonLength()} - settings_.FinishTime > heardUpTo) {
       host_.BringForward();
       if (settings_.FinishPartSounds != fpsNone) host_.PlaySystemSound(kSoundFinalPart);
     }

@@ -161,7 +161,13 @@ INSTANTIATE_TEST_SUITE_P(
         BellCase{"TheEndOfLessonOneIsNearer", 9, 20, 0, 0, -300, Taken(L"09:15 end", -300)},
         BellCase{"AFractionOfASecondCountsAsAWholeOne", 9, 30, 0, 0, 0, Taken(L"09:30 start", 0)},
         BellCase{"AddsToTheOffsetThere", 9, 30, 45, -40, -45, Taken(L"09:30 start", -45)},
-        BellCase{"NeverMoreThanAnHour", 8, 29, 20, 3590, 3590, kBeyondAnHour}),
+        BellCase{"NeverMoreThanAnHour", 8, 29, 20, 3590, 3590, kBeyondAnHour},
+        // An hour either way is the most the bell may differ by: the school's
+        // time is 40 s before or after the bell of 09:30.
+        BellCase{"AnHourAhead", 8, 30, 0, 3560, 3600, Taken(L"09:30 start", 3600)},
+        BellCase{"ASecondMoreThanAnHourAhead", 8, 29, 59, 3561, 3561, kBeyondAnHour},
+        BellCase{"AnHourBehind", 10, 30, 0, -3560, -3600, Taken(L"09:30 start", -3600)},
+        BellCase{"ASecondMoreThanAnHourBehind", 10, 30, 1, -3561, -3561, kBeyondAnHour}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BellRangTest, AFractionOfASecondPutsTheTimeJustPastTheBell) {
@@ -179,6 +185,17 @@ TEST_F(BellRangTest, ALessonNotTaughtIsNotBegunByItsBell) {
   const auto events = BellAt(8, 29, 20);
   EXPECT_EQ(settings.BellOffset, 40);
   EXPECT_THAT(events, Not(Contains(L"sound 1")));
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
+}
+
+// The bell at lesson 1's end, rung while no lesson runs (the computer's
+// clock is 20 s behind it): lesson 1, taught and not yet begun today, is over
+// by the bell, not begun.
+TEST_F(BellRangTest, TheBellAtALessonsEndDoesNotBeginIt) {
+  const auto events = BellAt(9, 14, 40);
+  EXPECT_EQ(settings.BellOffset, 20);
+  EXPECT_THAT(events, Not(Contains(L"sound 1")));
+  EXPECT_EQ(events.back(), Taken(L"09:15 end", 20));
   EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace ostrevin::testsupport {
+namespace ostrevin::test_support {
 namespace {
 
 constexpr std::int64_t kFileTimeToUnix = 116'444'736'000'000'000;
@@ -77,4 +77,4 @@ void LoopbackServer::SendTo(const sockaddr_in& to, int count) {
   }
 }
 
-}  // namespace ostrevin::testsupport
+}  // namespace ostrevin::test_support

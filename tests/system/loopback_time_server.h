@@ -10,7 +10,7 @@
 #include "system/model/sntp_message.h"
 #include "system/time_server_client.h"
 
-namespace ostrevin::testsupport {
+namespace ostrevin::test_support {
 
 // A UDP socket on 127.0.0.1 at a port the system chooses, standing in for a
 // time server: it reads the requests that came and answers those it is told
@@ -42,4 +42,4 @@ class LoopbackServer {
   sockaddr_in from_{};
 };
 
-}  // namespace ostrevin::testsupport
+}  // namespace ostrevin::test_support

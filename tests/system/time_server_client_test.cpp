@@ -18,7 +18,7 @@
 namespace ostrevin {
 namespace {
 
-using testsupport::LoopbackServer;
+using test_support::LoopbackServer;
 
 class TimeServerClientTest : public ::testing::Test {
  protected:

@@ -182,7 +182,7 @@ TEST_F(WorkFormBellTest, AClockSetDuringALessonMovesItsPie) {
 
 // Runs the program's messages, the loopback server answering each request
 // aheadMs ahead (or not at all), until done says so or a generous deadline.
-bool ServeUntil(toolkit::Application& app, testsupport::LoopbackServer& server,
+bool ServeUntil(toolkit::Application& app, test_support::LoopbackServer& server,
                 std::optional<std::int64_t> aheadMs, const std::function<bool()>& done) {
   const ULONGLONG deadline = ::GetTickCount64() + 20'000;
   while (!done() && ::GetTickCount64() < deadline) {
@@ -199,7 +199,7 @@ bool ServeUntil(toolkit::Application& app, testsupport::LoopbackServer& server,
 // ahead: it is 08:30:17 at school, and lesson 1 is going on. The server then
 // falls silent: the correction stays, the tooltip says so.
 TEST_F(WorkFormBellTest, TheTimeServersDifferenceCorrectsTheSchoolsTime) {
-  testsupport::LoopbackServer server;
+  test_support::LoopbackServer server;
   const std::wstring name = server.Name();
   WriteSettingsFile(std::string(kMondayMorning) +
                     "[Bell]\r\nTimeServer=" + std::string(name.begin(), name.end()) + "\r\n");
@@ -229,7 +229,7 @@ std::string WithServer(const std::string& settings, const std::wstring& name) {
 // local time under the wrong zone rules. Only the 12 seconds are taken, and
 // the tooltip tells the teacher to check the zone.
 TEST_F(WorkFormBellTest, AServerAnHourOffCorrectsOnlyBelowTheHour) {
-  testsupport::LoopbackServer server;
+  test_support::LoopbackServer server;
   WriteSettingsFile(WithServer(kMondayMorning, server.Name()));
   clock.Set(kMonday, 8, 29, 50);
   TWorkF& workF = CreateForm();
@@ -246,7 +246,7 @@ TEST_F(WorkFormBellTest, AServerAnHourOffCorrectsOnlyBelowTheHour) {
 // computer whose clock is 3 minutes slow. The server's first answer takes the
 // 3 minutes out of the offset: they are not counted twice.
 TEST_F(WorkFormBellTest, ABellOffsetTakenWithoutTheServerIsNotAddedToItsAnswer) {
-  testsupport::LoopbackServer server;
+  test_support::LoopbackServer server;
   WriteSettingsFile(WithServer(kMondayMorning, server.Name()) +
                     "BellOffset=185\r\nBellOffsetByComputer=1\r\n");
   clock.Set(kMonday, 8, 26, 0);  // 08:29:05 at school
@@ -270,7 +270,7 @@ TEST_F(WorkFormBellTest, ABellOffsetTakenWithoutTheServerIsNotAddedToItsAnswer) 
 // does not run 37 s ahead until the next hourly question) and the server is
 // asked again.
 TEST_F(WorkFormBellTest, SettingTheWindowsClockDropsTheServersDifferenceAndAsksAgain) {
-  testsupport::LoopbackServer server;
+  test_support::LoopbackServer server;
   WriteSettingsFile(WithServer(kMondayMorning, server.Name()));
   clock.Set(kMonday, 8, 29, 40);
   TWorkF& workF = CreateForm();
@@ -288,7 +288,7 @@ TEST_F(WorkFormBellTest, SettingTheWindowsClockDropsTheServersDifferenceAndAsksA
 // five minutes: the tick finds the time moved, but the computer's clock kept
 // pace, and the server's difference stays.
 TEST_F(WorkFormBellTest, ATickThatFindsTheOffsetChangedKeepsTheServersDifference) {
-  testsupport::LoopbackServer server;
+  test_support::LoopbackServer server;
   WriteSettingsFile(WithServer(kMondayMorning, server.Name()));
   clock.Set(kMonday, 8, 29, 40);
   TWorkF& workF = CreateForm();

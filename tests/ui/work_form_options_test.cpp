@@ -11,8 +11,11 @@
 #include "dialog_boxes.h"
 #include "system/settings_storage.h"
 #include "toolkit/error_guard.h"
+#include "ui/bell_page.h"
 #include "ui/frm_lesson_list.h"
+#include "ui/general_page.h"
 #include "ui/model/bell_offset_choice.h"
+#include "ui/timetable_page.h"
 #include "work_form_test.h"
 
 namespace ostrevin::uitest {
@@ -61,8 +64,8 @@ TEST_F(WorkFormOptionsTest, TheDialogsEditsDriveTheClockAtOnceAndCancelPutsBackW
   settings.LessLen = 900;  // changed in memory, never saved
   workF.acStartExecute();
   WhenDialogShows([&](TLessonListF& dialog) {
-    EXPECT_EQ(dialog.edLessLen.Text(), L"45") << "read again from the file";
-    TypeInto(dialog.edLessLen.Handle(), L"50");
+    EXPECT_EQ(dialog.General().edLessLen.Text(), L"45") << "read again from the file";
+    TypeInto(dialog.General().edLessLen.Handle(), L"50");
     for (int tick = 0; tick < 95; ++tick) Tick();
     EXPECT_NE(workF.Clock.LessonState(), lsIdle) << "47.5 minutes into a 50-minute lesson";
     ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
@@ -87,7 +90,9 @@ TEST_F(WorkFormOptionsTest, EveryWayOfCancellingPutsBackTheSettingsTheDialogOpen
   const CancelWay ways[] = {
       {"Отмена", [](TLessonListF& d) { ::SendMessageW(d.Button2.Handle(), BM_CLICK, 0, 0); }},
       {"Escape",
-       [](TLessonListF& d) { ::PostMessageW(d.edIntroTime.Handle(), WM_KEYDOWN, VK_ESCAPE, 1); }},
+       [](TLessonListF& d) {
+         ::PostMessageW(d.General().edIntroTime.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+       }},
       {"the close box", [](TLessonListF& d) { ::PostMessageW(d.Handle(), WM_CLOSE, 0, 0); }},
       {"the program's end", [](TLessonListF&) { toolkit::Application::Instance().Terminate(); }},
   };
@@ -102,11 +107,11 @@ TEST_F(WorkFormOptionsTest, EveryWayOfCancellingPutsBackTheSettingsTheDialogOpen
   const Settings opened = SettingsInFile();
   for (const CancelWay& way : ways) {
     WhenDialogShows([&](TLessonListF& dialog) {
-      testsupport::DialogBoxWatch answer(
-          [&](HWND box) { testsupport::AnswerFileDialog(box, otherFile); });
+      test_support::DialogBoxWatch answer(
+          [&](HWND box) { test_support::AnswerFileDialog(box, otherFile); });
       ::SendMessageW(dialog.btnOpenData.Handle(), BM_CLICK, 0, 0);
       EXPECT_EQ(settings, other) << way.name << ": the imported file drives the clock";
-      TypeInto(dialog.edIntroTime.Handle(), L"7");
+      TypeInto(dialog.General().edIntroTime.Handle(), L"7");
       way.cancel(dialog);
     });
     workF.acOptions.Execute();
@@ -126,9 +131,9 @@ TEST_F(WorkFormOptionsTest, TheTraySwitchWhileTheDialogIsOpenSavesItselfButNoEdi
     WriteSettingsFile("[Common]\r\nLessLen=450\r\nShowCurrNo=1\r\n");
     TWorkF& workF = CreateForm();
     WhenDialogShows([&](TLessonListF& dialog) {
-      TypeInto(dialog.edLessLen.Handle(), L"50");
+      TypeInto(dialog.General().edLessLen.Handle(), L"50");
       workF.TrayPopup.Choose(1);  // "Показывать номер текущего урока"
-      EXPECT_FALSE(dialog.cbShowCurrNo.Checked());
+      EXPECT_FALSE(dialog.General().cbShowCurrNo.Checked());
       EXPECT_FALSE(SettingsInFile().ShowCurrNo);
       EXPECT_EQ(SettingsInFile().LessLen, 450) << "the length is not confirmed yet";
       HWND button = ok ? dialog.btnOK.Handle() : dialog.Button2.Handle();
@@ -156,7 +161,7 @@ TEST_F(WorkFormOptionsTest, F12OpensTheDialogOnTheFilesSettingsDroppingUnsavedCh
     ++shown;
     EXPECT_EQ(settings.LessLen, 400);
     EXPECT_EQ(settings.WarnVal, 7);
-    EXPECT_EQ(dialog.edWarnVal.Text(), L"7");
+    EXPECT_EQ(dialog.General().edWarnVal.Text(), L"7");
     ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
   });
   PressKey(VK_F12);
@@ -167,8 +172,8 @@ TEST_F(WorkFormOptionsTest, OkSavesTheSettingsAndAppliesTheLessonNumberSwitch) {
   TWorkF& workF = CreateForm();
   ASSERT_TRUE(workF.acShowCurrNo.Checked());
   WhenDialogShows([&](TLessonListF& dialog) {
-    ::SendMessageW(dialog.cbShowCurrNo.Handle(), BM_CLICK, 0, 0);
-    TypeInto(dialog.edIntroTime.Handle(), L"7");
+    ::SendMessageW(dialog.General().cbShowCurrNo.Handle(), BM_CLICK, 0, 0);
+    TypeInto(dialog.General().edIntroTime.Handle(), L"7");
     ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
   });
   ASSERT_TRUE(workF.NumberTrayIcon.IconVisible());
@@ -193,9 +198,9 @@ TEST_F(WorkFormOptionsTest, TheSessionsEndWithTheDialogOpenSavesTheSettingsAsBef
     dialogOpenAtTheEnd = workF.LessonListF() != nullptr;
   });
   WhenDialogShows([&](TLessonListF& dialog) {
-    ::SendMessageW(dialog.cbShowCurrNo.Handle(), BM_CLICK, 0, 0);
-    TypeInto(dialog.edLessLen.Handle(), L"50");
-    ::SetFocus(dialog.cbShowCurrNo.Handle());
+    ::SendMessageW(dialog.General().cbShowCurrNo.Handle(), BM_CLICK, 0, 0);
+    TypeInto(dialog.General().edLessLen.Handle(), L"50");
+    ::SetFocus(dialog.General().cbShowCurrNo.Handle());
     EXPECT_FALSE(settings.ShowCurrNo) << "the edit is in force in memory";
     ::SendMessageW(app.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
   });
@@ -233,7 +238,7 @@ TEST_F(WorkFormOptionsTest, WhileTheDialogIsOpenNeitherFadeRunsAndTheFlagStays) 
 TEST_F(WorkFormOptionsTest, F12AndTheTrayMenuInsideTheDialogOpenNoSecondDialog) {
   TWorkF& workF = CreateForm();
   WhenDialogShows([&](TLessonListF& dialog) {
-    ::PostMessageW(dialog.edLessLen.Handle(), WM_KEYDOWN, VK_F12, 1);
+    ::PostMessageW(dialog.General().edLessLen.Handle(), WM_KEYDOWN, VK_F12, 1);
     app.ProcessMessages();
     workF.TrayPopup.Choose(2);  // "Настройки"
     EXPECT_EQ(workF.LessonListF(), &dialog);
@@ -285,7 +290,9 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayOfferWaitsForALessonEnteredInTheDialog) {
   EXPECT_EQ(EndOfDayQuestions::asked, 0) << "no timetable entered yet";
 
   WhenDialogShows([&](TLessonListF& dialog) {
-    ::SendMessageW(dialog.TaughtRows[0]->taught.Handle(), BM_CLICK, 0, 0);  // Monday, lesson 1
+    dialog.PageControl1.SetActivePage(dialog.TabSheet1);  // the timetable's page made
+    ::SendMessageW(dialog.Timetable()->TaughtRows[0]->taught.Handle(), BM_CLICK, 0,
+                   0);  // Monday, lesson 1
     ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
   });
   workF.acOptions.Execute();
@@ -310,7 +317,9 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayQuestionNeverComesOverTheSettingsDialog) 
   TWorkF& workF = CreateForm();
   int askedWhileOpen = -1;
   WhenDialogShows([&](TLessonListF& dialog) {
-    ::SendMessageW(dialog.TaughtRows[0]->taught.Handle(), BM_CLICK, 0, 0);  // Monday, lesson 1
+    dialog.PageControl1.SetActivePage(dialog.TabSheet1);  // the timetable's page made
+    ::SendMessageW(dialog.Timetable()->TaughtRows[0]->taught.Handle(), BM_CLICK, 0,
+                   0);  // Monday, lesson 1
     clock.Set(Weekday::Wednesday, 7, 50, 30);
     Tick();
     clock.Set(Weekday::Wednesday, 7, 51);
@@ -329,24 +338,33 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayQuestionNeverComesOverTheSettingsDialog) 
   EXPECT_TRUE(reports.empty());
 }
 
-// "Звонок прозвенел" from the tray menu while the dialog is open: its offset
-// field shows the bell's offset, and OK keeps it rather than writing back the
-// one the dialog opened with.
+// "Звонок прозвенел" from the tray menu while the dialog is open: the bell's
+// page shows the bell's offset, whether it was made before the bell rang or
+// is made after it, and OK keeps it rather than writing back the one the
+// dialog opened with.
 TEST_F(WorkFormOptionsTest, TheDialogFollowsTheBellRungWhileItIsOpen) {
-  WriteSettingsFile("[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nBellOffset=0\r\n");
-  clock.Set(Weekday::Monday, 8, 30, 40);
-  TWorkF& workF = CreateForm();
-  WhenDialogShows([&](TLessonListF& dialog) {
-    ASSERT_EQ(dialog.edBellOffset.Value(), 0);
-    workF.TrayPopup.Choose(3);  // "Звонок прозвенел"
-    EXPECT_EQ(dialog.edBellOffset.Value(), 40);
-    EXPECT_EQ(dialog.rgBellDirection.ItemIndex(), kBellBehind);
-    ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
-  });
-  workF.acOptions.Execute();
-  EXPECT_EQ(settings.BellOffset, -40);
-  EXPECT_EQ(SettingsInFile().BellOffset, -40);
-  EXPECT_TRUE(SettingsInFile().BellOffsetByComputer) << "no server answered";
+  for (const bool pageMadeFirst : {true, false}) {
+    SCOPED_TRACE(pageMadeFirst ? "the bell's page made before the bell rang" : "made after it");
+    WriteSettingsFile("[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nBellOffset=0\r\n");
+    clock.Set(Weekday::Monday, 8, 30, 40);
+    TWorkF& workF = CreateForm();
+    WhenDialogShows([&](TLessonListF& dialog) {
+      if (pageMadeFirst) {
+        dialog.PageControl1.SetActivePage(dialog.TabSheet5);
+        ASSERT_EQ(dialog.Bell()->edBellOffset.Value(), 0);
+      }
+      workF.TrayPopup.Choose(3);  // "Звонок прозвенел"
+      dialog.PageControl1.SetActivePage(dialog.TabSheet5);
+      EXPECT_EQ(dialog.Bell()->edBellOffset.Value(), 40);
+      EXPECT_EQ(dialog.Bell()->rgBellDirection.ItemIndex(), kBellBehind);
+      ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
+    });
+    workF.acOptions.Execute();
+    EXPECT_EQ(settings.BellOffset, -40);
+    EXPECT_EQ(SettingsInFile().BellOffset, -40);
+    EXPECT_TRUE(SettingsInFile().BellOffsetByComputer) << "no server answered";
+    DestroyForm();
+  }
 }
 
 }  // namespace
