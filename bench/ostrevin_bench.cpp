@@ -79,7 +79,6 @@ class TickingClock final : public LocalClock {
 class FastServices final : public WorkServices {
  public:
   void PlaySystemSound(SoundKind) override { ++sounds; }
-  void WaitMs(int) override {}
   void TrimWorkingSet() override { ostrevin::TrimWorkingSet(); }
   bool IsAutoRun(const std::wstring& name, const std::wstring& path) override {
     return ostrevin::IsAutoRun(name, path);
@@ -179,9 +178,9 @@ int RunTicks(int ticks) {
     const Objects before = CountObjects();
     const auto start = Clock::now();
     for (int tick = 0; tick < ticks; ++tick) {
-      const bool idle = workF.Clock.LessonState == lsIdle;
+      const bool idle = workF.Clock.LessonState() == lsIdle;
       Tick(workF, clock, tick);
-      if (idle && workF.Clock.LessonState != lsIdle) ++lessons;
+      if (idle && workF.Clock.LessonState() != lsIdle) ++lessons;
     }
     const auto elapsed = Clock::now() - start;
     toolkit::Application::Instance().ProcessMessages();
@@ -288,7 +287,7 @@ WeekRun RunWeek(const std::string& settingsText, int ticks) {
   for (int tick = 0; tick < 2880; ++tick) Tick(workF, clock, tick);
   run.before = CountObjects();
   for (int tick = 0; tick < ticks; ++tick) {
-    const bool idle = workF.Clock.LessonState == lsIdle;
+    const bool idle = workF.Clock.LessonState() == lsIdle;
     const long long requests = shell.requests;
     const auto start = Clock::now();
     Tick(workF, clock, tick);
@@ -296,7 +295,7 @@ WeekRun RunWeek(const std::string& settingsText, int ticks) {
     run.kinds[{idle, shell.requests - requests}].Add(spent);
     run.all.Add(spent);
     (tick < ticks / 2 ? run.firstHalf : run.secondHalf).Add(spent);
-    if (idle && workF.Clock.LessonState != lsIdle) ++run.lessons;
+    if (idle && workF.Clock.LessonState() != lsIdle) ++run.lessons;
   }
   toolkit::Application::Instance().ProcessMessages();
   run.after = CountObjects();

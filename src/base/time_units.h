@@ -22,4 +22,9 @@ inline constexpr std::int64_t kMillisecondsPerHour = kMinutesPerHour * kMillisec
 inline constexpr std::int64_t kMillisecondsPerDay = kHoursPerDay * kMillisecondsPerHour;
 inline constexpr std::int64_t kMillisecondsPerTenth = kMillisecondsPerMinute / kTenthsPerMinute;
 
+// The time server's round trip is measured finer than the clock reads.
+inline constexpr std::int64_t kMicrosecondsPerMillisecond = 1'000;
+inline constexpr std::int64_t kMicrosecondsPerSecond =
+    kMillisecondsPerSecond * kMicrosecondsPerMillisecond;
+
 }  // namespace ostrevin

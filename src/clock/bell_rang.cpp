@@ -2,16 +2,12 @@
 
 #include <cstdlib>
 
-#include "base/decimal_text.h"
 #include "clock/lesson_clock.h"
 #include "clock/local_moment.h"
 #include "settings/bell_settings.h"
 
 namespace ostrevin {
 namespace {
-
-constexpr const wchar_t* kBellTitle = L"Звонок прозвенел";
-constexpr int kBellBalloonSeconds = 10;
 
 std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor) {
   const std::int64_t quotient = value / divisor;
@@ -41,45 +37,27 @@ std::int64_t SecondsOntoBell(TimeOfDay bell, TimeOfDay moment) {
   return -FloorDivide(moment.Milliseconds() - bell.Milliseconds(), kMillisecondsPerSecond);
 }
 
-std::wstring BellTakenText(const Bell& bell, std::int32_t bellOffsetSeconds) {
-  const TimeOfDay at = bell.isStart ? bell.lesson.start : bell.lesson.end;
-  const std::wstring time = L"Время звонка: " + FormatHourMinute(at) + L".";
-  if (bellOffsetSeconds == 0) return time + L" Звонок идёт точно по часам.";
-  const std::wstring seconds = DecimalText(std::abs(bellOffsetSeconds)) + L" с.";
-  return time + (bellOffsetSeconds > 0 ? L" Звонок спешит на " : L" Звонок отстаёт на ") + seconds;
-}
-
-void LessonClock::BellRang() {
+BellRangOutcome LessonClock::BellRang() {
+  using Kind = BellRangOutcome::Kind;
   const LocalDateTime now = clock_.Now();
   const TimeOfDay moment = TimeOfDayOf(now);
   const std::optional<Bell> bell = NearestBell(PlanOfDay(settings_, now), moment);
-  if (!bell) {
-    host_.DisplayBalloon(kBellTitle, L"Звонка по расписанию ближе 10 минут нет. Время не изменено.",
-                         bikWarning, kBellBalloonSeconds);
-    return;
-  }
+  if (!bell) return {.kind = Kind::kNoBellNear};
   const std::int64_t offset = settings_.BellOffset + SecondsOntoBell(bell->at, moment);
-  if (std::llabs(offset) > kBellOffsetLimitSeconds) {
-    host_.DisplayBalloon(kBellTitle,
-                         L"Звонок разошёлся бы с часами больше чем на час. Время не изменено.",
-                         bikWarning, kBellBalloonSeconds);
-    return;
-  }
+  if (std::llabs(offset) > kBellOffsetLimitSeconds) return {.kind = Kind::kBeyondAnHour};
   settings_.BellOffset = static_cast<std::int32_t>(offset);
   const LocalDateTime schoolNow = clock_.Now();
   FollowJump(TimeJump::kCorrection, schoolNow);
   // The bell of a lesson's start begins it, as its minute would; one the
   // start watch began already has just taken its place at the bell. The
   // bell at a lesson's end never begins it: by the bell it is over.
-  if (bell->isStart && bell->lesson.taught && LessonState == lsIdle &&
+  if (bell->isStart && bell->lesson.taught && lessonState_ == lsIdle &&
       !IsBegunToday(bell->lesson, schoolNow)) {
     BeginLesson(bell->lesson);
   }
   JoinLessonInProgress();
-  // After the lesson's start, which takes down any balloon.
-  host_.DisplayBalloon(kBellTitle, BellTakenText(*bell, settings_.BellOffset), bikInfo,
-                       kBellBalloonSeconds);
   if (settings_.ShowCurrNo) host_.UpdateLessonIndicator();
+  return {.kind = Kind::kTaken, .bell = bell, .offsetSeconds = settings_.BellOffset};
 }
 
 }  // namespace ostrevin

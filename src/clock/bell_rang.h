@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
 #include "base/time_units.h"
 #include "clock/day_plan.h"
@@ -18,6 +17,8 @@ struct Bell {
   PlannedLesson lesson;
   bool isStart = false;
   TimeOfDay at;
+
+  bool operator==(const Bell&) const = default;
 };
 
 // The start or end of the day's lessons nearest to the moment, within
@@ -29,8 +30,18 @@ std::optional<Bell> NearestBell(const DayPlan& day, TimeOfDay moment);
 // before it, so that a lesson beginning at the bell has begun.
 std::int64_t SecondsOntoBell(TimeOfDay bell, TimeOfDay moment);
 
-// What the balloon says after the bell rang: the bell's time and how the bell
-// now stands against the clock ("Время звонка: 09:30. Звонок отстаёт на 40 с.").
-std::wstring BellTakenText(const Bell& bell, std::int32_t bellOffsetSeconds);
+// What "the bell rang" did, for the teacher to be told.
+struct BellRangOutcome {
+  enum class Kind : std::uint8_t {
+    kNoBellNear,    // no bell of today within kBellSearchMs: nothing changed
+    kBeyondAnHour,  // the offset would leave its hour: nothing changed
+    kTaken,         // the bell is now, by a new offset
+  };
+  Kind kind = Kind::kNoBellNear;
+  std::optional<Bell> bell;        // with kTaken: the bell taken
+  std::int32_t offsetSeconds = 0;  // with kTaken: the new bell offset
+
+  bool operator==(const BellRangOutcome&) const = default;
+};
 
 }  // namespace ostrevin

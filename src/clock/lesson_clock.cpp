@@ -10,7 +10,7 @@ void LessonClock::TimerTimer() {
   // A jump has placed the lesson by the new time; half a minute more would be
   // counted twice.
   const bool placed = tick.jump && FollowJump(*tick.jump, tick.now);
-  if (LessonState == lsIdle) {
+  if (lessonState_ == lsIdle) {
     CheckLessonStart();
     // After the start watch: a lesson whose bell is this minute begins with
     // its start cue.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "clock/bell_rang.h"
 #include "clock/clock_host.h"
 #include "clock/day_plan.h"
 #include "clock/local_clock.h"
@@ -23,23 +24,27 @@ class LessonClock {
  public:
   LessonClock(Settings& settings, const LocalClock& clock, ClockHost& host);
 
-  // The clock variables; one set for the whole run.
-  LessonStateKind LessonState = lsIdle;
-  std::int32_t Elapsed = 0;      // tenths of a minute since the lesson began
-  std::int32_t MinutesLeft = 0;  // whole minutes left, as last computed in the final part
-  TimeOfDay DayEndTime;          // when the end-of-day offer is made
+  // The clock's state, one set for the whole run. Only the clock changes
+  // it; the windows read what they show here.
+  LessonStateKind LessonState() const { return lessonState_; }
+  // Tenths of a minute since the lesson began.
+  std::int32_t Elapsed() const { return elapsed_; }
+  // Whole minutes left, as last computed in the final part.
+  std::int32_t MinutesLeft() const { return minutesLeft_; }
+  // When the end-of-day offer is made.
+  TimeOfDay DayEndTime() const { return dayEndTime_; }
   // The lesson going on now by the timetable's times, by its number; none in
   // a break and outside the lessons.
-  std::optional<int> CurrentLesson;
+  std::optional<int> CurrentLesson() const { return currentLesson_; }
   // Where the day stands outside its lessons; kept while the time lies before
   // today's first lesson, so a program left running overnight still shows
   // that yesterday's lessons are over.
-  PassedLessons PrevLesson;
+  PassedLessons PrevLesson() const { return prevLesson_; }
   // What the running lesson runs for, in tenths of a minute, as the lesson
   // begun set it: its own length in a bell schedule. None for a lesson begun
   // by hand or by the first version's timetable: those run for the settings'
   // LessLen as it stands at every tick.
-  std::optional<std::int32_t> RunLength;
+  std::optional<std::int32_t> RunLength() const { return runLength_; }
 
   // The 30-second tick.
   void TimerTimer();
@@ -79,8 +84,9 @@ class LessonClock {
   void JoinLessonInProgress();
   // "Звонок прозвенел": the nearest bell of today's timetable within ten
   // minutes is taken as now, by a new bell offset; at a lesson's start that
-  // lesson begins, once a day. A balloon says what was done.
-  void BellRang();
+  // lesson begins, once a day (or again, when it was begun before its bell
+  // by a time since put back). Returns what was done, for the teacher.
+  BellRangOutcome BellRang();
 
  private:
   // One branch of AdvanceLesson each, by the part the lesson is in.
@@ -107,6 +113,14 @@ class LessonClock {
   const LocalClock& clock_;
   ClockHost& host_;
 
+  LessonStateKind lessonState_ = lsIdle;
+  std::int32_t elapsed_ = 0;
+  std::int32_t minutesLeft_ = 0;
+  TimeOfDay dayEndTime_;
+  std::optional<int> currentLesson_;
+  PassedLessons prevLesson_;
+  std::optional<std::int32_t> runLength_;
+
   // The school bell's time.
   // A lesson of the timetable, once begun on a day, is not begun again that
   // day by the start watch, by joining or by the bell.
@@ -114,9 +128,11 @@ class LessonClock {
     std::int64_t midnight;  // of the day it was begun on
     int number;
     TimeOfDay start;
+    bool operator==(const BegunLesson&) const = default;
   };
   bool IsBegunToday(const PlannedLesson& lesson, const LocalDateTime& now) const;
   void MarkBegun(const PlannedLesson& lesson, const LocalDateTime& now);
+  void ForgetBegunTooEarly();
   // BeginLesson's first step: where the new lesson's time counts from.
   void AnchorNewLesson(const std::optional<PlannedLesson>& lesson);
   void BeginLessonWithTimeGone(const PlannedLesson& lesson, const LocalDateTime& now,
@@ -136,19 +152,20 @@ class LessonClock {
   // Whether the lesson's time is past every point it reached before: only
   // there are the final part's beeps played, so a clock set back never
   // repeats a series.
-  bool IsNewGround() const { return Elapsed > cuedUpTo_; }
+  bool IsNewGround() const { return elapsed_ > cuedUpTo_; }
   // Whether the lesson enters a part it has not been in before, noting it:
   // a part's cue sounds once, however the time moves back and forth across
   // the part's start.
   bool EntersNewPart(LessonStateKind part);
   void RememberTime(const LocalDateTime& now);
 
-  std::int64_t anchorMoment_ = 0;  // the running lesson's bell, when anchoredToBell_
-  bool anchoredToBell_ = false;
-  std::int32_t cuedUpTo_ = 0;                 // the furthest Elapsed of the running lesson
-  LessonStateKind furthestPart_ = lsIntro;    // the furthest part of the running lesson
+  // The running lesson of the timetable, which counts from its bell; none for
+  // a lesson begun by hand.
+  std::optional<BegunLesson> bellLesson_;
+  std::int32_t cuedUpTo_ = 0;               // the furthest Elapsed of the running lesson
+  LessonStateKind furthestPart_ = lsIntro;  // the furthest part of the running lesson
   std::vector<BegunLesson> begunToday_;
-  std::optional<LocalDateTime> lastSeen_;     // the school's time at the last tick or jump
+  std::optional<LocalDateTime> lastSeen_;  // the school's time at the last tick or jump
   std::int64_t latestMoment_ = std::numeric_limits<std::int64_t>::min();
   bool warningsHeld_ = false;  // this tick's time was passed before: its warnings were given
 };

@@ -24,22 +24,29 @@ bool LessonClock::IsBegunToday(const PlannedLesson& lesson, const LocalDateTime&
   });
 }
 
+// A lesson of the timetable counts from its bell, so that it follows the
+// school's time when that moves; one begun by hand counts its ticks.
 void LessonClock::MarkBegun(const PlannedLesson& lesson, const LocalDateTime& now) {
   const std::int64_t midnight = MidnightOf(now);
   std::erase_if(begunToday_, [&](const BegunLesson& begun) { return begun.midnight != midnight; });
-  begunToday_.push_back({midnight, lesson.number, lesson.start});
+  bellLesson_ = BegunLesson{midnight, lesson.number, lesson.start};
+  begunToday_.push_back(*bellLesson_);
 }
 
-// A lesson of the timetable counts from its bell, so that it follows the
-// school's time when that moves; one begun by hand counts its ticks.
+// The running lesson's bell has not rung yet by the school's time as it now
+// stands (a correction or the clock set back before it): the lesson was begun
+// too early, and its bell is to begin it again.
+void LessonClock::ForgetBegunTooEarly() {
+  if (!bellLesson_) return;
+  std::erase(begunToday_, *bellLesson_);
+  bellLesson_.reset();
+}
+
 void LessonClock::AnchorNewLesson(const std::optional<PlannedLesson>& lesson) {
   cuedUpTo_ = 0;
   furthestPart_ = lsIntro;
-  anchoredToBell_ = lesson.has_value();
-  if (!lesson) return;
-  const LocalDateTime now = clock_.Now();
-  anchorMoment_ = MidnightOf(now) + lesson->start.Milliseconds();
-  MarkBegun(*lesson, now);
+  bellLesson_.reset();
+  if (lesson) MarkBegun(*lesson, clock_.Now());
 }
 
 // A lesson is going on from its bell to the instant before its end bell: at
@@ -49,7 +56,7 @@ void LessonClock::AnchorNewLesson(const std::optional<PlannedLesson>& lesson) {
 // one the teacher stopped and then moved in the settings dialog is another
 // lesson, joined at its new time.
 void LessonClock::JoinLessonInProgress() {
-  if (!settings_.JoinLesson || LessonState != lsIdle) return;
+  if (!settings_.JoinLesson || lessonState_ != lsIdle) return;
   const LocalDateTime now = clock_.Now();
   const TimeOfDay moment = TimeOfDayOf(now);
   for (const PlannedLesson& lesson : PlanOfDay(settings_, now)) {
@@ -67,9 +74,7 @@ void LessonClock::JoinLessonInProgress() {
 void LessonClock::BeginLessonWithTimeGone(const PlannedLesson& lesson, const LocalDateTime& now,
                                           std::int32_t elapsed) {
   MarkBegun(lesson, now);
-  RunLength = lesson.length;
-  anchoredToBell_ = true;
-  anchorMoment_ = MidnightOf(now) + lesson.start.Milliseconds();
+  runLength_ = lesson.length;
   host_.ClearBalloon();
   // The state comes before anything that may handle messages (the fade-in).
   cuedUpTo_ = elapsed;

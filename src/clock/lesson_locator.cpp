@@ -23,27 +23,33 @@ void LessonClock::LocateCurrentLesson() {
   const DayPlan today = PlanOfDay(settings_, now);
   const TimeOfDay moment = EncodeTimeOfDay(now.hour, now.minute, now.second, now.millisecond);
   const PlannedLesson* covering = LessonCovering(today, moment);
-  CurrentLesson = covering ? std::optional<int>(covering->number) : std::nullopt;
-  if (covering) return;
+  currentLesson_ = covering ? std::optional<int>(covering->number) : std::nullopt;
+  // A lesson going on is the one the day has come to: once it is over, the
+  // break after it, even where no break is found by the times (a lesson
+  // running past the next one's start).
+  if (covering) {
+    prevLesson_ = PassedLessons::After(covering->number);
+    return;
+  }
   if (today.empty()) {
-    PrevLesson = {PassedLessons::Stage::NoneToday};
+    prevLesson_ = {PassedLessons::Stage::NoneToday};
     return;
   }
   if (moment >= today.back().start) {
-    PrevLesson = {PassedLessons::Stage::Over};
+    prevLesson_ = {PassedLessons::Stage::Over};
     return;
   }
   for (std::size_t i = 0; i + 1 < today.size(); ++i) {
     if (today[i].end <= moment && moment <= today[i + 1].start) {
-      PrevLesson = PassedLessons::After(today[i].number);
+      prevLesson_ = PassedLessons::After(today[i].number);
       return;
     }
   }
   // Before the first lesson: the stage of the last call stands, so a program
   // left running overnight still shows that yesterday's lessons are over. Only
   // "no lessons today" was about another day.
-  if (PrevLesson.stage == PassedLessons::Stage::NoneToday) {
-    PrevLesson = {PassedLessons::Stage::NotBegun};
+  if (prevLesson_.stage == PassedLessons::Stage::NoneToday) {
+    prevLesson_ = {PassedLessons::Stage::NotBegun};
   }
 }
 

@@ -1,8 +1,6 @@
 #include <algorithm>
 #include <cstdint>
-#include <string>
 
-#include "base/attribution.h"
 #include "clock/lesson_clock.h"
 #include "clock/lesson_units.h"
 
@@ -10,27 +8,23 @@ namespace ostrevin {
 
 namespace {
 
-constexpr int kLessonOverSeconds = 10;
-constexpr int kPauseAfterBeepMs = 1000;
-
-// Every beep holds the program's only thread for a second: no repaint, no tray
-// icon, and the next tick waits. A lesson whose lengths stay as they were when
-// its final part began asks for at most 31 beeps in a series (a final part of
-// 30 minutes counting up, 2 + 29). Counting down asks for the minutes left,
-// and raising the lesson length in the settings dialog during the final part
-// leaves up to 98 of them (a hand-edited settings file, millions). So a series
-// stops at 32: the thread is never held for much longer than one tick
-// interval, and the timer's one waiting tick comes a few seconds late rather
-// than being lost.
+// The beeps of a series come a second apart and a series is due once a
+// minute. A lesson whose lengths stay as they were when its final part began
+// asks for at most 31 beeps in a series (a final part of 30 minutes counting
+// up, 2 + 29). Counting down asks for the minutes left, and raising the
+// lesson length in the settings dialog during the final part leaves up to 98
+// of them (a hand-edited settings file, millions). So a series stops at 32:
+// it is over well before the next one is due, and never runs on into the
+// next lesson.
 constexpr std::int64_t kLongestBeepSeries = 32;
 
 }  // namespace
 
 void LessonClock::AdvanceLesson() {
-  Elapsed += kTenthsPerTick;
-  host_.SetGaugeProgress(Elapsed);
-  host_.SetMinuteLabel(MinuteLabel(Elapsed));
-  switch (LessonState) {
+  elapsed_ += kTenthsPerTick;
+  host_.SetGaugeProgress(elapsed_);
+  host_.ShowMinutesGone(WholeMinutes(elapsed_));
+  switch (lessonState_) {
     case lsIntro:
       AdvanceIntroPart();
       break;
@@ -43,25 +37,25 @@ void LessonClock::AdvanceLesson() {
     case lsIdle:
       break;
   }
-  cuedUpTo_ = std::max(cuedUpTo_, Elapsed);
+  cuedUpTo_ = std::max(cuedUpTo_, elapsed_);
 }
 
 // Every transition waits for a tick of its own, so even overlapping lengths
 // take a lesson through all three parts.
 void LessonClock::AdvanceIntroPart() {
-  if (Elapsed < settings_.IntroTime) return;
+  if (elapsed_ < settings_.IntroTime) return;
   host_.SetGaugeColor(clBlack);
-  LessonState = lsMain;
+  lessonState_ = lsMain;
   if (EntersNewPart(lsMain) && settings_.IntroPartSnd) host_.PlaySystemSound(kSoundBeep);
 }
 
 void LessonClock::AdvanceMainPart() {
   // Widened: lengths read from the settings file are not range-checked.
   const std::int64_t finalPartStart = std::int64_t{LessonLength()} - settings_.FinishTime;
-  if (Elapsed < finalPartStart) return;
+  if (elapsed_ < finalPartStart) return;
   host_.SetGaugeColor(clRed);
-  LessonState = lsFinal;
-  MinutesLeft = MinutesToLessonEnd();
+  lessonState_ = lsFinal;
+  minutesLeft_ = MinutesToLessonEnd();
   // The last minutes matter even to a user who keeps the window out of the
   // way at the start, so this does not follow bShowOnStartLesson.
   host_.BringForward();
@@ -71,13 +65,13 @@ void LessonClock::AdvanceMainPart() {
 }
 
 void LessonClock::AdvanceFinalPart() {
-  if (Elapsed >= LessonLength()) {
+  if (elapsed_ >= LessonLength()) {
     EndLesson();
-  } else if (MinutesToLessonEnd() != MinutesLeft && IsNewGround()) {
+  } else if (MinutesToLessonEnd() != minutesLeft_ && IsNewGround()) {
     // The series is sized from the minutes left before this tick.
     PlayFinalPartBeeps();
   }
-  MinutesLeft = MinutesToLessonEnd();
+  minutesLeft_ = MinutesToLessonEnd();
 }
 
 bool LessonClock::EntersNewPart(LessonStateKind part) {
@@ -87,12 +81,12 @@ bool LessonClock::EntersNewPart(LessonStateKind part) {
 }
 
 std::int32_t LessonClock::LessonLength() const {
-  return RunLength.value_or(settings_.LessLen);
+  return runLength_.value_or(settings_.LessLen);
 }
 
 std::int32_t LessonClock::MinutesToLessonEnd() const {
   // The difference of two 32-bit values, divided by ten, fits 32 bits again.
-  return static_cast<std::int32_t>((std::int64_t{LessonLength()} - Elapsed) / kTenthsPerMinute);
+  return static_cast<std::int32_t>((std::int64_t{LessonLength()} - elapsed_) / kTenthsPerMinute);
 }
 
 void LessonClock::BeginLesson(const std::optional<PlannedLesson>& lesson) {
@@ -100,13 +94,13 @@ void LessonClock::BeginLesson(const std::optional<PlannedLesson>& lesson) {
   host_.ClearBalloon();
   // The state comes before anything that may handle messages (the fade-in): a
   // tick handled meanwhile must find the lesson running.
-  Elapsed = 0;
-  RunLength = lesson ? lesson->length : std::nullopt;
-  LessonState = lsIntro;
+  elapsed_ = 0;
+  runLength_ = lesson ? lesson->length : std::nullopt;
+  lessonState_ = lsIntro;
   host_.SetGaugeColor(clGreen);
   host_.SetStartEnabled(false);
   host_.SetStopEnabled(true);
-  host_.SetMinuteLabel(MinuteLabel(Elapsed));
+  host_.ShowMinutesGone(WholeMinutes(elapsed_));
   if (settings_.bShowOnStartLesson) {
     host_.RestoreMainWindow();
     host_.BringForward();
@@ -116,13 +110,12 @@ void LessonClock::BeginLesson(const std::optional<PlannedLesson>& lesson) {
 }
 
 void LessonClock::EndLesson() {
-  LessonState = lsIdle;
+  lessonState_ = lsIdle;
   host_.SetGaugeColor(clBlack);
   host_.SetGaugeProgress(0);
   if (settings_.bShowOnStartLesson) host_.BringForward();
-  host_.DisplayBalloon(L"Ostrevin:   УРОК ОКОНЧЕН !", kBalloonAttributionLine, bikInfo,
-                       kLessonOverSeconds);
-  host_.SetMinuteLabel(std::wstring());
+  host_.ShowLessonOver();
+  host_.ShowMinutesGone(std::nullopt);
   host_.SetStartEnabled(true);
   host_.SetStopEnabled(false);
   PlayEndSound();
@@ -134,11 +127,8 @@ void LessonClock::PlayFinalPartBeeps() {
   // two beeps and grows by one each minute.
   const std::int64_t finalPartMinutes = settings_.FinishTime / kTenthsPerMinute;
   const std::int64_t beeps =
-      settings_.CountDown ? std::int64_t{MinutesLeft} : finalPartMinutes - MinutesLeft + 2;
-  for (std::int64_t beep = 0; beep < std::min(beeps, kLongestBeepSeries); ++beep) {
-    host_.PlaySystemSound(kSoundBeep);
-    host_.WaitMs(kPauseAfterBeepMs);
-  }
+      settings_.CountDown ? std::int64_t{minutesLeft_} : finalPartMinutes - minutesLeft_ + 2;
+  if (beeps > 0) host_.PlayBeepSeries(static_cast<int>(std::min(beeps, kLongestBeepSeries)));
 }
 
 void LessonClock::PlayStartSound() {

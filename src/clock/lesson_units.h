@@ -1,9 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
-#include "base/decimal_text.h"
 #include "base/time_units.h"
 
 namespace ostrevin {
@@ -12,9 +10,9 @@ namespace ostrevin {
 // is half a minute, in tenths of a minute.
 inline constexpr std::int32_t kTenthsPerTick = 5;
 
-// The minute label's text for an elapsed time in tenths of a minute.
-inline std::wstring MinuteLabel(std::int32_t elapsed) {
-  return DecimalText(elapsed / kTenthsPerMinute) + L" мин.";
+// The whole minutes of an elapsed time in tenths of a minute, truncated.
+inline std::int32_t WholeMinutes(std::int32_t elapsed) {
+  return elapsed / kTenthsPerMinute;
 }
 
 }  // namespace ostrevin

@@ -1,8 +1,5 @@
 #include <cstdint>
-#include <string>
 
-#include "base/attribution.h"
-#include "base/decimal_text.h"
 #include "clock/day_plan.h"
 #include "clock/lesson_clock.h"
 
@@ -10,7 +7,6 @@ namespace ostrevin {
 
 namespace {
 
-constexpr int kWarningSeconds = 60;
 // After a No, the end-of-day question waits this long before it comes again.
 constexpr int kOfferRepeatMinutes = 120;
 // With no lesson at all today, today's lessons are over from the start of the
@@ -26,10 +22,6 @@ TimeOfDay EndOfTeaching(const DayPlan& day) {
     if (lesson->taught) return lesson->end;
   }
   return kStartOfDay;
-}
-
-std::wstring WarningTitle(int minutes) {
-  return L"Ostrevin:   через " + DecimalText(minutes) + L" мин. начинается урок!";
 }
 
 }  // namespace
@@ -71,7 +63,7 @@ bool LessonClock::IsDayOver(const DayPlan& today, TimeOfDay nowMin) const {
   // DayEndTime was taken from the timetable at start-up or moved on by a No;
   // the timetable as it stands now may since have a lesson later today, or a
   // longer one, and the question must not come before it is over.
-  return nowMin > DayEndTime && nowMin > EndOfTeaching(today);
+  return nowMin > dayEndTime_ && nowMin > EndOfTeaching(today);
 }
 
 std::optional<PlannedLesson> LessonClock::ScanTodaysLessons(const DayPlan& today,
@@ -97,16 +89,15 @@ void LessonClock::GiveStartWarning() {
   // lesson's start.
   host_.PlaySystemSound(kSoundLessonStart);
   host_.PlaySystemSound(kSoundLessonStart);
-  host_.DisplayBalloon(WarningTitle(settings_.WarnVal), kBalloonAttributionLine, bikWarning,
-                       kWarningSeconds);
+  host_.WarnOfLesson(settings_.WarnVal);
 }
 
 void LessonClock::OfferExit(const LocalDateTime& now) {
   // Moved before the question is shown: ticks go on inside its modal loop and
   // must not ask again.
   const TimeOfDay nowExact = EncodeTimeOfDay(now.hour, now.minute, now.second, now.millisecond);
-  DayEndTime = AddMinutes(nowExact, kOfferRepeatMinutes);
-  if (host_.ConfirmCloseProgram(L"Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?")) {
+  dayEndTime_ = AddMinutes(nowExact, kOfferRepeatMinutes);
+  if (host_.ConfirmCloseProgram()) {
     host_.RequestClose();
   }
 }
@@ -116,7 +107,7 @@ Weekday LessonClock::TodayIndex() const {
 }
 
 void LessonClock::ComputeDayEndTime() {
-  DayEndTime = EndOfTeaching(PlanOfDay(settings_, clock_.Now()));
+  dayEndTime_ = EndOfTeaching(PlanOfDay(settings_, clock_.Now()));
 }
 
 }  // namespace ostrevin

@@ -36,13 +36,16 @@ Color PartColor(LessonStateKind part) {
 
 LessonClock::TickTime LessonClock::ReadTickTime() {
   TickTime tick{.now = clock_.Now(), .jump = std::nullopt};
-  const std::int64_t moment = MomentOf(tick.now);
-  warningsHeld_ = moment <= latestMoment_;
   if (lastSeen_) {
-    const std::int64_t step = moment - MomentOf(*lastSeen_);
+    const std::int64_t step = MomentOf(tick.now) - MomentOf(*lastSeen_);
     if (step > kLateTickMs) tick.jump = TimeJump::kSleep;
     if (step < kBackwardStepMs) tick.jump = TimeJump::kClockSet;
   }
+  if (tick.jump) {
+    host_.ClockMovedUnannounced();
+    tick.now = clock_.Now();
+  }
+  warningsHeld_ = MomentOf(tick.now) <= latestMoment_;
   if (!tick.jump) RememberTime(tick.now);
   return tick;
 }
@@ -59,13 +62,13 @@ bool LessonClock::FollowJump(TimeJump jump, const LocalDateTime& now) {
   // tick by tick; a day reached by a jump or after sleep gets its own.
   if (lastSeen_ && !IsSameDay(*lastSeen_, now)) ComputeDayEndTime();
   bool placed = false;
-  if (LessonState != lsIdle && anchoredToBell_) {
-    PlaceLessonAt(MomentOf(now) - anchorMoment_);
+  if (lessonState_ != lsIdle && bellLesson_) {
+    PlaceLessonAt(MomentOf(now) - (bellLesson_->midnight + bellLesson_->start.Milliseconds()));
     placed = true;
-  } else if (LessonState != lsIdle && jump == TimeJump::kSleep && lastSeen_) {
+  } else if (lessonState_ != lsIdle && jump == TimeJump::kSleep && lastSeen_) {
     // A lesson begun by hand has no bell: the time slept is lesson time, a
     // clock set or corrected is not.
-    PlaceLessonAt(Elapsed * kMillisecondsPerTenth + MomentOf(now) - MomentOf(*lastSeen_));
+    PlaceLessonAt(elapsed_ * kMillisecondsPerTenth + MomentOf(now) - MomentOf(*lastSeen_));
     placed = true;
   }
   RememberTime(now);
@@ -78,10 +81,11 @@ void LessonClock::RememberTime(const LocalDateTime& now) {
 }
 
 void LessonClock::PlaceLessonAt(std::int64_t elapsedMs) {
-  // A clock set back before the lesson's bell: the lesson has not begun by
-  // the new time, and it will not begin again today.
+  // The time put back before the lesson's bell: the lesson has not begun by
+  // the new time, and begins when its bell comes, as if never begun.
   if (elapsedMs < 0) {
     EndLessonQuietly();
+    ForgetBegunTooEarly();
     return;
   }
   const std::int64_t elapsed = elapsedMs / kMillisecondsPerTenth;
@@ -100,20 +104,20 @@ void LessonClock::PlaceLessonAt(std::int64_t elapsedMs) {
 // are not.
 void LessonClock::MoveLessonTo(std::int32_t elapsed) {
   const std::int32_t heardUpTo = std::max(cuedUpTo_, elapsed - kTenthsPerTick);
-  Elapsed = elapsed;
-  LessonState = PartAt(elapsed);
-  host_.SetGaugeColor(PartColor(LessonState));
-  host_.SetGaugeProgress(Elapsed);
-  host_.SetMinuteLabel(MinuteLabel(Elapsed));
+  elapsed_ = elapsed;
+  lessonState_ = PartAt(elapsed);
+  host_.SetGaugeColor(PartColor(lessonState_));
+  host_.SetGaugeProgress(elapsed_);
+  host_.ShowMinutesGone(WholeMinutes(elapsed_));
   // Each part up to the one landed in counts as entered, its cue near enough
   // to sound or not.
-  const bool newMainPart = LessonState != lsIntro && EntersNewPart(lsMain);
-  const bool newFinalPart = LessonState == lsFinal && EntersNewPart(lsFinal);
+  const bool newMainPart = lessonState_ != lsIntro && EntersNewPart(lsMain);
+  const bool newFinalPart = lessonState_ == lsFinal && EntersNewPart(lsFinal);
   if (newMainPart && settings_.IntroTime > heardUpTo && settings_.IntroPartSnd) {
     host_.PlaySystemSound(kSoundBeep);
   }
-  if (LessonState == lsFinal) {
-    MinutesLeft = MinutesToLessonEnd();
+  if (lessonState_ == lsFinal) {
+    minutesLeft_ = MinutesToLessonEnd();
     if (newFinalPart && std::int64_t{LessonLength()} - settings_.FinishTime > heardUpTo) {
       host_.BringForward();
       if (settings_.FinishPartSounds != fpsNone) host_.PlaySystemSound(kSoundFinalPart);
@@ -125,10 +129,10 @@ void LessonClock::MoveLessonTo(std::int32_t elapsed) {
 // The lesson's end lies well before now: the window and the actions are put
 // back as at any end, without the cue and the balloon of an end heard now.
 void LessonClock::EndLessonQuietly() {
-  LessonState = lsIdle;
+  lessonState_ = lsIdle;
   host_.SetGaugeColor(clBlack);
   host_.SetGaugeProgress(0);
-  host_.SetMinuteLabel(std::wstring());
+  host_.ShowMinutesGone(std::nullopt);
   host_.SetStartEnabled(true);
   host_.SetStopEnabled(false);
 }

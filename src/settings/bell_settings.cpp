@@ -11,6 +11,9 @@ namespace {
 
 constexpr wchar_t kBellSection[] = L"Bell";
 constexpr wchar_t kBellOffsetKey[] = L"BellOffset";
+// A key of its own, so that a version that does not know it reads the offset
+// as before.
+constexpr wchar_t kBellOffsetByComputerKey[] = L"BellOffsetByComputer";
 constexpr wchar_t kJoinLessonKey[] = L"JoinLesson";
 constexpr wchar_t kTimeServerKey[] = L"TimeServer";
 
@@ -24,6 +27,8 @@ std::int32_t LimitedBellOffset(std::int64_t seconds) {
 void LoadBellSettings(Settings& settings, ProfileFile& file) {
   settings.BellOffset = LimitedBellOffset(
       ReadProfileInteger(file.ReadString(kBellSection, kBellOffsetKey)).value_or(0));
+  settings.BellOffsetByComputer =
+      ReadProfileInteger(file.ReadString(kBellSection, kBellOffsetByComputerKey)).value_or(0) != 0;
   settings.JoinLesson =
       ReadProfileInteger(file.ReadString(kBellSection, kJoinLessonKey)).value_or(1) != 0;
   settings.TimeServer = file.ReadString(kBellSection, kTimeServerKey);
@@ -33,6 +38,8 @@ void SaveBellSettings(const Settings& settings, ProfileFile& file) {
   file.WriteString(kBellSection, kBellOffsetKey, DecimalText(settings.BellOffset));
   file.WriteString(kBellSection, kJoinLessonKey, settings.JoinLesson ? L"1" : L"0");
   file.WriteString(kBellSection, kTimeServerKey, settings.TimeServer);
+  file.WriteString(kBellSection, kBellOffsetByComputerKey,
+                   settings.BellOffsetByComputer ? L"1" : L"0");
 }
 
 }  // namespace ostrevin

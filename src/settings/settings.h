@@ -64,8 +64,11 @@ struct Settings {
   // The school bell's time: the bell's offset from the computer's clock, a
   // lesson joined in progress, the school's time server.
   std::int32_t BellOffset = 0;  // seconds the bell is ahead of the clock (behind: negative)
-  bool JoinLesson = false;      // begin a lesson already going on, with its time gone
-  std::wstring TimeServer;      // "name" or "name:port"; empty for none
+  // The offset was taken against the computer's own clock, with no server
+  // answer in force: it holds the clock's error too, until a server answers.
+  bool BellOffsetByComputer = false;
+  bool JoinLesson = false;  // begin a lesson already going on, with its time gone
+  std::wstring TimeServer;  // "name" or "name:port"; empty for none
 
   // The timer window's remembered place and its stepping aside for
   // full-screen shows (the section "Window").

@@ -1,8 +1,14 @@
+// rand_s, which draws on the system's random number generator.
+#define _CRT_RAND_S
+#include <stdlib.h>
+
 #include "system/time_server_client.h"
 
 #include <ws2tcpip.h>
 
 #include <algorithm>
+
+#include "base/time_units.h"
 
 namespace ostrevin {
 namespace {
@@ -21,6 +27,28 @@ NtpTimestamp NowAsNtp() {
   const std::int64_t ticks =
       (static_cast<std::int64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
   return NtpTimestampOf((ticks - kFileTimeToUnix) / 10'000);
+}
+
+LONGLONG PerformanceCounter() {
+  LARGE_INTEGER counter{};
+  ::QueryPerformanceCounter(&counter);
+  return counter.QuadPart;
+}
+
+std::uint32_t RandomBits() {
+  unsigned int bits = 0;
+  if (::rand_s(&bits) != 0) bits = static_cast<unsigned int>(PerformanceCounter());
+  return bits;
+}
+
+// How long ago, by the performance counter, a message posted at postedAt
+// (GetMessageTime, by the tick count) was posted.
+LONGLONG CounterSincePosted(LONG postedAt, LONGLONG frequency) {
+  const DWORD waitedMs = ::GetTickCount() - static_cast<DWORD>(postedAt);
+  // A message time from another tick count than today's (a message long
+  // older than any reply could be) is taken as fresh.
+  if (waitedMs > kMillisecondsPerMinute) return 0;
+  return static_cast<LONGLONG>(waitedMs) * frequency / kMillisecondsPerSecond;
 }
 
 // A host name goes to the resolver as ASCII; anything else is no name.
@@ -51,19 +79,30 @@ TimeServerClient::WinsockUse::~WinsockUse() {
 
 TimeServerClient::TimeServerClient(AnswerHandler onAnswer)
     : onAnswer_(std::move(onAnswer)),
-      requestTimer_(CreateMessageWindow(), kRequestTimerId, kRequestIntervalMs,
-                    [this] { RequestTimedOut(); }, false) {}
+      requestTimer_(
+          CreateMessageWindow(), kRequestTimerId, kRequestIntervalMs, [this] { RequestTimedOut(); },
+          false) {
+  LARGE_INTEGER frequency{};
+  if (::QueryPerformanceFrequency(&frequency) && frequency.QuadPart > 0) {
+    counterFrequency_ = frequency.QuadPart;
+  }
+}
 
 // A message-only window: it receives the lookups' and the socket's messages
 // and the request timer, and is never shown.
 HWND TimeServerClient::CreateMessageWindow() {
-  CreateHandle({.className = L"OstrevinTimeServer", .text = {}, .bounds = {}, .parent = HWND_MESSAGE});
+  CreateHandle(
+      {.className = L"OstrevinTimeServer", .text = {}, .bounds = {}, .parent = HWND_MESSAGE});
   return Handle();
 }
 
 TimeServerClient::~TimeServerClient() {
   Drop();
   DestroyHandle();
+}
+
+void TimeServerClient::Cancel() {
+  Drop();
 }
 
 void TimeServerClient::Ask(const std::wstring& server) {
@@ -84,8 +123,8 @@ void TimeServerClient::Ask(const std::wstring& server) {
     SendRequest();
     return;
   }
-  lookup_ = ::WSAAsyncGetHostByName(Handle(), kResolvedMessage, name->c_str(),
-                                    lookupBuffer_.data(), static_cast<int>(lookupBuffer_.size()));
+  lookup_ = ::WSAAsyncGetHostByName(Handle(), kResolvedMessage, name->c_str(), lookupBuffer_.data(),
+                                    static_cast<int>(lookupBuffer_.size()));
   if (!lookup_) ::PostMessageW(Handle(), kFailedMessage, 0, 0);
 }
 
@@ -96,7 +135,7 @@ LRESULT TimeServerClient::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
       return 0;
     case kSocketMessage:
       if (static_cast<SOCKET>(wParam) == socket_.get() && WSAGETSELECTEVENT(lParam) == FD_READ) {
-        ReadReplies();
+        ReadReplies(::GetMessageTime());
       }
       return 0;
     case kFailedMessage:
@@ -127,8 +166,8 @@ void TimeServerClient::SendRequest() {
       return;
     }
   }
-  sent_.push_back(NowAsNtp());
-  const SntpMessage request = SntpRequest(sent_.back());
+  sent_.push_back({WithRandomBelowTheMillisecond(NowAsNtp(), RandomBits()), PerformanceCounter()});
+  const SntpMessage request = SntpRequest(sent_.back().transmitTime);
   // A send the network refuses is a request not answered.
   ::sendto(socket_.get(), reinterpret_cast<const char*>(request.data()),
            static_cast<int>(request.size()), 0, reinterpret_cast<const sockaddr*>(&server_),
@@ -144,9 +183,12 @@ void TimeServerClient::RequestTimedOut() {
   }
 }
 
-void TimeServerClient::ReadReplies() {
+// The reply arrived when its notification was posted: the handling of this
+// message may come later, behind other work of the program's thread.
+void TimeServerClient::ReadReplies(LONG postedAt) {
+  const LONGLONG arrived = PerformanceCounter() - CounterSincePosted(postedAt, counterFrequency_);
   std::array<std::uint8_t, 512> reply{};
-  for (;;) {
+  for (int read = 0; read < kReadsPerNotification; ++read) {
     sockaddr_in from{};
     int fromSize = sizeof(from);
     const int size = ::recvfrom(socket_.get(), reinterpret_cast<char*>(reply.data()),
@@ -155,25 +197,26 @@ void TimeServerClient::ReadReplies() {
     // No more to read now, or an error such as a port that nobody listens
     // on: the next request or the time-out decides.
     if (size == SOCKET_ERROR) return;
-    const NtpTimestamp receivedAt = NowAsNtp();
     if (from.sin_addr.s_addr != server_.sin_addr.s_addr || from.sin_port != server_.sin_port) {
       continue;
     }
-    for (const NtpTimestamp sentAt : sent_) {
-      const std::optional<std::int64_t> difference = SntpClockOffsetMs(
-          std::span<const std::uint8_t>(reply.data(), static_cast<std::size_t>(size)), sentAt,
-          receivedAt);
-      if (difference) {
-        Finish(difference);
+    for (const SentRequest& sent : sent_) {
+      const LONGLONG counted = std::max<LONGLONG>(arrived - sent.counter, 0);
+      const std::int64_t roundTripUs = counted * kMicrosecondsPerSecond / counterFrequency_;
+      const std::optional<SntpAnswer> answer = ReadSntpAnswer(
+          std::span<const std::uint8_t>(reply.data(), static_cast<std::size_t>(size)),
+          sent.transmitTime, roundTripUs);
+      if (answer) {
+        Finish(answer);
         return;
       }
     }
   }
 }
 
-void TimeServerClient::Finish(std::optional<std::int64_t> differenceMs) {
+void TimeServerClient::Finish(std::optional<SntpAnswer> answer) {
   Drop();
-  if (onAnswer_) onAnswer_(differenceMs);
+  if (onAnswer_) onAnswer_(answer);
 }
 
 void TimeServerClient::Drop() {

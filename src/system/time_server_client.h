@@ -1,7 +1,7 @@
 #pragma once
 
-#include <winsock2.h>
 #include <windows.h>
+#include <winsock2.h>
 
 #include <array>
 #include <cstdint>
@@ -40,15 +40,23 @@ class UniqueSocket {
 // on with its ticks and clicks meanwhile. A question sends a few requests
 // a short while apart and gives up when none is answered. It never sets the
 // computer's clock.
+//
+// The round trip is measured by the performance counter, which no clock
+// setting moves, to the moment the reply's message was posted: a reply that
+// waited in the queue behind other work, or a clock set meanwhile, does not
+// shift the answer.
 class TimeServerClient final : private toolkit::Window {
  public:
-  // Called back once for each question, from the message loop: how far the
-  // server's clock is ahead of the computer's (behind: negative), or nothing
-  // when the server did not answer or cannot be found.
-  using AnswerHandler = std::function<void(std::optional<std::int64_t> differenceMs)>;
+  // Called back once for each question, from the message loop: the server's
+  // answer, or nothing when the server did not answer or cannot be found.
+  using AnswerHandler = std::function<void(std::optional<SntpAnswer> answer)>;
 
   static constexpr int kRequests = 3;
   static constexpr UINT kRequestIntervalMs = 1500;
+  // Datagrams read for one notification of the socket: a flood to the port
+  // cannot keep the program's thread from its other messages, and what is
+  // left is read at the next notification.
+  static constexpr int kReadsPerNotification = 8;
 
   explicit TimeServerClient(AnswerHandler onAnswer);
   ~TimeServerClient() override;
@@ -56,6 +64,8 @@ class TimeServerClient final : private toolkit::Window {
   // Starts a question to a server named "name" or "name:port" and returns at
   // once; a question still open is dropped unanswered.
   void Ask(const std::wstring& server);
+  // Drops the question still open, if any: its answer is never handed on.
+  void Cancel();
   bool Asking() const { return asking_; }
 
  private:
@@ -64,8 +74,8 @@ class TimeServerClient final : private toolkit::Window {
   void Resolved(int error);
   void SendRequest();
   void RequestTimedOut();
-  void ReadReplies();
-  void Finish(std::optional<std::int64_t> differenceMs);
+  void ReadReplies(LONG postedAt);
+  void Finish(std::optional<SntpAnswer> answer);
   void Drop();
 
   struct WinsockUse {
@@ -83,7 +93,14 @@ class TimeServerClient final : private toolkit::Window {
   HANDLE lookup_ = nullptr;
   std::array<char, MAXGETHOSTSTRUCT> lookupBuffer_{};
   UniqueSocket socket_;
-  std::vector<NtpTimestamp> sent_;  // the transmit times of this question's requests
+  // This question's requests: their transmit times, and when they went by
+  // the performance counter.
+  struct SentRequest {
+    NtpTimestamp transmitTime;
+    LONGLONG counter;
+  };
+  std::vector<SentRequest> sent_;
+  LONGLONG counterFrequency_ = 1;
 };
 
 }  // namespace ostrevin

@@ -57,7 +57,7 @@ BellPage::BellPage(TLessonListF& dialog, toolkit::TabPage& page, Settings& setti
                             .page = &page,
                             .place = {16, 138, 233, 21},
                             .maxLength = kTimeServerNameLimit,
-                            .onChange = On(&BellPage::edTimeServerChange)}),
+                            .onExit = On(&BellPage::edTimeServerExit)}),
       lbTimeServerResult(dialog, {.name = L"lbTimeServerResult",
                                   .page = &page,
                                   .place = {16, 168, 385, 44},
@@ -66,10 +66,16 @@ BellPage::BellPage(TLessonListF& dialog, toolkit::TabPage& page, Settings& setti
 
 void BellPage::ShowSettings() {
   WhileBinding([&] {
+    ShowBellOffset();
+    edTimeServer.SetText(settings_.TimeServer);
+  });
+}
+
+void BellPage::ShowBellOffset() {
+  WhileBinding([&] {
     const BellOffsetChoice offset = ChoiceOfBellOffset(settings_.BellOffset);
     rgBellDirection.SetItemIndex(offset.direction);
     edBellOffset.SetValue(offset.seconds);
-    edTimeServer.SetText(settings_.TimeServer);
   });
 }
 
@@ -82,8 +88,17 @@ void BellPage::edBellOffsetChange(Control&) {
   settings_.BellOffset = BellOffsetOfChoice(rgBellDirection.ItemIndex(), edBellOffset.Value());
 }
 
-void BellPage::edTimeServerChange(Control&) {
-  settings_.TimeServer = TrimmedServerName(edTimeServer.Text());
+// Taken when the teacher is done with the name, never a half-typed one:
+// each name the program takes is looked up and asked.
+void BellPage::edTimeServerExit(Control&) {
+  ApplyTimeServerName();
+}
+
+void BellPage::ApplyTimeServerName() {
+  const std::wstring name = TrimmedServerName(edTimeServer.Text());
+  if (name == settings_.TimeServer) return;
+  settings_.TimeServer = name;
+  dialog_.TimeServerNameChanged();
 }
 
 }  // namespace ostrevin

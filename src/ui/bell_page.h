@@ -22,6 +22,13 @@ class BellPage final : public SettingsPage {
   void ShowSettings() override;
   // The time server's last answer, in words, below its name.
   void ShowTimeServerResult(const std::wstring& text);
+  // The bell offset as the settings hold it now ("Звонок прозвенел" while the
+  // dialog is open, the server's first answer): OK keeps it rather than
+  // writing back the one shown before.
+  void ShowBellOffset();
+  // Takes the server's name from its field when it differs from the
+  // settings' (the field left, or OK).
+  void ApplyTimeServerName();
 
   // The controls, in the Tab order.
   toolkit::RadioGroup rgBellDirection;
@@ -34,7 +41,7 @@ class BellPage final : public SettingsPage {
 
   // Handlers.
   void edBellOffsetChange(toolkit::Control& sender);
-  void edTimeServerChange(toolkit::Control& sender);
+  void edTimeServerExit(toolkit::Control& sender);
 };
 
 }  // namespace ostrevin

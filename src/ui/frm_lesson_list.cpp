@@ -141,6 +141,14 @@ void TLessonListF::ShowTimeServerResult(const std::wstring& text) {
   if (bell_) bell_->ShowTimeServerResult(text);
 }
 
+void TLessonListF::ShowBellOffset() {
+  if (bell_) bell_->ShowBellOffset();
+}
+
+void TLessonListF::TimeServerNameChanged() {
+  if (OnTimeServerChange) OnTimeServerChange();
+}
+
 // Autostart is no setting of the file: it is asked once, as the dialog
 // shows; an imported file leaves the box as the teacher has it.
 void TLessonListF::FormShow() {
@@ -183,6 +191,7 @@ void TLessonListF::btnOKClick(Control&) {
     SetModalResult(0);
     return;
   }
+  if (bell_) bell_->ApplyTimeServerName();
   general.ApplyAutoStart();
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -70,6 +71,12 @@ class TLessonListF final : public toolkit::Form {
   void LessonLengthChanged();
   // The time server's last answer, in words, on "Звонки".
   void ShowTimeServerResult(const std::wstring& text);
+  // The bell offset changed outside the dialog while it is open: "Звонки"
+  // shows it, if made; a page made later shows it anyway.
+  void ShowBellOffset();
+  // The teacher gave the time server another name (left the field, or OK).
+  std::function<void()> OnTimeServerChange;
+  void TimeServerNameChanged();
 
   // Handlers.
   void FormShow();

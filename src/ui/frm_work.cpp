@@ -148,8 +148,9 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       NumberTrayIcon(Handle(), trayShell),
       Timer(Handle(), kTickTimerId, kTickMs, Handler(&TWorkF::TimerTimer)),
       Clock(settings, schoolClock_, *this),
-      timeServer_(
-          [this](std::optional<std::int64_t> difference) { TimeServerAnswered(difference); }) {
+      timeServer_([this](std::optional<SntpAnswer> answer) { TimeServerAnswered(answer); }),
+      fadeTimer_(Handle(), kFadeTimerId, kFadeStepMs, Handler(&TWorkF::FadeStep), false),
+      beepTimer_(Handle(), kBeepTimerId, kBeepIntervalMs, Handler(&TWorkF::BeepStep), false) {
   OnCreate = Handler(&TWorkF::FormCreate);
   OnShowing = Handler(&TWorkF::FormShowing);
   OnDestroy = Handler(&TWorkF::FormDestroy);
@@ -227,6 +228,7 @@ void TWorkF::FormCreate() {
   application.OnActivate = [this] { FadeIn(); };
   application.OnDeactivate = [this] { FadeOut(); };
   Clock.ComputeDayEndTime();
+  NoteComputerClock();
   // Started at the bell or late, the program still counts the lesson going on.
   Clock.JoinLessonInProgress();
   AskTimeServerWhenDue();
@@ -307,6 +309,9 @@ void TWorkF::StopReacting() {
   application.OnActivate = nullptr;
   application.OnDeactivate = nullptr;
   Timer.SetEnabled(false);
+  fadeTimer_.SetEnabled(false);
+  beepTimer_.SetEnabled(false);
+  beepsLeft_ = 0;
   AppTrayIcon.SetEnabled(false);
   NumberTrayIcon.SetEnabled(false);
   showRequestHook_.reset();
@@ -394,6 +399,7 @@ void TWorkF::acOptionsExecute() {
 void TWorkF::EditSettings() {
   TLessonListF dialog(settings_, services_, Handle());
   dialog.ShowTimeServerResult(TimeServerResultText(timeServerState_));
+  dialog.OnTimeServerChange = [this] { AskTimeServerWhenDue(); };
   // The settings as the file holds them: a change made in memory and not
   // saved is dropped.
   LoadSettings(settings_, settingsPath_);
@@ -413,6 +419,8 @@ void TWorkF::EditSettings() {
   } openDialog(*this, dialog);
   if (dialog.ShowModal() != kModalOk) return;
   openDialog.confirmed = true;
+  // An offset the teacher typed holds what the teacher compared it with.
+  if (settings_.BellOffset != settingsBeforeDialog_->BellOffset) schoolClock_.NoteBellOffsetTaken();
   SaveSettingsWithPlace(settings_);
   ApplyShowCurrNo();
 }
@@ -435,6 +443,7 @@ void TWorkF::acShowCurrNoExecute() {
 void TWorkF::TimerTimer() {
   LookForFullScreenShow();
   Clock.TimerTimer();
+  NoteComputerClock();
   AskTimeServerWhenDue();
 }
 

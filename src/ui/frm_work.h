@@ -28,6 +28,7 @@
 #include "toolkit/window_timer.h"
 #include "ui/form_gauge.h"
 #include "ui/full_screen_probe.h"
+#include "ui/model/clock_texts.h"
 #include "ui/model/step_aside.h"
 #include "ui/model/time_server_text.h"
 #include "ui/work_services.h"
@@ -120,25 +121,36 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   static constexpr int kFadedInTag = 0;
   void FadeIn() override;
   void FadeOut();
+  // The fades and the beeps run from timers of the window, so that the
+  // program answers its messages at every moment of them (a second start, an
+  // installer's close, the session's end). Tests hand the timers their ticks
+  // by these ids.
+  static constexpr UINT_PTR kBeepTimerId = 2;
+  static constexpr UINT_PTR kFadeTimerId = 3;
+  static constexpr UINT kBeepIntervalMs = 1000;
+  static constexpr UINT kFadeStepMs = 10;
+  bool Fading() const { return fadeTimer_.Enabled(); }
+  int BeepsLeft() const { return beepsLeft_; }
 
   // What the lesson clock does to the window, its tray icon and the program.
   void SetGaugeProgress(int progress) override;
   void SetGaugeColor(Color color) override;
-  void SetMinuteLabel(const std::wstring& text) override;
+  void ShowMinutesGone(std::optional<std::int32_t> minutes) override;
   void SetStartEnabled(bool enabled) override;
   void SetStopEnabled(bool enabled) override;
-  void DisplayBalloon(const std::wstring& title, const std::wstring& text, BalloonIconKind icon,
-                      int timeoutSeconds) override;
+  void ShowLessonOver() override;
+  void WarnOfLesson(int minutes) override;
   void ClearBalloon() override;
   void RestoreMainWindow() override;
   void BringForward() override;
   bool SettingsDialogOpen() const override { return lessonListF_ != nullptr; }
-  bool ConfirmCloseProgram(const std::wstring& question) override;
+  bool ConfirmCloseProgram() override;
   void RequestClose() override;
   void UpdateLessonIndicator() override;
   void PlaySystemSound(SoundKind kind) override;
-  void WaitMs(int milliseconds) override;
+  void PlayBeepSeries(int beeps) override;
   void TrimWorkingSet() override;
+  void ClockMovedUnannounced() override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -161,9 +173,20 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // name changes.
   void AskTimeServer();
   void AskTimeServerWhenDue();
-  void TimeServerAnswered(std::optional<std::int64_t> differenceMs);
+  void TimeServerAnswered(std::optional<SntpAnswer> answer);
+  void TakeServerAnswer(const SntpAnswer& answer);
   void ShowTimeServerState();
-  void FadeStep(int opacity, int pauseMs);
+  // The server's difference no longer holds (the computer's clock was set):
+  // it goes, and the server is asked again at once.
+  void DropServerDifference();
+  // Saves the settings changed by the bell's time outside the dialog: while
+  // the dialog is open, only that change goes with the settings it opened
+  // with.
+  void SaveBellOffset();
+  void StartFade(int target, int step);
+  void ShowBalloon(const TrayBalloon& balloon);
+  void FadeStep();
+  void BeepStep();
   // The program is ending: no tick, activation or tray click may reach the
   // window any more, also not from the message loop of an error report.
   void StopReacting();
@@ -200,6 +223,20 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   TimeServerState timeServerState_;
   std::wstring askedServer_;
   ULONGLONG nextServerQuestion_ = 0;  // by GetTickCount64
+  // The computer's clock and the tick count at the last tick: a tick that
+  // finds the school's time moved tells by them whether the clock was set
+  // (the tick count, which counts sleep too, never is).
+  void NoteComputerClock();
+  std::int64_t lastComputerMoment_ = 0;
+  ULONGLONG lastTickCount_ = 0;
+
+  // The fade under way: the opacity it goes to, by how much each step.
+  toolkit::WindowTimer fadeTimer_;
+  int fadeTarget_ = 0;
+  int fadeStep_ = 0;
+  // The beeps of the final part's series still to come, a second apart.
+  toolkit::WindowTimer beepTimer_;
+  int beepsLeft_ = 0;
 
   // Where the user moved the window to during this run: the place saved.
   std::optional<WindowPlace> movedTo_;

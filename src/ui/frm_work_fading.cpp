@@ -1,7 +1,6 @@
 // Fading the timer window in and out, and moving it by its pie and labels.
 #include <algorithm>
 
-#include "toolkit/application.h"
 #include "ui/frm_work.h"
 
 namespace ostrevin {
@@ -9,9 +8,10 @@ namespace {
 
 constexpr int kOpaque = 255;
 // A fade-out is five times slower than a fade-in: the window comes at once
-// when wanted and goes quietly.
-constexpr int kFadeInPauseMs = 2;
-constexpr int kFadeOutPauseMs = 10;
+// when wanted and goes quietly. A window timer fires at most every 10 ms or
+// so (kFadeStepMs), so a fade-in takes five levels a step.
+constexpr int kFadeInLevelsPerStep = 5;
+constexpr int kFadeOutLevelsPerStep = 1;
 // SC_MOVE with the caption's hit-test code: the system moves the window with
 // the mouse as if its caption were dragged.
 constexpr WPARAM kDragMove = SC_MOVE | HTCAPTION;
@@ -26,30 +26,35 @@ void TWorkF::FadeIn() {
   if (Tag() == kFadedInTag || lessonListF_ || stepAside_.KeepsOutOfSight()) return;
   SetTag(kFadedInTag);
   if (!settings_.IsBlend) return;
-  for (int opacity = AlphaBlendValue(); opacity <= kOpaque; ++opacity) {
-    FadeStep(opacity, kFadeInPauseMs);
-  }
+  StartFade(kOpaque, kFadeInLevelsPerStep);
 }
 
+// A fade-in under way stops where it is: the program is no longer active.
 void TWorkF::FadeOut() {
   if (Tag() == kFadedTag || lessonListF_) return;
   SetTag(kFadedTag);
   if (!settings_.IsBlend) return;
-  const int from = AlphaBlendValue();
-  if (settings_.BlendVal > from) return;
+  fadeTimer_.SetEnabled(false);
+  if (settings_.BlendVal > AlphaBlendValue()) return;
   // A hand-edited settings file can hold any number; an opacity has no level
   // below fully transparent.
-  const int to = std::max(settings_.BlendVal, 0);
-  for (int opacity = from; opacity >= to; --opacity) FadeStep(opacity, kFadeOutPauseMs);
+  StartFade(std::max(settings_.BlendVal, 0), kFadeOutLevelsPerStep);
 }
 
-// Messages are handled between the steps, so ticks, clicks and activation
-// changes go on during a fade; a fade-in from one of them may interleave, and
-// this fade then goes on from the step it had reached.
-void TWorkF::FadeStep(int opacity, int pauseMs) {
-  SetAlphaBlendValue(static_cast<BYTE>(opacity));
-  services_.WaitMs(pauseMs);
-  toolkit::Application::Instance().ProcessMessages();
+// One fade at a time: a fade the other way takes over from the opacity the
+// window has reached.
+void TWorkF::StartFade(int target, int step) {
+  fadeTarget_ = target;
+  fadeStep_ = step;
+  fadeTimer_.SetEnabled(AlphaBlendValue() != target);
+}
+
+void TWorkF::FadeStep() {
+  const int opacity = AlphaBlendValue();
+  const int next = opacity < fadeTarget_ ? std::min(opacity + fadeStep_, fadeTarget_)
+                                         : std::max(opacity - fadeStep_, fadeTarget_);
+  SetAlphaBlendValue(static_cast<BYTE>(next));
+  if (next == fadeTarget_) fadeTimer_.SetEnabled(false);
 }
 
 // Any button, anywhere on the pie or the labels.

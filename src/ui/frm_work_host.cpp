@@ -23,8 +23,8 @@ void TWorkF::SetGaugeColor(Color color) {
   Gauge1.SetForeColor(color);
 }
 
-void TWorkF::SetMinuteLabel(const std::wstring& text) {
-  lbAlready.SetCaption(text);
+void TWorkF::ShowMinutesGone(std::optional<std::int32_t> minutes) {
+  lbAlready.SetCaption(MinutesGoneText(minutes));
 }
 
 void TWorkF::SetStartEnabled(bool enabled) {
@@ -35,10 +35,17 @@ void TWorkF::SetStopEnabled(bool enabled) {
   acStop.SetEnabled(enabled);
 }
 
-void TWorkF::DisplayBalloon(const std::wstring& title, const std::wstring& text,
-                            BalloonIconKind icon, int timeoutSeconds) {
-  AppTrayIcon.DisplayBalloon(title, text, icon,
-                             static_cast<std::uint8_t>(std::clamp(timeoutSeconds, 0, 255)));
+void TWorkF::ShowBalloon(const TrayBalloon& balloon) {
+  AppTrayIcon.DisplayBalloon(balloon.title, balloon.text, balloon.icon,
+                             static_cast<std::uint8_t>(std::clamp(balloon.timeoutSeconds, 0, 255)));
+}
+
+void TWorkF::ShowLessonOver() {
+  ShowBalloon(LessonOverBalloon());
+}
+
+void TWorkF::WarnOfLesson(int minutes) {
+  ShowBalloon(LessonWarningBalloon(minutes));
 }
 
 void TWorkF::ClearBalloon() {
@@ -64,8 +71,8 @@ void TWorkF::BringForward() {
   ::SetForegroundWindow(Handle());
 }
 
-bool TWorkF::ConfirmCloseProgram(const std::wstring& question) {
-  return toolkit::ConfirmAt(question, kQuestionTopLeft);
+bool TWorkF::ConfirmCloseProgram() {
+  return toolkit::ConfirmAt(EndOfDayQuestion(), kQuestionTopLeft);
 }
 
 void TWorkF::RequestClose() {
@@ -76,8 +83,24 @@ void TWorkF::PlaySystemSound(SoundKind kind) {
   services_.PlaySystemSound(kind);
 }
 
-void TWorkF::WaitMs(int milliseconds) {
-  services_.WaitMs(milliseconds);
+// A series asked for while one still plays (the lesson's length changed in
+// the dialog) takes its place.
+void TWorkF::PlayBeepSeries(int beeps) {
+  beepsLeft_ = beeps;
+  beepTimer_.SetEnabled(false);
+  BeepStep();
+}
+
+void TWorkF::BeepStep() {
+  if (beepsLeft_ > 0) {
+    services_.PlaySystemSound(kSoundBeep);
+    --beepsLeft_;
+  }
+  if (beepsLeft_ == 0) {
+    beepTimer_.SetEnabled(false);
+  } else if (!beepTimer_.Enabled()) {
+    beepTimer_.SetEnabled(true);
+  }
 }
 
 void TWorkF::TrimWorkingSet() {

@@ -31,11 +31,10 @@ void TWorkF::ApplyShowCurrNo() {
 void TWorkF::UpdateLessonIndicator() {
   Clock.LocateCurrentLesson();
   IndicatorRefresh refresh =
-      RefreshLessonIndicator(Clock.CurrentLesson, Clock.PrevLesson, NumberTrayIcon.Text());
+      RefreshLessonIndicator(Clock.CurrentLesson(), Clock.PrevLesson(), NumberTrayIcon.Text());
   if (refresh.view) {
     NumberTrayIcon.SetTextAndHint(std::move(refresh.view->text), std::move(refresh.view->hint));
   }
-  if (refresh.showsLessonNumber) Clock.PrevLesson = PassedLessons::After(*Clock.CurrentLesson);
 }
 
 }  // namespace ostrevin

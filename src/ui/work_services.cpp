@@ -3,17 +3,12 @@
 #include "system/autostart.h"
 #include "system/shell_open.h"
 #include "system/system_sound.h"
-#include "system/wait.h"
 #include "system/working_set.h"
 
 namespace ostrevin {
 
 void SystemWorkServices::PlaySystemSound(SoundKind kind) {
   ostrevin::PlaySystemSound(kind, false);
-}
-
-void SystemWorkServices::WaitMs(int ms) {
-  ostrevin::WaitMs(ms);
 }
 
 void SystemWorkServices::TrimWorkingSet() {

@@ -7,17 +7,14 @@
 namespace ostrevin {
 
 // The system services the timer window, its lesson clock and its settings
-// dialog use: sound cues, blocking pauses, the working-set trim, autostart and
-// the shell. Tests put a recorder in their place, so that a whole lesson runs
-// in an instant and every cue is seen.
+// dialog use: sound cues, the working-set trim, autostart and the shell. Tests put a recorder in
+// their place, so that a whole lesson runs in an instant and every cue is seen.
 class WorkServices {
  public:
   virtual ~WorkServices() = default;
 
   // Plays the cue at once in the background; whether it played does not matter.
   virtual void PlaySystemSound(SoundKind kind) = 0;
-  // Blocks for ms milliseconds without handling window messages.
-  virtual void WaitMs(int ms) = 0;
   virtual void TrimWorkingSet() = 0;
   // Whether the user's logon starts the program at path under name.
   virtual bool IsAutoRun(const std::wstring& name, const std::wstring& path) = 0;
@@ -30,7 +27,6 @@ class WorkServices {
 class SystemWorkServices final : public WorkServices {
  public:
   void PlaySystemSound(SoundKind kind) override;
-  void WaitMs(int ms) override;
   void TrimWorkingSet() override;
   bool IsAutoRun(const std::wstring& name, const std::wstring& path) override;
   void SetAutoRun(const std::wstring& name, const std::wstring& path, bool enable) override;

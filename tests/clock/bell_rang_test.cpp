@@ -19,10 +19,27 @@ using ::testing::Not;
 
 constexpr Weekday kMonday = Weekday::Monday;
 
-const std::wstring kBellTitle = L"balloon Звонок прозвенел | ";
+// What the bell did, as the last line of its record: the bell taken and the
+// new offset, or why nothing changed.
+std::wstring Taken(const std::wstring& bell, std::int32_t offset) {
+  return L"told: bell " + bell + L" taken, offset " + std::to_wstring(offset);
+}
+const std::wstring kNoBell = L"told: no bell near";
+const std::wstring kBeyondAnHour = L"told: beyond an hour";
 
-std::wstring BellBalloon(const std::wstring& text, int icon = bikInfo) {
-  return kBellTitle + text + L" | icon " + std::to_wstring(icon) + L" | 10 s";
+std::wstring Told(const BellRangOutcome& outcome) {
+  switch (outcome.kind) {
+    case BellRangOutcome::Kind::kNoBellNear:
+      return kNoBell;
+    case BellRangOutcome::Kind::kBeyondAnHour:
+      return kBeyondAnHour;
+    case BellRangOutcome::Kind::kTaken:
+      break;
+  }
+  const Bell& bell = *outcome.bell;
+  return Taken(FormatHourMinute(bell.isStart ? bell.lesson.start : bell.lesson.end) +
+                   (bell.isStart ? L" start" : L" end"),
+               outcome.offsetSeconds);
 }
 
 int Count(const std::vector<std::wstring>& events, const std::wstring& event) {
@@ -47,8 +64,10 @@ class BellRangTest : public ::testing::Test {
   }
   std::vector<std::wstring> BellAt(int hour, int minute, int second) {
     SetComputer(hour, minute, second);
-    lessonClock.BellRang();
-    return host.TakeEvents();
+    const BellRangOutcome outcome = lessonClock.BellRang();
+    std::vector<std::wstring> events = host.TakeEvents();
+    events.push_back(Told(outcome));
+    return events;
   }
 
   Settings settings = DefaultSettings();
@@ -63,20 +82,18 @@ class BellRangTest : public ::testing::Test {
 TEST_F(BellRangTest, FortySecondsAfterTheStartTheLessonCountsFromTheBell) {
   TickAt(8, 30, 0);
   TickAt(8, 30, 30);
-  ASSERT_EQ(lessonClock.Elapsed, 5);
+  ASSERT_EQ(lessonClock.Elapsed(), 5);
 
   const auto events = BellAt(8, 30, 40);
   EXPECT_EQ(settings.BellOffset, -40);
-  EXPECT_EQ(events, (std::vector<std::wstring>{
-                        L"color green", L"progress 0", L"label 0 мин.",
-                        BellBalloon(L"Время звонка: 08:30. Звонок отстаёт на 40 с."),
-                        L"indicator"}));
-  EXPECT_EQ(lessonClock.LessonState, lsIntro);
-  EXPECT_EQ(lessonClock.Elapsed, 0);
+  EXPECT_EQ(events, (std::vector<std::wstring>{L"color green", L"progress 0", L"label 0",
+                                               L"indicator", Taken(L"08:30 start", -40)}));
+  EXPECT_EQ(lessonClock.LessonState(), lsIntro);
+  EXPECT_EQ(lessonClock.Elapsed(), 0);
 
   // The next tick is half a minute after the bell by the school's time.
   TickAt(8, 31, 10);
-  EXPECT_EQ(lessonClock.Elapsed, 5);
+  EXPECT_EQ(lessonClock.Elapsed(), 5);
 }
 
 // The bell rings 40 seconds before the computer's 08:30: the lesson begins
@@ -86,10 +103,9 @@ TEST_F(BellRangTest, FortySecondsBeforeTheStartTheLessonBeginsAtTheBell) {
   const auto events = BellAt(8, 29, 20);
   EXPECT_EQ(settings.BellOffset, 40);
   EXPECT_EQ(Count(events, L"sound 1"), 1);
-  EXPECT_EQ(lessonClock.LessonState, lsIntro);
-  EXPECT_EQ(events.back(), L"indicator");
-  EXPECT_EQ(events[events.size() - 2],
-            BellBalloon(L"Время звонка: 08:30. Звонок спешит на 40 с."));
+  EXPECT_EQ(lessonClock.LessonState(), lsIntro);
+  EXPECT_EQ(events[events.size() - 2], L"indicator");
+  EXPECT_EQ(events.back(), Taken(L"08:30 start", 40));
 
   // The start watch's minute comes by the computer's clock 40 seconds later:
   // nothing begins twice.
@@ -103,14 +119,13 @@ TEST_F(BellRangTest, AtALessonsEndTheLessonEndsWithItsCue) {
   for (int second = 30; second < 44 * 60 + 30; second += 30) {
     TickAt(8, 30 + second / 60, second % 60);
   }
-  ASSERT_EQ(lessonClock.LessonState, lsFinal);
+  ASSERT_EQ(lessonClock.LessonState(), lsFinal);
 
   const auto events = BellAt(9, 14, 40);
   EXPECT_EQ(settings.BellOffset, 20);
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
   EXPECT_EQ(Count(events, L"sound 2"), 1);
-  EXPECT_EQ(events[events.size() - 2],
-            BellBalloon(L"Время звонка: 09:15. Звонок спешит на 20 с."));
+  EXPECT_EQ(events.back(), Taken(L"09:15 end", 20));
 }
 
 struct BellCase {
@@ -118,7 +133,7 @@ struct BellCase {
   int hour, minute, second;  // the computer's clock
   std::int32_t offsetBefore;
   std::int32_t offsetAfter;
-  std::wstring balloon;
+  std::wstring told;
 };
 
 void PrintTo(const BellCase& c, std::ostream* out) {
@@ -133,39 +148,26 @@ TEST_P(BellTableTest, TakesTheNearestBellWithinTenMinutes) {
   settings.LessonOn.fill(false);  // only the offset and the balloon here
   const auto events = BellAt(c.hour, c.minute, c.second);
   EXPECT_EQ(settings.BellOffset, c.offsetAfter);
-  EXPECT_THAT(events, Contains(c.balloon));
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(events.back(), c.told);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
-
-const std::wstring kMoreThanAnHour =
-    BellBalloon(L"Звонок разошёлся бы с часами больше чем на час. Время не изменено.", bikWarning);
-
-const std::wstring kNoBell =
-    BellBalloon(L"Звонка по расписанию ближе 10 минут нет. Время не изменено.", bikWarning);
 
 INSTANTIATE_TEST_SUITE_P(
     Bells, BellTableTest,
     ::testing::Values(
-        BellCase{"ExactlyOnTime", 9, 30, 0, 0, 0,
-                 BellBalloon(L"Время звонка: 09:30. Звонок идёт точно по часам.")},
-        BellCase{"TenMinutesLate", 9, 40, 0, 0, -600,
-                 BellBalloon(L"Время звонка: 09:30. Звонок отстаёт на 600 с.")},
+        BellCase{"ExactlyOnTime", 9, 30, 0, 0, 0, Taken(L"09:30 start", 0)},
+        BellCase{"TenMinutesLate", 9, 40, 0, 0, -600, Taken(L"09:30 start", -600)},
         BellCase{"MoreThanTenMinutesFromAnyBell", 10, 52, 30, 0, 0, kNoBell},
-        BellCase{"TheEndOfLessonOneIsNearer", 9, 20, 0, 0, -300,
-                 BellBalloon(L"Время звонка: 09:15. Звонок отстаёт на 300 с.")},
-        BellCase{"AFractionOfASecondCountsAsAWholeOne", 9, 30, 0, 0, 0,
-                 BellBalloon(L"Время звонка: 09:30. Звонок идёт точно по часам.")},
-        BellCase{"AddsToTheOffsetThere", 9, 30, 45, -40, -45,
-                 BellBalloon(L"Время звонка: 09:30. Звонок отстаёт на 45 с.")},
-        BellCase{"NeverMoreThanAnHour", 8, 29, 20, 3590, 3590, kMoreThanAnHour},
+        BellCase{"TheEndOfLessonOneIsNearer", 9, 20, 0, 0, -300, Taken(L"09:15 end", -300)},
+        BellCase{"AFractionOfASecondCountsAsAWholeOne", 9, 30, 0, 0, 0, Taken(L"09:30 start", 0)},
+        BellCase{"AddsToTheOffsetThere", 9, 30, 45, -40, -45, Taken(L"09:30 start", -45)},
+        BellCase{"NeverMoreThanAnHour", 8, 29, 20, 3590, 3590, kBeyondAnHour},
         // An hour either way is the most the bell may differ by: the school's
         // time is 40 s before or after the bell of 09:30.
-        BellCase{"AnHourAhead", 8, 30, 0, 3560, 3600,
-                 BellBalloon(L"Время звонка: 09:30. Звонок спешит на 3600 с.")},
-        BellCase{"ASecondMoreThanAnHourAhead", 8, 29, 59, 3561, 3561, kMoreThanAnHour},
-        BellCase{"AnHourBehind", 10, 30, 0, -3560, -3600,
-                 BellBalloon(L"Время звонка: 09:30. Звонок отстаёт на 3600 с.")},
-        BellCase{"ASecondMoreThanAnHourBehind", 10, 30, 1, -3561, -3561, kMoreThanAnHour}),
+        BellCase{"AnHourAhead", 8, 30, 0, 3560, 3600, Taken(L"09:30 start", 3600)},
+        BellCase{"ASecondMoreThanAnHourAhead", 8, 29, 59, 3561, 3561, kBeyondAnHour},
+        BellCase{"AnHourBehind", 10, 30, 0, -3560, -3600, Taken(L"09:30 start", -3600)},
+        BellCase{"ASecondMoreThanAnHourBehind", 10, 30, 1, -3561, -3561, kBeyondAnHour}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BellRangTest, AFractionOfASecondPutsTheTimeJustPastTheBell) {
@@ -183,7 +185,7 @@ TEST_F(BellRangTest, ALessonNotTaughtIsNotBegunByItsBell) {
   const auto events = BellAt(8, 29, 20);
   EXPECT_EQ(settings.BellOffset, 40);
   EXPECT_THAT(events, Not(Contains(L"sound 1")));
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
 
 // The bell at lesson 1's end, rung while no lesson runs (the computer's
@@ -193,8 +195,8 @@ TEST_F(BellRangTest, TheBellAtALessonsEndDoesNotBeginIt) {
   const auto events = BellAt(9, 14, 40);
   EXPECT_EQ(settings.BellOffset, 20);
   EXPECT_THAT(events, Not(Contains(L"sound 1")));
-  EXPECT_THAT(events, Contains(BellBalloon(L"Время звонка: 09:15. Звонок спешит на 20 с.")));
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(events.back(), Taken(L"09:15 end", 20));
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
 
 TEST_F(BellRangTest, ALessonStoppedByHandIsNotBegunAgainByItsBell) {
@@ -204,7 +206,7 @@ TEST_F(BellRangTest, ALessonStoppedByHandIsNotBegunAgainByItsBell) {
   const auto events = BellAt(8, 30, 40);
   EXPECT_EQ(settings.BellOffset, -40);
   EXPECT_THAT(events, Not(Contains(L"sound 1")));
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
 
 TEST(NearestBell, TakesTheNearerOfTwoAndTheEarlierOfTwoAsNear) {

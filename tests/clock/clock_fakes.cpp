@@ -39,8 +39,8 @@ void RecordingHost::SetGaugeColor(Color color) {
   events.push_back(L"color " + ColorName(color));
 }
 
-void RecordingHost::SetMinuteLabel(const std::wstring& text) {
-  events.push_back(L"label " + text);
+void RecordingHost::ShowMinutesGone(std::optional<std::int32_t> minutes) {
+  events.push_back(minutes ? L"label " + std::to_wstring(*minutes) : L"label none");
 }
 
 void RecordingHost::SetStartEnabled(bool enabled) {
@@ -51,10 +51,12 @@ void RecordingHost::SetStopEnabled(bool enabled) {
   events.push_back(L"stop " + OnOff(enabled));
 }
 
-void RecordingHost::DisplayBalloon(const std::wstring& title, const std::wstring& text,
-                                   BalloonIconKind icon, int timeoutSeconds) {
-  events.push_back(L"balloon " + title + L" | " + text + L" | icon " + std::to_wstring(icon) +
-                   L" | " + std::to_wstring(timeoutSeconds) + L" s");
+void RecordingHost::ShowLessonOver() {
+  events.push_back(L"lesson over");
+}
+
+void RecordingHost::WarnOfLesson(int minutes) {
+  events.push_back(L"warning " + std::to_wstring(minutes));
 }
 
 void RecordingHost::ClearBalloon() {
@@ -74,8 +76,8 @@ void RecordingHost::FadeIn() {
   if (onFadeIn) onFadeIn();
 }
 
-bool RecordingHost::ConfirmCloseProgram(const std::wstring& question) {
-  events.push_back(L"ask " + question);
+bool RecordingHost::ConfirmCloseProgram() {
+  events.push_back(L"ask to close");
   return onConfirm();
 }
 
@@ -91,12 +93,17 @@ void RecordingHost::PlaySystemSound(SoundKind kind) {
   events.push_back(L"sound " + std::to_wstring(kind));
 }
 
-void RecordingHost::WaitMs(int milliseconds) {
-  events.push_back(L"wait " + std::to_wstring(milliseconds));
+void RecordingHost::PlayBeepSeries(int beeps) {
+  events.push_back(L"beeps " + std::to_wstring(beeps));
 }
 
 void RecordingHost::TrimWorkingSet() {
   events.push_back(L"trim");
+}
+
+void RecordingHost::ClockMovedUnannounced() {
+  ++clockMoves;
+  if (onClockMoved) onClockMoved();
 }
 
 void SettableClock::Set(Weekday dayOfWeek, int hour, int minute, int second, int millisecond) {
@@ -116,6 +123,15 @@ Settings DefaultSettings() {
   Settings settings = test_support::SettingsFileDefaults();
   settings.LessonOn.fill(true);
   return settings;
+}
+
+int BeepsIn(const std::vector<std::wstring>& events) {
+  int beeps = 0;
+  for (const std::wstring& event : events) {
+    if (event == L"sound 10") ++beeps;
+    if (event.starts_with(L"beeps ")) beeps += std::stoi(event.substr(6));
+  }
+  return beeps;
 }
 
 TimeOfDay At(int hour, int minute, int second) {

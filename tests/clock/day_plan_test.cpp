@@ -7,9 +7,9 @@
 namespace ostrevin::clocktest {
 namespace {
 
+using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::Field;
-using ::testing::Each;
 
 LocalDateTime Day(Weekday dayOfWeek) {
   return {.dayOfWeek = dayOfWeek, .hour = 12};

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/time_units.h"
 #include "clock_fakes.h"
 
 namespace ostrevin::clocktest {
@@ -36,15 +37,36 @@ std::string Describe(const Instant& at) {
 
 class LocatorTest : public ClockTest {
  protected:
+  // A locator that has told prevBefore at its last call: a fresh one for 0;
+  // one called a second into lesson n (which the day has then come to; the
+  // lesson before may end at its first instant) for 1..6; one called in the
+  // last second of the day for 7.
+  void PrimeLocator(LessonClock& locator, Weekday day, int prevBefore) {
+    if (prevBefore == 0) return;
+    const TimeOfDay at =
+        prevBefore == kSlotCount ? At(23, 59, 59) : settings.StartTimes[prevBefore - 1];
+    const std::int64_t second =
+        at.Milliseconds() / kMillisecondsPerSecond + (prevBefore == kSlotCount ? 0 : 1);
+    clock.Set(day, static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60),
+              static_cast<int>(second % 60));
+    locator.LocateCurrentLesson();
+    ASSERT_EQ(locator.PrevLesson(), PassedOfSlots(prevBefore)) << "primed";
+  }
+
   void ExpectLocated(Weekday day, const Instant& at) {
     SCOPED_TRACE(Describe(at) + " on " + testing::PrintToString(day));
-    lessonClock.PrevLesson = PassedOfSlots(at.prevBefore);
+    LessonClock locator{settings, clock, host};
+    PrimeLocator(locator, day, at.prevBefore);
     clock.Set(day, at.hour, at.minute, at.second);
 
-    lessonClock.LocateCurrentLesson();
+    locator.LocateCurrentLesson();
 
-    EXPECT_EQ(lessonClock.CurrentLesson, CurrentOfSlots(at.current));
-    EXPECT_EQ(lessonClock.PrevLesson, PassedOfSlots(at.prev));
+    EXPECT_EQ(locator.CurrentLesson(), CurrentOfSlots(at.current));
+    // During a lesson the day has come to it: its break follows it, which
+    // the locator itself keeps (the prev column holds the first version's
+    // value, where the number icon kept it).
+    EXPECT_EQ(locator.PrevLesson(),
+              at.current != 0 ? PassedLessons::After(at.current) : PassedOfSlots(at.prev));
   }
 
   void SetStartTimes(const std::array<TimeOfDay, kSlotCount>& starts) {

@@ -24,19 +24,14 @@ constexpr Weekday kThursday = Weekday::Thursday;
 constexpr Weekday kFriday = Weekday::Friday;
 constexpr Weekday kSaturday = Weekday::Saturday;
 
-const std::wstring kQuestion = L"ask Сегодня уроков больше нет.\r\n\r\nЗакрыть Ostrevin?";
-const std::wstring kLessonOver =
-    L"balloon Ostrevin:   УРОК ОКОНЧЕН ! | Ostrevin, таймер школьных уроков. © 2026, команда "
-    L"Ostrevin | icon 1 | 10 s";
-const std::vector<std::wstring> kLessonBegins = {L"clear balloon", L"color green",  L"start off",
-                                                 L"stop on",       L"label 0 мин.", L"restore",
-                                                 L"forward",       L"fade in",      L"sound 1"};
+const std::wstring kQuestion = L"ask to close";
+const std::wstring kLessonOver = L"lesson over";
+const std::vector<std::wstring> kLessonBegins = {L"clear balloon", L"color green", L"start off",
+                                                 L"stop on",       L"label 0",     L"restore",
+                                                 L"forward",       L"fade in",     L"sound 1"};
 
 std::vector<std::wstring> Warning(int minutes) {
-  return {L"sound 1", L"sound 1",
-          L"balloon Ostrevin:   через " + std::to_wstring(minutes) +
-              L" мин. начинается урок! | Ostrevin, таймер школьных уроков. © 2026, команда "
-              L"Ostrevin | icon 2 | 60 s"};
+  return {L"sound 1", L"sound 1", L"warning " + std::to_wstring(minutes)};
 }
 
 int Count(const std::vector<std::wstring>& events, const std::wstring& event) {
@@ -91,10 +86,10 @@ TEST_F(StartWatchTest, LessonBeginsOnTheFirstTickOfItsMinuteOnly) {
   EXPECT_THAT(TickAt(kMonday, 8, 29, 30), IsEmpty());
 
   EXPECT_THAT(TickAt(kMonday, 8, 30, 0), Contains(L"sound 1"));
-  EXPECT_EQ(lessonClock.LessonState, lsIntro);
+  EXPECT_EQ(lessonClock.LessonState(), lsIntro);
 
-  EXPECT_THAT(TickAt(kMonday, 8, 30, 30), ElementsAre(L"progress 5", L"label 0 мин."));
-  EXPECT_EQ(lessonClock.Elapsed, 5);
+  EXPECT_THAT(TickAt(kMonday, 8, 30, 30), ElementsAre(L"progress 5", L"label 0"));
+  EXPECT_EQ(lessonClock.Elapsed(), 5);
 }
 
 TEST_F(StartWatchTest, LessonIsFoundWhateverTheSecondsOfTheTick) {
@@ -123,7 +118,7 @@ TEST_F(StartWatchTest, WarningComesOnBothTicksOfItsMinute) {
   EXPECT_EQ(TickAt(kMonday, 8, 27, 0), Warning(3));
   EXPECT_EQ(TickAt(kMonday, 8, 27, 30), Warning(3));
   EXPECT_THAT(TickAt(kMonday, 8, 28, 0), IsEmpty());
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
 
 // The all-sounds-off box silences the lesson's own cues through the options it
@@ -214,7 +209,7 @@ TEST_F(StartWatchTest, StartTimeWithSecondsNeverStartsNorWarns) {
   for (const TimeOfDay start : {At(8, 30, 15), EncodeTimeOfDay(8, 30, 0, 1)}) {
     settings.StartTime(1) = start;
     EXPECT_THAT(TickThrough(kMonday, 8 * 3600, 8 * 3600 + 31 * 60), IsEmpty());
-    EXPECT_EQ(lessonClock.LessonState, lsIdle);
+    EXPECT_EQ(lessonClock.LessonState(), lsIdle);
   }
 }
 
@@ -223,7 +218,7 @@ TEST_F(StartWatchTest, WeekendHasNoLessonsAndNoWarnings) {
   for (const Weekday day : {kSaturday, kSunday}) {
     SCOPED_TRACE(testing::PrintToString(day));
     EXPECT_THAT(TickThrough(day, 0, 24 * 3600), IsEmpty());
-    EXPECT_EQ(lessonClock.LessonState, lsIdle);
+    EXPECT_EQ(lessonClock.LessonState(), lsIdle);
   }
 }
 
@@ -234,7 +229,7 @@ TEST_F(StartWatchTest, OfferComesAtTheFirstIdleTickAfterTheDaysLastLesson) {
 
   EXPECT_THAT(TickThrough(kMonday, 15 * 3600 - 30, 15 * 3600 + 60), IsEmpty());
   EXPECT_THAT(TickAt(kMonday, 15, 1, 0), ElementsAre(kQuestion));
-  EXPECT_EQ(lessonClock.DayEndTime, At(17, 1));
+  EXPECT_EQ(lessonClock.DayEndTime(), At(17, 1));
 }
 
 // The day's end is a start time plus whole minutes; whatever minute the last
@@ -262,17 +257,20 @@ TEST_F(StartWatchTest, OfferComesTheMinuteAfterTheLastLessonAtEveryStartMinute) 
 
 TEST_F(StartWatchTest, OfferIsOffWhenTheOptionIsOff) {
   settings.bOfferExit = false;
-  lessonClock.DayEndTime = At(8, 0);
+  clock.Set(kMonday, 7, 0);
+  lessonClock.ComputeDayEndTime();
 
   EXPECT_THAT(TickThrough(kMonday, 16 * 3600, 24 * 3600), IsEmpty());
 }
 
 TEST_F(StartWatchTest, TickInsideTheQuestionDoesNotAskAgain) {
   settings.bOfferExit = true;
-  lessonClock.DayEndTime = At(15, 0);
+  clock.Set(kMonday, 7, 0);
+  lessonClock.ComputeDayEndTime();  // lesson 7 ends at 15:00
+  ASSERT_EQ(lessonClock.DayEndTime(), At(15, 0));
   TimeOfDay dayEndWhileAsking;
   host.onConfirm = [&] {
-    dayEndWhileAsking = lessonClock.DayEndTime;
+    dayEndWhileAsking = lessonClock.DayEndTime();
     clock.Set(kMonday, 15, 1, 40);
     lessonClock.TimerTimer();
     return false;
@@ -287,7 +285,8 @@ TEST_F(StartWatchTest, TickInsideTheQuestionDoesNotAskAgain) {
 TEST_F(StartWatchTest, NoAt144610AsksAgainAtTheFirstTickOf1647) {
   settings.bOfferExit = true;
   TeachOnlyOnFridayMorning();
-  lessonClock.DayEndTime = At(14, 0);
+  clock.Set(kMonday, 7, 0);
+  lessonClock.ComputeDayEndTime();  // nothing taught on Monday
 
   EXPECT_THAT(TickAt(kMonday, 14, 46, 10), ElementsAre(kQuestion));
   EXPECT_THAT(TickThrough(kMonday, 14 * 3600 + 46 * 60 + 40, 16 * 3600 + 47 * 60), IsEmpty());
@@ -298,7 +297,8 @@ TEST_F(StartWatchTest, NoAt144610AsksAgainAtTheFirstTickOf1647) {
 TEST_F(StartWatchTest, NoAfter2200IsNeverAskedAgain) {
   settings.bOfferExit = true;
   TeachOnlyOnFridayMorning();
-  lessonClock.DayEndTime = At(21, 0);
+  clock.Set(kMonday, 7, 0);
+  lessonClock.ComputeDayEndTime();
 
   EXPECT_THAT(TickAt(kMonday, 22, 0, 10), ElementsAre(kQuestion));
   EXPECT_THAT(TickThrough(kMonday, 22 * 3600 + 30, 24 * 3600), IsEmpty());
@@ -324,7 +324,7 @@ TEST_F(StartWatchTest, LessonBeginningOnATickIsNeverMetByTheQuestion) {
   host.onConfirm = [] { return true; };
 
   EXPECT_EQ(TickAt(kMonday, 8, 30), kLessonBegins);
-  EXPECT_EQ(lessonClock.LessonState, lsIntro);
+  EXPECT_EQ(lessonClock.LessonState(), lsIntro);
 }
 
 // The question asked on a Sunday evening stays open overnight; its modal
@@ -353,7 +353,7 @@ TEST_F(StartWatchTest, LessonBegunAndEndedInsideTheQuestionIsBegunOnce) {
   EXPECT_EQ(Count(events, kLessonOver), 1);
   // After the answer the tick does nothing more than its trim.
   EXPECT_EQ(events.size(), eventsWhenAnswered);
-  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+  EXPECT_EQ(lessonClock.LessonState(), lsIdle);
 }
 
 TEST_F(StartWatchTest, WeekendStillGetsTheOffer) {
@@ -394,7 +394,7 @@ TEST_P(DayEndTimeTest, IsTheEndOfTodaysLastEnabledSlot) {
 
   lessonClock.ComputeDayEndTime();
 
-  EXPECT_EQ(lessonClock.DayEndTime, c.expected);
+  EXPECT_EQ(lessonClock.DayEndTime(), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -451,7 +451,7 @@ TEST_P(WeekDayTest, LessonsWarningsAndTheOfferFollowTheDaysOwnRow) {
   lessonClock.ComputeDayEndTime();
 
   if (c.schoolDay) {
-    EXPECT_EQ(lessonClock.DayEndTime, At(15, 0));
+    EXPECT_EQ(lessonClock.DayEndTime(), At(15, 0));
     EXPECT_THAT(TickThrough(c.day, 7 * 3600 + 30, 8 * 3600 + 27 * 60), IsEmpty());
     EXPECT_EQ(TickAt(c.day, 8, 27), Warning(3));
     EXPECT_EQ(TickAt(c.day, 8, 30), kLessonBegins);
@@ -460,10 +460,10 @@ TEST_P(WeekDayTest, LessonsWarningsAndTheOfferFollowTheDaysOwnRow) {
     EXPECT_THAT(TickAt(c.day, 15, 0, 30), IsEmpty());
     EXPECT_THAT(TickAt(c.day, 15, 1), ElementsAre(kQuestion));
   } else {
-    EXPECT_EQ(lessonClock.DayEndTime, kMidnight);
+    EXPECT_EQ(lessonClock.DayEndTime(), kMidnight);
     EXPECT_THAT(TickAt(c.day, 7, 0, 30), ElementsAre(kQuestion));
     EXPECT_THAT(TickThrough(c.day, 7 * 3600 + 60, 9 * 3600), IsEmpty());
-    EXPECT_EQ(lessonClock.LessonState, lsIdle);
+    EXPECT_EQ(lessonClock.LessonState(), lsIdle);
   }
 }
 
@@ -484,7 +484,7 @@ struct EmptyTimetableCase {
   const char* name;
   std::vector<std::pair<Weekday, int>> taughtAtStart;  // (day, slot)
   std::vector<std::pair<Weekday, int>> taughtFrom10;   // the whole timetable from 10:00
-  int firstQuestion;                               // second of the day; -1 for none
+  int firstQuestion;                                   // second of the day; -1 for none
 };
 
 void PrintTo(const EmptyTimetableCase& c, std::ostream* out) {
@@ -580,16 +580,13 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ChangedTimetableTest,
     ::testing::Values(
         ChangedTimetableCase{"Unchanged", [](Settings&) {}, 11 * 3600 + 16 * 60},
-        ChangedTimetableCase{"LaterLessonTaught",
-                             [](Settings& s) { s.Lesson(kMonday, 7) = true; },
+        ChangedTimetableCase{"LaterLessonTaught", [](Settings& s) { s.Lesson(kMonday, 7) = true; },
                              15 * 3600 + 60},
         ChangedTimetableCase{"LessonsMadeLonger", [](Settings& s) { s.LessLen = 900; },
                              12 * 3600 + 60},
         ChangedTimetableCase{"LastLessonMovedLater",
-                             [](Settings& s) { s.StartTime(3) = At(13, 0); },
-                             13 * 3600 + 46 * 60},
-        ChangedTimetableCase{"LastLessonDropped",
-                             [](Settings& s) { s.Lesson(kMonday, 3) = false; },
+                             [](Settings& s) { s.StartTime(3) = At(13, 0); }, 13 * 3600 + 46 * 60},
+        ChangedTimetableCase{"LastLessonDropped", [](Settings& s) { s.Lesson(kMonday, 3) = false; },
                              11 * 3600 + 16 * 60},
         ChangedTimetableCase{"TodaysLessonsDropped",
                              [](Settings& s) {
@@ -612,7 +609,7 @@ TEST_F(StartWatchTest, NoOfferWhileTheSettingsDialogIsOpen) {
   host.settingsDialogOpen = true;
   settings.Lesson(kMonday, 1) = true;
   EXPECT_THAT(TickThrough(kWednesday, 7 * 3600 + 50 * 60 + 30, 9 * 3600), IsEmpty());
-  EXPECT_EQ(lessonClock.DayEndTime, kMidnight);
+  EXPECT_EQ(lessonClock.DayEndTime(), kMidnight);
 
   host.settingsDialogOpen = false;
   EXPECT_THAT(TickAt(kWednesday, 9, 0, 0), ElementsAre(kQuestion));

@@ -4,8 +4,9 @@
 # holds an old bell offset of 4 minutes fast, so the program starts with the
 # lesson 4 minutes in (a green wedge of about 9 % of the pie's disc, its
 # outline included). The bell sets the offset to 40 s behind, saved at once,
-# and the pie follows: the lesson counts from the bell, its wedge gone. The
-# lesson is not begun again: no start sound.
+# and the pie follows: the lesson counts from the bell, its wedge gone; the
+# lesson number icon shows lesson 1. The lesson is not begun again: no start
+# sound.
 #
 # Usage: bell_rang_from_tray.sh <path of ostrevin.exe>
 # Needs DISPLAY (scripts/test.sh sets it). OSTREVIN_SCREENSHOTS=1 keeps
@@ -47,6 +48,9 @@ wait_for 10 offset_saved || fail "the bell offset was not saved: \"$(value_of Be
 offset=$(value_of Bell BellOffset)
 [ "$offset" -ge -46 ] && [ "$offset" -le -38 ] || fail "the bell offset is $offset, not about -40"
 wait_for 10 pie_between 0 30 || fail "the pie is $(pie_green_per_mille)‰ green after the bell, not empty"
+find_tray
+wait_for 10 number_icon_shows "$mask_of_digit_1" ||
+  fail "the number icon shows $(number_icon_mask | tr '\n' ' ') after the bell, not lesson 1"
 shot 3-after-the-bell
 ! sounds_played | grep -qx SystemStart || fail "the lesson was begun again with its start sound"
 

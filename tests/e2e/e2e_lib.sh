@@ -159,6 +159,7 @@ number_icon_mask() {
 # The number icon's masks of what it shows, as Wine draws its bold "MS Sans
 # Serif" in the 14-pixel square (measured with number_icon_mask).
 mask_of_digit_0='.............. ......##...... .....#####.... ....##..##.... ....##..##.... ....##..###... ....##..###... ....##..###... ....##..##.... ....######.... .....####..... .............. .............. ..............'
+mask_of_digit_1='.............. .............. ....####...... ....#.##...... ......##...... ......##...... ......##...... ......##...... ......##...... ....######.... ....######.... .............. .............. ..............'
 mask_of_digit_3='.............. .....###...... ....######.... ........##.... ........##.... .....####..... .....#####.... ........##.... ........##.... ....##.###.... ....#####..... .............. .............. ..............'
 mask_of_dashes='.............. .............. .............. .............. .............. .............. ...###..###... ...###..###... .............. .............. .............. .............. .............. ..............'
 mask_of_break='.............. .............. ....##..##.... ....##..##.... ....##..##.... ....##..##.... ....##..##.... ....##..##.... ....##..##.... ....##..##.... ....##..##.... .............. .............. ..............'
@@ -209,11 +210,24 @@ wait_for_minute() {
 }
 
 # start_program: the program, copied into the work folder, started there in the
-# background; its process id in `pid`.
+# background; its process id in `pid`. With `program_clock` set (as faketime
+# takes it, "+90s"), the program's wall clock is shifted so (libfaketime sets
+# the wall clock of a 64-bit Wine program); its timers keep the real pace.
 start_program() {
   cp "$exe" "$work/ostrevin.exe"
-  (cd "$work" && exec wine ostrevin.exe </dev/null >>"$work/wine.log" 2>&1) &
+  if [ -n "${program_clock:-}" ]; then
+    (cd "$work" && FAKETIME_DONT_FAKE_MONOTONIC=1 exec faketime -f "$program_clock" \
+      wine ostrevin.exe </dev/null >>"$work/wine.log" 2>&1) &
+  else
+    (cd "$work" && exec wine ostrevin.exe </dev/null >>"$work/wine.log" 2>&1) &
+  fi
   pid=$!
+}
+
+# seconds_until <date>: how far ahead of now a date and time is, in seconds
+# (negative for one past), as faketime's shift to reach it.
+seconds_until() {
+  echo $(($(date -d "$1" +%s) - $(date +%s)))
 }
 
 # find_tray: waits for the notification area and sets tray_left, tray_top,

@@ -27,6 +27,7 @@ TEST(BellSettings, AFileWithoutTheSectionGivesTheDefaults) {
   EXPECT_EQ(settings.BellOffset, 0);
   EXPECT_TRUE(settings.JoinLesson);
   EXPECT_EQ(settings.TimeServer, L"");
+  EXPECT_FALSE(settings.BellOffsetByComputer);
   EXPECT_EQ(settings.LessLen, 400);
 }
 
@@ -50,8 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Values, BellOffsetReadTest,
                                            OffsetCase{L"forty", 0}, OffsetCase{L"", 0}));
 
 TEST(BellSettings, ReadsTheJoiningSwitchAndTheServerName) {
-  const Settings settings =
-      Loaded(L"[bell]\njoinlesson=0\nTimeServer= ntp.school.local:11123 \n");
+  const Settings settings = Loaded(L"[bell]\njoinlesson=0\nTimeServer= ntp.school.local:11123 \n");
   EXPECT_FALSE(settings.JoinLesson);
   EXPECT_EQ(settings.TimeServer, L"ntp.school.local:11123");
 }
@@ -61,15 +61,18 @@ TEST(BellSettings, AreWrittenLastInASectionOfTheirOwn) {
   settings.BellOffset = -40;
   settings.JoinLesson = false;
   settings.TimeServer = L"10.0.0.5";
+  settings.BellOffsetByComputer = true;
   MemoryProfileFile file(L"C:\\School\\Ostrevin.INI");
   SaveSettings(settings, file, test_support::RussianTime());
 
   EXPECT_EQ(file.SectionNames().back(), L"Bell");
   EXPECT_EQ(file.KeyNames(L"Bell"),
-            (std::vector<std::wstring>{L"BellOffset", L"JoinLesson", L"TimeServer"}));
+            (std::vector<std::wstring>{L"BellOffset", L"JoinLesson", L"TimeServer",
+                                       L"BellOffsetByComputer"}));
   EXPECT_EQ(file.ReadString(L"Bell", L"BellOffset"), L"-40");
   EXPECT_EQ(file.ReadString(L"Bell", L"JoinLesson"), L"0");
   EXPECT_EQ(file.ReadString(L"Bell", L"TimeServer"), L"10.0.0.5");
+  EXPECT_EQ(file.ReadString(L"Bell", L"BellOffsetByComputer"), L"1");
 
   Settings loaded;
   LoadSettings(loaded, file, test_support::RussianTime());

@@ -348,7 +348,7 @@ TEST(SaveSettings, WritesEachLessonFlagThenItsStartTime) {
   MemoryProfileFile file(kPath);
   SaveSettings(SettingsFileDefaults(), file, test_support::RussianTime());
   const std::vector<ProfileEvent>& events = file.Events();
-  ASSERT_EQ(events.size(), 5u * 7u * 2u + 10u + 5u + 3u + 1u + 1u);
+  ASSERT_EQ(events.size(), 5u * 7u * 2u + 10u + 5u + 4u + 1u + 1u);
   for (std::size_t i = 0; i < 70; i += 2) {
     const std::wstring day = std::to_wstring(i / 14 + 1);
     const std::wstring slot = std::to_wstring(i / 2 % 7 + 1);

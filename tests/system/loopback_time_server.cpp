@@ -68,4 +68,13 @@ void LoopbackServer::Answer(const SntpMessage& request, std::int64_t aheadMs,
            sizeof(from_));
 }
 
+void LoopbackServer::SendTo(const sockaddr_in& to, int count) {
+  const SntpMessage nonsense{};
+  for (int i = 0; i < count; ++i) {
+    ::sendto(socket_.get(), reinterpret_cast<const char*>(nonsense.data()),
+             static_cast<int>(nonsense.size()), 0, reinterpret_cast<const sockaddr*>(&to),
+             sizeof(to));
+  }
+}
+
 }  // namespace ostrevin::test_support

@@ -29,6 +29,11 @@ class LoopbackServer {
   // forAnotherRequest: the reply's originate time is not the request's.
   void Answer(const SntpMessage& request, std::int64_t aheadMs, bool forAnotherRequest = false);
 
+  // Where the last request came from.
+  sockaddr_in LastSender() const { return from_; }
+  // Sends that many datagrams of nonsense to an address, from this socket.
+  void SendTo(const sockaddr_in& to, int count);
+
   int requests = 0;
 
  private:

@@ -133,7 +133,8 @@ TEST_F(SettingsStorageTest, TheFirstSaveCreatesTheFileWithEveryKeyInOrder) {
   EXPECT_THAT(KeysOf(path_, L"Sounds"),
               ElementsAre(L"StartStopSnd", L"IntroPartSnd", L"FinishPartSounds", L"CountDown",
                           L"AllSndsOFF"));
-  EXPECT_THAT(KeysOf(path_, L"Bell"), ElementsAre(L"BellOffset", L"JoinLesson", L"TimeServer"));
+  EXPECT_THAT(KeysOf(path_, L"Bell"), ElementsAre(L"BellOffset", L"JoinLesson", L"TimeServer",
+                                                  L"BellOffsetByComputer"));
   EXPECT_THAT(KeysOf(path_, L"Window"), ElementsAre(L"bYieldToFullScreen"));
 }
 

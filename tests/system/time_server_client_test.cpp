@@ -28,14 +28,17 @@ class TimeServerClientTest : public ::testing::Test {
 
   // Runs the messages until the client has answered or a deadline far beyond
   // its own time-out has passed; serves requests meanwhile when told to.
+  // busyAfterAnswerMs: the program's thread is busy that long after the
+  // answer was sent, before it handles its messages again.
   void RunUntilAnswered(LoopbackServer& server, std::optional<std::int64_t> aheadMs,
-                        bool wrongFirst = false) {
+                        bool wrongFirst = false, DWORD busyAfterAnswerMs = 0) {
     const ULONGLONG deadline = ::GetTickCount64() + 20'000;
     while (!answered && ::GetTickCount64() < deadline) {
       app.ProcessMessages();
       if (const std::optional<SntpMessage> request = server.TakeRequest(); request && aheadMs) {
         if (wrongFirst) server.Answer(*request, *aheadMs, true);
         server.Answer(*request, *aheadMs);
+        ::Sleep(busyAfterAnswerMs);
       }
       ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
@@ -45,9 +48,9 @@ class TimeServerClientTest : public ::testing::Test {
   bool answered = false;
   std::optional<std::int64_t> difference;
   int calls = 0;
-  TimeServerClient client{[this](std::optional<std::int64_t> ms) {
+  TimeServerClient client{[this](std::optional<SntpAnswer> answer) {
     answered = true;
-    difference = ms;
+    difference = answer ? std::optional(answer->offsetMs) : std::nullopt;
     ++calls;
   }};
 };
@@ -109,6 +112,54 @@ TEST_F(TimeServerClientTest, ANewQuestionDropsTheOneStillOpen) {
   ASSERT_TRUE(difference.has_value());
   EXPECT_NEAR(static_cast<double>(*difference), 5'000.0, 500.0);
   EXPECT_EQ(calls, 1);
+}
+
+// The reply came while the program was busy for most of a second (a fade, a
+// dialog opening): it counts from when it arrived, not from when it was read.
+TEST_F(TimeServerClientTest, AReplyReadLateCountsFromWhenItArrived) {
+  LoopbackServer server;
+  client.Ask(server.Name());
+  RunUntilAnswered(server, 37'000, false, 800);
+  ASSERT_TRUE(difference.has_value());
+  EXPECT_NEAR(static_cast<double>(*difference), 37'000.0, 100.0);
+}
+
+// A name cleared while its question is open: the server's late answer is
+// never handed on.
+TEST_F(TimeServerClientTest, ACancelledQuestionIsNeverAnswered) {
+  LoopbackServer server;
+  client.Ask(server.Name());
+  client.Cancel();
+  EXPECT_FALSE(client.Asking());
+  const ULONGLONG until = ::GetTickCount64() + 2'000;
+  while (::GetTickCount64() < until) {
+    app.ProcessMessages();
+    if (const std::optional<SntpMessage> request = server.TakeRequest()) {
+      server.Answer(*request, 37'000);
+    }
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+  EXPECT_EQ(calls, 0);
+}
+
+// Datagrams from another port flood the client's ahead of the server's
+// answer: they are read a few at a time, and the answer is still taken.
+TEST_F(TimeServerClientTest, AFloodFromElsewhereDoesNotHideTheAnswer) {
+  LoopbackServer server;
+  LoopbackServer flood;
+  client.Ask(server.Name());
+  std::optional<SntpMessage> request;
+  const ULONGLONG deadline = ::GetTickCount64() + 5'000;
+  while (!request && ::GetTickCount64() < deadline) {
+    request = server.TakeRequest();
+    ::Sleep(5);
+  }
+  ASSERT_TRUE(request);
+  flood.SendTo(server.LastSender(), 10 * TimeServerClient::kReadsPerNotification);
+  server.Answer(*request, 5'000);
+  RunUntilAnswered(server, std::nullopt);
+  ASSERT_TRUE(difference.has_value());
+  EXPECT_NEAR(static_cast<double>(*difference), 5'000.0, 500.0);
 }
 
 }  // namespace

@@ -14,10 +14,10 @@ int wmain(int argc, wchar_t** argv) {
   ostrevin::toolkit::Application& app = ostrevin::toolkit::Application::Instance();
   app.Initialize(::GetModuleHandleW(nullptr));
   bool answered = false;
-  std::optional<std::int64_t> difference;
-  ostrevin::TimeServerClient client([&](std::optional<std::int64_t> ms) {
+  std::optional<ostrevin::SntpAnswer> answer;
+  ostrevin::TimeServerClient client([&](std::optional<ostrevin::SntpAnswer> got) {
     answered = true;
-    difference = ms;
+    answer = got;
   });
   client.Ask(argv[1]);
   const ULONGLONG deadline = ::GetTickCount64() + 30'000;
@@ -25,10 +25,10 @@ int wmain(int argc, wchar_t** argv) {
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
     app.ProcessMessages();
   }
-  if (difference) {
-    std::printf("difference_ms=%lld\n", static_cast<long long>(*difference));
+  if (answer) {
+    std::printf("difference_ms=%lld\n", static_cast<long long>(answer->offsetMs));
   } else {
     std::printf("no answer\n");
   }
-  return difference ? 0 : 1;
+  return answer ? 0 : 1;
 }

@@ -512,9 +512,15 @@ TEST_F(LessonListTest, TheJoiningBoxAndTheServersNameGoIntoTheSettings) {
   ASSERT_TRUE(General().cbJoinLesson.Checked());
   Click(General().cbJoinLesson.Handle());
   EXPECT_FALSE(settings.JoinLesson);
-  TypeInto(Bell().edTimeServer.Handle(), L"  10.0.0.5:123 ");
+  BellPage& bell = Bell();
+  TypeInto(bell.edTimeServer.Handle(), L"  10.0.0.5:123 ");
+  EXPECT_EQ(settings.TimeServer, L"") << "a name half typed is no server yet";
+  bell.edBellOffset.SetFocus();
   EXPECT_EQ(settings.TimeServer, L"10.0.0.5:123");
-  ::SetWindowTextW(Bell().edTimeServer.Handle(), L"");
+  TypeInto(bell.edTimeServer.Handle(), L"ntp.sc");
+  EXPECT_EQ(settings.TimeServer, L"10.0.0.5:123");
+  ::SetWindowTextW(bell.edTimeServer.Handle(), L"");
+  bell.edBellOffset.SetFocus();
   EXPECT_EQ(settings.TimeServer, L"");
 }
 

@@ -23,11 +23,11 @@ TEST_F(WorkFormBellTest, ALessonBeginsAtItsBellByTheSchoolsTime) {
   clock.Set(kMonday, 8, 29, 10);
   TWorkF& workF = CreateForm();
   Tick();
-  EXPECT_EQ(workF.Clock.LessonState, lsIdle);
+  EXPECT_EQ(workF.Clock.LessonState(), lsIdle);
 
   clock.Set(kMonday, 8, 29, 20);  // 08:30:00 at school
   Tick();
-  EXPECT_EQ(workF.Clock.LessonState, lsIntro);
+  EXPECT_EQ(workF.Clock.LessonState(), lsIntro);
   EXPECT_EQ(workF.lbAlready.Caption(), L"0 мин.");
   EXPECT_EQ(services.sounds, std::vector<SoundKind>{kSoundLessonStart});
   EXPECT_EQ(workF.NumberTrayIcon.Text(), L"1");
@@ -149,7 +149,7 @@ TEST_F(WorkFormBellTest, WithJoiningOffAStartDuringALessonWaits) {
   clock.Set(kMonday, 8, 33, 0);
   TWorkF& workF = CreateForm();
   EXPECT_FALSE(::IsWindowVisible(workF.Handle()));
-  EXPECT_EQ(workF.Clock.LessonState, lsIdle);
+  EXPECT_EQ(workF.Clock.LessonState(), lsIdle);
   EXPECT_EQ(workF.lbAlready.Caption(), L"");
 }
 
@@ -205,8 +205,8 @@ TEST_F(WorkFormBellTest, TheTimeServersDifferenceCorrectsTheSchoolsTime) {
                     "[Bell]\r\nTimeServer=" + std::string(name.begin(), name.end()) + "\r\n");
   clock.Set(kMonday, 8, 29, 40);
   TWorkF& workF = CreateForm();
-  ASSERT_EQ(workF.Clock.LessonState, lsIdle);
-  ASSERT_TRUE(ServeUntil(app, server, 37'000, [&] { return workF.Clock.LessonState != lsIdle; }));
+  ASSERT_EQ(workF.Clock.LessonState(), lsIdle);
+  ASSERT_TRUE(ServeUntil(app, server, 37'000, [&] { return workF.Clock.LessonState() != lsIdle; }));
   EXPECT_EQ(workF.lbAlready.Caption(), L"0 мин.");
   EXPECT_EQ(workF.NumberTrayIcon.Text(), L"1");
   EXPECT_EQ(workF.AppTrayIcon.Hint(), L"Ostrevin");
@@ -217,8 +217,106 @@ TEST_F(WorkFormBellTest, TheTimeServersDifferenceCorrectsTheSchoolsTime) {
   ASSERT_TRUE(ServeUntil(app, server, std::nullopt,
                          [&] { return workF.AppTrayIcon.Hint() != L"Ostrevin"; }));
   EXPECT_EQ(workF.AppTrayIcon.Hint(), L"Ostrevin\nСервер времени не отвечает");
-  EXPECT_EQ(workF.Clock.LessonState, lsIntro) << "the last good correction stays";
+  EXPECT_EQ(workF.Clock.LessonState(), lsIntro) << "the last good correction stays";
   EXPECT_TRUE(reports.empty()) << "no message box";
+}
+
+std::string WithServer(const std::string& settings, const std::wstring& name) {
+  return settings + "[Bell]\r\nTimeServer=" + std::string(name.begin(), name.end()) + "\r\n";
+}
+
+// The server is an hour and 12 seconds ahead: the computer shows the right
+// local time under the wrong zone rules. Only the 12 seconds are taken, and
+// the tooltip tells the teacher to check the zone.
+TEST_F(WorkFormBellTest, AServerAnHourOffCorrectsOnlyBelowTheHour) {
+  test_support::LoopbackServer server;
+  WriteSettingsFile(WithServer(kMondayMorning, server.Name()));
+  clock.Set(kMonday, 8, 29, 50);
+  TWorkF& workF = CreateForm();
+  const std::wstring zone =
+      L"Ostrevin\nЧасы компьютера расходятся с сервером времени на 1 ч. Проверьте часовой "
+      L"пояс Windows.";
+  ASSERT_TRUE(ServeUntil(app, server, 3'612'000, [&] { return workF.AppTrayIcon.Hint() == zone; }));
+  EXPECT_EQ(workF.Clock.LessonState(), lsIntro) << "08:30:02 at school: lesson 1, not lesson 2";
+  EXPECT_EQ(workF.NumberTrayIcon.Text(), L"1");
+  EXPECT_TRUE(reports.empty());
+}
+
+// The bell was rung when no server answered, 3 minutes 5 seconds ahead of a
+// computer whose clock is 3 minutes slow. The server's first answer takes the
+// 3 minutes out of the offset: they are not counted twice.
+TEST_F(WorkFormBellTest, ABellOffsetTakenWithoutTheServerIsNotAddedToItsAnswer) {
+  test_support::LoopbackServer server;
+  WriteSettingsFile(WithServer(kMondayMorning, server.Name()) +
+                    "BellOffset=185\r\nBellOffsetByComputer=1\r\n");
+  clock.Set(kMonday, 8, 26, 0);  // 08:29:05 at school
+  TWorkF& workF = CreateForm();
+  ASSERT_TRUE(ServeUntil(app, server, 180'000, [&] { return settings.BellOffset != 185; }));
+  EXPECT_NEAR(settings.BellOffset, 5, 1);
+  EXPECT_FALSE(settings.BellOffsetByComputer);
+  EXPECT_EQ(SettingsInFile().BellOffset, settings.BellOffset);
+  EXPECT_FALSE(SettingsInFile().BellOffsetByComputer);
+  clock.Set(kMonday, 8, 26, 50);  // 08:29:55 at school, not 08:32:55
+  Tick();
+  EXPECT_EQ(workF.Clock.LessonState(), lsIdle);
+  clock.Set(kMonday, 8, 27, 0);
+  Tick();
+  EXPECT_EQ(workF.Clock.LessonState(), lsIntro);
+  EXPECT_EQ(services.sounds, std::vector<SoundKind>{kSoundLessonStart});
+}
+
+// The server said the computer was 37 s slow; the teacher then sets the
+// Windows clock right. The old difference goes at once (the school's time
+// does not run 37 s ahead until the next hourly question) and the server is
+// asked again.
+TEST_F(WorkFormBellTest, SettingTheWindowsClockDropsTheServersDifferenceAndAsksAgain) {
+  test_support::LoopbackServer server;
+  WriteSettingsFile(WithServer(kMondayMorning, server.Name()));
+  clock.Set(kMonday, 8, 29, 40);
+  TWorkF& workF = CreateForm();
+  ASSERT_TRUE(ServeUntil(app, server, 37'000, [&] { return workF.Clock.LessonState() != lsIdle; }));
+  ASSERT_EQ(workF.Clock.Elapsed(), 2);  // 17 seconds in
+
+  clock.Set(kMonday, 8, 30, 20);  // set right: 08:30:20 at school too
+  ::SendMessageW(workF.Handle(), WM_TIMECHANGE, 0, 0);
+  EXPECT_EQ(workF.Clock.Elapsed(), 3) << "the lesson is not moved on by the old difference";
+  EXPECT_EQ(workF.lbAlready.Caption(), L"0 мин.");
+  ASSERT_TRUE(ServeUntil(app, server, 0, [&] { return server.requests == 2; }));
+}
+
+// The bell offset changed in the settings dialog moves the school's time by
+// five minutes: the tick finds the time moved, but the computer's clock kept
+// pace, and the server's difference stays.
+TEST_F(WorkFormBellTest, ATickThatFindsTheOffsetChangedKeepsTheServersDifference) {
+  test_support::LoopbackServer server;
+  WriteSettingsFile(WithServer(kMondayMorning, server.Name()));
+  clock.Set(kMonday, 8, 29, 40);
+  TWorkF& workF = CreateForm();
+  ASSERT_TRUE(ServeUntil(app, server, 37'000, [&] { return workF.Clock.LessonState() != lsIdle; }));
+  settings.BellOffset = 300;
+  clock.Set(kMonday, 8, 30, 10);  // 08:35:47 at school
+  Tick();
+  EXPECT_EQ(workF.Clock.Elapsed(), 57);
+  EXPECT_EQ(workF.lbAlready.Caption(), L"5 мин.");
+}
+
+// The final part's beeps: the first at once, the others from the window's
+// timer a second apart, so the tick returns at once and the program goes on
+// answering its messages meanwhile (a second start, an installer's close).
+TEST_F(WorkFormBellTest, TheFinalPartsBeepsPlayFromATimerWhileTheTickReturns) {
+  WriteSettingsFile(
+      "[Common]\r\nbOfferExit=0\r\n[Sounds]\r\nFinishPartSounds=2\r\nCountDown=1\r\n"
+      "IntroPartSnd=0\r\nStartStopSnd=0\r\n");
+  TWorkF& workF = CreateForm();
+  workF.acStartExecute();
+  for (int tick = 0; tick < 80; ++tick) Tick();
+  services.sounds.clear();
+  Tick();  // 40.5 minutes: five minutes left, five beeps
+  EXPECT_EQ(services.sounds, std::vector<SoundKind>{kSoundBeep});
+  EXPECT_EQ(workF.BeepsLeft(), 4);
+  EXPECT_EQ(RunBeeps(workF, services), 5);
+  workF.FormDestroy();
+  EXPECT_EQ(workF.BeepsLeft(), 0) << "no beep after the program's end";
 }
 
 }  // namespace

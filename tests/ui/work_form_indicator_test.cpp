@@ -110,7 +110,7 @@ TEST_P(IndicatorAtStartTest, ShowsTheDaysStateAtOnce) {
   const StartCase& c = GetParam();
   TWorkF& workF = StartAt(c.dayOfWeek, c.hour, c.minute);
   ExpectShows(c.text, c.hint);
-  EXPECT_EQ(workF.Clock.PrevLesson, c.prevLesson);
+  EXPECT_EQ(workF.Clock.PrevLesson(), c.prevLesson);
   EXPECT_TRUE(reports.empty());
 }
 
@@ -141,7 +141,7 @@ TEST_F(WorkFormIndicatorTest, ABreaksTicksLeaveTheTrayAloneAndTheNextLessonShows
 
   EXPECT_EQ(TickAt(11, 30), kOneChange);
   ExpectShows(L"4", L"Сейчас идёт 4-й урок");
-  EXPECT_EQ(workF.Clock.PrevLesson, After(4));
+  EXPECT_EQ(workF.Clock.PrevLesson(), After(4));
   EXPECT_EQ(TickAt(11, 30, 30), kNothing);
   EXPECT_EQ(TickAt(12, 15), kNothing);
 
@@ -189,7 +189,7 @@ TEST_F(WorkFormIndicatorTest, LessonsThatTouchGoFromNumberToNumber) {
   EXPECT_EQ(TickAt(9, 15), kNothing);
   EXPECT_EQ(TickAt(9, 15, 30), kOneChange);
   ExpectShows(L"2", L"Сейчас идёт 2-й урок");
-  EXPECT_EQ(workF.Clock.PrevLesson, After(2));
+  EXPECT_EQ(workF.Clock.PrevLesson(), After(2));
 }
 
 TEST_F(WorkFormIndicatorTest, AfterTheLastLessonTheNextMorningStillSaysTheyAreOver) {

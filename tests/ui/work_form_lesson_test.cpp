@@ -50,6 +50,8 @@ TEST_F(WorkFormLessonTest, ADefaultLessonStartedByF9RunsThroughItsPartsOnTheWind
   for (const LessonPoint& point : points) {
     while (ticks < point.ticks) {
       Tick();
+      // A series goes on from the beep timer, a second between beeps.
+      RunBeeps(workF, services);
       ++ticks;
     }
     ExpectShows(workF, point);
@@ -115,10 +117,8 @@ TEST_P(StartWatchTest, AnIdleTickStartsOnlyAnEnabledSlotOfTodayAtItsMinute) {
 // Without the end-of-day question, which days without lessons would ask, and
 // without joining at start-up the lesson going on, so that only the tick's
 // start watch decides.
-const char kMondaySlot1[] =
-    "[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nJoinLesson=0\r\n";
-const char kMondaySlot3[] =
-    "[1]\r\n3=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nJoinLesson=0\r\n";
+const char kMondaySlot1[] = "[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nJoinLesson=0\r\n";
+const char kMondaySlot3[] = "[1]\r\n3=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nJoinLesson=0\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Slots, StartWatchTest,
@@ -143,12 +143,12 @@ TEST_F(WorkFormLessonTest, F9WhileALessonRunsAndF10WhileIdleDoNothing) {
   Tick();
   Tick();
   PressKey(VK_F9);
-  EXPECT_EQ(workF.Clock.Elapsed, 10);
+  EXPECT_EQ(workF.Clock.Elapsed(), 10);
   EXPECT_EQ(workF.lbAlready.Caption(), L"1 мин.");
   EXPECT_EQ(services.sounds, std::vector<SoundKind>{kSoundLessonStart});
 
   PressKey(VK_F10);
-  EXPECT_EQ(workF.Clock.LessonState, lsIdle);
+  EXPECT_EQ(workF.Clock.LessonState(), lsIdle);
   EXPECT_EQ(workF.Gauge1.Progress(), 0);
   EXPECT_EQ(tray.BalloonTitles().back(), L"Ostrevin:   УРОК ОКОНЧЕН !");
 }

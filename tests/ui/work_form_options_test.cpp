@@ -11,8 +11,10 @@
 #include "dialog_boxes.h"
 #include "system/settings_storage.h"
 #include "toolkit/error_guard.h"
+#include "ui/bell_page.h"
 #include "ui/frm_lesson_list.h"
 #include "ui/general_page.h"
+#include "ui/model/bell_offset_choice.h"
 #include "ui/timetable_page.h"
 #include "work_form_test.h"
 
@@ -65,7 +67,7 @@ TEST_F(WorkFormOptionsTest, TheDialogsEditsDriveTheClockAtOnceAndCancelPutsBackW
     EXPECT_EQ(dialog.General().edLessLen.Text(), L"45") << "read again from the file";
     TypeInto(dialog.General().edLessLen.Handle(), L"50");
     for (int tick = 0; tick < 95; ++tick) Tick();
-    EXPECT_NE(workF.Clock.LessonState, lsIdle) << "47.5 minutes into a 50-minute lesson";
+    EXPECT_NE(workF.Clock.LessonState(), lsIdle) << "47.5 minutes into a 50-minute lesson";
     ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
   });
   workF.acOptions.Execute();
@@ -73,7 +75,7 @@ TEST_F(WorkFormOptionsTest, TheDialogsEditsDriveTheClockAtOnceAndCancelPutsBackW
   EXPECT_EQ(settings.LessLen, 450);
   EXPECT_EQ(SettingsInFile().LessLen, 450) << "Cancel saves nothing";
   Tick();
-  EXPECT_EQ(workF.Clock.LessonState, lsIdle) << "48 minutes: past the 45 the lesson has again";
+  EXPECT_EQ(workF.Clock.LessonState(), lsIdle) << "48 minutes: past the 45 the lesson has again";
 }
 
 struct CancelWay {
@@ -216,7 +218,7 @@ TEST_F(WorkFormOptionsTest, TheSessionsEndWithTheDialogOpenSavesTheSettingsAsBef
 TEST_F(WorkFormOptionsTest, WhileTheDialogIsOpenNeitherFadeRunsAndTheFlagStays) {
   TWorkF& workF = CreateForm();
   workF.N1Click();
-  services.pauses.clear();
+  RunFade(workF);
   const int opacity = LayeredOpacity(workF.Handle());
   const int tag = workF.Tag();
   WhenDialogShows([&](TLessonListF& dialog) {
@@ -228,7 +230,7 @@ TEST_F(WorkFormOptionsTest, WhileTheDialogIsOpenNeitherFadeRunsAndTheFlagStays) 
     ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
   });
   workF.acOptions.Execute();
-  EXPECT_TRUE(services.pauses.empty());
+  EXPECT_FALSE(workF.Fading());
   workF.FadeOut();
   EXPECT_EQ(workF.Tag(), TWorkF::kFadedTag) << "free again after the dialog";
 }
@@ -334,6 +336,35 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayQuestionNeverComesOverTheSettingsDialog) 
   ::KillTimer(nullptr, answering);
   EXPECT_EQ(EndOfDayQuestions::asked, 1);
   EXPECT_TRUE(reports.empty());
+}
+
+// "Звонок прозвенел" from the tray menu while the dialog is open: the bell's
+// page shows the bell's offset, whether it was made before the bell rang or
+// is made after it, and OK keeps it rather than writing back the one the
+// dialog opened with.
+TEST_F(WorkFormOptionsTest, TheDialogFollowsTheBellRungWhileItIsOpen) {
+  for (const bool pageMadeFirst : {true, false}) {
+    SCOPED_TRACE(pageMadeFirst ? "the bell's page made before the bell rang" : "made after it");
+    WriteSettingsFile("[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nBellOffset=0\r\n");
+    clock.Set(Weekday::Monday, 8, 30, 40);
+    TWorkF& workF = CreateForm();
+    WhenDialogShows([&](TLessonListF& dialog) {
+      if (pageMadeFirst) {
+        dialog.PageControl1.SetActivePage(dialog.TabSheet5);
+        ASSERT_EQ(dialog.Bell()->edBellOffset.Value(), 0);
+      }
+      workF.TrayPopup.Choose(3);  // "Звонок прозвенел"
+      dialog.PageControl1.SetActivePage(dialog.TabSheet5);
+      EXPECT_EQ(dialog.Bell()->edBellOffset.Value(), 40);
+      EXPECT_EQ(dialog.Bell()->rgBellDirection.ItemIndex(), kBellBehind);
+      ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
+    });
+    workF.acOptions.Execute();
+    EXPECT_EQ(settings.BellOffset, -40);
+    EXPECT_EQ(SettingsInFile().BellOffset, -40);
+    EXPECT_TRUE(SettingsInFile().BellOffsetByComputer) << "no server answered";
+    DestroyForm();
+  }
 }
 
 }  // namespace

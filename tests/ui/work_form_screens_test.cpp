@@ -239,10 +239,10 @@ TEST_F(WorkFormStepAsideTest, TheLessonGoesOnWithItsSoundsBehindTheShow) {
   fullScreen.ShowCoversTheScreen(true);
   services.sounds.clear();
   for (int tick = 0; tick < 10; ++tick) Tick();
-  EXPECT_EQ(workF.Clock.LessonState, lsMain);
+  EXPECT_EQ(workF.Clock.LessonState(), lsMain);
   EXPECT_EQ(services.sounds, std::vector<SoundKind>{kSoundBeep}) << "the intro part's end";
   for (int tick = 0; tick < 70; ++tick) Tick();
-  EXPECT_EQ(workF.Clock.LessonState, lsFinal);
+  EXPECT_EQ(workF.Clock.LessonState(), lsFinal);
   EXPECT_FALSE(::IsWindowVisible(workF.Handle())) << "the final part does not bring it forward";
   fullScreen.ShowCoversTheScreen(false);
   EXPECT_TRUE(::IsWindowVisible(workF.Handle()));
@@ -254,7 +254,7 @@ TEST_F(WorkFormStepAsideTest, ALessonBeginningDuringTheShowShowsItsWindowAfterwa
   fullScreen.facts.showCoversScreen = true;
   clock.Set(Weekday::Monday, 8, 30, 10);
   Tick();
-  EXPECT_EQ(workF.Clock.LessonState, lsIntro);
+  EXPECT_EQ(workF.Clock.LessonState(), lsIntro);
   EXPECT_EQ(services.sounds, std::vector<SoundKind>{kSoundLessonStart});
   EXPECT_FALSE(::IsWindowVisible(workF.Handle()));
   fullScreen.ShowCoversTheScreen(false);

@@ -163,7 +163,8 @@ TEST_F(WorkFormSettingsFileTest, OkInTheDialogIsRefusedWhileTheFileStaysUnread) 
   TWorkF& workF = CreateForm();
   reports.clear();
   const DialogOk ok(workF, [&](TLessonListF& dialog) {
-    EXPECT_EQ(dialog.General().edLessLen.Text(), L"45") << "the defaults again: the file is still held";
+    EXPECT_EQ(dialog.General().edLessLen.Text(), L"45")
+        << "the defaults again: the file is still held";
     dialog.General().edLessLen.SetValue(35);
     ReleaseFile();
   });

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "work_form_test.h"
 
 #include <filesystem>
@@ -62,8 +64,23 @@ int LayeredOpacity(HWND window) {
   return alpha;
 }
 
-void RecordingServices::WaitMs(int ms) {
-  pauses.push_back({ms, LayeredOpacity(toolkit::Application::Instance().MainFormHandle())});
+std::vector<int> RunFade(TWorkF& workF) {
+  std::vector<int> opacities;
+  // A fade of 255 levels takes no more steps than that.
+  for (int step = 0; step < 256 && workF.Fading(); ++step) {
+    toolkit::WindowTimer::FireByMessage(workF.Handle(), TWorkF::kFadeTimerId);
+    opacities.push_back(LayeredOpacity(workF.Handle()));
+  }
+  EXPECT_FALSE(workF.Fading());
+  return opacities;
+}
+
+int RunBeeps(TWorkF& workF, RecordingServices& services) {
+  for (int beep = 0; beep < 100 && workF.BeepsLeft() > 0; ++beep) {
+    toolkit::WindowTimer::FireByMessage(workF.Handle(), TWorkF::kBeepTimerId);
+  }
+  EXPECT_EQ(workF.BeepsLeft(), 0);
+  return static_cast<int>(std::count(services.sounds.begin(), services.sounds.end(), kSoundBeep));
 }
 
 bool RecordingServices::IsAutoRun(const std::wstring& name, const std::wstring& path) {

@@ -35,15 +35,10 @@ class SettableClock final : public LocalClock {
   LocalDateTime now_{.year = 2026, .month = 9, .day = 7, .dayOfWeek = Weekday::Monday, .hour = 10};
 };
 
-// Records the cues, the pauses (with the timer window's opacity at each), the
-// working-set trims, the autostart registrations and the opened addresses
+// Records the cues, the working-set trims, the autostart registrations and the opened addresses
 // instead of making them; answers the autostart question as told.
 class RecordingServices final : public WorkServices {
  public:
-  struct Pause {
-    int ms;
-    int opacity;
-  };
   struct AutoRunCall {
     std::wstring name;
     std::wstring path;
@@ -52,7 +47,6 @@ class RecordingServices final : public WorkServices {
   };
 
   void PlaySystemSound(SoundKind kind) override { sounds.push_back(kind); }
-  void WaitMs(int ms) override;
   void TrimWorkingSet() override { ++trims; }
   bool IsAutoRun(const std::wstring& name, const std::wstring& path) override;
   void SetAutoRun(const std::wstring& name, const std::wstring& path, bool enable) override {
@@ -64,7 +58,6 @@ class RecordingServices final : public WorkServices {
   }
 
   std::vector<SoundKind> sounds;
-  std::vector<Pause> pauses;
   int trims = 0;
   bool autoRun = false;
   bool autoRunFails = false;  // the question raises the registry's error
@@ -124,6 +117,14 @@ class FakeFullScreenProbe final : public FullScreenProbe {
 
 // The opacity of a layered window as the system has it.
 int LayeredOpacity(HWND window);
+
+// Hands the timer window's fade timer its ticks until the fade is done: the
+// opacity after each, in order.
+std::vector<int> RunFade(TWorkF& workF);
+
+// Hands the beep timer its ticks until the series is done: how many beeps
+// there were in all, the first played when the series began included.
+int RunBeeps(TWorkF& workF, RecordingServices& services);
 
 // A timer window on the application of the test program, with a settable
 // clock, recording services and tray, and a settings file of its own in a

@@ -3,6 +3,7 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <ostream>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "components/tray_icon_handler.h"
 #include "system/single_instance.h"
+#include "toolkit/window_timer.h"
 #include "work_form_test.h"
 
 namespace ostrevin::uitest {
@@ -18,25 +20,17 @@ namespace {
 
 using WorkFormWindowTest = WorkFormTest;
 
-// The opacities of a fade's steps and whether each paused for pauseMs.
-std::vector<int> StepOpacities(const std::vector<RecordingServices::Pause>& pauses, int pauseMs) {
-  std::vector<int> opacities;
-  for (const RecordingServices::Pause& pause : pauses) {
-    EXPECT_EQ(pause.ms, pauseMs);
-    opacities.push_back(pause.opacity);
-  }
-  return opacities;
-}
-
 std::vector<int> Descending(int from, int to) {
   std::vector<int> values;
   for (int value = from; value >= to; --value) values.push_back(value);
   return values;
 }
 
-std::vector<int> Ascending(int from, int to) {
+// From one opacity up to another by steps of a size, the last step shorter.
+std::vector<int> Rising(int from, int to, int step) {
   std::vector<int> values;
-  for (int value = from; value <= to; ++value) values.push_back(value);
+  for (int value = from + step; value < to; value += step) values.push_back(value);
+  values.push_back(to);
   return values;
 }
 
@@ -47,9 +41,15 @@ TEST_F(WorkFormWindowTest, AClickOnTheTrayIconShowsTheWindowAndFadesItInToOpaque
   ::PostMessageW(TrayHandlerWindow(), TrayCallbackMessage, icon, WM_LBUTTONUP);
   app.ProcessMessages();
   EXPECT_TRUE(::IsWindowVisible(workF.Handle()));
-  EXPECT_EQ(LayeredOpacity(workF.Handle()), 255);
   EXPECT_EQ(workF.Tag(), 0);
-  EXPECT_EQ(StepOpacities(services.pauses, 2), Ascending(127, 255));
+  // Steps of five levels; the window's own timer may have taken the first
+  // of them already.
+  const std::vector<int> steps = RunFade(workF);
+  const std::vector<int> all = Rising(127, 255, 5);
+  ASSERT_FALSE(steps.empty());
+  ASSERT_LE(steps.size(), all.size());
+  EXPECT_TRUE(std::equal(steps.rbegin(), steps.rend(), all.rbegin()));
+  EXPECT_EQ(LayeredOpacity(workF.Handle()), 255);
 }
 
 // A later start asks from its own process, here from another thread, while
@@ -76,6 +76,7 @@ TEST_F(WorkFormWindowTest, ALaterStartOfTheProgramShowsTheWindowOfTheRunningCopy
   TWorkF& workF = CreateForm();
   EXPECT_EQ(AskFromALaterStart(app, 5000), RunningCopyAnswer::Showing);
   EXPECT_TRUE(::IsWindowVisible(workF.Handle()));
+  RunFade(workF);
   EXPECT_EQ(LayeredOpacity(workF.Handle()), 255);
 }
 
@@ -95,7 +96,7 @@ TEST_F(WorkFormWindowTest, WithFadingOffTheWindowKeepsItsOpacity) {
   EXPECT_TRUE(::IsWindowVisible(workF.Handle()));
   EXPECT_EQ(LayeredOpacity(workF.Handle()), 127);
   EXPECT_EQ(workF.Tag(), 0);
-  EXPECT_TRUE(services.pauses.empty());
+  EXPECT_FALSE(workF.Fading());
   workF.FadeOut();
   EXPECT_EQ(LayeredOpacity(workF.Handle()), 127);
   EXPECT_EQ(workF.Tag(), 1);
@@ -121,22 +122,21 @@ TEST_P(FadeOutTest, StepsDownFromOpaqueToTheFadedOpacity) {
   WriteSettingsFile(std::string("[Common]\r\nBlendVal=") + fade.blendVal + "\r\n");
   TWorkF& workF = CreateForm();
   workF.N1Click();
-  services.pauses.clear();
+  RunFade(workF);
   workF.FadeOut();
-  EXPECT_EQ(StepOpacities(services.pauses, 10), Descending(fade.stepsFrom, fade.stepsTo));
+  EXPECT_EQ(RunFade(workF), Descending(fade.stepsFrom, fade.stepsTo));
   EXPECT_EQ(LayeredOpacity(workF.Handle()), fade.opacityAfter);
   EXPECT_EQ(workF.Tag(), 1);
-  services.pauses.clear();
   workF.FadeOut();
-  EXPECT_TRUE(services.pauses.empty());
+  EXPECT_FALSE(workF.Fading());
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, FadeOutTest,
-                         testing::Values(FadeOutCase{"ToTheDefault", "127", 255, 127, 127},
-                                         FadeOutCase{"ToOpaque", "255", 255, 255, 255},
-                                         FadeOutCase{"AboveOpaque", "300", 255, 256, 255},
+                         testing::Values(FadeOutCase{"ToTheDefault", "127", 254, 127, 127},
+                                         FadeOutCase{"ToOpaque", "255", 254, 255, 255},
+                                         FadeOutCase{"AboveOpaque", "300", 254, 256, 255},
                                          // A hand-edited file: no opacity lies below transparent.
-                                         FadeOutCase{"BelowTransparent", "-40", 255, 0, 0}),
+                                         FadeOutCase{"BelowTransparent", "-40", 254, 0, 0}),
                          [](const testing::TestParamInfo<FadeOutCase>& info) {
                            return info.param.name;
                          });
@@ -144,12 +144,33 @@ INSTANTIATE_TEST_SUITE_P(Levels, FadeOutTest,
 TEST_F(WorkFormWindowTest, TheProgramsActivationFadesTheWindowInAndOut) {
   TWorkF& workF = CreateForm();
   workF.N1Click();
+  RunFade(workF);
   ::SendMessageW(workF.Handle(), WM_ACTIVATEAPP, FALSE, 0);
+  RunFade(workF);
   EXPECT_EQ(LayeredOpacity(workF.Handle()), 127);
   EXPECT_EQ(workF.Tag(), 1);
   ::SendMessageW(workF.Handle(), WM_ACTIVATEAPP, TRUE, 0);
+  RunFade(workF);
   EXPECT_EQ(LayeredOpacity(workF.Handle()), 255);
   EXPECT_EQ(workF.Tag(), 0);
+}
+
+// Deactivated halfway through its fade-in, the window fades out from where it
+// got to; the fade-in does not go on behind it to opaque.
+TEST_F(WorkFormWindowTest, AFadeOutTakesOverFromAFadeInUnderWay) {
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  RunFade(workF);
+  ::SendMessageW(workF.Handle(), WM_ACTIVATEAPP, FALSE, 0);
+  RunFade(workF);
+  ::SendMessageW(workF.Handle(), WM_ACTIVATEAPP, TRUE, 0);
+  for (int step = 0; step < 4; ++step) {
+    toolkit::WindowTimer::FireByMessage(workF.Handle(), TWorkF::kFadeTimerId);
+  }
+  ASSERT_EQ(LayeredOpacity(workF.Handle()), 147);
+  ::SendMessageW(workF.Handle(), WM_ACTIVATEAPP, FALSE, 0);
+  EXPECT_EQ(RunFade(workF), Descending(146, 127));
+  EXPECT_EQ(workF.Tag(), 1);
 }
 
 TEST_F(WorkFormWindowTest, TheHideButtonHidesTheWindowAndItsTaskbarEntry) {

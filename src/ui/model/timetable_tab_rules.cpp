@@ -167,7 +167,8 @@ std::wstring LessonTimesCaption(const BellLesson& lesson) {
 std::wstring DayScheduleCaption(const SchoolTimetable& timetable, Weekday day) {
   const int schedule = timetable.Day(day).schedule;
   if (schedule == kNoSchedule) return L"В этот день уроков нет.";
-  return L"Расписание " + Quoted(timetable.schedules[static_cast<std::size_t>(schedule)].name) + L":";
+  return L"Расписание " + Quoted(timetable.schedules[static_cast<std::size_t>(schedule)].name) +
+         L":";
 }
 
 std::wstring DeleteScheduleQuestion(const SchoolTimetable& timetable, int index) {

@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -16,8 +17,8 @@ constexpr std::int64_t kMonday0830 = 1'788'769'800'000;
 TEST(NtpTimestamp, CountsFrom1900AndComesBackToTheMillisecond) {
   EXPECT_EQ(NtpTimestampOf(0) >> 32, 2'208'988'800u);
   EXPECT_EQ(NtpTimestampOf(500) & 0xFFFF'FFFF, 0x8000'0000u);
-  for (const std::int64_t ms : {std::int64_t{0}, kMonday0830, kMonday0830 + 999,
-                                std::int64_t{2'085'978'496'000} + 1234}) {
+  for (const std::int64_t ms :
+       {std::int64_t{0}, kMonday0830, kMonday0830 + 999, std::int64_t{2'085'978'496'000} + 1234}) {
     EXPECT_EQ(UnixMillisecondsOf(NtpTimestampOf(ms)), ms) << ms;
   }
 }
@@ -70,6 +71,7 @@ struct ReplyCase {
   const char* name;
   Reply reply;
   std::optional<std::int64_t> offset;
+  std::int64_t roundTripUs = 100'000;
 };
 
 void PrintTo(const ReplyCase& c, std::ostream* out) {
@@ -80,39 +82,70 @@ class SntpReplyTest : public ::testing::TestWithParam<ReplyCase> {};
 
 TEST_P(SntpReplyTest, GivesTheOffsetOfAGoodAnswerOnly) {
   const ReplyCase& c = GetParam();
-  EXPECT_EQ(SntpClockOffsetMs(Bytes(c.reply), NtpTimestampOf(kMonday0830),
-                              NtpTimestampOf(kMonday0830 + 100)),
-            c.offset);
+  const std::optional<SntpAnswer> answer =
+      ReadSntpAnswer(Bytes(c.reply), NtpTimestampOf(kMonday0830), c.roundTripUs);
+  EXPECT_EQ(answer ? std::optional(answer->offsetMs) : std::nullopt, c.offset);
+  if (answer) {
+    EXPECT_EQ(answer->serverUnixMs, c.reply.sent);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Replies, SntpReplyTest,
-    ::testing::Values(ReplyCase{"ServerAhead", {}, 37'000},
-                      ReplyCase{"ServerBehind",
-                                {.received = kMonday0830 - 11'980, .sent = kMonday0830 - 11'920},
-                                -12'000},
-                      ReplyCase{"Version3", {.first = 0x1c}, 37'000},
-                      ReplyCase{"Version1", {.first = 0x0c}, 37'000},
-                      ReplyCase{"Version0", {.first = 0x04}, std::nullopt},
-                      ReplyCase{"Version5", {.first = 0x2c}, std::nullopt},
-                      ReplyCase{"LeapSecondAhead", {.first = 0x64}, 37'000},
-                      ReplyCase{"Unsynchronised", {.first = 0xe4}, std::nullopt},
-                      ReplyCase{"ClientModeEcho", {.first = 0x23}, std::nullopt},
-                      ReplyCase{"KissOfDeath", {.stratum = 0}, std::nullopt},
-                      ReplyCase{"Stratum16", {.stratum = 16}, std::nullopt},
-                      ReplyCase{"AnswerToAnotherRequest", {.originate = kMonday0830 + 1},
-                                std::nullopt},
-                      ReplyCase{"NoTransmitTime", {.sent = -1}, std::nullopt},
-                      ReplyCase{"TooShort", {.size = 47}, std::nullopt}),
+    ::testing::Values(
+        ReplyCase{"ServerAhead", {}, 37'000},
+        ReplyCase{"ServerBehind",
+                  {.received = kMonday0830 - 11'980, .sent = kMonday0830 - 11'920},
+                  -12'000},
+        ReplyCase{"Version3", {.first = 0x1c}, 37'000},
+        ReplyCase{"Version1", {.first = 0x0c}, 37'000},
+        ReplyCase{"Version0", {.first = 0x04}, std::nullopt},
+        ReplyCase{"Version5", {.first = 0x2c}, std::nullopt},
+        ReplyCase{"LeapSecondAhead", {.first = 0x64}, 37'000},
+        ReplyCase{"Unsynchronised", {.first = 0xe4}, std::nullopt},
+        ReplyCase{"ClientModeEcho", {.first = 0x23}, std::nullopt},
+        ReplyCase{"KissOfDeath", {.stratum = 0}, std::nullopt},
+        ReplyCase{"Stratum16", {.stratum = 16}, std::nullopt},
+        ReplyCase{"AnswerToAnotherRequest", {.originate = kMonday0830 + 1}, std::nullopt},
+        ReplyCase{"NoTransmitTime", {.sent = -1}, std::nullopt},
+        ReplyCase{"TooShort", {.size = 47}, std::nullopt},
+        // The server held the request 60 ms; the round trip
+        // must be at least that long.
+        ReplyCase{"RoundTripShorterThanTheServersHold", {}, std::nullopt, 58'000},
+        ReplyCase{"RoundTripAsLongAsTheHold", {}, 37'020, 60'000},
+        ReplyCase{"RoundTripOfASecond", {}, 36'520, 1'060'000},
+        ReplyCase{"RoundTripOverASecond", {}, std::nullopt, 1'060'001},
+        // A server whose answer goes back to 1970 still
+        // answers; the school's clock judges its date.
+        ReplyCase{"AServerIn1970", {.received = 42'000, .sent = 42'060}, 41'980 - kMonday0830},
+        ReplyCase{
+            "AComputerYearsBehind",
+            {.received = kMonday0830 + 536'112'000'000, .sent = kMonday0830 + 536'112'000'060},
+            536'111'999'980}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The bits below the millisecond are the random ones; the millisecond
+// itself is the clock's.
+TEST(SntpRequest, CarriesRandomBitsBelowTheMillisecond) {
+  const NtpTimestamp clock = NtpTimestampOf(kMonday0830 + 123);
+  const NtpTimestamp a = WithRandomBelowTheMillisecond(clock, 0x0012'3456);
+  const NtpTimestamp b = WithRandomBelowTheMillisecond(clock, 0xFFFF'FFFF);
+  EXPECT_NE(a, b);
+  EXPECT_EQ(a & 0x3F'FFFF, 0x12'3456u);
+  EXPECT_EQ(b & 0x3F'FFFF, 0x3F'FFFFu);
+  EXPECT_EQ(a >> 22, clock >> 22);
+  for (const NtpTimestamp sent : {a, b}) {
+    EXPECT_LE(std::llabs(UnixMillisecondsOf(sent) - (kMonday0830 + 123)), 1);
+  }
+}
 
 TEST(ParseTimeServerAddress, ReadsANameWithAnOptionalPort) {
   EXPECT_EQ(ParseTimeServerAddress(L"ntp.school.local"),
             (TimeServerAddress{L"ntp.school.local", 123}));
   EXPECT_EQ(ParseTimeServerAddress(L"127.0.0.1:11123"), (TimeServerAddress{L"127.0.0.1", 11123}));
   EXPECT_EQ(ParseTimeServerAddress(L"10.0.0.5:65535"), (TimeServerAddress{L"10.0.0.5", 65535}));
-  for (const wchar_t* bad : {L"", L":123", L"host:", L"host:0", L"host:65536", L"host:12a",
-                             L"host:1234567"}) {
+  for (const wchar_t* bad :
+       {L"", L":123", L"host:", L"host:0", L"host:65536", L"host:12a", L"host:1234567"}) {
     EXPECT_FALSE(ParseTimeServerAddress(bad)) << testing::PrintToString(std::wstring(bad));
   }
 }
