@@ -94,8 +94,7 @@ SchoolTimetable ReadTimetable(ProfileFile& file) {
     if (name.empty()) continue;
     // The week finds schedules by name, and finds the first of two with one
     // name; the second keeps its bells under a name of its own.
-    timetable.schedules.push_back(
-        ReadSchedule(file, section, UnusedScheduleName(timetable, name)));
+    timetable.schedules.push_back(ReadSchedule(file, section, UnusedScheduleName(timetable, name)));
   }
   if (!timetable.InUse()) return timetable;
   for (int number = 0; number < kDaysPerWeek; ++number) {
@@ -155,6 +154,14 @@ void EmptyWeek(ProfileFile& file) {
 }
 
 }  // namespace
+
+std::vector<std::wstring> SchoolTimetableSections() {
+  std::vector<std::wstring> sections{kWeekSection};
+  for (int position = 0; position < kMaxSchedules; ++position) {
+    sections.push_back(ScheduleSection(position));
+  }
+  return sections;
+}
 
 void LoadSchoolTimetable(Settings& settings, ProfileFile& file) {
   settings.Timetable = ReadTimetable(file);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/app_error.h"
+#include "settings/school_timetable_file.h"
 #include "settings/settings_file.h"
 
 namespace ostrevin {
@@ -13,6 +14,13 @@ namespace {
 // The sections every save writes; any one of them makes a settings file.
 constexpr const wchar_t* kSettingsSections[] = {L"1", L"2",     L"3",      L"4",
                                                 L"5", L"Times", L"Common", L"Sounds"};
+
+// An administrator may write only the school's timetable by hand.
+bool HoldsSchoolTimetable(const IniDocument& document) {
+  return std::ranges::any_of(SchoolTimetableSections(), [&](const std::wstring& section) {
+    return document.HasSection(section);
+  });
+}
 
 // Windows file names match without regard to case; the program's own file is
 // always named the same way, so folding ASCII letters is enough.
@@ -46,8 +54,10 @@ std::wstring BackupPath(const std::wstring& path) {
 }
 
 bool HoldsSettings(const IniDocument& document) {
-  return std::ranges::any_of(kSettingsSections,
-                             [&](const wchar_t* section) { return document.HasSection(section); });
+  return std::ranges::any_of(
+             kSettingsSections,
+             [&](const wchar_t* section) { return document.HasSection(section); }) ||
+         HoldsSchoolTimetable(document);
 }
 
 SettingsStore::SettingsStore(SettingsDisk& disk, const AnsiCodePage& codePage)

@@ -27,7 +27,8 @@ enum class ExportResult { kExported, kDeclined };
 // save that changed it.
 std::wstring BackupPath(const std::wstring& path);
 
-// Whether a document holds any section the settings are kept in: a file
+// Whether a document holds any section the settings are kept in, the
+// timetable's "Week" and "Schedule1" .. "Schedule16" included: a file
 // without one is no settings file (a Word document, another program's INI
 // file, a file emptied by a power cut).
 bool HoldsSettings(const IniDocument& document);

@@ -163,6 +163,97 @@ TEST_F(SettingsStoreTest, LoadsTheFileAndWritesNothing) {
   EXPECT_FALSE(store.IsHeldBack(kPath));
 }
 
+// An administrator's file of the school's timetable alone, written by hand,
+// as each of Notepad's encodings saves it.
+const std::wstring kSchedulesOnly =
+    L"[Week]\r\nMonday=Основное\r\nMondayLessons=2\r\n"
+    L"[Schedule1]\r\nName=Основное\r\n1=08:30-09:15\r\n2=09:25-10:10\r\n";
+
+std::string Utf16Bytes(const std::wstring& text, bool lowFirst) {
+  std::string bytes;
+  for (const wchar_t c : text) {
+    const char low = static_cast<char>(c & 0xFF);
+    const char high = static_cast<char>((c >> 8) & 0xFF);
+    bytes += lowFirst ? low : high;
+    bytes += lowFirst ? high : low;
+  }
+  return bytes;
+}
+
+// UTF-8 of a text within the Basic Multilingual Plane.
+std::string Utf8Bytes(const std::wstring& text) {
+  std::string bytes;
+  for (const wchar_t c : text) {
+    const auto code = static_cast<unsigned>(c);
+    if (code < 0x80) {
+      bytes += static_cast<char>(code);
+    } else if (code < 0x800) {
+      bytes += static_cast<char>(0xC0 | code >> 6);
+      bytes += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+      bytes += static_cast<char>(0xE0 | code >> 12);
+      bytes += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+      bytes += static_cast<char>(0x80 | (code & 0x3F));
+    }
+  }
+  return bytes;
+}
+
+struct EncodedFile {
+  const char* label;
+  std::string bytes;
+};
+
+std::vector<EncodedFile> SchedulesOnlyAsNotepadSavesIt() {
+  return {
+      {"UTF-8", Utf8Bytes(kSchedulesOnly)},
+      {"UTF-8 with BOM", "\xEF\xBB\xBF" + Utf8Bytes(kSchedulesOnly)},
+      {"Unicode", "\xFF\xFE" + Utf16Bytes(kSchedulesOnly, true)},
+      {"Unicode big endian", "\xFE\xFF" + Utf16Bytes(kSchedulesOnly, false)},
+      {"UTF-16 LE without a mark", Utf16Bytes(kSchedulesOnly, true)},
+      {"UTF-16 BE without a mark", Utf16Bytes(kSchedulesOnly, false)},
+  };
+}
+
+void ExpectTheAdministratorsTimetable(const Settings& settings) {
+  ASSERT_EQ(settings.Timetable.schedules.size(), 1u);
+  EXPECT_EQ(settings.Timetable.schedules[0].name, L"Основное");
+  EXPECT_EQ(settings.Timetable.schedules[0].lessons.size(), 2u);
+  EXPECT_EQ(settings.Timetable.Day(Weekday::Monday).schedule, 0);
+  EXPECT_TRUE(settings.Timetable.Day(Weekday::Monday).taught.test(2));
+}
+
+TEST_F(SettingsStoreTest, ReadsAnAdministratorsTimetableInEveryEncodingNotepadSaves) {
+  for (const EncodedFile& file : SchedulesOnlyAsNotepadSavesIt()) {
+    SCOPED_TRACE(file.label);
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    disk.files[kPath] = file.bytes;
+    disk.files[kBackup] = kTeachersFile;
+    Settings loaded;
+    EXPECT_EQ(store.Load(loaded, kPath, format), SettingsFileState::kRead);
+    ExpectTheAdministratorsTimetable(loaded);
+    EXPECT_TRUE(disk.replaced.empty()) << "taken for a broken file";
+
+    Settings imported;
+    EXPECT_EQ(store.Import(imported, kPath, format), ImportResult::kImported);
+    ExpectTheAdministratorsTimetable(imported);
+  }
+}
+
+TEST_F(SettingsStoreTest, AnAdministratorsFileInUtf8StaysUnicodeWhenSaved) {
+  disk.files[kPath] = Utf8Bytes(kSchedulesOnly);
+  store.Load(settings, kPath, format);
+  settings.LessLen = 350;
+  store.Save(settings, kPath, format);
+  const DecodedText saved = DecodeIniText(disk.files[kPath], kWestern);
+  EXPECT_EQ(saved.encoding, TextEncoding::kUtf16);
+  Settings loaded;
+  store.Load(loaded, kPath, format);
+  ExpectTheAdministratorsTimetable(loaded);
+  EXPECT_EQ(loaded.LessLen, 350);
+}
+
 TEST_F(SettingsStoreTest, AMissingFileGivesTheDefaultsAndCreatesNothing) {
   settings = TeachersSettings();
   EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kMissing);
