@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "base/app_error.h"
 #include "settings/school_timetable_file.h"
 #include "settings/settings_file.h"
+#include "settings/settings_file_notices.h"
 
 namespace ostrevin {
 
@@ -37,9 +39,7 @@ AppError UnableToWrite(const std::wstring& path) {
 }
 
 AppError HeldBack(const std::wstring& path) {
-  return AppError(L"Настройки не сохранены: Ostrevin не смог прочитать файл\n" + path +
-                  L"\nи не записывает его, чтобы не затереть расписание. Перезапустите "
-                  L"Ostrevin, когда файл освободится.");
+  return AppError(SettingsFileHeldBackText(path));
 }
 
 void LoadDefaults(Settings& settings, const RegionalTimeFormat& format) {
@@ -47,10 +47,30 @@ void LoadDefaults(Settings& settings, const RegionalTimeFormat& format) {
   LoadSettings(settings, nothing, format);
 }
 
+// Every save ends the file with a line break: a file cut short by a power cut
+// seldom ends exactly at one.
+bool EndsWithLineBreak(const std::wstring& text) {
+  return !text.empty() && (text.back() == L'\n' || text.back() == L'\r');
+}
+
+// Files set aside on one day: "-2" .. "-99" after the first; a folder with a
+// hundred of them has a problem no name can solve.
+constexpr int kSetAsideAttempts = 99;
+
 }  // namespace
 
 std::wstring BackupPath(const std::wstring& path) {
   return path + L".bak";
+}
+
+std::wstring TemporaryPath(const std::wstring& path) {
+  return path + L".tmp";
+}
+
+std::wstring SetAsidePath(const std::wstring& path, const std::wstring& date, int attempt) {
+  std::wstring aside = path + L".unreadable-" + date;
+  if (attempt > 1) aside += L"-" + std::to_wstring(attempt);
+  return aside;
 }
 
 bool HoldsSettings(const IniDocument& document) {
@@ -63,37 +83,89 @@ bool HoldsSettings(const IniDocument& document) {
 SettingsStore::SettingsStore(SettingsDisk& disk, const AnsiCodePage& codePage)
     : disk_(disk), codePage_(codePage) {}
 
-SettingsFileState SettingsStore::Load(Settings& settings, const std::wstring& path,
+SettingsFileFound SettingsStore::Load(Settings& settings, const std::wstring& path,
                                       const RegionalTimeFormat& format) {
   const std::wstring key = FileKey(path);
   const FileContents found = ReadPatiently(path);
-  if (found.access == FileAccess::kMissing) {
-    read_.insert(key);
-    heldBack_.erase(key);
-    LoadDefaults(settings, format);
-    return SettingsFileState::kMissing;
-  }
-  if (found.access != FileAccess::kDone) {
+  SettingsFileFound result;
+  if (found.access == FileAccess::kBusy || found.access == FileAccess::kFailed) {
     if (!read_.contains(key)) {
       heldBack_.insert(key);
       LoadDefaults(settings, format);
     }
-    return SettingsFileState::kUnreadable;
+    result.state = SettingsFileState::kUnreadable;
+    return result;
   }
-  IniDocument document = DocumentOf(found);
-  const bool restored = !HoldsSettings(document) && RestoreFromBackup(path, document);
-  read_.insert(key);
+  if (found.access == FileAccess::kDone) {
+    IniDocument document = DocumentOf(found);
+    if (HoldsSettings(document)) {
+      Took(key, found.bytes);
+      LoadSettings(settings, document, format);
+      return result;
+    }
+    if (document.IsBlank()) {
+      // Emptied, as a power cut can leave a file: the backup stands in.
+      read_.insert(key);
+      heldBack_.erase(key);
+      if (std::optional<std::wstring> from = Restore(settings, path, format, false)) {
+        result.state = SettingsFileState::kRestoredEmpty;
+        result.restoredFrom = *from;
+      } else {
+        LoadDefaults(settings, format);
+      }
+      return result;
+    }
+    std::optional<std::wstring> aside = SetAside(path);
+    if (!aside) {
+      heldBack_.insert(key);
+      if (!read_.contains(key)) LoadDefaults(settings, format);
+      result.state = SettingsFileState::kUnreadable;
+      return result;
+    }
+    result.state = SettingsFileState::kSetAside;
+    result.setAside = *aside;
+  }
+  // No file (any more): what a save left whole stands in for it.
+  const bool readBefore = read_.contains(key);
   heldBack_.erase(key);
-  LoadSettings(settings, document, format);
-  return restored ? SettingsFileState::kRestoredFromBackup : SettingsFileState::kRead;
+  read_.insert(key);
+  if (readBefore) {
+    result.settingsKept = true;
+    return result;
+  }
+  if (std::optional<std::wstring> from = Restore(settings, path, format, true)) {
+    if (result.state == SettingsFileState::kRead)
+      result.state = SettingsFileState::kRestoredMissing;
+    result.restoredFrom = *from;
+    return result;
+  }
+  LoadDefaults(settings, format);
+  if (result.state == SettingsFileState::kRead) result.state = SettingsFileState::kMissing;
+  return result;
 }
 
-void SettingsStore::Save(const Settings& settings, const std::wstring& path,
-                         const RegionalTimeFormat& format) {
+std::wstring SettingsStore::Save(const Settings& settings, const std::wstring& path,
+                                 const RegionalTimeFormat& format) {
   RefuseHeldBack(path);
   FoundFile file = ReadToWrite(path);
-  const bool keepBackup = HoldsSettings(file.document);
-  WriteSettings(settings, path, format, file, keepBackup);
+  std::wstring setAside;
+  if (file.contents.access == FileAccess::kDone && !HoldsSettings(file.document) &&
+      !file.document.IsBlank()) {
+    std::optional<std::wstring> aside = SetAside(path);
+    if (!aside) throw UnableToWrite(path);
+    setAside = *aside;
+    file = FoundFile{};
+  }
+  const std::wstring key = FileKey(path);
+  const auto atStart = foundAtStart_.find(key);
+  const std::string* backup = atStart != foundAtStart_.end() ? &atStart->second : nullptr;
+  // Once a run: the backup stays the file as found at start, whatever the
+  // later saves.
+  if (WriteSettings(settings, path, format, file, backup)) {
+    foundAtStart_.erase(atStart);
+    backedUp_.insert(key);
+  }
+  return setAside;
 }
 
 bool SettingsStore::IsHeldBack(const std::wstring& path) const {
@@ -109,8 +181,7 @@ ImportResult SettingsStore::Import(Settings& settings, const std::wstring& path,
   if (!HoldsSettings(document)) return ImportResult::kNotASettingsFile;
   LoadSettings(settings, document, format);
   // The program's own file, imported once it is free again, is read now.
-  read_.insert(FileKey(path));
-  heldBack_.erase(FileKey(path));
+  Took(FileKey(path), found.bytes);
   return ImportResult::kImported;
 }
 
@@ -124,7 +195,7 @@ ExportResult SettingsStore::Export(const Settings& settings, const std::wstring&
     file.document = IniDocument();
     file.encoding = TextEncoding::kAnsi;
   }
-  WriteSettings(settings, path, format, file, false);
+  WriteSettings(settings, path, format, file);
   return ExportResult::kExported;
 }
 
@@ -132,6 +203,14 @@ FileContents SettingsStore::ReadPatiently(const std::wstring& path) const {
   for (int attempt = 1;; ++attempt) {
     FileContents contents = disk_.Read(path);
     if (contents.access != FileAccess::kBusy || attempt == kAttempts) return contents;
+    disk_.Pause(kRetryPauseMs);
+  }
+}
+
+bool SettingsStore::RenamePatiently(const std::wstring& from, const std::wstring& to) const {
+  for (int attempt = 1;; ++attempt) {
+    const FileAccess access = disk_.Rename(from, to);
+    if (access != FileAccess::kBusy || attempt == kAttempts) return access == FileAccess::kDone;
     disk_.Pause(kRetryPauseMs);
   }
 }
@@ -163,31 +242,62 @@ void SettingsStore::RefuseHeldBack(const std::wstring& path) const {
   if (IsHeldBack(path)) throw HeldBack(path);
 }
 
-void SettingsStore::WriteSettings(const Settings& settings, const std::wstring& path,
+bool SettingsStore::WriteSettings(const Settings& settings, const std::wstring& path,
                                   const RegionalTimeFormat& format, FoundFile& file,
-                                  bool keepBackup) {
+                                  const std::string* backup) {
   SaveSettings(settings, file.document, format);
   const std::string bytes = EncodeIniText(file.document.Text(), file.encoding, codePage_);
   // Written again unchanged, the file would only push its backup, the file
-  // before the last real change, out of the way.
-  if (file.contents.access == FileAccess::kDone && bytes == file.contents.bytes) return;
+  // as found at start, out of the way.
+  if (file.contents.access == FileAccess::kDone && bytes == file.contents.bytes) return false;
   // The backup serves only when the file itself is lost: one that cannot be
   // written must not cost the teacher the save.
-  if (keepBackup) ReplacePatiently(BackupPath(path), file.contents.bytes);
+  const bool backedUp = backup && ReplacePatiently(BackupPath(path), *backup);
   if (!ReplacePatiently(path, bytes)) throw UnableToWrite(path);
+  return backedUp;
 }
 
-// The backup comes back only as a settings file; put back in the file's place
-// at once, so that the file holds the timetable again even before the next
-// save (which tries again when this fails).
-bool SettingsStore::RestoreFromBackup(const std::wstring& path, IniDocument& document) {
-  const FileContents backup = ReadPatiently(BackupPath(path));
-  if (backup.access != FileAccess::kDone) return false;
-  IniDocument saved = DocumentOf(backup);
-  if (!HoldsSettings(saved)) return false;
-  ReplacePatiently(path, backup.bytes);
-  document = std::move(saved);
-  return true;
+// What stands in comes back only as a settings file, and the file an
+// interrupted save left only whole; it is put back in the file's place at
+// once, so that the file holds the timetable again even before the next save
+// (which tries again when this fails).
+std::optional<std::wstring> SettingsStore::Restore(Settings& settings, const std::wstring& path,
+                                                   const RegionalTimeFormat& format,
+                                                   bool fromTemporary) {
+  std::vector<std::wstring> candidates;
+  if (fromTemporary) candidates.push_back(TemporaryPath(path));
+  candidates.push_back(BackupPath(path));
+  for (const std::wstring& candidate : candidates) {
+    const FileContents found = ReadPatiently(candidate);
+    if (found.access != FileAccess::kDone) continue;
+    const DecodedText text = DecodeIniText(found.bytes, codePage_);
+    IniDocument document(text.text);
+    if (!HoldsSettings(document) || !EndsWithLineBreak(text.text)) continue;
+    ReplacePatiently(path, found.bytes);
+    Took(FileKey(path), found.bytes);
+    LoadSettings(settings, document, format);
+    return candidate;
+  }
+  return std::nullopt;
+}
+
+// Under a name of its own beside the file, with the day in it, so that the
+// teacher or the administrator finds it and nothing writes over it.
+std::optional<std::wstring> SettingsStore::SetAside(const std::wstring& path) {
+  const std::wstring date = disk_.DateStamp();
+  for (int attempt = 1; attempt <= kSetAsideAttempts; ++attempt) {
+    const std::wstring aside = SetAsidePath(path, date, attempt);
+    if (ReadPatiently(aside).access != FileAccess::kMissing) continue;
+    if (RenamePatiently(path, aside)) return aside;
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+void SettingsStore::Took(const std::wstring& key, const std::string& bytes) {
+  read_.insert(key);
+  heldBack_.erase(key);
+  if (!backedUp_.contains(key)) foundAtStart_.emplace(key, bytes);
 }
 
 }  // namespace ostrevin
