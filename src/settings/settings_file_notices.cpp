@@ -63,10 +63,23 @@ std::wstring SettingsFileSetAsideAtSaveText(const std::wstring& path, const std:
          aside + L"\nа расписание и настройки Ostrevin записаны на прежнее место.";
 }
 
+std::wstring SettingsNotSavedText(const std::wstring& path) {
+  return L"Настройки не сохранены: не удалось записать файл\n" + path +
+         L"\n(его занимает другая программа, он только для чтения, или диск полон либо "
+         L"недоступен).\n\nИзменения не потеряны, пока Ostrevin работает: он запишет их при "
+         L"следующем сохранении. Освободите файл и нажмите «OK» в окне «Настройки» ещё раз.";
+}
+
 std::wstring SettingsFileHeldBackText(const std::wstring& path) {
   return L"Настройки не сохранены: Ostrevin не смог прочитать файл\n" + path +
          L"\nи не записывает его, чтобы не затереть расписание. Перезапустите Ostrevin, когда "
          L"файл освободится.";
+}
+
+std::wstring ExportNotWrittenText(const std::wstring& path) {
+  return L"Не удалось записать файл\n" + path +
+         L"\n(его занимает другая программа, он только для чтения, или диск полон либо "
+         L"недоступен).\n\nЗакройте программу, которая держит файл, или выберите другое место.";
 }
 
 }  // namespace ostrevin

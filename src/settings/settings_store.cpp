@@ -34,9 +34,9 @@ std::wstring FileKey(const std::wstring& path) {
   return key;
 }
 
-AppError UnableToWrite(const std::wstring& path) {
-  return AppError(L"Unable to write to " + path);
-}
+// A file that could not be read before writing, moved aside or written: the
+// caller says what that means for the teacher.
+struct NotWritten {};
 
 AppError HeldBack(const std::wstring& path) {
   return AppError(SettingsFileHeldBackText(path));
@@ -86,8 +86,13 @@ SettingsStore::SettingsStore(SettingsDisk& disk, const AnsiCodePage& codePage)
 SettingsFileFound SettingsStore::Load(Settings& settings, const std::wstring& path,
                                       const RegionalTimeFormat& format) {
   const std::wstring key = FileKey(path);
-  const FileContents found = ReadPatiently(path);
   SettingsFileFound result;
+  // The teacher's edits that a save could not write are newer than the file.
+  if (unsaved_.contains(key)) {
+    result.settingsKept = true;
+    return result;
+  }
+  const FileContents found = ReadPatiently(path);
   if (found.access == FileAccess::kBusy || found.access == FileAccess::kFailed) {
     if (!read_.contains(key)) {
       heldBack_.insert(key);
@@ -147,12 +152,25 @@ SettingsFileFound SettingsStore::Load(Settings& settings, const std::wstring& pa
 std::wstring SettingsStore::Save(const Settings& settings, const std::wstring& path,
                                  const RegionalTimeFormat& format) {
   RefuseHeldBack(path);
+  const std::wstring key = FileKey(path);
+  try {
+    std::wstring setAside = WriteOwnFile(settings, path, format);
+    unsaved_.erase(key);
+    return setAside;
+  } catch (const NotWritten&) {
+    unsaved_.insert(key);
+    throw AppError(SettingsNotSavedText(path));
+  }
+}
+
+std::wstring SettingsStore::WriteOwnFile(const Settings& settings, const std::wstring& path,
+                                         const RegionalTimeFormat& format) {
   FoundFile file = ReadToWrite(path);
   std::wstring setAside;
   if (file.contents.access == FileAccess::kDone && !HoldsSettings(file.document) &&
       !file.document.IsBlank()) {
     std::optional<std::wstring> aside = SetAside(path);
-    if (!aside) throw UnableToWrite(path);
+    if (!aside) throw NotWritten{};
     setAside = *aside;
     file = FoundFile{};
   }
@@ -189,13 +207,17 @@ ExportResult SettingsStore::Export(const Settings& settings, const std::wstring&
                                    const RegionalTimeFormat& format,
                                    const std::function<bool()>& replaceOtherFile) {
   RefuseHeldBack(path);
-  FoundFile file = ReadToWrite(path);
-  if (!HoldsSettings(file.document) && !file.document.IsBlank()) {
-    if (!replaceOtherFile()) return ExportResult::kDeclined;
-    file.document = IniDocument();
-    file.encoding = TextEncoding::kAnsi;
+  try {
+    FoundFile file = ReadToWrite(path);
+    if (!HoldsSettings(file.document) && !file.document.IsBlank()) {
+      if (!replaceOtherFile()) return ExportResult::kDeclined;
+      file.document = IniDocument();
+      file.encoding = TextEncoding::kAnsi;
+    }
+    WriteSettings(settings, path, format, file);
+  } catch (const NotWritten&) {
+    throw AppError(ExportNotWrittenText(path));
   }
-  WriteSettings(settings, path, format, file);
   return ExportResult::kExported;
 }
 
@@ -233,7 +255,7 @@ SettingsStore::FoundFile SettingsStore::ReadToWrite(const std::wstring& path) co
   FoundFile file;
   file.contents = ReadPatiently(path);
   if (file.contents.access == FileAccess::kMissing) return file;
-  if (file.contents.access != FileAccess::kDone) throw UnableToWrite(path);
+  if (file.contents.access != FileAccess::kDone) throw NotWritten{};
   file.document = DocumentOf(file.contents, &file.encoding);
   return file;
 }
@@ -253,7 +275,7 @@ bool SettingsStore::WriteSettings(const Settings& settings, const std::wstring& 
   // The backup serves only when the file itself is lost: one that cannot be
   // written must not cost the teacher the save.
   const bool backedUp = backup && ReplacePatiently(BackupPath(path), *backup);
-  if (!ReplacePatiently(path, bytes)) throw UnableToWrite(path);
+  if (!ReplacePatiently(path, bytes)) throw NotWritten{};
   return backedUp;
 }
 

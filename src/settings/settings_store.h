@@ -31,8 +31,9 @@ struct SettingsFileFound {
   std::wstring restoredFrom;
   // Where a file not understood was moved, with its bytes as they were.
   std::wstring setAside;
-  // The file was read before in this run: the settings in memory stay, and
-  // the next save writes them.
+  // The file was read before in this run and is gone or moved aside, or a
+  // save failed since: the settings in memory stay, and the next save writes
+  // them.
   bool settingsKept = false;
 };
 
@@ -127,6 +128,9 @@ class SettingsStore {
   IniDocument DocumentOf(const FileContents& contents, TextEncoding* encoding = nullptr) const;
   // Throws when the file is there but cannot be read.
   FoundFile ReadToWrite(const std::wstring& path) const;
+  // Save's work, throwing when the file could not be written.
+  std::wstring WriteOwnFile(const Settings& settings, const std::wstring& path,
+                            const RegionalTimeFormat& format);
   // Throws when the file is held back.
   void RefuseHeldBack(const std::wstring& path) const;
   // Writes the settings into the document and the document over the file,
@@ -147,9 +151,11 @@ class SettingsStore {
   SettingsDisk& disk_;
   const AnsiCodePage& codePage_;
   // The program's files as names folded to one case: those read in this run,
-  // and those that could not be read before they ever were.
+  // those that could not be read before they ever were, and those whose
+  // settings in memory a save failed to write.
   std::set<std::wstring> read_;
   std::set<std::wstring> heldBack_;
+  std::set<std::wstring> unsaved_;
   // The program's files as first found in this run, for their backup, until
   // it is written; once a run.
   std::map<std::wstring, std::string> foundAtStart_;

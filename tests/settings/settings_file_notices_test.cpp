@@ -67,5 +67,14 @@ TEST(SettingsFileSetAsideAtSaveText, NamesBothFiles) {
   EXPECT_TRUE(Holds(text, std::wstring(L"\n") + kAside + L"\n")) << text;
 }
 
+TEST(SettingsNotSavedText, NamesTheFileAndSaysTheEditsAreKept) {
+  const std::wstring texts[] = {SettingsNotSavedText(kPath), ExportNotWrittenText(kPath)};
+  for (const std::wstring& text : texts) {
+    EXPECT_TRUE(Holds(text, std::wstring(L"\n") + kPath + L"\n")) << text;
+  }
+  EXPECT_TRUE(Holds(texts[0], L"Изменения не потеряны")) << texts[0];
+  EXPECT_TRUE(Holds(texts[1], L"другое место")) << texts[1];
+}
+
 }  // namespace
 }  // namespace ostrevin

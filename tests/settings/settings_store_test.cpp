@@ -11,6 +11,7 @@
 
 #include "base/app_error.h"
 #include "settings/settings_file.h"
+#include "settings/settings_file_notices.h"
 #include "support/latin1_code_page.h"
 #include "support/sample_settings.h"
 #include "support/sample_time_formats.h"
@@ -433,10 +434,46 @@ TEST_F(SettingsStoreTest, ASaveThatCannotReadOrReplaceTheFileLeavesItAsItWas) {
     if (c.readBusy) disk.ReadsGive(kPath, FileAccess::kBusy, FakeDisk::kForever);
     disk.ReplacesGive(kPath, c.replace, FakeDisk::kForever);
     settings.LessLen = 350;
-    EXPECT_EQ(ErrorOf([&] { store.Save(settings, kPath, format); }),
-              L"Unable to write to C:\\School\\Ostrevin.INI");
+    EXPECT_EQ(ErrorOf([&] { store.Save(settings, kPath, format); }), SettingsNotSavedText(kPath));
     EXPECT_EQ(disk.files[kPath], kTeachersFile);
   }
+}
+
+// OK whose save failed, then the dialog opened again: the edits are still
+// there, and the save that succeeds writes them.
+TEST_F(SettingsStoreTest, SettingsASaveCouldNotWriteStayUntilASaveSucceeds) {
+  disk.files[kPath] = kTeachersFile;
+  store.Load(settings, kPath, format);
+  settings.LessLen = 350;
+  disk.ReplacesGive(kPath, FileAccess::kFailed, 1);
+  EXPECT_FALSE(ErrorOf([&] { store.Save(settings, kPath, format); }).empty());
+
+  const int readsBefore = disk.ReadsOf(kPath);
+  const SettingsFileFound found = store.Load(settings, kPath, format);
+  EXPECT_EQ(found.state, SettingsFileState::kRead);
+  EXPECT_TRUE(found.settingsKept);
+  EXPECT_EQ(settings.LessLen, 350);
+  EXPECT_EQ(disk.ReadsOf(kPath), readsBefore) << "the file is older than the edits";
+
+  store.Save(settings, kPath, format);
+  EXPECT_EQ(ValueIn(disk, kPath, L"Common", L"LessLen"), L"350");
+  disk.files[kPath] = kTeachersFile;
+  store.Load(settings, kPath, format);
+  EXPECT_EQ(settings, TeachersSettings()) << "saved once, the file is read again";
+}
+
+// The file deleted or renamed while the program runs: the timetable in
+// memory stays and is written again, never the defaults.
+TEST_F(SettingsStoreTest, AFileDeletedMeanwhileIsWrittenAgainFromMemory) {
+  disk.files[kPath] = kTeachersFile;
+  disk.files[kBackup] = "[Common]\r\nLessLen=300\r\n";
+  store.Load(settings, kPath, format);
+  disk.files.erase(kPath);
+  const SettingsFileFound found = store.Load(settings, kPath, format);
+  EXPECT_TRUE(found.settingsKept);
+  EXPECT_EQ(settings, TeachersSettings());
+  store.Save(settings, kPath, format);
+  EXPECT_EQ(SettingsIn(disk, kPath), TeachersSettings());
 }
 
 TEST_F(SettingsStoreTest, ABackupThatCannotBeWrittenDoesNotStopTheSave) {
@@ -778,7 +815,7 @@ TEST_F(SettingsStoreTest, AnExportThatCannotReadTheFileThereWritesNothing) {
   disk.files[kChosen] = kTeachersFile;
   disk.ReadsGive(kChosen, FileAccess::kBusy, FakeDisk::kForever);
   EXPECT_EQ(ErrorOf([&] { store.Export(settings, kChosen, format, [] { return true; }); }),
-            L"Unable to write to " + std::wstring(kChosen));
+            ExportNotWrittenText(kChosen));
   EXPECT_TRUE(disk.replaced.empty());
 }
 

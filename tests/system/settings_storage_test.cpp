@@ -10,6 +10,7 @@
 #include "base/app_error.h"
 #include "profile_functions_file.h"
 #include "settings/settings_file.h"
+#include "settings/settings_file_notices.h"
 #include "settings/time_of_day.h"
 #include "support/sample_settings.h"
 #include "system/program_path.h"
@@ -182,7 +183,7 @@ TEST_F(SettingsStorageTest, ASaveToALockedFileFailsNamingItAndWritesNothing) {
       SaveSettings(UnusualSettings(), path_);
       FAIL() << "the save to a locked file succeeded";
     } catch (const AppError& error) {
-      EXPECT_EQ(error.message(), L"Unable to write to " + path_);
+      EXPECT_EQ(error.message(), SettingsNotSavedText(path_));
     }
   }
   EXPECT_EQ(ReadFileBytes(path_), before);
@@ -245,7 +246,7 @@ TEST_P(FailedSaveTest, NamesTheFullPathAndLeavesTheFileAsItWas) {
       SaveSettings(UnusualSettings(), L"Ostrevin.INI");
       FAIL() << "the save to a held file succeeded";
     } catch (const AppError& error) {
-      EXPECT_EQ(error.message(), L"Unable to write to " + path_);
+      EXPECT_EQ(error.message(), SettingsNotSavedText(path_));
     }
   }
   EXPECT_EQ(ReadFileBytes(path_), before);
