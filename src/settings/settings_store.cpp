@@ -86,66 +86,78 @@ SettingsStore::SettingsStore(SettingsDisk& disk, const AnsiCodePage& codePage)
 SettingsFileFound SettingsStore::Load(Settings& settings, const std::wstring& path,
                                       const RegionalTimeFormat& format) {
   const std::wstring key = FileKey(path);
-  SettingsFileFound result;
   // The teacher's edits that a save could not write are newer than the file.
-  if (unsaved_.contains(key)) {
-    result.settingsKept = true;
-    return result;
-  }
+  if (unsaved_.contains(key)) return {.settingsKept = true};
   const FileContents found = ReadPatiently(path);
-  if (found.access == FileAccess::kBusy || found.access == FileAccess::kFailed) {
-    if (!read_.contains(key)) {
-      heldBack_.insert(key);
-      LoadDefaults(settings, format);
-    }
-    result.state = SettingsFileState::kUnreadable;
-    return result;
+  switch (found.access) {
+    case FileAccess::kDone:
+      return LoadFound(settings, path, format, found);
+    case FileAccess::kMissing:
+      return LoadMissing(settings, path, format, {});
+    case FileAccess::kBusy:
+    case FileAccess::kFailed:
+      break;
   }
-  if (found.access == FileAccess::kDone) {
-    IniDocument document = DocumentOf(found);
-    if (HoldsSettings(document)) {
-      Took(key, found.bytes);
-      LoadSettings(settings, document, format);
-      return result;
-    }
-    if (document.IsBlank()) {
-      // Emptied, as a power cut can leave a file: the backup stands in.
-      read_.insert(key);
-      heldBack_.erase(key);
-      if (std::optional<std::wstring> from = Restore(settings, path, format, false)) {
-        result.state = SettingsFileState::kRestoredEmpty;
-        result.restoredFrom = *from;
-      } else {
-        LoadDefaults(settings, format);
-      }
-      return result;
-    }
+  if (!read_.contains(key)) {
+    heldBack_.insert(key);
+    LoadDefaults(settings, format);
+  }
+  return {.state = SettingsFileState::kUnreadable};
+}
+
+SettingsFileFound SettingsStore::LoadFound(Settings& settings, const std::wstring& path,
+                                           const RegionalTimeFormat& format,
+                                           const FileContents& found) {
+  const std::wstring key = FileKey(path);
+  IniDocument document = DocumentOf(found);
+  if (HoldsSettings(document)) {
+    Took(key, found.bytes);
+    LoadSettings(settings, document, format);
+    return {};
+  }
+  if (!document.IsBlank()) {
     std::optional<std::wstring> aside = SetAside(path);
-    if (!aside) {
-      heldBack_.insert(key);
-      if (!read_.contains(key)) LoadDefaults(settings, format);
-      result.state = SettingsFileState::kUnreadable;
-      return result;
+    if (aside) {
+      return LoadMissing(settings, path, format,
+                         {.state = SettingsFileState::kSetAside, .setAside = *aside});
     }
-    result.state = SettingsFileState::kSetAside;
-    result.setAside = *aside;
+    heldBack_.insert(key);
+    if (!read_.contains(key)) LoadDefaults(settings, format);
+    return {.state = SettingsFileState::kUnreadable};
   }
-  // No file (any more): what a save left whole stands in for it.
+  // Emptied, as a power cut can leave a file: the settings read before, else
+  // the backup's, stand in.
+  if (read_.contains(key)) return {.settingsKept = true};
+  read_.insert(key);
+  heldBack_.erase(key);
+  if (std::optional<std::wstring> from = Restore(settings, path, format, false)) {
+    return {.state = SettingsFileState::kRestoredEmpty, .restoredFrom = *from};
+  }
+  LoadDefaults(settings, format);
+  return {};
+}
+
+// No file (any more): the settings read before, else what a save left whole,
+// stand in for it.
+SettingsFileFound SettingsStore::LoadMissing(Settings& settings, const std::wstring& path,
+                                             const RegionalTimeFormat& format,
+                                             SettingsFileFound result) {
+  const std::wstring key = FileKey(path);
   const bool readBefore = read_.contains(key);
   heldBack_.erase(key);
   read_.insert(key);
+  const bool setAside = result.state == SettingsFileState::kSetAside;
   if (readBefore) {
     result.settingsKept = true;
     return result;
   }
   if (std::optional<std::wstring> from = Restore(settings, path, format, true)) {
-    if (result.state == SettingsFileState::kRead)
-      result.state = SettingsFileState::kRestoredMissing;
+    if (!setAside) result.state = SettingsFileState::kRestoredMissing;
     result.restoredFrom = *from;
     return result;
   }
   LoadDefaults(settings, format);
-  if (result.state == SettingsFileState::kRead) result.state = SettingsFileState::kMissing;
+  if (!setAside) result.state = SettingsFileState::kMissing;
   return result;
 }
 

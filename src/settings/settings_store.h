@@ -76,7 +76,8 @@ class SettingsStore {
   //   save writes them.
   // - Missing: put back from a whole file an interrupted save left, else
   //   from the backup; else the defaults.
-  // - Empty: the backup's settings, put back in the file's place.
+  // - Empty: the backup's settings, put back in the file's place (the
+  //   settings kept when the file was read before).
   // - Not empty and not understood: moved aside first, then as if missing
   //   (the settings kept when the file was read before); when it cannot be
   //   moved, held back as an unreadable one.
@@ -128,6 +129,12 @@ class SettingsStore {
   IniDocument DocumentOf(const FileContents& contents, TextEncoding* encoding = nullptr) const;
   // Throws when the file is there but cannot be read.
   FoundFile ReadToWrite(const std::wstring& path) const;
+  // Load's work for a file read, and for no file there, or none any more
+  // after it was moved aside (as result says).
+  SettingsFileFound LoadFound(Settings& settings, const std::wstring& path,
+                              const RegionalTimeFormat& format, const FileContents& found);
+  SettingsFileFound LoadMissing(Settings& settings, const std::wstring& path,
+                                const RegionalTimeFormat& format, SettingsFileFound result);
   // Save's work, throwing when the file could not be written.
   std::wstring WriteOwnFile(const Settings& settings, const std::wstring& path,
                             const RegionalTimeFormat& format);

@@ -464,16 +464,24 @@ TEST_F(SettingsStoreTest, SettingsASaveCouldNotWriteStayUntilASaveSucceeds) {
 
 // The file deleted or renamed while the program runs: the timetable in
 // memory stays and is written again, never the defaults.
-TEST_F(SettingsStoreTest, AFileDeletedMeanwhileIsWrittenAgainFromMemory) {
-  disk.files[kPath] = kTeachersFile;
-  disk.files[kBackup] = "[Common]\r\nLessLen=300\r\n";
-  store.Load(settings, kPath, format);
-  disk.files.erase(kPath);
-  const SettingsFileFound found = store.Load(settings, kPath, format);
-  EXPECT_TRUE(found.settingsKept);
-  EXPECT_EQ(settings, TeachersSettings());
-  store.Save(settings, kPath, format);
-  EXPECT_EQ(SettingsIn(disk, kPath), TeachersSettings());
+TEST_F(SettingsStoreTest, AFileDeletedOrEmptiedMeanwhileIsWrittenAgainFromMemory) {
+  const std::optional<std::string> meanwhile[] = {std::nullopt, ""};
+  for (const std::optional<std::string>& left : meanwhile) {
+    SCOPED_TRACE(left ? "emptied" : "deleted");
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    disk.files[kPath] = kTeachersFile;
+    disk.files[kBackup] = "[Common]\r\nLessLen=300\r\n";
+    store.Load(settings, kPath, format);
+    disk.files.erase(kPath);
+    if (left) disk.files[kPath] = *left;
+    const SettingsFileFound found = store.Load(settings, kPath, format);
+    EXPECT_EQ(found.state, SettingsFileState::kRead);
+    EXPECT_TRUE(found.settingsKept);
+    EXPECT_EQ(settings, TeachersSettings());
+    store.Save(settings, kPath, format);
+    EXPECT_EQ(SettingsIn(disk, kPath), TeachersSettings());
+  }
 }
 
 TEST_F(SettingsStoreTest, ABackupThatCannotBeWrittenDoesNotStopTheSave) {
