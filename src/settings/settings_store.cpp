@@ -53,6 +53,21 @@ bool EndsWithLineBreak(const std::wstring& text) {
   return !text.empty() && (text.back() == L'\n' || text.back() == L'\r');
 }
 
+SettingsFileFound Found(SettingsFileState state, std::wstring restoredFrom = {},
+                        std::wstring setAside = {}) {
+  SettingsFileFound found;
+  found.state = state;
+  found.restoredFrom = std::move(restoredFrom);
+  found.setAside = std::move(setAside);
+  return found;
+}
+
+SettingsFileFound SettingsKept() {
+  SettingsFileFound found;
+  found.settingsKept = true;
+  return found;
+}
+
 // Files set aside on one day: "-2" .. "-99" after the first; a folder with a
 // hundred of them has a problem no name can solve.
 constexpr int kSetAsideAttempts = 99;
@@ -87,7 +102,7 @@ SettingsFileFound SettingsStore::Load(Settings& settings, const std::wstring& pa
                                       const RegionalTimeFormat& format) {
   const std::wstring key = FileKey(path);
   // The teacher's edits that a save could not write are newer than the file.
-  if (unsaved_.contains(key)) return {.settingsKept = true};
+  if (unsaved_.contains(key)) return SettingsKept();
   const FileContents found = ReadPatiently(path);
   switch (found.access) {
     case FileAccess::kDone:
@@ -102,7 +117,7 @@ SettingsFileFound SettingsStore::Load(Settings& settings, const std::wstring& pa
     heldBack_.insert(key);
     LoadDefaults(settings, format);
   }
-  return {.state = SettingsFileState::kUnreadable};
+  return Found(SettingsFileState::kUnreadable);
 }
 
 SettingsFileFound SettingsStore::LoadFound(Settings& settings, const std::wstring& path,
@@ -118,20 +133,19 @@ SettingsFileFound SettingsStore::LoadFound(Settings& settings, const std::wstrin
   if (!document.IsBlank()) {
     std::optional<std::wstring> aside = SetAside(path);
     if (aside) {
-      return LoadMissing(settings, path, format,
-                         {.state = SettingsFileState::kSetAside, .setAside = *aside});
+      return LoadMissing(settings, path, format, Found(SettingsFileState::kSetAside, {}, *aside));
     }
     heldBack_.insert(key);
     if (!read_.contains(key)) LoadDefaults(settings, format);
-    return {.state = SettingsFileState::kUnreadable};
+    return Found(SettingsFileState::kUnreadable);
   }
   // Emptied, as a power cut can leave a file: the settings read before, else
   // the backup's, stand in.
-  if (read_.contains(key)) return {.settingsKept = true};
+  if (read_.contains(key)) return SettingsKept();
   read_.insert(key);
   heldBack_.erase(key);
   if (std::optional<std::wstring> from = Restore(settings, path, format, false)) {
-    return {.state = SettingsFileState::kRestoredEmpty, .restoredFrom = *from};
+    return Found(SettingsFileState::kRestoredEmpty, *from);
   }
   LoadDefaults(settings, format);
   return {};

@@ -26,22 +26,24 @@ TEST(SettingsFileFoundText, NamesTheFileAndEveryPlaceAndWhatToDo) {
     std::vector<std::wstring> parts;
   };
   const Case cases[] = {
-      {"unreadable", {SettingsFileState::kUnreadable, L"", L""}, {L"перезапустите Ostrevin"}},
+      {"unreadable",
+       {SettingsFileState::kUnreadable, L"", L"", false},
+       {L"перезапустите Ostrevin"}},
       {"emptied",
-       {SettingsFileState::kRestoredEmpty, kBackup, L""},
+       {SettingsFileState::kRestoredEmpty, kBackup, L"", false},
        {L"пустым", std::wstring(L"\n") + kBackup + L"\n", L"резервной копии", L"«Настройки»"}},
       {"missing, from the interrupted save",
-       {SettingsFileState::kRestoredMissing, kTemporary, L""},
+       {SettingsFileState::kRestoredMissing, kTemporary, L"", false},
        {L"не найден", std::wstring(L"\n") + kTemporary + L"\n", L"прерванное сохранение",
         L"«Настройки»"}},
       {"missing, from the backup",
-       {SettingsFileState::kRestoredMissing, kBackup, L""},
+       {SettingsFileState::kRestoredMissing, kBackup, L"", false},
        {L"не найден", std::wstring(L"\n") + kBackup + L"\n", L"резервной копии"}},
       {"set aside, backup restored",
-       {SettingsFileState::kSetAside, kBackup, kAside},
+       {SettingsFileState::kSetAside, kBackup, kAside, false},
        {std::wstring(L"переименован в\n") + kAside + L"\n", kBackup, L"прежнее имя"}},
       {"set aside, nothing to restore",
-       {SettingsFileState::kSetAside, L"", kAside},
+       {SettingsFileState::kSetAside, L"", kAside, false},
        {std::wstring(L"переименован в\n") + kAside + L"\n", L"по умолчанию", L"прежнее имя"}},
       {"set aside, the settings in memory kept",
        {SettingsFileState::kSetAside, L"", kAside, true},
@@ -57,8 +59,8 @@ TEST(SettingsFileFoundText, NamesTheFileAndEveryPlaceAndWhatToDo) {
 }
 
 TEST(SettingsFileFoundText, SaysNothingWhenTheFileWasReadOrIsNew) {
-  EXPECT_EQ(SettingsFileFoundText({SettingsFileState::kRead, L"", L""}, kPath), L"");
-  EXPECT_EQ(SettingsFileFoundText({SettingsFileState::kMissing, L"", L""}, kPath), L"");
+  EXPECT_EQ(SettingsFileFoundText({SettingsFileState::kRead, L"", L"", false}, kPath), L"");
+  EXPECT_EQ(SettingsFileFoundText({SettingsFileState::kMissing, L"", L"", false}, kPath), L"");
 }
 
 TEST(SettingsFileSetAsideAtSaveText, NamesBothFiles) {

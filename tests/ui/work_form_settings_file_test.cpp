@@ -203,7 +203,7 @@ TEST_F(WorkFormSettingsFileTest, AFileFoundEmptyIsRestoredFromTheBackupAndTheTea
   CreateForm();
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(reports[0].text, SettingsFileFoundText({SettingsFileState::kRestoredEmpty,
-                                                    settingsPath + L".bak", std::wstring()},
+                                                    settingsPath + L".bak", std::wstring(), false},
                                                    settingsPath));
   EXPECT_EQ(settings.LessLen, 400);
   EXPECT_TRUE(settings.Lesson(Weekday::Thursday, 7));
