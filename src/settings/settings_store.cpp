@@ -14,8 +14,8 @@ namespace ostrevin {
 namespace {
 
 // The sections every save writes; any one of them makes a settings file.
-constexpr const wchar_t* kSettingsSections[] = {L"1", L"2",     L"3",      L"4",
-                                                L"5", L"Times", L"Common", L"Sounds"};
+constexpr const wchar_t* kSettingsSections[] = {L"1",     L"2",      L"3",      L"4",    L"5",
+                                                L"Times", L"Common", L"Sounds", L"Bell", L"Window"};
 
 // An administrator may write only the school's timetable by hand.
 bool HoldsSchoolTimetable(const IniDocument& document) {

@@ -263,6 +263,22 @@ TEST_F(SettingsStoreTest, ReadsAnAdministratorsTimetableInEveryEncodingNotepadSa
   }
 }
 
+// Each section a save writes makes a settings file on its own, the newer
+// ones too.
+TEST_F(SettingsStoreTest, AFileOfAnyOneOfTheProgramsSectionsIsASettingsFile) {
+  const std::string files[] = {"[Window]\r\nLeft=40\r\nTop=50\r\n", "[Bell]\r\nBellOffset=30\r\n",
+                               "[Sounds]\r\nAllSndsOFF=1\r\n", "[Schedule3]\r\nName=Суббота\r\n"};
+  for (const std::string& file : files) {
+    SCOPED_TRACE(file);
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    disk.files[kPath] = file;
+    EXPECT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kRead);
+    EXPECT_EQ(disk.files[kPath], file);
+    EXPECT_TRUE(disk.renamed.empty());
+  }
+}
+
 TEST_F(SettingsStoreTest, AnAdministratorsFileInUtf8StaysUnicodeWhenSaved) {
   disk.files[kPath] = Utf8Bytes(kSchedulesOnly);
   store.Load(settings, kPath, format);
