@@ -16,6 +16,7 @@ namespace {
 constexpr wchar_t kWeekSection[] = L"Week";
 constexpr wchar_t kNameKey[] = L"Name";
 constexpr wchar_t kLessonsKeySuffix[] = L"Lessons";
+constexpr wchar_t kFirstVersionStampKey[] = L"FirstVersionStamp";
 
 // Sunday first.
 constexpr std::array<const wchar_t*, kDaysPerWeek> kDayKeys = {
@@ -165,6 +166,12 @@ std::vector<std::wstring> SchoolTimetableSections() {
 
 void LoadSchoolTimetable(Settings& settings, ProfileFile& file) {
   settings.Timetable = ReadTimetable(file);
+  // The first version's keys differ from what the program last wrote there:
+  // version 1.0 changed them, and the teacher's change is kept.
+  const std::wstring stamp = file.ReadString(kWeekSection, kFirstVersionStampKey);
+  if (settings.Timetable.InUse() && !stamp.empty() && stamp != FirstVersionStamp(settings)) {
+    TakeInFirstVersionEdits(settings);
+  }
   UpdateFirstVersionTimetable(settings);
 }
 
@@ -172,8 +179,10 @@ void SaveSchoolTimetable(const Settings& settings, ProfileFile& file) {
   const SchoolTimetable& timetable = settings.Timetable;
   if (timetable.InUse()) {
     WriteWeek(file, timetable);
+    file.WriteString(kWeekSection, kFirstVersionStampKey, FirstVersionStamp(settings));
   } else {
     EmptyWeek(file);
+    EmptyKey(file, kWeekSection, kFirstVersionStampKey);
   }
   for (int position = 0; position < kMaxSchedules; ++position) {
     const std::wstring section = ScheduleSection(position);
