@@ -117,19 +117,28 @@ openings=40
 ours=()
 plain=()
 alike=()
+first=()
 for ((round = 0; round < rounds; ++round)); do
   plain+=("$(wine "$floor_dialog" "$openings" </dev/null | ms_an_opening)")
   ours+=("$(wine "$bench" dialog "$openings" </dev/null | ms_an_opening)")
   alike+=("$(wine "$floor_settings_dialog" "$openings" </dev/null | ms_an_opening)")
+  first+=("$(wine "$bench" firstpage "$openings" </dev/null | ms_an_opening)")
 done
 dialog_ours=$(median "${ours[@]}")
 dialog_floor=$(median "${plain[@]}")
 dialog_alike=$(median "${alike[@]}")
+first_page=$(median "${first[@]}")
 echo "dialog opening: ostrevin $dialog_ours ms, floor_dialog $dialog_floor ms" \
   "(medians of $openings openings a round): ratio $(ratio "$dialog_ours" "$dialog_floor")" \
   "(goal 1.2 at most)"
 echo "dialog opening against the same controls as the dialog's today:" \
-  "floor_settings_dialog $dialog_alike ms: ratio $(ratio "$dialog_ours" "$dialog_alike")"
+  "floor_settings_dialog $dialog_alike ms: ratio $(ratio "$dialog_ours" "$dialog_alike")" \
+  "(goal 1.0 at most)"
+# The dialog makes a page when its tab is first shown: what the teacher waits
+# for is its first page, against the whole opening of the first dialog.
+echo "dialog's first page: ostrevin $first_page ms from the opening until its first page is" \
+  "painted, floor_dialog's opening $dialog_floor ms: ratio $(ratio "$first_page" "$dialog_floor")" \
+  "(goal 1.0 at most)"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"; end_wine_on_virtual_display' EXIT

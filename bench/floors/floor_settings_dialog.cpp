@@ -9,9 +9,10 @@
 // RedrawWindow call, and closed, N times (argument, 50 by default), and prints
 // its time as floor_dialog does, and what its memory kept after the first
 // opening. Plain windows.h: none of the program's code.
+#include <windows.h>
+// After windows.h, which they need.
 #include <commctrl.h>
 #include <psapi.h>
-#include <windows.h>
 
 #include <cstdio>
 #include <vector>

@@ -69,7 +69,8 @@ void LessonClock::BellRang() {
   const LocalDateTime schoolNow = clock_.Now();
   FollowJump(TimeJump::kCorrection, schoolNow);
   // The bell of a lesson's start begins it, as its minute would; one the
-  // start watch began already has just taken its place at the bell.
+  // start watch began already has just taken its place at the bell. The
+  // bell at a lesson's end never begins it: by the bell it is over.
   if (bell->isStart && bell->lesson.taught && LessonState == lsIdle &&
       !IsBegunToday(bell->lesson, schoolNow)) {
     BeginLesson(bell->lesson);

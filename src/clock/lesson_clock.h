@@ -134,13 +134,19 @@ class LessonClock {
   void EndLessonQuietly();
   LessonStateKind PartAt(std::int32_t elapsed) const;
   // Whether the lesson's time is past every point it reached before: only
-  // there are its cues played, so a clock set back never repeats one.
+  // there are the final part's beeps played, so a clock set back never
+  // repeats a series.
   bool IsNewGround() const { return Elapsed > cuedUpTo_; }
+  // Whether the lesson enters a part it has not been in before, noting it:
+  // a part's cue sounds once, however the time moves back and forth across
+  // the part's start.
+  bool EntersNewPart(LessonStateKind part);
   void RememberTime(const LocalDateTime& now);
 
   std::int64_t anchorMoment_ = 0;  // the running lesson's bell, when anchoredToBell_
   bool anchoredToBell_ = false;
   std::int32_t cuedUpTo_ = 0;                 // the furthest Elapsed of the running lesson
+  LessonStateKind furthestPart_ = lsIntro;    // the furthest part of the running lesson
   std::vector<BegunLesson> begunToday_;
   std::optional<LocalDateTime> lastSeen_;     // the school's time at the last tick or jump
   std::int64_t latestMoment_ = std::numeric_limits<std::int64_t>::min();

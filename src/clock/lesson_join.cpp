@@ -34,6 +34,7 @@ void LessonClock::MarkBegun(const PlannedLesson& lesson, const LocalDateTime& no
 // school's time when that moves; one begun by hand counts its ticks.
 void LessonClock::AnchorNewLesson(const std::optional<PlannedLesson>& lesson) {
   cuedUpTo_ = 0;
+  furthestPart_ = lsIntro;
   anchoredToBell_ = lesson.has_value();
   if (!lesson) return;
   const LocalDateTime now = clock_.Now();
@@ -41,6 +42,12 @@ void LessonClock::AnchorNewLesson(const std::optional<PlannedLesson>& lesson) {
   MarkBegun(*lesson, now);
 }
 
+// A lesson is going on from its bell to the instant before its end bell: at
+// its very bell it is joined in its intro with nothing gone, like a lesson
+// joined later, without a cue (the start watch's tick of that minute would
+// find it begun). A lesson is the same lesson by its number and its start:
+// one the teacher stopped and then moved in the settings dialog is another
+// lesson, joined at its new time.
 void LessonClock::JoinLessonInProgress() {
   if (!settings_.JoinLesson || LessonState != lsIdle) return;
   const LocalDateTime now = clock_.Now();
@@ -66,6 +73,7 @@ void LessonClock::BeginLessonWithTimeGone(const PlannedLesson& lesson, const Loc
   host_.ClearBalloon();
   // The state comes before anything that may handle messages (the fade-in).
   cuedUpTo_ = elapsed;
+  furthestPart_ = lsIntro;
   MoveLessonTo(elapsed);
   host_.SetStartEnabled(false);
   host_.SetStopEnabled(true);
@@ -76,6 +84,9 @@ void LessonClock::BeginLessonWithTimeGone(const PlannedLesson& lesson, const Loc
   }
 }
 
+// Each part begins at its own tenth of a minute: at the intro's end the lesson
+// is in its main part, and it is in the final part only once the final
+// part's length is left, not at the minute that rounds to it.
 LessonStateKind LessonClock::PartAt(std::int32_t elapsed) const {
   if (elapsed < settings_.IntroTime) return lsIntro;
   // Widened: lengths read from the settings file are not range-checked.

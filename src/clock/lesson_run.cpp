@@ -52,7 +52,7 @@ void LessonClock::AdvanceIntroPart() {
   if (Elapsed < settings_.IntroTime) return;
   host_.SetGaugeColor(clBlack);
   LessonState = lsMain;
-  if (settings_.IntroPartSnd && IsNewGround()) host_.PlaySystemSound(kSoundBeep);
+  if (EntersNewPart(lsMain) && settings_.IntroPartSnd) host_.PlaySystemSound(kSoundBeep);
 }
 
 void LessonClock::AdvanceMainPart() {
@@ -65,7 +65,7 @@ void LessonClock::AdvanceMainPart() {
   // The last minutes matter even to a user who keeps the window out of the
   // way at the start, so this does not follow bShowOnStartLesson.
   host_.BringForward();
-  if (settings_.FinishPartSounds != fpsNone && IsNewGround()) {
+  if (EntersNewPart(lsFinal) && settings_.FinishPartSounds != fpsNone) {
     host_.PlaySystemSound(kSoundFinalPart);
   }
 }
@@ -78,6 +78,12 @@ void LessonClock::AdvanceFinalPart() {
     PlayFinalPartBeeps();
   }
   MinutesLeft = MinutesToLessonEnd();
+}
+
+bool LessonClock::EntersNewPart(LessonStateKind part) {
+  if (part <= furthestPart_) return false;
+  furthestPart_ = part;
+  return true;
 }
 
 std::int32_t LessonClock::LessonLength() const {

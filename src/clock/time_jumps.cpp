@@ -12,7 +12,9 @@ namespace {
 
 // Ticks come every 30 seconds, late by a beep series at most. A tick further
 // from the last one than this, either way, finds that the time has jumped:
-// the computer slept without saying so, or its clock was set.
+// the computer slept without saying so, or its clock was set. A tick two
+// minutes late, or one a minute back (a correction of the clock by a time
+// service), is still counted as a tick.
 constexpr std::int64_t kTickMs = 30'000;
 constexpr std::int64_t kLateTickMs = kTickMs + 120'000;
 constexpr std::int64_t kBackwardStepMs = -60'000;
@@ -103,12 +105,16 @@ void LessonClock::MoveLessonTo(std::int32_t elapsed) {
   host_.SetGaugeColor(PartColor(LessonState));
   host_.SetGaugeProgress(Elapsed);
   host_.SetMinuteLabel(MinuteLabel(Elapsed));
-  if (LessonState != lsIntro && settings_.IntroTime > heardUpTo && settings_.IntroPartSnd) {
+  // Each part up to the one landed in counts as entered, its cue near enough
+  // to sound or not.
+  const bool newMainPart = LessonState != lsIntro && EntersNewPart(lsMain);
+  const bool newFinalPart = LessonState == lsFinal && EntersNewPart(lsFinal);
+  if (newMainPart && settings_.IntroTime > heardUpTo && settings_.IntroPartSnd) {
     host_.PlaySystemSound(kSoundBeep);
   }
   if (LessonState == lsFinal) {
     MinutesLeft = MinutesToLessonEnd();
-    if (std::int64_t{LessonLength()} - settings_.FinishTime > heardUpTo) {
+    if (newFinalPart && std::int64_t{LessonLength()} - settings_.FinishTime > heardUpTo) {
       host_.BringForward();
       if (settings_.FinishPartSounds != fpsNone) host_.PlaySystemSound(kSoundFinalPart);
     }

@@ -110,6 +110,7 @@ TNotifyIcon::TNotifyIcon(HWND owner, TrayShell& shell)
     : owner_(owner),
       shell_(shell),
       handler_(*this),
+      iconSize_(shell.IconSize()),
       cycleTicker_(1000, [this](TIntervalTimer&) { CycleTimerElapsed(); }),
       clickWaitTicker_(1000, [this](TIntervalTimer&) { ClickWaitElapsed(); }),
       hoverTicker_(20, [this](TIntervalTimer&) { CheckCursorLeft(); }),
@@ -168,8 +169,26 @@ void TNotifyIcon::SetShowHint(bool show) {
 }
 
 void TNotifyIcon::SetIcon(HICON icon) {
+  iconSource_ = nullptr;
   StoreIcon(icon);
   RefreshInTray();
+}
+
+void TNotifyIcon::SetIconSource(IconSource source) {
+  iconSource_ = std::move(source);
+  TrayIconSizeChanged();
+}
+
+void TNotifyIcon::FollowTrayIconSize() {
+  const int size = shell_.IconSize();
+  if (size == iconSize_) return;
+  iconSize_ = size;
+  TrayIconSizeChanged();
+}
+
+void TNotifyIcon::TrayIconSizeChanged() {
+  if (!iconSource_) return;
+  ReplaceIcon(iconSource_(iconSize_));
 }
 
 void TNotifyIcon::StoreIcon(HICON icon) {

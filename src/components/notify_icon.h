@@ -87,6 +87,11 @@ class TNotifyIcon {
   HICON Icon() const { return icon_.get(); }
   // Takes a copy of the image (none for null) and sends it to the shell.
   void SetIcon(HICON icon);
+  // Where the picture comes from instead: made at the tray's icon size, now
+  // and again whenever that size changes (a program icon drawn at several
+  // sizes).
+  using IconSource = std::function<toolkit::UniqueIcon(int size)>;
+  void SetIconSource(IconSource source);
   // What was last asked for, not whether the shell accepted it.
   bool IconVisible() const { return iconVisible_; }
   void SetIconVisible(bool visible);
@@ -126,8 +131,14 @@ class TNotifyIcon {
   // The identifier under which the shell names this icon.
   UINT IconId() const { return handler_.IconId(); }
   // The side in pixels of the pictures the notification area shows: an icon
-  // of that size is shown as it is, one of another size is stretched.
-  int TrayIconSize() const { return shell_.IconSize(); }
+  // of that size is shown as it is, one of another size is stretched. Asked
+  // of the shell when the icon is made and again by FollowTrayIconSize.
+  int TrayIconSize() const { return iconSize_; }
+  // The scaling may have changed (the messages Windows sends for a change of
+  // the scaling, the screens or the settings, and a new taskbar): when the
+  // tray's icon size did, the picture is made again at the new size and the
+  // tray gets it, so that the shell never stretches it.
+  void FollowTrayIconSize();
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
@@ -160,6 +171,9 @@ class TNotifyIcon {
   virtual void FireMouseExit();
   // Hides the main form and its taskbar button and puts the icon in the tray.
   virtual void MinimizeIntoTray();
+  // The tray's icon size changed: the picture is made again for it, from the
+  // icon source when there is one.
+  virtual void TrayIconSizeChanged();
 
   // Take a copy of the picture, or the tooltip, without a word to the shell:
   // a derived icon that changes both sends them in one RefreshInTray.
@@ -248,6 +262,8 @@ class TNotifyIcon {
   HWND owner_;
   TrayShell& shell_;
   HandlerRegistration handler_;
+  int iconSize_;
+  IconSource iconSource_;
 
   NOTIFYICONDATAW notifyData_{};
   toolkit::UniqueIcon icon_;

@@ -1,6 +1,7 @@
 #include "components/notify_icon.h"
 
 #include "toolkit/application.h"
+#include "toolkit/dpi.h"
 #include "toolkit/window.h"
 
 namespace ostrevin {
@@ -8,6 +9,14 @@ namespace {
 
 toolkit::Application& App() {
   return toolkit::Application::Instance();
+}
+
+// What Windows sends the top-level windows when the scaling may have changed
+// without a new logon: a screen's scaling (to a window aware of each
+// screen's), the display settings, and the settings at large.
+bool AnnouncesScalingChange(UINT message) {
+  return message == toolkit::kDpiChangedMessage || message == WM_DISPLAYCHANGE ||
+         message == WM_SETTINGCHANGE;
 }
 
 }  // namespace
@@ -76,10 +85,13 @@ void TNotifyIcon::ApplicationHook(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SYSCOMMAND && wParam == SC_RESTORE) {
     if (HWND mainForm = App().MainFormHandle()) ::ShowWindow(mainForm, SW_SHOW);
   }
-  // The shell lost every icon with the old taskbar. This also adds an icon
-  // whose first add was refused because the taskbar did not exist yet.
+  // The shell lost every icon with the old taskbar, which may show them at
+  // another size. This also adds an icon whose first add was refused because
+  // the taskbar did not exist yet.
   const UINT taskbarCreated = TaskbarCreatedMessage();
-  if (taskbarCreated != 0 && message == taskbarCreated && iconVisible_) AddToTray();
+  const bool newTaskbar = taskbarCreated != 0 && message == taskbarCreated;
+  if (newTaskbar || AnnouncesScalingChange(message)) FollowTrayIconSize();
+  if (newTaskbar && iconVisible_) AddToTray();
 }
 
 void TNotifyIcon::MinimizeIntoTray() {

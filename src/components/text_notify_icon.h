@@ -86,6 +86,8 @@ class TTextNotifyIcon : public TNotifyIcon {
   // Makes the picture of the current text and look the tray's icon, drawing
   // it only when none of them is kept.
   void RebuildIcon();
+  // The text is drawn again at the tray's new size.
+  void TrayIconSizeChanged() override { RebuildIcon(); }
 
   HBITMAP TextImage() const { return textImage_.get(); }
   void SetTextImage(toolkit::UniqueBitmap image) { textImage_ = std::move(image); }

@@ -7,7 +7,9 @@
 #include <winver.h>
 
 #include "components/model/tray_taskbar_version.h"
+#include "toolkit/dpi.h"
 #include "toolkit/handles.h"
+#include "toolkit/system_library.h"
 
 namespace ostrevin {
 namespace {
@@ -19,28 +21,13 @@ class ShellNotifyIcon : public TrayShell {
   }
 };
 
-// A file of the system folder by its full path, so that no file of the same
-// name in the program's or the current folder is ever taken instead.
-std::wstring SystemFilePath(const wchar_t* fileName) {
-  wchar_t folder[MAX_PATH] = {};
-  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return {};
-  return std::wstring(folder, length) + L"\\" + fileName;
-}
-
-template <typename Function>
-Function* LibraryFunction(HMODULE library, const char* name) {
-  return reinterpret_cast<Function*>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
-}
-
 // dwFileVersionMS of comctl32.dll, 0 when it cannot be read. version.dll is
 // loaded only for this one question, and only from the system folder.
 std::uint32_t ComctlFileVersion() {
-  const std::wstring versionDll = SystemFilePath(L"version.dll");
-  const std::wstring comctl = SystemFilePath(L"comctl32.dll");
-  if (versionDll.empty() || comctl.empty()) return 0;
-  const toolkit::UniqueModule library(::LoadLibraryW(versionDll.c_str()));
-  if (!library) return 0;
+  using toolkit::LibraryFunction;
+  const std::wstring comctl = toolkit::SystemFolderFile(L"comctl32.dll");
+  if (comctl.empty()) return 0;
+  const toolkit::UniqueModule library = toolkit::LoadSystemLibrary(L"version.dll");
   auto* infoSize = LibraryFunction<decltype(::GetFileVersionInfoSizeW)>(library.get(),
                                                                         "GetFileVersionInfoSizeW");
   auto* info =
@@ -64,7 +51,7 @@ std::uint32_t ComctlFileVersion() {
 }  // namespace
 
 int TrayShell::IconSize() const {
-  return ::GetSystemMetrics(SM_CXSMICON);
+  return toolkit::SystemMetricAt(SM_CXSMICON, toolkit::DpiScale(toolkit::TaskbarDpi()));
 }
 
 TrayShell& SystemTrayShell() {

@@ -14,8 +14,9 @@ class TrayShell {
   // Shell_NotifyIconW; true when the shell accepted the request.
   virtual bool Notify(DWORD message, NOTIFYICONDATAW& data) = 0;
   // The side of the pictures the notification area shows, in pixels: the
-  // small-icon size at the system's scaling (16, 20, 24, 32 at 100, 125, 150,
-  // 200 %). A picture of another size the shell would stretch.
+  // small-icon size at the scaling of the taskbar's screen now (16, 20, 24,
+  // 32 at 100, 125, 150, 200 %). A picture of another size the shell would
+  // stretch.
   virtual int IconSize() const;
 };
 

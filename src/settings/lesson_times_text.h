@@ -9,27 +9,29 @@
 
 namespace ostrevin {
 
-// Lesson times as text: the settings file's "08:30-09:15", and the lines a
+// Lesson times as text: the settings file's "08:30-09:15", and the times a
 // school's web page or a table shows ("1. 08:30 - 09:15", "1 урок 8.30–9.15").
 
 // "08:30-09:15".
 std::wstring FormatLessonTimes(const BellLesson& lesson);
 
-// The first two times of day in a line, as its start and end: hours 0..23,
-// then ":" or ".", then two-digit minutes, optionally seconds after another
-// ":" (dropped). Whatever stands around and between them is not looked at.
-// Nothing when the line holds fewer than two times. The lesson is not checked
-// against a schedule's rules.
-std::optional<BellLesson> ParseLessonTimes(std::wstring_view line);
-
-// One lesson a line of pasted text; lines without two times (headings, empty
-// lines, a line of breaks) are passed over. The number a line gives before
-// its first time ("0.", "1)", "Урок 1:") tells whether the schedule counts
-// from 0: only the first lesson's number is looked at.
-struct PastedLessons {
-  std::vector<BellLesson> lessons;
-  int firstNumber = 1;
+// A time of day found in a text: hours 0..23 of one or two digits, ":" or
+// ".", two-digit minutes, and after ":" optionally seconds after another ":"
+// (dropped). Never part of a longer number (a date "01.09.2026", "108:30"),
+// but a time with ":" after a dotted number is one: "1.08:30" is lesson 1 at
+// 08:30.
+struct TimeInText {
+  std::size_t begin = 0;  // where the time starts in the text
+  std::size_t end = 0;    // just past it
+  TimeOfDay time;
 };
-PastedLessons ParsePastedLessons(std::wstring_view text);
+// The first time at or after from, if any.
+std::optional<TimeInText> NextTimeIn(std::wstring_view text, std::size_t from = 0);
+
+// The first two times of day in a line, as its start and end. Whatever
+// stands around and between them is not looked at. Nothing when the line
+// holds fewer than two times. The lesson is not checked against a
+// schedule's rules.
+std::optional<BellLesson> ParseLessonTimes(std::wstring_view line);
 
 }  // namespace ostrevin

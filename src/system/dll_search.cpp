@@ -2,25 +2,17 @@
 
 #include <windows.h>
 
-namespace ostrevin {
-namespace {
+#include "toolkit/system_library.h"
 
-using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD directoryFlags);
+namespace ostrevin {
 
 // Looked up, not imported: a Windows 7 without the update would refuse to
 // start an exe that imports it.
-SetDefaultDllDirectoriesFunction SetDefaultDllDirectoriesOfThisSystem() {
-  HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
-  return kernel ? reinterpret_cast<SetDefaultDllDirectoriesFunction>(
-                      reinterpret_cast<void*>(::GetProcAddress(kernel, "SetDefaultDllDirectories")))
-                : nullptr;
-}
-
-}  // namespace
-
 bool RestrictDllSearchToSystemFolder() {
-  const SetDefaultDllDirectoriesFunction setDefaultDllDirectories =
-      SetDefaultDllDirectoriesOfThisSystem();
+  using SetDefaultDllDirectoriesFunction = BOOL WINAPI(DWORD directoryFlags);
+  const auto setDefaultDllDirectories =
+      toolkit::LoadedSystemFunction<SetDefaultDllDirectoriesFunction>(L"kernel32.dll",
+                                                                      "SetDefaultDllDirectories");
   if (setDefaultDllDirectories && setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
     return true;
   }

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include <array>
-#include <string>
 
 #include "toolkit/handles.h"
+#include "toolkit/system_library.h"
 
 namespace ostrevin {
 namespace {
@@ -17,40 +17,19 @@ constexpr std::array<const wchar_t*, 10> kAliases = {
 };
 
 // winmm's PlaySoundW; the flags are those of mmsystem.h.
-using PlaySoundFunction = BOOL(WINAPI*)(LPCWSTR sound, HMODULE module, DWORD flags);
+using PlaySoundFunction = BOOL WINAPI(LPCWSTR sound, HMODULE module, DWORD flags);
 constexpr DWORD kSoundSync = 0x00000000;
 constexpr DWORD kSoundAsync = 0x00000001;
 constexpr DWORD kSoundAlias = 0x00010000;
 
-std::wstring SystemFolder() {
-  std::wstring folder(MAX_PATH, L'\0');
-  UINT length = ::GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
-  if (length >= folder.size()) {  // too small: the length needed, terminator included
-    folder.resize(length);
-    length = ::GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
-  }
-  folder.resize(length < folder.size() ? length : 0);
-  return folder;
-}
-
-// The system's sound library, loaded at the first cue and kept for the rest
-// of the run. It is loaded by its full path in the system folder, so a
-// winmm.dll lying beside the program is never picked up (the safe search flags
-// are missing on an unpatched Windows 7); its own imports are then looked for
-// from the system folder as well.
+// The system's sound library, loaded from the system folder at the first cue
+// and kept for the rest of the run, so a winmm.dll lying beside the program
+// is never picked up.
 class SoundLibrary {
  public:
-  SoundLibrary() {
-    std::wstring folder = SystemFolder();
-    if (folder.empty()) return;
-    module_.reset(::LoadLibraryExW((folder + L"\\winmm.dll").c_str(), nullptr,
-                                   LOAD_WITH_ALTERED_SEARCH_PATH));
-    if (!module_) return;
-    // Through a plain function pointer type: FARPROC's own signature says
-    // nothing of the real one.
-    playSound_ = reinterpret_cast<PlaySoundFunction>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(module_.get(), "PlaySoundW")));
-  }
+  SoundLibrary()
+      : module_(toolkit::LoadSystemLibrary(L"winmm.dll")),
+        playSound_(toolkit::LibraryFunction<PlaySoundFunction>(module_.get(), "PlaySoundW")) {}
 
   // A sound still playing in the background runs in the library's code: stop
   // it before the library is unloaded at exit.
@@ -67,7 +46,7 @@ class SoundLibrary {
 
  private:
   toolkit::UniqueModule module_;
-  PlaySoundFunction playSound_ = nullptr;
+  PlaySoundFunction* playSound_ = nullptr;
 };
 
 const SoundLibrary& Sounds() {

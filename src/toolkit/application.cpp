@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/app_error.h"
+#include "toolkit/dpi.h"
 #include "toolkit/error_guard.h"
 #include "toolkit/window.h"
 
@@ -45,6 +46,8 @@ struct Application::State {
   std::wstring title;
   UniqueIcon icon;
   UniqueIcon smallIcon;
+  int iconSize = 0;
+  int smallIconSize = 0;
   std::unique_ptr<ApplicationWindow> window;
   HWND mainForm = nullptr;
   bool showMainForm = true;
@@ -112,12 +115,26 @@ void Application::Initialize(HINSTANCE instance) {
   State& s = state();
   if (s.window) throw AppError(L"The application is already initialized");
   s.instance = instance;
-  s.icon = LoadProgramIcon(instance, ::GetSystemMetrics(SM_CXICON));
-  s.smallIcon = LoadProgramIcon(instance, ::GetSystemMetrics(SM_CXSMICON));
   s.window = std::make_unique<ApplicationWindow>(s.title);
-  ::SendMessageW(s.window->Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(s.icon.get()));
+  FollowIconSizes();
+}
+
+// The window gets the new images before the old ones are destroyed.
+void Application::FollowIconSizes() {
+  State& s = state();
+  const DpiScale taskbar(TaskbarDpi());
+  const int size = SystemMetricAt(SM_CXICON, taskbar);
+  const int smallSize = SystemMetricAt(SM_CXSMICON, taskbar);
+  if (s.icon && size == s.iconSize && smallSize == s.smallIconSize) return;
+  UniqueIcon icon = LoadProgramIcon(s.instance, size);
+  UniqueIcon smallIcon = LoadProgramIcon(s.instance, smallSize);
+  ::SendMessageW(s.window->Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
   ::SendMessageW(s.window->Handle(), WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(s.smallIcon.get()));
+                 reinterpret_cast<LPARAM>(smallIcon.get()));
+  s.icon = std::move(icon);
+  s.smallIcon = std::move(smallIcon);
+  s.iconSize = size;
+  s.smallIconSize = smallSize;
 }
 
 HINSTANCE Application::InstanceHandle() const {
@@ -320,6 +337,12 @@ LRESULT Application::HandleApplicationMessage(HWND window, UINT message, WPARAM 
     case WM_ENDSESSION:
       if (wParam) EndSession();
       return 0;
+    // The scaling may have changed without a new logon.
+    case kDpiChangedMessage:
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+      if (s.window) FollowIconSizes();
+      break;
   }
   return ::DefWindowProcW(window, message, wParam, lParam);
 }

@@ -30,8 +30,9 @@ class Application {
   void Initialize(HINSTANCE instance);
   HINSTANCE InstanceHandle() const;
 
-  // The program icon: the large and the small icon's images at the system's
-  // scaling (32 and 16 pixels at 100 %).
+  // The program icon of the taskbar entry: the large and the small icon's
+  // images at the scaling of the taskbar's screen (32 and 16 pixels at 100
+  // %), loaded again when the scaling changes without a new logon.
   HICON Icon() const;
   HICON SmallIcon() const;
   // A new image of the program icon of size x size pixels: the one drawn at
@@ -128,6 +129,8 @@ class Application {
   // Handle() is still empty).
   LRESULT HandleApplicationMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void RunMessageHooks(UINT message, WPARAM wParam, LPARAM lParam);
+  // The taskbar entry's icons at the size the taskbar shows now.
+  void FollowIconSizes();
   void ShowMainFormWindow();
 };
 

@@ -1,5 +1,6 @@
 #include "toolkit/button.h"
 
+#include "toolkit/caption_extent.h"
 #include "toolkit/form.h"
 
 namespace ostrevin::toolkit {
@@ -17,6 +18,7 @@ int CommandIdOf(const ButtonDesign& design, Form& form) {
 Button::Button(Form& form, const ButtonDesign& design)
     : WindowedControl(form, design.page),
       OnClick(design.onClick),
+      caption_(design.caption),
       modalResult_(design.modalResult),
       isCancel_(design.isCancel) {
   SetName(design.name);
@@ -31,6 +33,10 @@ Button::Button(Form& form, const ButtonDesign& design)
 void Button::Click() {
   if (modalResult_ != 0) OwnerForm()->SetModalResult(modalResult_);
   if (OnClick) OnClick(*this);
+}
+
+Extent Button::CaptionExtent(HDC dc) const {
+  return ButtonCaptionExtent(dc, OwnerForm()->Font(), caption_, Scaling());
 }
 
 // A click has already moved the focus to the button; Enter reaches the

@@ -37,12 +37,15 @@ class Button : public WindowedControl {
   // Presses the button as the user does.
   void Click();
 
+  Extent CaptionExtent(HDC dc) const override;
+
   ControlEvent OnClick;
 
  private:
   bool HandleCommand(HWND child, WORD notifyCode, WORD id) override;
   bool TakeFocusForPress();
 
+  std::wstring caption_;
   int modalResult_;
   bool isCancel_;
 };

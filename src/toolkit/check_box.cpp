@@ -1,11 +1,15 @@
 #include "toolkit/check_box.h"
 
+#include "toolkit/caption_extent.h"
 #include "toolkit/form.h"
 
 namespace ostrevin::toolkit {
 
 CheckBox::CheckBox(Form& form, const CheckBoxDesign& design)
-    : WindowedControl(form, design.page), OnClick(design.onClick), checked_(design.checked) {
+    : WindowedControl(form, design.page),
+      OnClick(design.onClick),
+      caption_(design.caption),
+      checked_(design.checked) {
   SetName(design.name);
   DWORD style = WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX;
   if (!design.enabled) style |= WS_DISABLED;
@@ -20,12 +24,15 @@ void CheckBox::SetChecked(bool checked) {
   if (OnClick) OnClick(*this);
 }
 
-std::wstring CheckBox::Caption() const {
-  return WindowText(Handle());
+void CheckBox::SetCaption(const std::wstring& caption) {
+  if (caption_ == caption) return;
+  caption_ = caption;
+  ::SetWindowTextW(Handle(), caption.c_str());
+  CaptionChanged();
 }
 
-void CheckBox::SetCaption(const std::wstring& caption) {
-  ::SetWindowTextW(Handle(), caption.c_str());
+Extent CheckBox::CaptionExtent(HDC dc) const {
+  return CheckMarkCaptionExtent(dc, OwnerForm()->Font(), caption_, Scaling());
 }
 
 // The box has already toggled itself: the event follows its new state.

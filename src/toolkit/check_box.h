@@ -30,14 +30,17 @@ class CheckBox : public WindowedControl {
 
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
-  std::wstring Caption() const;
+  const std::wstring& Caption() const { return caption_; }
   void SetCaption(const std::wstring& caption);
+
+  Extent CaptionExtent(HDC dc) const override;
 
   ControlEvent OnClick;
 
  private:
   bool HandleCommand(HWND child, WORD notifyCode, WORD id) override;
 
+  std::wstring caption_;
   bool checked_;
 };
 

@@ -22,6 +22,13 @@ void ComboBox::SetItemIndex(int index) {
   if (OnChange) OnChange(*this);
 }
 
+ControlPlace ComboBox::ShownDesignPlace() const {
+  ControlPlace place = WindowedControl::ShownDesignPlace();
+  RECT shown{};
+  if (::GetWindowRect(Handle(), &shown)) place.height = shown.bottom - shown.top;
+  return place;
+}
+
 int ComboBox::ItemCount() const {
   return static_cast<int>(::SendMessageW(Handle(), CB_GETCOUNT, 0, 0));
 }

@@ -37,6 +37,10 @@ class ComboBox : public WindowedControl {
   // Replaces the items; then selects the item at index (-1: none).
   void SetItems(const std::vector<std::wstring>& items, int index);
 
+  // The design's height is that of the dropped list; closed, the list shows
+  // as tall as its selection field.
+  ControlPlace ShownDesignPlace() const override;
+
   ControlEvent OnChange;
 
  private:

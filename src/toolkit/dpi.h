@@ -20,6 +20,12 @@ int SystemDpi();
 // before that the system DPI.
 int WindowDpi(HWND window);
 
+// The DPI of the screen the taskbar and its notification area are on, as it
+// is now: after the user changes the scaling without logging off, the shell
+// draws at the new scaling, while the system DPI stays that of the logon.
+// Before Windows 10, and without a taskbar, the system DPI.
+int TaskbarDpi();
+
 // A system metric (SM_CXEDGE, SM_CXSMICON, ...) at a scale. Before Windows 10
 // the system's value is scaled from the system DPI.
 int SystemMetricAt(int index, const DpiScale& scale);

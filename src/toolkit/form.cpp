@@ -1,12 +1,15 @@
 #include "toolkit/form.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <utility>
 
 #include "base/app_error.h"
 #include "toolkit/application.h"
 #include "toolkit/colors.h"
 #include "toolkit/dpi.h"
 #include "toolkit/error_guard.h"
+#include "toolkit/model/caption_layout.h"
 #include "toolkit/model/work_area_snap.h"
 #include "toolkit/screens.h"
 #include "toolkit/window_timer.h"
@@ -14,6 +17,12 @@
 
 namespace ostrevin::toolkit {
 namespace {
+
+// The form fits its captions when this arrives (FitCaptionsLater).
+constexpr UINT kFitCaptionsMessage = WM_APP + 0x3F0;
+// What stands after a label sized by its caption keeps this far from the
+// text, in pixels at 96 DPI.
+constexpr int kCaptionGap = 4;
 
 DWORD StyleOf(const FormDesign& design) {
   DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
@@ -36,9 +45,10 @@ RECT WindowBoundsOf(const FormDesign& design, const DpiScale& scaling) {
   return bounds;
 }
 
-// The screen a form is centred on when it first shows: the one its owner is
-// shown on, or else the one the mouse is on (where the user is looking).
-RECT ScreenToCentreOn(HWND form) {
+// The work area a form is centred on when it first shows: that of the screen
+// its owner is shown on, or else of the one the mouse is on (where the user
+// is looking).
+RECT WorkAreaToCentreOn(HWND form) {
   HWND owner = ::GetWindow(form, GW_OWNER);
   HMONITOR monitor = nullptr;
   if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
@@ -50,8 +60,10 @@ RECT ScreenToCentreOn(HWND form) {
   }
   MONITORINFO info{};
   info.cbSize = sizeof(info);
-  if (monitor && ::GetMonitorInfoW(monitor, &info)) return info.rcMonitor;
-  return RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  if (monitor && ::GetMonitorInfoW(monitor, &info)) return info.rcWork;
+  RECT workArea{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+  return workArea;
 }
 
 void FillWithColor(HDC dc, const RECT& area, Color color) {
@@ -118,13 +130,12 @@ Form::Form(const FormDesign& design, HWND owner)
                 .text = design.caption,
                 .bounds = WindowBoundsOf(design, DpiScale()),
                 .parent = owner ? owner : Application::Instance().Handle()});
+  graphics_.onCaptionsChanged = [this] { FitCaptionsLater(Handle()); };
   // Only the window knows the screen it is on: it takes that screen's size.
-  TakeScaling(DpiScale(WindowDpi(Handle())));
-  if (!scaling_.IsDesign()) {
-    RECT place{};
-    ::GetWindowRect(Handle(), &place);
-    ResizeTo(place);
-  }
+  RECT place{};
+  ::GetWindowRect(Handle(), &place);
+  TakeScaling(DpiScale(FittingDpiAt(WindowDpi(Handle()), place)));
+  if (!scaling_.IsDesign()) ResizeTo(place);
   ApplyLayeredAttributes();
 }
 
@@ -140,6 +151,7 @@ Form::~Form() {
   OnClick = nullptr;
   OnClose = nullptr;
   graphics_.onSurfaceClick = nullptr;
+  graphics_.onCaptionsChanged = nullptr;
   DestroyHandle();
 }
 
@@ -179,8 +191,21 @@ void Form::MoveTo(int left, int top) {
 // Windows need not tell a hidden window that it has come onto a screen of
 // another scaling: the form asks.
 void Form::FollowScreenDpi() {
-  const int dpi = WindowDpi(Handle());
+  RECT place{};
+  ::GetWindowRect(Handle(), &place);
+  const int dpi = FittingDpiAt(WindowDpi(Handle()), place);
   if (dpi != scaling_.Dpi()) ChangeDpi(dpi, nullptr);
+}
+
+// The frame is the screen's: Windows draws a window's caption and edges at
+// the scaling of its screen, whatever the scale of its contents.
+int Form::FittingDpiAt(int screenDpi, const RECT& window) const {
+  const RECT work = WorkAreaAround(window);
+  const RECT frame =
+      WindowRectAround(RECT{0, 0, 0, 0}, StyleOf(design_), ExStyleOf(design_), DpiScale(screenDpi));
+  return FittingDpi(screenDpi, {design_.clientWidth, design_.clientHeight},
+                    {frame.right - frame.left, frame.bottom - frame.top},
+                    {work.right - work.left, work.bottom - work.top});
 }
 
 void Form::SetAlphaBlendValue(BYTE value) {
@@ -273,6 +298,8 @@ bool Form::PreviewKeyMessage(MSG& message) {
 }
 
 void Form::Created() {
+  FitAllCaptions(true);
+  captionsFitted_ = true;
   if (OnCreate) RunGuarded(OnCreate);
 }
 
@@ -283,8 +310,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCCREATE:
       EnableNonClientScaling(Handle());
       break;
-    case kDpiChangedMessage:
-      ChangeDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+    case kDpiChangedMessage: {
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      ChangeDpi(FittingDpiAt(LOWORD(wParam), *suggested), suggested);
+      return 0;
+    }
+    case kFitCaptionsMessage:
+      FitPendingCaptions();
       return 0;
     case kGetDpiScaledSizeMessage:
       // The exact size at the new scale, so that the place Windows suggests
@@ -375,6 +407,80 @@ void Form::RemoveWindowedControl(WindowedControl& control) {
   control.form_ = nullptr;
 }
 
+void Form::AddPageGraphics(GraphicControlHost& graphics) {
+  pageGraphics_.push_back(&graphics);
+}
+
+void Form::RemovePageGraphics(GraphicControlHost& graphics) {
+  std::erase(pageGraphics_, &graphics);
+}
+
+void Form::FitAllCaptions(bool layOut) {
+  FitCaptions(Handle(), layOut);
+  for (const GraphicControlHost* page : pageGraphics_) FitCaptions(page->WindowHandle(), layOut);
+}
+
+// The controls take the places the fit gives them: their designed places
+// scaled, moved right and grown as their captions need. A drop-down list
+// keeps its list's height.
+void Form::FitCaptions(HWND parent, bool layOut) {
+  GraphicControlHost* graphics = parent == Handle() ? &graphics_ : nullptr;
+  for (GraphicControlHost* page : pageGraphics_) {
+    if (page->WindowHandle() == parent) graphics = page;
+  }
+  if (!graphics || !parent) return;
+  std::vector<WindowedControl*> windowed;
+  for (WindowedControl* control : windowedControls_) {
+    if (control->Handle() && control->ParentWindow() == parent) windowed.push_back(control);
+  }
+  const std::vector<GraphicControl*>& windowless = graphics->Controls();
+
+  const UniqueMemoryDc measuring(::CreateCompatibleDC(nullptr));
+  std::vector<CaptionedPlace> places;
+  places.reserve(windowed.size() + windowless.size());
+  for (const WindowedControl* control : windowed) {
+    const Extent caption = control->CaptionExtent(measuring.get());
+    places.push_back({control->ShownDesignPlace(), caption.width, caption.height});
+  }
+  for (const GraphicControl* control : windowless) {
+    const Extent caption = control->CaptionExtent(measuring.get());
+    places.push_back(
+        {control->ShownDesignPlace(), caption.width, caption.height, control->SizedByCaption()});
+  }
+  RECT client{};
+  ::GetClientRect(parent, &client);
+  const std::vector<ControlPlace> fitted =
+      ::ostrevin::toolkit::FitCaptions(places, scaling_.Scaled(kCaptionGap), client.right);
+
+  for (std::size_t index = 0; index < windowed.size(); ++index) {
+    WindowedControl& control = *windowed[index];
+    ControlPlace place = scaling_.Scaled(control.DesignPlace());
+    place.left = fitted[index].left;
+    place.width = fitted[index].width;
+    place.height = std::max(place.height, fitted[index].height);
+    if (control.SetFittedPlace(place) && layOut) control.Rescale();
+  }
+  for (std::size_t index = 0; index < windowless.size(); ++index) {
+    windowless[index]->SetFittedPlace(fitted[windowed.size() + index]);
+  }
+}
+
+void Form::FitCaptionsLater(HWND parent) {
+  if (!captionsFitted_) return;
+  if (std::find(captionsToFit_.begin(), captionsToFit_.end(), parent) == captionsToFit_.end()) {
+    captionsToFit_.push_back(parent);
+  }
+  if (!captionFitPosted_) {
+    captionFitPosted_ = ::PostMessageW(Handle(), kFitCaptionsMessage, 0, 0) != FALSE;
+  }
+}
+
+void Form::FitPendingCaptions() {
+  captionFitPosted_ = false;
+  const std::vector<HWND> parents = std::exchange(captionsToFit_, {});
+  for (HWND parent : parents) FitCaptions(parent, true);
+}
+
 void Form::AddAction(Action& action) {
   actions_.push_back(&action);
 }
@@ -400,6 +506,7 @@ void Form::ApplyLayeredAttributes() {
 }
 
 void Form::Shown(bool byShowWindow) {
+  FitPendingCaptions();
   FollowScreenDpi();
   if (!positioned_) {
     positioned_ = true;
@@ -413,22 +520,28 @@ void Form::Shown(bool byShowWindow) {
   if (byShowWindow && OnShow) OnShow();
 }
 
+// Moved onto a screen of another scaling or work area, the form takes
+// another size there, and is centred again at that size.
 void Form::CentreOnScreen() {
-  const RECT screen = ScreenToCentreOn(Handle());
+  const RECT workArea = WorkAreaToCentreOn(Handle());
   const DpiScale before = scaling_;
-  MoveToCentreOf(screen);
-  // Moved onto a screen of another scaling, the form took another size there.
-  if (scaling_ != before) MoveToCentreOf(screen);
+  MoveToCentreOf(workArea);
+  FollowScreenDpi();
+  if (scaling_ != before) MoveToCentreOf(workArea);
 }
 
-void Form::MoveToCentreOf(const RECT& screen) {
+// A form larger than the work area even at 100 % keeps its caption and its
+// top-left corner on it.
+void Form::MoveToCentreOf(const RECT& workArea) {
   RECT window{};
   ::GetWindowRect(Handle(), &window);
   const int width = window.right - window.left;
   const int height = window.bottom - window.top;
-  ::SetWindowPos(Handle(), nullptr, screen.left + (screen.right - screen.left - width) / 2,
-                 screen.top + (screen.bottom - screen.top - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int left =
+      std::max(workArea.left, workArea.left + (workArea.right - workArea.left - width) / 2);
+  const int top =
+      std::max(workArea.top, workArea.top + (workArea.bottom - workArea.top - height) / 2);
+  ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::TakeScaling(const DpiScale& scaling) {
@@ -462,7 +575,8 @@ SIZE Form::WindowSizeAt(const DpiScale& scaling) const {
 // where it was, on the new screen), with its own size at that scale. The
 // controls get the new font before the old one is deleted.
 void Form::ChangeDpi(int dpi, const RECT* suggested) {
-  if (dpi != scaling_.Dpi()) {
+  const bool scaleChanged = dpi != scaling_.Dpi();
+  if (scaleChanged) {
     const UniqueFont previousFont = std::move(font_);
     TakeScaling(DpiScale(dpi));
     for (WindowedControl* control : windowedControls_) control->Rescale();
@@ -471,6 +585,8 @@ void Form::ChangeDpi(int dpi, const RECT* suggested) {
   ::GetWindowRect(Handle(), &place);
   if (suggested) place = *suggested;
   ResizeTo(place);
+  // In the form's new size: nothing may be fitted past its edge.
+  if (scaleChanged) FitAllCaptions(true);
   ::RedrawWindow(Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }

@@ -70,7 +70,16 @@ struct FormDesign {
 //
 // The form and every control on it are drawn at the DPI of the screen the
 // form is on: the design scaled. Moved to a screen of another scaling
-// (WM_DPICHANGED), the form lays itself and its controls out again.
+// (WM_DPICHANGED), the form lays itself and its controls out again. Where
+// the design at the screen's scaling would be larger than the screen's work
+// area, the form is drawn at the largest scaling at which it fits (never
+// below 100 %), so that every control can be reached.
+//
+// At its scale every caption is whole: a control whose caption needs more
+// room than its designed place grows to it, and what the design puts after
+// it on its row moves right (FitCaptions). The form fits the captions of
+// each of its windows (itself, each tab page) when it is created and when
+// its scale changes, and soon after a control comes or a caption changes.
 class Form : public Window {
  public:
   static constexpr int kModalOk = 1;
@@ -162,8 +171,13 @@ class Form : public Window {
   friend class WindowedControl;
   friend class Action;
 
+  friend class TabPage;
+
   void AddWindowedControl(WindowedControl& control);
   void RemoveWindowedControl(WindowedControl& control);
+  // The windowless controls of a tab page, whose captions are fitted too.
+  void AddPageGraphics(GraphicControlHost& graphics);
+  void RemovePageGraphics(GraphicControlHost& graphics);
   void AddAction(Action& action);
   void RemoveAction(Action& action);
 
@@ -174,8 +188,21 @@ class Form : public Window {
   void ApplyLayeredAttributes();
   void Shown(bool byShowWindow);
   void CentreOnScreen();
-  void MoveToCentreOf(const RECT& screen);
+  void MoveToCentreOf(const RECT& workArea);
   void TakeScaling(const DpiScale& scaling);
+  // The DPI the form is drawn at on a screen of screenDpi, where the window
+  // lies at window: FittingDpi for the work area of that screen.
+  int FittingDpiAt(int screenDpi, const RECT& window) const;
+  // Fits the captions of the controls of one of the form's windows (the
+  // form, a tab page) at the form's scale; with layOut, the windowed
+  // controls that the fit moves are laid out there.
+  void FitCaptions(HWND parent, bool layOut);
+  void FitAllCaptions(bool layOut);
+  // A control came or a caption changed in parent: fitted by a posted
+  // message, once for all that change in one go (controls being made are
+  // not finished yet), or when the form shows, whichever comes first.
+  void FitCaptionsLater(HWND parent);
+  void FitPendingCaptions();
   SIZE WindowSizeAt(const DpiScale& scaling) const;
   // Moves the window to the top-left corner of place with the size of its
   // design at its scale.
@@ -199,6 +226,11 @@ class Form : public Window {
   bool modal_ = false;
   int modalResult_ = 0;
   GraphicControlHost graphics_{*this};
+  std::vector<GraphicControlHost*> pageGraphics_;
+  // Created() fitted every caption; later changes are fitted as they come.
+  bool captionsFitted_ = false;
+  bool captionFitPosted_ = false;
+  std::vector<HWND> captionsToFit_;
   std::vector<WindowedControl*> windowedControls_;
   std::vector<Action*> actions_;
   int nextControlId_ = kFirstControlId;

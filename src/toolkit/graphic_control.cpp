@@ -25,8 +25,39 @@ RECT GraphicControl::ScaledBounds() const {
   return RECT{place.left, place.top, place.left + place.width, place.top + place.height};
 }
 
-void GraphicControl::UpdateBounds() {
+ControlPlace GraphicControl::ShownDesignPlace() const {
   const RECT bounds = ScaledBounds();
+  return {.left = bounds.left,
+          .top = bounds.top,
+          .width = bounds.right - bounds.left,
+          .height = bounds.bottom - bounds.top};
+}
+
+void GraphicControl::SetFittedPlace(const ControlPlace& place) {
+  fittedPlace_ = place;
+  fittedDpi_ = scaling_.Dpi();
+  UpdateBounds();
+}
+
+void GraphicControl::CaptionChanged() const {
+  if (host_) host_->CaptionsChanged();
+}
+
+// A control sized by its caption takes the size of a new caption at once,
+// at its fitted place; the form fits the others to it soon after.
+RECT GraphicControl::CurrentBounds() const {
+  RECT bounds = ScaledBounds();
+  if (fittedDpi_ != scaling_.Dpi()) return bounds;
+  if (!SizedByCaption()) {
+    bounds.right = bounds.left + fittedPlace_.width;
+    bounds.bottom = bounds.top + fittedPlace_.height;
+  }
+  ::OffsetRect(&bounds, fittedPlace_.left - bounds.left, fittedPlace_.top - bounds.top);
+  return bounds;
+}
+
+void GraphicControl::UpdateBounds() {
+  const RECT bounds = CurrentBounds();
   if (::EqualRect(&bounds, &bounds_)) return;
   Invalidate();
   bounds_ = bounds;

@@ -40,6 +40,17 @@ class GraphicControl : public Control {
   // Lays the control out again at a scale (its host's, when it changes).
   void SetScaling(const DpiScale& scaling);
 
+  // The bounds the design gives at the scale, as a place.
+  ControlPlace ShownDesignPlace() const;
+  // What the caption needs at the scale in the control's font, measured on
+  // dc; nothing for a control without one.
+  virtual Extent CaptionExtent(HDC dc) const { return {}; }
+  // Whether the control takes the size of its caption.
+  virtual bool SizedByCaption() const { return false; }
+  // Where the form fitted the control to the captions of its window at the
+  // scale: the control lies there until the scale changes.
+  void SetFittedPlace(const ControlPlace& place);
+
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
 
@@ -71,6 +82,8 @@ class GraphicControl : public Control {
   virtual void ScalingChanged() {}
   // Takes the bounds the control has at its scale now.
   void UpdateBounds();
+  // The caption changed: the form fits the captions of its window again.
+  void CaptionChanged() const;
   // The bounds changed (after the parent was asked to paint both places).
   virtual void BoundsChanged() {}
   // The font of the window the control lies on; none while it lies on none.
@@ -79,12 +92,16 @@ class GraphicControl : public Control {
  private:
   friend class GraphicControlHost;
   void PaintClipped(HDC parentDc);
+  RECT CurrentBounds() const;
 
   GraphicControlHost* host_ = nullptr;
   HWND parent_ = nullptr;
   HCURSOR cursor_ = nullptr;
   ControlPlace design_{};
   DpiScale scaling_{};
+  // Where the form fitted the control, and at which DPI.
+  ControlPlace fittedPlace_{};
+  int fittedDpi_ = 0;
   RECT bounds_{};
   bool visible_ = true;
 };

@@ -72,6 +72,11 @@ void GraphicControlHost::Add(GraphicControl& control) {
   controls_.push_back(&control);
   control.SetScaling(scaling_);
   control.Invalidate();
+  CaptionsChanged();
+}
+
+void GraphicControlHost::CaptionsChanged() const {
+  if (onCaptionsChanged) onCaptionsChanged();
 }
 
 void GraphicControlHost::Remove(GraphicControl& control) {

@@ -45,6 +45,13 @@ class GraphicControlHost {
   void Add(GraphicControl& control);
   void Remove(GraphicControl& control);
   GraphicControl* Find(std::wstring_view name) const;
+  const std::vector<GraphicControl*>& Controls() const { return controls_; }
+  HWND WindowHandle() const { return window_.Handle(); }
+
+  // A control came or its caption changed: onCaptionsChanged runs, and the
+  // form fits the captions of the window again.
+  void CaptionsChanged() const;
+  std::function<void()> onCaptionsChanged;
 
   void PaintControls(HDC dc, const RECT& area) const;
   // Paints the window's update area (its WM_PAINT) with `paint`, which works

@@ -4,8 +4,19 @@
 #include <utility>
 
 #include "base/app_error.h"
+#include "base/decimal_text.h"
 
 namespace ostrevin::toolkit {
+namespace {
+
+// A resource's name, or "#<id>" for one named by a number.
+std::wstring ResourceName(const wchar_t* name) {
+  return IS_INTRESOURCE(name)
+             ? L"#" + DecimalText(static_cast<int>(reinterpret_cast<ULONG_PTR>(name)))
+             : std::wstring(name);
+}
+
+}  // namespace
 
 ImageList::ImageList(int width, int height)
     : list_(CommonControls::Get().ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 4, 4)) {
@@ -45,7 +56,7 @@ int ImageList::AddMaskedResource(HINSTANCE instance, const wchar_t* bitmapName,
                                  COLORREF maskColor) {
   UniqueBitmap bitmap(
       static_cast<HBITMAP>(::LoadImageW(instance, bitmapName, IMAGE_BITMAP, 0, 0, 0)));
-  if (!bitmap) throw AppError(L"Unable to load the pictures " + std::wstring(bitmapName));
+  if (!bitmap) throw AppError(L"Unable to load the pictures " + ResourceName(bitmapName));
   return AddMasked(bitmap.get(), maskColor);
 }
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/app_error.h"
+#include "toolkit/caption_extent.h"
 #include "toolkit/colors.h"
 #include "toolkit/common_controls.h"
 #include "toolkit/form.h"
@@ -48,6 +49,7 @@ void Label::SetCaption(const std::wstring& caption) {
   caption_ = caption;
   UpdateBounds();
   Invalidate();
+  CaptionChanged();
 }
 
 UINT Label::Format() const {
@@ -71,6 +73,10 @@ RECT Label::ScaledBounds() const {
   ::DrawTextW(measuring.get(), caption_.c_str(), static_cast<int>(caption_.size()), &size,
               Format() | DT_CALCRECT);
   return RECT{designed.left, designed.top, designed.left + size.right, designed.top + size.bottom};
+}
+
+Extent Label::CaptionExtent(HDC dc) const {
+  return TextExtent(dc, CurrentFont(), caption_, Format(), wordWrap_ ? Width() : 0);
 }
 
 // The tooltip watches the mouse over the label's rectangle of its parent

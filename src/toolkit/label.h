@@ -44,8 +44,14 @@ class Label : public GraphicControl {
   const std::wstring& Caption() const { return caption_; }
   void SetCaption(const std::wstring& caption);
   HWND TooltipHandle() const { return tooltip_.get(); }
+  // A caption wrapped at the label's width, in lines of whole words.
+  bool WordWrap() const { return wordWrap_; }
   // The font the caption is drawn in now.
   HFONT CurrentFont() const { return font_ ? font_.get() : HostFont(); }
+
+  // A wrapped caption is measured at the label's width.
+  Extent CaptionExtent(HDC dc) const override;
+  bool SizedByCaption() const override { return autoSize_; }
 
  protected:
   void Paint(HDC dc) override;

@@ -1,5 +1,8 @@
 #include "toolkit/radio_group.h"
 
+#include <algorithm>
+
+#include "toolkit/caption_extent.h"
 #include "toolkit/form.h"
 
 namespace ostrevin::toolkit {
@@ -21,7 +24,11 @@ int FontHeight(HFONT font) {
 }  // namespace
 
 RadioGroup::RadioGroup(Form& form, const RadioGroupDesign& design)
-    : WindowedControl(form, design.page), OnClick(design.onClick), itemIndex_(design.itemIndex) {
+    : WindowedControl(form, design.page),
+      OnClick(design.onClick),
+      caption_(design.caption),
+      itemCaptions_(design.items),
+      itemIndex_(design.itemIndex) {
   SetName(design.name);
   CreateHandle(L"BUTTON", WS_VISIBLE | WS_GROUP | BS_GROUPBOX, design.place, design.caption);
   CreateItems(design);
@@ -55,6 +62,17 @@ ControlPlace RadioGroup::ItemPlace(int index, int count) const {
           .top = top + index * itemHeight,
           .width = group.width - 2 * indent,
           .height = itemHeight};
+}
+
+Extent RadioGroup::CaptionExtent(HDC dc) const {
+  const DpiScale scaling = Scaling();
+  const HFONT font = OwnerForm()->Font();
+  int width = GroupCaptionExtent(dc, font, caption_, scaling).width;
+  for (const std::wstring& item : itemCaptions_) {
+    width = std::max(width, CheckMarkCaptionExtent(dc, font, item, scaling).width +
+                                2 * scaling.Scaled(kItemIndent));
+  }
+  return {width, 0};
 }
 
 void RadioGroup::Rescale() {

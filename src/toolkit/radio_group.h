@@ -41,6 +41,9 @@ class RadioGroup : public WindowedControl {
   void SetEnabled(bool enabled) override;
   void SetVisible(bool visible) override;
   void Rescale() override;
+  // The caption in the frame's top edge, and each item's beside its circle
+  // inside the frame.
+  Extent CaptionExtent(HDC dc) const override;
 
   ControlEvent OnClick;
 
@@ -54,6 +57,8 @@ class RadioGroup : public WindowedControl {
   ControlPlace ItemPlace(int index, int count) const;
   void ShowSelection();
 
+  std::wstring caption_;
+  std::vector<std::wstring> itemCaptions_;
   std::vector<UniqueWindow> items_;
   int itemIndex_;
 };

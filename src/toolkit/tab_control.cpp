@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "toolkit/form.h"
-#include "toolkit/system_function.h"
+#include "toolkit/system_library.h"
 
 namespace ostrevin::toolkit {
 namespace {
@@ -21,12 +21,12 @@ namespace {
 // uxtheme is loaded with common controls 6 (they draw the visual styles);
 // without them there is no style to follow and the page is plain button face.
 template <typename Function>
-Function ThemeFunction(const char* name) {
-  return SystemFunction<Function>(L"uxtheme.dll", name);
+Function* ThemeFunction(const char* name) {
+  return LoadedSystemFunction<Function>(L"uxtheme.dll", name);
 }
 
 bool ThemeActive() {
-  using IsAppThemedFunction = BOOL(WINAPI*)();
+  using IsAppThemedFunction = BOOL WINAPI();
   static const auto isAppThemed = ThemeFunction<IsAppThemedFunction>("IsAppThemed");
   return isAppThemed && isAppThemed();
 }
@@ -35,9 +35,9 @@ bool ThemeActive() {
 // the system's property sheets do; the themed controls on it draw their
 // backgrounds from it (WM_PRINTCLIENT).
 bool PaintTabBody(HWND tabs, HWND page, HDC dc, const RECT& area) {
-  using OpenFunction = HTHEME(WINAPI*)(HWND, LPCWSTR);
-  using CloseFunction = HRESULT(WINAPI*)(HTHEME);
-  using DrawFunction = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, const RECT*);
+  using OpenFunction = HTHEME WINAPI(HWND, LPCWSTR);
+  using CloseFunction = HRESULT WINAPI(HTHEME);
+  using DrawFunction = HRESULT WINAPI(HTHEME, HDC, int, int, const RECT*, const RECT*);
   static const auto open = ThemeFunction<OpenFunction>("OpenThemeData");
   static const auto close = ThemeFunction<CloseFunction>("CloseThemeData");
   static const auto draw = ThemeFunction<DrawFunction>("DrawThemeBackground");
@@ -46,7 +46,7 @@ bool PaintTabBody(HWND tabs, HWND page, HDC dc, const RECT& area) {
   if (!theme) return false;
   struct Closer {
     HTHEME theme;
-    CloseFunction close;
+    CloseFunction* close;
     ~Closer() { close(theme); }
   } closer{theme, close};
   RECT body{};
@@ -173,8 +173,10 @@ bool TabControl::HandleNotify(NMHDR& header, LRESULT& result) {
   return true;
 }
 
+// The page to show is made ready before it shows.
 void TabControl::ShowActivePage() {
   const int active = ActivePageIndex();
+  if (active >= 0 && active < PageCount()) Page(active).Showing();
   for (int index = 0; index < PageCount(); ++index) {
     ::ShowWindow(Page(index).Handle(), index == active ? SW_SHOW : SW_HIDE);
   }
@@ -195,9 +197,20 @@ TabPage::TabPage(TabControl& tabs, const TabPageDesign& design)
   // through the shown page's controls first, then to the tabs and on.
   ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   graphics_.SetLook(form_.Scaling(), form_.Font());
+  graphics_.onCaptionsChanged = [this] { form_.FitCaptionsLater(Handle()); };
+  form_.AddPageGraphics(graphics_);
+}
+
+void TabPage::Showing() {
+  // The page's own style: the window is not visible while its form is
+  // hidden, shown or not.
+  const bool shown = (::GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+  if (!shown && OnShowing) OnShowing();
 }
 
 TabPage::~TabPage() {
+  form_.RemovePageGraphics(graphics_);
+  graphics_.onCaptionsChanged = nullptr;
   if (tabs_) tabs_->RemovePage(*this);
   DestroyHandle();
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -76,7 +77,9 @@ struct TabPageDesign {
 // page). It paints
 // the body's background under its windowless controls, passes them the mouse,
 // and passes its children's WM_COMMAND and WM_NOTIFY on to the form. The Tab
-// key moves into it and through its controls.
+// key moves into it and through its controls. Its window keeps its place
+// among the form's windows, and so in the Tab order, from its making: the
+// controls of a page made later (OnShowing) take their place there.
 class TabPage : public Window, public Control {
  public:
   TabPage(TabControl& tabs, const TabPageDesign& design);
@@ -86,10 +89,19 @@ class TabPage : public Window, public Control {
   GraphicControlHost& Graphics() { return graphics_; }
   const GraphicControlHost& Graphics() const { return graphics_; }
 
+  // Each time the page is about to show while hidden, its tab chosen by the
+  // user or by SetActivePage: what only a shown page needs is made here. (The
+  // first page, shown as it is made, shows without it.)
+  std::function<void()> OnShowing;
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  friend class TabControl;
+
+  // Before the page shows: OnShowing, when it is hidden now.
+  void Showing();
   void PaintSurface(HDC dc, const RECT& area);
   // The tab body's texture, or the button face without a visual style.
   void PaintBackground(HDC dc, const RECT& area);

@@ -127,6 +127,7 @@ void WindowedControl::CreateHandle(const wchar_t* className, DWORD style,
   designPlace_ = designPlace;
   window_ = CreateChildWindow(className, style, exStyle, Place(), text, parentWindow_,
                               commandId ? commandId : form_->NextControlId(), form_->Font());
+  form_->FitCaptionsLater(parentWindow_);
 }
 
 DpiScale WindowedControl::Scaling() const {
@@ -134,7 +135,23 @@ DpiScale WindowedControl::Scaling() const {
 }
 
 ControlPlace WindowedControl::Place() const {
+  if (fittedDpi_ != 0 && fittedDpi_ == Scaling().Dpi()) return fittedPlace_;
   return Scaling().Scaled(designPlace_);
+}
+
+ControlPlace WindowedControl::ShownDesignPlace() const {
+  return Scaling().Scaled(designPlace_);
+}
+
+bool WindowedControl::SetFittedPlace(const ControlPlace& place) {
+  const ControlPlace before = Place();
+  fittedPlace_ = place;
+  fittedDpi_ = Scaling().Dpi();
+  return !(place == before);
+}
+
+void WindowedControl::CaptionChanged() const {
+  if (form_) form_->FitCaptionsLater(parentWindow_);
 }
 
 void WindowedControl::Rescale() {

@@ -43,9 +43,22 @@ class WindowedControl : public Control {
   // AppError when the system refuses.
   void FollowInTabOrder(HWND previous);
 
-  // The designed place, and where the control lies at the form's scale.
+  // The designed place, and where the control lies at the form's scale:
+  // the designed place scaled, or where the form fitted it to the captions
+  // of its window at that scale.
   const ControlPlace& DesignPlace() const { return designPlace_; }
   ControlPlace Place() const;
+
+  // The designed place scaled, as tall as the control shows (a drop-down
+  // list is designed with the height of its list).
+  virtual ControlPlace ShownDesignPlace() const;
+  // What the control's caption needs at the form's scale in the form's font,
+  // its box, circle, frame or edges included, measured on dc; nothing for a
+  // control that shows no caption.
+  virtual Extent CaptionExtent(HDC dc) const { return {}; }
+  // The place the form fitted the control to at its scale; true when that
+  // differs from where the control lies now (the form then lays it out).
+  bool SetFittedPlace(const ControlPlace& place);
 
   // Lays the control out at the form's new scale and gives it the form's
   // new font. A control made of several windows lays them all out.
@@ -69,6 +82,9 @@ class WindowedControl : public Control {
   static void MoveWindowTo(HWND window, const ControlPlace& place);
   // Gives one of the control's windows the form's font and redraws it.
   void TakeFormFont(HWND window) const;
+  // The caption changed: the form fits the captions of the control's window
+  // again.
+  void CaptionChanged() const;
 
   Form* OwnerForm() const { return form_; }
   DpiScale Scaling() const;
@@ -112,6 +128,10 @@ class WindowedControl : public Control {
   Form* form_;
   HWND parentWindow_;
   ControlPlace designPlace_{};
+  // Where the form fitted the control, and at which DPI: at another, the
+  // designed place scaled holds until the form fits it again.
+  ControlPlace fittedPlace_{};
+  int fittedDpi_ = 0;
   UniqueWindow window_;
   // The main window's procedure before InterceptWindowMessages, which
   // messages not handled go on to; none while not intercepted.

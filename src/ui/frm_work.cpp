@@ -4,13 +4,14 @@
 #include <utility>
 #include <vector>
 
-#include "app/artwork.h"
 #include "base/attribution.h"
 #include "settings/settings_file_notices.h"
 #include "system/settings_storage.h"
 #include "system/single_instance.h"
 #include "toolkit/application.h"
+#include "ui/artwork.h"
 #include "ui/frm_lesson_list.h"
+#include "ui/general_page.h"
 
 namespace ostrevin {
 namespace {
@@ -57,7 +58,7 @@ toolkit::ScaledImageList ToolbarPictures() {
   for (int size : kToolbarPictureSizes) {
     toolkit::ImageList pictures(size, size);
     pictures.AddMaskedResource(Application::Instance().InstanceHandle(),
-                               ToolbarPicturesResource(size).c_str(), kToolbarPicturesMask);
+                               ToolbarPicturesResource(size), kToolbarPicturesMask);
     sizes.push_back(std::move(pictures));
   }
   return toolkit::ScaledImageList(std::move(sizes));
@@ -137,7 +138,7 @@ TWorkF::TWorkF(Settings& settings, const LocalClock& localClock, WorkServices& s
       timeServer_(
           [this](std::optional<std::int64_t> difference) { TimeServerAnswered(difference); }) {
   OnCreate = Handler(&TWorkF::FormCreate);
-  OnShowing = Handler(&TWorkF::MakeToolBar);
+  OnShowing = Handler(&TWorkF::FormShowing);
   OnDestroy = Handler(&TWorkF::FormDestroy);
   OnClick = Handler(&TWorkF::FormClick);
   SetUpTrayIcon();
@@ -187,8 +188,13 @@ void TWorkF::MakeToolBar() {
                                                  .onClick = Handler(&TWorkF::N3Click)}}});
 }
 
+void TWorkF::FormShowing() {
+  MakeToolBar();
+  KeepOnScreens();
+}
+
 void TWorkF::SetUpTrayIcon() {
-  AppTrayIcon.SetIcon(Application::Instance().ProgramIcon(AppTrayIcon.TrayIconSize()).get());
+  AppTrayIcon.SetIconSource([](int size) { return Application::Instance().ProgramIcon(size); });
   AppTrayIcon.SetHint(L"Ostrevin");
   AppTrayIcon.SetPopupMenu(&TrayPopup);
   AppTrayIcon.SetMinimizeToTray(true);
@@ -265,6 +271,10 @@ LRESULT TWorkF::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DISPLAYCHANGE:
       KeepOnScreens();
       LookForFullScreenShow();
+      break;
+    case WM_SETTINGCHANGE:
+      // The taskbar moved, docked to another side or grew.
+      if (wParam == SPI_SETWORKAREA) KeepOnScreens();
       break;
   }
   FollowSystemTimeMessage(message, wParam);
@@ -396,7 +406,7 @@ void TWorkF::acShowCurrNoExecute() {
   const bool show = acShowCurrNo.Checked();
   settings_.ShowCurrNo = show;
   if (settingsBeforeDialog_) settingsBeforeDialog_->ShowCurrNo = show;
-  if (lessonListF_) lessonListF_->cbShowCurrNo.SetChecked(show);
+  if (lessonListF_) lessonListF_->General().cbShowCurrNo.SetChecked(show);
   SaveSettingsWithPlace(SettingsToSave());
   ApplyShowCurrNo();
 }

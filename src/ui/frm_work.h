@@ -5,7 +5,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "base/screen_rect.h"
 #include "clock/clock_host.h"
 #include "clock/lesson_clock.h"
 #include "clock/local_clock.h"
@@ -90,6 +92,9 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   // Makes the toolbar with its pictures unless it is there; the window does
   // it before it shows.
   void MakeToolBar();
+  // Before the window shows: its toolbar, and its place on the screens as
+  // they are now.
+  void FormShowing();
 
   // Handlers.
   void FormCreate();
@@ -173,8 +178,9 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   void EditSettings();
 
   // The window on the screens (frm_work_screens.cpp): back at its place at
-  // start, kept on the screens when they change, out of the way of
-  // full-screen shows while the option asks for it.
+  // start, kept on the screens when they or their work areas change and
+  // before it shows, out of the way of full-screen shows while the option
+  // asks for it.
   void PlaceOnScreensAtStart();
   void KeepOnScreens();
   void RememberPlace();
@@ -197,6 +203,9 @@ class TWorkF final : public toolkit::Form, public ClockHost {
 
   // Where the user moved the window to during this run: the place saved.
   std::optional<WindowPlace> movedTo_;
+  // The screens, with their work areas, the window's place was last decided
+  // on: by the user, at start or by the program.
+  std::vector<Screen> placedOn_;
   StepAside stepAside_;
 };
 

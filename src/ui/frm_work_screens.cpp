@@ -12,10 +12,12 @@ using toolkit::WindowScreenRect;
 // Moved onto a screen of another scaling, the window takes another size
 // there, which the place is worked out for once more.
 void TWorkF::PlaceOnScreensAtStart() {
+  const std::vector<Screen> screens = DesktopScreens();
+  placedOn_ = screens;
   for (int attempt = 0; attempt < 2; ++attempt) {
     const ScreenRect window = WindowScreenRect(Handle());
     const std::optional<ScreenPoint> place =
-        PlaceAtStart(settings_.TimerWindowPlace, window.Width(), window.Height(), DesktopScreens());
+        PlaceAtStart(settings_.TimerWindowPlace, window.Width(), window.Height(), screens);
     if (!place) return;
     const toolkit::DpiScale before = Scaling();
     MoveTo(place->left, place->top);
@@ -23,12 +25,21 @@ void TWorkF::PlaceOnScreensAtStart() {
   }
 }
 
-// A window never placed nor shown is centred when it shows.
+// A window never placed nor shown is centred when it shows. Messages about
+// the screens need not reach a window hidden in the tray, so the place is
+// also checked before the window shows.
 void TWorkF::KeepOnScreens() {
   if (!Positioned()) return;
-  const std::optional<ScreenPoint> place =
-      PlaceAfterScreensChanged(WindowScreenRect(Handle()), DesktopScreens());
-  if (place) MoveTo(place->left, place->top);
+  const std::vector<Screen> screens = DesktopScreens();
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const std::optional<ScreenPoint> place =
+        PlaceOnScreensNow(WindowScreenRect(Handle()), placedOn_, screens);
+    placedOn_ = screens;
+    if (!place) return;
+    const toolkit::DpiScale before = Scaling();
+    MoveTo(place->left, place->top);
+    if (Scaling() == before) return;
+  }
 }
 
 // Only the user's own moves are remembered: a place the program chose
@@ -36,7 +47,8 @@ void TWorkF::KeepOnScreens() {
 // that screen is back.
 void TWorkF::RememberPlace() {
   const ScreenRect window = WindowScreenRect(Handle());
-  movedTo_ = WindowPlace{window.left, window.top, MonitorRects(DesktopScreens())};
+  placedOn_ = DesktopScreens();
+  movedTo_ = WindowPlace{window.left, window.top, MonitorRects(placedOn_)};
 }
 
 // Nothing is watched while the option is off, so that the program stays

@@ -6,7 +6,7 @@
 #include "toolkit/error_guard.h"
 #include "toolkit/handles.h"
 #include "toolkit/screens.h"
-#include "toolkit/system_function.h"
+#include "toolkit/system_library.h"
 
 namespace ostrevin {
 namespace {
@@ -39,18 +39,10 @@ bool IsShellWindow(HWND window) {
 
 // dwmapi from the system folder, loaded at the first question and kept.
 bool IsCloaked(HWND window) {
-  using Function = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
-  static const Function getAttribute = [] {
-    wchar_t folder[MAX_PATH] = {};
-    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return Function{nullptr};
-    static const toolkit::UniqueModule dwm(
-        ::LoadLibraryExW((std::wstring(folder, length) + L"\\dwmapi.dll").c_str(), nullptr,
-                         LOAD_WITH_ALTERED_SEARCH_PATH));
-    return dwm ? reinterpret_cast<Function>(
-                     reinterpret_cast<void*>(::GetProcAddress(dwm.get(), "DwmGetWindowAttribute")))
-               : Function{nullptr};
-  }();
+  using Function = HRESULT WINAPI(HWND, DWORD, PVOID, DWORD);
+  static const toolkit::UniqueModule dwm = toolkit::LoadSystemLibrary(L"dwmapi.dll");
+  static Function* const getAttribute =
+      toolkit::LibraryFunction<Function>(dwm.get(), "DwmGetWindowAttribute");
   DWORD cloaked = 0;
   return getAttribute &&
          SUCCEEDED(getAttribute(window, kCloakedAttribute, &cloaked, sizeof(cloaked))) &&
@@ -95,9 +87,9 @@ BOOL CALLBACK LookAtWindow(HWND window, LPARAM search) {
 class DesktopFullScreenProbe final : public FullScreenProbe {
  public:
   NotificationState State() override {
-    using Function = HRESULT(WINAPI*)(int*);
+    using Function = HRESULT WINAPI(int*);
     static const auto query =
-        toolkit::SystemFunction<Function>(L"shell32.dll", "SHQueryUserNotificationState");
+        toolkit::LoadedSystemFunction<Function>(L"shell32.dll", "SHQueryUserNotificationState");
     int state = 0;
     if (!query || FAILED(query(&state))) return NotificationState::Unknown;
     return state >= static_cast<int>(NotificationState::NotPresent) &&

@@ -137,6 +137,9 @@ TEST_P(BellTableTest, TakesTheNearestBellWithinTenMinutes) {
   EXPECT_EQ(lessonClock.LessonState, lsIdle);
 }
 
+const std::wstring kMoreThanAnHour =
+    BellBalloon(L"Звонок разошёлся бы с часами больше чем на час. Время не изменено.", bikWarning);
+
 const std::wstring kNoBell =
     BellBalloon(L"Звонка по расписанию ближе 10 минут нет. Время не изменено.", bikWarning);
 
@@ -154,9 +157,15 @@ INSTANTIATE_TEST_SUITE_P(
                  BellBalloon(L"Время звонка: 09:30. Звонок идёт точно по часам.")},
         BellCase{"AddsToTheOffsetThere", 9, 30, 45, -40, -45,
                  BellBalloon(L"Время звонка: 09:30. Звонок отстаёт на 45 с.")},
-        BellCase{"NeverMoreThanAnHour", 8, 29, 20, 3590, 3590,
-                 BellBalloon(L"Звонок разошёлся бы с часами больше чем на час. Время не изменено.",
-                             bikWarning)}),
+        BellCase{"NeverMoreThanAnHour", 8, 29, 20, 3590, 3590, kMoreThanAnHour},
+        // An hour either way is the most the bell may differ by: the school's
+        // time is 40 s before or after the bell of 09:30.
+        BellCase{"AnHourAhead", 8, 30, 0, 3560, 3600,
+                 BellBalloon(L"Время звонка: 09:30. Звонок спешит на 3600 с.")},
+        BellCase{"ASecondMoreThanAnHourAhead", 8, 29, 59, 3561, 3561, kMoreThanAnHour},
+        BellCase{"AnHourBehind", 10, 30, 0, -3560, -3600,
+                 BellBalloon(L"Время звонка: 09:30. Звонок отстаёт на 3600 с.")},
+        BellCase{"ASecondMoreThanAnHourBehind", 10, 30, 1, -3561, -3561, kMoreThanAnHour}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BellRangTest, AFractionOfASecondPutsTheTimeJustPastTheBell) {
@@ -174,6 +183,17 @@ TEST_F(BellRangTest, ALessonNotTaughtIsNotBegunByItsBell) {
   const auto events = BellAt(8, 29, 20);
   EXPECT_EQ(settings.BellOffset, 40);
   EXPECT_THAT(events, Not(Contains(L"sound 1")));
+  EXPECT_EQ(lessonClock.LessonState, lsIdle);
+}
+
+// The bell at lesson 1's end, rung while no lesson runs (the computer's
+// clock is 20 s behind it): lesson 1, taught and not yet begun today, is over
+// by the bell, not begun.
+TEST_F(BellRangTest, TheBellAtALessonsEndDoesNotBeginIt) {
+  const auto events = BellAt(9, 14, 40);
+  EXPECT_EQ(settings.BellOffset, 20);
+  EXPECT_THAT(events, Not(Contains(L"sound 1")));
+  EXPECT_THAT(events, Contains(BellBalloon(L"Время звонка: 09:15. Звонок спешит на 20 с.")));
   EXPECT_EQ(lessonClock.LessonState, lsIdle);
 }
 

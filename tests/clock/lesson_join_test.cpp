@@ -83,9 +83,18 @@ TEST_P(JoinTableTest, BeginsTheLessonGoingOnWithItsTimeGone) {
 INSTANTIATE_TEST_SUITE_P(
     Moments, JoinTableTest,
     ::testing::Values(
+        // At its bell a lesson is going on already: joined in its intro with
+        // nothing gone, silent as every join.
+        JoinCase{"AtItsStart", kMonday, 8, 30, 0, Joined(L"green", 0), lsIntro, 0},
         JoinCase{"ThreeMinutesIn", kMonday, 8, 33, 0, Joined(L"green", 30), lsIntro, 30},
         JoinCase{"SecondsIntoTheStart", kMonday, 8, 30, 20, Joined(L"green", 3), lsIntro, 3},
+        JoinCase{"AtTheIntrosEnd", kMonday, 8, 35, 0, Joined(L"black", 50), lsMain, 50},
         JoinCase{"InTheMainPart", kMonday, 8, 40, 30, Joined(L"black", 105), lsMain, 105},
+        // Five minutes and a second are left: still the main part, though
+        // the minutes left read five.
+        JoinCase{"ASecondBeforeTheFinalPart", kMonday, 9, 9, 59, Joined(L"black", 399), lsMain,
+                 399},
+        JoinCase{"AtTheFinalPartsStart", kMonday, 9, 10, 0, Joined(L"red", 400), lsFinal, 400},
         JoinCase{"InTheFinalPart", kMonday, 9, 12, 0, Joined(L"red", 420), lsFinal, 420},
         JoinCase{"InTheLastSecond", kMonday, 9, 14, 59, Joined(L"red", 449), lsFinal, 449},
         JoinCase{"AtTheEnd", kMonday, 9, 15, 0, {}, lsIdle, 0},
@@ -136,6 +145,18 @@ TEST_F(LessonJoinTest, ALessonBegunTodayIsNotBegunAgain) {
 
   EXPECT_EQ(Count(TickAt(kMonday, 9, 30, 0), L"sound 1"), 1);
   EXPECT_EQ(lessonClock.LessonState, lsIntro);
+}
+
+// The teacher stopped lesson 1 and then moved its start in the settings
+// dialog: at its new time it is another lesson, and it is joined.
+TEST_F(LessonJoinTest, ALessonMovedAfterItBeganIsJoinedAtItsNewTime) {
+  TickAt(kMonday, 8, 30, 0);
+  lessonClock.EndLesson();
+  host.TakeEvents();
+  settings.StartTime(1) = At(8, 40);
+
+  EXPECT_EQ(JoinAt(kMonday, 8, 45), Joined(L"black", 50));
+  EXPECT_EQ(lessonClock.LessonState, lsMain);
 }
 
 // Joined, then the ticks go on: each cue comes once, at its own tick, and

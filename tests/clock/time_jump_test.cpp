@@ -134,10 +134,20 @@ INSTANTIATE_TEST_SUITE_P(
                  false, 7, 7, 6, 6},
         JumpCase{"ForwardOntoTheEnd", Mon(8, 40), Mon(9, 15, 10), TimeJump::kClockSet, lsIdle, 0,
                  true, 7, 7, 6, 7},
+        // The lesson ends with its cue when its end fell due within the last
+        // half minute, and quietly from half a minute on.
+        JumpCase{"ForwardOntoTheEndsFirstSecond", Mon(8, 40), Mon(9, 15, 0), TimeJump::kClockSet,
+                 lsIdle, 0, true, 7, 7, 6, 7},
+        JumpCase{"ForwardHalfAMinutePastTheEnd", Mon(8, 40), Mon(9, 15, 30), TimeJump::kClockSet,
+                 lsIdle, 0, false, 7, 7, 6, 6},
         JumpCase{"BackwardBeforeTheStart", Mon(8, 40), Mon(8, 20), TimeJump::kClockSet, lsIdle, 0,
                  false, 7, 7, 6, 6},
         JumpCase{"BackwardIntoTheEndedLesson", Mon(9, 20), Mon(9, 0), TimeJump::kClockSet,
                  lsIdle, 0, false, 7, 7, 7, 7},
+        // Lesson 2 running, the clock set back into lesson 1: lesson 2 has not
+        // begun by the new time, and lesson 1, over already, is not joined.
+        JumpCase{"BackwardOverTwoLessons", Mon(9, 40), Mon(8, 50), TimeJump::kClockSet, lsIdle, 0,
+                 false, 7, 7, 6, 6},
         JumpCase{"ForwardIntoTheNextLesson", Mon(9, 20), Mon(9, 34), TimeJump::kClockSet, lsIntro,
                  40, false, 7, 6, 7, 7},
         JumpCase{"ResumeAfterHours", Mon(8, 40), Mon(12, 0), TimeJump::kSleep, lsMain, 300,
@@ -149,6 +159,88 @@ INSTANTIATE_TEST_SUITE_P(
                  false, 8, 7, 7, 7},
         JumpCase{"ProgramsOwnCorrection", Mon(8, 33), Mon(8, 32, 20), TimeJump::kCorrection,
                  lsIntro, 23, false, 7, 7, 7, 7}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct TickStepCase {
+  const char* name;
+  int stepSeconds;  // from the tick at 08:40:00 to the next one
+  std::int32_t elapsed;
+};
+
+void PrintTo(const TickStepCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class TickStepTest : public TimeJumpTest, public ::testing::WithParamInterface<TickStepCase> {};
+
+// A tick late by up to two minutes (a long beep series, a busy computer)
+// counts as a tick; later than that, or a minute and more back, it finds a
+// jump nobody reported and places lesson 1 by the time.
+TEST_P(TickStepTest, ATickFindsAJumpOnlyBeyondItsThresholds) {
+  const TickStepCase& c = GetParam();
+  TickFromTo(Mon(8, 29, 30), Mon(8, 40));
+  ASSERT_EQ(lessonClock.Elapsed, 100);
+  SetClock({kMonday, Mon(8, 40).second + c.stepSeconds});
+  lessonClock.TimerTimer();
+  EXPECT_EQ(lessonClock.Elapsed, c.elapsed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, TickStepTest,
+    ::testing::Values(TickStepCase{"TwoAndAHalfMinutesLater", 150, 105},
+                      TickStepCase{"ASecondMore", 151, 125},
+                      TickStepCase{"AMinuteBack", -60, 105},
+                      TickStepCase{"ASecondFurtherBack", -61, 89}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct CueCase {
+  const char* name;
+  DayTime before;  // ticking from 08:29:30 Monday to here
+  DayTime after;
+  TimeJump told;
+  const wchar_t* cue;  // the intro part's end "sound 10", the final part's "sound 4"
+  int heard;           // from the jump to a minute and a half after it
+};
+
+void PrintTo(const CueCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class CueTableTest : public TimeJumpTest, public ::testing::WithParamInterface<CueCase> {};
+
+// A cue that fell due less than half a minute before the jump landed sounds
+// once, as the tick would have rung it; an older one is not played late, and
+// one heard before the jump is not heard again.
+TEST_P(CueTableTest, ACueNearTheLandingSoundsOnce) {
+  const CueCase& c = GetParam();
+  TickFromTo(Mon(8, 29, 30), c.before);
+  Record();
+  JumpTo(c.after, c.told);
+  TickFromTo({c.after.day, c.after.second + 30}, {c.after.day, c.after.second + 90});
+  EXPECT_EQ(Count(Record(), c.cue), c.heard);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cues, CueTableTest,
+    ::testing::Values(
+        CueCase{"JustBeforeTheIntrosEnd", Mon(8, 33), Mon(8, 34, 59), TimeJump::kClockSet,
+                L"sound 10", 1},
+        CueCase{"OntoTheIntrosEnd", Mon(8, 33), Mon(8, 35), TimeJump::kClockSet, L"sound 10", 1},
+        CueCase{"WithinHalfAMinuteOfTheIntrosEnd", Mon(8, 33), Mon(8, 35, 29),
+                TimeJump::kClockSet, L"sound 10", 1},
+        CueCase{"HalfAMinuteAfterTheIntrosEnd", Mon(8, 33), Mon(8, 35, 30), TimeJump::kClockSet,
+                L"sound 10", 0},
+        CueCase{"SleepAcrossTheIntrosEnd", Mon(8, 34, 30), Mon(8, 35, 10), TimeJump::kSleep,
+                L"sound 10", 1},
+        // The school's time corrected back a few seconds just after the
+        // intro's end: the lesson passes it again without its cue.
+        CueCase{"BackOverTheIntrosEndHeard", Mon(8, 35), Mon(8, 34, 50), TimeJump::kCorrection,
+                L"sound 10", 0},
+        CueCase{"OntoTheFinalPart", Mon(9, 0), Mon(9, 10), TimeJump::kClockSet, L"sound 4", 1},
+        CueCase{"HalfAMinuteAfterTheFinalPart", Mon(9, 0), Mon(9, 10, 30), TimeJump::kClockSet,
+                L"sound 4", 0},
+        CueCase{"BackOverTheFinalPartHeard", Mon(9, 10), Mon(9, 9, 50), TimeJump::kCorrection,
+                L"sound 4", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Set back over the intro part's end, the lesson runs through it again

@@ -395,10 +395,10 @@ TEST(GaugeResourceTest, RepaintingLeavesNoGdiObjectsBehind) {
   gauge.SetColor(clBtnFace);
   Canvas canvas(225, 225);
   gauge.PaintTo(canvas.dc());
-  const int before = testsupport::GdiHandleCount();
+  const int before = test_support::GdiHandleCount();
   ASSERT_GT(before, 0);
   for (int i = 0; i < 10000; ++i) gauge.PaintTo(canvas.dc());
-  EXPECT_LE(testsupport::GdiHandleCount(), before + 1);
+  EXPECT_LE(test_support::GdiHandleCount(), before + 1);
 }
 
 }  // namespace

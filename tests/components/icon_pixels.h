@@ -6,7 +6,7 @@
 
 #include "toolkit/handles.h"
 
-namespace ostrevin::testing_support {
+namespace ostrevin::test_support {
 
 // An icon's picture as the system holds it: the colour of every pixel and
 // whether its mask makes it see-through.
@@ -58,4 +58,4 @@ class IconPixels {
   std::vector<COLORREF> masks_;
 };
 
-}  // namespace ostrevin::testing_support
+}  // namespace ostrevin::test_support

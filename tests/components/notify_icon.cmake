@@ -10,4 +10,4 @@ ostrevin_add_test(notify_icon_tests
     notify_icon_cycle_test.cpp
     notify_icon_mouse_test.cpp
     tray_window_test.cpp
-  LIBS ostrevin_components)
+  LIBS ostrevin_components ostrevin_test_support)

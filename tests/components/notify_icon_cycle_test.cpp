@@ -15,9 +15,9 @@
 namespace ostrevin {
 namespace {
 
-using testing_support::Expire;
-using testing_support::FakeTrayShell;
-using testing_support::TestNotifyIcon;
+using test_support::Expire;
+using test_support::FakeTrayShell;
+using test_support::TestNotifyIcon;
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);

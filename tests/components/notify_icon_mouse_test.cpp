@@ -15,11 +15,11 @@
 namespace ostrevin {
 namespace {
 
-using testing_support::Expire;
-using testing_support::FakePopupMenu;
-using testing_support::FakeTrayShell;
-using testing_support::ShellReports;
-using testing_support::TestNotifyIcon;
+using test_support::Expire;
+using test_support::FakePopupMenu;
+using test_support::FakeTrayShell;
+using test_support::ShellReports;
+using test_support::TestNotifyIcon;
 
 using Log = std::vector<std::string>;
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <cctype>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,8 +18,8 @@
 namespace ostrevin {
 namespace {
 
-using testing_support::FakeTrayShell;
-using testing_support::TestNotifyIcon;
+using test_support::FakeTrayShell;
+using test_support::TestNotifyIcon;
 
 constexpr UINT kBasicFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 

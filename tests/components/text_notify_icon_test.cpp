@@ -26,8 +26,8 @@
 namespace ostrevin {
 namespace {
 
-using testing_support::FakeTrayShell;
-using testing_support::IconPixels;
+using test_support::FakeTrayShell;
+using test_support::IconPixels;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
@@ -555,17 +555,23 @@ TEST_F(TextIconSizeTest, TheLargerNumberIsNotTheSmallOneStretched) {
   EXPECT_GT(blocksBroken, 4);
 }
 
-// A picture kept from before is not shown again at its old size.
-TEST_F(TextNotifyIconTest, ANewTraySizeIsTakenAtTheNextRedraw) {
+// The scaling changed: the text is drawn again at the tray's new size at
+// once, and a picture kept from before is not shown again at its old size.
+TEST_F(TextNotifyIconTest, ANewTraySizeRedrawsThePictureAtOnce) {
   icon.SetFont(kNumberFont);
   icon.SetText(L"3");
   EXPECT_EQ(IconPixels(icon.Icon()).Width(), 16);
   shell.iconSize = 24;
-  icon.SetText(L"4");
+  icon.FollowTrayIconSize();
   EXPECT_EQ(IconPixels(icon.Icon()).Width(), 24);
   EXPECT_EQ(shell.Last().data.hIcon, icon.Icon());
+  icon.SetText(L"4");
+  EXPECT_EQ(IconPixels(icon.Icon()).Width(), 24);
   icon.SetText(L"3");
   EXPECT_EQ(IconPixels(icon.Icon()).Width(), 24);
+  const std::size_t calls = shell.calls.size();
+  icon.FollowTrayIconSize();
+  EXPECT_EQ(shell.calls.size(), calls) << "the same size: nothing is drawn or sent";
 }
 
 TEST_F(TextNotifyIconTest, RedrawingLeavesNoIconOrGdiObjectBehind) {
@@ -573,14 +579,14 @@ TEST_F(TextNotifyIconTest, RedrawingLeavesNoIconOrGdiObjectBehind) {
   icon.SetFont(kNumberFont);
   // The pictures of the nine texts are kept from their first showing on.
   for (int i = 0; i < 9; ++i) icon.SetText(std::to_wstring(i));
-  const int before = testsupport::GdiHandleCount();
+  const int before = test_support::GdiHandleCount();
   ASSERT_GT(before, 0);
   std::vector<HICON> sent;
   for (int i = 0; i < 500; ++i) {
     icon.SetText(std::to_wstring(i % 9));
     sent.push_back(shell.Last().data.hIcon);
   }
-  EXPECT_LE(testsupport::GdiHandleCount(), before + 1);
+  EXPECT_LE(test_support::GdiHandleCount(), before + 1);
   int alive = 0;
   for (HICON picture : sent) {
     ICONINFO parts{};
@@ -666,17 +672,17 @@ TEST_F(TextNotifyIconTest, AnIconSetOnTheBaseGivesWayToTheTextAgain) {
 TEST_F(TextNotifyIconTest, KeptPicturesAreFewAndGoWithTheIcon) {
   // What the system makes once a run, at the first picture, is made now.
   Draw(L"0");
-  const int before = testsupport::GdiHandleCount();
+  const int before = test_support::GdiHandleCount();
   ASSERT_GT(before, 0);
   {
     TTextNotifyIcon drawn(nullptr, shell);
     drawn.SetFont(kNumberFont);
     for (int i = 0; i < 40; ++i) drawn.SetText(std::to_wstring(i));
-    const int afterForty = testsupport::GdiHandleCount();
+    const int afterForty = test_support::GdiHandleCount();
     for (int i = 40; i < 200; ++i) drawn.SetText(std::to_wstring(i));
-    EXPECT_LE(testsupport::GdiHandleCount(), afterForty + 1);
+    EXPECT_LE(test_support::GdiHandleCount(), afterForty + 1);
   }
-  EXPECT_LE(testsupport::GdiHandleCount(), before + 1);
+  EXPECT_LE(test_support::GdiHandleCount(), before + 1);
 }
 
 }  // namespace

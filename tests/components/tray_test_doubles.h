@@ -13,7 +13,7 @@
 #include "components/tray_shell.h"
 #include "toolkit/popup_menu.h"
 
-namespace ostrevin::testing_support {
+namespace ostrevin::test_support {
 
 // A notification area that keeps the icons it was given and refuses what the
 // real shell refuses (a second add, a modify or delete of an icon it does not
@@ -102,4 +102,4 @@ inline void ShellReports(const TNotifyIcon& icon, UINT code) {
   ::SendMessageW(TrayHandlerWindow(), TrayCallbackMessage, icon.IconId(), code);
 }
 
-}  // namespace ostrevin::testing_support
+}  // namespace ostrevin::test_support

@@ -11,16 +11,19 @@
 
 #include "base/app_error.h"
 #include "components/notify_icon.h"
+#include "icon_size.h"
 #include "toolkit/application.h"
+#include "toolkit/dpi.h"
+#include "toolkit/handles.h"
 #include "toolkit/window.h"
 #include "tray_test_doubles.h"
 
 namespace ostrevin {
 namespace {
 
-using testing_support::FakePopupMenu;
-using testing_support::FakeTrayShell;
-using testing_support::ShellReports;
+using test_support::FakePopupMenu;
+using test_support::FakeTrayShell;
+using test_support::ShellReports;
 using toolkit::Application;
 
 constexpr UINT kMarkerMessage = WM_APP + 7;
@@ -121,6 +124,61 @@ TEST_F(TrayWindowTest, ANewTaskbarGetsTheIconBackOnlyWhileItIsWanted) {
   ::PostMessageW(ApplicationWindow(), TaskbarCreatedMessage(), 0, 0);
   DispatchWaitingMessages();
   EXPECT_TRUE(shell.calls.empty());
+}
+
+// The system's application icon at a size, as a program icon drawn at
+// several sizes gives it.
+toolkit::UniqueIcon SizedIcon(int size) {
+  return toolkit::UniqueIcon(static_cast<HICON>(
+      ::CopyImage(::LoadIconW(nullptr, IDI_APPLICATION), IMAGE_ICON, size, size, 0)));
+}
+
+// The teacher changes the scaling without logging off: Windows tells the
+// program's windows, and the tray shows its icons at another size, which a
+// picture of the old size would be stretched to.
+TEST_F(TrayWindowTest, TheIconIsMadeAgainAtTheTraysSizeWhenTheScalingChanges) {
+  TNotifyIcon icon(form->get(), shell);
+  icon.SetIconSource(SizedIcon);
+  icon.SetIconVisible(true);
+  ASSERT_EQ(test_support::IconWidth(icon.Icon()), 16);
+  struct Announcement {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    int size;
+  };
+  const Announcement announcements[] = {
+      {"the settings", WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 24},
+      {"the display", WM_DISPLAYCHANGE, 32, 20},
+      {"the screen's scaling", toolkit::kDpiChangedMessage, MAKEWPARAM(192, 192), 32},
+      {"a new taskbar", TaskbarCreatedMessage(), 0, 16},
+  };
+  for (const Announcement& announcement : announcements) {
+    shell.iconSize = announcement.size;
+    shell.calls.clear();
+    RECT suggested{0, 0, 1, 1};
+    ::SendMessageW(ApplicationWindow(), announcement.message, announcement.wParam,
+                   reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(icon.TrayIconSize(), announcement.size) << announcement.name;
+    EXPECT_EQ(test_support::IconWidth(icon.Icon()), announcement.size) << announcement.name;
+    ASSERT_FALSE(shell.calls.empty()) << announcement.name;
+    EXPECT_EQ(shell.Last().data.hIcon, icon.Icon()) << announcement.name;
+    EXPECT_TRUE(shell.Shows(icon.IconId())) << announcement.name;
+  }
+  shell.calls.clear();
+  ::SendMessageW(ApplicationWindow(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+  EXPECT_TRUE(shell.calls.empty()) << "the same size: the tray hears nothing";
+}
+
+// A picture set as it is stays as it was given.
+TEST_F(TrayWindowTest, AnIconGivenWithoutASourceIsKeptAtAnyScaling) {
+  TNotifyIcon icon(form->get(), shell);
+  const toolkit::UniqueIcon picture = SizedIcon(16);
+  icon.SetIcon(picture.get());
+  shell.iconSize = 32;
+  ::SendMessageW(ApplicationWindow(), WM_DISPLAYCHANGE, 32, 0);
+  EXPECT_EQ(icon.TrayIconSize(), 32);
+  EXPECT_EQ(test_support::IconWidth(icon.Icon()), 16);
 }
 
 TEST_F(TrayWindowTest, MinimizingTheApplicationHidesTheMainFormIntoTheTray) {

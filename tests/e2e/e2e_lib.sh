@@ -377,6 +377,15 @@ expect_checked() {
   [ "$got" = "$2" ] || fail "\"$1\" shows checked=\"$got\", not $2"
 }
 
+# choose_tab <index>: the settings dialog's tab at that index (0 the
+# timetable's, 1 "Общие", 2 "Звуки", 3 "Звонки", 4 "О программе") chosen
+# with the probe: a page's controls are made when its tab is first shown.
+choose_tab() {
+  wine "$probe" tab Настройки "$1" </dev/null >/dev/null 2>>"$work/wine.log" ||
+    fail "the settings dialog's tab $1 could not be chosen"
+  sleep 0.5
+}
+
 # The program's own message box (the error report, a question), titled
 # "Ostrevin" like the hidden timer window but of the system's dialog class.
 message_box_shown() {

@@ -30,7 +30,13 @@
 //                                    take a tick
 //   e2e_probe clip <text>            puts the text on the clipboard; exits 1
 //                                    when the clipboard cannot be had
+//   e2e_probe tab <title> <index>    chooses the tab at that index (from 0)
+//                                    of the tab control in the visible window
+//                                    of that title, as a click on it does;
+//                                    exits 1 when there is none
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -140,9 +146,8 @@ std::wstring TextOf(HWND window) {
 std::wstring CheckOf(HWND window) {
   if (::lstrcmpiW(ClassOf(window).c_str(), L"Button") != 0) return L"-";
   const LONG type = ::GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK;
-  const bool checkable = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX ||
-                         type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON ||
-                         type == BS_3STATE || type == BS_AUTO3STATE;
+  const bool checkable = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+                         type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE;
   if (!checkable) return L"-";
   DWORD_PTR state = 0;
   ::SendMessageTimeoutW(window, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &state);
@@ -222,6 +227,31 @@ int PutOnClipboard(const std::wstring& text) {
   return put ? 0 : 1;
 }
 
+BOOL CALLBACK FindTabControl(HWND window, LPARAM found) {
+  if (::lstrcmpiW(ClassOf(window).c_str(), WC_TABCONTROLW) != 0) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// TCM_SETCURFOCUS tells the window the tab changed, as a click does. (Under
+// Wine a click on the tabs is not taken once the arrow keys or this message
+// have moved among them: a test that chooses a tab this way chooses the
+// next one this way too.)
+int ChooseTab(const std::wstring& title, int index) {
+  Search search{title, {}};
+  ::EnumWindows(&Collect, reinterpret_cast<LPARAM>(&search));
+  HWND tabs = nullptr;
+  for (HWND window : search.found) {
+    if (!tabs) ::EnumChildWindows(window, &FindTabControl, reinterpret_cast<LPARAM>(&tabs));
+  }
+  if (!tabs) return 1;
+  DWORD_PTR result = 0;
+  return ::SendMessageTimeoutW(tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(index), 0,
+                               SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result)
+             ? 0
+             : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -232,8 +262,9 @@ int wmain(int argc, wchar_t** argv) {
   if (args.size() == 2 && args[0] == L"controls") return PrintControls(args[1]);
   if (args.size() == 2 && args[0] == L"ticks") return SendTicks(_wtoi(args[1].c_str()));
   if (args.size() == 2 && args[0] == L"clip") return PutOnClipboard(args[1]);
+  if (args.size() == 3 && args[0] == L"tab") return ChooseTab(args[1], _wtoi(args[2].c_str()));
   std::fprintf(stderr,
                "usage: e2e_probe hold <file> | box <title> | answer <title> ok|yes|no | "
-               "controls <title> | ticks <count> | clip <text>\n");
+               "controls <title> | ticks <count> | clip <text> | tab <title> <index>\n");
   return 2;
 }

@@ -10,9 +10,15 @@
 # - a second start shows the timer window at its scaled size, and F9 begins a
 #   lesson in it;
 # - F12 opens the settings dialog, at least as large as its scaled client area.
+# Then on the small screens of school laptops, where the settings dialog
+# must fit wholly, every button in reach: 1280 x 800 at 150 % less its
+# taskbar (a Wine desktop of the work area Windows leaves, 1280 x 740: Wine's
+# own desktop reserves none for its taskbar), where the dialog is drawn at the
+# largest scaling that fits, and 1024 x 768 at 125 %, where it fits at 125 %.
 # The scaling the Wine prefix had is put back at the end. With
 # OSTREVIN_SCREENSHOTS=1 it keeps in build/screenshots/ for each scaling the
-# timer window, the tray enlarged, and every tab of the settings dialog.
+# timer window, the tray enlarged, and every tab of the settings dialog, and
+# every tab of the dialog on each small screen.
 #
 # Usage: screens_at_every_scale.sh <path of ostrevin.exe>
 exe=$1
@@ -65,9 +71,9 @@ cp "$exe" "$work/ostrevin.exe"
 scaled() { echo $((($1 * dpi * 2 + 96) / (96 * 2))); }
 
 # start_on_desktop: the program (or a second start of it) on this scaling's
-# Wine desktop, in the background.
+# Wine desktop (desk_name, desk_w x desk_h), in the background.
 start_on_desktop() {
-  (cd "$work" && exec wine explorer "/desktop=ostrevin-$dpi,${desk_w}x${desk_h}" ostrevin.exe \
+  (cd "$work" && exec wine explorer "/desktop=$desk_name,${desk_w}x${desk_h}" ostrevin.exe \
     </dev/null >>"$work/wine.log" 2>&1) &
 }
 
@@ -120,26 +126,48 @@ shot_window() {
     "$repo_root/build/screenshots/$shot_prefix-$1.png" 2>/dev/null || true
 }
 
-for dpi in 96 120 144 192; do
-  set_screen_scaling "$dpi"
-  desk_w=$(scaled 1280)
-  desk_h=$(scaled 800)
+# shoot_every_tab <name> <dialog>: with OSTREVIN_SCREENSHOTS=1, the dialog
+# on each of its tabs, "Общие" first, as it opens.
+# F12 may come while the timer window still fades in after its showing, and
+# on a loaded machine the fade may take the keys back: a click on the
+# dialog's caption makes sure it has them.
+give_keys_to_dialog() {
+  local x y
+  read -r x y _ _ < <(placed "$1")
+  xdotool mousemove $((x + 60)) $((y + 8)) click 1
+  sleep 0.3
+}
+
+shoot_every_tab() {
+  give_keys_to_dialog "$2"
+  sleep 0.5
+  shot_window "$1-2-general" "$2"
+  # From the first control back to the tabs, then through each tab.
+  keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Left
+  shot_window "$1-1-timetable" "$2"
+  keys Right Right
+  shot_window "$1-3-sounds" "$2"
+  keys Right
+  shot_window "$1-4-bells" "$2"
+  keys Right
+  shot_window "$1-5-about" "$2"
+}
+
+# The program on this scaling's desktop, found by its lesson number in the
+# notification area: a blue square of the tray's icon size (16, 20, 24, 32)
+# less its frame (one pixel up to 20, two from 24).
+start_and_find_number() {
   icon=$(scaled 16)
   frame=$(((icon * 2 + 16) / 32))
   [ "$frame" -ge 1 ] || frame=1
   inner=$((icon - 2 * frame))
-
   start_on_desktop
   wait_for 40 square_is "${inner}x${inner}" ||
     fail "at $dpi DPI the lesson number is not a ${inner}-pixel blue square (found: $(tray_square))"
-  if [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ]; then
-    mkdir -p "$repo_root/build/screenshots"
-    convert "$screen" -crop "$((icon * 4))x$((icon * 2))+$((desk_w - icon * 4))+$((desk_h - icon * 2))" \
-      +repage -scale 800% "$repo_root/build/screenshots/$shot_prefix-$dpi-tray-enlarged.png"
-  fi
+}
 
-  # A second start shows the running copy's timer window.
-  start_on_desktop
+# A second start shows the running copy's timer window at its scaled size.
+show_timer_window() {
   timer_w=$(scaled 225)
   timer_h=$(scaled 299)
   timer_at_scale() { window_of_size '^Ostrevin$' "$timer_w" "$timer_h" "$timer_w" "$timer_h"; }
@@ -148,6 +176,33 @@ for dpi in 96 120 144 192; do
   timer=$(timer_at_scale)
   read -r tx ty _ _ < <(placed "$timer")
   xdotool mousemove $((tx + timer_w / 2)) $((ty + timer_h / 2))
+}
+
+close_dialog_and_program() {
+  give_keys_to_dialog "$1"
+  keys Escape
+  dialog_closed() { ! window_of_size '^Настройки$' 300 300 9999 9999 >/dev/null; }
+  wait_for 20 dialog_closed || fail "at $dpi DPI Escape did not close the settings dialog"
+  xdotool mousemove $((tx + timer_w / 2)) $((ty + timer_h / 2))
+  keys alt+F4
+  wait_for 30 no_program || fail "at $dpi DPI Alt+F4 on the timer window did not end the program"
+}
+
+for dpi in 96 120 144 192; do
+  set_screen_scaling "$dpi"
+  desk_name=ostrevin-$dpi
+  desk_w=$(scaled 1280)
+  desk_h=$(scaled 800)
+  start_and_find_number
+  if [ "${OSTREVIN_SCREENSHOTS:-0}" = 1 ]; then
+    mkdir -p "$repo_root/build/screenshots"
+    convert "$screen" -crop "$((icon * 4))x$((icon * 2))+$((desk_w - icon * 4))+$((desk_h - icon * 2))" \
+      +repage -scale 800% "$repo_root/build/screenshots/$shot_prefix-$dpi-tray-enlarged.png"
+  fi
+
+  # A second start shows the running copy's timer window.
+  start_on_desktop
+  show_timer_window
   keys F9
   shot "$dpi-desktop"
   shot_window "$dpi-timer" "$timer"
@@ -159,25 +214,36 @@ for dpi in 96 120 144 192; do
   wait_for 30 dialog_at_scale >/dev/null ||
     fail "at $dpi DPI F12 opened no settings dialog of at least ${dialog_w} x ${dialog_h}"
   dialog=$(dialog_at_scale)
-  sleep 0.5
-  shot_window "$dpi-2-general" "$dialog"
-  # From the first control back to the tabs, then through each tab.
-  keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Left
-  shot_window "$dpi-1-timetable" "$dialog"
-  keys Right Right
-  shot_window "$dpi-3-sounds" "$dialog"
-  keys Right
-  shot_window "$dpi-4-bells" "$dialog"
-  keys Right
-  shot_window "$dpi-5-about" "$dialog"
-  keys Escape
-  dialog_closed() { ! dialog_at_scale >/dev/null; }
-  wait_for 20 dialog_closed || fail "at $dpi DPI Escape did not close the settings dialog"
+  shoot_every_tab "$dpi" "$dialog"
+  close_dialog_and_program "$dialog"
+done
 
-  xdotool mousemove $((tx + timer_w / 2)) $((ty + timer_h / 2))
-  keys alt+F4
-  wait_for 30 no_program || fail "at $dpi DPI Alt+F4 on the timer window did not end the program"
+# On the small screens: the desktop is the work area.
+for small in 144:1280x740 120:1024x768; do
+  dpi=${small%%:*}
+  desk_w=${small#*:}
+  desk_h=${desk_w#*x}
+  desk_w=${desk_w%x*}
+  desk_name=ostrevin-$dpi-small
+  set_screen_scaling "$dpi"
+  start_and_find_number
+  start_on_desktop
+  show_timer_window
+  keys F12
+  any_dialog() { window_of_size '^Настройки$' 300 300 9999 9999; }
+  wait_for 30 any_dialog >/dev/null || fail "at $dpi DPI on $desk_w x $desk_h F12 opened no dialog"
+  dialog=$(any_dialog)
+  read -r dx dy dw dh < <(placed "$dialog")
+  [ "$dx" -ge 0 ] && [ "$dy" -ge 0 ] && [ $((dx + dw)) -le "$desk_w" ] && [ $((dy + dh)) -le "$desk_h" ] ||
+    fail "at $dpi DPI the settings dialog ($dw x $dh at $dx, $dy) does not fit $desk_w x $desk_h"
+  if [ "$dpi" = 120 ]; then
+    [ "$dw" -ge "$(scaled 556)" ] && [ "$dh" -ge "$(scaled 509)" ] ||
+      fail "at 125 % on 1024 x 768 the settings dialog ($dw x $dh) is not drawn at 125 %"
+  fi
+  shoot_every_tab "$dpi-on-${desk_w}x${desk_h}" "$dialog"
+  shot "$dpi-on-${desk_w}x${desk_h}-desktop"
+  close_dialog_and_program "$dialog"
 done
 
 echo "PASS: at 100, 125, 150 and 200 % the lesson number fills the tray's icon size and the" \
-  "timer window and the settings dialog show at their scaled sizes"
+  "timer window and the settings dialog show at their scaled sizes; the dialog fits small screens"

@@ -39,6 +39,7 @@ dialog=$(settings_window)
 xdotool windowfocus "$dialog"
 sleep 0.5
 expect_checked 'запускать вместе с Windows' 0
+choose_tab 2
 expect_checked 'отключить все звуки' 1
 
 import_settings "$imported"
@@ -49,11 +50,8 @@ expect_checked 'после вступительной части' 1
 expect_checked 'Только в начале закл. части' 1
 expect_checked 'в обратном порядке' 1
 
-# The timetable's tab, on the left of the tab strip.
-tabs=$(control_line Настройки SysTabControl32 '')
-read -r tab_left tab_top < <(awk -F'\t' '{ print $5, $6 }' <<<"$tabs")
-xdotool mousemove $((tab_left + 40)) $((tab_top + 10)) click 1
-sleep 0.5
+# The timetable's tab.
+choose_tab 0
 click_control Настройки Edit 08:30
 keys End BackSpace
 [ -n "$(control_line Настройки Edit 08:3_)" ] || fail "Backspace did not take the last digit"

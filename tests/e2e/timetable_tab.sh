@@ -4,7 +4,8 @@
 # on its timetable tab: Monday's schedule shown first, another schedule
 # chosen, a name another schedule has refused, the question before deleting
 # a schedule in use answered No, Saturday's own lessons, bells pasted from the
-# clipboard, OK refused for a lesson too short for its parts and for a lesson
+# clipboard, the question before a page of a column per class group is
+# added, cancelled, OK refused for a lesson too short for its parts and for a lesson
 # that ends before it starts, Saturday mapped to no lessons. Escape then puts
 # every edit back, and the program's end saves the timetable as it was: the
 # file holds the school's bells, the week and its Cyrillic names. With
@@ -28,6 +29,16 @@ answer_message() {
   shot "$1"
   keys "$2"
   wait_for 10 no_message_box || fail "the message box of $1 stayed"
+}
+
+paste_choice_window() {
+  xdotool search --onlyvisible --name '^Вставить из буфера$' 2>/dev/null | head -n 1
+}
+paste_choice_shown() {
+  [ -n "$(paste_choice_window)" ]
+}
+paste_choice_gone() {
+  [ -z "$(paste_choice_window)" ]
 }
 
 write_unicode_settings \
@@ -74,6 +85,16 @@ keys shift+Tab space
 answer_message 6-paste-question Return
 sleep 0.3
 shot 7-pasted
+
+# A page of a column per class group: a question of its own, cancelled.
+wine "$probe" clip $'Урок\t1 классы\t5-11 классы\r\n1\t8.30-9.05\t8.30-9.15\r\nПеремена\t9.05-9.15\t9.15-9.25\r\n2\t9.15-9.50\t9.25-10.10\r\n' \
+  </dev/null >/dev/null 2>>"$work/wine.log" || fail "the clipboard could not be set"
+keys space
+wait_for 10 paste_choice_shown || fail "no question before the schedules of a page"
+sleep 0.3
+shot 7a-paste-schedules
+keys Escape
+wait_for 10 paste_choice_gone || fail "Escape did not cancel the question"
 
 # Enter on the numbering box is OK: lesson 2 is ten minutes long.
 keys shift+Tab Return

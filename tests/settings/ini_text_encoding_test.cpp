@@ -34,6 +34,10 @@ TEST(DecodeIniText, TellsTheEncodingByTheByteOrderMark) {
       {"utf8", Bytes({0xEF, 0xBB, 0xBF, 0xD0, 0x9F, 'x'}), L"\u041fx", TextEncoding::kUtf8},
       {"utf8 beyond the basic plane", Bytes({0xEF, 0xBB, 0xBF, 0xF0, 0x9F, 0x94, 0x94}),
        L"\xD83D\xDD14", TextEncoding::kUtf8},
+      {"utf8 at the end of the basic plane", Bytes({0xEF, 0xBB, 0xBF, 0xEF, 0xBF, 0xBF}), L"\uFFFF",
+       TextEncoding::kUtf8},
+      {"utf8 at the start of the next plane", Bytes({0xEF, 0xBB, 0xBF, 0xF0, 0x90, 0x80, 0x80}),
+       L"\xD800\xDC00", TextEncoding::kUtf8},
       {"only a utf8 mark", Bytes({0xEF, 0xBB, 0xBF}), L"", TextEncoding::kUtf8},
       {"a mark cut short", Bytes({0xEF, 0xBB}), L"\u00ef\u00bb", TextEncoding::kAnsi},
       {"utf16 big-endian", Bytes({0xFE, 0xFF, 0, '[', 0x04, 0x1F, 0, ']'}), L"[\u041f]",
@@ -152,6 +156,11 @@ TEST(DecodeIniText, ReadsBrokenUtf8AsReplacementCharacters) {
       {"surrogate", Bytes({0xED, 0xA0, 0x80}), L"\uFFFD"},
       {"past U+10FFFF", Bytes({0xF4, 0x90, 0x80, 0x80}), L"\uFFFD"},
       {"no lead byte", Bytes({0xF8, 'a'}), L"\uFFFDa"},
+      // F5 to F7 would begin characters past U+10FFFF: each byte is one
+      // broken character, the continuations after it too.
+      {"lead byte F5", Bytes({0xF5, 0x80, 0x80, 0x80}), L"\uFFFD\uFFFD\uFFFD\uFFFD"},
+      {"lead byte F7", Bytes({0xF7, 0xBF, 0xBF, 0xBF, 'a'}), L"\uFFFD\uFFFD\uFFFD\uFFFDa"},
+      {"last lead byte F4", Bytes({0xF4, 0x8F, 0xBF, 0xBF}), L"\xDBFF\xDFFF"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);

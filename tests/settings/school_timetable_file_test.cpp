@@ -394,6 +394,20 @@ INSTANTIATE_TEST_SUITE_P(
                      L"- - - - - Суббота -"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A week without any schedule section is no school timetable: the file is
+// read as the first version's, and nothing of the week's lessons, nor of the
+// timetable loaded before, stays behind.
+TEST(SchoolTimetableFileTest, AWeekWithoutSchedulesKeepsNoTaughtLessons) {
+  Settings settings = LoadedFrom(kHandWritten);
+  MemoryProfileFile weekOnly(kPath,
+                             L"[Week]\r\nMonday=Основное\r\nMondayLessons=1,2\r\n"
+                             L"SaturdayLessons=3\r\n[1]\r\n4=1\r\n");
+  LoadSettings(settings, weekOnly, test_support::RussianTime());
+  EXPECT_EQ(settings.Timetable, SchoolTimetable{});
+  EXPECT_TRUE(settings.Lesson(kMonday, 4));
+  EXPECT_FALSE(settings.Lesson(kMonday, 1));
+}
+
 TEST(SchoolTimetableFileTest, TheTeachersLessonsAreReadAsAListOfNumbers) {
   const Settings settings = LoadedFrom(
       L"[Schedule1]\nName=A\n1=08:00-08:45\n"

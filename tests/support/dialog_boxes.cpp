@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace ostrevin::testsupport {
+namespace ostrevin::test_support {
 
 namespace {
 DialogBoxWatch* activeWatch = nullptr;
@@ -68,4 +68,4 @@ void AnswerFileDialog(HWND box, const std::wstring& name) {
   ::PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
-}  // namespace ostrevin::testsupport
+}  // namespace ostrevin::test_support

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace ostrevin::testsupport {
+namespace ostrevin::test_support {
 
 // While it exists, calls back with every dialog box (a message box) of this
 // thread as it is activated, that is when it is about to be seen, with its
@@ -43,4 +43,4 @@ std::wstring ShownText(HWND window);
 // file name and its OK button.
 void AnswerFileDialog(HWND box, const std::wstring& name);
 
-}  // namespace ostrevin::testsupport
+}  // namespace ostrevin::test_support

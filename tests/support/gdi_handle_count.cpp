@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstring>
 
-namespace ostrevin::testsupport {
+namespace ostrevin::test_support {
 namespace {
 
 // Wine's shared GDI handle table: the process environment block points to it
@@ -55,4 +55,4 @@ int GdiHandleCount() {
   return CountLiveTableEntries();
 }
 
-}  // namespace ostrevin::testsupport
+}  // namespace ostrevin::test_support

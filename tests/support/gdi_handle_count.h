@@ -1,6 +1,6 @@
 #pragma once
 
-namespace ostrevin::testsupport {
+namespace ostrevin::test_support {
 
 // The number of GDI objects (bitmaps, brushes, fonts, DCs, ...) the process
 // holds now. Windows counts them itself (GetGuiResources); under Wine, where
@@ -9,4 +9,4 @@ namespace ostrevin::testsupport {
 // difference that grows with the work is a leak.
 int GdiHandleCount();
 
-}  // namespace ostrevin::testsupport
+}  // namespace ostrevin::test_support

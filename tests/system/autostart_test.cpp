@@ -16,10 +16,10 @@
 namespace ostrevin {
 namespace {
 
-using testing::ReadStoredValue;
-using testing::RegistryKeySnapshot;
-using testing::StoredValue;
-using testing::WriteStoredValue;
+using test_support::ReadStoredValue;
+using test_support::RegistryKeySnapshot;
+using test_support::StoredValue;
+using test_support::WriteStoredValue;
 
 const std::wstring kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::wstring kName = L"Ostrevin";
@@ -195,7 +195,7 @@ TEST_F(AutostartTest, AValueThatCannotBeWrittenIsAnError) {
 
 TEST_F(AutostartTest, LeavesNoKeyOpen) {
   SetAutoRun(kName, kPath, true);  // the first registry use opens the root for good
-  const HANDLE before = testing::NextHandle();
+  const HANDLE before = test_support::NextHandle();
   for (int i = 0; i < 50; ++i) {
     SetAutoRun(kName, kPath, true);
     IsAutoRun(kName, kPath);
@@ -204,7 +204,7 @@ TEST_F(AutostartTest, LeavesNoKeyOpen) {
   }
   Store(StoredValue{REG_DWORD, {1, 0, 0, 0}});
   for (int i = 0; i < 50; ++i) ErrorOf([] { IsAutoRun(kName, kPath); });
-  EXPECT_EQ(testing::NextHandle(), before);
+  EXPECT_EQ(test_support::NextHandle(), before);
 }
 
 }  // namespace

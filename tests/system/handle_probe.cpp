@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace ostrevin::testing {
+namespace ostrevin::test_support {
 
 HANDLE NextHandle() {
   HANDLE probe = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -11,4 +11,4 @@ HANDLE NextHandle() {
   return probe;
 }
 
-}  // namespace ostrevin::testing
+}  // namespace ostrevin::test_support

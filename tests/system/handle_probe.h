@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace ostrevin::testing {
+namespace ostrevin::test_support {
 
 // The handle value the process would get for its next new handle. The system
 // gives out the lowest free slot (Wine) or the last freed one (Windows), so the
@@ -10,4 +10,4 @@ namespace ostrevin::testing {
 // GetProcessHandleCount always reports 0, so it cannot serve.
 HANDLE NextHandle();
 
-}  // namespace ostrevin::testing
+}  // namespace ostrevin::test_support

@@ -16,9 +16,9 @@
 namespace ostrevin {
 namespace {
 
-using testing::ProfileFunctionsFile;
-using testing::ReadFileBytes;
-using testing::WriteFileBytes;
+using test_support::ProfileFunctionsFile;
+using test_support::ReadFileBytes;
+using test_support::WriteFileBytes;
 
 IniDocument DocumentOf(const std::string& content) {
   return IniDocument(DecodeIniText(content, SystemAnsiCodePage()).text);
@@ -53,7 +53,7 @@ class IniDocumentPlatformTest : public ::testing::Test {
         << "document, " << Narrow(section) << "/" << Narrow(key);
   }
 
-  testing::TempFolder folder_;
+  test_support::TempFolder folder_;
   std::wstring path_ = folder_.File(L"settings.ini");
 };
 

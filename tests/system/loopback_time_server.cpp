@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace ostrevin::testsupport {
+namespace ostrevin::test_support {
 namespace {
 
 constexpr std::int64_t kFileTimeToUnix = 116'444'736'000'000'000;
@@ -42,9 +42,9 @@ LoopbackServer::~LoopbackServer() {
 std::optional<SntpMessage> LoopbackServer::TakeRequest() {
   SntpMessage request{};
   int size = sizeof(from_);
-  const int got = ::recvfrom(socket_.get(), reinterpret_cast<char*>(request.data()),
-                             static_cast<int>(request.size()), 0,
-                             reinterpret_cast<sockaddr*>(&from_), &size);
+  const int got =
+      ::recvfrom(socket_.get(), reinterpret_cast<char*>(request.data()),
+                 static_cast<int>(request.size()), 0, reinterpret_cast<sockaddr*>(&from_), &size);
   if (got != static_cast<int>(request.size())) return std::nullopt;
   ++requests;
   return request;
@@ -68,4 +68,4 @@ void LoopbackServer::Answer(const SntpMessage& request, std::int64_t aheadMs,
            sizeof(from_));
 }
 
-}  // namespace ostrevin::testsupport
+}  // namespace ostrevin::test_support

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <winsock2.h>
 #include <windows.h>
+#include <winsock2.h>
 
 #include <cstdint>
 #include <optional>
@@ -10,7 +10,7 @@
 #include "system/model/sntp_message.h"
 #include "system/time_server_client.h"
 
-namespace ostrevin::testsupport {
+namespace ostrevin::test_support {
 
 // A UDP socket on 127.0.0.1 at a port the system chooses, standing in for a
 // time server: it reads the requests that came and answers those it is told
@@ -37,4 +37,4 @@ class LoopbackServer {
   sockaddr_in from_{};
 };
 
-}  // namespace ostrevin::testsupport
+}  // namespace ostrevin::test_support

@@ -6,7 +6,7 @@
 
 #include "base/app_error.h"
 
-namespace ostrevin::testing {
+namespace ostrevin::test_support {
 namespace {
 
 // Values longer than this are cut to one character less, as the profile
@@ -40,4 +40,4 @@ void ProfileFunctionsFile::Flush() {
   ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, path_.c_str());
 }
 
-}  // namespace ostrevin::testing
+}  // namespace ostrevin::test_support

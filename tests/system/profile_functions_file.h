@@ -4,7 +4,7 @@
 
 #include "settings/profile_file.h"
 
-namespace ostrevin::testing {
+namespace ostrevin::test_support {
 
 // A settings file read and written through the system's private-profile
 // functions (GetPrivateProfileStringW, WritePrivateProfileStringW), as
@@ -26,4 +26,4 @@ class ProfileFunctionsFile final : public ProfileFile {
   std::wstring path_;
 };
 
-}  // namespace ostrevin::testing
+}  // namespace ostrevin::test_support

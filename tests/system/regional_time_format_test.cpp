@@ -78,17 +78,17 @@ TEST(LocaleTimeTextsTest, TakesDesignatorsAsGivenButNeverAnEmptyDecimalSeparator
   EXPECT_EQ(format.decimalSeparator, L",");
 }
 
-using testing::UserTimeFormat;
+using test_support::UserTimeFormat;
 
 class UserRegionalFormatTest : public ::testing::TestWithParam<UserTimeFormat> {
  protected:
   void SetUp() override { ASSERT_TRUE(locale_.Set(GetParam())); }
 
-  testing::UserLocaleOverride locale_;
+  test_support::UserLocaleOverride locale_;
 };
 
 TEST_P(UserRegionalFormatTest, AgreesWithTheSystemsOwnReadingOfTheFormat) {
-  using testing::UserLocaleItem;
+  using test_support::UserLocaleItem;
   RegionalTimeFormat format = ReadRegionalTimeFormat();
   EXPECT_EQ(format.twelveHour, UserLocaleItem(LOCALE_ITIME) == L"0");
   EXPECT_EQ(format.hourLeadingZero, UserLocaleItem(LOCALE_ITLZERO) == L"1");
@@ -134,7 +134,7 @@ TEST(UserDesignatorTest, OneTheSettingsFileCannotHoldGivesWayToThePlainDesignato
   if (ansiCodePage == 949 || ansiCodePage == 1361 || ansiCodePage == CP_UTF8) {
     GTEST_SKIP() << "this system's ANSI code page holds Hangul";
   }
-  testing::UserLocaleOverride locale;
+  test_support::UserLocaleOverride locale;
   ASSERT_TRUE(locale.Set(LOCALE_S1159, L"\uc624\uc804"));
   ASSERT_TRUE(locale.Set(LOCALE_S2359, L"pm"));
   RegionalTimeFormat format = ReadRegionalTimeFormat();

@@ -2,7 +2,7 @@
 
 #include "toolkit/handles.h"
 
-namespace ostrevin::testing {
+namespace ostrevin::test_support {
 namespace {
 
 toolkit::UniqueRegKey OpenKey(HKEY root, const std::wstring& path, REGSAM access) {
@@ -100,4 +100,4 @@ RegistryKeySnapshot::~RegistryKeySnapshot() {
   for (const auto& [name, value] : values_) WriteValue(key.get(), name, value);
 }
 
-}  // namespace ostrevin::testing
+}  // namespace ostrevin::test_support

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace ostrevin::testing {
+namespace ostrevin::test_support {
 
 // A value as the registry stores it: its type and its bytes, unread.
 struct StoredValue {
@@ -43,4 +43,4 @@ class RegistryKeySnapshot {
   std::vector<std::pair<std::wstring, StoredValue>> values_;
 };
 
-}  // namespace ostrevin::testing
+}  // namespace ostrevin::test_support

@@ -19,8 +19,8 @@
 namespace ostrevin {
 namespace {
 
-using testing::ReadFileBytes;
-using testing::WriteFileBytes;
+using test_support::ReadFileBytes;
+using test_support::WriteFileBytes;
 
 // A schedule named in the school's own words, as the bell schedules keep it.
 const std::wstring kSchedule = L"Schedule Сокращённые";
@@ -47,7 +47,7 @@ class SettingsCodePageTest : public ::testing::Test {
     return IniDocument(text.text);
   }
 
-  testing::TempFolder folder_;
+  test_support::TempFolder folder_;
   std::wstring path_ = folder_.File(L"Ostrevin.INI");
   SystemSettingsDisk disk_;
   SystemAnsiCodePage codePage_;
@@ -64,7 +64,7 @@ TEST_F(SettingsCodePageTest, AnOlderCopyReadsTheCyrillicBack) {
   IniDocument document(L"[Common]\r\nLessLen=450\r\n");
   document.WriteString(kSchedule, L"Name", kName);
   Save(document, TextEncoding::kAnsi);
-  testing::ProfileFunctionsFile olderCopy(path_);
+  test_support::ProfileFunctionsFile olderCopy(path_);
   EXPECT_EQ(olderCopy.ReadString(kSchedule, L"Name"), kName);
   EXPECT_EQ(olderCopy.ReadString(L"Common", L"LessLen"), L"450");
 }
@@ -102,7 +102,7 @@ TEST_F(SettingsCodePageTest, AUnicodeFileStaysUnicode) {
   LoadSettings(settings, path_);
   SaveSettings(settings, path_);
   EXPECT_EQ(ReadFileBytes(path_).substr(0, 4), std::string("\xFF\xFE[\0", 4));
-  testing::ProfileFunctionsFile olderCopy(path_);
+  test_support::ProfileFunctionsFile olderCopy(path_);
   EXPECT_EQ(olderCopy.ReadString(L"Common", L"LessLen"), L"450");
 }
 
@@ -111,7 +111,7 @@ TEST_F(SettingsCodePageTest, AUnicodeFileStaysUnicode) {
 TEST_F(SettingsCodePageTest, AFileOfAnOlderCopyInTheCodePageIsReadAsItsText) {
   const std::wstring section = ::GetACP() == 1251 ? kSchedule : L"Schedule Caf\u00e9";
   const std::wstring name = ::GetACP() == 1251 ? L"Ёлка" : L"cr\u00e8me br\u00fbl\u00e9e";
-  testing::ProfileFunctionsFile olderCopy(path_);
+  test_support::ProfileFunctionsFile olderCopy(path_);
   olderCopy.WriteString(section, L"Name", name);
   olderCopy.Flush();
   TextEncoding found = TextEncoding::kUtf16;

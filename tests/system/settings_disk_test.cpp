@@ -13,9 +13,9 @@
 namespace ostrevin {
 namespace {
 
-using testing::FileExists;
-using testing::ReadFileBytes;
-using testing::WriteFileBytes;
+using test_support::FileExists;
+using test_support::ReadFileBytes;
+using test_support::WriteFileBytes;
 
 class SettingsDiskTest : public ::testing::Test {
  protected:
@@ -33,7 +33,7 @@ class SettingsDiskTest : public ::testing::Test {
     return only;
   }
 
-  testing::TempFolder folder_;
+  test_support::TempFolder folder_;
   std::wstring path_ = folder_.File(L"Ostrevin.INI");
   SystemSettingsDisk disk_;
 };

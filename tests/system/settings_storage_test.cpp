@@ -21,13 +21,13 @@
 namespace ostrevin {
 namespace {
 
+using test_support::FileExists;
+using test_support::ProfileFunctionsFile;
+using test_support::ReadFileBytes;
 using test_support::SettingsFileDefaults;
+using test_support::WriteFileBytes;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
-using testing::FileExists;
-using testing::ProfileFunctionsFile;
-using testing::ReadFileBytes;
-using testing::WriteFileBytes;
 
 // Every field away from its default; times before and after noon, at noon,
 // at midnight and with seconds, so that every regional form is exercised.
@@ -109,7 +109,7 @@ const std::vector<std::wstring> kSlotKeys = {L"1", L"2", L"3", L"4", L"5", L"6",
 
 class SettingsStorageTest : public ::testing::Test {
  protected:
-  testing::TempFolder folder_;
+  test_support::TempFolder folder_;
   std::wstring path_ = folder_.File(L"Ostrevin.INI");
 };
 
@@ -178,7 +178,7 @@ TEST_F(SettingsStorageTest, ASaveToALockedFileFailsNamingItAndWritesNothing) {
   const std::string before = "[Other]\r\nkey=value\r\n";
   WriteFileBytes(path_, before);
   {
-    auto lock = testing::OpenWithoutSharing(path_);
+    auto lock = test_support::OpenWithoutSharing(path_);
     try {
       SaveSettings(UnusualSettings(), path_);
       FAIL() << "the save to a locked file succeeded";
@@ -308,7 +308,7 @@ TEST_F(SettingsStorageTest, AFileThatCouldNotBeReadIsNeverWrittenInThisRun) {
   const std::string teachers = ReadFileBytes(path_);
   Settings loaded;
   {
-    auto lock = testing::OpenWithoutSharing(path_);
+    auto lock = test_support::OpenWithoutSharing(path_);
     EXPECT_EQ(LoadSettings(loaded, path_).state, SettingsFileState::kUnreadable);
   }
   ExpectSameSettings(loaded, SettingsFileDefaults());
@@ -351,14 +351,14 @@ TEST(DefaultSettingsFileTest, AnEmptyPathMeansTheFileBesideTheProgram) {
   ExpectSameSettings(loaded, UnusualSettings());
 }
 
-using testing::UserTimeFormat;
+using test_support::UserTimeFormat;
 
 class UserFormatTest : public SettingsStorageTest,
                        public ::testing::WithParamInterface<UserTimeFormat> {
  protected:
   void SetUp() override { ASSERT_TRUE(locale_.Set(GetParam())); }
 
-  testing::UserLocaleOverride locale_;
+  test_support::UserLocaleOverride locale_;
 };
 
 TEST_P(UserFormatTest, ASavedRecordLoadsBackUnchanged) {
@@ -402,7 +402,7 @@ class WrittenTimeTest : public SettingsStorageTest,
                         public ::testing::WithParamInterface<WrittenTimeCase> {};
 
 TEST_P(WrittenTimeTest, FollowsTheUserLongTimeFormat) {
-  testing::UserLocaleOverride locale;
+  test_support::UserLocaleOverride locale;
   ASSERT_TRUE(locale.Set(GetParam().format));
   Settings settings = UnusualSettings();
   settings.StartTime(2) = EncodeTimeOfDay(14, 15, 0, 0);

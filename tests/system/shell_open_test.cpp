@@ -23,7 +23,7 @@ TEST(OpenURLTest, TheShellOpensATargetThatExists) {
 }
 
 TEST(OpenURLTest, ATargetThatDoesNotExistIsNotOpened) {
-  testing::TempFolder folder;
+  test_support::TempFolder folder;
   EXPECT_FALSE(OpenURL(folder.File(L"нет такого файла.txt")));
   EXPECT_FALSE(OpenURL(folder.File(L"missing\\page.html")));
 }

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <stdexcept>
 
-namespace ostrevin::testing {
+namespace ostrevin::test_support {
 namespace {
 
 std::wstring TempRoot() {
@@ -67,4 +67,4 @@ toolkit::UniqueKernelHandle OpenWithoutSharing(const std::wstring& path) {
   return file;
 }
 
-}  // namespace ostrevin::testing
+}  // namespace ostrevin::test_support

@@ -4,7 +4,7 @@
 
 #include "toolkit/handles.h"
 
-namespace ostrevin::testing {
+namespace ostrevin::test_support {
 
 // A fresh folder of its own under the system's temporary folder, removed with
 // everything in it when the object goes.
@@ -31,4 +31,4 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // no other open of the file succeeds, so every write to it fails.
 toolkit::UniqueKernelHandle OpenWithoutSharing(const std::wstring& path);
 
-}  // namespace ostrevin::testing
+}  // namespace ostrevin::test_support

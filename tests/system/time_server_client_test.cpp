@@ -1,7 +1,7 @@
 // The time server client under Wine against a UDP server of the test's own
 // on loopback: it answers as a server whose clock is 37 s ahead, or never.
-#include <winsock2.h>
 #include <windows.h>
+#include <winsock2.h>
 #include <ws2tcpip.h>
 
 #include <gtest/gtest.h>
@@ -10,15 +10,15 @@
 #include <optional>
 #include <string>
 
-#include "system/model/sntp_message.h"
 #include "loopback_time_server.h"
+#include "system/model/sntp_message.h"
 #include "system/time_server_client.h"
 #include "toolkit/application.h"
 
 namespace ostrevin {
 namespace {
 
-using testsupport::LoopbackServer;
+using test_support::LoopbackServer;
 
 class TimeServerClientTest : public ::testing::Test {
  protected:

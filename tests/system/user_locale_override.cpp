@@ -1,6 +1,6 @@
 #include "user_locale_override.h"
 
-namespace ostrevin::testing {
+namespace ostrevin::test_support {
 
 UserLocaleOverride::~UserLocaleOverride() {
   // Newest first, so an item set twice ends at its original value.
@@ -26,4 +26,4 @@ std::wstring UserLocaleItem(LCTYPE item) {
   return length > 0 ? std::wstring(buffer, length - 1) : std::wstring();
 }
 
-}  // namespace ostrevin::testing
+}  // namespace ostrevin::test_support

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace ostrevin::testing {
+namespace ostrevin::test_support {
 
 // The items of a user's long-time format; an empty picture stands for the
 // system's own format.
@@ -44,4 +44,4 @@ class UserLocaleOverride {
 // The user's current value of a regional item; empty when there is none.
 std::wstring UserLocaleItem(LCTYPE item);
 
-}  // namespace ostrevin::testing
+}  // namespace ostrevin::test_support

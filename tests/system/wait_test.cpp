@@ -42,9 +42,9 @@ TEST(WaitMsTest, HandlesNoMessageWhileItWaits) {
 }
 
 TEST(WaitMsTest, LeavesNoHandleBehind) {
-  const HANDLE before = testing::NextHandle();
+  const HANDLE before = test_support::NextHandle();
   for (int i = 0; i < 100; ++i) WaitMs(1);
-  EXPECT_EQ(testing::NextHandle(), before);
+  EXPECT_EQ(test_support::NextHandle(), before);
 }
 
 }  // namespace

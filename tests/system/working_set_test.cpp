@@ -25,9 +25,9 @@ TEST(TrimWorkingSetTest, LowersOrKeepsTheWorkingSet) {
 }
 
 TEST(TrimWorkingSetTest, LeavesNoHandleBehindOverADaysTicks) {
-  const HANDLE before = testing::NextHandle();
+  const HANDLE before = test_support::NextHandle();
   for (int tick = 0; tick < 1000; ++tick) TrimWorkingSet();
-  EXPECT_EQ(testing::NextHandle(), before);
+  EXPECT_EQ(test_support::NextHandle(), before);
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "app/artwork.h"
 #include "base/version.h"
 #include "toolkit/application.h"
 #include "toolkit/handles.h"
+#include "ui/artwork.h"
 
 namespace ostrevin {
 namespace {
@@ -71,7 +71,7 @@ TEST_F(AppResourcesTest, TheProgramIconHasItsImagesAtEverySmallIconSize) {
 TEST_F(AppResourcesTest, TheToolbarPicturesAreAStripOfFourImagesAtEachSize) {
   for (int size : kToolbarPictureSizes) {
     toolkit::UniqueBitmap strip(static_cast<HBITMAP>(
-        ::LoadImageW(exe.get(), ToolbarPicturesResource(size).c_str(), IMAGE_BITMAP, 0, 0, 0)));
+        ::LoadImageW(exe.get(), ToolbarPicturesResource(size), IMAGE_BITMAP, 0, 0, 0)));
     ASSERT_TRUE(strip) << size;
     BITMAP info{};
     ::GetObjectW(strip.get(), sizeof(info), &info);

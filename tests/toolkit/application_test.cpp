@@ -335,7 +335,7 @@ TEST(ApplicationEndTest, TheMessageHooksOutliveTheApplicationWindowAtTheProcessE
         });
         std::exit(0);
       },
-      testing::ExitedWithCode(0), "the hooks saw the window go");
+      ::testing::ExitedWithCode(0), "the hooks saw the window go");
 }
 
 }  // namespace

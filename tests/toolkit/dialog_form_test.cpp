@@ -149,13 +149,14 @@ TEST_F(DialogFormTest, EnterLeavesTheFieldBeingEditedBeforeOkActsAndEscapeLeaves
 }
 
 TEST_F(DialogFormTest, EnterInAnIncompleteTimeFieldIsRefusedThereAndTheDialogStaysOpen) {
-  MaskedTimeField field(*dialog, MaskedTimeFieldDesign{.name = L"MaskEdit1",
-                                                       .place = {288, 24, 41, 21},
-                                                       .text = L"08:30"});
+  MaskedTimeField field(
+      *dialog,
+      MaskedTimeFieldDesign{.name = L"MaskEdit1", .place = {288, 24, 41, 21}, .text = L"08:30"});
   // Backspace takes the last digit; Enter is refused in the field; Escape
   // brings the time back, and the next Escape cancels.
-  EXPECT_EQ(ShowModalAndPress(TabToTheFieldThen({VK_END, VK_BACK, VK_RETURN, VK_ESCAPE, VK_ESCAPE})),
-            Form::kModalCancel);
+  EXPECT_EQ(
+      ShowModalAndPress(TabToTheFieldThen({VK_END, VK_BACK, VK_RETURN, VK_ESCAPE, VK_ESCAPE})),
+      Form::kModalCancel);
   EXPECT_TRUE(events.empty()) << "OK was never pressed";
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(reports[0].text, L"Invalid input value.  Use escape key to abandon changes.");
@@ -200,6 +201,44 @@ TEST_F(TabPageTest, ChoosingATabShowsItsPageAloneAndControlsOnPagesReachTheirFor
   ::SendMessageW(box->Handle(), BM_CLICK, 0, 0);
   EXPECT_TRUE(box->Checked());
   EXPECT_EQ(events, std::vector<std::wstring>{L"click cbAllSndsOFF"});
+}
+
+// What a page needs only when shown (the settings dialog makes a page's
+// controls there) is made before it shows, each time it comes out hidden, by
+// the user's choice of its tab or by the program's.
+TEST_F(TabPageTest, OnShowingRunsBeforeAHiddenPageShows) {
+  std::vector<std::wstring> shown;
+  std::unique_ptr<CheckBox> made;
+  for (std::size_t index = 1; index < pages.size(); ++index) {
+    TabPage& page = *pages[index];
+    page.OnShowing = [&, index] {
+      const bool visible = (::GetWindowLongW(page.Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+      shown.push_back(L"page " + std::to_wstring(index) + (visible ? L" shown" : L" hidden"));
+      if (!made) {
+        made = std::make_unique<CheckBox>(
+            *dialog,
+            CheckBoxDesign{.name = L"cbMadeLater", .page = &page, .place = {8, 40, 137, 17}});
+      }
+    };
+  }
+  tabs->SetActivePage(*pages[1]);
+  EXPECT_EQ(shown, std::vector<std::wstring>{L"page 1 hidden"});
+  tabs->SetActivePage(*pages[1]);
+  EXPECT_EQ(shown.size(), 1u) << "a page shown already is not shown again";
+  ASSERT_TRUE(made);
+  EXPECT_EQ(::GetParent(made->Handle()), pages[1]->Handle());
+
+  ShowDialog();
+  EXPECT_TRUE(::IsWindowVisible(made->Handle()));
+  ::SendMessageW(tabs->Handle(), TCM_SETCURFOCUS, 2, 0);
+  app.ProcessMessages();
+  ::SendMessageW(tabs->Handle(), TCM_SETCURFOCUS, 1, 0);
+  app.ProcessMessages();
+  EXPECT_EQ(shown,
+            (std::vector<std::wstring>{L"page 1 hidden", L"page 2 hidden", L"page 1 hidden"}));
+  EXPECT_TRUE(::IsWindowVisible(made->Handle()));
+  EXPECT_FALSE(::IsWindowVisible(box->Handle()));
+  EXPECT_EQ(dialog->FindControl(L"cbMadeLater"), made.get());
 }
 
 std::wstring TabCaption(HWND tabs, int index) {
@@ -302,10 +341,9 @@ TEST_F(TabPageTest, ChangingTheTabLeavesNothingOfTheOldPageOnTheScreen) {
   BlackSquare square;
   square.SetBounds(10, 10, 40, 40);
   pages[0]->Graphics().Add(square);
-  const UniqueWindow groupBox(::CreateWindowExW(0, L"BUTTON", L"Заключительная часть:",
-                                                WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 100,
-                                                100, pages[1]->Handle(), nullptr,
-                                                ::GetModuleHandleW(nullptr), nullptr));
+  const UniqueWindow groupBox(::CreateWindowExW(
+      0, L"BUTTON", L"Заключительная часть:", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 100, 100,
+      pages[1]->Handle(), nullptr, ::GetModuleHandleW(nullptr), nullptr));
   ASSERT_TRUE(groupBox);
   ShowDialog();
   ::UpdateWindow(dialog->Handle());
@@ -370,7 +408,7 @@ class FileDialogTest : public ToolkitTest {
         ::PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
         return;
       }
-      testsupport::AnswerFileDialog(box, name);
+      test_support::AnswerFileDialog(box, name);
     });
   }
 

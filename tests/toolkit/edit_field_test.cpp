@@ -17,7 +17,7 @@
 namespace ostrevin::toolkit {
 namespace {
 
-using testsupport::ShownText;
+using test_support::ShownText;
 
 // Where the focus goes from the field being edited; only another control of
 // its form is leaving it.
@@ -250,10 +250,9 @@ TEST_F(MaskedTimeFieldTest, OnlyAMoveToAnotherControlOfTheFormChecksTheField) {
 }
 
 TEST_F(MaskedTimeFieldTest, AFieldThatMayStandForNoTimeCanBeLeftEmptyButNotHalfFilled) {
-  MaskedTimeField row(*dialog, {.name = L"MaskEdit9",
-                                .place = {288, 60, 41, 21},
-                                .text = L"08:30",
-                                .emptyAllowed = true});
+  MaskedTimeField row(
+      *dialog,
+      {.name = L"MaskEdit9", .place = {288, 60, 41, 21}, .text = L"08:30", .emptyAllowed = true});
   ShowDialog();
   row.SetFocus();
   ::SendMessageW(row.Handle(), EM_SETSEL, 0, 5);

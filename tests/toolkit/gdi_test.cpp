@@ -2,18 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "app/artwork.h"
 #include "support/gdi_handle_count.h"
 #include "toolkit/image_list.h"
 #include "toolkit/label.h"
 #include "toolkit/menu.h"
 #include "toolkit/tool_bar.h"
 #include "toolkit_test.h"
+#include "ui/artwork.h"
 
 namespace ostrevin::toolkit {
 namespace {
 
-using testsupport::GdiHandleCount;
+using test_support::GdiHandleCount;
 
 TEST(GdiHandleCountTest, FollowsObjectsAsTheyAreCreatedAndDeleted) {
   const int before = GdiHandleCount();

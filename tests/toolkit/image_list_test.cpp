@@ -4,10 +4,10 @@
 
 #include <utility>
 
-#include "app/artwork.h"
 #include "base/app_error.h"
 #include "toolkit/image_list.h"
 #include "toolkit_test.h"
+#include "ui/artwork.h"
 
 namespace ostrevin::toolkit {
 namespace {
@@ -31,8 +31,8 @@ class ImageListTest : public ToolkitTest {
 TEST_F(ImageListTest, TheToolbarPicturesAreFourImagesAtEachSize) {
   for (int size : kToolbarPictureSizes) {
     ImageList list(size, size);
-    EXPECT_EQ(list.AddMaskedResource(::GetModuleHandleW(nullptr),
-                                     ToolbarPicturesResource(size).c_str(), kToolbarPicturesMask),
+    EXPECT_EQ(list.AddMaskedResource(::GetModuleHandleW(nullptr), ToolbarPicturesResource(size),
+                                     kToolbarPicturesMask),
               0)
         << size;
     EXPECT_EQ(list.Size(), size);
@@ -47,7 +47,7 @@ TEST_F(ImageListTest, TheToolbarPicturesAreFourImagesAtEachSize) {
 TEST_F(ImageListTest, TheMaskColourIsTransparentAndThePicturesKeepTheirColours) {
   for (int size : kToolbarPictureSizes) {
     ImageList list(size, size);
-    list.AddMaskedResource(::GetModuleHandleW(nullptr), ToolbarPicturesResource(size).c_str(),
+    list.AddMaskedResource(::GetModuleHandleW(nullptr), ToolbarPicturesResource(size),
                            kToolbarPicturesMask);
     const auto at = [size](int sixteenths) { return sixteenths * size / 16; };
     const COLORREF white = RGB(255, 255, 255);
@@ -65,7 +65,7 @@ TEST_F(ImageListTest, TheMaskColourIsTransparentAndThePicturesKeepTheirColours) 
 // ones doubled, whose pixels would come in 2 x 2 blocks of one colour.
 TEST_F(ImageListTest, TheLargerPicturesAreNotTheSmallOnesStretched) {
   ImageList list(32, 32);
-  list.AddMaskedResource(::GetModuleHandleW(nullptr), ToolbarPicturesResource(32).c_str(),
+  list.AddMaskedResource(::GetModuleHandleW(nullptr), ToolbarPicturesResource(32),
                          kToolbarPicturesMask);
   int blocksBroken = 0;
   for (int y = 0; y < 32; y += 2) {

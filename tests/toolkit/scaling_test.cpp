@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -93,7 +94,7 @@ class DialogScalingTest : public DialogTest {
                                                            .caption = L"Длительность урока:",
                                                            .autoSize = true});
     title =
-        std::make_unique<Label>(*dialog, LabelDesign{.page = general.get(),
+        std::make_unique<Label>(*dialog, LabelDesign{.page = sounds.get(),
                                                      .place = {86, 0},
                                                      .caption = L"Ostrevin",
                                                      .font = FontDesign{.height = 32, .bold = true},
@@ -283,12 +284,12 @@ TEST_F(DialogScalingTest, BackAtTheDesignDpiEveryControlIsWhereItWas) {
 TEST_F(DialogScalingTest, ChangingTheScaleLeavesNoGdiObjectBehind) {
   MoveToScreenOf(144, {100, 50, 800, 600});
   MoveToScreenOf(96, {100, 50, 600, 400});
-  const int before = testsupport::GdiHandleCount();
+  const int before = test_support::GdiHandleCount();
   for (int change = 0; change < 20; ++change) {
     MoveToScreenOf(change % 2 ? 120 : 192, {100, 50, 800, 600});
     MoveToScreenOf(96, {100, 50, 600, 400});
   }
-  EXPECT_LE(testsupport::GdiHandleCount(), before + 2);
+  EXPECT_LE(test_support::GdiHandleCount(), before + 2);
 }
 
 // The timer window's toolbar and surface.
@@ -368,11 +369,21 @@ TEST_F(TimerScalingTest, TheToolbarsButtonsStillFollowTheirActionsAfterAChangeOf
   EXPECT_TRUE(toolBar->ButtonEnabled(0));
 }
 
+// The label is at least its place scaled, and as tall as a line of its
+// font, which the font at 200 % may need more than twice its 100 % for.
 TEST_F(TimerScalingTest, TheWindowAndItsLabelsGrowWithTheScale) {
   MoveToScreenOf(192);
   EXPECT_EQ(ClientSize(form->Handle()).cx, 450);
   EXPECT_EQ(ClientSize(form->Handle()).cy, 598);
-  EXPECT_EQ(PlaceOf(minutes->Bounds()), (ControlPlace{0, 498, 450, 74}));
+  const ControlPlace minutesPlace = PlaceOf(minutes->Bounds());
+  EXPECT_EQ(minutesPlace.left, 0);
+  EXPECT_EQ(minutesPlace.top, 498);
+  EXPECT_EQ(minutesPlace.width, 450);
+  WindowDc screen(nullptr);
+  SelectGuard selected(screen.get(), minutes->CurrentFont());
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(screen.get(), &metrics);
+  EXPECT_EQ(minutesPlace.height, std::max<int>(74, metrics.tmHeight));
   // The system's fonts may round a height this large by a pixel.
   EXPECT_NEAR(CharacterHeight(minutes->CurrentFont()), 64, 1);
 }

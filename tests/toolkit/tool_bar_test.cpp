@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/artwork.h"
 #include "toolkit/image_list.h"
 #include "toolkit/tool_bar.h"
 #include "toolkit_test.h"
+#include "ui/artwork.h"
 
 namespace ostrevin::toolkit {
 namespace {

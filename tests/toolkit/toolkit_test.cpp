@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/artwork.h"
+#include "ui/artwork.h"
 
 namespace ostrevin::toolkit {
 
@@ -60,7 +60,7 @@ ScaledImageList ToolbarPictures() {
   std::vector<ImageList> sizes;
   for (int size : kToolbarPictureSizes) {
     ImageList pictures(size, size);
-    pictures.AddMaskedResource(::GetModuleHandleW(nullptr), ToolbarPicturesResource(size).c_str(),
+    pictures.AddMaskedResource(::GetModuleHandleW(nullptr), ToolbarPicturesResource(size),
                                kToolbarPicturesMask);
     sizes.push_back(std::move(pictures));
   }

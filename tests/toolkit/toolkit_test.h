@@ -35,9 +35,9 @@ class ToolkitTest : public testing::Test {
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 // The dialog box helpers, shared with the other Windows test programs.
-using testsupport::DialogBoxContents;
-using testsupport::DialogBoxWatch;
-using testsupport::ReadDialogBox;
+using test_support::DialogBoxContents;
+using test_support::DialogBoxWatch;
+using test_support::ReadDialogBox;
 
 // The borderless design of the program's timer window, the form most tests
 // use.

@@ -61,7 +61,7 @@ void LessonListTest::Click(HWND button) {
 void LessonListTest::Import(const Settings& record) {
   const std::wstring file = folder + L"\\Импорт.INI";
   SaveSettings(record, file);
-  testsupport::DialogBoxWatch answer([&](HWND box) { testsupport::AnswerFileDialog(box, file); });
+  test_support::DialogBoxWatch answer([&](HWND box) { test_support::AnswerFileDialog(box, file); });
   Click(dialog->btnOpenData.Handle());
 }
 
@@ -81,9 +81,34 @@ void LessonListTest::Choose(const toolkit::ComboBox& box, int index) {
   app.ProcessMessages();
 }
 
+void LessonListTest::ChooseTab(const toolkit::TabPage& tab) const {
+  dialog->PageControl1.SetActivePage(tab);
+  app.ProcessMessages();
+}
+
+TimetablePage& LessonListTest::Timetable() const {
+  if (!dialog->Timetable()) ChooseTab(dialog->TabSheet1);
+  return *dialog->Timetable();
+}
+
+SoundsPage& LessonListTest::Sounds() const {
+  if (!dialog->Sounds()) ChooseTab(dialog->TabSheet4);
+  return *dialog->Sounds();
+}
+
+BellPage& LessonListTest::Bell() const {
+  if (!dialog->Bell()) ChooseTab(dialog->TabSheet5);
+  return *dialog->Bell();
+}
+
+AboutPage& LessonListTest::About() const {
+  if (!dialog->About()) ChooseTab(dialog->TabSheet3);
+  return *dialog->About();
+}
+
 std::vector<std::wstring> LessonListTest::ShownBells() const {
   std::vector<std::wstring> shown;
-  for (const auto& row : dialog->BellRows) {
+  for (const auto& row : Timetable().BellRows) {
     if (!row->start.Visible()) continue;
     std::wstring times = row->start.Text() + L"-" + row->end.Text();
     std::replace(times.begin(), times.end(), L' ', L'_');
@@ -95,7 +120,7 @@ std::vector<std::wstring> LessonListTest::ShownBells() const {
 
 std::vector<std::wstring> LessonListTest::ShownDay() const {
   std::vector<std::wstring> shown;
-  for (const auto& row : dialog->TaughtRows) {
+  for (const auto& row : Timetable().TaughtRows) {
     if (!row->taught.Visible()) continue;
     shown.push_back((row->taught.Checked() ? L"+" : L"") + row->taught.Caption() + L" " +
                     row->times.Caption());
@@ -105,7 +130,7 @@ std::vector<std::wstring> LessonListTest::ShownDay() const {
 
 namespace {
 
-using testsupport::ShownText;
+using test_support::ShownText;
 
 using toolkit::Form;
 
@@ -143,7 +168,49 @@ TEST_F(LessonListTest, TheDialogHasItsCaptionSizeAndFiveTabsAndOpensOnTheGeneral
   }
   EXPECT_EQ(d.PageControl1.ActivePageIndex(), 1);
   EXPECT_EQ(ShownText(d.btnSaveDataAs.Handle()), L"Сохранить\r\nнастройки как...");
-  EXPECT_EQ(d.Label7.Caption().rfind(L"Версия ", 0), 0u);
+  EXPECT_EQ(About().Label7.Caption().rfind(L"Версия ", 0), 0u);
+}
+
+// The dialog opens on "Общие" with only that page made; every other page is
+// made as its tab is first chosen, and shows the settings as they are then,
+// edits made on other pages and the time server's last answer included.
+TEST_F(LessonListTest, APageIsMadeWhenItsTabIsFirstChosenAndShowsTheSettingsAsTheyAreThen) {
+  settings.AllSndsOFF = true;
+  settings.BellOffset = -25;
+  TLessonListF& d = ShowDialog();
+  d.ShowTimeServerResult(L"Часы компьютера отстают на 12 с, проверено в 08:05.");
+  EXPECT_EQ(d.General().edLessLen.Text(), L"45");
+  EXPECT_EQ(d.Timetable(), nullptr);
+  EXPECT_EQ(d.Sounds(), nullptr);
+  EXPECT_EQ(d.Bell(), nullptr);
+  EXPECT_EQ(d.About(), nullptr);
+  EXPECT_EQ(d.FindControl(L"cbAllSndsOFF"), nullptr);
+
+  TypeInto(d.General().edLessLen.Handle(), L"50");
+  const Settings edited = settings;
+  const struct {
+    int tab;
+    bool (*made)(const TLessonListF& dialog);
+  } tabs[] = {{0, [](const TLessonListF& dialog) { return dialog.Timetable() != nullptr; }},
+              {2, [](const TLessonListF& dialog) { return dialog.Sounds() != nullptr; }},
+              {3, [](const TLessonListF& dialog) { return dialog.Bell() != nullptr; }},
+              {4, [](const TLessonListF& dialog) { return dialog.About() != nullptr; }}};
+  for (const auto& tab : tabs) {
+    ::SendMessageW(d.PageControl1.Handle(), TCM_SETCURFOCUS, tab.tab, 0);
+    app.ProcessMessages();
+    EXPECT_EQ(d.PageControl1.ActivePageIndex(), tab.tab);
+    EXPECT_TRUE(tab.made(d)) << tab.tab;
+  }
+  EXPECT_EQ(settings, edited) << "making a page changes no setting";
+  EXPECT_EQ(ShownBells().front(), L"1 08:30-09:20") << "the length typed on \"Общие\"";
+  EXPECT_TRUE(d.Sounds()->cbAllSndsOFF.Checked());
+  EXPECT_FALSE(d.Sounds()->cbStartStopSnd.Enabled());
+  EXPECT_EQ(d.FindControl(L"cbAllSndsOFF"), &d.Sounds()->cbAllSndsOFF);
+  EXPECT_EQ(d.Bell()->rgBellDirection.ItemIndex(), 1);
+  EXPECT_EQ(d.Bell()->edBellOffset.Text(), L"25");
+  EXPECT_EQ(d.Bell()->lbTimeServerResult.Caption(),
+            L"Часы компьютера отстают на 12 с, проверено в 08:05.");
+  EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(LessonListTest, ShowingTheFilesDefaultsChangesNothing) {
@@ -151,11 +218,11 @@ TEST_F(LessonListTest, ShowingTheFilesDefaultsChangesNothing) {
   ShowDialog();
   EXPECT_EQ(settings, before);
   EXPECT_EQ(ShownBells(), kBuiltInBells) << "the first version's timetable as one schedule";
-  EXPECT_EQ(dialog->DaysList.ItemIndex(), 0);
-  EXPECT_EQ(dialog->edBlendVal.Text(), L"49") << "127 shows as 49 %";
+  EXPECT_EQ(Timetable().DaysList.ItemIndex(), 0);
+  EXPECT_EQ(General().edBlendVal.Text(), L"49") << "127 shows as 49 %";
   EXPECT_EQ(services.autoRunQueries,
             (std::vector<RecordingServices::AutoRunCall>{{L"Ostrevin", ProgramPath(), false}}));
-  EXPECT_FALSE(dialog->cbAutoStart.Checked());
+  EXPECT_FALSE(General().cbAutoStart.Checked());
 }
 
 TEST_F(LessonListTest, ShowingARecordShowsWhatItsControlsCanAndChangesNothingInIt) {
@@ -171,27 +238,27 @@ TEST_F(LessonListTest, ShowingARecordShowsWhatItsControlsCanAndChangesNothingInI
   settings.IsBlend = false;
   services.autoRun = true;
   const Settings shown = settings;
-  TLessonListF& d = ShowDialog();
+  ShowDialog();
 
   EXPECT_EQ(settings, shown);
   EXPECT_EQ(Bits(settings.StartTime(1)), Bits(EncodeTimeOfDay(8, 30, 15, 0)));
   EXPECT_FALSE(settings.Timetable.InUse());
   EXPECT_TRUE(Taught(1).Checked());
-  EXPECT_TRUE(d.cbAutoStart.Checked());
+  EXPECT_TRUE(General().cbAutoStart.Checked());
   EXPECT_EQ(Start(0).Text(), L"08:30");
   EXPECT_EQ(Start(2).Text(), L"10:40");
-  EXPECT_EQ(d.edLessLen.Text(), L"60");
-  EXPECT_EQ(d.edIntroTime.Text(), L"30");
+  EXPECT_EQ(General().edLessLen.Text(), L"60");
+  EXPECT_EQ(General().edIntroTime.Text(), L"30");
   EXPECT_EQ(ShownBells(),
             (std::vector<std::wstring>{L"1 08:30-09:30", L"2 09:30-10:30", L"3 10:40-11:30",
                                        L"4 11:30-12:25", L"5 12:25-13:20", L"6 13:20-14:15",
                                        L"7 14:15-15:15", L"· __:__-__:__"}))
       << "60-minute lessons, each ending by the next start at the latest";
-  EXPECT_EQ(d.rgFinishPartSnd.ItemIndex(), 1);
-  EXPECT_TRUE(d.cbCountDown.Checked());
-  EXPECT_TRUE(d.edWarnVal.Enabled());
-  EXPECT_EQ(d.edWarnVal.Text(), L"60");
-  EXPECT_FALSE(d.edBlendVal.Enabled());
+  EXPECT_EQ(Sounds().rgFinishPartSnd.ItemIndex(), 1);
+  EXPECT_TRUE(Sounds().cbCountDown.Checked());
+  EXPECT_TRUE(General().edWarnVal.Enabled());
+  EXPECT_EQ(General().edWarnVal.Text(), L"60");
+  EXPECT_FALSE(General().edBlendVal.Enabled());
 }
 
 // Records whose controls' handlers, were they run while the controls are
@@ -244,28 +311,28 @@ TEST_F(LessonListTest, AFreshDialogShowsEachRecordAndKeepsItAsItIs) {
 // the file before left them (all sounds off checked, then a file with all
 // sounds on, ...).
 TEST_F(LessonListTest, AnImportedFileIsWhatTheDialogShowsAndKeeps) {
-  TLessonListF& d = ShowDialog();
+  ShowDialog();
   for (const ShownRecord& record : kShownRecords) {
     Settings inFile = test_support::SettingsFileDefaults();
     record.change(inFile);
     Import(inFile);
     EXPECT_EQ(settings, inFile) << record.what;
-    EXPECT_EQ(d.cbAllSndsOFF.Checked(), inFile.AllSndsOFF) << record.what;
-    EXPECT_EQ(d.cbStartStopSnd.Checked(), inFile.StartStopSnd) << record.what;
-    EXPECT_EQ(d.cbStartStopSnd.Enabled(), !inFile.AllSndsOFF) << record.what;
-    EXPECT_EQ(d.cbIntroPartSnd.Checked(), inFile.IntroPartSnd) << record.what;
-    EXPECT_EQ(d.rgFinishPartSnd.ItemIndex(), inFile.FinishPartSounds) << record.what;
-    EXPECT_EQ(d.rgFinishPartSnd.Enabled(), !inFile.AllSndsOFF) << record.what;
-    EXPECT_EQ(d.cbCountDown.Checked(), inFile.CountDown) << record.what;
+    EXPECT_EQ(Sounds().cbAllSndsOFF.Checked(), inFile.AllSndsOFF) << record.what;
+    EXPECT_EQ(Sounds().cbStartStopSnd.Checked(), inFile.StartStopSnd) << record.what;
+    EXPECT_EQ(Sounds().cbStartStopSnd.Enabled(), !inFile.AllSndsOFF) << record.what;
+    EXPECT_EQ(Sounds().cbIntroPartSnd.Checked(), inFile.IntroPartSnd) << record.what;
+    EXPECT_EQ(Sounds().rgFinishPartSnd.ItemIndex(), inFile.FinishPartSounds) << record.what;
+    EXPECT_EQ(Sounds().rgFinishPartSnd.Enabled(), !inFile.AllSndsOFF) << record.what;
+    EXPECT_EQ(Sounds().cbCountDown.Checked(), inFile.CountDown) << record.what;
   }
   EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(LessonListTest, TheLessonBoxesShowAndEditTheDaySelectedByTheUser) {
   settings.Lesson(Weekday::Tuesday, 5) = true;
-  TLessonListF& d = ShowDialog();
+  ShowDialog();
   EXPECT_FALSE(Taught(4).Checked()) << "Monday";
-  Choose(d.DaysList, 1);
+  Choose(Timetable().DaysList, 1);
   EXPECT_TRUE(Taught(4).Checked()) << "Tuesday";
   Click(Taught(6).Handle());
   Click(Taught(4).Handle());
@@ -275,14 +342,14 @@ TEST_F(LessonListTest, TheLessonBoxesShowAndEditTheDaySelectedByTheUser) {
 }
 
 TEST_F(LessonListTest, ALengthChangeMovesEveryEndOfTheFirstVersionsTimetableAtOnce) {
-  TLessonListF& d = ShowDialog();
-  TypeInto(d.edLessLen.Handle(), L"50");
+  ShowDialog();
+  TypeInto(General().edLessLen.Handle(), L"50");
   EXPECT_EQ(settings.LessLen, 500);
   EXPECT_EQ(ShownBells(),
             (std::vector<std::wstring>{L"1 08:30-09:20", L"2 09:30-10:20", L"3 10:30-11:20",
                                        L"4 11:30-12:20", L"5 12:25-13:15", L"6 13:20-14:10",
                                        L"7 14:15-15:05", L"· __:__-__:__"}));
-  TypeInto(d.edLessLen.Handle(), L"80");
+  TypeInto(General().edLessLen.Handle(), L"80");
   EXPECT_EQ(End(0).Text(), L"09:30") << "a lesson ends by the next bell at the latest";
   EXPECT_EQ(End(6).Text(), L"15:35");
   EXPECT_FALSE(settings.Timetable.InUse()) << "still the first version's timetable";
@@ -310,75 +377,75 @@ TEST_F(LessonListTest, AStartTimeIsStoredOnlyWhenItIsATimeOfDay) {
 }
 
 TEST_F(LessonListTest, AllSoundsOffSetsTheSoundControlsAndTheirHandlersTheSettings) {
-  TLessonListF& d = ShowDialog();
-  d.cbCountDown.SetChecked(true);
+  ShowDialog();
+  Sounds().cbCountDown.SetChecked(true);
   ASSERT_TRUE(settings.CountDown);
-  Click(d.cbAllSndsOFF.Handle());
+  Click(Sounds().cbAllSndsOFF.Handle());
   EXPECT_TRUE(settings.AllSndsOFF);
-  EXPECT_FALSE(d.cbStartStopSnd.Checked());
-  EXPECT_FALSE(d.cbStartStopSnd.Enabled());
-  EXPECT_FALSE(d.cbIntroPartSnd.Enabled());
-  EXPECT_FALSE(d.rgFinishPartSnd.Enabled());
-  EXPECT_EQ(d.rgFinishPartSnd.ItemIndex(), 0);
+  EXPECT_FALSE(Sounds().cbStartStopSnd.Checked());
+  EXPECT_FALSE(Sounds().cbStartStopSnd.Enabled());
+  EXPECT_FALSE(Sounds().cbIntroPartSnd.Enabled());
+  EXPECT_FALSE(Sounds().rgFinishPartSnd.Enabled());
+  EXPECT_EQ(Sounds().rgFinishPartSnd.ItemIndex(), 0);
   EXPECT_FALSE(settings.StartStopSnd);
   EXPECT_FALSE(settings.IntroPartSnd);
   EXPECT_EQ(settings.FinishPartSounds, fpsNone);
   EXPECT_FALSE(settings.CountDown);
-  EXPECT_TRUE(d.cbCountDown.Enabled());
+  EXPECT_TRUE(Sounds().cbCountDown.Enabled());
 
-  d.cbIntroPartSnd.SetEnabled(true);
-  Click(d.cbIntroPartSnd.Handle());  // whatever they were before
-  Click(d.cbAllSndsOFF.Handle());
+  Sounds().cbIntroPartSnd.SetEnabled(true);
+  Click(Sounds().cbIntroPartSnd.Handle());  // whatever they were before
+  Click(Sounds().cbAllSndsOFF.Handle());
   EXPECT_FALSE(settings.AllSndsOFF);
   EXPECT_TRUE(settings.StartStopSnd);
   EXPECT_TRUE(settings.IntroPartSnd);
   EXPECT_EQ(settings.FinishPartSounds, fpsEveryMinute);
-  EXPECT_TRUE(d.rgFinishPartSnd.Enabled());
+  EXPECT_TRUE(Sounds().rgFinishPartSnd.Enabled());
 }
 
 TEST_F(LessonListTest, OnlyAtTheStartOfTheFinalPartUnchecksTheCountDownWhichCanBeCheckedAgain) {
-  TLessonListF& d = ShowDialog();
-  Click(d.cbCountDown.Handle());
+  ShowDialog();
+  Click(Sounds().cbCountDown.Handle());
   ASSERT_TRUE(settings.CountDown);
-  Click(d.rgFinishPartSnd.ItemHandle(1));
+  Click(Sounds().rgFinishPartSnd.ItemHandle(1));
   EXPECT_EQ(settings.FinishPartSounds, fpsFinalStart);
-  EXPECT_FALSE(d.cbCountDown.Checked());
+  EXPECT_FALSE(Sounds().cbCountDown.Checked());
   EXPECT_FALSE(settings.CountDown);
-  Click(d.cbCountDown.Handle());
+  Click(Sounds().cbCountDown.Handle());
   EXPECT_TRUE(settings.CountDown);
 }
 
 TEST_F(LessonListTest, TheOpacityIsStoredOnlyWhenItsFieldLosesTheFocus) {
-  TLessonListF& d = ShowDialog();
-  d.edBlendVal.SetEnabled(true);
-  d.edBlendVal.SetFocus();
-  ::PostMessageW(d.edBlendVal.Handle(), WM_KEYDOWN, VK_UP, 1);
+  ShowDialog();
+  General().edBlendVal.SetEnabled(true);
+  General().edBlendVal.SetFocus();
+  ::PostMessageW(General().edBlendVal.Handle(), WM_KEYDOWN, VK_UP, 1);
   app.ProcessMessages();
-  EXPECT_EQ(d.edBlendVal.Text(), L"50");
+  EXPECT_EQ(General().edBlendVal.Text(), L"50");
   EXPECT_EQ(settings.BlendVal, 127) << "the arrows alone store nothing";
-  d.edBlendVal.SetValue(49);
-  d.cbBlend.SetFocus();
+  General().edBlendVal.SetValue(49);
+  General().cbBlend.SetFocus();
   EXPECT_EQ(settings.BlendVal, 125);
 }
 
 TEST_F(LessonListTest, TheWarningBoxEnablesItsFieldAndStoresItsValue) {
-  TLessonListF& d = ShowDialog();
-  ASSERT_FALSE(d.edWarnVal.Enabled());
-  Click(d.cbWarnBeforeLesson.Handle());
+  ShowDialog();
+  ASSERT_FALSE(General().edWarnVal.Enabled());
+  Click(General().cbWarnBeforeLesson.Handle());
   EXPECT_TRUE(settings.bWarnBeforeLesson);
-  EXPECT_TRUE(d.edWarnVal.Enabled());
-  TypeInto(d.edWarnVal.Handle(), L"10");
+  EXPECT_TRUE(General().edWarnVal.Enabled());
+  TypeInto(General().edWarnVal.Handle(), L"10");
   EXPECT_EQ(settings.WarnVal, 10);
 }
 
 TEST_F(LessonListTest, TheLinkOpensItsAddress) {
   TLessonListF& d = ShowDialog();
   d.PageControl1.SetActivePage(d.TabSheet3);
-  const RECT& link = d.lbURL.Bounds();
+  const RECT& link = About().lbURL.Bounds();
   const LPARAM middle = MAKELPARAM((link.left + link.right) / 2, (link.top + link.bottom) / 2);
   ::SendMessageW(d.TabSheet3.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
   ::SendMessageW(d.TabSheet3.Handle(), WM_LBUTTONUP, 0, middle);
-  EXPECT_EQ(d.lbURL.Caption(), L"www.ostrevin.org");
+  EXPECT_EQ(About().lbURL.Caption(), L"www.ostrevin.org");
   EXPECT_EQ(services.openedUrls, std::vector<std::wstring>{L"https://www.ostrevin.org"})
       << "with its scheme, never a file of that name";
 }
@@ -387,29 +454,31 @@ TEST_F(LessonListTest, TheLinkOpensItsAddress) {
 // bell's time; the dialog has grown by both.
 TEST_F(LessonListTest, TheFullScreenOptionIsTheGeneralTabsLastRowOffByDefault) {
   TLessonListF& d = ShowDialog();
-  EXPECT_EQ(::GetParent(d.cbYieldToFullScreen.Handle()), d.TabSheet2.Handle());
-  EXPECT_EQ(ShownText(d.cbYieldToFullScreen.Handle()), L"не закрывать полноэкранные показы");
-  EXPECT_EQ(d.cbYieldToFullScreen.DesignPlace().left, d.cbBlend.DesignPlace().left);
-  EXPECT_EQ(d.cbYieldToFullScreen.DesignPlace().top, d.cbBlend.DesignPlace().top + 2 * 24);
+  EXPECT_EQ(::GetParent(General().cbYieldToFullScreen.Handle()), d.TabSheet2.Handle());
+  EXPECT_EQ(ShownText(General().cbYieldToFullScreen.Handle()),
+            L"не закрывать полноэкранные показы");
+  EXPECT_EQ(General().cbYieldToFullScreen.DesignPlace().left, General().cbBlend.DesignPlace().left);
+  EXPECT_EQ(General().cbYieldToFullScreen.DesignPlace().top,
+            General().cbBlend.DesignPlace().top + 2 * 24);
   RECT box{};
-  ::GetWindowRect(d.cbYieldToFullScreen.Handle(), &box);
+  ::GetWindowRect(General().cbYieldToFullScreen.Handle(), &box);
   RECT page{};
   ::GetWindowRect(d.TabSheet2.Handle(), &page);
   EXPECT_LE(box.bottom, page.bottom) << "the tab page holds the row";
   RECT buttons{};
   ::GetWindowRect(d.btnOK.Handle(), &buttons);
   EXPECT_GT(buttons.top, page.bottom) << "the buttons lie below the tabs";
-  EXPECT_FALSE(d.cbYieldToFullScreen.Checked());
-  Click(d.cbYieldToFullScreen.Handle());
+  EXPECT_FALSE(General().cbYieldToFullScreen.Checked());
+  Click(General().cbYieldToFullScreen.Handle());
   EXPECT_TRUE(settings.bYieldToFullScreen);
-  Click(d.cbYieldToFullScreen.Handle());
+  Click(General().cbYieldToFullScreen.Handle());
   EXPECT_FALSE(settings.bYieldToFullScreen);
 }
 
 TEST_F(LessonListTest, TheFullScreenOptionShowsTheSettings) {
   settings.bYieldToFullScreen = true;
-  TLessonListF& d = ShowDialog();
-  EXPECT_TRUE(d.cbYieldToFullScreen.Checked());
+  ShowDialog();
+  EXPECT_TRUE(General().cbYieldToFullScreen.Checked());
 }
 
 TEST_F(LessonListTest, TheBellsTabShowsTheOffsetInWordsAndTheServersName) {
@@ -417,35 +486,35 @@ TEST_F(LessonListTest, TheBellsTabShowsTheOffsetInWordsAndTheServersName) {
   settings.JoinLesson = false;
   settings.TimeServer = L"ntp.school.local:11123";
   TLessonListF& d = ShowDialog();
-  EXPECT_EQ(d.rgBellDirection.ItemIndex(), 1);  // "отстаёт на"
-  EXPECT_EQ(d.edBellOffset.Text(), L"40");
-  EXPECT_FALSE(d.cbJoinLesson.Checked());
-  EXPECT_EQ(ShownText(d.edTimeServer.Handle()), L"ntp.school.local:11123");
+  EXPECT_EQ(Bell().rgBellDirection.ItemIndex(), 1);  // "отстаёт на"
+  EXPECT_EQ(Bell().edBellOffset.Text(), L"40");
+  EXPECT_FALSE(General().cbJoinLesson.Checked());
+  EXPECT_EQ(ShownText(Bell().edTimeServer.Handle()), L"ntp.school.local:11123");
   EXPECT_EQ(settings.BellOffset, -40) << "showing the dialog keeps the offset";
-  EXPECT_EQ(::GetParent(d.edBellOffset.Handle()), d.TabSheet5.Handle());
-  EXPECT_EQ(::GetParent(d.cbJoinLesson.Handle()), d.TabSheet2.Handle());
+  EXPECT_EQ(::GetParent(Bell().edBellOffset.Handle()), d.TabSheet5.Handle());
+  EXPECT_EQ(::GetParent(General().cbJoinLesson.Handle()), d.TabSheet2.Handle());
 }
 
 TEST_F(LessonListTest, TheWayAndTheSecondsOfTheBellMakeTheOffset) {
-  TLessonListF& d = ShowDialog();
-  TypeInto(d.edBellOffset.Handle(), L"25");
+  ShowDialog();
+  TypeInto(Bell().edBellOffset.Handle(), L"25");
   EXPECT_EQ(settings.BellOffset, 25) << "ahead by default";
-  d.rgBellDirection.SetItemIndex(1);
+  Bell().rgBellDirection.SetItemIndex(1);
   EXPECT_EQ(settings.BellOffset, -25);
-  TypeInto(d.edBellOffset.Handle(), L"4000");
+  TypeInto(Bell().edBellOffset.Handle(), L"4000");
   EXPECT_EQ(settings.BellOffset, -3600) << "an hour at most";
-  d.rgBellDirection.SetItemIndex(0);
+  Bell().rgBellDirection.SetItemIndex(0);
   EXPECT_EQ(settings.BellOffset, 3600);
 }
 
 TEST_F(LessonListTest, TheJoiningBoxAndTheServersNameGoIntoTheSettings) {
-  TLessonListF& d = ShowDialog();
-  ASSERT_TRUE(d.cbJoinLesson.Checked());
-  Click(d.cbJoinLesson.Handle());
+  ShowDialog();
+  ASSERT_TRUE(General().cbJoinLesson.Checked());
+  Click(General().cbJoinLesson.Handle());
   EXPECT_FALSE(settings.JoinLesson);
-  TypeInto(d.edTimeServer.Handle(), L"  10.0.0.5:123 ");
+  TypeInto(Bell().edTimeServer.Handle(), L"  10.0.0.5:123 ");
   EXPECT_EQ(settings.TimeServer, L"10.0.0.5:123");
-  ::SetWindowTextW(d.edTimeServer.Handle(), L"");
+  ::SetWindowTextW(Bell().edTimeServer.Handle(), L"");
   EXPECT_EQ(settings.TimeServer, L"");
 }
 
@@ -453,19 +522,19 @@ TEST_F(LessonListTest, TheJoiningBoxAndTheServersNameGoIntoTheSettings) {
 class ConfirmTest : public LessonListTest {
  protected:
   void PressOk() {
-    ::SetFocus(dialog->cbOfferExit.Handle());
-    ::PostMessageW(dialog->cbOfferExit.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    ::SetFocus(General().cbOfferExit.Handle());
+    ::PostMessageW(General().cbOfferExit.Handle(), WM_KEYDOWN, VK_RETURN, 1);
     app.ProcessMessages();
   }
 };
 
 TEST_F(ConfirmTest, LengthsThatLeaveNoMainPartAreRefusedAndTheDialogStaysOpen) {
   TLessonListF& d = ShowDialog();
-  d.edIntroTime.SetValue(23);
-  d.edFinishTime.SetValue(22);
-  std::vector<testsupport::DialogBoxContents> boxes;
-  testsupport::DialogBoxWatch watch([&](HWND box) {
-    boxes.push_back(testsupport::ReadDialogBox(box));
+  General().edIntroTime.SetValue(23);
+  General().edFinishTime.SetValue(22);
+  std::vector<test_support::DialogBoxContents> boxes;
+  test_support::DialogBoxWatch watch([&](HWND box) {
+    boxes.push_back(test_support::ReadDialogBox(box));
     ::PostMessageW(box, WM_COMMAND, IDOK, 0);
   });
   PressOk();
@@ -478,7 +547,7 @@ TEST_F(ConfirmTest, LengthsThatLeaveNoMainPartAreRefusedAndTheDialogStaysOpen) {
   EXPECT_EQ(d.ModalResult(), 0);
   EXPECT_TRUE(services.autoRunSets.empty()) << "nothing registered";
 
-  d.edIntroTime.SetValue(22);
+  General().edIntroTime.SetValue(22);
   PressOk();
   EXPECT_EQ(boxes.size(), 1u);
   EXPECT_EQ(d.ModalResult(), Form::kModalOk);
@@ -488,7 +557,7 @@ TEST_F(ConfirmTest, LengthsThatLeaveNoMainPartAreRefusedAndTheDialogStaysOpen) {
 
 TEST_F(ConfirmTest, OkRegistersAutostartAsTheBoxSays) {
   TLessonListF& d = ShowDialog();
-  Click(d.cbAutoStart.Handle());
+  Click(General().cbAutoStart.Handle());
   PressOk();
   EXPECT_EQ(d.ModalResult(), Form::kModalOk);
   EXPECT_EQ(services.autoRunSets,
@@ -503,8 +572,8 @@ TEST_F(ConfirmTest, AFailedAutostartCheckIsReportedTheRestIsShownAndOkLeavesAuto
   EXPECT_EQ(reports[0].text, L"Invalid data type for 'Ostrevin'")
       << "a quotation mark is below the full stop: none is added";
   EXPECT_TRUE(d.Visible());
-  EXPECT_FALSE(d.cbAutoStart.Checked());
-  EXPECT_EQ(d.edLessLen.Text(), L"60") << "the binding went on";
+  EXPECT_FALSE(General().cbAutoStart.Checked());
+  EXPECT_EQ(General().edLessLen.Text(), L"60") << "the binding went on";
   PressOk();
   EXPECT_EQ(d.ModalResult(), Form::kModalOk);
   EXPECT_TRUE(services.autoRunSets.empty()) << "nobody asked";
@@ -515,9 +584,9 @@ TEST_F(ConfirmTest, AfterAFailedCheckTheBoxChangedByTheTeacherDecides) {
   for (bool want : wanted) {
     services.autoRunFails = true;
     services.autoRunSets.clear();
-    TLessonListF& d = ShowDialog();
-    Click(d.cbAutoStart.Handle());
-    if (!want) Click(d.cbAutoStart.Handle());
+    ShowDialog();
+    Click(General().cbAutoStart.Handle());
+    if (!want) Click(General().cbAutoStart.Handle());
     PressOk();
     EXPECT_EQ(services.autoRunSets,
               (std::vector<RecordingServices::AutoRunCall>{{L"Ostrevin", ProgramPath(), want}}));
@@ -526,10 +595,10 @@ TEST_F(ConfirmTest, AfterAFailedCheckTheBoxChangedByTheTeacherDecides) {
 }
 
 TEST_F(ConfirmTest, AnImportKeepsTheAutostartBoxAsTheTeacherHasIt) {
-  TLessonListF& d = ShowDialog();
-  Click(d.cbAutoStart.Handle());
+  ShowDialog();
+  Click(General().cbAutoStart.Handle());
   Import(test_support::SettingsFileDefaults());
-  EXPECT_TRUE(d.cbAutoStart.Checked());
+  EXPECT_TRUE(General().cbAutoStart.Checked());
   EXPECT_EQ(services.autoRunQueries.size(), 1u) << "asked once, as the dialog showed";
   PressOk();
   EXPECT_EQ(services.autoRunSets,
@@ -581,8 +650,8 @@ TEST_F(ConfirmTest, AnOpacityTypedThenEnterIsStoredAndThenEscapeIsNot) {
   for (const ClosingKey& c : keys) {
     settings = test_support::SettingsFileDefaults();
     TLessonListF& d = ShowDialog();
-    TypeInto(d.edBlendVal.Handle(), L"90");
-    ::PostMessageW(d.edBlendVal.Handle(), WM_KEYDOWN, c.key, 1);
+    TypeInto(General().edBlendVal.Handle(), L"90");
+    ::PostMessageW(General().edBlendVal.Handle(), WM_KEYDOWN, c.key, 1);
     app.ProcessMessages();
     EXPECT_EQ(d.ModalResult(), c.modalResult) << c.key;
     d.SetVisible(false);  // as the modal loop ends
@@ -595,29 +664,29 @@ TEST_F(ConfirmTest, AnOpacityTypedThenEnterIsStoredAndThenEscapeIsNot) {
 
 TEST_F(LessonListTest, ExportThenImportBringsBackTheExportedSettings) {
   TLessonListF& d = ShowDialog();
-  TypeInto(d.edLessLen.Handle(), L"40");
+  TypeInto(General().edLessLen.Handle(), L"40");
   Click(Taught(2).Handle());
   ASSERT_TRUE(settings.Timetable.InUse()) << "the timetable is bell schedules now";
   const Settings exported = settings;
   const std::wstring file = folder + L"\\Экспорт";
   StartUnicodeFile(file + L".INI");
-  auto answer = std::make_unique<testsupport::DialogBoxWatch>(
-      [&](HWND box) { testsupport::AnswerFileDialog(box, file); });
+  auto answer = std::make_unique<test_support::DialogBoxWatch>(
+      [&](HWND box) { test_support::AnswerFileDialog(box, file); });
   Click(d.btnSaveDataAs.Handle());
   answer.reset();
   Settings inFile;
   LoadSettings(inFile, file + L".INI");
   EXPECT_EQ(inFile, exported);
 
-  TypeInto(d.edLessLen.Handle(), L"70");
+  TypeInto(General().edLessLen.Handle(), L"70");
   Click(Taught(2).Handle());
   ASSERT_NE(settings, exported);
-  answer = std::make_unique<testsupport::DialogBoxWatch>(
-      [&](HWND box) { testsupport::AnswerFileDialog(box, file + L".INI"); });
+  answer = std::make_unique<test_support::DialogBoxWatch>(
+      [&](HWND box) { test_support::AnswerFileDialog(box, file + L".INI"); });
   Click(d.btnOpenData.Handle());
   answer.reset();
   EXPECT_EQ(settings, exported);
-  EXPECT_EQ(d.edLessLen.Text(), L"40") << "the controls bound again";
+  EXPECT_EQ(General().edLessLen.Text(), L"40") << "the controls bound again";
   EXPECT_TRUE(Taught(2).Checked());
   EXPECT_TRUE(d.Visible()) << "the dialog stays open";
 }
@@ -639,23 +708,23 @@ class FileThenBox {
   FileThenBox(std::wstring name, WPARAM button)
       : watch_([this, name = std::move(name), button](HWND box) {
           if (answered_++ == 0) {
-            testsupport::AnswerFileDialog(box, name);
+            test_support::AnswerFileDialog(box, name);
             return;
           }
-          boxes.push_back(testsupport::ReadDialogBox(box));
+          boxes.push_back(test_support::ReadDialogBox(box));
           ::PostMessageW(box, WM_COMMAND, button, 0);
         }) {}
 
-  std::vector<testsupport::DialogBoxContents> boxes;
+  std::vector<test_support::DialogBoxContents> boxes;
 
  private:
   int answered_ = 0;
-  testsupport::DialogBoxWatch watch_;
+  test_support::DialogBoxWatch watch_;
 };
 
 TEST_F(LessonListTest, ImportRefusesWhatIsNoSettingsFileWithAMessageAndChangesNothing) {
   TLessonListF& d = ShowDialog();
-  TypeInto(d.edLessLen.Handle(), L"40");
+  TypeInto(General().edLessLen.Handle(), L"40");
   Click(Taught(2).Handle());
   const Settings before = settings;
   struct Case {
@@ -684,14 +753,14 @@ TEST_F(LessonListTest, ImportRefusesWhatIsNoSettingsFileWithAMessageAndChangesNo
                                         L"\n\nНастройки не изменены." + more))
         << testing::PrintToString(answer.boxes[0].texts);
     EXPECT_EQ(settings, before);
-    EXPECT_EQ(d.edLessLen.Text(), L"40");
+    EXPECT_EQ(General().edLessLen.Text(), L"40");
     EXPECT_TRUE(Taught(2).Checked());
   }
 }
 
 TEST_F(LessonListTest, ExportOntoAnotherProgramsFileAsksBeforeReplacingItWithAWholeSettingsFile) {
   TLessonListF& d = ShowDialog();
-  TypeInto(d.edLessLen.Handle(), L"40");
+  TypeInto(General().edLessLen.Handle(), L"40");
   const std::wstring path = folder + L"\\other.ini";
   const std::string other = "[Other]\r\nkey=value\r\n";
   WriteBytes(path, other);

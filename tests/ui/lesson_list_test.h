@@ -7,7 +7,12 @@
 #include <vector>
 
 #include "sample_settings.h"
+#include "ui/about_page.h"
+#include "ui/bell_page.h"
 #include "ui/frm_lesson_list.h"
+#include "ui/general_page.h"
+#include "ui/sounds_page.h"
+#include "ui/timetable_page.h"
 #include "work_form_test.h"
 
 namespace ostrevin::uitest {
@@ -32,10 +37,19 @@ class LessonListTest : public WorkFormTest {
   void Choose(const toolkit::ListBox& list, int index);
   void Choose(const toolkit::ComboBox& box, int index);
 
+  // The dialog's pages. A page is made when its tab is first shown: one not
+  // made yet is reached as the teacher reaches it, its tab chosen.
+  TimetablePage& Timetable() const;
+  GeneralPage& General() const { return dialog->General(); }
+  SoundsPage& Sounds() const;
+  BellPage& Bell() const;
+  AboutPage& About() const;
+  void ChooseTab(const toolkit::TabPage& tab) const;
+
   // The timetable tab's rows, counted from 0.
-  toolkit::MaskedTimeField& Start(int row) const { return dialog->BellRows.at(row)->start; }
-  toolkit::MaskedTimeField& End(int row) const { return dialog->BellRows.at(row)->end; }
-  toolkit::CheckBox& Taught(int row) const { return dialog->TaughtRows.at(row)->taught; }
+  toolkit::MaskedTimeField& Start(int row) const { return Timetable().BellRows.at(row)->start; }
+  toolkit::MaskedTimeField& End(int row) const { return Timetable().BellRows.at(row)->end; }
+  toolkit::CheckBox& Taught(int row) const { return Timetable().TaughtRows.at(row)->taught; }
   // "08:30-09:15" of each row shown, then its number ("1 08:30-09:15").
   std::vector<std::wstring> ShownBells() const;
   // "1-й урок 08:30–09:15" of each lesson of the selected day, "+" before

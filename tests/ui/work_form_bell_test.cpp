@@ -16,8 +16,7 @@ using WorkFormBellTest = WorkFormTest;
 constexpr Weekday kMonday = Weekday::Monday;
 
 // Lesson 1 at 08:30 on Monday, a bell 40 seconds ahead of the computer.
-const char kBellAhead[] =
-    "[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nBellOffset=40\r\n";
+const char kBellAhead[] = "[1]\r\n1=1\r\n[Common]\r\nbOfferExit=0\r\n[Bell]\r\nBellOffset=40\r\n";
 
 TEST_F(WorkFormBellTest, ALessonBeginsAtItsBellByTheSchoolsTime) {
   WriteSettingsFile(kBellAhead);
@@ -119,8 +118,9 @@ TEST_F(WorkFormBellTest, NoBellNearbyChangesNothing) {
   TWorkF& workF = CreateForm();
   workF.TrayPopup.Choose(kBellItem);
   EXPECT_EQ(settings.BellOffset, 0);
-  EXPECT_EQ(LastBalloonText(tray), L"Звонок прозвенел | Звонка по расписанию ближе 10 минут нет. "
-                                   L"Время не изменено.");
+  EXPECT_EQ(LastBalloonText(tray),
+            L"Звонок прозвенел | Звонка по расписанию ближе 10 минут нет. "
+            L"Время не изменено.");
 }
 
 // Switched on three minutes into lesson 1: the pie shows three minutes gone
@@ -182,7 +182,7 @@ TEST_F(WorkFormBellTest, AClockSetDuringALessonMovesItsPie) {
 
 // Runs the program's messages, the loopback server answering each request
 // aheadMs ahead (or not at all), until done says so or a generous deadline.
-bool ServeUntil(toolkit::Application& app, testsupport::LoopbackServer& server,
+bool ServeUntil(toolkit::Application& app, test_support::LoopbackServer& server,
                 std::optional<std::int64_t> aheadMs, const std::function<bool()>& done) {
   const ULONGLONG deadline = ::GetTickCount64() + 20'000;
   while (!done() && ::GetTickCount64() < deadline) {
@@ -199,10 +199,10 @@ bool ServeUntil(toolkit::Application& app, testsupport::LoopbackServer& server,
 // ahead: it is 08:30:17 at school, and lesson 1 is going on. The server then
 // falls silent: the correction stays, the tooltip says so.
 TEST_F(WorkFormBellTest, TheTimeServersDifferenceCorrectsTheSchoolsTime) {
-  testsupport::LoopbackServer server;
+  test_support::LoopbackServer server;
   const std::wstring name = server.Name();
-  WriteSettingsFile(std::string(kMondayMorning) + "[Bell]\r\nTimeServer=" +
-                    std::string(name.begin(), name.end()) + "\r\n");
+  WriteSettingsFile(std::string(kMondayMorning) +
+                    "[Bell]\r\nTimeServer=" + std::string(name.begin(), name.end()) + "\r\n");
   clock.Set(kMonday, 8, 29, 40);
   TWorkF& workF = CreateForm();
   ASSERT_EQ(workF.Clock.LessonState, lsIdle);

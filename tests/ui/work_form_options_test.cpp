@@ -13,6 +13,8 @@
 #include "system/settings_storage.h"
 #include "toolkit/error_guard.h"
 #include "ui/frm_lesson_list.h"
+#include "ui/general_page.h"
+#include "ui/timetable_page.h"
 #include "work_form_test.h"
 
 namespace ostrevin::uitest {
@@ -61,8 +63,8 @@ TEST_F(WorkFormOptionsTest, TheDialogsEditsDriveTheClockAtOnceAndCancelPutsBackW
   settings.LessLen = 900;  // changed in memory, never saved
   workF.acStartExecute();
   WhenDialogShows([&](TLessonListF& dialog) {
-    EXPECT_EQ(dialog.edLessLen.Text(), L"45") << "read again from the file";
-    TypeInto(dialog.edLessLen.Handle(), L"50");
+    EXPECT_EQ(dialog.General().edLessLen.Text(), L"45") << "read again from the file";
+    TypeInto(dialog.General().edLessLen.Handle(), L"50");
     for (int tick = 0; tick < 95; ++tick) Tick();
     EXPECT_NE(workF.Clock.LessonState, lsIdle) << "47.5 minutes into a 50-minute lesson";
     ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
@@ -87,7 +89,9 @@ TEST_F(WorkFormOptionsTest, EveryWayOfCancellingPutsBackTheSettingsTheDialogOpen
   const CancelWay ways[] = {
       {"Отмена", [](TLessonListF& d) { ::SendMessageW(d.Button2.Handle(), BM_CLICK, 0, 0); }},
       {"Escape",
-       [](TLessonListF& d) { ::PostMessageW(d.edIntroTime.Handle(), WM_KEYDOWN, VK_ESCAPE, 1); }},
+       [](TLessonListF& d) {
+         ::PostMessageW(d.General().edIntroTime.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+       }},
       {"the close box", [](TLessonListF& d) { ::PostMessageW(d.Handle(), WM_CLOSE, 0, 0); }},
       {"the program's end", [](TLessonListF&) { toolkit::Application::Instance().Terminate(); }},
   };
@@ -102,11 +106,11 @@ TEST_F(WorkFormOptionsTest, EveryWayOfCancellingPutsBackTheSettingsTheDialogOpen
   const Settings opened = SettingsInFile();
   for (const CancelWay& way : ways) {
     WhenDialogShows([&](TLessonListF& dialog) {
-      testsupport::DialogBoxWatch answer(
-          [&](HWND box) { testsupport::AnswerFileDialog(box, otherFile); });
+      test_support::DialogBoxWatch answer(
+          [&](HWND box) { test_support::AnswerFileDialog(box, otherFile); });
       ::SendMessageW(dialog.btnOpenData.Handle(), BM_CLICK, 0, 0);
       EXPECT_EQ(settings, other) << way.name << ": the imported file drives the clock";
-      TypeInto(dialog.edIntroTime.Handle(), L"7");
+      TypeInto(dialog.General().edIntroTime.Handle(), L"7");
       way.cancel(dialog);
     });
     workF.acOptions.Execute();
@@ -126,9 +130,9 @@ TEST_F(WorkFormOptionsTest, TheTraySwitchWhileTheDialogIsOpenSavesItselfButNoEdi
     WriteSettingsFile("[Common]\r\nLessLen=450\r\nShowCurrNo=1\r\n");
     TWorkF& workF = CreateForm();
     WhenDialogShows([&](TLessonListF& dialog) {
-      TypeInto(dialog.edLessLen.Handle(), L"50");
+      TypeInto(dialog.General().edLessLen.Handle(), L"50");
       workF.TrayPopup.Choose(1);  // "Показывать номер текущего урока"
-      EXPECT_FALSE(dialog.cbShowCurrNo.Checked());
+      EXPECT_FALSE(dialog.General().cbShowCurrNo.Checked());
       EXPECT_FALSE(SettingsInFile().ShowCurrNo);
       EXPECT_EQ(SettingsInFile().LessLen, 450) << "the length is not confirmed yet";
       HWND button = ok ? dialog.btnOK.Handle() : dialog.Button2.Handle();
@@ -156,7 +160,7 @@ TEST_F(WorkFormOptionsTest, F12OpensTheDialogOnTheFilesSettingsDroppingUnsavedCh
     ++shown;
     EXPECT_EQ(settings.LessLen, 400);
     EXPECT_EQ(settings.WarnVal, 7);
-    EXPECT_EQ(dialog.edWarnVal.Text(), L"7");
+    EXPECT_EQ(dialog.General().edWarnVal.Text(), L"7");
     ::SendMessageW(dialog.Button2.Handle(), BM_CLICK, 0, 0);
   });
   PressKey(VK_F12);
@@ -167,8 +171,8 @@ TEST_F(WorkFormOptionsTest, OkSavesTheSettingsAndAppliesTheLessonNumberSwitch) {
   TWorkF& workF = CreateForm();
   ASSERT_TRUE(workF.acShowCurrNo.Checked());
   WhenDialogShows([&](TLessonListF& dialog) {
-    ::SendMessageW(dialog.cbShowCurrNo.Handle(), BM_CLICK, 0, 0);
-    TypeInto(dialog.edIntroTime.Handle(), L"7");
+    ::SendMessageW(dialog.General().cbShowCurrNo.Handle(), BM_CLICK, 0, 0);
+    TypeInto(dialog.General().edIntroTime.Handle(), L"7");
     ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
   });
   ASSERT_TRUE(workF.NumberTrayIcon.IconVisible());
@@ -193,9 +197,9 @@ TEST_F(WorkFormOptionsTest, TheSessionsEndWithTheDialogOpenSavesTheSettingsAsBef
     dialogOpenAtTheEnd = workF.LessonListF() != nullptr;
   });
   WhenDialogShows([&](TLessonListF& dialog) {
-    ::SendMessageW(dialog.cbShowCurrNo.Handle(), BM_CLICK, 0, 0);
-    TypeInto(dialog.edLessLen.Handle(), L"50");
-    ::SetFocus(dialog.cbShowCurrNo.Handle());
+    ::SendMessageW(dialog.General().cbShowCurrNo.Handle(), BM_CLICK, 0, 0);
+    TypeInto(dialog.General().edLessLen.Handle(), L"50");
+    ::SetFocus(dialog.General().cbShowCurrNo.Handle());
     EXPECT_FALSE(settings.ShowCurrNo) << "the edit is in force in memory";
     ::SendMessageW(app.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
   });
@@ -233,7 +237,7 @@ TEST_F(WorkFormOptionsTest, WhileTheDialogIsOpenNeitherFadeRunsAndTheFlagStays) 
 TEST_F(WorkFormOptionsTest, F12AndTheTrayMenuInsideTheDialogOpenNoSecondDialog) {
   TWorkF& workF = CreateForm();
   WhenDialogShows([&](TLessonListF& dialog) {
-    ::PostMessageW(dialog.edLessLen.Handle(), WM_KEYDOWN, VK_F12, 1);
+    ::PostMessageW(dialog.General().edLessLen.Handle(), WM_KEYDOWN, VK_F12, 1);
     app.ProcessMessages();
     workF.TrayPopup.Choose(2);  // "Настройки"
     EXPECT_EQ(workF.LessonListF(), &dialog);
@@ -251,7 +255,7 @@ TEST_F(WorkFormOptionsTest, AFailedSaveAfterOkIsReportedInRussianAndTheEditsStay
   TWorkF& workF = CreateForm();
   HANDLE locked = INVALID_HANDLE_VALUE;
   WhenDialogShows([&](TLessonListF& dialog) {
-    dialog.edLessLen.SetValue(35);
+    dialog.General().edLessLen.SetValue(35);
     // Held open without sharing, the settings file cannot be written.
     locked = ::CreateFileW(settingsPath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -266,7 +270,7 @@ TEST_F(WorkFormOptionsTest, AFailedSaveAfterOkIsReportedInRussianAndTheEditsStay
   EXPECT_EQ(workF.LessonListF(), nullptr);
 
   WhenDialogShows([&](TLessonListF& dialog) {
-    EXPECT_EQ(dialog.edLessLen.Text(), L"35") << "the edits not saved are still there";
+    EXPECT_EQ(dialog.General().edLessLen.Text(), L"35") << "the edits not saved are still there";
     ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
   });
   toolkit::RunGuarded([&] { workF.acOptions.Execute(); });
@@ -297,7 +301,9 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayOfferWaitsForALessonEnteredInTheDialog) {
   EXPECT_EQ(EndOfDayQuestions::asked, 0) << "no timetable entered yet";
 
   WhenDialogShows([&](TLessonListF& dialog) {
-    ::SendMessageW(dialog.TaughtRows[0]->taught.Handle(), BM_CLICK, 0, 0);  // Monday, lesson 1
+    dialog.PageControl1.SetActivePage(dialog.TabSheet1);  // the timetable's page made
+    ::SendMessageW(dialog.Timetable()->TaughtRows[0]->taught.Handle(), BM_CLICK, 0,
+                   0);  // Monday, lesson 1
     ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
   });
   workF.acOptions.Execute();
@@ -322,7 +328,9 @@ TEST_F(WorkFormOptionsTest, TheEndOfDayQuestionNeverComesOverTheSettingsDialog) 
   TWorkF& workF = CreateForm();
   int askedWhileOpen = -1;
   WhenDialogShows([&](TLessonListF& dialog) {
-    ::SendMessageW(dialog.TaughtRows[0]->taught.Handle(), BM_CLICK, 0, 0);  // Monday, lesson 1
+    dialog.PageControl1.SetActivePage(dialog.TabSheet1);  // the timetable's page made
+    ::SendMessageW(dialog.Timetable()->TaughtRows[0]->taught.Handle(), BM_CLICK, 0,
+                   0);  // Monday, lesson 1
     clock.Set(Weekday::Wednesday, 7, 50, 30);
     Tick();
     clock.Set(Weekday::Wednesday, 7, 51);

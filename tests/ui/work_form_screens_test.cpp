@@ -10,6 +10,7 @@
 #include "system/settings_storage.h"
 #include "toolkit/screens.h"
 #include "ui/frm_lesson_list.h"
+#include "ui/general_page.h"
 #include "ui/model/window_place.h"
 #include "work_form_test.h"
 
@@ -137,6 +138,57 @@ TEST_F(WorkFormPlaceTest, WhenTheScreensChangeAWindowOffThemComesBack) {
   EXPECT_EQ(TopLeft(workF.Handle()).x, bounds.left) << "wholly on a screen, it stays";
 }
 
+// Hidden in the tray while on the projector, which was then unplugged: a
+// hidden window need not hear of it, and shows where the projector was,
+// unless its place is checked before it shows.
+TEST_F(WorkFormPlaceTest, AWindowHiddenWhereAScreenWasComesWhollyOntoAScreenAsItShows) {
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  UserMoves(300, 200);
+  workF.btnHideMainFormClick();
+  ::SetWindowPos(workF.Handle(), nullptr, WorkArea().right + 500, 120, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  workF.N1Click();
+  RECT bounds{};
+  ::GetWindowRect(workF.Handle(), &bounds);
+  EXPECT_EQ(bounds.right, WorkArea().right);
+  EXPECT_EQ(bounds.top, 120);
+  DestroyForm();
+  EXPECT_EQ(InFile(L"Left"), L"300") << "the program's own move is not saved";
+}
+
+// A lesson that begins shows the window too.
+TEST_F(WorkFormPlaceTest, AWindowShownByALessonComesOntoAScreenToo) {
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  workF.btnHideMainFormClick();
+  ::SetWindowPos(workF.Handle(), nullptr, -2000, 100, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  workF.acStartExecute();
+  ASSERT_TRUE(::IsWindowVisible(workF.Handle()));
+  EXPECT_EQ(TopLeft(workF.Handle()).x, WorkArea().left);
+}
+
+// The taskbar moved, resized or docked to another side: Windows tells of the
+// new work area, not of new screens.
+TEST_F(WorkFormPlaceTest, AChangeOfTheWorkAreaBringsAWindowOffItBackAndLeavesTheUsersPlace) {
+  TWorkF& workF = CreateForm();
+  workF.N1Click();
+  ::SetWindowPos(workF.Handle(), nullptr, 100, WorkArea().bottom + 300, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SendMessageW(workF.Handle(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+  RECT bounds{};
+  ::GetWindowRect(workF.Handle(), &bounds);
+  EXPECT_EQ(bounds.bottom, WorkArea().bottom);
+  EXPECT_EQ(bounds.left, 100);
+
+  const int left = WorkArea().right - 100;
+  UserMoves(left, 60);
+  ::SendMessageW(workF.Handle(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+  ::SendMessageW(workF.Handle(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+  EXPECT_EQ(TopLeft(workF.Handle()).x, left) << "pushed partly off by the user, it stays";
+}
+
 TEST_F(WorkFormPlaceTest, AWindowNeverShownIsStillCentredAfterTheScreensChange) {
   TWorkF& workF = CreateForm();
   ::SendMessageW(workF.Handle(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
@@ -255,7 +307,7 @@ void CALLBACK SwitchTheOptionOff(HWND, UINT, UINT_PTR id, DWORD) {
   auto* dialog = dynamic_cast<TLessonListF*>(toolkit::Window::FromHandle(window));
   if (!dialog || !dialog->Visible()) return;
   ::KillTimer(nullptr, id);
-  ::SendMessageW(dialog->cbYieldToFullScreen.Handle(), BM_CLICK, 0, 0);
+  ::SendMessageW(dialog->General().cbYieldToFullScreen.Handle(), BM_CLICK, 0, 0);
   ::SendMessageW(dialog->btnOK.Handle(), BM_CLICK, 0, 0);
 }
 

@@ -16,6 +16,7 @@
 #include "toolkit/error_guard.h"
 #include "toolkit/handles.h"
 #include "ui/frm_lesson_list.h"
+#include "ui/general_page.h"
 #include "work_form_test.h"
 
 namespace ostrevin::uitest {
@@ -163,8 +164,8 @@ TEST_F(WorkFormSettingsFileTest, OkInTheDialogIsRefusedWhileTheFileStaysUnread) 
   TWorkF& workF = CreateForm();
   reports.clear();
   const DialogOk ok(workF, [&](TLessonListF& dialog) {
-    EXPECT_EQ(dialog.edLessLen.Text(), L"45") << "the defaults again: the file is still held";
-    dialog.edLessLen.SetValue(35);
+    EXPECT_EQ(dialog.General().edLessLen.Text(), L"45") << "the defaults again: the file is still held";
+    dialog.General().edLessLen.SetValue(35);
     ReleaseFile();
   });
   toolkit::RunGuarded([&] { workF.acOptions.Execute(); });
@@ -181,8 +182,8 @@ TEST_F(WorkFormSettingsFileTest, TheDialogReadsTheFileOnceItIsFreeAndSavingGoesO
   reports.clear();
   {
     const DialogOk ok(workF, [&](TLessonListF& dialog) {
-      EXPECT_EQ(dialog.edLessLen.Text(), L"40") << "the teacher's length";
-      dialog.edLessLen.SetValue(35);
+      EXPECT_EQ(dialog.General().edLessLen.Text(), L"40") << "the teacher's length";
+      dialog.General().edLessLen.SetValue(35);
     });
     toolkit::RunGuarded([&] { workF.acOptions.Execute(); });
   }

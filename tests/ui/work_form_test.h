@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -83,6 +84,8 @@ class RecordingTrayShell final : public TrayShell {
   };
 
   bool Notify(DWORD message, NOTIFYICONDATAW& data) override;
+  // The tray's icon size: the real notification area's, unless set.
+  int IconSize() const override { return iconSize ? *iconSize : TrayShell::IconSize(); }
 
   // The balloon titles sent, in order (an empty text is a balloon taken down).
   std::vector<std::wstring> BalloonTitles() const;
@@ -91,6 +94,7 @@ class RecordingTrayShell final : public TrayShell {
   std::vector<Request> RequestsFor(UINT iconId) const;
 
   std::vector<Request> requests;
+  std::optional<int> iconSize;
 
  private:
   std::set<UINT> shown_;

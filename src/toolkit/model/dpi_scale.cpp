@@ -35,4 +35,14 @@ int PictureSizeFor(int designSize, const DpiScale& scale, const std::vector<int>
   return best > 0 ? best : *std::min_element(available.begin(), available.end());
 }
 
+int FittingDpi(int screenDpi, Extent designClient, Extent frame, Extent workArea) {
+  const auto fits = [&](int dpi) {
+    return ScaledLength(designClient.width, dpi, kDesignDpi) + frame.width <= workArea.width &&
+           ScaledLength(designClient.height, dpi, kDesignDpi) + frame.height <= workArea.height;
+  };
+  int dpi = screenDpi;
+  while (dpi > kDesignDpi && !fits(dpi)) --dpi;
+  return dpi;
+}
+
 }  // namespace ostrevin::toolkit

@@ -42,4 +42,19 @@ int ScaledLength(int value, int numerator, int denominator);
 // not empty.
 int PictureSizeFor(int designSize, const DpiScale& scale, const std::vector<int>& available);
 
+// A width and a height in pixels.
+struct Extent {
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Extent&, const Extent&) = default;
+};
+
+// The DPI a window is drawn at on a screen: the screen's own, unless its
+// design there (the client area scaled, with the frame and caption the screen
+// gives it) is larger than the screen's work area; then the largest DPI at
+// which it fits, so that every control of it can be reached. Never below the
+// design's 96: a window too large even at 100 % is drawn at 100 %. A screen
+// below 96 DPI keeps its own.
+int FittingDpi(int screenDpi, Extent designClient, Extent frame, Extent workArea);
+
 }  // namespace ostrevin::toolkit

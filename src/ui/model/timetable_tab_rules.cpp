@@ -199,19 +199,4 @@ std::optional<std::wstring> ShortestLessonProblem(const SchoolTimetable& timetab
          DecimalText(shortest->minutes) + L" мин.";
 }
 
-std::wstring NothingToPasteText() {
-  return L"В буфере обмена нет звонков.\r\n\r\nСкопируйте строки вида «1. 08:30 - 09:15» или "
-         L"«08:30-09:15», по одному уроку в строке.";
-}
-
-std::wstring TooManyPastedText() {
-  return L"В расписании может быть не больше " + DecimalText(kMaxScheduleLessons) +
-         L" уроков: вставлены первые " + DecimalText(kMaxScheduleLessons) + L".";
-}
-
-std::wstring ReplaceByPasteQuestion(const BellSchedule& schedule, std::size_t pastedLessons) {
-  return L"Заменить звонки расписания " + Quoted(schedule.name) +
-         L" звонками из буфера обмена (уроков: " + DecimalText(pastedLessons) + L")?";
-}
-
 }  // namespace ostrevin

@@ -84,10 +84,4 @@ std::optional<std::wstring> ScheduleNameProblem(const SchoolTimetable& timetable
 std::optional<std::wstring> ShortestLessonProblem(const SchoolTimetable& timetable,
                                                   int introMinutes, int finishMinutes);
 
-// What is said of a paste: nothing found, more than a schedule holds, or the
-// question before the lessons of a schedule that has some are replaced.
-std::wstring NothingToPasteText();
-std::wstring TooManyPastedText();
-std::wstring ReplaceByPasteQuestion(const BellSchedule& schedule, std::size_t pastedLessons);
-
 }  // namespace ostrevin

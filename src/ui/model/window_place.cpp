@@ -95,4 +95,24 @@ std::optional<ScreenPoint> PlaceAfterScreensChanged(const ScreenRect& window,
   return TopLeft(MovedWithin(window, NearestScreen(window, screens).work));
 }
 
+std::optional<ScreenPoint> PlaceOnScreensNow(const ScreenRect& window,
+                                             const std::vector<Screen>& placedOn,
+                                             const std::vector<Screen>& now) {
+  const auto order = [](const Screen& x, const Screen& y) {
+    return std::tie(x.monitor.left, x.monitor.top, x.monitor.right, x.monitor.bottom, x.work.left,
+                    x.work.top, x.work.right, x.work.bottom) <
+           std::tie(y.monitor.left, y.monitor.top, y.monitor.right, y.monitor.bottom, y.work.left,
+                    y.work.top, y.work.right, y.work.bottom);
+  };
+  std::vector<Screen> before = placedOn;
+  std::vector<Screen> after = now;
+  std::sort(before.begin(), before.end(), order);
+  std::sort(after.begin(), after.end(), order);
+  const bool partlyOnAWorkArea = std::any_of(now.begin(), now.end(), [&](const Screen& screen) {
+    return OverlapArea(window, screen.work) > 0;
+  });
+  if (before == after && partlyOnAWorkArea) return std::nullopt;
+  return PlaceAfterScreensChanged(window, now);
+}
+
 }  // namespace ostrevin

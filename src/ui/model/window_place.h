@@ -51,4 +51,16 @@ std::optional<ScreenPoint> PlaceAtStart(const std::optional<WindowPlace>& saved,
 std::optional<ScreenPoint> PlaceAfterScreensChanged(const ScreenRect& window,
                                                     const std::vector<Screen>& screens);
 
+// Where the timer window goes when the screens may have changed since it was
+// placed on placedOn (by the user, at start or by the program): before it
+// shows, hidden in the tray while a projector was unplugged, and when a
+// display or a work area changes (the taskbar moved or resized). The rules
+// of the start: on the same screens with the same work areas, it stays
+// where it is as long as some of it is on a work area (the user may have
+// pushed it partly past an edge); otherwise it goes wholly onto the nearest
+// work area unless it lies wholly on one.
+std::optional<ScreenPoint> PlaceOnScreensNow(const ScreenRect& window,
+                                             const std::vector<Screen>& placedOn,
+                                             const std::vector<Screen>& now);
+
 }  // namespace ostrevin

@@ -86,5 +86,44 @@ TEST(ScaledLengthTest, ScalesByAnyRatio) {
   EXPECT_EQ(ScaledLength(2147483647, 2, 2), 2147483647) << "no overflow on the way";
 }
 
+struct FittingCase {
+  const char* screen;
+  int screenDpi;
+  Extent frame;  // the caption and frame at the screen's scaling
+  Extent workArea;
+  int dpi;
+};
+
+// The settings dialog (556 x 509 at 100 %) on the screens of schools: the
+// work area is the screen less the taskbar (40 pixels at 100 %, scaled).
+TEST(FittingDpiTest, TheLargestScalingAtWhichTheDesignFitsTheWorkArea) {
+  const Extent dialog{556, 509};
+  const FittingCase cases[] = {
+      // 509 x 131 / 96 = 694.6, shown as 695, and 45 of caption: 740 fits;
+      // at 132 it would be 700 + 45.
+      {"1280 x 800 at 150 %", 144, {16, 45}, {1280, 740}, 131},
+      {"1024 x 768 at 125 %", 120, {13, 38}, {1024, 718}, 120},
+      {"1920 x 1080 at 150 %", 144, {16, 45}, {1920, 1020}, 144},
+      {"1366 x 768 at 125 %", 120, {13, 38}, {1366, 718}, 120},
+      {"1366 x 768 at 150 %", 144, {16, 45}, {1366, 708}, 125},
+      {"3840 x 2160 at 200 %", 192, {20, 60}, {3840, 2080}, 192},
+      {"1024 x 600 at 100 %", 96, {10, 30}, {1024, 560}, 96},
+      {"1024 x 600 at 125 %", 120, {13, 38}, {1024, 550}, 96},
+      {"too small even at 100 %", 120, {13, 38}, {800, 400}, 96},
+      // 556 x 107 / 96 = 619.7: 620 + 16 fits 640; at 108, 625.5 is 626.
+      {"narrow: 640 wide", 144, {16, 45}, {640, 1000}, 107},
+      {"a screen below 100 %", 72, {8, 22}, {640, 480}, 72},
+  };
+  for (const FittingCase& c : cases) {
+    EXPECT_EQ(FittingDpi(c.screenDpi, dialog, c.frame, c.workArea), c.dpi) << c.screen;
+  }
+}
+
+TEST(FittingDpiTest, AnExactFitIsAFit) {
+  EXPECT_EQ(FittingDpi(144, {200, 100}, {10, 20}, {310, 170}), 144);
+  EXPECT_EQ(FittingDpi(144, {200, 100}, {10, 20}, {310, 169}), 143);
+  EXPECT_EQ(FittingDpi(144, {200, 100}, {10, 20}, {309, 170}), 143);
+}
+
 }  // namespace
 }  // namespace ostrevin::toolkit

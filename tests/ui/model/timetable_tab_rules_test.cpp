@@ -195,12 +195,5 @@ TEST_F(TimetableTabTest, TheLengthsCheckNamesTheShortestLessonInUse) {
   EXPECT_NE(ShortestLessonProblem(timetable, 5, 5), std::nullopt);
 }
 
-TEST_F(TimetableTabTest, APasteIsExplained) {
-  EXPECT_EQ(TooManyPastedText(), L"В расписании может быть не больше 16 уроков: вставлены первые 16.");
-  EXPECT_EQ(ReplaceByPasteQuestion(timetable.schedules[0], 7),
-            L"Заменить звонки расписания «Основное» звонками из буфера обмена (уроков: 7)?");
-  EXPECT_NE(NothingToPasteText().find(L"08:30-09:15"), std::wstring::npos);
-}
-
 }  // namespace
 }  // namespace ostrevin

@@ -126,6 +126,70 @@ TEST(PlaceAfterScreensChangedTest, MovesTheWindowOnlyWhenItIsNoLongerWhollyOnAWo
   }
 }
 
+struct NowCase {
+  const char* name;
+  ScreenRect window;
+  std::vector<Screen> placedOn;
+  std::vector<Screen> now;
+  std::optional<ScreenPoint> place;
+};
+
+// The laptop with its taskbar docked to the left, 60 pixels wide, or made
+// taller at the bottom.
+const Screen kLaptopTaskbarLeft{{0, 0, 1920, 1080}, {60, 0, 1920, 1080}};
+const Screen kLaptopTallTaskbar{{0, 0, 1920, 1080}, {0, 0, 1920, 960}};
+
+TEST(PlaceOnScreensNowTest, KeepsThePlaceOnTheSameScreensElseMovesItWhollyOntoAWorkArea) {
+  const NowCase cases[] = {
+      {"OnTheSameScreensItStays", {100, 100, 325, 399}, {kLaptop}, {kLaptop}, std::nullopt},
+      {"PushedPartlyOffByTheUserItStays",
+       {1800, 900, 2025, 1199},
+       {kLaptop},
+       {kLaptop},
+       std::nullopt},
+      {"InAnyOrderTheyAreTheSameScreens",
+       {1800, 900, 2025, 1199},
+       {kLaptop, kProjectorRight},
+       {kProjectorRight, kLaptop},
+       std::nullopt},
+      {"OffEveryWorkAreaItComesBackAlsoOnTheSameScreens",
+       {2500, 100, 2725, 399},
+       {kLaptop},
+       {kLaptop},
+       ScreenPoint{1695, 100}},
+      // Hidden in the tray on the projector, which is gone when it shows.
+      {"TheProjectorItWasOnIsGone",
+       {2500, 100, 2725, 399},
+       {kLaptop, kProjectorRight},
+       {kLaptop},
+       ScreenPoint{1695, 100}},
+      {"TheTaskbarNowCoversItsBottom",
+       {600, 900, 825, 1199},
+       {kLaptop},
+       {kLaptopTallTaskbar},
+       ScreenPoint{600, 661}},
+      {"TheTaskbarDockedToTheLeftOverIt",
+       {20, 100, 245, 399},
+       {kLaptop},
+       {kLaptopTaskbarLeft},
+       ScreenPoint{60, 100}},
+      {"AnotherWorkAreaThatStillHoldsItWhole",
+       {600, 100, 825, 399},
+       {kLaptop},
+       {kLaptopTallTaskbar},
+       std::nullopt},
+      {"APartlyOffPlaceOnOtherScreensComesWhollyOn",
+       {1800, 900, 2025, 1199},
+       {kLaptop},
+       {kLaptop, kProjectorRight},
+       ScreenPoint{1695, 741}},
+      {"NoScreenKnown", {2500, 100, 2725, 399}, {kLaptop}, {}, std::nullopt},
+  };
+  for (const NowCase& c : cases) {
+    EXPECT_EQ(PlaceOnScreensNow(c.window, c.placedOn, c.now), c.place) << c.name;
+  }
+}
+
 TEST(SameScreensTest, ComparesTheRectanglesInAnyOrder) {
   EXPECT_TRUE(SameScreens({kLaptop.monitor, kProjectorRight.monitor},
                           {kProjectorRight.monitor, kLaptop.monitor}));
