@@ -26,4 +26,18 @@ SchoolTimetable FirstVersionTimetable(const Settings& settings);
 // day. Does nothing while the timetable has no schedule.
 void UpdateFirstVersionTimetable(Settings& settings);
 
+// A short digest of the first version's fields as the file holds them (the
+// start times to the minute, the teacher's lessons of Monday to Friday).
+// Kept beside the school's timetable, it tells at the next reading whether
+// another program, version 1.0, changed those keys meanwhile.
+std::wstring FirstVersionStamp(const Settings& settings);
+
+// Takes into the school's timetable what version 1.0 changed: the first
+// version's fields as read (StartTimes, LessonOn) against what the timetable
+// gives them. A start time changed moves that lesson of the schedule version
+// 1.0 sees, keeping its length, when the schedule stays sound; a slot ticked
+// or unticked on a weekday makes that lesson the teacher's that day or not.
+// Does nothing while the timetable has no schedule.
+void TakeInFirstVersionEdits(Settings& settings);
+
 }  // namespace ostrevin

@@ -1,6 +1,8 @@
 #include "settings/ini_text_encoding.h"
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 namespace ostrevin {
 
@@ -8,6 +10,7 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16Mark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 constexpr char32_t kReplacement = 0xFFFD;
 
 void AppendUtf16(std::wstring& text, char32_t code) {
@@ -45,31 +48,85 @@ bool IsWellFormed(char32_t code, int length) {
   return code >= kSmallest[length] && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
 }
 
+// One character of UTF-8 at the start of bytes: its code and the bytes it
+// took; none when they are no well-formed sequence.
+struct Utf8Character {
+  std::optional<char32_t> code;
+  std::size_t taken = 1;
+};
+
+Utf8Character ReadUtf8Character(std::string_view bytes) {
+  const LeadByte lead = ReadLeadByte(static_cast<std::uint8_t>(bytes[0]));
+  char32_t code = lead.bits;
+  int taken = 1;
+  while (taken < lead.length && static_cast<std::size_t>(taken) < bytes.size() &&
+         IsContinuation(bytes[static_cast<std::size_t>(taken)])) {
+    code = code << 6 | (static_cast<std::uint8_t>(bytes[static_cast<std::size_t>(taken)]) & 0x3F);
+    ++taken;
+  }
+  const bool whole = lead.length > 0 && taken == lead.length && IsWellFormed(code, lead.length);
+  return {whole ? std::optional<char32_t>(code) : std::nullopt, static_cast<std::size_t>(taken)};
+}
+
 std::wstring DecodeUtf8(std::string_view bytes) {
   std::wstring text;
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const LeadByte lead = ReadLeadByte(static_cast<std::uint8_t>(bytes[i]));
-    char32_t code = lead.bits;
-    int taken = 1;
-    while (taken < lead.length && i + taken < bytes.size() && IsContinuation(bytes[i + taken])) {
-      code = code << 6 | (static_cast<std::uint8_t>(bytes[i + taken]) & 0x3F);
-      ++taken;
-    }
-    const bool whole = lead.length > 0 && taken == lead.length && IsWellFormed(code, lead.length);
-    AppendUtf16(text, whole ? code : kReplacement);
-    i += static_cast<std::size_t>(taken);
+  while (!bytes.empty()) {
+    const Utf8Character character = ReadUtf8Character(bytes);
+    AppendUtf16(text, character.code.value_or(kReplacement));
+    bytes.remove_prefix(character.taken);
   }
   return text;
 }
 
-std::wstring DecodeUtf16(std::string_view bytes) {
+// Well-formed throughout, with a character beyond ASCII: plain ASCII reads
+// the same in the code page.
+bool IsUtf8BeyondAscii(std::string_view bytes) {
+  bool beyondAscii = false;
+  while (!bytes.empty()) {
+    const Utf8Character character = ReadUtf8Character(bytes);
+    if (!character.code) return false;
+    beyondAscii = beyondAscii || *character.code >= 0x80;
+    bytes.remove_prefix(character.taken);
+  }
+  return beyondAscii;
+}
+
+enum class ByteOrder { kLowFirst, kHighFirst };
+
+std::wstring DecodeUtf16(std::string_view bytes, ByteOrder order) {
+  const std::size_t low = order == ByteOrder::kLowFirst ? 0 : 1;
   std::wstring text;
   for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    text += static_cast<wchar_t>(static_cast<std::uint8_t>(bytes[i]) |
-                                 static_cast<std::uint8_t>(bytes[i + 1]) << 8);
+    text += static_cast<wchar_t>(static_cast<std::uint8_t>(bytes[i + low]) |
+                                 static_cast<std::uint8_t>(bytes[i + 1 - low]) << 8);
   }
   return text;
+}
+
+// How much of an INI file's structure the text shows: its line breaks,
+// brackets and "=". None when it holds a NUL character, which no text has.
+int IniStructureUnits(const std::wstring& text) {
+  int units = 0;
+  for (const wchar_t c : text) {
+    if (c == L'\0') return 0;
+    if (c == L'\r' || c == L'\n' || c == L'[' || c == L']' || c == L'=') ++units;
+  }
+  return units;
+}
+
+// UTF-16 without a mark, in the byte order that shows the file's structure;
+// none when neither does (a file zeroed by a power cut, a binary file).
+std::optional<DecodedText> DecodeUtf16WithoutMark(std::string_view bytes) {
+  if (bytes.find('\0') == std::string_view::npos) return std::nullopt;
+  std::wstring lowFirst = DecodeUtf16(bytes, ByteOrder::kLowFirst);
+  std::wstring highFirst = DecodeUtf16(bytes, ByteOrder::kHighFirst);
+  const int lowFirstUnits = IniStructureUnits(lowFirst);
+  const int highFirstUnits = IniStructureUnits(highFirst);
+  if (lowFirstUnits == 0 && highFirstUnits == 0) return std::nullopt;
+  if (lowFirstUnits >= highFirstUnits) {
+    return DecodedText{std::move(lowFirst), TextEncoding::kUtf16WithoutMark};
+  }
+  return DecodedText{std::move(highFirst), TextEncoding::kUtf16BigEndianWithoutMark};
 }
 
 void AppendUnit(std::string& bytes, std::uint16_t unit) {
@@ -94,13 +151,24 @@ std::string EncodeUtf16(std::wstring_view text) {
 
 }  // namespace
 
+bool IsUnicode(TextEncoding encoding) {
+  return encoding != TextEncoding::kAnsi;
+}
+
 DecodedText DecodeIniText(std::string_view bytes, const AnsiCodePage& codePage) {
   if (bytes.starts_with(kUtf16Mark)) {
-    return {DecodeUtf16(bytes.substr(kUtf16Mark.size())), TextEncoding::kUtf16};
+    return {DecodeUtf16(bytes.substr(kUtf16Mark.size()), ByteOrder::kLowFirst),
+            TextEncoding::kUtf16};
+  }
+  if (bytes.starts_with(kUtf16BigEndianMark)) {
+    return {DecodeUtf16(bytes.substr(kUtf16BigEndianMark.size()), ByteOrder::kHighFirst),
+            TextEncoding::kUtf16BigEndian};
   }
   if (bytes.starts_with(kUtf8Mark)) {
     return {DecodeUtf8(bytes.substr(kUtf8Mark.size())), TextEncoding::kUtf8};
   }
+  if (std::optional<DecodedText> utf16 = DecodeUtf16WithoutMark(bytes)) return std::move(*utf16);
+  if (IsUtf8BeyondAscii(bytes)) return {DecodeUtf8(bytes), TextEncoding::kUtf8WithoutMark};
   return {codePage.Decode(bytes), TextEncoding::kAnsi};
 }
 

@@ -16,6 +16,7 @@ namespace {
 constexpr wchar_t kWeekSection[] = L"Week";
 constexpr wchar_t kNameKey[] = L"Name";
 constexpr wchar_t kLessonsKeySuffix[] = L"Lessons";
+constexpr wchar_t kFirstVersionStampKey[] = L"FirstVersionStamp";
 
 // Sunday first.
 constexpr std::array<const wchar_t*, kDaysPerWeek> kDayKeys = {
@@ -94,8 +95,7 @@ SchoolTimetable ReadTimetable(ProfileFile& file) {
     if (name.empty()) continue;
     // The week finds schedules by name, and finds the first of two with one
     // name; the second keeps its bells under a name of its own.
-    timetable.schedules.push_back(
-        ReadSchedule(file, section, UnusedScheduleName(timetable, name)));
+    timetable.schedules.push_back(ReadSchedule(file, section, UnusedScheduleName(timetable, name)));
   }
   if (!timetable.InUse()) return timetable;
   for (int number = 0; number < kDaysPerWeek; ++number) {
@@ -156,8 +156,22 @@ void EmptyWeek(ProfileFile& file) {
 
 }  // namespace
 
+std::vector<std::wstring> SchoolTimetableSections() {
+  std::vector<std::wstring> sections{kWeekSection};
+  for (int position = 0; position < kMaxSchedules; ++position) {
+    sections.push_back(ScheduleSection(position));
+  }
+  return sections;
+}
+
 void LoadSchoolTimetable(Settings& settings, ProfileFile& file) {
   settings.Timetable = ReadTimetable(file);
+  // The first version's keys differ from what the program last wrote there:
+  // version 1.0 changed them, and the teacher's change is kept.
+  const std::wstring stamp = file.ReadString(kWeekSection, kFirstVersionStampKey);
+  if (settings.Timetable.InUse() && !stamp.empty() && stamp != FirstVersionStamp(settings)) {
+    TakeInFirstVersionEdits(settings);
+  }
   UpdateFirstVersionTimetable(settings);
 }
 
@@ -165,8 +179,10 @@ void SaveSchoolTimetable(const Settings& settings, ProfileFile& file) {
   const SchoolTimetable& timetable = settings.Timetable;
   if (timetable.InUse()) {
     WriteWeek(file, timetable);
+    file.WriteString(kWeekSection, kFirstVersionStampKey, FirstVersionStamp(settings));
   } else {
     EmptyWeek(file);
+    EmptyKey(file, kWeekSection, kFirstVersionStampKey);
   }
   for (int position = 0; position < kMaxSchedules; ++position) {
     const std::wstring section = ScheduleSection(position);

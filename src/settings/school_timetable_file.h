@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "settings/profile_file.h"
 #include "settings/settings.h"
 
@@ -18,6 +21,10 @@ namespace ostrevin {
 //   1=08:40-09:25           makes the schedule count from 0
 //
 // A file without a named schedule is of the first version's format.
+
+// The sections the school's timetable is kept in: "Week", then "Schedule1"
+// .. "Schedule16".
+std::vector<std::wstring> SchoolTimetableSections();
 
 // Reads the school's timetable; without one, the timetable is the first
 // version's, as the file's first version keys hold it. Hand-edited nonsense

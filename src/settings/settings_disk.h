@@ -30,8 +30,13 @@ class SettingsDisk {
   // one has reached the disk when this returns done. Nothing of the attempt
   // is left behind when it fails, and the old file is as it was.
   virtual FileAccess Replace(const std::wstring& path, const std::string& bytes) = 0;
+  // Gives the file another name in its folder; fails when a file has that
+  // name already.
+  virtual FileAccess Rename(const std::wstring& from, const std::wstring& to) = 0;
   // Waits before the next attempt.
   virtual void Pause(int milliseconds) = 0;
+  // Today's local date as a file name holds it: "2026-09-01".
+  virtual std::wstring DateStamp() = 0;
 };
 
 }  // namespace ostrevin

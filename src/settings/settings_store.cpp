@@ -2,17 +2,27 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "base/app_error.h"
+#include "settings/school_timetable_file.h"
 #include "settings/settings_file.h"
+#include "settings/settings_file_notices.h"
 
 namespace ostrevin {
 
 namespace {
 
 // The sections every save writes; any one of them makes a settings file.
-constexpr const wchar_t* kSettingsSections[] = {L"1", L"2",     L"3",      L"4",
-                                                L"5", L"Times", L"Common", L"Sounds"};
+constexpr const wchar_t* kSettingsSections[] = {L"1",     L"2",      L"3",      L"4",    L"5",
+                                                L"Times", L"Common", L"Sounds", L"Bell", L"Window"};
+
+// An administrator may write only the school's timetable by hand.
+bool HoldsSchoolTimetable(const IniDocument& document) {
+  return std::ranges::any_of(SchoolTimetableSections(), [&](const std::wstring& section) {
+    return document.HasSection(section);
+  });
+}
 
 // Windows file names match without regard to case; the program's own file is
 // always named the same way, so folding ASCII letters is enough.
@@ -24,14 +34,12 @@ std::wstring FileKey(const std::wstring& path) {
   return key;
 }
 
-AppError UnableToWrite(const std::wstring& path) {
-  return AppError(L"Unable to write to " + path);
-}
+// A file that could not be read before writing, moved aside or written: the
+// caller says what that means for the teacher.
+struct NotWritten {};
 
 AppError HeldBack(const std::wstring& path) {
-  return AppError(L"Настройки не сохранены: Ostrevin не смог прочитать файл\n" + path +
-                  L"\nи не записывает его, чтобы не затереть расписание. Перезапустите "
-                  L"Ostrevin, когда файл освободится.");
+  return AppError(SettingsFileHeldBackText(path));
 }
 
 void LoadDefaults(Settings& settings, const RegionalTimeFormat& format) {
@@ -39,51 +47,169 @@ void LoadDefaults(Settings& settings, const RegionalTimeFormat& format) {
   LoadSettings(settings, nothing, format);
 }
 
+// Every save ends the file with a line break: a file cut short by a power cut
+// seldom ends exactly at one.
+bool EndsWithLineBreak(const std::wstring& text) {
+  return !text.empty() && (text.back() == L'\n' || text.back() == L'\r');
+}
+
+SettingsFileFound Found(SettingsFileState state, std::wstring restoredFrom = {},
+                        std::wstring setAside = {}) {
+  SettingsFileFound found;
+  found.state = state;
+  found.restoredFrom = std::move(restoredFrom);
+  found.setAside = std::move(setAside);
+  return found;
+}
+
+SettingsFileFound SettingsKept() {
+  SettingsFileFound found;
+  found.settingsKept = true;
+  return found;
+}
+
+// Files set aside on one day: "-2" .. "-99" after the first; a folder with a
+// hundred of them has a problem no name can solve.
+constexpr int kSetAsideAttempts = 99;
+
 }  // namespace
 
 std::wstring BackupPath(const std::wstring& path) {
   return path + L".bak";
 }
 
+std::wstring TemporaryPath(const std::wstring& path) {
+  return path + L".tmp";
+}
+
+std::wstring SetAsidePath(const std::wstring& path, const std::wstring& date, int attempt) {
+  std::wstring aside = path + L".unreadable-" + date;
+  if (attempt > 1) aside += L"-" + std::to_wstring(attempt);
+  return aside;
+}
+
 bool HoldsSettings(const IniDocument& document) {
-  return std::ranges::any_of(kSettingsSections,
-                             [&](const wchar_t* section) { return document.HasSection(section); });
+  return std::ranges::any_of(
+             kSettingsSections,
+             [&](const wchar_t* section) { return document.HasSection(section); }) ||
+         HoldsSchoolTimetable(document);
 }
 
 SettingsStore::SettingsStore(SettingsDisk& disk, const AnsiCodePage& codePage)
     : disk_(disk), codePage_(codePage) {}
 
-SettingsFileState SettingsStore::Load(Settings& settings, const std::wstring& path,
+SettingsFileFound SettingsStore::Load(Settings& settings, const std::wstring& path,
                                       const RegionalTimeFormat& format) {
   const std::wstring key = FileKey(path);
+  // The teacher's edits that a save could not write are newer than the file.
+  if (unsaved_.contains(key)) return SettingsKept();
   const FileContents found = ReadPatiently(path);
-  if (found.access == FileAccess::kMissing) {
-    read_.insert(key);
-    heldBack_.erase(key);
+  switch (found.access) {
+    case FileAccess::kDone:
+      return LoadFound(settings, path, format, found);
+    case FileAccess::kMissing:
+      return LoadMissing(settings, path, format, {});
+    case FileAccess::kBusy:
+    case FileAccess::kFailed:
+      break;
+  }
+  if (!read_.contains(key)) {
+    heldBack_.insert(key);
     LoadDefaults(settings, format);
-    return SettingsFileState::kMissing;
   }
-  if (found.access != FileAccess::kDone) {
-    if (!read_.contains(key)) {
-      heldBack_.insert(key);
-      LoadDefaults(settings, format);
-    }
-    return SettingsFileState::kUnreadable;
-  }
-  IniDocument document = DocumentOf(found);
-  const bool restored = !HoldsSettings(document) && RestoreFromBackup(path, document);
-  read_.insert(key);
-  heldBack_.erase(key);
-  LoadSettings(settings, document, format);
-  return restored ? SettingsFileState::kRestoredFromBackup : SettingsFileState::kRead;
+  return Found(SettingsFileState::kUnreadable);
 }
 
-void SettingsStore::Save(const Settings& settings, const std::wstring& path,
-                         const RegionalTimeFormat& format) {
+SettingsFileFound SettingsStore::LoadFound(Settings& settings, const std::wstring& path,
+                                           const RegionalTimeFormat& format,
+                                           const FileContents& found) {
+  const std::wstring key = FileKey(path);
+  IniDocument document = DocumentOf(found);
+  if (HoldsSettings(document)) {
+    Took(key, found.bytes);
+    LoadSettings(settings, document, format);
+    return {};
+  }
+  if (!document.IsBlank()) {
+    std::optional<std::wstring> aside = SetAside(path);
+    if (aside) {
+      return LoadMissing(settings, path, format, Found(SettingsFileState::kSetAside, {}, *aside));
+    }
+    heldBack_.insert(key);
+    if (!read_.contains(key)) LoadDefaults(settings, format);
+    return Found(SettingsFileState::kUnreadable);
+  }
+  // Emptied, as a power cut can leave a file: the settings read before, else
+  // the backup's, stand in.
+  if (read_.contains(key)) return SettingsKept();
+  read_.insert(key);
+  heldBack_.erase(key);
+  if (std::optional<std::wstring> from = Restore(settings, path, format, false)) {
+    return Found(SettingsFileState::kRestoredEmpty, *from);
+  }
+  LoadDefaults(settings, format);
+  return {};
+}
+
+// No file (any more): the settings read before, else what a save left whole,
+// stand in for it.
+SettingsFileFound SettingsStore::LoadMissing(Settings& settings, const std::wstring& path,
+                                             const RegionalTimeFormat& format,
+                                             SettingsFileFound result) {
+  const std::wstring key = FileKey(path);
+  const bool readBefore = read_.contains(key);
+  heldBack_.erase(key);
+  read_.insert(key);
+  const bool setAside = result.state == SettingsFileState::kSetAside;
+  if (readBefore) {
+    result.settingsKept = true;
+    return result;
+  }
+  if (std::optional<std::wstring> from = Restore(settings, path, format, true)) {
+    if (!setAside) result.state = SettingsFileState::kRestoredMissing;
+    result.restoredFrom = *from;
+    return result;
+  }
+  LoadDefaults(settings, format);
+  if (!setAside) result.state = SettingsFileState::kMissing;
+  return result;
+}
+
+std::wstring SettingsStore::Save(const Settings& settings, const std::wstring& path,
+                                 const RegionalTimeFormat& format) {
   RefuseHeldBack(path);
+  const std::wstring key = FileKey(path);
+  try {
+    std::wstring setAside = WriteOwnFile(settings, path, format);
+    unsaved_.erase(key);
+    return setAside;
+  } catch (const NotWritten&) {
+    unsaved_.insert(key);
+    throw AppError(SettingsNotSavedText(path));
+  }
+}
+
+std::wstring SettingsStore::WriteOwnFile(const Settings& settings, const std::wstring& path,
+                                         const RegionalTimeFormat& format) {
   FoundFile file = ReadToWrite(path);
-  const bool keepBackup = HoldsSettings(file.document);
-  WriteSettings(settings, path, format, file, keepBackup);
+  std::wstring setAside;
+  if (file.contents.access == FileAccess::kDone && !HoldsSettings(file.document) &&
+      !file.document.IsBlank()) {
+    std::optional<std::wstring> aside = SetAside(path);
+    if (!aside) throw NotWritten{};
+    setAside = *aside;
+    file = FoundFile{};
+  }
+  const std::wstring key = FileKey(path);
+  const auto atStart = foundAtStart_.find(key);
+  const std::string* backup = atStart != foundAtStart_.end() ? &atStart->second : nullptr;
+  // Once a run: the backup stays the file as found at start, whatever the
+  // later saves.
+  if (WriteSettings(settings, path, format, file, backup)) {
+    foundAtStart_.erase(atStart);
+    backedUp_.insert(key);
+  }
+  return setAside;
 }
 
 bool SettingsStore::IsHeldBack(const std::wstring& path) const {
@@ -99,8 +225,7 @@ ImportResult SettingsStore::Import(Settings& settings, const std::wstring& path,
   if (!HoldsSettings(document)) return ImportResult::kNotASettingsFile;
   LoadSettings(settings, document, format);
   // The program's own file, imported once it is free again, is read now.
-  read_.insert(FileKey(path));
-  heldBack_.erase(FileKey(path));
+  Took(FileKey(path), found.bytes);
   return ImportResult::kImported;
 }
 
@@ -108,13 +233,17 @@ ExportResult SettingsStore::Export(const Settings& settings, const std::wstring&
                                    const RegionalTimeFormat& format,
                                    const std::function<bool()>& replaceOtherFile) {
   RefuseHeldBack(path);
-  FoundFile file = ReadToWrite(path);
-  if (!HoldsSettings(file.document) && !file.document.IsBlank()) {
-    if (!replaceOtherFile()) return ExportResult::kDeclined;
-    file.document = IniDocument();
-    file.encoding = TextEncoding::kAnsi;
+  try {
+    FoundFile file = ReadToWrite(path);
+    if (!HoldsSettings(file.document) && !file.document.IsBlank()) {
+      if (!replaceOtherFile()) return ExportResult::kDeclined;
+      file.document = IniDocument();
+      file.encoding = TextEncoding::kAnsi;
+    }
+    WriteSettings(settings, path, format, file);
+  } catch (const NotWritten&) {
+    throw AppError(ExportNotWrittenText(path));
   }
-  WriteSettings(settings, path, format, file, false);
   return ExportResult::kExported;
 }
 
@@ -122,6 +251,14 @@ FileContents SettingsStore::ReadPatiently(const std::wstring& path) const {
   for (int attempt = 1;; ++attempt) {
     FileContents contents = disk_.Read(path);
     if (contents.access != FileAccess::kBusy || attempt == kAttempts) return contents;
+    disk_.Pause(kRetryPauseMs);
+  }
+}
+
+bool SettingsStore::RenamePatiently(const std::wstring& from, const std::wstring& to) const {
+  for (int attempt = 1;; ++attempt) {
+    const FileAccess access = disk_.Rename(from, to);
+    if (access != FileAccess::kBusy || attempt == kAttempts) return access == FileAccess::kDone;
     disk_.Pause(kRetryPauseMs);
   }
 }
@@ -144,7 +281,7 @@ SettingsStore::FoundFile SettingsStore::ReadToWrite(const std::wstring& path) co
   FoundFile file;
   file.contents = ReadPatiently(path);
   if (file.contents.access == FileAccess::kMissing) return file;
-  if (file.contents.access != FileAccess::kDone) throw UnableToWrite(path);
+  if (file.contents.access != FileAccess::kDone) throw NotWritten{};
   file.document = DocumentOf(file.contents, &file.encoding);
   return file;
 }
@@ -153,31 +290,62 @@ void SettingsStore::RefuseHeldBack(const std::wstring& path) const {
   if (IsHeldBack(path)) throw HeldBack(path);
 }
 
-void SettingsStore::WriteSettings(const Settings& settings, const std::wstring& path,
+bool SettingsStore::WriteSettings(const Settings& settings, const std::wstring& path,
                                   const RegionalTimeFormat& format, FoundFile& file,
-                                  bool keepBackup) {
+                                  const std::string* backup) {
   SaveSettings(settings, file.document, format);
   const std::string bytes = EncodeIniText(file.document.Text(), file.encoding, codePage_);
   // Written again unchanged, the file would only push its backup, the file
-  // before the last real change, out of the way.
-  if (file.contents.access == FileAccess::kDone && bytes == file.contents.bytes) return;
+  // as found at start, out of the way.
+  if (file.contents.access == FileAccess::kDone && bytes == file.contents.bytes) return false;
   // The backup serves only when the file itself is lost: one that cannot be
   // written must not cost the teacher the save.
-  if (keepBackup) ReplacePatiently(BackupPath(path), file.contents.bytes);
-  if (!ReplacePatiently(path, bytes)) throw UnableToWrite(path);
+  const bool backedUp = backup && ReplacePatiently(BackupPath(path), *backup);
+  if (!ReplacePatiently(path, bytes)) throw NotWritten{};
+  return backedUp;
 }
 
-// The backup comes back only as a settings file; put back in the file's place
-// at once, so that the file holds the timetable again even before the next
-// save (which tries again when this fails).
-bool SettingsStore::RestoreFromBackup(const std::wstring& path, IniDocument& document) {
-  const FileContents backup = ReadPatiently(BackupPath(path));
-  if (backup.access != FileAccess::kDone) return false;
-  IniDocument saved = DocumentOf(backup);
-  if (!HoldsSettings(saved)) return false;
-  ReplacePatiently(path, backup.bytes);
-  document = std::move(saved);
-  return true;
+// What stands in comes back only as a settings file, and the file an
+// interrupted save left only whole; it is put back in the file's place at
+// once, so that the file holds the timetable again even before the next save
+// (which tries again when this fails).
+std::optional<std::wstring> SettingsStore::Restore(Settings& settings, const std::wstring& path,
+                                                   const RegionalTimeFormat& format,
+                                                   bool fromTemporary) {
+  std::vector<std::wstring> candidates;
+  if (fromTemporary) candidates.push_back(TemporaryPath(path));
+  candidates.push_back(BackupPath(path));
+  for (const std::wstring& candidate : candidates) {
+    const FileContents found = ReadPatiently(candidate);
+    if (found.access != FileAccess::kDone) continue;
+    const DecodedText text = DecodeIniText(found.bytes, codePage_);
+    IniDocument document(text.text);
+    if (!HoldsSettings(document) || !EndsWithLineBreak(text.text)) continue;
+    ReplacePatiently(path, found.bytes);
+    Took(FileKey(path), found.bytes);
+    LoadSettings(settings, document, format);
+    return candidate;
+  }
+  return std::nullopt;
+}
+
+// Under a name of its own beside the file, with the day in it, so that the
+// teacher or the administrator finds it and nothing writes over it.
+std::optional<std::wstring> SettingsStore::SetAside(const std::wstring& path) {
+  const std::wstring date = disk_.DateStamp();
+  for (int attempt = 1; attempt <= kSetAsideAttempts; ++attempt) {
+    const std::wstring aside = SetAsidePath(path, date, attempt);
+    if (ReadPatiently(aside).access != FileAccess::kMissing) continue;
+    if (RenamePatiently(path, aside)) return aside;
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+void SettingsStore::Took(const std::wstring& key, const std::string& bytes) {
+  read_.insert(key);
+  heldBack_.erase(key);
+  if (!backedUp_.contains(key)) foundAtStart_.emplace(key, bytes);
 }
 
 }  // namespace ostrevin

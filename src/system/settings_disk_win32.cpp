@@ -3,8 +3,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
+#include <iterator>
 #include <utility>
 
+#include "settings/settings_store.h"
 #include "system/wait.h"
 #include "toolkit/handles.h"
 
@@ -116,7 +119,7 @@ FileContents SystemSettingsDisk::Read(const std::wstring& path) {
 // MOVEFILE_REPLACE_EXISTING is one rename. The new file takes the folder's
 // permissions, as a file the program creates there always has.
 FileAccess SystemSettingsDisk::Replace(const std::wstring& path, const std::string& bytes) {
-  PendingFile pending(path + L".tmp");
+  PendingFile pending(TemporaryPath(path));
   if (const FileAccess written = WriteThrough(pending.Path(), bytes);
       written != FileAccess::kDone) {
     return written;
@@ -127,6 +130,23 @@ FileAccess SystemSettingsDisk::Replace(const std::wstring& path, const std::stri
   }
   pending.Placed();
   return FileAccess::kDone;
+}
+
+// Without MOVEFILE_REPLACE_EXISTING: a file of that name already there fails
+// the rename and stays as it is.
+FileAccess SystemSettingsDisk::Rename(const std::wstring& from, const std::wstring& to) {
+  if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    return AccessAfterLastError();
+  }
+  return FileAccess::kDone;
+}
+
+std::wstring SystemSettingsDisk::DateStamp() {
+  SYSTEMTIME now{};
+  ::GetLocalTime(&now);
+  wchar_t text[16] = {};
+  ::swprintf(text, std::size(text), L"%04u-%02u-%02u", now.wYear, now.wMonth, now.wDay);
+  return text;
 }
 
 void SystemSettingsDisk::Pause(int milliseconds) {

@@ -13,7 +13,9 @@ class SystemSettingsDisk final : public SettingsDisk {
  public:
   FileContents Read(const std::wstring& path) override;
   FileAccess Replace(const std::wstring& path, const std::string& bytes) override;
+  FileAccess Rename(const std::wstring& from, const std::wstring& to) override;
   void Pause(int milliseconds) override;
+  std::wstring DateStamp() override;
 };
 
 }  // namespace ostrevin

@@ -41,12 +41,12 @@ std::wstring SettingsFilePath(const std::wstring& path) {
   return FullPathName(path.empty() ? DefaultSettingsPath(ProgramPath()) : path);
 }
 
-SettingsFileState LoadSettings(Settings& settings, const std::wstring& path) {
+SettingsFileFound LoadSettings(Settings& settings, const std::wstring& path) {
   return Store().Load(settings, SettingsFilePath(path), ReadRegionalTimeFormat());
 }
 
-void SaveSettings(const Settings& settings, const std::wstring& path) {
-  Store().Save(settings, SettingsFilePath(path), ReadRegionalTimeFormat());
+std::wstring SaveSettings(const Settings& settings, const std::wstring& path) {
+  return Store().Save(settings, SettingsFilePath(path), ReadRegionalTimeFormat());
 }
 
 bool SettingsFileHeldBack(const std::wstring& path) {

@@ -15,8 +15,8 @@ std::wstring SettingsFilePath(const std::wstring& path);
 // The program's own settings file at path (the default file beside the
 // program when path is empty), kept by the one settings store of the process
 // in the user's regional time format: see SettingsStore for what each does.
-SettingsFileState LoadSettings(Settings& settings, const std::wstring& path);
-void SaveSettings(const Settings& settings, const std::wstring& path);
+SettingsFileFound LoadSettings(Settings& settings, const std::wstring& path);
+std::wstring SaveSettings(const Settings& settings, const std::wstring& path);
 // The file could not be read in this run: saving it is refused.
 bool SettingsFileHeldBack(const std::wstring& path);
 

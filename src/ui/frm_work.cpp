@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/attribution.h"
+#include "settings/settings_file_notices.h"
 #include "system/settings_storage.h"
 #include "system/single_instance.h"
 #include "toolkit/application.h"
@@ -32,20 +33,6 @@ constexpr const wchar_t* kGreetingText =
     L"F12 в этом окне или «Настройки» в меню значка\n"
     L"открывают настройки, где вводится расписание.";
 constexpr std::uint8_t kGreetingSeconds = 30;
-
-std::wstring UnreadableSettingsFileText(const std::wstring& path) {
-  return L"Не удалось прочитать файл настроек\n" + path +
-         L"\n(его занимает другая программа, или к нему нет доступа).\n\n"
-         L"Ostrevin работает с настройками по умолчанию и не изменит этот файл. Чтобы вернуть "
-         L"своё расписание, перезапустите Ostrevin, когда файл освободится.";
-}
-
-std::wstring RestoredSettingsFileText(const std::wstring& path) {
-  return L"Файл настроек\n" + path +
-         L"\nоказался пустым или испорченным. Расписание и настройки восстановлены из "
-         L"резервной копии " +
-         BackupPath(path) + L".";
-}
 
 toolkit::FormDesign WorkFormDesign() {
   return {.caption = L"Ostrevin",
@@ -218,7 +205,7 @@ void TWorkF::SetUpTrayIcon() {
 }
 
 void TWorkF::FormCreate() {
-  const SettingsFileState settingsFile = LoadSettings(settings_, settingsPath_);
+  const SettingsFileFound settingsFile = LoadSettings(settings_, settingsPath_);
   ApplyShowCurrNo();
   PlaceOnScreensAtStart();
   WatchForFullScreenShows();
@@ -237,21 +224,13 @@ void TWorkF::FormCreate() {
 
 // Last at start, when the clock is ready for the ticks that a message box
 // lets through.
-void TWorkF::TellAboutSettingsFile(SettingsFileState found) {
-  const std::wstring path = SettingsFilePath(settingsPath_);
-  switch (found) {
-    case SettingsFileState::kMissing:
-      GreetNewUser();
-      break;
-    case SettingsFileState::kUnreadable:
-      Application::Instance().ShowErrorText(UnreadableSettingsFileText(path));
-      break;
-    case SettingsFileState::kRestoredFromBackup:
-      Application::Instance().ShowErrorText(RestoredSettingsFileText(path));
-      break;
-    case SettingsFileState::kRead:
-      break;
+void TWorkF::TellAboutSettingsFile(const SettingsFileFound& found) {
+  if (found.state == SettingsFileState::kMissing) {
+    GreetNewUser();
+    return;
   }
+  const std::wstring text = SettingsFileFoundText(found, SettingsFilePath(settingsPath_));
+  if (!text.empty()) Application::Instance().ShowErrorText(text);
 }
 
 // A program that starts with only a tray icon (which newer Windows puts out of
@@ -336,13 +315,13 @@ const Settings& TWorkF::SettingsToSave() const {
 // moved the window (the settings dialog does that): the place goes with every
 // save.
 void TWorkF::SaveSettingsWithPlace(const Settings& settings) {
-  if (!movedTo_) {
-    SaveSettings(settings, settingsPath_);
-    return;
-  }
   Settings withPlace = settings;
-  withPlace.TimerWindowPlace = movedTo_;
-  SaveSettings(withPlace, settingsPath_);
+  if (movedTo_) withPlace.TimerWindowPlace = movedTo_;
+  const std::wstring setAside = SaveSettings(withPlace, settingsPath_);
+  if (!setAside.empty()) {
+    Application::Instance().ShowErrorText(
+        SettingsFileSetAsideAtSaveText(SettingsFilePath(settingsPath_), setAside));
+  }
 }
 
 void TWorkF::FormClick() {
@@ -401,8 +380,10 @@ void TWorkF::EditSettings() {
   dialog.ShowTimeServerResult(TimeServerResultText(timeServerState_));
   dialog.OnTimeServerChange = [this] { AskTimeServerWhenDue(); };
   // The settings as the file holds them: a change made in memory and not
-  // saved is dropped.
-  LoadSettings(settings_, settingsPath_);
+  // saved is dropped. A file still unreadable was reported at start, and a
+  // save refused says so again.
+  const SettingsFileFound found = LoadSettings(settings_, settingsPath_);
+  if (found.state != SettingsFileState::kUnreadable) TellAboutSettingsFile(found);
   struct OpenDialog {
     TWorkF& form;
     bool confirmed = false;

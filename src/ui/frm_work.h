@@ -165,7 +165,7 @@ class TWorkF final : public toolkit::Form, public ClockHost {
   void ApplyShowCurrNo();
   void GreetNewUser();
   // What the start found of the settings file, when the teacher must know.
-  void TellAboutSettingsFile(SettingsFileState found);
+  void TellAboutSettingsFile(const SettingsFileFound& found);
   // The school bell's time: sleep and clock changes reported by the system.
   void FollowSystemTimeMessage(UINT message, WPARAM wParam);
   // The school's time server: asked at start, after waking and every hour

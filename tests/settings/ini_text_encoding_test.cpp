@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "support/latin1_code_page.h"
@@ -39,9 +40,98 @@ TEST(DecodeIniText, TellsTheEncodingByTheByteOrderMark) {
        L"\xD800\xDC00", TextEncoding::kUtf8},
       {"only a utf8 mark", Bytes({0xEF, 0xBB, 0xBF}), L"", TextEncoding::kUtf8},
       {"a mark cut short", Bytes({0xEF, 0xBB}), L"\u00ef\u00bb", TextEncoding::kAnsi},
-      {"big-endian is no mark", Bytes({0xFE, 0xFF, 0, 'x'}), std::wstring(L"\u00fe\u00ff\0x", 4),
-       TextEncoding::kAnsi},
+      {"utf16 big-endian", Bytes({0xFE, 0xFF, 0, '[', 0x04, 0x1F, 0, ']'}), L"[\u041f]",
+       TextEncoding::kUtf16BigEndian},
       {"empty", "", L"", TextEncoding::kAnsi},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const DecodedText decoded = DecodeIniText(c.bytes, kWestern);
+    EXPECT_EQ(decoded.text, c.text);
+    EXPECT_EQ(decoded.encoding, c.encoding);
+  }
+}
+
+// The bytes of a text as each of Notepad's encodings saves it.
+std::string Utf16Bytes(const std::wstring& text, bool lowFirst) {
+  std::string bytes;
+  for (const wchar_t c : text) {
+    const auto unit = static_cast<std::uint16_t>(c);
+    const char low = static_cast<char>(unit & 0xFF);
+    const char high = static_cast<char>(unit >> 8);
+    bytes += lowFirst ? low : high;
+    bytes += lowFirst ? high : low;
+  }
+  return bytes;
+}
+
+std::string Utf8Bytes(const std::wstring& text) {
+  std::string bytes;
+  for (const wchar_t c : text) {
+    const auto code = static_cast<std::uint32_t>(c);
+    if (code < 0x80) {
+      bytes += static_cast<char>(code);
+    } else if (code < 0x800) {
+      bytes += static_cast<char>(0xC0 | code >> 6);
+      bytes += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+      bytes += static_cast<char>(0xE0 | code >> 12);
+      bytes += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+      bytes += static_cast<char>(0x80 | (code & 0x3F));
+    }
+  }
+  return bytes;
+}
+
+// An administrator's file of bell schedules with Cyrillic names.
+const std::wstring kSchedulesFile =
+    L"[Week]\r\nMonday=Основное\r\nMondayLessons=1,2\r\n[Schedule1]\r\nName=Основное\r\n"
+    L"1=08:30-09:15\r\n";
+
+TEST(DecodeIniText, ReadsEveryEncodingNotepadSavesIn) {
+  struct Case {
+    const char* label;
+    std::string bytes;
+    TextEncoding encoding;
+  };
+  const Case cases[] = {
+      {"UTF-8 (Windows 10 and 11)", Utf8Bytes(kSchedulesFile), TextEncoding::kUtf8WithoutMark},
+      {"UTF-8 with BOM", "\xEF\xBB\xBF" + Utf8Bytes(kSchedulesFile), TextEncoding::kUtf8},
+      {"Unicode", "\xFF\xFE" + Utf16Bytes(kSchedulesFile, true), TextEncoding::kUtf16},
+      {"Unicode big endian", "\xFE\xFF" + Utf16Bytes(kSchedulesFile, false),
+       TextEncoding::kUtf16BigEndian},
+      {"UTF-16 LE without a mark", Utf16Bytes(kSchedulesFile, true),
+       TextEncoding::kUtf16WithoutMark},
+      {"UTF-16 BE without a mark", Utf16Bytes(kSchedulesFile, false),
+       TextEncoding::kUtf16BigEndianWithoutMark},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const DecodedText decoded = DecodeIniText(c.bytes, kWestern);
+    EXPECT_EQ(decoded.text, kSchedulesFile);
+    EXPECT_EQ(decoded.encoding, c.encoding);
+    EXPECT_TRUE(IsUnicode(decoded.encoding));
+  }
+}
+
+TEST(DecodeIniText, TellsTheCodePageFromTheRest) {
+  struct Case {
+    const char* label;
+    std::string bytes;
+    std::wstring text;
+    TextEncoding encoding;
+  };
+  const Case cases[] = {
+      // "Основное" in the Cyrillic code page: no well-formed UTF-8.
+      {"Cyrillic code page", Bytes({'N', '=', 0xCE, 0xF1, 0xED, 0xEE, 0xE2, 0xED, 0xEE, 0xE5}),
+       L"N=\u00ce\u00f1\u00ed\u00ee\u00e2\u00ed\u00ee\u00e5", TextEncoding::kAnsi},
+      {"plain ASCII", "[Common]\r\nLessLen=400\r\n", L"[Common]\r\nLessLen=400\r\n",
+       TextEncoding::kAnsi},
+      {"zeroed by a power cut", std::string(8, '\0'), std::wstring(8, L'\0'), TextEncoding::kAnsi},
+      {"NUL bytes without an INI file's structure", Bytes({'P', 0, 0, 'K', 0, 0}),
+       std::wstring(L"P\0\0K\0\0", 6), TextEncoding::kAnsi},
+      {"well-formed UTF-8 of two ASCII letters and a cut sequence", Bytes({'a', 'b', 0xD0}),
+       L"ab\u00d0", TextEncoding::kAnsi},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -96,6 +186,9 @@ TEST(EncodeIniText, WritesUtf16WithItsMarkOtherwise) {
       {"a Unicode file stays Unicode", L"x=1", TextEncoding::kUtf16,
        Bytes({0xFF, 0xFE, 'x', 0, '=', 0, '1', 0})},
       {"a UTF-8 file becomes UTF-16", L"x=\u041f\u0440", TextEncoding::kUtf8, cyrillic},
+      {"so does one without a mark", L"x=\u041f\u0440", TextEncoding::kUtf8WithoutMark, cyrillic},
+      {"and a big-endian one", L"x=\u041f\u0440", TextEncoding::kUtf16BigEndian, cyrillic},
+      {"and UTF-16 without a mark", L"x=\u041f\u0440", TextEncoding::kUtf16WithoutMark, cyrillic},
       {"an empty Unicode file", L"", TextEncoding::kUtf16, Bytes({0xFF, 0xFE})},
   };
   for (const Case& c : cases) {

@@ -107,9 +107,9 @@ TEST(SchoolTimetableFileTest, ReadsTheTimetableAnAdministratorWrites) {
   EXPECT_EQ(timetable.schedules[0].firstNumber, 1);
   EXPECT_EQ(TimesOf(timetable.schedules[0]).back(), L"13:25-14:10");
   EXPECT_EQ(timetable.schedules[1].firstNumber, 0);
-  EXPECT_EQ(TimesOf(timetable.schedules[1]),
-            (std::vector<std::wstring>{L"08:30-09:00", L"09:10-09:50", L"10:00-10:40",
-                                       L"11:00-11:40"}));
+  EXPECT_EQ(
+      TimesOf(timetable.schedules[1]),
+      (std::vector<std::wstring>{L"08:30-09:00", L"09:10-09:50", L"10:00-10:40", L"11:00-11:40"}));
   EXPECT_EQ(timetable.schedules[2].lessons, EvenLessons(6, 8, 30, 40, 10));
 
   EXPECT_EQ(timetable.Day(kMonday).schedule, 1);
@@ -137,9 +137,9 @@ TEST(SchoolTimetableFileTest, AFileOfTheFirstVersionHasNoSchoolTimetableAndGetsN
   EXPECT_EQ(FormatHourMinute(settings.StartTime(1)), L"08:00");
 
   SaveSettings(settings, file, test_support::RussianTime());
-  EXPECT_EQ(file.SectionNames(), (std::vector<std::wstring>{L"1", L"Times", L"Common", L"2", L"3",
-                                                            L"4", L"5", L"Sounds", L"Window",
-                                                            L"Bell"}))
+  EXPECT_EQ(file.SectionNames(),
+            (std::vector<std::wstring>{L"1", L"Times", L"Common", L"2", L"3", L"4", L"5", L"Sounds",
+                                       L"Window", L"Bell"}))
       << "the window's and the bell's own sections, and none of the timetable";
 }
 
@@ -149,14 +149,14 @@ TEST(SchoolTimetableFileTest, WritesTheWeekThenEachScheduleAndKeepsTheFirstVersi
 
   EXPECT_EQ(file.SectionNames(),
             (std::vector<std::wstring>{L"1", L"Times", L"2", L"3", L"4", L"5", L"Common", L"Sounds",
-                                       L"Week", L"Schedule1", L"Schedule2", L"Schedule3",
-                                       L"Window", L"Bell"}));
-  EXPECT_EQ(file.KeyNames(L"Week"),
-            (std::vector<std::wstring>{L"Monday", L"MondayLessons", L"Tuesday", L"TuesdayLessons",
-                                       L"Wednesday", L"WednesdayLessons", L"Thursday",
-                                       L"ThursdayLessons", L"Friday", L"FridayLessons",
-                                       L"Saturday", L"SaturdayLessons", L"Sunday",
-                                       L"SundayLessons"}));
+                                       L"Week", L"Schedule1", L"Schedule2", L"Schedule3", L"Window",
+                                       L"Bell"}));
+  EXPECT_EQ(
+      file.KeyNames(L"Week"),
+      (std::vector<std::wstring>{L"Monday", L"MondayLessons", L"Tuesday", L"TuesdayLessons",
+                                 L"Wednesday", L"WednesdayLessons", L"Thursday", L"ThursdayLessons",
+                                 L"Friday", L"FridayLessons", L"Saturday", L"SaturdayLessons",
+                                 L"Sunday", L"SundayLessons", L"FirstVersionStamp"}));
   EXPECT_EQ(file.ReadString(L"Week", L"Monday"), L"Понедельник");
   EXPECT_EQ(file.ReadString(L"Week", L"MondayLessons"), L"0,2,3");
   EXPECT_EQ(file.ReadString(L"Week", L"Sunday"), L"");
@@ -175,6 +175,70 @@ TEST(SchoolTimetableFileTest, WritesTheWeekThenEachScheduleAndKeepsTheFirstVersi
   EXPECT_TRUE(firstVersion.Lesson(kMonday, 3));
   EXPECT_TRUE(firstVersion.Lesson(kMonday, 4));
   EXPECT_TRUE(firstVersion.Lesson(kTuesday, 2)) << "Tuesday's lesson 1 is Monday's second";
+}
+
+// Version 1.0 reads and writes only the first version's keys. What it
+// changed there is taken into the school's timetable at the next start;
+// keys the program wrote itself, or an administrator's edit of the
+// schedules, change nothing of the kind.
+TEST(SchoolTimetableFileTest, VersionOnePointZerosEditsAreTakenIn) {
+  struct Case {
+    const char* label;
+    void (*edit)(MemoryProfileFile& file);
+    void (*expect)(const Settings& settings);
+  };
+  const Case cases[] = {
+      {"nothing changed", [](MemoryProfileFile&) {},
+       [](const Settings& settings) { EXPECT_EQ(settings, LoadedFrom(kHandWritten)); }},
+      {"Tuesday's fourth slot ticked, the third unticked",
+       [](MemoryProfileFile& file) {
+         file.WriteString(L"2", L"4", L"1");
+         file.WriteString(L"2", L"3", L"0");
+       },
+       [](const Settings& settings) {
+         // The slots are Monday's lessons 0 to 3: slot 4 is lesson 3, slot 3
+         // lesson 2, on Tuesday's schedule too.
+         const SchoolDay& tuesday = settings.Timetable.Day(kTuesday);
+         EXPECT_TRUE(tuesday.taught.test(3));
+         EXPECT_FALSE(tuesday.taught.test(2));
+         EXPECT_TRUE(tuesday.taught.test(1)) << "untouched";
+         EXPECT_TRUE(tuesday.taught.test(5)) << "beyond version 1.0's slots: kept";
+         EXPECT_TRUE(settings.Lesson(kTuesday, 4));
+         EXPECT_FALSE(settings.Lesson(kTuesday, 3));
+       }},
+      {"the third start moved later",
+       [](MemoryProfileFile& file) { file.WriteString(L"Times", L"3", L"10:05:00"); },
+       [](const Settings& settings) {
+         const BellSchedule& monday = settings.Timetable.schedules[1];
+         EXPECT_EQ(FormatLessonTimes(monday.lessons[2]), L"10:05-10:45");
+         EXPECT_EQ(FormatLessonTimes(monday.lessons[3]), L"11:00-11:40");
+       }},
+      {"a start that would overlap the next lesson",
+       [](MemoryProfileFile& file) { file.WriteString(L"Times", L"3", L"10:50:00"); },
+       [](const Settings& settings) {
+         EXPECT_EQ(FormatLessonTimes(settings.Timetable.schedules[1].lessons[2]), L"10:00-10:40");
+       }},
+      {"an administrator's edit of a schedule",
+       [](MemoryProfileFile& file) { file.WriteString(L"Schedule2", L"0", L"08:00-08:30"); },
+       [](const Settings& settings) {
+         EXPECT_EQ(FormatLessonTimes(settings.Timetable.schedules[1].lessons[0]), L"08:00-08:30");
+         EXPECT_EQ(settings.StartTime(1), TimeOfDay::FromMinutes(8 * 60));
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    MemoryProfileFile file = SavedFile(LoadedFrom(kHandWritten));
+    c.edit(file);
+    c.expect(LoadedFrom(file));
+  }
+}
+
+TEST(SchoolTimetableFileTest, AHandWrittenFileWithoutTheStampKeepsItsTimetable) {
+  MemoryProfileFile file(kPath, kHandWritten);
+  file.WriteString(L"1", L"5", L"1");
+  file.WriteString(L"Times", L"1", L"7:00:00");
+  const Settings settings = LoadedFrom(file);
+  EXPECT_EQ(settings.Timetable, LoadedFrom(kHandWritten).Timetable);
 }
 
 TEST(SchoolTimetableFileTest, LoadsBackAsSaved) {

@@ -11,6 +11,7 @@
 
 #include "base/app_error.h"
 #include "settings/settings_file.h"
+#include "settings/settings_file_notices.h"
 #include "support/latin1_code_page.h"
 #include "support/sample_settings.h"
 #include "support/sample_time_formats.h"
@@ -50,7 +51,22 @@ class FakeDisk final : public SettingsDisk {
     return FileAccess::kDone;
   }
 
+  FileAccess Rename(const std::wstring& from, const std::wstring& to) override {
+    if (const FileAccess trouble = NextTrouble(renameTrouble, from); trouble != FileAccess::kDone) {
+      return trouble;
+    }
+    const auto file = files.find(from);
+    if (file == files.end()) return FileAccess::kMissing;
+    if (files.contains(to)) return FileAccess::kFailed;
+    files[to] = file->second;
+    files.erase(file);
+    renamed.push_back(to);
+    return FileAccess::kDone;
+  }
+
   void Pause(int milliseconds) override { pauses.push_back(milliseconds); }
+
+  std::wstring DateStamp() override { return L"2026-09-01"; }
 
   // The next `times` accesses of the path give `access` (kForever: all).
   struct Trouble {
@@ -63,6 +79,9 @@ class FakeDisk final : public SettingsDisk {
   void ReplacesGive(const std::wstring& path, FileAccess access, int times) {
     replaceTrouble[path] = {access, times};
   }
+  void RenamesGive(const std::wstring& path, FileAccess access, int times) {
+    renameTrouble[path] = {access, times};
+  }
 
   int ReadsOf(const std::wstring& path) const {
     return static_cast<int>(std::ranges::count(reads, path));
@@ -71,6 +90,7 @@ class FakeDisk final : public SettingsDisk {
   std::map<std::wstring, std::string> files;
   std::vector<std::wstring> reads;
   std::vector<std::wstring> replaced;
+  std::vector<std::wstring> renamed;
   std::vector<int> pauses;
 
  private:
@@ -84,6 +104,7 @@ class FakeDisk final : public SettingsDisk {
 
   std::map<std::wstring, Trouble> readTrouble;
   std::map<std::wstring, Trouble> replaceTrouble;
+  std::map<std::wstring, Trouble> renameTrouble;
 };
 
 // A teacher's settings, away from the defaults.
@@ -157,15 +178,123 @@ class SettingsStoreTest : public testing::Test {
 
 TEST_F(SettingsStoreTest, LoadsTheFileAndWritesNothing) {
   disk.files[kPath] = kTeachersFile;
-  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRead);
+  EXPECT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kRead);
   EXPECT_EQ(settings, TeachersSettings());
   EXPECT_TRUE(disk.replaced.empty());
   EXPECT_FALSE(store.IsHeldBack(kPath));
 }
 
+// An administrator's file of the school's timetable alone, written by hand,
+// as each of Notepad's encodings saves it.
+const std::wstring kSchedulesOnly =
+    L"[Week]\r\nMonday=Основное\r\nMondayLessons=2\r\n"
+    L"[Schedule1]\r\nName=Основное\r\n1=08:30-09:15\r\n2=09:25-10:10\r\n";
+
+std::string Utf16Bytes(const std::wstring& text, bool lowFirst) {
+  std::string bytes;
+  for (const wchar_t c : text) {
+    const char low = static_cast<char>(c & 0xFF);
+    const char high = static_cast<char>((c >> 8) & 0xFF);
+    bytes += lowFirst ? low : high;
+    bytes += lowFirst ? high : low;
+  }
+  return bytes;
+}
+
+// UTF-8 of a text within the Basic Multilingual Plane.
+std::string Utf8Bytes(const std::wstring& text) {
+  std::string bytes;
+  for (const wchar_t c : text) {
+    const auto code = static_cast<unsigned>(c);
+    if (code < 0x80) {
+      bytes += static_cast<char>(code);
+    } else if (code < 0x800) {
+      bytes += static_cast<char>(0xC0 | code >> 6);
+      bytes += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+      bytes += static_cast<char>(0xE0 | code >> 12);
+      bytes += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+      bytes += static_cast<char>(0x80 | (code & 0x3F));
+    }
+  }
+  return bytes;
+}
+
+struct EncodedFile {
+  const char* label;
+  std::string bytes;
+};
+
+std::vector<EncodedFile> SchedulesOnlyAsNotepadSavesIt() {
+  return {
+      {"UTF-8", Utf8Bytes(kSchedulesOnly)},
+      {"UTF-8 with BOM", "\xEF\xBB\xBF" + Utf8Bytes(kSchedulesOnly)},
+      {"Unicode", "\xFF\xFE" + Utf16Bytes(kSchedulesOnly, true)},
+      {"Unicode big endian", "\xFE\xFF" + Utf16Bytes(kSchedulesOnly, false)},
+      {"UTF-16 LE without a mark", Utf16Bytes(kSchedulesOnly, true)},
+      {"UTF-16 BE without a mark", Utf16Bytes(kSchedulesOnly, false)},
+  };
+}
+
+void ExpectTheAdministratorsTimetable(const Settings& settings) {
+  ASSERT_EQ(settings.Timetable.schedules.size(), 1u);
+  EXPECT_EQ(settings.Timetable.schedules[0].name, L"Основное");
+  EXPECT_EQ(settings.Timetable.schedules[0].lessons.size(), 2u);
+  EXPECT_EQ(settings.Timetable.Day(Weekday::Monday).schedule, 0);
+  EXPECT_TRUE(settings.Timetable.Day(Weekday::Monday).taught.test(2));
+  EXPECT_TRUE(settings.Lesson(Weekday::Monday, 2)) << "version 1.0's Monday";
+}
+
+TEST_F(SettingsStoreTest, ReadsAnAdministratorsTimetableInEveryEncodingNotepadSaves) {
+  for (const EncodedFile& file : SchedulesOnlyAsNotepadSavesIt()) {
+    SCOPED_TRACE(file.label);
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    disk.files[kPath] = file.bytes;
+    disk.files[kBackup] = kTeachersFile;
+    Settings loaded;
+    EXPECT_EQ(store.Load(loaded, kPath, format).state, SettingsFileState::kRead);
+    ExpectTheAdministratorsTimetable(loaded);
+    EXPECT_TRUE(disk.replaced.empty()) << "taken for a broken file";
+
+    Settings imported;
+    EXPECT_EQ(store.Import(imported, kPath, format), ImportResult::kImported);
+    ExpectTheAdministratorsTimetable(imported);
+  }
+}
+
+// Each section a save writes makes a settings file on its own, the newer
+// ones too.
+TEST_F(SettingsStoreTest, AFileOfAnyOneOfTheProgramsSectionsIsASettingsFile) {
+  const std::string files[] = {"[Window]\r\nLeft=40\r\nTop=50\r\n", "[Bell]\r\nBellOffset=30\r\n",
+                               "[Sounds]\r\nAllSndsOFF=1\r\n", "[Schedule3]\r\nName=Суббота\r\n"};
+  for (const std::string& file : files) {
+    SCOPED_TRACE(file);
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    disk.files[kPath] = file;
+    EXPECT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kRead);
+    EXPECT_EQ(disk.files[kPath], file);
+    EXPECT_TRUE(disk.renamed.empty());
+  }
+}
+
+TEST_F(SettingsStoreTest, AnAdministratorsFileInUtf8StaysUnicodeWhenSaved) {
+  disk.files[kPath] = Utf8Bytes(kSchedulesOnly);
+  store.Load(settings, kPath, format);
+  settings.LessLen = 350;
+  store.Save(settings, kPath, format);
+  const DecodedText saved = DecodeIniText(disk.files[kPath], kWestern);
+  EXPECT_EQ(saved.encoding, TextEncoding::kUtf16);
+  Settings loaded;
+  store.Load(loaded, kPath, format);
+  ExpectTheAdministratorsTimetable(loaded);
+  EXPECT_EQ(loaded.LessLen, 350);
+}
+
 TEST_F(SettingsStoreTest, AMissingFileGivesTheDefaultsAndCreatesNothing) {
   settings = TeachersSettings();
-  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kMissing);
+  EXPECT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kMissing);
   EXPECT_EQ(settings, SettingsFileDefaults());
   EXPECT_TRUE(disk.files.empty());
 }
@@ -173,7 +302,7 @@ TEST_F(SettingsStoreTest, AMissingFileGivesTheDefaultsAndCreatesNothing) {
 TEST_F(SettingsStoreTest, ABusyFileIsTriedAgainForAFewHundredMilliseconds) {
   disk.files[kPath] = kTeachersFile;
   disk.ReadsGive(kPath, FileAccess::kBusy, 3);
-  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRead);
+  EXPECT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kRead);
   EXPECT_EQ(settings, TeachersSettings());
   EXPECT_EQ(disk.pauses, (std::vector<int>{80, 80, 80}));
 }
@@ -182,7 +311,7 @@ TEST_F(SettingsStoreTest, AFileBusyThroughoutIsUnreadableAndTheDefaultsRun) {
   disk.files[kPath] = kTeachersFile;
   disk.ReadsGive(kPath, FileAccess::kBusy, FakeDisk::kForever);
   settings = TeachersSettings();
-  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kUnreadable);
+  EXPECT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kUnreadable);
   EXPECT_EQ(settings, SettingsFileDefaults());
   EXPECT_EQ(disk.ReadsOf(kPath), SettingsStore::kAttempts);
   EXPECT_EQ(disk.pauses, std::vector<int>(SettingsStore::kAttempts - 1, 80));
@@ -192,7 +321,7 @@ TEST_F(SettingsStoreTest, AFileBusyThroughoutIsUnreadableAndTheDefaultsRun) {
 TEST_F(SettingsStoreTest, AFileThatFailsOtherwiseIsNotTriedAgain) {
   disk.files[kPath] = kTeachersFile;
   disk.ReadsGive(kPath, FileAccess::kFailed, FakeDisk::kForever);
-  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kUnreadable);
+  EXPECT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kUnreadable);
   EXPECT_EQ(disk.ReadsOf(kPath), 1);
   EXPECT_TRUE(disk.pauses.empty());
   EXPECT_TRUE(store.IsHeldBack(kPath));
@@ -203,7 +332,7 @@ TEST_F(SettingsStoreTest, AFileThatFailsOtherwiseIsNotTriedAgain) {
 TEST_F(SettingsStoreTest, NothingIsWrittenOverAFileThatCouldNotBeRead) {
   disk.files[kPath] = kTeachersFile;
   disk.ReadsGive(kPath, FileAccess::kBusy, SettingsStore::kAttempts);
-  ASSERT_EQ(store.Load(settings, kPath, format), SettingsFileState::kUnreadable);
+  ASSERT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kUnreadable);
 
   const std::wstring refusal = ErrorOf([&] { store.Save(settings, kPath, format); });
   EXPECT_NE(refusal.find(L"Настройки не сохранены"), std::wstring::npos) << refusal;
@@ -222,8 +351,8 @@ TEST_F(SettingsStoreTest, NothingIsWrittenOverAFileThatCouldNotBeRead) {
 TEST_F(SettingsStoreTest, AFileReadLaterInTheRunIsWrittenAgain) {
   disk.files[kPath] = kTeachersFile;
   disk.ReadsGive(kPath, FileAccess::kBusy, SettingsStore::kAttempts);
-  ASSERT_EQ(store.Load(settings, kPath, format), SettingsFileState::kUnreadable);
-  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRead);
+  ASSERT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kUnreadable);
+  EXPECT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kRead);
   EXPECT_FALSE(store.IsHeldBack(kPath));
   settings.LessLen = 350;
   store.Save(settings, kPath, format);
@@ -232,10 +361,10 @@ TEST_F(SettingsStoreTest, AFileReadLaterInTheRunIsWrittenAgain) {
 
 TEST_F(SettingsStoreTest, AFileReadBeforeKeepsTheSettingsInMemoryWhenItTurnsUnreadable) {
   disk.files[kPath] = kTeachersFile;
-  ASSERT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRead);
+  ASSERT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kRead);
   settings.LessLen = 350;
   disk.ReadsGive(kPath, FileAccess::kBusy, SettingsStore::kAttempts);
-  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kUnreadable);
+  EXPECT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kUnreadable);
   EXPECT_EQ(settings.LessLen, 350);
   EXPECT_FALSE(store.IsHeldBack(kPath));
   store.Save(settings, kPath, format);
@@ -321,9 +450,53 @@ TEST_F(SettingsStoreTest, ASaveThatCannotReadOrReplaceTheFileLeavesItAsItWas) {
     if (c.readBusy) disk.ReadsGive(kPath, FileAccess::kBusy, FakeDisk::kForever);
     disk.ReplacesGive(kPath, c.replace, FakeDisk::kForever);
     settings.LessLen = 350;
-    EXPECT_EQ(ErrorOf([&] { store.Save(settings, kPath, format); }),
-              L"Unable to write to C:\\School\\Ostrevin.INI");
+    EXPECT_EQ(ErrorOf([&] { store.Save(settings, kPath, format); }), SettingsNotSavedText(kPath));
     EXPECT_EQ(disk.files[kPath], kTeachersFile);
+  }
+}
+
+// OK whose save failed, then the dialog opened again: the edits are still
+// there, and the save that succeeds writes them.
+TEST_F(SettingsStoreTest, SettingsASaveCouldNotWriteStayUntilASaveSucceeds) {
+  disk.files[kPath] = kTeachersFile;
+  store.Load(settings, kPath, format);
+  settings.LessLen = 350;
+  disk.ReplacesGive(kPath, FileAccess::kFailed, 1);
+  EXPECT_FALSE(ErrorOf([&] { store.Save(settings, kPath, format); }).empty());
+
+  const int readsBefore = disk.ReadsOf(kPath);
+  const SettingsFileFound found = store.Load(settings, kPath, format);
+  EXPECT_EQ(found.state, SettingsFileState::kRead);
+  EXPECT_TRUE(found.settingsKept);
+  EXPECT_EQ(settings.LessLen, 350);
+  EXPECT_EQ(disk.ReadsOf(kPath), readsBefore) << "the file is older than the edits";
+
+  store.Save(settings, kPath, format);
+  EXPECT_EQ(ValueIn(disk, kPath, L"Common", L"LessLen"), L"350");
+  disk.files[kPath] = kTeachersFile;
+  store.Load(settings, kPath, format);
+  EXPECT_EQ(settings, TeachersSettings()) << "saved once, the file is read again";
+}
+
+// The file deleted or renamed while the program runs: the timetable in
+// memory stays and is written again, never the defaults.
+TEST_F(SettingsStoreTest, AFileDeletedOrEmptiedMeanwhileIsWrittenAgainFromMemory) {
+  const std::optional<std::string> meanwhile[] = {std::nullopt, ""};
+  for (const std::optional<std::string>& left : meanwhile) {
+    SCOPED_TRACE(left ? "emptied" : "deleted");
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    disk.files[kPath] = kTeachersFile;
+    disk.files[kBackup] = "[Common]\r\nLessLen=300\r\n";
+    store.Load(settings, kPath, format);
+    disk.files.erase(kPath);
+    if (left) disk.files[kPath] = *left;
+    const SettingsFileFound found = store.Load(settings, kPath, format);
+    EXPECT_EQ(found.state, SettingsFileState::kRead);
+    EXPECT_TRUE(found.settingsKept);
+    EXPECT_EQ(settings, TeachersSettings());
+    store.Save(settings, kPath, format);
+    EXPECT_EQ(SettingsIn(disk, kPath), TeachersSettings());
   }
 }
 
@@ -336,28 +509,178 @@ TEST_F(SettingsStoreTest, ABackupThatCannotBeWrittenDoesNotStopTheSave) {
   EXPECT_EQ(ValueIn(disk, kPath, L"Common", L"LessLen"), L"350");
 }
 
-TEST_F(SettingsStoreTest, AFileWithoutSettingsIsRestoredFromTheBackup) {
-  const std::string broken[] = {
-      "", std::string(4096, '\0'), " \r\n\r\n", "[Journal]\r\nClass=7B\r\n", "\x89PNG\r\n\x1a\n",
-  };
-  for (const std::string& found : broken) {
+TEST_F(SettingsStoreTest, AnEmptiedFileIsRestoredFromTheBackup) {
+  const std::string emptied[] = {"", std::string(4096, '\0'), " \r\n\r\n"};
+  for (const std::string& found : emptied) {
     SCOPED_TRACE(testing::PrintToString(found.substr(0, 16)));
     FakeDisk disk;
     SettingsStore store(disk, kWestern);
     disk.files[kPath] = found;
     disk.files[kBackup] = kTeachersFile;
-    EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRestoredFromBackup);
+    const SettingsFileFound loaded = store.Load(settings, kPath, format);
+    EXPECT_EQ(loaded.state, SettingsFileState::kRestoredEmpty);
+    EXPECT_EQ(loaded.restoredFrom, kBackup);
     EXPECT_EQ(settings, TeachersSettings());
     EXPECT_EQ(disk.files[kPath], kTeachersFile);
     EXPECT_EQ(disk.files[kBackup], kTeachersFile);
+    EXPECT_TRUE(disk.renamed.empty());
   }
+}
+
+constexpr wchar_t kSetAside[] = L"C:\\School\\Ostrevin.INI.unreadable-2026-09-01";
+
+// A file that is not empty and holds none of the settings' sections is the
+// teacher's or the administrator's, not the program's: it is never written
+// over, but moved aside, and the backup stands in.
+TEST_F(SettingsStoreTest, AFileNotUnderstoodIsSetAsideAndTheBackupStandsIn) {
+  const std::string strange[] = {"[Journal]\r\nClass=7B\r\n", "\x89PNG\r\n\x1a\n"};
+  for (const std::string& found : strange) {
+    SCOPED_TRACE(testing::PrintToString(found));
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    disk.files[kPath] = found;
+    disk.files[kBackup] = kTeachersFile;
+    const SettingsFileFound loaded = store.Load(settings, kPath, format);
+    EXPECT_EQ(loaded.state, SettingsFileState::kSetAside);
+    EXPECT_EQ(loaded.setAside, kSetAside);
+    EXPECT_EQ(loaded.restoredFrom, kBackup);
+    EXPECT_EQ(disk.files[kSetAside], found);
+    EXPECT_EQ(settings, TeachersSettings());
+    EXPECT_EQ(disk.files[kPath], kTeachersFile);
+  }
+}
+
+TEST_F(SettingsStoreTest, AFileNotUnderstoodWithoutABackupIsSetAsideAndTheDefaultsWritten) {
+  disk.files[kPath] = "[Journal]\r\nClass=7B\r\n";
+  disk.files[kSetAside] = "set aside this morning";
+  settings = TeachersSettings();
+  const SettingsFileFound loaded = store.Load(settings, kPath, format);
+  EXPECT_EQ(loaded.state, SettingsFileState::kSetAside);
+  EXPECT_EQ(loaded.setAside, std::wstring(kSetAside) + L"-2");
+  EXPECT_TRUE(loaded.restoredFrom.empty());
+  EXPECT_EQ(disk.files[kSetAside], "set aside this morning");
+  EXPECT_EQ(disk.files[loaded.setAside], "[Journal]\r\nClass=7B\r\n");
+  EXPECT_EQ(settings, SettingsFileDefaults());
+  EXPECT_FALSE(disk.files.contains(kPath));
+  store.Save(settings, kPath, format);
+  EXPECT_EQ(SettingsIn(disk, kPath), SettingsFileDefaults());
+  EXPECT_FALSE(disk.files.contains(kBackup));
+}
+
+TEST_F(SettingsStoreTest, AFileNotUnderstoodThatCannotBeMovedIsHeldBack) {
+  disk.files[kPath] = "[Journal]\r\nClass=7B\r\n";
+  disk.files[kBackup] = kTeachersFile;
+  disk.RenamesGive(kPath, FileAccess::kBusy, FakeDisk::kForever);
+  EXPECT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kUnreadable);
+  EXPECT_TRUE(store.IsHeldBack(kPath));
+  EXPECT_FALSE(ErrorOf([&] { store.Save(settings, kPath, format); }).empty());
+  EXPECT_EQ(disk.files[kPath], "[Journal]\r\nClass=7B\r\n");
+  EXPECT_TRUE(disk.replaced.empty());
+}
+
+TEST_F(SettingsStoreTest, AFileTurnedIntoAnotherWhileTheProgramRunsIsSetAsideAtTheNextRead) {
+  disk.files[kPath] = kTeachersFile;
+  disk.files[kBackup] = "[Common]\r\nLessLen=300\r\n";
+  store.Load(settings, kPath, format);
+  settings.LessLen = 350;
+  disk.files[kPath] = "[Journal]\r\nClass=7B\r\n";
+  const SettingsFileFound found = store.Load(settings, kPath, format);
+  EXPECT_EQ(found.state, SettingsFileState::kSetAside);
+  EXPECT_EQ(found.setAside, kSetAside);
+  EXPECT_TRUE(found.settingsKept);
+  EXPECT_EQ(settings.LessLen, 350) << "the settings in memory, not the backup's";
+  store.Save(settings, kPath, format);
+  EXPECT_EQ(ValueIn(disk, kPath, L"Common", L"LessLen"), L"350");
+}
+
+TEST_F(SettingsStoreTest, AFileTurnedIntoAnotherBeforeASaveIsSetAsideFirst) {
+  disk.files[kPath] = kTeachersFile;
+  store.Load(settings, kPath, format);
+  disk.files[kPath] = "[Journal]\r\nClass=7B\r\n";
+  EXPECT_EQ(store.Save(settings, kPath, format), kSetAside);
+  EXPECT_EQ(disk.files[kSetAside], "[Journal]\r\nClass=7B\r\n");
+  EXPECT_EQ(SettingsIn(disk, kPath), TeachersSettings());
+  EXPECT_EQ(ValueIn(disk, kPath, L"Journal", L"Class"), L"");
+}
+
+constexpr wchar_t kTemporary[] = L"C:\\School\\Ostrevin.INI.tmp";
+
+// A save interrupted on a FAT or exFAT stick can leave the new file under its
+// temporary name and no file under the right one.
+TEST_F(SettingsStoreTest, AMissingFileIsRestoredFromAWholeTemporaryFileOrTheBackup) {
+  Settings newer = TeachersSettings();
+  newer.LessLen = 350;
+  FakeDisk written;
+  SettingsStore writer(written, kWestern);
+  writer.Save(newer, kPath, format);
+  const std::string whole = written.files[kPath];
+  struct Case {
+    const char* label;
+    std::optional<std::string> temporary;
+    std::optional<std::string> backup;
+    SettingsFileState state;
+    std::wstring restoredFrom;
+    Settings settings;
+  };
+  const Case cases[] = {
+      {"whole temporary file", whole, kTeachersFile, SettingsFileState::kRestoredMissing,
+       kTemporary, newer},
+      {"temporary file cut short", whole.substr(0, whole.size() / 2), kTeachersFile,
+       SettingsFileState::kRestoredMissing, kBackup, TeachersSettings()},
+      {"backup only", std::nullopt, kTeachersFile, SettingsFileState::kRestoredMissing, kBackup,
+       TeachersSettings()},
+      {"backup without settings", std::nullopt, "[Journal]\r\n", SettingsFileState::kMissing, L"",
+       SettingsFileDefaults()},
+      {"nothing", std::nullopt, std::nullopt, SettingsFileState::kMissing, L"",
+       SettingsFileDefaults()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    FakeDisk disk;
+    SettingsStore store(disk, kWestern);
+    if (c.temporary) disk.files[kTemporary] = *c.temporary;
+    if (c.backup) disk.files[kBackup] = *c.backup;
+    Settings loaded;
+    const SettingsFileFound found = store.Load(loaded, kPath, format);
+    EXPECT_EQ(found.state, c.state);
+    EXPECT_EQ(found.restoredFrom, c.restoredFrom);
+    EXPECT_EQ(loaded, c.settings);
+    if (c.restoredFrom.empty()) {
+      EXPECT_FALSE(disk.files.contains(kPath));
+    } else {
+      EXPECT_EQ(disk.files[kPath], disk.files[c.restoredFrom]);
+    }
+  }
+}
+
+// A broken timetable confirmed with OK, then the window moved: the backup
+// still holds the timetable the day began with.
+TEST_F(SettingsStoreTest, TheBackupIsTheFileAsFoundAtStartWhateverTheLaterSaves) {
+  disk.files[kPath] = kTeachersFile;
+  store.Load(settings, kPath, format);
+  settings.Lesson(Weekday::Monday, 1) = false;
+  store.Save(settings, kPath, format);
+  // The dialog opened again reads the file; the window moved saves.
+  store.Load(settings, kPath, format);
+  settings.TimerWindowPlace = WindowPlace{.left = 10, .top = 20, .screens = {}};
+  store.Save(settings, kPath, format);
+  EXPECT_EQ(disk.files[kBackup], kTeachersFile);
+  EXPECT_EQ(std::ranges::count(disk.replaced, std::wstring(kBackup)), 1);
+
+  SettingsStore nextRun(disk, kWestern);
+  Settings next;
+  nextRun.Load(next, kPath, format);
+  const std::string foundNextRun = disk.files[kPath];
+  next.LessLen = 300;
+  nextRun.Save(next, kPath, format);
+  EXPECT_EQ(disk.files[kBackup], foundNextRun);
 }
 
 TEST_F(SettingsStoreTest, TheBackupsSettingsServeEvenWhenTheFileCannotBeRestoredAtOnce) {
   disk.files[kPath] = "";
   disk.files[kBackup] = kTeachersFile;
   disk.ReplacesGive(kPath, FileAccess::kFailed, 1);
-  EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRestoredFromBackup);
+  EXPECT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kRestoredEmpty);
   EXPECT_EQ(settings, TeachersSettings());
   EXPECT_EQ(disk.files[kPath], "");
   store.Save(settings, kPath, format);
@@ -373,7 +696,7 @@ TEST_F(SettingsStoreTest, NoBackupOrABackupWithoutSettingsRestoresNothing) {
     disk.files[kPath] = "";
     if (backup) disk.files[kBackup] = *backup;
     settings = TeachersSettings();
-    EXPECT_EQ(store.Load(settings, kPath, format), SettingsFileState::kRead);
+    EXPECT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kRead);
     EXPECT_EQ(settings, SettingsFileDefaults());
     EXPECT_TRUE(disk.replaced.empty());
   }
@@ -420,7 +743,7 @@ TEST_F(SettingsStoreTest, ImportsASettingsFile) {
 TEST_F(SettingsStoreTest, TheFileHeldBackImportedOnceItIsFreeIsSavedAgain) {
   disk.files[kPath] = kTeachersFile;
   disk.ReadsGive(kPath, FileAccess::kBusy, SettingsStore::kAttempts);
-  ASSERT_EQ(store.Load(settings, kPath, format), SettingsFileState::kUnreadable);
+  ASSERT_EQ(store.Load(settings, kPath, format).state, SettingsFileState::kUnreadable);
   EXPECT_EQ(store.Import(settings, kPath, format), ImportResult::kImported);
   EXPECT_FALSE(store.IsHeldBack(kPath));
   settings.LessLen = 350;
@@ -516,7 +839,7 @@ TEST_F(SettingsStoreTest, AnExportThatCannotReadTheFileThereWritesNothing) {
   disk.files[kChosen] = kTeachersFile;
   disk.ReadsGive(kChosen, FileAccess::kBusy, FakeDisk::kForever);
   EXPECT_EQ(ErrorOf([&] { store.Export(settings, kChosen, format, [] { return true; }); }),
-            L"Unable to write to " + std::wstring(kChosen));
+            ExportNotWrittenText(kChosen));
   EXPECT_TRUE(disk.replaced.empty());
 }
 

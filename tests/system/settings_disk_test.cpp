@@ -71,6 +71,31 @@ TEST_F(SettingsDiskTest, CreatesAMissingFile) {
   EXPECT_TRUE(FolderHoldsOnly(L"Ostrevin.INI"));
 }
 
+TEST_F(SettingsDiskTest, RenamesAFileButNeverOverAnother) {
+  const std::wstring aside = folder_.File(L"Ostrevin.INI.unreadable-2026-09-01");
+  WriteFileBytes(path_, "not understood");
+  WriteFileBytes(aside, "set aside before");
+  EXPECT_NE(disk_.Rename(path_, aside), FileAccess::kDone);
+  EXPECT_EQ(ReadFileBytes(aside), "set aside before");
+  EXPECT_EQ(ReadFileBytes(path_), "not understood");
+  const std::wstring second = aside + L"-2";
+  EXPECT_EQ(disk_.Rename(path_, second), FileAccess::kDone);
+  EXPECT_EQ(ReadFileBytes(second), "not understood");
+  EXPECT_FALSE(FileExists(path_));
+  EXPECT_EQ(disk_.Rename(path_, aside + L"-3"), FileAccess::kMissing);
+}
+
+TEST_F(SettingsDiskTest, DatesAFileByTodaysLocalDate) {
+  SYSTEMTIME now{};
+  ::GetLocalTime(&now);
+  const std::wstring stamp = disk_.DateStamp();
+  ASSERT_EQ(stamp.size(), 10u) << stamp;
+  EXPECT_EQ(stamp.substr(0, 4), std::to_wstring(now.wYear));
+  EXPECT_EQ(stamp[4], L'-');
+  EXPECT_EQ(std::stoi(stamp.substr(5, 2)), now.wMonth);
+  EXPECT_EQ(stamp[7], L'-');
+}
+
 // Another program has the file open: a backup or antivirus program that
 // shares nothing, or a reader that lets no one rename or delete it.
 struct HolderCase {

@@ -10,6 +10,7 @@
 #include "base/app_error.h"
 #include "profile_functions_file.h"
 #include "settings/settings_file.h"
+#include "settings/settings_file_notices.h"
 #include "settings/time_of_day.h"
 #include "support/sample_settings.h"
 #include "system/program_path.h"
@@ -183,7 +184,7 @@ TEST_F(SettingsStorageTest, ASaveToALockedFileFailsNamingItAndWritesNothing) {
       SaveSettings(UnusualSettings(), path_);
       FAIL() << "the save to a locked file succeeded";
     } catch (const AppError& error) {
-      EXPECT_EQ(error.message(), L"Unable to write to " + path_);
+      EXPECT_EQ(error.message(), SettingsNotSavedText(path_));
     }
   }
   EXPECT_EQ(ReadFileBytes(path_), before);
@@ -246,7 +247,7 @@ TEST_P(FailedSaveTest, NamesTheFullPathAndLeavesTheFileAsItWas) {
       SaveSettings(UnusualSettings(), L"Ostrevin.INI");
       FAIL() << "the save to a held file succeeded";
     } catch (const AppError& error) {
-      EXPECT_EQ(error.message(), L"Unable to write to " + path_);
+      EXPECT_EQ(error.message(), SettingsNotSavedText(path_));
     }
   }
   EXPECT_EQ(ReadFileBytes(path_), before);
@@ -258,29 +259,45 @@ INSTANTIATE_TEST_SUITE_P(Holders, FailedSaveTest,
                                            HolderCase{"SharingReadAndWrite",
                                                       FILE_SHARE_READ | FILE_SHARE_WRITE}));
 
-TEST_F(SettingsStorageTest, KeepsTheFileBeforeTheLastChangeAsTheBackup) {
+TEST_F(SettingsStorageTest, KeepsTheFileAsFoundAtStartAsTheBackup) {
   Settings first = UnusualSettings();
   SaveSettings(first, path_);
   EXPECT_FALSE(FileExists(path_ + L".bak"));
   const std::string firstFile = ReadFileBytes(path_);
+  Settings loaded;
+  LoadSettings(loaded, path_);
   Settings second = first;
   second.LessLen = 300;
   SaveSettings(second, path_);
+  LoadSettings(loaded, path_);
+  second.LessLen = 250;
   SaveSettings(second, path_);
   EXPECT_EQ(ReadFileBytes(path_ + L".bak"), firstFile);
-  EXPECT_EQ(ValueOf(path_, L"Common", L"LessLen"), L"300");
+  EXPECT_EQ(ValueOf(path_, L"Common", L"LessLen"), L"250");
+}
+
+// A save interrupted on a FAT or exFAT stick between its two steps.
+TEST_F(SettingsStorageTest, AMissingFileIsPutBackFromTheWholeFileAnInterruptedSaveLeft) {
+  SaveSettings(UnusualSettings(), path_);
+  ASSERT_TRUE(::MoveFileW(path_.c_str(), (path_ + L".tmp").c_str()));
+  const std::string saved = ReadFileBytes(path_ + L".tmp");
+  Settings loaded;
+  const SettingsFileFound found = LoadSettings(loaded, path_);
+  EXPECT_EQ(found.state, SettingsFileState::kRestoredMissing);
+  EXPECT_EQ(found.restoredFrom, path_ + L".tmp");
+  ExpectSameSettings(loaded, UnusualSettings());
+  EXPECT_EQ(ReadFileBytes(path_), saved);
+  EXPECT_FALSE(FileExists(path_ + L".tmp"));
 }
 
 TEST_F(SettingsStorageTest, AFileFoundEmptyIsRestoredFromTheBackup) {
   SaveSettings(UnusualSettings(), path_);
-  Settings changed = UnusualSettings();
-  changed.LessLen = 300;
-  SaveSettings(changed, path_);
-  const std::string backup = ReadFileBytes(path_ + L".bak");
+  const std::string backup = ReadFileBytes(path_);
+  WriteFileBytes(path_ + L".bak", backup);
   WriteFileBytes(path_, std::string(1024, '\0'));
 
   Settings loaded;
-  EXPECT_EQ(LoadSettings(loaded, path_), SettingsFileState::kRestoredFromBackup);
+  EXPECT_EQ(LoadSettings(loaded, path_).state, SettingsFileState::kRestoredEmpty);
   ExpectSameSettings(loaded, UnusualSettings());
   EXPECT_EQ(ReadFileBytes(path_), backup);
 }
@@ -293,7 +310,7 @@ TEST_F(SettingsStorageTest, AFileThatCouldNotBeReadIsNeverWrittenInThisRun) {
   Settings loaded;
   {
     auto lock = test_support::OpenWithoutSharing(path_);
-    EXPECT_EQ(LoadSettings(loaded, path_), SettingsFileState::kUnreadable);
+    EXPECT_EQ(LoadSettings(loaded, path_).state, SettingsFileState::kUnreadable);
   }
   ExpectSameSettings(loaded, SettingsFileDefaults());
   EXPECT_TRUE(SettingsFileHeldBack(path_));

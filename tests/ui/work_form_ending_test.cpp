@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "components/tray_icon_handler.h"
+#include "settings/settings_file_notices.h"
 #include "toolkit/handles.h"
 #include "work_form_test.h"
 
@@ -249,7 +250,7 @@ TEST_F(WorkFormEndingTest, AnUnwritableSettingsFileIsReportedAndTheProgramGoesOn
   EXPECT_TRUE(RunLoopUntilItEnds());
   DestroyForm();
 
-  const std::wstring report = L"Unable to write to " + settingsPath + L".";
+  const std::wstring report = SettingsNotSavedText(settingsPath);
   ASSERT_EQ(reports.size(), 2u);
   for (const toolkit::Application::ErrorReport& shown : reports) {
     EXPECT_EQ(shown.text, report);

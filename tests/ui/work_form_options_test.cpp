@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dialog_boxes.h"
+#include "settings/settings_file_notices.h"
 #include "system/settings_storage.h"
 #include "toolkit/error_guard.h"
 #include "ui/bell_page.h"
@@ -249,10 +250,14 @@ TEST_F(WorkFormOptionsTest, F12AndTheTrayMenuInsideTheDialogOpenNoSecondDialog) 
   EXPECT_TRUE(reports.empty());
 }
 
-TEST_F(WorkFormOptionsTest, AFailedSaveAfterOkIsReportedAndStillClearsTheReference) {
+// The edits of an OK whose save failed stay in the program: the dialog opened
+// again shows them, and its OK once the file is free saves them.
+TEST_F(WorkFormOptionsTest, AFailedSaveAfterOkIsReportedInRussianAndTheEditsStay) {
+  WriteSettingsFile("[Common]\r\nLessLen=450\r\n");
   TWorkF& workF = CreateForm();
   HANDLE locked = INVALID_HANDLE_VALUE;
   WhenDialogShows([&](TLessonListF& dialog) {
+    dialog.General().edLessLen.SetValue(35);
     // Held open without sharing, the settings file cannot be written.
     locked = ::CreateFileW(settingsPath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -263,8 +268,16 @@ TEST_F(WorkFormOptionsTest, AFailedSaveAfterOkIsReportedAndStillClearsTheReferen
   ASSERT_NE(locked, INVALID_HANDLE_VALUE);
   ::CloseHandle(locked);
   ASSERT_EQ(reports.size(), 1u);
-  EXPECT_EQ(reports[0].text, L"Unable to write to " + settingsPath + L".");
+  EXPECT_EQ(reports[0].text, SettingsNotSavedText(settingsPath));
   EXPECT_EQ(workF.LessonListF(), nullptr);
+
+  WhenDialogShows([&](TLessonListF& dialog) {
+    EXPECT_EQ(dialog.General().edLessLen.Text(), L"35") << "the edits not saved are still there";
+    ::SendMessageW(dialog.btnOK.Handle(), BM_CLICK, 0, 0);
+  });
+  toolkit::RunGuarded([&] { workF.acOptions.Execute(); });
+  EXPECT_EQ(reports.size(), 1u);
+  EXPECT_EQ(SettingsInFile().LessLen, 350);
 }
 
 // Counts the end-of-day questions shown, each answered with No.

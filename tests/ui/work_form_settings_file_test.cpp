@@ -12,6 +12,7 @@
 #include <string>
 
 #include "sample_settings.h"
+#include "settings/settings_file_notices.h"
 #include "toolkit/error_guard.h"
 #include "toolkit/handles.h"
 #include "ui/frm_lesson_list.h"
@@ -203,10 +204,9 @@ TEST_F(WorkFormSettingsFileTest, AFileFoundEmptyIsRestoredFromTheBackupAndTheTea
   }
   CreateForm();
   ASSERT_EQ(reports.size(), 1u);
-  EXPECT_EQ(reports[0].text, L"Файл настроек\n" + settingsPath +
-                                 L"\nоказался пустым или испорченным. Расписание и настройки "
-                                 L"восстановлены из резервной копии " +
-                                 settingsPath + L".bak.");
+  EXPECT_EQ(reports[0].text, SettingsFileFoundText({SettingsFileState::kRestoredEmpty,
+                                                    settingsPath + L".bak", std::wstring(), false},
+                                                   settingsPath));
   EXPECT_EQ(settings.LessLen, 400);
   EXPECT_TRUE(settings.Lesson(Weekday::Thursday, 7));
   EXPECT_EQ(FileBytes(settingsPath), kTeachersFile);
