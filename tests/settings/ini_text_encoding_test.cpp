@@ -5,10 +5,14 @@
 #include <cstdint>
 #include <string>
 
+#include "support/editor_encodings.h"
 #include "support/latin1_code_page.h"
 
 namespace ostrevin {
 namespace {
+
+using test_support::Utf16Bytes;
+using test_support::Utf8Bytes;
 
 using test_support::Latin1CodePage;
 
@@ -50,37 +54,6 @@ TEST(DecodeIniText, TellsTheEncodingByTheByteOrderMark) {
     EXPECT_EQ(decoded.text, c.text);
     EXPECT_EQ(decoded.encoding, c.encoding);
   }
-}
-
-// The bytes of a text as each of Notepad's encodings saves it.
-std::string Utf16Bytes(const std::wstring& text, bool lowFirst) {
-  std::string bytes;
-  for (const wchar_t c : text) {
-    const auto unit = static_cast<std::uint16_t>(c);
-    const char low = static_cast<char>(unit & 0xFF);
-    const char high = static_cast<char>(unit >> 8);
-    bytes += lowFirst ? low : high;
-    bytes += lowFirst ? high : low;
-  }
-  return bytes;
-}
-
-std::string Utf8Bytes(const std::wstring& text) {
-  std::string bytes;
-  for (const wchar_t c : text) {
-    const auto code = static_cast<std::uint32_t>(c);
-    if (code < 0x80) {
-      bytes += static_cast<char>(code);
-    } else if (code < 0x800) {
-      bytes += static_cast<char>(0xC0 | code >> 6);
-      bytes += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-      bytes += static_cast<char>(0xE0 | code >> 12);
-      bytes += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-      bytes += static_cast<char>(0x80 | (code & 0x3F));
-    }
-  }
-  return bytes;
 }
 
 // An administrator's file of bell schedules with Cyrillic names.

@@ -12,12 +12,16 @@
 #include "base/app_error.h"
 #include "settings/settings_file.h"
 #include "settings/settings_file_notices.h"
+#include "support/editor_encodings.h"
 #include "support/latin1_code_page.h"
 #include "support/sample_settings.h"
 #include "support/sample_time_formats.h"
 
 namespace ostrevin {
 namespace {
+
+using test_support::Utf16Bytes;
+using test_support::Utf8Bytes;
 
 using test_support::SettingsFileDefaults;
 
@@ -189,36 +193,6 @@ TEST_F(SettingsStoreTest, LoadsTheFileAndWritesNothing) {
 const std::wstring kSchedulesOnly =
     L"[Week]\r\nMonday=Основное\r\nMondayLessons=2\r\n"
     L"[Schedule1]\r\nName=Основное\r\n1=08:30-09:15\r\n2=09:25-10:10\r\n";
-
-std::string Utf16Bytes(const std::wstring& text, bool lowFirst) {
-  std::string bytes;
-  for (const wchar_t c : text) {
-    const char low = static_cast<char>(c & 0xFF);
-    const char high = static_cast<char>((c >> 8) & 0xFF);
-    bytes += lowFirst ? low : high;
-    bytes += lowFirst ? high : low;
-  }
-  return bytes;
-}
-
-// UTF-8 of a text within the Basic Multilingual Plane.
-std::string Utf8Bytes(const std::wstring& text) {
-  std::string bytes;
-  for (const wchar_t c : text) {
-    const auto code = static_cast<unsigned>(c);
-    if (code < 0x80) {
-      bytes += static_cast<char>(code);
-    } else if (code < 0x800) {
-      bytes += static_cast<char>(0xC0 | code >> 6);
-      bytes += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-      bytes += static_cast<char>(0xE0 | code >> 12);
-      bytes += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-      bytes += static_cast<char>(0x80 | (code & 0x3F));
-    }
-  }
-  return bytes;
-}
 
 struct EncodedFile {
   const char* label;
