@@ -104,10 +104,16 @@ void UpdateFirstVersionTimetable(Settings& settings) {
   }
 }
 
+// Of the keys as they read back: a first lesson at midnight reads as no
+// times at all, the first version's defaults, so a schedule beginning at
+// midnight must not look like an edit of version 1.0 at the next start.
 std::wstring FirstVersionStamp(const Settings& settings) {
+  Settings asRead;
+  asRead.StartTimes = settings.StartTimes;
+  if (asRead.StartTime(1) == kMidnight) ResetStartTimes(asRead);
   Digest digest;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
-    digest.Add(static_cast<std::uint32_t>(settings.StartTime(slot).Minutes()));
+    digest.Add(static_cast<std::uint32_t>(asRead.StartTime(slot).Minutes()));
   }
   for (const bool taught : settings.LessonOn) digest.Add(taught ? 1 : 0);
   return digest.Text();

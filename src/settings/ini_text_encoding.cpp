@@ -129,6 +129,16 @@ std::optional<DecodedText> DecodeUtf16WithoutMark(std::string_view bytes) {
   return DecodedText{std::move(highFirst), TextEncoding::kUtf16BigEndianWithoutMark};
 }
 
+// Whether bytes in the code page read back as the code page's: no mark at
+// their start, no NUL byte that makes them UTF-16, no UTF-8 they would be
+// taken for. A text that would not is written in UTF-16 after its mark.
+bool ReadsAsAnsi(std::string_view bytes) {
+  for (const std::string_view mark : {kUtf8Mark, kUtf16Mark, kUtf16BigEndianMark}) {
+    if (bytes.starts_with(mark)) return false;
+  }
+  return !DecodeUtf16WithoutMark(bytes) && !IsUtf8BeyondAscii(bytes);
+}
+
 void AppendUnit(std::string& bytes, std::uint16_t unit) {
   bytes += static_cast<char>(unit & 0xFF);
   bytes += static_cast<char>(unit >> 8);
@@ -175,7 +185,8 @@ DecodedText DecodeIniText(std::string_view bytes, const AnsiCodePage& codePage) 
 std::string EncodeIniText(std::wstring_view text, TextEncoding found,
                           const AnsiCodePage& codePage) {
   if (found == TextEncoding::kAnsi) {
-    if (std::optional<std::string> ansi = codePage.EncodeExactly(text)) return *ansi;
+    std::optional<std::string> ansi = codePage.EncodeExactly(text);
+    if (ansi && ReadsAsAnsi(*ansi)) return std::move(*ansi);
   }
   return EncodeUtf16(text);
 }

@@ -178,6 +178,11 @@ TEST(EncodeIniText, ReadsBackAsWrittenFromEveryEncoding) {
       L"[Times]\r\n1=2:15:00 p.m.\u00a0\r\n",
       L"[Bell]\r\nName=\xD83D\xDD14\r\n",
       L"",
+      // Fit the code page, but its bytes would read as something else: a
+      // mark, UTF-16 (NUL bytes beside the file's structure), UTF-8.
+      L"\u00ff\u00fe[1]\r\n1=1\r\n",
+      std::wstring(L"[1]\r\nx=\0\0\r\n", 12),
+      L"[1]\r\nName=\u00d0\u00b8\r\n",
   };
   for (const std::wstring& text : texts) {
     for (const TextEncoding found :

@@ -253,6 +253,19 @@ TEST(SchoolTimetableFileTest, LoadsBackAsSaved) {
   EXPECT_EQ(LoadedFrom(file), settings);
 }
 
+// Version 1.0 reads a first start at midnight as no times at all: the
+// schedule it sees beginning at midnight is no edit of version 1.0's.
+TEST(SchoolTimetableFileTest, AScheduleBeginningAtMidnightLoadsBackAsSaved) {
+  Settings settings = LoadedFrom(kHandWritten);
+  for (BellSchedule& schedule : settings.Timetable.schedules) {
+    schedule.lessons = {{kMidnight, TimeOfDay::FromMinutes(1)}};
+  }
+  UpdateFirstVersionTimetable(settings);
+  MemoryProfileFile file = SavedFile(settings);
+
+  EXPECT_EQ(LoadedFrom(file), settings);
+}
+
 TEST(SchoolTimetableFileTest, ASmallerTimetableLeavesNothingOfTheBiggerOneBehind) {
   Settings settings = LoadedFrom(kHandWritten);
   MemoryProfileFile file = SavedFile(settings);
