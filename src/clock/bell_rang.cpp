@@ -42,9 +42,10 @@ BellRangOutcome LessonClock::BellRang() {
   const LocalDateTime now = clock_.Now();
   const TimeOfDay moment = TimeOfDayOf(now);
   const std::optional<Bell> bell = NearestBell(PlanOfDay(settings_, now), moment);
-  if (!bell) return {.kind = Kind::kNoBellNear};
+  if (!bell) return {.kind = Kind::kNoBellNear, .bell = std::nullopt, .offsetSeconds = 0};
   const std::int64_t offset = settings_.BellOffset + SecondsOntoBell(bell->at, moment);
-  if (std::llabs(offset) > kBellOffsetLimitSeconds) return {.kind = Kind::kBeyondAnHour};
+  if (std::llabs(offset) > kBellOffsetLimitSeconds)
+    return {.kind = Kind::kBeyondAnHour, .bell = std::nullopt, .offsetSeconds = 0};
   settings_.BellOffset = static_cast<std::int32_t>(offset);
   const LocalDateTime schoolNow = clock_.Now();
   FollowJump(TimeJump::kCorrection, schoolNow);

@@ -210,8 +210,9 @@ TEST_F(BellRangTest, ALessonStoppedByHandIsNotBegunAgainByItsBell) {
 }
 
 TEST(NearestBell, TakesTheNearerOfTwoAndTheEarlierOfTwoAsNear) {
-  const DayPlan day = {{.number = 1, .start = At(8, 30), .end = At(9, 15), .taught = true},
-                       {.number = 2, .start = At(9, 25), .end = At(10, 10), .taught = false}};
+  const DayPlan day = {
+      {.number = 1, .start = At(8, 30), .end = At(9, 15), .taught = true, .length = {}},
+      {.number = 2, .start = At(9, 25), .end = At(10, 10), .taught = false, .length = {}}};
   const auto at = [](int h, int m, int s) { return EncodeTimeOfDay(h, m, s, 0); };
 
   const std::optional<Bell> between = NearestBell(day, at(9, 20, 0));

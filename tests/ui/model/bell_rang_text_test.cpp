@@ -24,12 +24,17 @@ TEST_P(BellRangTextTest, TellsTheTeacherWhatTheBellDid) {
   EXPECT_EQ(BellRangBalloonOf(GetParam().outcome), GetParam().balloon);
 }
 
-const PlannedLesson kLessonOne{
-    .number = 1, .start = EncodeTimeOfDay(8, 30, 0, 0), .end = EncodeTimeOfDay(9, 15, 0, 0)};
+const PlannedLesson kLessonOne{.number = 1,
+                               .start = EncodeTimeOfDay(8, 30, 0, 0),
+                               .end = EncodeTimeOfDay(9, 15, 0, 0),
+                               .taught = false,
+                               .length = {}};
 
 BellRangOutcome Taken(bool isStart, std::int32_t offset) {
   return {.kind = BellRangOutcome::Kind::kTaken,
-          .bell = Bell{.lesson = kLessonOne, .isStart = isStart},
+          .bell = Bell{.lesson = kLessonOne,
+                       .isStart = isStart,
+                       .at = isStart ? kLessonOne.start : kLessonOne.end},
           .offsetSeconds = offset};
 }
 
@@ -47,12 +52,15 @@ INSTANTIATE_TEST_SUITE_P(
         BalloonCase{"OnTime",
                     Taken(true, 0),
                     {kTitle, L"Время звонка: 08:30. Звонок идёт точно по часам.", bikInfo, 10}},
-        BalloonCase{"NoBellNear",
-                    {.kind = BellRangOutcome::Kind::kNoBellNear},
-                    {kTitle, L"Звонка по расписанию ближе 10 минут нет. Время не изменено.",
-                     bikWarning, 10}},
+        BalloonCase{
+            "NoBellNear",
+            {.kind = BellRangOutcome::Kind::kNoBellNear, .bell = std::nullopt, .offsetSeconds = 0},
+            {kTitle, L"Звонка по расписанию ближе 10 минут нет. Время не изменено.", bikWarning,
+             10}},
         BalloonCase{"BeyondAnHour",
-                    {.kind = BellRangOutcome::Kind::kBeyondAnHour},
+                    {.kind = BellRangOutcome::Kind::kBeyondAnHour,
+                     .bell = std::nullopt,
+                     .offsetSeconds = 0},
                     {kTitle, L"Звонок разошёлся бы с часами больше чем на час. Время не изменено.",
                      bikWarning, 10}}),
     [](const auto& info) { return std::string(info.param.name); });
