@@ -449,16 +449,22 @@ INSTANTIATE_TEST_SUITE_P(
       return SourceName(std::get<0>(info.param)) + std::get<1>(info.param).name;
     });
 
-// The computer's clock is 4 minutes fast. The program starts at 08:32 by it
-// (08:28 by the school's), joins lesson 1 two minutes in; then the time
-// server answers that the computer is 4 minutes ahead. The lesson is not
-// lost: it begins at its bell with its start cue.
-TEST_F(TimeJumpTest, ALessonJoinedTooEarlyBeginsAtItsBellAfterTheServerAnswers) {
-  settings.JoinLesson = true;
+// The program on the school's time: the computer's own clock, the server's
+// difference on top of it, and the lesson clock reading the school's time.
+class SchoolTimeJumpTest : public TimeJumpTest {
+ protected:
   SettableClock computer;
   SchoolClock school{computer, settings};
   RecordingHost schoolHost;
   LessonClock program{settings, school, schoolHost};
+};
+
+// The computer's clock is 4 minutes fast. The program starts at 08:32 by it
+// (08:28 by the school's), joins lesson 1 two minutes in; then the time
+// server answers that the computer is 4 minutes ahead. The lesson is not
+// lost: it begins at its bell with its start cue.
+TEST_F(SchoolTimeJumpTest, ALessonJoinedTooEarlyBeginsAtItsBellAfterTheServerAnswers) {
+  settings.JoinLesson = true;
   computer.Set(kMonday, 8, 32, 0);
   program.JoinLessonInProgress();
   ASSERT_EQ(program.LessonState(), lsIntro);
@@ -479,12 +485,8 @@ TEST_F(TimeJumpTest, ALessonJoinedTooEarlyBeginsAtItsBellAfterTheServerAnswers) 
 
 // The same lesson, but the teacher hears the bell before the minute's tick:
 // "Звонок прозвенел" begins it.
-TEST_F(TimeJumpTest, ALessonJoinedTooEarlyIsBegunByTheBellAfterTheServerAnswers) {
+TEST_F(SchoolTimeJumpTest, ALessonJoinedTooEarlyIsBegunByTheBellAfterTheServerAnswers) {
   settings.JoinLesson = true;
-  SettableClock computer;
-  SchoolClock school{computer, settings};
-  RecordingHost schoolHost;
-  LessonClock program{settings, school, schoolHost};
   computer.Set(kMonday, 8, 32, 0);
   program.JoinLessonInProgress();
   school.TakeServerDifference(-240'000);
@@ -502,11 +504,7 @@ TEST_F(TimeJumpTest, ALessonJoinedTooEarlyIsBegunByTheBellAfterTheServerAnswers)
 // program drop the server's difference before the lesson is placed: the
 // teacher put the clock right, and the old difference would put it wrong
 // again.
-TEST_F(TimeJumpTest, ATickThatFindsTheClockSetPlacesTheLessonAfterTheCorrectionIsDropped) {
-  SettableClock computer;
-  SchoolClock school{computer, settings};
-  RecordingHost schoolHost;
-  LessonClock program{settings, school, schoolHost};
+TEST_F(SchoolTimeJumpTest, ATickThatFindsTheClockSetPlacesTheLessonAfterTheCorrectionIsDropped) {
   school.TakeServerDifference(180'000);  // the computer 3 minutes slow
   schoolHost.onClockMoved = [&] { school.DropServerDifference(); };
   for (int second = (8 * 60 + 26) * 60 + 30; second <= (8 * 60 + 37) * 60; second += 30) {
